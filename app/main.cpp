@@ -1,0 +1,9 @@
+#include <QApplication>
+
+#include "core/Hauptprogramm.h"
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    return TWS_Hauptprogramm(app);
+}

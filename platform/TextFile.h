@@ -1,0 +1,27 @@
+#pragma once
+// Data files: Windows-1252 text, CR LF written, LF accepted on reading.
+// Nothing else in the program opens a data file by hand.
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace platform {
+
+// Reads the file (a system path, see Paths.h) into lines. A final line end
+// does not give an extra empty line. False when the file cannot be read.
+bool readLines(const QString &path, QStringList &lines);
+
+// Writes the lines, each followed by CR LF, atomically: a temporary file in
+// the same folder is renamed over the target. On failure the old file stays
+// as it was and false is returned.
+bool writeLines(const QString &path, const QStringList &lines);
+
+// Raw bytes, same rules.
+bool readBytes(const QString &path, QByteArray &bytes);
+bool writeBytes(const QString &path, const QByteArray &bytes);
+
+// Copies a file without ever truncating the target before the source was
+// read, and never onto itself (that is a success that changes nothing).
+bool copyFile(const QString &source, const QString &target);
+
+} // namespace platform

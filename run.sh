@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, seeds the user's base folder from the
+# default installation (never overwriting a user's file) and starts the program.
+set -euo pipefail
+cd "$(dirname "$0")"
+./tools/deps.sh
+BUILD=${BUILD_DIR:-build}
+cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build "$BUILD" -j"$(nproc)" --target tablecraft installation
+BASE="${XDG_DATA_HOME:-$HOME/.local/share}/TablecraftWorks"
+mkdir -p "$BASE"
+# -n: copy only what is missing.
+cp -rn "$BUILD/installation/." "$BASE/"
+PROGRAM="$(pwd)/$BUILD/tablecraft"
+cd "$BASE"
+exec "$PROGRAM"

@@ -1,0 +1,165 @@
+#include "testing/Testing.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include "core/Globals.h"
+#include "platform/Paths.h"
+#include "platform/Seams.h"
+#include "platform/TextFile.h"
+
+namespace testing {
+
+void failOnWarnings()
+{
+    QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
+}
+
+namespace {
+void copyTree(const QString &from, const QString &to)
+{
+    QFileInfo fi(from);
+    if (fi.isFile()) {
+        QDir().mkpath(QFileInfo(to).absolutePath());
+        QFile::remove(to);
+        QFile::copy(from, to);
+        QFile(to).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+        return;
+    }
+    QDir().mkpath(to);
+    QDirIterator it(from, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString src = it.next();
+        const QString rel = QDir(from).relativeFilePath(src);
+        const QString dst = to + QLatin1Char('/') + rel;
+        if (it.fileInfo().isDir()) {
+            QDir().mkpath(dst);
+        } else {
+            QFile::remove(dst);
+            QFile::copy(src, dst);
+            QFile(dst).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+        }
+    }
+}
+} // namespace
+
+BaseFolder::BaseFolder()
+{
+    QVERIFY2(m_dir.isValid(), "no temporary folder");
+    platform::resetSeams();
+    platform::setBaseFolder(m_dir.path());
+    QDir::setCurrent(m_dir.path());
+    Programmverzeichnis = platform::baseFolder();
+}
+
+BaseFolder::~BaseFolder()
+{
+    platform::resetSeams();
+}
+
+QString BaseFolder::root() const
+{
+    return platform::baseFolder();
+}
+
+QString BaseFolder::path(const QString &relative) const
+{
+    return platform::nativePath(relative);
+}
+
+void BaseFolder::copyFixture(const QString &fixture, const QString &relative)
+{
+    const QString src = QStringLiteral(TW_FIXTURES_DIR "/") + fixture;
+    QVERIFY2(QFileInfo::exists(src), qPrintable(QStringLiteral("missing fixture ") + src));
+    QString dst = root() + QString(relative).replace(QLatin1Char('\\'), QLatin1Char('/'));
+    copyTree(src, dst);
+}
+
+void BaseFolder::copyInstallation()
+{
+    const QString src = QStringLiteral(TW_INSTALLATION_DIR);
+    QVERIFY2(QFileInfo(src).isDir(), "the installation tree has not been built");
+    copyTree(src, m_dir.path());
+}
+
+void BaseFolder::writeLines(const QString &relative, const QStringList &lines)
+{
+    QDir().mkpath(QFileInfo(root() + QString(relative).replace(QLatin1Char('\\'), QLatin1Char('/'))).absolutePath());
+    QVERIFY(platform::writeLines(relative, lines));
+}
+
+void BaseFolder::writeBytes(const QString &relative, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(root() + QString(relative).replace(QLatin1Char('\\'), QLatin1Char('/'))).absolutePath());
+    QVERIFY(platform::writeBytes(relative, bytes));
+}
+
+QStringList BaseFolder::readLines(const QString &relative) const
+{
+    QStringList lines;
+    platform::readLines(relative, lines);
+    return lines;
+}
+
+QByteArray BaseFolder::readBytes(const QString &relative) const
+{
+    QByteArray bytes;
+    platform::readBytes(relative, bytes);
+    return bytes;
+}
+
+bool BaseFolder::exists(const QString &relative) const
+{
+    return platform::fileExists(relative) || platform::folderExists(relative);
+}
+
+ScriptedMessages::ScriptedMessages()
+{
+    platform::setMessageAnswerer([this](const QString &t, const QString &h, int b) { return answer(t, h, b); });
+}
+
+ScriptedMessages::~ScriptedMessages()
+{
+    platform::setMessageAnswerer({});
+}
+
+void ScriptedMessages::expect(const QString &textPart, int answer)
+{
+    m_rules.append({textPart, answer, true});
+}
+
+void ScriptedMessages::allow(const QString &textPart, int answer)
+{
+    m_rules.append({textPart, answer, false});
+}
+
+QStringList ScriptedMessages::pending() const
+{
+    QStringList out;
+    for (const Rule &r : m_rules)
+        if (r.once)
+            out << r.part;
+    return out;
+}
+
+int ScriptedMessages::answer(const QString &text, const QString &heading, int buttons)
+{
+    seen.append({text, heading, buttons});
+    const QString whole = heading + QLatin1Char(' ') + text;
+    for (int i = 0; i < m_rules.size(); ++i) {
+        if (whole.contains(m_rules[i].part)) {
+            const int a = m_rules[i].answer;
+            if (m_rules[i].once)
+                m_rules.removeAt(i);
+            return a;
+        }
+    }
+    QTest::qFail(qPrintable(QStringLiteral("unexpected message: ") + heading + QStringLiteral(" / ") + text),
+                 __FILE__, __LINE__);
+    return buttons == 4 ? 7 : 1;
+}
+
+} // namespace testing

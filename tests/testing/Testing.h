@@ -1,0 +1,75 @@
+#pragma once
+// Test support: a fresh temporary base folder per test, scripted message
+// answers, and Qt warnings that fail the test.
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace testing {
+
+// Call from every test class's init(): any Qt warning fails the test.
+void failOnWarnings();
+
+// A fresh temporary base folder; it becomes the program's base folder
+// (platform::baseFolder and Programmverzeichnis) and every seam is reset.
+class BaseFolder
+{
+public:
+    BaseFolder();
+    ~BaseFolder();
+
+    // Native path of a path below the base folder ("PRGDATA\ENG\x" or "a/b").
+    QString path(const QString &relative) const;
+    // The base folder with its trailing "/".
+    QString root() const;
+
+    // Copies tests/fixtures/<fixture> (a file or a whole folder) to relative.
+    void copyFixture(const QString &fixture, const QString &relative);
+    // Copies the whole default installation tree from the build folder.
+    void copyInstallation();
+    // Writes lines as a data file (Windows-1252, CR LF).
+    void writeLines(const QString &relative, const QStringList &lines);
+    void writeBytes(const QString &relative, const QByteArray &bytes);
+    QStringList readLines(const QString &relative) const;
+    QByteArray readBytes(const QString &relative) const;
+    bool exists(const QString &relative) const;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// Scripted answers to Zeige_Meldung. Every message is recorded; a message
+// that no expectation matches fails the test (and is answered with No/OK).
+class ScriptedMessages
+{
+public:
+    struct Message {
+        QString text;
+        QString heading;
+        int buttons;
+    };
+    ScriptedMessages();
+    ~ScriptedMessages();
+
+    // The next message whose text contains textPart gets answer (1, 6 or 7).
+    void expect(const QString &textPart, int answer = 1);
+    // Any number of messages containing textPart are answered with answer.
+    void allow(const QString &textPart, int answer = 1);
+
+    QList<Message> seen;
+    // Expectations not met yet.
+    QStringList pending() const;
+
+private:
+    struct Rule {
+        QString part;
+        int answer;
+        bool once;
+    };
+    QList<Rule> m_rules;
+    int answer(const QString &text, const QString &heading, int buttons);
+};
+
+} // namespace testing
