@@ -1,0 +1,100 @@
+#pragma once
+// Text, number and quantity utilities of the data core: ingredient lines,
+// quantities and ranges, blank clean-up, search words, paths, categories,
+// brands. None of them touches a file; all are safe on empty or odd text.
+#include <QString>
+
+#include "core/Globals.h"
+
+// --- numbers ---------------------------------------------------------------
+
+// Reads a number the way the data files and the user write it: optional
+// blanks around it, a sign, digits with "." or "," as decimal separator, an
+// optional exponent. Never depends on the locale. False (and 0) for anything
+// else, including values too large for a double.
+bool Lies_Zahl(const QString &text, double &wert);
+
+// Text to number: decimal separator normalised, everything from the first
+// "-" cut off, 0 when the rest is not a number.
+double Wandle_Text_in_Kommazahl(const QString &text);
+// The value with that many decimals ("." always), right-aligned to width,
+// then leading blanks removed.
+void Wandle_Kommazahl_in_Text(qint32 breite, qint32 stellen, QString &text, double wert);
+QString Wandle_Zahl_in_Text(qint32 zahl);
+// 401 -> "4.01".
+QString Formatiere_Versionsnummer(qint32 nummer);
+// With a "." present every "," is deleted, else every "," becomes ".".
+void Normalisiere_Dezimaltrenner(QString &text);
+
+// --- quantities ------------------------------------------------------------
+
+// Sum of two quantity texts; ranges "a-b" are added end by end.
+QString Addiere_Mengen(const QString &menge1, const QString &menge2);
+// Scales a quantity (or each end of a range) by the factor; a part that is
+// not a number stays as it was.
+void Multipliziere_Menge(QString &menge, double faktor);
+// One number or "a-b"; low <= high; a single number gives both; an
+// unreadable part counts 0.
+void Zerlege_Mengenbereich(const QString &menge, double &von, double &bis);
+// "2" when both are equal, else "1.5-2".
+QString Formatiere_Mengenbereich(double von, double bis);
+
+// --- ingredient lines ------------------------------------------------------
+
+// Index of the first Zutatentotal record whose Zutatname equals name in code
+// page upper case (and whose Kategorie matches unless kategorie is -1); -1
+// when none.
+qint32 Suche_Zutat(const QString &name, qint32 kategorie);
+// Splits an ingredient line into quantity, unit and name with the units of
+// VariablenTotal[0].Einheiten; ohneGross compares units ignoring case.
+void Zerlege_Zutatenstring(const QString &zeile, QString &menge, QString &einheit, bool ohneGross,
+                           QString &name);
+// Quantity, unit and name joined by one blank each, empty parts left out.
+QString Verbinde_Zutatenstring(const QString &menge, const QString &einheit, const QString &name);
+// Like Verbinde_Zutatenstring, with the plural markers "(e)", "(en)", "(n)"
+// resolved by the quantity.
+QString Setze_Pluralformen(const QString &menge, const QString &einheit, const QString &name);
+// The recipe-text normaliser: rezepttext set resolves markers, strips a
+// leading brand word, "(Glas)" and "(Dose)"; clear turns " - " into "-".
+QString Formatiere_Zutatenname(bool rezepttext, const QString &text);
+
+// --- text clean-up -------------------------------------------------------------
+
+void Entferne_doppelte_Leerzeichen(QString &text);
+void Entferne_doppelte_Kommas(QString &text);
+void Ersetze_Tabulatoren(QString &text);
+void Entferne_alle_Leerzeichen(QString &text);
+void Entferne_fuehrende_Leerzeichen(QString &text);
+void Entferne_endende_Leerzeichen(QString &text);
+// Folds letters for searching: sharp s -> "ss", accented vowels -> plain;
+// umlauts stay.
+void Ersetze_Sonderbuchstaben(QString &text);
+// Splits a search text at blanks. modus becomes 2 when a "sauce" spelling was
+// expanded, else 0.
+void Zerlege_Suchbegriffe(const QString &text, bool sossen, qint32 &modus, TString &woerter,
+                          bool gross, bool falten);
+// "200g flour" -> "200 g flour"; nurErste: only the first place.
+void Trenne_Ziffer_und_Buchstabe(QString &text, bool nurErste);
+QString Setze_ersten_Buchstaben_gross(const QString &text);
+
+// --- paths, categories, brands, geometry ------------------------------------
+
+// Split at the last "\" or "/".
+QString Ermittle_Dateiname(const QString &pfad);
+QString Ermittle_Verzeichnis(const QString &pfad);
+
+// Row of the category list as shown (Kategorienamen) <-> category index
+// (Kategoriebezeichnungen); values outside 0..20 come back unchanged.
+qint32 Ermittle_Kategorie_aus_Anzeigeposition(qint32 position);
+qint32 Ermittle_Anzeigeposition_aus_Kategorie(qint32 kategorie);
+
+// True when the name holds "(" followed by a brand of Markennamen; marke gets
+// the brand's index (-1 when none).
+bool Finde_Markenzutatzusatz(const QString &name, qint32 &marke);
+// Deletes that "(" and everything after it.
+void Entferne_MArkenzutatzusatz(QString &name);
+
+// Sets the 16 Zulassung flags of verben[verb] from a list like "1,3,11,".
+void Setze_Verbflaechen_aus_Liste(const QString &liste, qint32 verb, TIAVERBEN &verben);
+
+bool Ist_Punkt_im_Rechteck(qint32 x, qint32 y, qint32 left, qint32 top, qint32 width, qint32 height);
