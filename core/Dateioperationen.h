@@ -1,0 +1,142 @@
+#pragma once
+// The data core's file routines: the only readers and writers of the recipe
+// files, the recipe index, the ingredient databases, the units list, the
+// comments, the verb lists and the options.
+//
+// Each routine takes the flags of Globals.h or-ed together (Load, Save,
+// Update, Alle). A reader checks header, counts, numbers and indexes; a bad
+// file gives a message through Zeige_Meldung and failure, and the global it
+// reads into is left as it was (data are read into a local and assigned on
+// success). A file whose load failed is never saved over. Every write is
+// atomic: on failure the old file stays and the routine reports failure.
+// Paths are system paths ("PRGDATA\\ENG\\x" below Programmverzeichnis).
+#include <QHash>
+#include <QList>
+#include <QString>
+
+#include "core/Globals.h"
+
+class QImage;
+class QLabel;
+class QWidget;
+
+// --- ingredient database ----------------------------------------------
+
+// (flags, file name below PRGDATA\ENG\, may hold a sub-folder; empty =
+// "Lebensmittel.hbr"). Load replaces Zutatentotal; without Alle the records
+// with Status 0 are dropped. Save writes every record with a Zutatname; when
+// the data came from a load of the same file without Alle, the inactive
+// records of the file are kept. Missing file: false without a message.
+bool Lade_Zutaten(int flags, const QString &datei = QString());
+
+// --- units list -----------------------------------------------------------
+
+// PRGDATA\ENG\Variablen200.hbr <-> VariablenTotal[0].
+bool Lade_Variablenlisten(int flags);
+
+// --- ingredient comments ---------------------------------------------
+
+// PRGDATA\ENG\Kommentare.hbr <-> liste (file order; empty entries not written).
+bool Lade_Zutatenkommentare(int flags, TString &liste);
+
+// --- cooking verbs ------------------------------------------------------
+
+// (flags, file name below PRGDATA\ENG\; empty = "IAVariablenliste.hbr") -> 0
+// on success, -1 on failure. With Save and Load it writes IAVERBEN first and
+// reads the file back. Typ is recomputed from the text on reading.
+qint32 Lade_IAVerben(int flags, const QString &datei = QString());
+
+// (flags, list, file name below PRGDATA\ENG\; empty = "IAVTotal.hbr"). With
+// Save and Load it writes first and then reads back.
+bool Lade_IAVerbenTotal(int flags, TIAVTotalliste &liste, const QString &datei = QString());
+
+// Adds every verb text of IAVERBEN that IAVTotalliste lacks (start-up).
+// True when the whole list changed (and was saved).
+bool Update_IAVTotal();
+
+// --- options ------------------------------------------------------------
+
+// PRGDATA\ENG\nenoitpo.kop <-> Optionen and IAStatus. A missing file keeps
+// the defaults (true); Load applies the option fonts to the windows.
+bool Lade_Optionen(int flags);
+
+// --- recipes --------------------------------------------------------------
+
+// (flags, recipe index; -1 = all). Load with -1 reads every recipe file named
+// by the records of RezepteTotal (as rebuilt by Lade_RezeptdateiManager),
+// drops the ones that cannot be read (one message lists them) and sorts the
+// array by Rezeptname. Load with an index re-reads that record's file. Save
+// with an index writes that record to its Dateiname; a record without a name,
+// or whose file would be another recipe's file, is refused with a message.
+// Save with -1 writes every recipe.
+bool Lade_Rezepte(int flags, qint32 index);
+
+// The recipe index PRGDATA\ENG\RMListe.hbr. Load reads it, merges it with the
+// recipe files found in Recipes\ (files gone are dropped, new ones added) and
+// rebuilds RezepteTotal with Dateiname, Dateiendung, Kategorie and
+// Rezeptname. Save writes the index from RezepteTotal (records without a file
+// or with a foreign extension are left out).
+bool Lade_RezeptdateiManager(int flags);
+
+// System paths of a recipe's rich-text side files (instructions ".RRT",
+// remarks ".BRT") beside its recipe file; empty for an index out of range or
+// a record without Dateiname. Fills Anleitungsdatei / Bemerkungsdatei when
+// they are empty.
+QString Rezept_Anleitungspfad(qint32 index);
+QString Rezept_Bemerkungspfad(qint32 index);
+
+// Recipe file name for a recipe name and category: Recipes\<name><ext> below
+// the base folder, characters that cannot stand in a file name replaced.
+// Empty for an empty name or a category outside 0..20.
+QString Rezept_Dateiname(const QString &rezeptname, qint32 kategorie);
+
+// --- pictures, copies, shell -------------------------------------------
+
+// Loads the ingredient's picture (GFXZUTAT\ENG\ + Grafik when it exists and
+// Optionen.Zutatengrafiken is set) or its group picture
+// (Grafiken\ENG\PNG\IAKOCHEN\, group 16 for a negative Kategorie, when
+// Optionen.Zutatengruppengrafiken is set). True when a picture was loaded;
+// the label is cleared when none was. An index below 0 does nothing.
+bool Lade_Zutatengrafik(QLabel *bild, qint32 index);
+bool Lade_Zutatengrafik(QImage &bild, qint32 index);
+
+// Copies a file, replacing the target. The target is never truncated when the
+// source cannot be read, and a file is never copied onto itself. No message;
+// the result is there for callers that want it.
+bool Kopiere_Datei(const QString &quelle, const QString &ziel);
+
+// Starts a program or opens a document through the shell and returns at once.
+// parameter is one command-line string ("a b" -> two arguments); an empty
+// parameter with a non-program file opens the document. showMode is accepted
+// for the callers' sake and has no meaning here.
+bool Starte_ShellExecute(const QString &datei, const QString &parameter, const QString &verzeichnis,
+                         int showMode = 1);
+
+// --- tool tips ------------------------------------------------------------
+
+// Each window registers the hint texts of its controls (by objectName) once,
+// with the option switch that decides whether its hints show (default
+// Optionen.Tooltipps; e.g. &Optionen.TooltippsFDigI or &IAStatus.Tooltipps).
+// The texts are applied at once. Registering again replaces the texts.
+void Registriere_Tooltipps(QWidget *form, const QHash<QString, QString> &hintByObjectName,
+                           const quint8 *schalter = nullptr);
+
+// Sets the hint pause (500 ms) and hide pause (4000 ms) for the application
+// and, for the windows in the set (empty set = every registered window),
+// shows or clears their hints according to each window's switch.
+void Setze_Tooltipps(const QList<QWidget *> &formen = {});
+
+// --- start-up -------------------------------------------------------------
+
+// Takes over the delivered files of PRGDATA\ENG\ (LM_Share.hbr,
+// Lebensmittel_Neu.hbr, Variablen200_NEU.hbr, IAVariablenliste_NEU.hbr,
+// RICNEU.hbr, RICWerteNEU.hbr, Kommentare_neu.hbr). Each valid one is taken
+// over and deleted; an invalid one is reported and left alone, and the file
+// it would replace is untouched. The dictionary's delivered file is the
+// dictionary loader's.
+void Uebernehme_Neue_Dateien();
+
+// Checks the installation: the required files and folders must exist
+// ("Installation error:" / "Missing file: " + item, ProgrammOK := 0 and
+// false); the folders the program writes to are created when missing.
+bool TWS_Dateicheck();
