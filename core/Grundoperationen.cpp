@@ -1,0 +1,606 @@
+#include "core/Grundoperationen.h"
+
+#include <QLocale>
+#include <QStringList>
+#include <cmath>
+
+#include "core/Tabellen.h"
+#include "platform/CodePage.h"
+
+namespace {
+
+const QChar Blank = QLatin1Char(' ');
+
+bool istZiffer(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+// Blanks only: the data never treat other white space as separators.
+QString ohneRandblanks(const QString &text)
+{
+    qsizetype a = 0, e = text.size();
+    while (a < e && text.at(a) == Blank)
+        ++a;
+    while (e > a && text.at(e - 1) == Blank)
+        --e;
+    return text.mid(a, e - a);
+}
+
+// Prefix test without building upper-case copies; code-page case keeps the
+// length, so comparing character by character is exact.
+bool beginntMit(const QString &text, qsizetype ab, const QString &prefix, bool ohneGross)
+{
+    if (text.size() - ab < prefix.size())
+        return false;
+    for (qsizetype i = 0; i < prefix.size(); ++i) {
+        const QChar a = text.at(ab + i), b = prefix.at(i);
+        if (a == b)
+            continue;
+        if (!ohneGross || platform::upperChar(a) != platform::upperChar(b))
+            return false;
+    }
+    return true;
+}
+
+bool gleichGross(const QString &a, const QString &b)
+{
+    return a.size() == b.size() && beginntMit(a, 0, b, true);
+}
+
+// Fixed decimals with "." regardless of locale; no "-0.00".
+QString festkomma(double wert, int stellen)
+{
+    if (!std::isfinite(wert))
+        wert = 0;
+    stellen = qBound(0, stellen, 20);
+    QString s = QString::number(wert, 'f', stellen);
+    if (s.startsWith(QLatin1Char('-'))) {
+        bool nurNull = true;
+        for (qsizetype i = 1; i < s.size() && nurNull; ++i)
+            nurNull = s.at(i) == QLatin1Char('0') || s.at(i) == QLatin1Char('.');
+        if (nurNull)
+            s.remove(0, 1);
+    }
+    return s;
+}
+
+// Two decimals, a zero fraction dropped: "4.00" -> "4", "1.50" stays.
+QString mengentext(double wert)
+{
+    QString s = festkomma(wert, 2);
+    if (s.endsWith(QLatin1String(".00")))
+        s.chop(3);
+    return s;
+}
+
+// A quantity part read after its decimal separator is normalised; 0 when it
+// is no number.
+double mengenteil(const QString &teil)
+{
+    QString s = teil;
+    Normalisiere_Dezimaltrenner(s);
+    double wert = 0;
+    return Lies_Zahl(s, wert) ? wert : 0;
+}
+
+// The quantity word of an ingredient line: a number, or a range with at
+// least one numeric end ("2-3", "1,5-2"). A hyphenated word ("low-fat") is
+// part of the name, not a quantity.
+bool istMengenwort(const QString &wort)
+{
+    double wert;
+    QString s = wort;
+    Normalisiere_Dezimaltrenner(s);
+    if (Lies_Zahl(s, wert))
+        return true;
+    if (!wort.contains(QLatin1Char('-')))
+        return false;
+    bool zahl = false;
+    for (const QString &teil : wort.split(QLatin1Char('-'))) {
+        if (teil.isEmpty())
+            continue;
+        QString t = teil;
+        Normalisiere_Dezimaltrenner(t);
+        if (!Lies_Zahl(t, wert))
+            return false;
+        zahl = true;
+    }
+    return zahl;
+}
+
+QString ohneKlammern(const QString &eintrag)
+{
+    QString s = eintrag;
+    if (s.startsWith(QLatin1Char('[')))
+        s.remove(0, 1);
+    if (s.endsWith(QLatin1Char(']')))
+        s.chop(1);
+    return s;
+}
+
+void ersetzeMarker(QString &text, bool plural)
+{
+    text.replace(QLatin1String("(en)"), plural ? QStringLiteral("en") : QString());
+    text.replace(QLatin1String("(e)"), plural ? QStringLiteral("e") : QString());
+    text.replace(QLatin1String("(n)"), plural ? QStringLiteral("n") : QString());
+}
+
+// Position of the "(" that starts a brand suffix, -1 when none.
+qsizetype markenzusatz(const QString &name, qint32 &marke)
+{
+    marke = -1;
+    qsizetype p = name.indexOf(QLatin1Char('('));
+    while (p >= 0) {
+        for (int i = 0; i < AnzahlMarken; ++i) {
+            const QString &m = Markennamen[i];
+            if (m.isEmpty() || !beginntMit(name, p + 1, m, false))
+                continue;
+            // The brand must end there: "(Brandy soaked)" is no brand "Brand".
+            const qsizetype e = p + 1 + m.size();
+            if (e == name.size() || name.at(e) == QLatin1Char(')') || name.at(e) == Blank) {
+                marke = i;
+                return p;
+            }
+        }
+        p = name.indexOf(QLatin1Char('('), p + 1);
+    }
+    return -1;
+}
+
+} // namespace
+
+// --- numbers ---------------------------------------------------------------
+
+bool Lies_Zahl(const QString &text, double &wert)
+{
+    wert = 0;
+    const QString s = ohneRandblanks(text);
+    const qsizetype n = s.size();
+    if (n == 0 || n > 400)
+        return false;
+    QString norm;
+    norm.reserve(n);
+    qsizetype i = 0;
+    if (s.at(i) == QLatin1Char('+') || s.at(i) == QLatin1Char('-'))
+        norm += s.at(i++);
+    int ziffern = 0;
+    while (i < n && istZiffer(s.at(i))) {
+        norm += s.at(i++);
+        ++ziffern;
+    }
+    if (i < n && (s.at(i) == QLatin1Char('.') || s.at(i) == QLatin1Char(','))) {
+        norm += QLatin1Char('.');
+        ++i;
+        while (i < n && istZiffer(s.at(i))) {
+            norm += s.at(i++);
+            ++ziffern;
+        }
+    }
+    if (ziffern == 0)
+        return false;
+    if (i < n && (s.at(i) == QLatin1Char('e') || s.at(i) == QLatin1Char('E'))) {
+        norm += QLatin1Char('e');
+        ++i;
+        if (i < n && (s.at(i) == QLatin1Char('+') || s.at(i) == QLatin1Char('-')))
+            norm += s.at(i++);
+        int exp = 0;
+        while (i < n && istZiffer(s.at(i))) {
+            norm += s.at(i++);
+            ++exp;
+        }
+        if (exp == 0)
+            return false;
+    }
+    if (i != n)
+        return false;
+    bool ok = false;
+    const double d = QLocale::c().toDouble(norm, &ok);
+    if (!ok || !std::isfinite(d))
+        return false;
+    wert = d;
+    return true;
+}
+
+double Wandle_Text_in_Kommazahl(const QString &text)
+{
+    QString s = text;
+    Normalisiere_Dezimaltrenner(s);
+    const qsizetype p = s.indexOf(QLatin1Char('-'));
+    if (p >= 0)
+        s.truncate(p);
+    double wert = 0;
+    return Lies_Zahl(s, wert) ? wert : 0;
+}
+
+void Wandle_Kommazahl_in_Text(qint32 breite, qint32 stellen, QString &text, double wert)
+{
+    // The width only pads with blanks on the left, which are removed again.
+    Q_UNUSED(breite);
+    text = festkomma(wert, stellen);
+}
+
+QString Wandle_Zahl_in_Text(qint32 zahl)
+{
+    return QString::number(zahl);
+}
+
+QString Formatiere_Versionsnummer(qint32 nummer)
+{
+    const qint64 n = nummer;
+    const qint64 betrag = n < 0 ? -n : n;
+    return QStringLiteral("%1%2.%3")
+        .arg(n < 0 ? QStringLiteral("-") : QString())
+        .arg(betrag / 100)
+        .arg(betrag % 100, 2, 10, QLatin1Char('0'));
+}
+
+void Normalisiere_Dezimaltrenner(QString &text)
+{
+    if (text.contains(QLatin1Char('.')))
+        text.remove(QLatin1Char(','));
+    else
+        text.replace(QLatin1Char(','), QLatin1Char('.'));
+}
+
+// --- quantities ------------------------------------------------------------
+
+QString Addiere_Mengen(const QString &menge1, const QString &menge2)
+{
+    double von1, bis1, von2, bis2;
+    Zerlege_Mengenbereich(menge1, von1, bis1);
+    Zerlege_Mengenbereich(menge2, von2, bis2);
+    return Formatiere_Mengenbereich(von1 + von2, bis1 + bis2);
+}
+
+void Multipliziere_Menge(QString &menge, double faktor)
+{
+    // Each end of a range on its own, so "4.00-6.00" keeps both ends and a
+    // comma in one end does not change how the other reads.
+    QStringList teile = menge.split(QLatin1Char('-'));
+    for (QString &teil : teile) {
+        QString s = teil;
+        Normalisiere_Dezimaltrenner(s);
+        double wert;
+        if (!Lies_Zahl(s, wert))
+            continue;
+        const double neu = wert * faktor;
+        if (!std::isfinite(neu))
+            continue;
+        teil = mengentext(neu);
+    }
+    menge = teile.join(QLatin1Char('-'));
+}
+
+void Zerlege_Mengenbereich(const QString &menge, double &von, double &bis)
+{
+    const qsizetype p = menge.indexOf(QLatin1Char('-'));
+    if (p < 0) {
+        von = bis = mengenteil(menge);
+        return;
+    }
+    von = mengenteil(menge.left(p));
+    bis = mengenteil(menge.mid(p + 1));
+    if (bis < von)
+        std::swap(von, bis);
+}
+
+QString Formatiere_Mengenbereich(double von, double bis)
+{
+    const QString a = mengentext(von), b = mengentext(bis);
+    // Ends that differ only beyond two decimals read as one number.
+    return a == b ? a : a + QLatin1Char('-') + b;
+}
+
+// --- ingredient lines ------------------------------------------------------
+
+qint32 Suche_Zutat(const QString &name, qint32 kategorie)
+{
+    // An empty name is a deleted record or the placeholder, never a match.
+    if (name.isEmpty())
+        return -1;
+    for (qsizetype i = 0; i < Zutatentotal.size(); ++i) {
+        const TTZutatentotal &z = Zutatentotal.at(i);
+        if (kategorie != -1 && z.Kategorie != kategorie)
+            continue;
+        if (gleichGross(z.Zutatname, name))
+            return qint32(i);
+    }
+    return -1;
+}
+
+void Zerlege_Zutatenstring(const QString &zeile, QString &menge, QString &einheit, bool ohneGross,
+                           QString &name)
+{
+    menge.clear();
+    einheit.clear();
+    name.clear();
+    const QString s = ohneRandblanks(zeile);
+    if (s.isEmpty())
+        return;
+    if (Suche_Zutat(s, -1) >= 0) {
+        name = s;
+        return;
+    }
+
+    qsizetype rest = 0;
+    const qsizetype blank = s.indexOf(Blank);
+    const QString wort = blank < 0 ? s : s.left(blank);
+    if (istMengenwort(wort)) {
+        menge = wort;
+        rest = blank < 0 ? s.size() : blank;
+        while (rest < s.size() && s.at(rest) == Blank)
+            ++rest;
+    }
+
+    if (!VariablenTotal.isEmpty()) {
+        for (const QString &eintrag : VariablenTotal.at(0).Einheiten) {
+            const QString e = ohneKlammern(eintrag);
+            if (e.isEmpty() || !beginntMit(s, rest, e, ohneGross))
+                continue;
+            // "2 garlic cloves" is no 2 "g" of "arlic cloves".
+            const qsizetype ende = rest + e.size();
+            if (ende < s.size() && s.at(ende) != Blank)
+                continue;
+            einheit = e;
+            rest = ende;
+            while (rest < s.size() && s.at(rest) == Blank)
+                ++rest;
+            break;
+        }
+    }
+    name = s.mid(rest);
+}
+
+QString Verbinde_Zutatenstring(const QString &menge, const QString &einheit, const QString &name)
+{
+    QString s;
+    if (!menge.isEmpty())
+        s += menge + Blank;
+    if (!einheit.isEmpty())
+        s += einheit + Blank;
+    return s + name;
+}
+
+QString Setze_Pluralformen(const QString &menge, const QString &einheit, const QString &name)
+{
+    QString m = menge;
+    Normalisiere_Dezimaltrenner(m);
+    double wert;
+    const bool plural = menge.contains(QLatin1Char('-')) || (Lies_Zahl(m, wert) && wert != 1);
+    QString e = einheit, n = name;
+    ersetzeMarker(e, plural);
+    ersetzeMarker(n, plural);
+    QStringList teile;
+    for (const QString &t : {menge, e, n})
+        if (!t.isEmpty())
+            teile << t;
+    return teile.join(Blank);
+}
+
+QString Formatiere_Zutatenname(bool rezepttext, const QString &text)
+{
+    QString s = text;
+    if (rezepttext) {
+        QString t;
+        t.reserve(s.size() + 8);
+        for (qsizetype i = 0; i < s.size(); ++i) {
+            if (s.at(i) == QLatin1Char('-') && i > 0 && i + 1 < s.size() && s.at(i - 1) != Blank
+                && s.at(i + 1) != Blank)
+                t += QStringLiteral(" - ");
+            else
+                t += s.at(i);
+        }
+        s = t;
+        for (int i = 1; i < AnzahlMarken; ++i) {
+            const QString marke = Markennamen[i] + Blank;
+            if (!Markennamen[i].isEmpty() && s.startsWith(marke)) {
+                s.remove(0, marke.size());
+                break;
+            }
+        }
+        ersetzeMarker(s, true);
+        s.remove(QLatin1String("(Glas)"));
+        s.remove(QLatin1String("(Dose)"));
+    } else {
+        s.replace(QLatin1String(" - "), QLatin1String("-"));
+    }
+    Entferne_doppelte_Leerzeichen(s);
+    Entferne_endende_Leerzeichen(s);
+    return s;
+}
+
+// --- text clean-up -------------------------------------------------------------
+
+namespace {
+void verdichte(QString &text, QChar c)
+{
+    QString t;
+    t.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (!(text.at(i) == c && i > 0 && text.at(i - 1) == c))
+            t += text.at(i);
+    text = t;
+}
+} // namespace
+
+void Entferne_doppelte_Leerzeichen(QString &text)
+{
+    verdichte(text, Blank);
+}
+
+void Entferne_doppelte_Kommas(QString &text)
+{
+    verdichte(text, QLatin1Char(','));
+}
+
+void Ersetze_Tabulatoren(QString &text)
+{
+    text.replace(QLatin1Char('\t'), Blank);
+}
+
+void Entferne_alle_Leerzeichen(QString &text)
+{
+    text.remove(Blank);
+}
+
+void Entferne_fuehrende_Leerzeichen(QString &text)
+{
+    qsizetype a = 0;
+    while (a < text.size() && text.at(a) == Blank)
+        ++a;
+    text.remove(0, a);
+}
+
+void Entferne_endende_Leerzeichen(QString &text)
+{
+    qsizetype e = text.size();
+    while (e > 0 && text.at(e - 1) == Blank)
+        --e;
+    text.truncate(e);
+}
+
+void Ersetze_Sonderbuchstaben(QString &text)
+{
+    static const QString von = QStringLiteral("îÎûÛâÂôÔèÈéÉáÁàÀ");
+    static const QString nach = QStringLiteral("iIuUaAoOeEeEaAaA");
+    QString t;
+    t.reserve(text.size() + 4);
+    for (const QChar c : text) {
+        if (c == QChar(0xDF)) {
+            t += QStringLiteral("ss");
+            continue;
+        }
+        const qsizetype p = von.indexOf(c);
+        t += p >= 0 ? nach.at(p) : c;
+    }
+    text = t;
+}
+
+void Zerlege_Suchbegriffe(const QString &text, bool sossen, qint32 &modus, TString &woerter,
+                          bool gross, bool falten)
+{
+    modus = 0;
+    woerter.clear();
+    if (text.isEmpty())
+        return;
+    const QStringList original = text.split(Blank);
+    // A trailing blank ends the last word instead of starting an empty one.
+    const qsizetype anzahl = original.last().isEmpty() ? original.size() - 1 : original.size();
+    static const QStringList sossenformen = {QStringLiteral("sauce"), QStringLiteral("sosse"),
+                                             QStringLiteral("so\u00DFe")};
+    TString zusatz;
+    for (qsizetype i = 0; i < anzahl; ++i) {
+        QString w = original.at(i);
+        if (falten)
+            Ersetze_Sonderbuchstaben(w);
+        woerter << w;
+        if (sossen) {
+            const qsizetype k = sossenformen.indexOf(platform::lowerCase(original.at(i)));
+            if (k >= 0) {
+                for (qsizetype j = 0; j < sossenformen.size(); ++j)
+                    if (j != k)
+                        zusatz << sossenformen.at(j);
+                modus = 2;
+            }
+        }
+    }
+    woerter << zusatz;
+    if (gross)
+        for (QString &w : woerter)
+            w = platform::upperCase(w);
+}
+
+void Trenne_Ziffer_und_Buchstabe(QString &text, bool nurErste)
+{
+    static const QString bleibt = QStringLiteral(" ,-./");
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        const QChar folge = text.at(i + 1);
+        if (!istZiffer(text.at(i)) || istZiffer(folge) || bleibt.contains(folge))
+            continue;
+        text.insert(i + 1, Blank);
+        if (nurErste)
+            return;
+        ++i;
+    }
+}
+
+QString Setze_ersten_Buchstaben_gross(const QString &text)
+{
+    QString s = text;
+    if (!s.isEmpty())
+        s[0] = platform::upperChar(s.at(0));
+    return s;
+}
+
+// --- paths, categories, brands, geometry ------------------------------------
+
+namespace {
+qsizetype letzterTrenner(const QString &pfad)
+{
+    return qMax(pfad.lastIndexOf(QLatin1Char('\\')), pfad.lastIndexOf(QLatin1Char('/')));
+}
+} // namespace
+
+QString Ermittle_Dateiname(const QString &pfad)
+{
+    return pfad.mid(letzterTrenner(pfad) + 1);
+}
+
+QString Ermittle_Verzeichnis(const QString &pfad)
+{
+    return pfad.left(letzterTrenner(pfad) + 1);
+}
+
+qint32 Ermittle_Kategorie_aus_Anzeigeposition(qint32 position)
+{
+    if (position < 0 || position >= AnzahlKategorien)
+        return position;
+    for (int k = 0; k < AnzahlKategorien; ++k)
+        if (Kategoriebezeichnungen[k] == Kategorienamen[position])
+            return k;
+    return position;
+}
+
+qint32 Ermittle_Anzeigeposition_aus_Kategorie(qint32 kategorie)
+{
+    if (kategorie < 0 || kategorie >= AnzahlKategorien)
+        return kategorie;
+    for (int p = 0; p < AnzahlKategorien; ++p)
+        if (Kategorienamen[p] == Kategoriebezeichnungen[kategorie])
+            return p;
+    return kategorie;
+}
+
+bool Finde_Markenzutatzusatz(const QString &name, qint32 &marke)
+{
+    return markenzusatz(name, marke) >= 0;
+}
+
+void Entferne_MArkenzutatzusatz(QString &name)
+{
+    qint32 marke;
+    const qsizetype p = markenzusatz(name, marke);
+    if (p >= 0)
+        name.truncate(p);
+}
+
+void Setze_Verbflaechen_aus_Liste(const QString &liste, qint32 verb, TIAVERBEN &verben)
+{
+    if (verb < 0 || verb >= verben.size())
+        return;
+    auto &flags = verben[verb].Zulassung;
+    flags.fill(0);
+    for (const QString &teil : liste.split(QLatin1Char(','))) {
+        bool ok = false;
+        const int n = ohneRandblanks(teil).toInt(&ok);
+        if (ok && n >= 0 && n < AnzahlGeraete)
+            flags[size_t(n)] = 1;
+    }
+}
+
+bool Ist_Punkt_im_Rechteck(qint32 x, qint32 y, qint32 left, qint32 top, qint32 width, qint32 height)
+{
+    const qint64 r = qint64(left) + width - 1, u = qint64(top) + height - 1;
+    return left <= x && x <= r && top <= y && y <= u;
+}
