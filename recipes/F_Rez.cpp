@@ -1,0 +1,1462 @@
+#include "recipes/F_Rez.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+
+#include "core/Dateioperationen.h"
+#include "core/Globals.h"
+#include "core/Grundoperationen.h"
+#include "core/Tabellen.h"
+#include "platform/CodePage.h"
+#include "platform/Colors.h"
+#include "platform/Paths.h"
+#include "platform/Pictures.h"
+#include "platform/Rtf.h"
+#include "platform/Seams.h"
+#include "platform/TextFile.h"
+#include "recipes/F_Main.h"
+#include "recipes/F_Meldung.h"
+
+TFRez *FRez = nullptr;
+
+QString RechPortionentext;
+double RechPreis = 0;
+double RechPortionen = 1;
+double RechFaktor = 1;
+QString RechLabel1Text;
+QString RechLabel2Text;
+QString RechEAnzahlText;
+
+namespace {
+
+const QString Dateikopf20 = QStringLiteral("[TAFELWERKSTATT 2.0]");
+
+TTRezepteTotal *Aktuelles()
+{
+    if (AktuellesRezept < 0 || AktuellesRezept >= RezepteTotal.size())
+        return nullptr;
+    return &RezepteTotal[AktuellesRezept];
+}
+
+// Deleted lines (Listenindex -1, the initialiser's placeholder among them)
+// go; the rest keep their order and are numbered from 0 again.
+void Ordne_Zutatenliste(TTAZutatenliste &liste)
+{
+    TTAZutatenliste neu;
+    for (const TTZutatenliste &z : liste)
+        if (z.Listenindex >= 0)
+            neu.append(z);
+    std::stable_sort(neu.begin(), neu.end(),
+                     [](const TTZutatenliste &a, const TTZutatenliste &b) { return a.Listenindex < b.Listenindex; });
+    for (int i = 0; i < neu.size(); ++i)
+        neu[i].Listenindex = i;
+    liste = neu;
+}
+
+TTZutatenliste *Zeile_mit_Index(TTRezepteTotal &r, int index)
+{
+    for (TTZutatenliste &z : r.Zutatenliste)
+        if (z.Listenindex == index)
+            return &z;
+    return nullptr;
+}
+
+QStringList Ohne_Leerzeilen_am_Ende(QStringList zeilen)
+{
+    while (!zeilen.isEmpty() && zeilen.last().trimmed().isEmpty())
+        zeilen.removeLast();
+    return zeilen;
+}
+
+QStringList Dokumentzeilen(const QTextDocument *doc)
+{
+    if (doc->isEmpty())
+        return {};
+    return Ohne_Leerzeilen_am_Ende(doc->toPlainText().split(QLatin1Char('\n')));
+}
+
+QStringList Memozeilen(const QPlainTextEdit *memo)
+{
+    if (memo->document()->isEmpty())
+        return {};
+    return memo->toPlainText().split(QLatin1Char('\n'));
+}
+
+// The side file when it still matches the record's plain lines (another
+// window may have rewritten the lines since), else the plain lines.
+void Lade_Text(QTextEdit *feld, const QString &pfad, const TString &zeilen)
+{
+    const QStringList soll = Ohne_Leerzeilen_am_Ende(zeilen);
+    if (!pfad.isEmpty() && platform::fileExists(pfad) && platform::loadRtfFile(pfad, feld->document())
+        && Dokumentzeilen(feld->document()) == soll) {
+        feld->document()->setModified(false);
+        return;
+    }
+    feld->setPlainText(soll.join(QLatin1Char('\n')));
+    feld->document()->setModified(false);
+}
+
+const TTAEinheit *Einheitenliste(qint32 kategorie)
+{
+    if (VariablenTotal.isEmpty())
+        return nullptr;
+    if (kategorie < 0 || kategorie >= AnzahlKategorien)
+        kategorie = 0;
+    return &VariablenTotal[0].Kategorien[kategorie];
+}
+
+const TTEinheit *Finde_Einheit(qint32 kategorie, const QString &einheit)
+{
+    const TTAEinheit *liste = Einheitenliste(kategorie);
+    if (!liste || einheit.trimmed().isEmpty())
+        return nullptr;
+    const QString gross = platform::upperCase(einheit.trimmed());
+    for (const TTEinheit &e : *liste)
+        if (platform::upperCase(e.Name) == gross
+            || platform::upperCase(e.Schluessel) == QLatin1Char('[') + gross + QLatin1Char(']'))
+            return &e;
+    return nullptr;
+}
+
+qint32 Zutatengruppe(const QString &name)
+{
+    const qint32 k = Suche_Zutat(name, -1);
+    if (k >= 0 && Zutatentotal[k].Kategorie >= 0 && Zutatentotal[k].Kategorie < AnzahlZutatengruppen)
+        return Zutatentotal[k].Kategorie;
+    return 16; // other ingredients
+}
+
+bool Ist_Kommentarzeile(const TTZutatenliste &z)
+{
+    return z.Menge.isEmpty() && z.Einheit.isEmpty() && z.Name.startsWith(QLatin1String("***"));
+}
+
+// The deluxe columns from the ingredient lines; a preparation stays with
+// its line as long as the line keeps its place and name.
+TTDeluxeliste Deluxe_aus_Zutaten(const TTRezepteTotal &r)
+{
+    TTAZutatenliste zeilen = r.Zutatenliste;
+    Ordne_Zutatenliste(zeilen);
+    TTDeluxeliste d;
+    for (int i = 0; i < zeilen.size(); ++i) {
+        d.Menge.append(zeilen[i].Menge);
+        d.Einheit.append(zeilen[i].Einheit);
+        d.Name.append(zeilen[i].Name);
+        QString zubereitung;
+        if (i < r.Deluxeliste.Name.size() && i < r.Deluxeliste.Zubereitung.size()
+            && r.Deluxeliste.Name[i] == zeilen[i].Name)
+            zubereitung = r.Deluxeliste.Zubereitung[i];
+        d.Zubereitung.append(zubereitung);
+    }
+    return d;
+}
+
+bool Hat_Deluxezeilen(const TTDeluxeliste &d)
+{
+    for (const TString *l : {&d.Menge, &d.Einheit, &d.Name, &d.Zubereitung})
+        for (const QString &s : *l)
+            if (!s.trimmed().isEmpty())
+                return true;
+    return false;
+}
+
+QString Kochgeraeteliste(const QString &text)
+{
+    QString ergebnis;
+    for (QString teil : text.split(QLatin1Char(','))) {
+        teil = teil.trimmed();
+        if (!teil.isEmpty() && !ergebnis.contains(teil + QLatin1Char(',')))
+            ergebnis += teil + QLatin1Char(',');
+    }
+    return ergebnis;
+}
+
+bool Gleiche_Datei(const QString &a, const QString &b)
+{
+    if (a.isEmpty() || b.isEmpty())
+        return false;
+    return QString::compare(platform::nativePath(a), platform::nativePath(b), Qt::CaseInsensitive) == 0;
+}
+
+bool Datei_vergeben(const QString &datei, qint32 ausser)
+{
+    for (int i = 0; i < RezepteTotal.size(); ++i)
+        if (i != ausser && Gleiche_Datei(RezepteTotal[i].Dateiname, datei))
+            return true;
+    return false;
+}
+
+struct Seitendatei {
+    QString pfad;
+    bool vorhanden = false;
+    QByteArray inhalt;
+};
+
+Seitendatei Sichere_Datei(const QString &pfad)
+{
+    Seitendatei s;
+    s.pfad = pfad;
+    s.vorhanden = platform::fileExists(pfad) && platform::readBytes(pfad, s.inhalt);
+    return s;
+}
+
+void Stelle_Datei_wieder_her(const Seitendatei &s)
+{
+    if (s.pfad.isEmpty())
+        return;
+    if (s.vorhanden)
+        platform::writeBytes(s.pfad, s.inhalt);
+    else
+        platform::removeFile(s.pfad);
+}
+
+QPlainTextEdit *Neue_Spalte(QWidget *parent, const char *name)
+{
+    auto *m = new QPlainTextEdit(parent);
+    m->setObjectName(QLatin1String(name));
+    m->setLineWrapMode(QPlainTextEdit::NoWrap);
+    return m;
+}
+
+} // namespace
+
+QString Freier_Rezeptdateiname(const QString &wunsch, qint32 ausser)
+{
+    int punkt = wunsch.lastIndexOf(QLatin1Char('.'));
+    if (punkt < wunsch.lastIndexOf(QLatin1Char('\\')) || punkt < wunsch.lastIndexOf(QLatin1Char('/')))
+        punkt = -1;
+    const QString stamm = punkt > 0 ? wunsch.left(punkt) : wunsch;
+    const QString endung = punkt > 0 ? wunsch.mid(punkt) : QString();
+    for (int n = 1; n < 10000; ++n) {
+        const QString kandidat = n == 1 ? wunsch : stamm + QStringLiteral(" (%1)").arg(n) + endung;
+        if (!platform::fileExists(kandidat) && !Datei_vergeben(kandidat, ausser))
+            return kandidat;
+    }
+    return QString();
+}
+
+// --- the window ---------------------------------------------------------
+
+TFRez::TFRez(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("FRez"));
+    setWindowTitle(QStringLiteral("Recipe:"));
+    resize(1000, 720);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, platform::fromTColor(Fensterfarbe));
+    setPalette(pal);
+
+    auto name = [](QObject *o, const char *n) { o->setObjectName(QLatin1String(n)); };
+
+    // menu
+    MMHauptmenue = new QMenuBar(this);
+    name(MMHauptmenue, "MMHauptmenue");
+    QMenu *mRezept = MMHauptmenue->addMenu(QStringLiteral("&Recipe"));
+    MRezeptspeichern = mRezept->addAction(QStringLiteral("Save recipe"));
+    name(MRezeptspeichern, "MRezeptspeichern");
+    MRezeptspeichern->setShortcut(QKeySequence::Save);
+    MRezeptmengenberechnen = mRezept->addAction(QStringLiteral("Calculate servings..."));
+    name(MRezeptmengenberechnen, "MRezeptmengenberechnen");
+    MRezeptmengenberechnen->setEnabled(false); // the servings calculator is not there yet
+    MDeluxe = mRezept->addAction(QStringLiteral("Deluxe layout"));
+    name(MDeluxe, "MDeluxe");
+    MDeluxe->setCheckable(true);
+    mRezept->addSeparator();
+    MSchliessen = mRezept->addAction(QStringLiteral("Close"));
+    name(MSchliessen, "MSchliessen");
+    QMenu *mZutaten = MMHauptmenue->addMenu(QStringLiteral("&Ingredients"));
+    ZSNeueZutatinDatenbankaufnehmen = mZutaten->addAction(QStringLiteral("New ingredient into the database..."));
+    name(ZSNeueZutatinDatenbankaufnehmen, "ZSNeueZutatinDatenbankaufnehmen");
+    MZutatkommentar = mZutaten->addAction(QStringLiteral("Insert comment..."));
+    name(MZutatkommentar, "MZutatkommentar");
+    MGesamtzutatendatenbank = mZutaten->addAction(QStringLiteral("Global ingredient database..."));
+    name(MGesamtzutatendatenbank, "MGesamtzutatendatenbank");
+    MEinheiten = mZutaten->addAction(QStringLiteral("Units..."));
+    name(MEinheiten, "MEinheiten");
+    MLexikon = mZutaten->addAction(QStringLiteral("Cooking dictionary..."));
+    name(MLexikon, "MLexikon");
+    // Their windows come with the reference-data windows.
+    for (QAction *a : {ZSNeueZutatinDatenbankaufnehmen, MZutatkommentar, MGesamtzutatendatenbank, MEinheiten, MLexikon})
+        a->setEnabled(false);
+
+    // header
+    auto *kopf = new QGroupBox(QStringLiteral("Recipe"), this);
+    name(kopf, "GBKopf");
+    ERName = new QLineEdit(kopf);
+    name(ERName, "ERName");
+    CBKategorie = new QComboBox(kopf);
+    name(CBKategorie, "CBKategorie");
+    for (const QString &k : Kategorienamen)
+        CBKategorie->addItem(k);
+    EUnterkategorien = new QLineEdit(kopf);
+    name(EUnterkategorien, "EUnterkategorien");
+    EUnterkategorien->setPlaceholderText(QStringLiteral("comma list"));
+    ERAnzahlportionen = new QLineEdit(kopf);
+    name(ERAnzahlportionen, "ERAnzahlportionen");
+    ERAnzahlportionen1 = new QLineEdit(kopf);
+    name(ERAnzahlportionen1, "ERAnzahlportionen1");
+    ERZubereitungszeit = new QLineEdit(kopf);
+    name(ERZubereitungszeit, "ERZubereitungszeit");
+    CBSchwierigkeit = new QComboBox(kopf);
+    name(CBSchwierigkeit, "CBSchwierigkeit");
+    CBSchwierigkeit->addItems({QStringLiteral("not stated"), QStringLiteral("1 (very easy)"), QStringLiteral("2"),
+                               QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5 (demanding)")});
+    DTPKochdatum = new QDateEdit(kopf);
+    name(DTPKochdatum, "DTPKochdatum");
+    DTPKochdatum->setCalendarPopup(true);
+    DTPKochdatum->setDisplayFormat(QStringLiteral("MM/dd/yyyy"));
+    CBKochgeraete = new QComboBox(kopf);
+    name(CBKochgeraete, "CBKochgeraete");
+    for (const QString &g : Kochgeraetenamen)
+        CBKochgeraete->addItem(g);
+    EKochgeraete = new QLineEdit(kopf);
+    name(EKochgeraete, "EKochgeraete");
+    ERPreis = new QLineEdit(kopf);
+    name(ERPreis, "ERPreis");
+    ERPreis1 = new QLineEdit(kopf);
+    name(ERPreis1, "ERPreis1");
+    IRezeptgrafik = new QLabel(kopf);
+    name(IRezeptgrafik, "IRezeptgrafik");
+    IRezeptgrafik->setFixedSize(200, 150);
+    IRezeptgrafik->setAlignment(Qt::AlignCenter);
+    IRezeptgrafik->setFrameShape(QFrame::StyledPanel);
+    BRezeptgrafik = new QPushButton(QStringLiteral("Picture..."), kopf);
+    name(BRezeptgrafik, "BRezeptgrafik");
+    BRezeptgrafikloeschen = new QPushButton(QStringLiteral("No picture"), kopf);
+    name(BRezeptgrafikloeschen, "BRezeptgrafikloeschen");
+
+    auto *raster = new QGridLayout;
+    auto zeile = [&](int r, int c, const QString &text, QWidget *w, QWidget *w2 = nullptr) {
+        raster->addWidget(new QLabel(text, kopf), r, c);
+        if (w2) {
+            auto *h = new QHBoxLayout;
+            h->addWidget(w, 1);
+            h->addWidget(w2, 1);
+            raster->addLayout(h, r, c + 1);
+        } else {
+            raster->addWidget(w, r, c + 1);
+        }
+    };
+    zeile(0, 0, QStringLiteral("Name:"), ERName);
+    zeile(0, 2, QStringLiteral("Category:"), CBKategorie);
+    zeile(1, 0, QStringLiteral("Sub-categories:"), EUnterkategorien);
+    zeile(1, 2, QStringLiteral("Cooked on:"), DTPKochdatum);
+    {
+        auto *h = new QHBoxLayout;
+        h->addWidget(ERAnzahlportionen);
+        h->addWidget(ERAnzahlportionen1);
+        raster->addWidget(new QLabel(QStringLiteral("Servings:"), kopf), 2, 0);
+        raster->addLayout(h, 2, 1);
+    }
+    zeile(2, 2, QStringLiteral("Preparation time:"), ERZubereitungszeit);
+    zeile(3, 0, QStringLiteral("Difficulty:"), CBSchwierigkeit);
+    {
+        auto *h = new QHBoxLayout;
+        h->addWidget(ERPreis);
+        h->addWidget(ERPreis1);
+        raster->addWidget(new QLabel(QStringLiteral("Price:"), kopf), 3, 2);
+        raster->addLayout(h, 3, 3);
+    }
+    zeile(4, 0, QStringLiteral("Cooking devices:"), CBKochgeraete, EKochgeraete);
+    raster->setColumnStretch(1, 1);
+    raster->setColumnStretch(3, 1);
+    auto *bildspalte = new QVBoxLayout;
+    bildspalte->addWidget(IRezeptgrafik);
+    auto *bildknoepfe = new QHBoxLayout;
+    bildknoepfe->addWidget(BRezeptgrafik);
+    bildknoepfe->addWidget(BRezeptgrafikloeschen);
+    bildspalte->addLayout(bildknoepfe);
+    auto *kopfLayout = new QHBoxLayout(kopf);
+    kopfLayout->addLayout(raster, 1);
+    kopfLayout->addLayout(bildspalte);
+
+    // ingredients, normal layout
+    SZutaten = new QStackedWidget(this);
+    name(SZutaten, "SZutaten");
+    auto *normal = new QGroupBox(QStringLiteral("Ingredients"), SZutaten);
+    name(normal, "GBZutaten");
+    EZutatSuchen = new QLineEdit(normal);
+    name(EZutatSuchen, "EZutatSuchen");
+    EZutatSuchen->setPlaceholderText(QStringLiteral("Search ingredient..."));
+    EZutatSuchen->setClearButtonEnabled(true);
+    LBZutatsuche = new QListWidget(normal);
+    name(LBZutatsuche, "LBZutatsuche");
+    LBZutatsuche->setMaximumHeight(130);
+    ISuchbild = new QLabel(normal);
+    name(ISuchbild, "ISuchbild");
+    ISuchbild->setFixedSize(80, 80);
+    ISuchbild->setScaledContents(true);
+    CBMenge = new QComboBox(normal);
+    name(CBMenge, "CBMenge");
+    CBMenge->setEditable(true);
+    CBEinheit = new QComboBox(normal);
+    name(CBEinheit, "CBEinheit");
+    CBEinheit->setEditable(true);
+    EZutat = new QLineEdit(normal);
+    name(EZutat, "EZutat");
+    BZutathinzufuegen = new QPushButton(QStringLiteral("Add"), normal);
+    name(BZutathinzufuegen, "BZutathinzufuegen");
+    BZutataendern = new QPushButton(QStringLiteral("Change"), normal);
+    name(BZutataendern, "BZutataendern");
+    BZutatloeschen = new QPushButton(QStringLiteral("Delete"), normal);
+    name(BZutatloeschen, "BZutatloeschen");
+    BZutathoch = new QPushButton(QStringLiteral("Up"), normal);
+    name(BZutathoch, "BZutathoch");
+    BZutatrunter = new QPushButton(QStringLiteral("Down"), normal);
+    name(BZutatrunter, "BZutatrunter");
+    LZutatzeile = new QLabel(normal);
+    name(LZutatzeile, "LZutatzeile");
+    LBZutatliste = new QListWidget(normal);
+    name(LBZutatliste, "LBZutatliste");
+
+    auto *suche = new QHBoxLayout;
+    auto *suchspalte = new QVBoxLayout;
+    suchspalte->addWidget(EZutatSuchen);
+    suchspalte->addWidget(LBZutatsuche);
+    suche->addLayout(suchspalte, 1);
+    suche->addWidget(ISuchbild, 0, Qt::AlignTop);
+    auto *eingabe = new QGridLayout;
+    eingabe->addWidget(new QLabel(QStringLiteral("Quantity:"), normal), 0, 0);
+    eingabe->addWidget(new QLabel(QStringLiteral("Unit:"), normal), 0, 1);
+    eingabe->addWidget(new QLabel(QStringLiteral("Ingredient:"), normal), 0, 2);
+    eingabe->addWidget(CBMenge, 1, 0);
+    eingabe->addWidget(CBEinheit, 1, 1);
+    eingabe->addWidget(EZutat, 1, 2);
+    eingabe->setColumnStretch(2, 2);
+    eingabe->setColumnStretch(0, 1);
+    eingabe->setColumnStretch(1, 1);
+    auto *knoepfe = new QHBoxLayout;
+    for (QPushButton *b : {BZutathinzufuegen, BZutataendern, BZutatloeschen, BZutathoch, BZutatrunter})
+        knoepfe->addWidget(b);
+    knoepfe->addStretch();
+    auto *normalLayout = new QVBoxLayout(normal);
+    normalLayout->addLayout(suche);
+    normalLayout->addLayout(eingabe);
+    normalLayout->addLayout(knoepfe);
+    normalLayout->addWidget(LZutatzeile);
+    normalLayout->addWidget(LBZutatliste, 1);
+    SZutaten->addWidget(normal);
+
+    // ingredients, deluxe layout
+    auto *deluxe = new QGroupBox(QStringLiteral("Ingredients (deluxe)"), SZutaten);
+    name(deluxe, "GBDeluxe");
+    CBZutatauswahl1 = new QComboBox(deluxe);
+    name(CBZutatauswahl1, "CBZutatauswahl1");
+    CBZutatauswahl1->setEditable(true);
+    CBZutatauswahl1->setInsertPolicy(QComboBox::NoInsert);
+    BZutateinfuegen1 = new QPushButton(QStringLiteral("Insert ingredient"), deluxe);
+    name(BZutateinfuegen1, "BZutateinfuegen1");
+    MMenge1 = Neue_Spalte(deluxe, "MMenge1");
+    MEinheit1 = Neue_Spalte(deluxe, "MEinheit1");
+    MZutat1 = Neue_Spalte(deluxe, "MZutat1");
+    MZubereitung1 = Neue_Spalte(deluxe, "MZubereitung1");
+    auto *deluxeLayout = new QGridLayout(deluxe);
+    auto *auswahl = new QHBoxLayout;
+    auswahl->addWidget(CBZutatauswahl1, 1);
+    auswahl->addWidget(BZutateinfuegen1);
+    deluxeLayout->addLayout(auswahl, 0, 0, 1, 4);
+    deluxeLayout->addWidget(new QLabel(QStringLiteral("Quantity"), deluxe), 1, 0);
+    deluxeLayout->addWidget(new QLabel(QStringLiteral("Unit"), deluxe), 1, 1);
+    deluxeLayout->addWidget(new QLabel(QStringLiteral("Ingredient"), deluxe), 1, 2);
+    deluxeLayout->addWidget(new QLabel(QStringLiteral("Preparation"), deluxe), 1, 3);
+    deluxeLayout->addWidget(MMenge1, 2, 0);
+    deluxeLayout->addWidget(MEinheit1, 2, 1);
+    deluxeLayout->addWidget(MZutat1, 2, 2);
+    deluxeLayout->addWidget(MZubereitung1, 2, 3);
+    deluxeLayout->setColumnStretch(0, 1);
+    deluxeLayout->setColumnStretch(1, 1);
+    deluxeLayout->setColumnStretch(2, 3);
+    deluxeLayout->setColumnStretch(3, 2);
+    deluxeLayout->setRowStretch(2, 1);
+    SZutaten->addWidget(deluxe);
+
+    // texts
+    auto *texte = new QWidget(this);
+    REREingabe = new QTextEdit(texte);
+    name(REREingabe, "REREingabe");
+    RERBemerkungen = new QTextEdit(texte);
+    name(RERBemerkungen, "RERBemerkungen");
+    RERBemerkungen1 = new QTextEdit(texte);
+    name(RERBemerkungen1, "RERBemerkungen1");
+    auto *texteLayout = new QVBoxLayout(texte);
+    texteLayout->setContentsMargins(0, 0, 0, 0);
+    texteLayout->addWidget(new QLabel(QStringLiteral("Instructions:"), texte));
+    texteLayout->addWidget(REREingabe, 3);
+    texteLayout->addWidget(new QLabel(QStringLiteral("Remarks:"), texte));
+    texteLayout->addWidget(RERBemerkungen, 1);
+    texteLayout->addWidget(RERBemerkungen1, 1);
+
+    auto *teiler = new QSplitter(Qt::Horizontal, this);
+    name(teiler, "SPTeiler");
+    teiler->addWidget(SZutaten);
+    teiler->addWidget(texte);
+    teiler->setStretchFactor(0, 1);
+    teiler->setStretchFactor(1, 1);
+
+    LStatus = new QLabel(this);
+    name(LStatus, "LStatus");
+
+    auto *haupt = new QVBoxLayout(this);
+    haupt->setMenuBar(MMHauptmenue);
+    haupt->addWidget(kopf);
+    haupt->addWidget(teiler, 1);
+    haupt->addWidget(LStatus);
+
+    ERAnzahlportionen1->hide();
+    ERPreis1->hide();
+    RERBemerkungen1->hide();
+
+    // handlers
+    connect(MRezeptspeichern, &QAction::triggered, this, &TFRez::MRezeptspeichernClick);
+    connect(MRezeptmengenberechnen, &QAction::triggered, this, &TFRez::MRezeptmengenberechnenClick);
+    connect(ZSNeueZutatinDatenbankaufnehmen, &QAction::triggered, this, &TFRez::ZSNeueZutatinDatenbankaufnehmenClick);
+    connect(MDeluxe, &QAction::triggered, this, &TFRez::MDeluxeClick);
+    connect(MSchliessen, &QAction::triggered, this, &TFRez::MSchliessenClick);
+    connect(EZutatSuchen, &QLineEdit::textChanged, this, &TFRez::EZutatSuchenChange);
+    connect(LBZutatsuche, &QListWidget::currentRowChanged, this, &TFRez::LBZutatsucheClick);
+    connect(LBZutatsuche, &QListWidget::itemDoubleClicked, this, &TFRez::LBZutatsucheDblClick);
+    connect(LBZutatliste, &QListWidget::currentRowChanged, this, &TFRez::LBZutatlisteClick);
+    connect(CBEinheit, &QComboBox::currentTextChanged, this, &TFRez::CBEinheitChange);
+    connect(BZutathinzufuegen, &QPushButton::clicked, this, &TFRez::BZutathinzufuegenClick);
+    connect(BZutataendern, &QPushButton::clicked, this, &TFRez::BZutataendernClick);
+    connect(BZutatloeschen, &QPushButton::clicked, this, &TFRez::BZutatloeschenClick);
+    connect(BZutathoch, &QPushButton::clicked, this, &TFRez::BZutathochClick);
+    connect(BZutatrunter, &QPushButton::clicked, this, &TFRez::BZutatrunterClick);
+    connect(BZutateinfuegen1, &QPushButton::clicked, this, &TFRez::BZutateinfuegen1Click);
+    connect(CBKategorie, &QComboBox::currentIndexChanged, this, &TFRez::CBKategorieChange);
+    connect(CBKochgeraete, &QComboBox::activated, this, &TFRez::CBKochgeraeteChange);
+    connect(BRezeptgrafik, &QPushButton::clicked, this, &TFRez::BRezeptgrafikClick);
+    connect(BRezeptgrafikloeschen, &QPushButton::clicked, this, &TFRez::BRezeptgrafikloeschenClick);
+
+    for (QPlainTextEdit *m : {MMenge1, MEinheit1, MZutat1, MZubereitung1}) {
+        connect(m, &QPlainTextEdit::textChanged, this, &TFRez::DeluxespaltenChange);
+        // the four columns scroll as one table
+        connect(m->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int wert) {
+            for (QPlainTextEdit *n : {MMenge1, MEinheit1, MZutat1, MZubereitung1})
+                if (n->verticalScrollBar()->value() != wert)
+                    n->verticalScrollBar()->setValue(wert);
+        });
+    }
+    for (QLineEdit *e : {ERName, EUnterkategorien, ERAnzahlportionen, ERAnzahlportionen1, ERZubereitungszeit,
+                         EKochgeraete, ERPreis, ERPreis1})
+        connect(e, &QLineEdit::textEdited, this, &TFRez::Geaendert_setzen);
+    connect(CBSchwierigkeit, &QComboBox::activated, this, &TFRez::Geaendert_setzen);
+    connect(DTPKochdatum, &QDateEdit::dateChanged, this, [this] {
+        if (!m_fuellen)
+            Geaendert_setzen();
+    });
+    for (QTextEdit *t : {REREingabe, RERBemerkungen, RERBemerkungen1})
+        connect(t, &QTextEdit::textChanged, this, [this] {
+            if (!m_fuellen)
+                Geaendert_setzen();
+        });
+
+    Registriere_Tooltipps(this, {
+        {QStringLiteral("ERName"), QStringLiteral("Name des Rezepts")},
+        {QStringLiteral("CBKategorie"), QStringLiteral("Kategorie des Rezepts")},
+        {QStringLiteral("EUnterkategorien"), QStringLiteral("Unterkategorien, durch Kommas getrennt")},
+        {QStringLiteral("ERAnzahlportionen"), QStringLiteral("Anzahl der Portionen, z.B. 4 Personen")},
+        {QStringLiteral("ERAnzahlportionen1"), QStringLiteral("Anzahl der Portionen, z.B. 4 Personen")},
+        {QStringLiteral("ERZubereitungszeit"), QStringLiteral("Zubereitungszeit")},
+        {QStringLiteral("CBSchwierigkeit"), QStringLiteral("Schwierigkeitsgrad von 1 bis 5")},
+        {QStringLiteral("DTPKochdatum"), QStringLiteral("Wann wurde das Rezept gekocht?")},
+        {QStringLiteral("CBKochgeraete"), QStringLiteral("Kochgerät zur Liste hinzufügen")},
+        {QStringLiteral("EKochgeraete"), QStringLiteral("Benötigte Kochgeräte")},
+        {QStringLiteral("ERPreis"), QStringLiteral("Preis des Rezepts")},
+        {QStringLiteral("ERPreis1"), QStringLiteral("Preis des Rezepts")},
+        {QStringLiteral("BRezeptgrafik"), QStringLiteral("Rezeptgrafik laden")},
+        {QStringLiteral("BRezeptgrafikloeschen"), QStringLiteral("Rezeptgrafik entfernen")},
+        {QStringLiteral("EZutatSuchen"), QStringLiteral("Zutat in der Datenbank suchen")},
+        {QStringLiteral("LBZutatsuche"), QStringLiteral("Gefundene Zutaten; Doppelklick fügt die Zutat ein")},
+        {QStringLiteral("CBMenge"), QStringLiteral("Menge")},
+        {QStringLiteral("CBEinheit"), QStringLiteral("Einheit")},
+        {QStringLiteral("EZutat"), QStringLiteral("Zutat oder Kommentar")},
+        {QStringLiteral("BZutathinzufuegen"), QStringLiteral("Zutatzeile einfügen")},
+        {QStringLiteral("BZutataendern"), QStringLiteral("Markierte Zutatzeile ändern")},
+        {QStringLiteral("BZutatloeschen"), QStringLiteral("Markierte Zutatzeile löschen")},
+        {QStringLiteral("BZutathoch"), QStringLiteral("Zutatzeile nach oben")},
+        {QStringLiteral("BZutatrunter"), QStringLiteral("Zutatzeile nach unten")},
+        {QStringLiteral("LBZutatliste"), QStringLiteral("Zutaten des Rezepts")},
+        {QStringLiteral("CBZutatauswahl1"), QStringLiteral("Zutat aus der Datenbank wählen")},
+        {QStringLiteral("MMenge1"), QStringLiteral("Mengen, eine je Zeile")},
+        {QStringLiteral("MEinheit1"), QStringLiteral("Einheiten, eine je Zeile")},
+        {QStringLiteral("MZutat1"), QStringLiteral("Zutaten, eine je Zeile")},
+        {QStringLiteral("MZubereitung1"), QStringLiteral("Zubereitung der Zutat")},
+        {QStringLiteral("REREingabe"), QStringLiteral("Zubereitung des Rezepts")},
+        {QStringLiteral("RERBemerkungen"), QStringLiteral("Bemerkungen zum Rezept")},
+        {QStringLiteral("RERBemerkungen1"), QStringLiteral("Bemerkungen zum Rezept")},
+    });
+}
+
+void TFRez::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.fillRect(rect(), platform::fromTColor(Fensterfarbe));
+    if (!m_hintergrund.isNull())
+        p.drawPixmap(rect(), m_hintergrund);
+}
+
+void TFRez::Geaendert_setzen()
+{
+    if (m_fuellen)
+        return;
+    m_geaendert = true;
+    LStatus->setText(QStringLiteral("Changed"));
+}
+
+void TFRez::Fuelle_Formular()
+{
+    TTRezepteTotal *r = Aktuelles();
+    ++m_fuellen;
+    m_rezept = AktuellesRezept;
+    if (r) {
+        ERName->setText(r->Rezeptname);
+        CBKategorie->setCurrentIndex(r->Kategorie >= 0 && r->Kategorie < AnzahlKategorien
+                                         ? Ermittle_Anzeigeposition_aus_Kategorie(r->Kategorie)
+                                         : -1);
+        EUnterkategorien->setText(r->Unterkategorien);
+        ERAnzahlportionen->setText(r->Portionen);
+        ERAnzahlportionen1->setText(r->Portionen);
+        ERZubereitungszeit->setText(r->Zubereitungszeit);
+        CBSchwierigkeit->setCurrentIndex(r->Schwierigkeit >= 1 && r->Schwierigkeit <= 5 ? r->Schwierigkeit : 0);
+        const double datum = r->Kochdatum > 0 ? r->Kochdatum : Jetzt();
+        DTPKochdatum->setDate(TWSToDateTime(datum).date());
+        EKochgeraete->setText(r->Kochgeraete);
+        CBKochgeraete->setCurrentIndex(0);
+        QString preis;
+        Wandle_Kommazahl_in_Text(10, 2, preis, r->Preis);
+        ERPreis->setText(preis);
+        ERPreis1->setText(preis);
+        m_rezeptgrafik = r->Rezeptgrafik;
+        Zeige_Rezeptgrafik();
+
+        Lade_Text(REREingabe, Rezept_Anleitungspfad(AktuellesRezept), r->Rezeptliste);
+        const QString bemerkungen = Rezept_Bemerkungspfad(AktuellesRezept);
+        Lade_Text(RERBemerkungen, bemerkungen, r->Bemerkungsliste);
+        Lade_Text(RERBemerkungen1, bemerkungen, r->Bemerkungsliste);
+    } else {
+        for (QLineEdit *e : {ERName, EUnterkategorien, ERAnzahlportionen, ERAnzahlportionen1, ERZubereitungszeit,
+                             EKochgeraete, ERPreis, ERPreis1})
+            e->clear();
+        for (QTextEdit *t : {REREingabe, RERBemerkungen, RERBemerkungen1})
+            t->clear();
+        m_rezeptgrafik.clear();
+        Zeige_Rezeptgrafik();
+    }
+    // the deluxe ingredient choice offers the database
+    {
+        QSignalBlocker b(CBZutatauswahl1);
+        CBZutatauswahl1->clear();
+        for (const TTZutatentotal &z : Zutatentotal)
+            if (!z.Zutatname.isEmpty() && z.Status != 4)
+                CBZutatauswahl1->addItem(z.Zutatname);
+        CBZutatauswahl1->setCurrentIndex(-1);
+    }
+    {
+        QSignalBlocker b(EZutatSuchen);
+        EZutatSuchen->clear();
+    }
+    LBZutatsuche->clear();
+    Zeige_Zutatgrafik_DigI(0, -1);
+    EZutat->clear();
+    Fuelle_Deluxespalten();
+    LBZutatliste->setCurrentRow(-1);
+    Aktualisiere_Zutatenliste();
+    Fuelle_Einheiten(16, QString(), QString());
+    LZutatzeile->clear();
+    Setze_Layout();
+    Setze_Textschrift();
+    --m_fuellen;
+    m_geaendert = false;
+    LStatus->clear();
+}
+
+void TFRez::Setze_Layout()
+{
+    TTRezepteTotal *r = Aktuelles();
+    const bool deluxe = r && r->Deluxe;
+    SZutaten->setCurrentIndex(deluxe ? 1 : 0);
+    ERAnzahlportionen->setVisible(!deluxe);
+    ERAnzahlportionen1->setVisible(deluxe);
+    ERPreis->setVisible(!deluxe);
+    ERPreis1->setVisible(deluxe);
+    RERBemerkungen->setVisible(!deluxe);
+    RERBemerkungen1->setVisible(deluxe);
+    MDeluxe->setChecked(deluxe);
+    setWindowTitle(r ? QStringLiteral("Recipe: ") + r->Rezeptname : QStringLiteral("Recipe:"));
+    const QString bild = Hintergrundgrafik.isEmpty() ? QStringLiteral("Hintergrund.png") : Hintergrundgrafik;
+    m_hintergrund = platform::loadPixmap(Programmverzeichnis + QStringLiteral("Grafiken\\ENG\\PNG\\") + bild);
+    update();
+}
+
+void TFRez::Fuelle_Deluxespalten()
+{
+    TTRezepteTotal *r = Aktuelles();
+    TTDeluxeliste d;
+    if (r)
+        d = Hat_Deluxezeilen(r->Deluxeliste) ? r->Deluxeliste : Deluxe_aus_Zutaten(*r);
+    const int n = std::max({d.Menge.size(), d.Einheit.size(), d.Name.size(), d.Zubereitung.size()});
+    auto spalte = [n](const TString &l) {
+        QStringList z = l;
+        while (z.size() < n)
+            z.append(QString());
+        return Ohne_Leerzeilen_am_Ende(z).size() ? z.join(QLatin1Char('\n')) : QString();
+    };
+    ++m_fuellen;
+    MMenge1->setPlainText(spalte(d.Menge));
+    MEinheit1->setPlainText(spalte(d.Einheit));
+    MZutat1->setPlainText(spalte(d.Name));
+    MZubereitung1->setPlainText(spalte(d.Zubereitung));
+    --m_fuellen;
+}
+
+// The deluxe columns are the recipe's ingredient lines while that layout
+// is shown.
+void TFRez::DeluxespaltenChange()
+{
+    if (m_fuellen)
+        return;
+    TTRezepteTotal *r = Aktuelles();
+    if (!r || !r->Deluxe)
+        return;
+    Geaendert_setzen();
+    const QStringList m = Memozeilen(MMenge1), e = Memozeilen(MEinheit1), z = Memozeilen(MZutat1),
+                      p = Memozeilen(MZubereitung1);
+    int n = std::max({m.size(), e.size(), z.size(), p.size()});
+    auto feld = [](const QStringList &l, int i) { return i < l.size() ? l[i].trimmed() : QString(); };
+    while (n > 0 && (feld(m, n - 1) + feld(e, n - 1) + feld(z, n - 1) + feld(p, n - 1)).isEmpty())
+        --n;
+    TTDeluxeliste d;
+    TTAZutatenliste zeilen;
+    for (int i = 0; i < n; ++i) {
+        d.Menge.append(feld(m, i));
+        d.Einheit.append(feld(e, i));
+        d.Name.append(feld(z, i));
+        d.Zubereitung.append(feld(p, i));
+        if (!(feld(m, i) + feld(e, i) + feld(z, i)).isEmpty())
+            zeilen.append({feld(m, i), feld(e, i), feld(z, i), static_cast<qint32>(zeilen.size())});
+    }
+    r->Deluxeliste = d;
+    r->Zutatenliste = zeilen;
+    Aktualisiere_Zutatenliste();
+}
+
+void TFRez::Zeige_Rezeptgrafik()
+{
+    const QPixmap bild = Lade_Rezeptgrafik(m_rezeptgrafik);
+    if (bild.isNull()) {
+        IRezeptgrafik->clear();
+        IRezeptgrafik->setText(QStringLiteral("(no picture)"));
+    } else {
+        IRezeptgrafik->setPixmap(bild.scaled(IRezeptgrafik->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    }
+}
+
+void TFRez::Fuelle_Einheiten(qint32 gruppe, const QString &einheit, const QString &menge)
+{
+    if (gruppe < 0 || gruppe >= AnzahlZutatengruppen)
+        gruppe = 16;
+    m_gruppe = gruppe;
+    TTRezepteTotal *r = Aktuelles();
+    const TTAEinheit *liste = Einheitenliste(r ? r->Kategorie : 0);
+    {
+        QSignalBlocker b(CBEinheit);
+        CBEinheit->clear();
+        CBEinheit->addItem(QString());
+        if (liste)
+            for (const TTEinheit &e : *liste)
+                if (!e.Name.isEmpty() && e.Zuordnung[gruppe])
+                    CBEinheit->addItem(e.Name);
+        CBEinheit->setCurrentText(einheit);
+    }
+    Fuelle_Mengen(menge);
+}
+
+void TFRez::Fuelle_Mengen(const QString &menge)
+{
+    TTRezepteTotal *r = Aktuelles();
+    const TTEinheit *e = Finde_Einheit(r ? r->Kategorie : 0, CBEinheit->currentText());
+    QSignalBlocker b(CBMenge);
+    CBMenge->clear();
+    CBMenge->addItem(QString());
+    // entry 0 of a quantity table is "not stated": the empty entry above
+    if (e)
+        for (int i = 1; i < e->Mengentabelle.size(); ++i)
+            if (!e->Mengentabelle[i].isEmpty())
+                CBMenge->addItem(e->Mengentabelle[i]);
+    CBMenge->setCurrentText(menge);
+}
+
+void TFRez::CBEinheitChange()
+{
+    Fuelle_Mengen(CBMenge->currentText());
+}
+
+// --- ingredient search ----------------------------------------------------
+
+void TFRez::EZutatSuchenChange()
+{
+    QString text = EZutatSuchen->text();
+    Entferne_fuehrende_Leerzeichen(text);
+    qint32 modus = 0;
+    TString woerter;
+    Zerlege_Suchbegriffe(text, false, modus, woerter, true, true);
+    woerter.removeAll(QString());
+
+    QSignalBlocker b(LBZutatsuche);
+    LBZutatsuche->clear();
+    int vorwahl = -1;
+    for (TTZutatentotal &z : Zutatentotal) {
+        z.Listenposition = -1;
+        if (z.Status == 4 || z.Zutatname.isEmpty()) {
+            z.Listenposition = -2;
+            continue;
+        }
+        QString gefaltet = z.Zutatname;
+        Ersetze_Sonderbuchstaben(gefaltet);
+        gefaltet = platform::upperCase(gefaltet);
+        bool treffer = true;
+        for (const QString &w : woerter)
+            if (!gefaltet.contains(w)) {
+                treffer = false;
+                break;
+            }
+        if (!treffer)
+            continue;
+        z.Listenposition = LBZutatsuche->count();
+        LBZutatsuche->addItem(z.Zutatname);
+        if (vorwahl < 0 && !woerter.isEmpty() && platform::upperCase(z.Zutatname).startsWith(woerter.first()))
+            vorwahl = z.Listenposition;
+    }
+    if (LBZutatsuche->count() > 0)
+        LBZutatsuche->setCurrentRow(vorwahl >= 0 ? vorwahl : 0);
+    b.unblock();
+    if (LBZutatsuche->count() > 0) {
+        LBZutatsucheClick();
+    } else {
+        Zeige_Zutatgrafik_DigI(0, -1);
+        // a name the database does not hold (or a comment) as typed
+        EZutat->setText(text.trimmed());
+        Fuelle_Einheiten(16, CBEinheit->currentText(), CBMenge->currentText());
+    }
+}
+
+void TFRez::LBZutatsucheClick()
+{
+    const int zeile = LBZutatsuche->currentRow();
+    Zeige_Zutatgrafik_DigI(LBZutatsuche->count(), zeile);
+    if (zeile < 0)
+        return;
+    const QString name = LBZutatsuche->item(zeile)->text();
+    EZutat->setText(name);
+    const qint32 k = Suche_Zutat(name, -1);
+    QString einheit = CBEinheit->currentText();
+    if (k >= 0 && !Zutatentotal[k].Standardeinheit().isEmpty())
+        einheit = Zutatentotal[k].Standardeinheit();
+    Fuelle_Einheiten(Zutatengruppe(name), einheit, CBMenge->currentText());
+}
+
+void TFRez::LBZutatsucheDblClick()
+{
+    BZutathinzufuegenClick();
+}
+
+// --- ingredient lines ------------------------------------------------------
+
+void TFRez::LBZutatlisteClick()
+{
+    Zeige_Zutatzeile();
+}
+
+void TFRez::BZutathinzufuegenClick()
+{
+    TTRezepteTotal *r = Aktuelles();
+    if (!r)
+        return;
+    const QString name = EZutat->text().trimmed();
+    if (name.isEmpty()) {
+        Zeige_Meldung(QStringLiteral("Please enter or choose an ingredient first!"), QStringLiteral("Note:"), 0);
+        return;
+    }
+    Ordne_Zutatenliste(r->Zutatenliste);
+    const int markiert = LBZutatliste->currentRow();
+    const int pos = markiert >= 0 ? markiert + 1 : r->Zutatenliste.size();
+    for (TTZutatenliste &z : r->Zutatenliste)
+        if (z.Listenindex >= pos)
+            ++z.Listenindex;
+    r->Zutatenliste.append({CBMenge->currentText().trimmed(), CBEinheit->currentText().trimmed(), name, pos});
+    Aktualisiere_Zutatenliste();
+    LBZutatliste->setCurrentRow(pos);
+    Geaendert_setzen();
+}
+
+void TFRez::BZutataendernClick()
+{
+    TTRezepteTotal *r = Aktuelles();
+    const int markiert = LBZutatliste->currentRow();
+    if (!r || markiert < 0)
+        return;
+    const QString name = EZutat->text().trimmed();
+    if (name.isEmpty()) {
+        Zeige_Meldung(QStringLiteral("Please enter or choose an ingredient first!"), QStringLiteral("Note:"), 0);
+        return;
+    }
+    TTZutatenliste *z = Zeile_mit_Index(*r, markiert);
+    if (!z)
+        return;
+    z->Menge = CBMenge->currentText().trimmed();
+    z->Einheit = CBEinheit->currentText().trimmed();
+    z->Name = name;
+    Aktualisiere_Zutatenliste();
+    LBZutatliste->setCurrentRow(markiert);
+    Geaendert_setzen();
+}
+
+void TFRez::BZutatloeschenClick()
+{
+    TTRezepteTotal *r = Aktuelles();
+    const int markiert = LBZutatliste->currentRow();
+    if (!r || markiert < 0)
+        return;
+    TTZutatenliste *z = Zeile_mit_Index(*r, markiert);
+    if (!z)
+        return;
+    if (Zeige_Meldung(QStringLiteral("Delete ingredient: ") + LBZutatliste->item(markiert)->text() + QLatin1Char('?'),
+                      QStringLiteral("Question:"), 4)
+        != 6)
+        return;
+    z->Listenindex = -1;
+    Aktualisiere_Zutatenliste();
+    LBZutatliste->setCurrentRow(std::min(markiert, LBZutatliste->count() - 1));
+    Zeige_Zutatzeile();
+    Geaendert_setzen();
+}
+
+void TFRez::Verschiebe_Zutat(int richtung)
+{
+    TTRezepteTotal *r = Aktuelles();
+    const int markiert = LBZutatliste->currentRow();
+    const int ziel = markiert + richtung;
+    if (!r || markiert < 0 || ziel < 0 || ziel >= LBZutatliste->count())
+        return;
+    TTZutatenliste *a = Zeile_mit_Index(*r, markiert);
+    TTZutatenliste *b = Zeile_mit_Index(*r, ziel);
+    if (!a || !b)
+        return;
+    std::swap(a->Listenindex, b->Listenindex);
+    Aktualisiere_Zutatenliste();
+    LBZutatliste->setCurrentRow(ziel);
+    Geaendert_setzen();
+}
+
+void TFRez::BZutathochClick()
+{
+    Verschiebe_Zutat(-1);
+}
+
+void TFRez::BZutatrunterClick()
+{
+    Verschiebe_Zutat(1);
+}
+
+void TFRez::BZutateinfuegen1Click()
+{
+    const QString name = CBZutatauswahl1->currentText().trimmed();
+    if (name.isEmpty())
+        return;
+    // a new row in all four columns keeps them aligned
+    const int zeilen = std::max({Memozeilen(MMenge1).size(), Memozeilen(MEinheit1).size(),
+                                 Memozeilen(MZutat1).size(), Memozeilen(MZubereitung1).size()});
+    auto anhaengen = [zeilen](QPlainTextEdit *m, const QString &text) {
+        QStringList l = Memozeilen(m);
+        while (l.size() < zeilen)
+            l.append(QString());
+        l.append(text);
+        return l.join(QLatin1Char('\n'));
+    };
+    const QString m = anhaengen(MMenge1, QString()), e = anhaengen(MEinheit1, QString()),
+                  z = anhaengen(MZutat1, name), p = anhaengen(MZubereitung1, QString());
+    ++m_fuellen;
+    MMenge1->setPlainText(m);
+    MEinheit1->setPlainText(e);
+    MZubereitung1->setPlainText(p);
+    --m_fuellen;
+    MZutat1->setPlainText(z); // one change notice for the whole row
+}
+
+// --- header -------------------------------------------------------------
+
+void TFRez::CBKategorieChange()
+{
+    if (m_fuellen)
+        return;
+    Geaendert_setzen();
+    // the units offered depend on the category
+    Fuelle_Einheiten(m_gruppe, CBEinheit->currentText(), CBMenge->currentText());
+}
+
+void TFRez::CBKochgeraeteChange()
+{
+    const int i = CBKochgeraete->currentIndex();
+    if (i <= 0 || i >= static_cast<int>(Kochgeraetenamen.size()))
+        return;
+    EKochgeraete->setText(Kochgeraeteliste(EKochgeraete->text() + QLatin1Char(',') + Kochgeraetenamen[i]));
+    CBKochgeraete->setCurrentIndex(0);
+    Geaendert_setzen();
+}
+
+void TFRez::BRezeptgrafikClick()
+{
+    QString eintrag;
+    if (!Waehle_Rezeptgrafik(this, eintrag))
+        return;
+    m_rezeptgrafik = eintrag;
+    Zeige_Rezeptgrafik();
+    Geaendert_setzen();
+}
+
+void TFRez::BRezeptgrafikloeschenClick()
+{
+    if (m_rezeptgrafik.isEmpty())
+        return;
+    m_rezeptgrafik.clear();
+    Zeige_Rezeptgrafik();
+    Geaendert_setzen();
+}
+
+// --- layout switch ----------------------------------------------------------
+
+void TFRez::MDeluxeClick()
+{
+    TTRezepteTotal *r = Aktuelles();
+    if (!r) {
+        MDeluxe->setChecked(false);
+        return;
+    }
+    const bool deluxe = MDeluxe->isChecked();
+    if (deluxe == (r->Deluxe != 0))
+        return;
+    ++m_fuellen;
+    // the fields of the layout left hand their values to the other one
+    if (deluxe) {
+        ERAnzahlportionen1->setText(ERAnzahlportionen->text());
+        ERPreis1->setText(ERPreis->text());
+        RERBemerkungen1->setHtml(RERBemerkungen->toHtml());
+        r->Deluxeliste = Deluxe_aus_Zutaten(*r);
+    } else {
+        ERAnzahlportionen->setText(ERAnzahlportionen1->text());
+        ERPreis->setText(ERPreis1->text());
+        RERBemerkungen->setHtml(RERBemerkungen1->toHtml());
+    }
+    r->Deluxe = deluxe ? 1 : 0;
+    --m_fuellen;
+    Fuelle_Deluxespalten();
+    Aktualisiere_Zutatenliste();
+    Setze_Layout();
+    Geaendert_setzen();
+}
+
+// --- saving ---------------------------------------------------------------
+
+bool TFRez::MRezeptspeichernClick()
+{
+    const qint32 idx = AktuellesRezept;
+    if (!Aktuelles())
+        return false;
+    // a record filled elsewhere (import, wizard) is taken into the fields first
+    if (m_rezept != idx)
+        Fuelle_Formular();
+
+    const QString name = ERName->text().trimmed();
+    if (name.isEmpty()) {
+        Zeige_Meldung(QStringLiteral("Please enter a name for the recipe!"), QStringLiteral("Error:"), 0);
+        return false;
+    }
+    const qint32 kategorie = Ermittle_Kategorie_aus_Anzeigeposition(CBKategorie->currentIndex());
+    if (CBKategorie->currentIndex() < 0 || kategorie < 0 || kategorie >= AnzahlKategorien) {
+        Zeige_Meldung(QStringLiteral("Please choose a category for the recipe!"), QStringLiteral("Error:"), 0);
+        return false;
+    }
+
+    const QString altAnleitung = Rezept_Anleitungspfad(idx);
+    const QString altBemerkung = Rezept_Bemerkungspfad(idx);
+    const TTRezepteTotal alt = RezepteTotal[idx];
+    TTRezepteTotal neu = alt;
+    const bool deluxe = neu.Deluxe != 0;
+
+    neu.Rezeptname = name;
+    neu.Kategorie = kategorie;
+    neu.Dateiendung = Dateiendung_aus_Kategorie(kategorie);
+    neu.Kategoriezeile = Kategorieabschnitte[kategorie];
+    neu.Dateikopf = Dateikopf20;
+    neu.Unterkategorien = EUnterkategorien->text().trimmed();
+    neu.Portionen = (deluxe ? ERAnzahlportionen1 : ERAnzahlportionen)->text().trimmed();
+    neu.Zubereitungszeit = ERZubereitungszeit->text().trimmed();
+    neu.Schwierigkeit = CBSchwierigkeit->currentIndex() >= 1 ? CBSchwierigkeit->currentIndex() : -1;
+    {
+        const QDateTime vorher = TWSToDateTime(alt.Kochdatum > 0 ? alt.Kochdatum : Jetzt());
+        neu.Kochdatum = DateTimeToTWS(QDateTime(DTPKochdatum->date(), vorher.time()));
+    }
+    neu.Kochgeraete = Kochgeraeteliste(EKochgeraete->text());
+    neu.Preis = Wandle_Text_in_Kommazahl((deluxe ? ERPreis1 : ERPreis)->text().trimmed());
+    if (!std::isfinite(neu.Preis))
+        neu.Preis = 0;
+    neu.Rezeptgrafik = m_rezeptgrafik;
+    QTextEdit *bemerkungen = deluxe ? RERBemerkungen1 : RERBemerkungen;
+    neu.Rezeptliste = Dokumentzeilen(REREingabe->document());
+    neu.Bemerkungsliste = Dokumentzeilen(bemerkungen->document());
+    Ordne_Zutatenliste(neu.Zutatenliste);
+    neu.Deluxeliste = deluxe ? neu.Deluxeliste : Deluxe_aus_Zutaten(neu);
+    if (!Hat_Deluxezeilen(neu.Deluxeliste))
+        neu.Deluxeliste = TTDeluxeliste();
+    neu.Zutaten.clear();
+    for (const TTZutatenliste &z : neu.Zutatenliste) {
+        const qint32 k = Suche_Zutat(z.Name, -1);
+        neu.Zutaten.append({z.Name, k >= 0 ? Zutatentotal[k].Kategorie : -1, z.Menge, z.Einheit});
+    }
+
+    // the file name: kept, but a new category is a new extension
+    if (neu.Dateiname.isEmpty()) {
+        neu.Dateiname = Freier_Rezeptdateiname(Rezept_Dateiname(name, kategorie), idx);
+    } else if (platform::upperCase(neu.Dateiname).endsWith(neu.Dateiendung) == false) {
+        QString stamm = neu.Dateiname;
+        const int punkt = stamm.lastIndexOf(QLatin1Char('.'));
+        if (punkt > stamm.lastIndexOf(QLatin1Char('\\')) && punkt > stamm.lastIndexOf(QLatin1Char('/')))
+            stamm.truncate(punkt);
+        neu.Dateiname = Freier_Rezeptdateiname(stamm + neu.Dateiendung, idx);
+    }
+    if (neu.Dateiname.isEmpty()) {
+        Zeige_Meldung(QStringLiteral("No file name could be made for this recipe! The recipe was not saved."),
+                      QStringLiteral("Error:"), 0);
+        return false;
+    }
+    if (Datei_vergeben(neu.Dateiname, idx)) {
+        Zeige_Meldung(QStringLiteral("The file \"") + Ermittle_Dateiname(neu.Dateiname)
+                          + QStringLiteral("\" belongs to another recipe! The recipe was not saved."),
+                      QStringLiteral("Error:"), 0);
+        return false;
+    }
+    neu.Anleitungsdatei = Ermittle_Dateiname(neu.Dateiname) + QStringLiteral(".RRT");
+    neu.Bemerkungsdatei = Ermittle_Dateiname(neu.Dateiname) + QStringLiteral(".BRT");
+
+    RezepteTotal[idx] = neu;
+    Erstelle_Einkaufsliste();
+    platform::makeFolder(Ermittle_Verzeichnis(neu.Dateiname));
+    const Seitendatei sicherungA = Sichere_Datei(Rezept_Anleitungspfad(idx));
+    const Seitendatei sicherungB = Sichere_Datei(Rezept_Bemerkungspfad(idx));
+
+    bool ok = !sicherungA.pfad.isEmpty() && !sicherungB.pfad.isEmpty()
+              && platform::saveRtfFile(sicherungA.pfad, REREingabe->document())
+              && platform::saveRtfFile(sicherungB.pfad, bemerkungen->document());
+    ok = ok && Lade_Rezepte(Save, idx);
+    if (!ok) {
+        Stelle_Datei_wieder_her(sicherungA);
+        Stelle_Datei_wieder_her(sicherungB);
+        RezepteTotal[idx] = alt;
+        Zeige_Meldung(QStringLiteral("The recipe could not be saved! The recipe file was not changed."),
+                      QStringLiteral("Error:"), 0);
+        LStatus->setText(QStringLiteral("Not saved"));
+        return false;
+    }
+    // a recipe that changed its category leaves its old files behind otherwise
+    if (!alt.Dateiname.isEmpty() && !Gleiche_Datei(alt.Dateiname, neu.Dateiname)) {
+        platform::removeFile(alt.Dateiname);
+        if (!Gleiche_Datei(altAnleitung, sicherungA.pfad))
+            platform::removeFile(altAnleitung);
+        if (!Gleiche_Datei(altBemerkung, sicherungB.pfad))
+            platform::removeFile(altBemerkung);
+    }
+    if (!Lade_RezeptdateiManager(Save))
+        Zeige_Meldung(QStringLiteral("The recipe was saved, but the recipe index could not be written!"),
+                      QStringLiteral("Error:"), 0);
+
+    const QString datei = neu.Dateiname;
+    REREingabe->document()->setModified(false);
+    bemerkungen->document()->setModified(false);
+    Programmstart(false);
+    // the overview may have reordered the recipes
+    if (!(AktuellesRezept >= 0 && AktuellesRezept < RezepteTotal.size()
+          && Gleiche_Datei(RezepteTotal[AktuellesRezept].Dateiname, datei)))
+        for (int i = 0; i < RezepteTotal.size(); ++i)
+            if (Gleiche_Datei(RezepteTotal[i].Dateiname, datei)) {
+                AktuellesRezept = i;
+                break;
+            }
+    m_rezept = AktuellesRezept;
+    m_geaendert = false;
+    setWindowTitle(QStringLiteral("Recipe: ") + name);
+    LStatus->setText(QStringLiteral("Saved: ") + Ermittle_Dateiname(datei));
+    return true;
+}
+
+void TFRez::MRezeptmengenberechnenClick()
+{
+    Bereite_Mengenberechnung_vor();
+}
+
+void TFRez::ZSNeueZutatinDatenbankaufnehmenClick()
+{
+    // Stays disabled until the ingredient editor can be opened from here.
+}
+
+bool TFRez::Verwerfe_Aenderungen()
+{
+    // lines were edited in the record itself: read it back from its file
+    TTRezepteTotal *r = Aktuelles();
+    bool ok = true;
+    if (r && m_rezept == AktuellesRezept && !r->Dateiname.isEmpty() && platform::fileExists(r->Dateiname))
+        ok = Lade_Rezepte(Load, AktuellesRezept);
+    m_rezept = -1;
+    m_geaendert = false;
+    return ok;
+}
+
+void TFRez::MSchliessenClick()
+{
+    close();
+}
+
+void TFRez::closeEvent(QCloseEvent *event)
+{
+    if (ProgrammOK && m_geaendert && Aktuelles()) {
+        const int antwort = Zeige_Meldung(QStringLiteral("Do you want to save the changes to the recipe?"),
+                                          QStringLiteral("Question:"), 4);
+        if (antwort == 6) {
+            if (!MRezeptspeichernClick()) {
+                event->ignore();
+                return;
+            }
+        } else {
+            Verwerfe_Aenderungen();
+        }
+    }
+    m_geaendert = false;
+    event->accept();
+    if (ProgrammOK && FMain && !FMain->isVisible())
+        FMain->show();
+}
+
+// --- free routines ------------------------------------------------------------
+
+void Zeige_Rezept()
+{
+    if (!FRez || !Aktuelles())
+        return;
+    FRez->Fuelle_Formular();
+    FRez->show();
+    FRez->raise();
+    FRez->activateWindow();
+}
+
+void Aktualisiere_Zutatenliste()
+{
+    if (!FRez)
+        return;
+    QListWidget *lb = FRez->LBZutatliste;
+    const int markiert = lb->currentRow();
+    {
+        QSignalBlocker b(lb);
+        lb->clear();
+        if (TTRezepteTotal *r = Aktuelles()) {
+            Ordne_Zutatenliste(r->Zutatenliste);
+            for (const TTZutatenliste &z : r->Zutatenliste)
+                lb->addItem(Verbinde_Zutatenstring(z.Menge, z.Einheit, z.Name));
+        }
+        if (markiert >= 0 && lb->count() > 0)
+            lb->setCurrentRow(std::min(markiert, lb->count() - 1));
+    }
+    Erstelle_Einkaufsliste();
+}
+
+void Zeige_Zutatzeile()
+{
+    if (!FRez)
+        return;
+    TTRezepteTotal *r = Aktuelles();
+    const int markiert = FRez->LBZutatliste->currentRow();
+    TTZutatenliste *z = r && markiert >= 0 ? Zeile_mit_Index(*r, markiert) : nullptr;
+    if (!z) {
+        FRez->LZutatzeile->clear();
+        return;
+    }
+    const TTZutatenliste zeile = *z;
+    FRez->LZutatzeile->setText(QStringLiteral("Selected: ") + Verbinde_Zutatenstring(zeile.Menge, zeile.Einheit, zeile.Name));
+    FRez->EZutat->setText(zeile.Name);
+    FRez->Fuelle_Einheiten(Zutatengruppe(zeile.Name), zeile.Einheit, zeile.Menge);
+}
+
+void Zeige_Zutatgrafik_DigI(qint32 count, qint32 row)
+{
+    if (!FRez)
+        return;
+    if (count < 1) {
+        FRez->ISuchbild->clear();
+        return;
+    }
+    if (row < 0)
+        return;
+    for (int i = 0; i < Zutatentotal.size(); ++i)
+        if (Zutatentotal[i].Listenposition == row) {
+            if (!Lade_Zutatengrafik(FRez->ISuchbild, i))
+                FRez->ISuchbild->clear();
+            return;
+        }
+    FRez->ISuchbild->clear();
+}
+
+void Setze_Hintergrund_FRez()
+{
+    if (!FRez)
+        return;
+    if (FRez->Formularrezept() != AktuellesRezept || !FRez->isVisible())
+        FRez->Fuelle_Formular();
+    else
+        FRez->Setze_Layout();
+}
+
+void Erstelle_Einkaufsliste()
+{
+    TTRezepteTotal *r = Aktuelles();
+    if (!r)
+        return;
+    TTAZutatenliste zeilen = r->Zutatenliste;
+    Ordne_Zutatenliste(zeilen);
+    TString liste;
+    for (const TTZutatenliste &z : zeilen) {
+        if (z.Name.trimmed().isEmpty() || Ist_Kommentarzeile(z))
+            continue;
+        const TTEinheit *e = Finde_Einheit(r->Kategorie, z.Einheit);
+        if (e && e->NichtEinkaufen)
+            continue;
+        liste.append(Verbinde_Zutatenstring(z.Menge, z.Einheit, z.Name));
+    }
+    r->Einkaufsliste = liste;
+}
+
+void Setze_Textschrift()
+{
+    if (!FRez)
+        return;
+    for (QWidget *w : std::initializer_list<QWidget *>{FRez->LBZutatliste, FRez->MMenge1, FRez->MEinheit1,
+                                                        FRez->MZutat1, FRez->MZubereitung1})
+        w->setFont(Optionen.Schrift1);
+    for (QTextEdit *t : {FRez->REREingabe, FRez->RERBemerkungen, FRez->RERBemerkungen1})
+        t->document()->setDefaultFont(Optionen.Schrift2);
+}
+
+bool Bereite_Mengenberechnung_vor()
+{
+    TTRezepteTotal *r = Aktuelles();
+    if (!FRez || !r || FRez->LBZutatliste->count() < 1 || FRez->LBZutatliste->currentRow() < 0)
+        return false;
+    const bool deluxe = r->Deluxe != 0;
+    RechPortionentext = (deluxe ? FRez->ERAnzahlportionen1 : FRez->ERAnzahlportionen)->text().trimmed();
+    RechPreis = Wandle_Text_in_Kommazahl((deluxe ? FRez->ERPreis1 : FRez->ERPreis)->text());
+    RechLabel1Text.clear();
+
+    // a base of 0 or below would make every factor meaningless
+    auto zahl = [](const QString &text, double &wert) {
+        return Lies_Zahl(text, wert) && std::isfinite(wert) && wert > 0;
+    };
+    double wert = 0;
+    if (!zahl(RechPortionentext, wert)) {
+        const int blank = RechPortionentext.indexOf(QLatin1Char(' '));
+        if (blank >= 0) {
+            RechLabel1Text = RechPortionentext.mid(blank + 1).left(200);
+            RechPortionentext = RechPortionentext.left(blank);
+        }
+        if (!zahl(RechPortionentext, wert)) {
+            static const char *const woerter[] = {"one", "two", "three", "four", "five",
+                                                  "six", "seven", "eight", "nine", "ten"};
+            const QString gross = platform::upperCase(RechPortionentext);
+            wert = 0;
+            for (int i = 0; i < 10; ++i)
+                if (gross == platform::upperCase(QLatin1String(woerter[i]))) {
+                    wert = i + 1;
+                    break;
+                }
+            if (wert == 0) {
+                wert = 1;
+                Zeige_Meldung(QStringLiteral("No number found! Value is set to 1!"), QStringLiteral("Note:"), 0);
+            }
+        }
+    }
+    RechPortionen = wert;
+    RechFaktor = RechPortionen;
+    Wandle_Kommazahl_in_Text(3, 2, RechEAnzahlText, RechPortionen);
+    RechLabel2Text = RechLabel1Text.isEmpty()
+                         ? QStringLiteral("Original ingredients (") + RechEAnzahlText + QStringLiteral("):")
+                         : QStringLiteral("Original ingredients (") + RechEAnzahlText + QLatin1Char(' ')
+                               + RechLabel1Text + QStringLiteral("):");
+    return true;
+}
+
+bool Waehle_Rezeptgrafik(QWidget *parent, QString &eintrag)
+{
+    QStringList muster;
+    for (const QString &e : platform::pictureExtensions())
+        muster << QStringLiteral("*.") + e;
+    const QString ordner = Optionen.Rezeptgrafikverzeichnis.isEmpty() ? platform::baseFolder()
+                                                                       : Optionen.Rezeptgrafikverzeichnis;
+    const QString datei = platform::openFileName(parent, QStringLiteral("Load recipe picture"), ordner,
+                                                 QStringLiteral("Pictures (") + muster.join(QLatin1Char(' '))
+                                                     + QStringLiteral(");;All files (*)"));
+    if (datei.isEmpty())
+        return false;
+    const QFileInfo info(datei);
+    if (!info.isFile())
+        return false;
+    Optionen.Rezeptgrafikverzeichnis = info.absolutePath();
+    if (platform::loadImage(info.absoluteFilePath()).isNull()) {
+        Zeige_Meldung(QStringLiteral("The file is not a picture the program can read!"), QStringLiteral("Error:"), 0);
+        return false;
+    }
+    const QString basis = platform::baseFolder();
+    if (info.absoluteFilePath().startsWith(basis)) {
+        eintrag = info.absoluteFilePath().mid(basis.size());
+        eintrag.replace(QLatin1Char('/'), QLatin1Char('\\'));
+        return true;
+    }
+    const QString ordnerRel = QStringLiteral("Recipes\\Pictures\\");
+    platform::makeFolder(Programmverzeichnis + ordnerRel);
+    const QString name = Ermittle_Dateiname(Freier_Rezeptdateiname(Programmverzeichnis + ordnerRel + info.fileName(), -1));
+    if (name.isEmpty() || !platform::copyFile(info.absoluteFilePath(), Programmverzeichnis + ordnerRel + name)) {
+        Zeige_Meldung(QStringLiteral("The picture could not be copied into the recipe folder!"),
+                      QStringLiteral("Error:"), 0);
+        return false;
+    }
+    eintrag = ordnerRel + name;
+    return true;
+}
+
+QPixmap Lade_Rezeptgrafik(const QString &eintrag)
+{
+    if (eintrag.isEmpty() || !platform::isSafeRelativePath(eintrag))
+        return QPixmap();
+    const QString pfad = platform::resolveInsideBase(eintrag);
+    return pfad.isEmpty() ? QPixmap() : platform::loadPixmap(pfad);
+}

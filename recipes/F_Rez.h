@@ -1,0 +1,186 @@
+#pragma once
+// The recipe editor: header fields, ingredient lines (normal and deluxe
+// layout), instructions and remarks as rich text, saving.
+#include <QPixmap>
+#include <QString>
+#include <QWidget>
+
+class QAction;
+class QComboBox;
+class QDateEdit;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QMenuBar;
+class QPlainTextEdit;
+class QPushButton;
+class QStackedWidget;
+class QTextEdit;
+
+class TFRez : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TFRez(QWidget *parent = nullptr);
+
+    QMenuBar *MMHauptmenue;
+    QAction *MRezeptspeichern;
+    QAction *MRezeptmengenberechnen;
+    QAction *MDeluxe;
+    QAction *MSchliessen;
+    QAction *ZSNeueZutatinDatenbankaufnehmen;
+    QAction *MGesamtzutatendatenbank;
+    QAction *MEinheiten;
+    QAction *MZutatkommentar;
+    QAction *MLexikon;
+
+    // header
+    QLineEdit *ERName;
+    QComboBox *CBKategorie; // display order (Kategorienamen)
+    QLineEdit *EUnterkategorien;
+    QLineEdit *ERAnzahlportionen;  // normal layout
+    QLineEdit *ERAnzahlportionen1; // deluxe layout
+    QLineEdit *ERZubereitungszeit;
+    QComboBox *CBSchwierigkeit; // 0 = not set, 1..5
+    QDateEdit *DTPKochdatum;
+    QComboBox *CBKochgeraete; // entry 0 is the prompt
+    QLineEdit *EKochgeraete;
+    QLineEdit *ERPreis;  // normal layout
+    QLineEdit *ERPreis1; // deluxe layout
+    QLabel *IRezeptgrafik;
+    QPushButton *BRezeptgrafik;
+    QPushButton *BRezeptgrafikloeschen;
+
+    QStackedWidget *SZutaten; // page 0 normal, page 1 deluxe
+
+    // normal layout: search, line entry, list
+    QLineEdit *EZutatSuchen;
+    QListWidget *LBZutatsuche;
+    QLabel *ISuchbild;
+    QComboBox *CBMenge;
+    QComboBox *CBEinheit;
+    QLineEdit *EZutat;
+    QPushButton *BZutathinzufuegen;
+    QPushButton *BZutataendern;
+    QPushButton *BZutatloeschen;
+    QPushButton *BZutathoch;
+    QPushButton *BZutatrunter;
+    QLabel *LZutatzeile;
+    QListWidget *LBZutatliste;
+
+    // deluxe layout: four aligned columns
+    QComboBox *CBZutatauswahl1;
+    QPushButton *BZutateinfuegen1;
+    QPlainTextEdit *MMenge1;
+    QPlainTextEdit *MEinheit1;
+    QPlainTextEdit *MZutat1;
+    QPlainTextEdit *MZubereitung1;
+
+    QTextEdit *REREingabe;      // instructions
+    QTextEdit *RERBemerkungen;  // remarks, normal layout
+    QTextEdit *RERBemerkungen1; // remarks, deluxe layout
+    QLabel *LStatus;
+
+    // Fills every field from RezepteTotal[AktuellesRezept] (no show).
+    void Fuelle_Formular();
+    // Panels and fields for the record's layout, background picture.
+    void Setze_Layout();
+    // The record index the fields were filled from (-1 none).
+    qint32 Formularrezept() const { return m_rezept; }
+    bool Geaendert() const { return m_geaendert; }
+    // Unit choices for an ingredient group in the recipe's category, then
+    // the quantity choices of the chosen unit.
+    void Fuelle_Einheiten(qint32 gruppe, const QString &einheit, const QString &menge);
+
+public slots:
+    // Saves the current recipe: fields into the record, Zutaten rebuilt,
+    // recipe file, side files and index written, overview rebuilt. False
+    // when nothing was written (the user was told why).
+    bool MRezeptspeichernClick();
+    void MRezeptmengenberechnenClick();
+    void ZSNeueZutatinDatenbankaufnehmenClick();
+    void MDeluxeClick();
+    void MSchliessenClick();
+
+    void EZutatSuchenChange();
+    void LBZutatsucheClick();
+    void LBZutatsucheDblClick();
+    void LBZutatlisteClick();
+    void CBEinheitChange();
+    void BZutathinzufuegenClick();
+    void BZutataendernClick();
+    void BZutatloeschenClick();
+    void BZutathochClick();
+    void BZutatrunterClick();
+    void BZutateinfuegen1Click();
+    void DeluxespaltenChange();
+    void CBKategorieChange();
+    void CBKochgeraeteChange();
+    void BRezeptgrafikClick();
+    void BRezeptgrafikloeschenClick();
+
+protected:
+    void closeEvent(class QCloseEvent *event) override;
+    void paintEvent(class QPaintEvent *event) override;
+
+private:
+    void Geaendert_setzen();
+    void Fuelle_Mengen(const QString &menge);
+    void Zeige_Rezeptgrafik();
+    void Fuelle_Deluxespalten();
+    void Verschiebe_Zutat(int richtung);
+    bool Verwerfe_Aenderungen();
+
+    qint32 m_rezept = -1;
+    bool m_geaendert = false;
+    int m_fuellen = 0; // > 0 while fields are filled from the record
+    qint32 m_gruppe = 16;
+    QString m_rezeptgrafik;
+    QPixmap m_hintergrund;
+};
+
+extern TFRez *FRez;
+
+// Fills the editor from RezepteTotal[AktuellesRezept] and shows it.
+void Zeige_Rezept();
+// Rebuilds LBZutatliste from the current recipe's Zutatenliste (lines in
+// Listenindex order, deleted lines dropped) and the shopping list.
+void Aktualisiere_Zutatenliste();
+// Shows the selected ingredient line: label, unit and quantity choices.
+void Zeige_Zutatzeile();
+// count < 1 clears the search picture; else the picture of the database
+// record whose Listenposition is row.
+void Zeige_Zutatgrafik_DigI(qint32 count, qint32 row);
+// Prepares the editor for the current recipe (layout, background); fills
+// the fields from the record when the editor does not show that record.
+void Setze_Hintergrund_FRez();
+// The current recipe's Einkaufsliste from its ingredient lines; comment
+// lines and units marked NichtEinkaufen stay off.
+void Erstelle_Einkaufsliste();
+// Applies the option fonts to the editor's list and text fields.
+void Setze_Textschrift();
+
+// The servings calculator's inputs, set by Bereite_Mengenberechnung_vor.
+extern QString RechPortionentext;
+extern double RechPreis;
+extern double RechPortionen;
+extern double RechFaktor;
+extern QString RechLabel1Text;  // the word after the number ("persons")
+extern QString RechLabel2Text;  // "Original ingredients (4.00 persons):"
+extern QString RechEAnzahlText; // "4.00"
+
+// Lets the user choose a recipe picture. A picture outside the base folder
+// is copied into Recipes\Pictures\ so that the recipe never points outside
+// it. True with the entry for Rezeptgrafik (a path below the base folder).
+bool Waehle_Rezeptgrafik(QWidget *parent, QString &eintrag);
+// The picture of a Rezeptgrafik entry; null when there is none.
+QPixmap Lade_Rezeptgrafik(const QString &eintrag);
+// Recipe file name "Name.KRP", else "Name (2).KRP", ...: never a file that
+// exists, never another record's file (the record ausser excepted).
+QString Freier_Rezeptdateiname(const QString &wunsch, qint32 ausser);
+
+// Reads the servings and price of the editor's current layout into the
+// Rech* globals. False (nothing set) without a current recipe, an
+// ingredient line or a selected line.
+bool Bereite_Mengenberechnung_vor();

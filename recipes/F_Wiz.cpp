@@ -1,0 +1,622 @@
+#include "recipes/F_Wiz.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "core/Dateioperationen.h"
+#include "core/Globals.h"
+#include "core/Grundoperationen.h"
+#include "core/Tabellen.h"
+#include "platform/Colors.h"
+#include "platform/Pictures.h"
+#include "recipes/F_Meldung.h"
+#include "recipes/F_Rez.h"
+
+TFWiz01 *FWiz01 = nullptr;
+TFWiz02 *FWiz02 = nullptr;
+TFWiz03 *FWiz03 = nullptr;
+TFWiz04 *FWiz04 = nullptr;
+TFWiz05 *FWiz05 = nullptr;
+TFWiz06 *FWiz06 = nullptr;
+qint32 WizRezept = -1;
+
+namespace {
+
+TTRezepteTotal *Wizardrezept()
+{
+    if (WizRezept < 0 || WizRezept >= RezepteTotal.size())
+        return nullptr;
+    return &RezepteTotal[WizRezept];
+}
+
+QStringList Zeilen(const QPlainTextEdit *memo)
+{
+    QStringList l = memo->toPlainText().split(QLatin1Char('\n'));
+    while (!l.isEmpty() && l.last().trimmed().isEmpty())
+        l.removeLast();
+    return l;
+}
+
+QList<TFWizBasis *> Alle_Schritte()
+{
+    return {FWiz01, FWiz02, FWiz03, FWiz04, FWiz05, FWiz06};
+}
+
+} // namespace
+
+// --- the shared frame --------------------------------------------------------
+
+TFWizBasis::TFWizBasis(const QString &objektname, const QString &titel, const QString &erklaerung, QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(objektname);
+    setWindowTitle(QStringLiteral("New recipe: ") + titel);
+    setWindowModality(Qt::ApplicationModal);
+    resize(640, 460);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, platform::fromTColor(Fensterfarbe));
+    setPalette(pal);
+
+    LTitel = new QLabel(titel, this);
+    LTitel->setObjectName(QStringLiteral("LTitel"));
+    QFont f = LTitel->font();
+    f.setBold(true);
+    f.setPointSizeF(f.pointSizeF() * 1.4);
+    LTitel->setFont(f);
+    LErklaerung = new QLabel(erklaerung, this);
+    LErklaerung->setObjectName(QStringLiteral("LErklaerung"));
+    LErklaerung->setWordWrap(true);
+    IWizard = new QLabel(this);
+    IWizard->setObjectName(QStringLiteral("IWizard"));
+    IWizard->setFixedSize(160, 160);
+    IWizard->setAlignment(Qt::AlignCenter);
+    BZurueck = new QPushButton(QStringLiteral("< Back"), this);
+    BZurueck->setObjectName(QStringLiteral("BZurueck"));
+    BWeiter = new QPushButton(QStringLiteral("Next >"), this);
+    BWeiter->setObjectName(QStringLiteral("BWeiter"));
+    BWeiter->setDefault(true);
+    BAbbrechen = new QPushButton(QStringLiteral("Cancel"), this);
+    BAbbrechen->setObjectName(QStringLiteral("BAbbrechen"));
+
+    Inhalt = new QVBoxLayout;
+    auto *links = new QVBoxLayout;
+    links->addWidget(IWizard);
+    links->addStretch();
+    auto *rechts = new QVBoxLayout;
+    rechts->addWidget(LTitel);
+    rechts->addWidget(LErklaerung);
+    rechts->addLayout(Inhalt, 1);
+    auto *mitte = new QHBoxLayout;
+    mitte->addLayout(links);
+    mitte->addLayout(rechts, 1);
+    auto *knoepfe = new QHBoxLayout;
+    knoepfe->addStretch();
+    knoepfe->addWidget(BZurueck);
+    knoepfe->addWidget(BWeiter);
+    knoepfe->addSpacing(16);
+    knoepfe->addWidget(BAbbrechen);
+    auto *haupt = new QVBoxLayout(this);
+    haupt->addLayout(mitte, 1);
+    haupt->addLayout(knoepfe);
+
+    // the virtual handlers are the steps' own
+    connect(BZurueck, &QPushButton::clicked, this, [this] { BZurueckClick(); });
+    connect(BWeiter, &QPushButton::clicked, this, [this] { BWeiterClick(); });
+    connect(BAbbrechen, &QPushButton::clicked, this, &TFWizBasis::BAbbrechenClick);
+}
+
+void TFWizBasis::Zeige_Schritt()
+{
+    Zeige_Kategoriegrafik();
+    m_hintergrund = platform::loadPixmap(Programmverzeichnis + QStringLiteral("Grafiken\\ENG\\PNG\\Hintergrund.png"));
+    show();
+    raise();
+    activateWindow();
+}
+
+void TFWizBasis::Zeige_Kategoriegrafik()
+{
+    qint32 kategorie = 0;
+    if (const TTRezepteTotal *r = Wizardrezept())
+        kategorie = r->Kategorie;
+    if (this == FWiz01 && FWiz01->CBKategorie->currentIndex() >= 0)
+        kategorie = Ermittle_Kategorie_aus_Anzeigeposition(FWiz01->CBKategorie->currentIndex());
+    const QPixmap bild = platform::loadPixmap(Programmverzeichnis + QStringLiteral("Grafiken\\ENG\\PNG\\Wizard_")
+                                              + QString::number(kategorie) + QStringLiteral(".PNG"));
+    if (bild.isNull())
+        IWizard->clear();
+    else
+        IWizard->setPixmap(bild.scaled(IWizard->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+}
+
+void TFWizBasis::Wechsle_zu(TFWizBasis *ziel)
+{
+    if (!ziel)
+        return;
+    ziel->setGeometry(geometry());
+    ziel->Zeige_Schritt();
+    hide();
+}
+
+void TFWizBasis::BZurueckClick() {}
+
+void TFWizBasis::BWeiterClick() {}
+
+void TFWizBasis::BAbbrechenClick()
+{
+    if (WizRezept >= 0
+        && Zeige_Meldung(QStringLiteral("Do you want to cancel the new recipe? The data entered will be lost!"),
+                         QStringLiteral("Question:"), 4)
+               != 6)
+        return;
+    Breche_Rezeptassistent_ab();
+}
+
+void TFWizBasis::closeEvent(QCloseEvent *event)
+{
+    // the close box is Cancel
+    if (ProgrammOK && isVisible()) {
+        event->ignore();
+        BAbbrechenClick();
+        return;
+    }
+    event->accept();
+}
+
+void TFWizBasis::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.fillRect(rect(), platform::fromTColor(Fensterfarbe));
+    if (!m_hintergrund.isNull())
+        p.drawPixmap(rect(), m_hintergrund);
+}
+
+// --- step 1 -----------------------------------------------------------
+
+TFWiz01::TFWiz01(QWidget *parent)
+    : TFWizBasis(QStringLiteral("FWiz01"), QStringLiteral("Name and category"),
+                 QStringLiteral("Step 1 of 6: Give the new recipe a name and choose its category."), parent)
+{
+    ERezeptname = new QLineEdit(this);
+    ERezeptname->setObjectName(QStringLiteral("ERezeptname"));
+    CBKategorie = new QComboBox(this);
+    CBKategorie->setObjectName(QStringLiteral("CBKategorie"));
+    for (const QString &k : Kategorienamen)
+        CBKategorie->addItem(k);
+    auto *form = new QFormLayout;
+    form->addRow(QStringLiteral("Recipe name:"), ERezeptname);
+    form->addRow(QStringLiteral("Category:"), CBKategorie);
+    Inhalt->addLayout(form);
+    Inhalt->addStretch();
+    BZurueck->setEnabled(false);
+    connect(CBKategorie, &QComboBox::currentIndexChanged, this, &TFWiz01::CBKategorieChange);
+    connect(ERezeptname, &QLineEdit::returnPressed, this, &TFWiz01::BWeiterClick);
+}
+
+void TFWiz01::Zeige_Schritt()
+{
+    TFWizBasis::Zeige_Schritt();
+    ERezeptname->setFocus();
+}
+
+void TFWiz01::CBKategorieChange()
+{
+    Zeige_Kategoriegrafik();
+}
+
+void TFWiz01::BWeiterClick()
+{
+    const QString name = ERezeptname->text().trimmed();
+    if (name.isEmpty()) {
+        Zeige_Meldung(QStringLiteral("Please enter a name for the recipe!"), QStringLiteral("Note:"), 0);
+        return;
+    }
+    const qint32 kategorie = Ermittle_Kategorie_aus_Anzeigeposition(CBKategorie->currentIndex());
+    if (CBKategorie->currentIndex() < 0 || kategorie < 0 || kategorie >= AnzahlKategorien) {
+        Zeige_Meldung(QStringLiteral("Please choose a category for the recipe!"), QStringLiteral("Note:"), 0);
+        return;
+    }
+    if (!Wizardrezept()) {
+        RezepteTotal.append(TTRezepteTotal());
+        WizRezept = RezepteTotal.size() - 1;
+        Initialisiere_Rezept(WizRezept);
+    }
+    TTRezepteTotal &r = RezepteTotal[WizRezept];
+    r.Rezeptname = name;
+    r.Kategorie = kategorie;
+    r.Dateiendung = Dateiendung_aus_Kategorie(kategorie);
+    r.Kategoriezeile = Kategorieabschnitte[kategorie];
+    r.Dateikopf = QStringLiteral("[TAFELWERKSTATT 2.0]");
+    r.Dateiname = Freier_Rezeptdateiname(Rezept_Dateiname(name, kategorie), WizRezept);
+    AktuellesRezept = WizRezept;
+    Wechsle_zu(FWiz02);
+}
+
+// --- step 2 -----------------------------------------------------------
+
+TFWiz02::TFWiz02(QWidget *parent)
+    : TFWizBasis(QStringLiteral("FWiz02"), QStringLiteral("Servings and time"),
+                 QStringLiteral("Step 2 of 6: For how many servings is the recipe, how long does it take and how "
+                                "difficult is it?"),
+                 parent)
+{
+    EPortionen = new QLineEdit(this);
+    EPortionen->setObjectName(QStringLiteral("EPortionen"));
+    EPortionen->setPlaceholderText(QStringLiteral("e.g. 4 persons"));
+    EZubereitungszeit = new QLineEdit(this);
+    EZubereitungszeit->setObjectName(QStringLiteral("EZubereitungszeit"));
+    EZubereitungszeit->setPlaceholderText(QStringLiteral("e.g. 45 minutes"));
+    CBSchwierigkeit = new QComboBox(this);
+    CBSchwierigkeit->setObjectName(QStringLiteral("CBSchwierigkeit"));
+    CBSchwierigkeit->addItems({QStringLiteral("not stated"), QStringLiteral("1 (very easy)"), QStringLiteral("2"),
+                               QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5 (demanding)")});
+    auto *form = new QFormLayout;
+    form->addRow(QStringLiteral("Servings:"), EPortionen);
+    form->addRow(QStringLiteral("Preparation time:"), EZubereitungszeit);
+    form->addRow(QStringLiteral("Difficulty:"), CBSchwierigkeit);
+    Inhalt->addLayout(form);
+    Inhalt->addStretch();
+}
+
+void TFWiz02::Zeige_Schritt()
+{
+    if (const TTRezepteTotal *r = Wizardrezept()) {
+        EPortionen->setText(r->Portionen);
+        EZubereitungszeit->setText(r->Zubereitungszeit);
+        CBSchwierigkeit->setCurrentIndex(r->Schwierigkeit >= 1 && r->Schwierigkeit <= 5 ? r->Schwierigkeit : 0);
+    }
+    TFWizBasis::Zeige_Schritt();
+    EPortionen->setFocus();
+}
+
+void TFWiz02::Uebernehme()
+{
+    if (TTRezepteTotal *r = Wizardrezept()) {
+        r->Portionen = EPortionen->text().trimmed();
+        r->Zubereitungszeit = EZubereitungszeit->text().trimmed();
+        r->Schwierigkeit = CBSchwierigkeit->currentIndex() >= 1 ? CBSchwierigkeit->currentIndex() : -1;
+    }
+}
+
+void TFWiz02::BZurueckClick()
+{
+    Uebernehme();
+    Wechsle_zu(FWiz01);
+}
+
+void TFWiz02::BWeiterClick()
+{
+    Uebernehme();
+    Wechsle_zu(FWiz03);
+}
+
+// --- step 3 -----------------------------------------------------------
+
+TFWiz03::TFWiz03(QWidget *parent)
+    : TFWizBasis(QStringLiteral("FWiz03"), QStringLiteral("Cooking devices and sub-categories"),
+                 QStringLiteral("Step 3 of 6: Tick the cooking devices the recipe needs. Sub-categories are "
+                                "optional words, separated by commas."),
+                 parent)
+{
+    CLBKochgeraete = new QListWidget(this);
+    CLBKochgeraete->setObjectName(QStringLiteral("CLBKochgeraete"));
+    for (size_t i = 1; i < Kochgeraetenamen.size(); ++i) {
+        auto *item = new QListWidgetItem(Kochgeraetenamen[i], CLBKochgeraete);
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        item->setCheckState(Qt::Unchecked);
+    }
+    EUnterkategorien = new QLineEdit(this);
+    EUnterkategorien->setObjectName(QStringLiteral("EUnterkategorien"));
+    Inhalt->addWidget(new QLabel(QStringLiteral("Cooking devices:"), this));
+    Inhalt->addWidget(CLBKochgeraete, 1);
+    auto *form = new QFormLayout;
+    form->addRow(QStringLiteral("Sub-categories:"), EUnterkategorien);
+    Inhalt->addLayout(form);
+}
+
+void TFWiz03::Zeige_Schritt()
+{
+    if (const TTRezepteTotal *r = Wizardrezept()) {
+        const QStringList geraete = r->Kochgeraete.split(QLatin1Char(','));
+        for (int i = 0; i < CLBKochgeraete->count(); ++i) {
+            QListWidgetItem *item = CLBKochgeraete->item(i);
+            item->setCheckState(geraete.contains(item->text()) ? Qt::Checked : Qt::Unchecked);
+        }
+        EUnterkategorien->setText(r->Unterkategorien);
+    }
+    TFWizBasis::Zeige_Schritt();
+}
+
+void TFWiz03::Uebernehme()
+{
+    TTRezepteTotal *r = Wizardrezept();
+    if (!r)
+        return;
+    QString geraete;
+    for (int i = 0; i < CLBKochgeraete->count(); ++i)
+        if (CLBKochgeraete->item(i)->checkState() == Qt::Checked)
+            geraete += CLBKochgeraete->item(i)->text() + QLatin1Char(',');
+    r->Kochgeraete = geraete;
+    r->Unterkategorien = EUnterkategorien->text().trimmed();
+}
+
+void TFWiz03::BZurueckClick()
+{
+    Uebernehme();
+    Wechsle_zu(FWiz02);
+}
+
+void TFWiz03::BWeiterClick()
+{
+    Uebernehme();
+    Wechsle_zu(FWiz04);
+}
+
+// --- step 4 -----------------------------------------------------------
+
+TFWiz04::TFWiz04(QWidget *parent)
+    : TFWizBasis(QStringLiteral("FWiz04"), QStringLiteral("Recipe picture"),
+                 QStringLiteral("Step 4 of 6: Choose a picture of the dish, if you have one."), parent)
+{
+    IRezeptgrafik = new QLabel(this);
+    IRezeptgrafik->setObjectName(QStringLiteral("IRezeptgrafik"));
+    IRezeptgrafik->setFixedSize(280, 210);
+    IRezeptgrafik->setAlignment(Qt::AlignCenter);
+    IRezeptgrafik->setFrameShape(QFrame::StyledPanel);
+    BRezeptgrafik = new QPushButton(QStringLiteral("Choose picture..."), this);
+    BRezeptgrafik->setObjectName(QStringLiteral("BRezeptgrafik"));
+    BRezeptgrafikloeschen = new QPushButton(QStringLiteral("No picture"), this);
+    BRezeptgrafikloeschen->setObjectName(QStringLiteral("BRezeptgrafikloeschen"));
+    Inhalt->addWidget(IRezeptgrafik, 0, Qt::AlignHCenter);
+    auto *knoepfe = new QHBoxLayout;
+    knoepfe->addStretch();
+    knoepfe->addWidget(BRezeptgrafik);
+    knoepfe->addWidget(BRezeptgrafikloeschen);
+    knoepfe->addStretch();
+    Inhalt->addLayout(knoepfe);
+    Inhalt->addStretch();
+    connect(BRezeptgrafik, &QPushButton::clicked, this, &TFWiz04::BRezeptgrafikClick);
+    connect(BRezeptgrafikloeschen, &QPushButton::clicked, this, &TFWiz04::BRezeptgrafikloeschenClick);
+}
+
+void TFWiz04::Zeige_Grafik()
+{
+    const TTRezepteTotal *r = Wizardrezept();
+    const QPixmap bild = r ? Lade_Rezeptgrafik(r->Rezeptgrafik) : QPixmap();
+    if (bild.isNull()) {
+        IRezeptgrafik->clear();
+        IRezeptgrafik->setText(QStringLiteral("(no picture)"));
+    } else {
+        IRezeptgrafik->setPixmap(bild.scaled(IRezeptgrafik->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    }
+}
+
+void TFWiz04::Zeige_Schritt()
+{
+    Zeige_Grafik();
+    TFWizBasis::Zeige_Schritt();
+}
+
+void TFWiz04::BRezeptgrafikClick()
+{
+    QString eintrag;
+    TTRezepteTotal *r = Wizardrezept();
+    if (r && Waehle_Rezeptgrafik(this, eintrag)) {
+        r->Rezeptgrafik = eintrag;
+        Zeige_Grafik();
+    }
+}
+
+void TFWiz04::BRezeptgrafikloeschenClick()
+{
+    if (TTRezepteTotal *r = Wizardrezept())
+        r->Rezeptgrafik.clear();
+    Zeige_Grafik();
+}
+
+void TFWiz04::BZurueckClick()
+{
+    Wechsle_zu(FWiz03);
+}
+
+void TFWiz04::BWeiterClick()
+{
+    Wechsle_zu(FWiz05);
+}
+
+// --- step 5 -----------------------------------------------------------
+
+TFWiz05::TFWiz05(QWidget *parent)
+    : TFWizBasis(QStringLiteral("FWiz05"), QStringLiteral("Ingredients and instructions"),
+                 QStringLiteral("Step 5 of 6: Type or paste the ingredients, one a line (for example \"200 g "
+                                "flour\"), and the instructions."),
+                 parent)
+{
+    MZutaten = new QPlainTextEdit(this);
+    MZutaten->setObjectName(QStringLiteral("MZutaten"));
+    MZutaten->setLineWrapMode(QPlainTextEdit::NoWrap);
+    MAnleitung = new QPlainTextEdit(this);
+    MAnleitung->setObjectName(QStringLiteral("MAnleitung"));
+    Inhalt->addWidget(new QLabel(QStringLiteral("Ingredients:"), this));
+    Inhalt->addWidget(MZutaten, 1);
+    Inhalt->addWidget(new QLabel(QStringLiteral("Instructions:"), this));
+    Inhalt->addWidget(MAnleitung, 1);
+}
+
+void TFWiz05::Zeige_Schritt()
+{
+    TFWizBasis::Zeige_Schritt();
+    MZutaten->setFocus();
+}
+
+void TFWiz05::BZurueckClick()
+{
+    Wechsle_zu(FWiz04);
+}
+
+void TFWiz05::BWeiterClick()
+{
+    Wechsle_zu(FWiz06);
+}
+
+// --- step 6 -----------------------------------------------------------
+
+TFWiz06::TFWiz06(QWidget *parent)
+    : TFWizBasis(QStringLiteral("FWiz06"), QStringLiteral("Finish"),
+                 QStringLiteral("Step 6 of 6: Finish saves the new recipe and opens it in the recipe editor."),
+                 parent)
+{
+    LZusammenfassung = new QLabel(this);
+    LZusammenfassung->setObjectName(QStringLiteral("LZusammenfassung"));
+    LZusammenfassung->setWordWrap(true);
+    LZusammenfassung->setTextFormat(Qt::PlainText);
+    BBFertig = new QPushButton(QStringLiteral("Finish"), this);
+    BBFertig->setObjectName(QStringLiteral("BBFertig"));
+    BBFDigI = new QPushButton(QStringLiteral("Digital import..."), this);
+    BBFDigI->setObjectName(QStringLiteral("BBFDigI"));
+    BBIAKochen = new QPushButton(QStringLiteral("Interactive cooking..."), this);
+    BBIAKochen->setObjectName(QStringLiteral("BBIAKochen"));
+    // their windows are not there yet
+    BBFDigI->setEnabled(false);
+    BBIAKochen->setEnabled(false);
+    Inhalt->addWidget(LZusammenfassung);
+    Inhalt->addStretch();
+    auto *knoepfe = new QHBoxLayout;
+    knoepfe->addWidget(BBFertig);
+    knoepfe->addWidget(BBFDigI);
+    knoepfe->addWidget(BBIAKochen);
+    knoepfe->addStretch();
+    Inhalt->addLayout(knoepfe);
+    BWeiter->hide();
+    BBFertig->setDefault(true);
+    connect(BBFertig, &QPushButton::clicked, this, &TFWiz06::BBFertigClick);
+    connect(BBFDigI, &QPushButton::clicked, this, &TFWiz06::BBFDigIClick);
+    connect(BBIAKochen, &QPushButton::clicked, this, &TFWiz06::BBIAKochenClick);
+}
+
+void TFWiz06::Zeige_Schritt()
+{
+    QString text;
+    if (const TTRezepteTotal *r = Wizardrezept()) {
+        const qint32 k = r->Kategorie;
+        text = QStringLiteral("Recipe: ") + r->Rezeptname + QLatin1Char('\n') + QStringLiteral("Category: ")
+               + (k >= 0 && k < AnzahlKategorien ? Kategoriebezeichnungen[k] : QString()) + QLatin1Char('\n');
+        if (!r->Portionen.isEmpty())
+            text += QStringLiteral("Servings: ") + r->Portionen + QLatin1Char('\n');
+        if (!r->Zubereitungszeit.isEmpty())
+            text += QStringLiteral("Preparation time: ") + r->Zubereitungszeit + QLatin1Char('\n');
+    }
+    text += QStringLiteral("Ingredient lines: ") + QString::number(Zeilen(FWiz05->MZutaten).size());
+    LZusammenfassung->setText(text);
+    TFWizBasis::Zeige_Schritt();
+}
+
+void TFWiz06::BZurueckClick()
+{
+    Wechsle_zu(FWiz05);
+}
+
+void TFWiz06::BWeiterClick()
+{
+    BBFertigClick();
+}
+
+void TFWiz06::BBFertigClick()
+{
+    Beende_Rezeptassistent();
+}
+
+void TFWiz06::BBFDigIClick()
+{
+    // Stays disabled until the digital import exists.
+}
+
+void TFWiz06::BBIAKochenClick()
+{
+    // Stays disabled until the interactive kitchen exists.
+}
+
+// --- the run ----------------------------------------------------------
+
+void Starte_Rezeptassistent()
+{
+    if (!FWiz01)
+        return;
+    if (WizRezept >= 0)
+        Breche_Rezeptassistent_ab();
+    FWiz01->ERezeptname->clear();
+    FWiz01->CBKategorie->setCurrentIndex(Ermittle_Anzeigeposition_aus_Kategorie(0));
+    FWiz02->EPortionen->clear();
+    FWiz02->EZubereitungszeit->clear();
+    FWiz02->CBSchwierigkeit->setCurrentIndex(0);
+    for (int i = 0; i < FWiz03->CLBKochgeraete->count(); ++i)
+        FWiz03->CLBKochgeraete->item(i)->setCheckState(Qt::Unchecked);
+    FWiz03->EUnterkategorien->clear();
+    FWiz05->MZutaten->clear();
+    FWiz05->MAnleitung->clear();
+    if (QScreen *s = QApplication::primaryScreen())
+        FWiz01->move(s->availableGeometry().center() - FWiz01->rect().center());
+    FWiz01->Zeige_Schritt();
+}
+
+void Breche_Rezeptassistent_ab()
+{
+    if (Wizardrezept()) {
+        RezepteTotal.remove(WizRezept);
+        if (AktuellesRezept == WizRezept)
+            AktuellesRezept = -1;
+        else if (AktuellesRezept > WizRezept)
+            --AktuellesRezept;
+    }
+    WizRezept = -1;
+    for (TFWizBasis *s : Alle_Schritte())
+        if (s)
+            s->hide();
+}
+
+bool Beende_Rezeptassistent()
+{
+    TTRezepteTotal *r = Wizardrezept();
+    if (!r || !FRez)
+        return false;
+    r->Zutatenliste.clear();
+    for (const QString &zeile : Zeilen(FWiz05->MZutaten)) {
+        QString text = zeile;
+        Ersetze_Tabulatoren(text);
+        Entferne_doppelte_Leerzeichen(text);
+        text = text.trimmed();
+        if (text.isEmpty())
+            continue;
+        TTZutatenliste z;
+        Zerlege_Zutatenstring(text, z.Menge, z.Einheit, true, z.Name);
+        z.Menge = z.Menge.trimmed();
+        z.Einheit = z.Einheit.trimmed();
+        z.Name = z.Name.trimmed();
+        z.Listenindex = r->Zutatenliste.size();
+        r->Zutatenliste.append(z);
+    }
+    r->Rezeptliste = Zeilen(FWiz05->MAnleitung);
+    // nothing has been written for this record yet: its file name is still free to choose
+    r->Dateiname = Freier_Rezeptdateiname(Rezept_Dateiname(r->Rezeptname, r->Kategorie), WizRezept);
+    AktuellesRezept = WizRezept;
+    FRez->Fuelle_Formular();
+    if (!FRez->MRezeptspeichernClick())
+        return false;
+    WizRezept = -1;
+    for (TFWizBasis *s : Alle_Schritte())
+        if (s)
+            s->hide();
+    Zeige_Rezept();
+    return true;
+}
