@@ -4,7 +4,9 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
+
+#include <algorithm>
+#include <cstdio>
 
 #include "platform/CodePage.h"
 
@@ -13,61 +15,83 @@ namespace platform {
 namespace {
 QString g_base;
 
-QString withSlashes(QString p)
+// "\" becomes "/", and doubled separators collapse.
+QString withSlashes(const QString &path)
 {
-    p.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    while (p.contains(QLatin1String("//")))
-        p.replace(QLatin1String("//"), QLatin1String("/"));
-    return p;
+    QString out;
+    out.reserve(path.size());
+    for (QChar c : path) {
+        if (c == QLatin1Char('\\'))
+            c = QLatin1Char('/');
+        if (c == QLatin1Char('/') && out.endsWith(QLatin1Char('/')))
+            continue;
+        out += c;
+    }
+    return out;
 }
 
-// Finds the entry of folder whose name equals name ignoring case.
+QString join(const QString &folder, const QString &name)
+{
+    return folder.endsWith(QLatin1Char('/')) ? folder + name : folder + QLatin1Char('/') + name;
+}
+
+// The entry of folder whose name equals name ignoring case. Should a folder
+// hold several spellings, the smallest one wins, so the choice is stable.
 QString findEntry(const QString &folder, const QString &name)
 {
-    QDir dir(folder);
-    if (!dir.exists())
-        return QString();
-    const QString upper = upperCase(name);
-    const QStringList entries =
-        dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    for (const QString &e : entries)
-        if (upperCase(e) == upper)
-            return e;
-    return QString();
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    QString found;
+    while (it.hasNext()) {
+        it.next();
+        const QString entry = it.fileName();
+        if (sameIgnoringCase(entry, name) && (found.isEmpty() || entry < found))
+            found = entry;
+    }
+    return found;
 }
 
-// Resolves components after an existing root folder.
-QString resolveComponents(const QString &root, const QStringList &parts)
+bool exists(const QString &native)
 {
-    QString current = root;
-    for (const QString &part : parts) {
-        if (part.isEmpty() || part == QLatin1String("."))
-            continue;
-        const QString exact = current.endsWith(QLatin1Char('/')) ? current + part : current + QLatin1Char('/') + part;
-        if (QFileInfo::exists(exact)) {
-            current = exact;
-            continue;
+    return QFileInfo::exists(native);
+}
+
+// Glob match of '*' and '?' in the code page's case, without backtracking
+// blow-up: the classic two-pointer walk.
+bool globMatch(QStringView name, QStringView mask)
+{
+    qsizetype n = 0, m = 0, starM = -1, starN = 0;
+    while (n < name.size()) {
+        if (m < mask.size() && mask[m] == QLatin1Char('*')) {
+            starM = m++;
+            starN = n;
+        } else if (m < mask.size()
+                   && (mask[m] == QLatin1Char('?') || upperChar(mask[m]) == upperChar(name[n]))) {
+            ++m;
+            ++n;
+        } else if (starM >= 0) {
+            m = starM + 1;
+            n = ++starN;
+        } else {
+            return false;
         }
-        const QString found = findEntry(current, part);
-        current = found.isEmpty() ? exact
-                                  : (current.endsWith(QLatin1Char('/')) ? current + found
-                                                                        : current + QLatin1Char('/') + found);
     }
-    return current;
+    while (m < mask.size() && mask[m] == QLatin1Char('*'))
+        ++m;
+    return m == mask.size();
 }
 
-bool leavesBase(const QStringList &parts)
+bool lessIgnoringCase(const QString &a, const QString &b)
 {
-    int depth = 0;
-    for (const QString &part : parts) {
-        if (part == QLatin1String(".."))
-            --depth;
-        else if (!part.isEmpty() && part != QLatin1String("."))
-            ++depth;
-        if (depth < 0)
-            return true;
+    const qsizetype n = std::min(a.size(), b.size());
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar x = upperChar(a[i]);
+        const QChar y = upperChar(b[i]);
+        if (x != y)
+            return x < y;
     }
-    return false;
+    if (a.size() != b.size())
+        return a.size() < b.size();
+    return a < b;
 }
 } // namespace
 
@@ -109,42 +133,69 @@ QString nativePath(const QString &path)
 {
     if (path.isEmpty())
         return QString();
-    QString p = withSlashes(path);
+    const QString p = withSlashes(path);
     QString root;
     QString rest;
+    bool inBase = false;
     if (!g_base.isEmpty() && (p.startsWith(g_base) || p + QLatin1Char('/') == g_base)) {
         root = g_base;
         rest = p.mid(g_base.size());
+        inBase = true;
     } else if (p.startsWith(QLatin1Char('/'))) {
         // Outside the base folder (a file the user chose): resolve from "/".
-        if (QFileInfo::exists(p))
-            return p;
         root = QStringLiteral("/");
         rest = p.mid(1);
     } else {
         root = g_base.isEmpty() ? QDir::currentPath() + QLatin1Char('/') : g_base;
         rest = p;
+        inBase = !g_base.isEmpty();
     }
-    const QStringList parts = rest.split(QLatin1Char('/'));
-    if (root == g_base && leavesBase(parts))
-        return QString();
-    if (parts.contains(QLatin1String(".."))) {
-        const QString cleaned = QDir::cleanPath(root + rest);
-        return cleaned;
+
+    // Lexical clean-up first; ".." that climbs out of the base is refused.
+    QStringList parts;
+    for (const QString &part : rest.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        if (part == QLatin1String("."))
+            continue;
+        if (part == QLatin1String("..")) {
+            if (parts.isEmpty()) {
+                if (inBase)
+                    return QString();
+                continue; // "/.." is "/"
+            }
+            parts.removeLast();
+            continue;
+        }
+        parts.append(part);
     }
-    QString out = resolveComponents(root.endsWith(QLatin1Char('/')) && root.size() > 1 ? root.chopped(1) : root, parts);
-    if (rest.endsWith(QLatin1Char('/')) && !out.endsWith(QLatin1Char('/')))
-        out += QLatin1Char('/');
-    return out;
+    const bool trailing = rest.endsWith(QLatin1Char('/')) && !parts.isEmpty();
+
+    // Most paths are spelt right: one stat and done.
+    QString out = root + parts.join(QLatin1Char('/'));
+    if (parts.isEmpty() || exists(out))
+        return trailing ? out + QLatin1Char('/') : out;
+
+    // Each component in turn: the exact spelling if it exists, else an entry
+    // that differs only in case. Below a missing folder nothing can exist.
+    QString current = root;
+    bool missing = false;
+    for (const QString &part : parts) {
+        QString next = join(current, part);
+        if (!missing && !exists(next)) {
+            const QString found = findEntry(current, part);
+            if (found.isEmpty())
+                missing = true;
+            else
+                next = join(current, found);
+        }
+        current = next;
+    }
+    return trailing ? current + QLatin1Char('/') : current;
 }
 
 bool fileExists(const QString &path)
 {
     const QString n = nativePath(path);
-    if (n.isEmpty())
-        return false;
-    QFileInfo fi(n);
-    return fi.exists() && fi.isFile();
+    return !n.isEmpty() && QFileInfo(n).isFile();
 }
 
 bool folderExists(const QString &path)
@@ -158,8 +209,11 @@ bool removeFile(const QString &path)
     const QString n = nativePath(path);
     if (n.isEmpty())
         return false;
-    if (!QFileInfo::exists(n))
+    const QFileInfo fi(n);
+    if (!fi.exists() && !fi.isSymLink())
         return true;
+    if (fi.isDir())
+        return false;
     return QFile::remove(n);
 }
 
@@ -171,7 +225,7 @@ bool renameFile(const QString &from, const QString &to)
         return false;
     if (a == b)
         return true;
-    return ::rename(QFile::encodeName(a).constData(), QFile::encodeName(b).constData()) == 0;
+    return std::rename(QFile::encodeName(a).constData(), QFile::encodeName(b).constData()) == 0;
 }
 
 bool makeFolder(const QString &path)
@@ -195,35 +249,41 @@ bool matchesMask(const QString &name, const QString &mask)
         return true;
     // As on the original platform, "x*.*" also takes names without a dot.
     if (mask.endsWith(QLatin1String(".*")) && !name.contains(QLatin1Char('.'))
-        && matchesMask(name, mask.chopped(2)))
+        && globMatch(name, QStringView(mask).chopped(2)))
         return true;
-    const QString pattern = QRegularExpression::wildcardToRegularExpression(
-        mask, QRegularExpression::UnanchoredWildcardConversion);
-    QRegularExpression re(QLatin1String("\\A(?:") + pattern + QLatin1String(")\\z"),
-                          QRegularExpression::CaseInsensitiveOption);
-    return re.match(name).hasMatch();
+    return globMatch(name, mask);
 }
 
 QStringList listFiles(const QString &folder, const QString &mask)
 {
     const QString n = nativePath(folder);
     QStringList out;
-    if (n.isEmpty())
+    if (n.isEmpty() || !QFileInfo(n).isDir())
         return out;
-    QDir dir(n);
-    const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
-    for (const QString &e : entries)
-        if (matchesMask(e, mask))
-            out << e;
+    QDirIterator it(n, QDir::Files | QDir::Hidden | QDir::System);
+    while (it.hasNext()) {
+        it.next();
+        const QString name = it.fileName();
+        if (matchesMask(name, mask))
+            out << name;
+    }
+    std::sort(out.begin(), out.end(), lessIgnoringCase);
     return out;
 }
 
 QStringList listFolders(const QString &folder)
 {
     const QString n = nativePath(folder);
-    if (n.isEmpty())
-        return {};
-    return QDir(n).entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+    QStringList out;
+    if (n.isEmpty() || !QFileInfo(n).isDir())
+        return out;
+    QDirIterator it(n, QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    while (it.hasNext()) {
+        it.next();
+        out << it.fileName();
+    }
+    std::sort(out.begin(), out.end(), lessIgnoringCase);
+    return out;
 }
 
 } // namespace platform

@@ -35,7 +35,8 @@ qint64 fileSize(const QString &path);      // -1 when missing
 // Masks ("*.KRP", "*.*", "Wizard*.png") match case-insensitively; "*.*" also
 // matches names without a dot. Hidden files are included.
 bool matchesMask(const QString &name, const QString &mask);
-// File names (not folders) in a folder matching the mask, sorted.
+// File names (not folders) in a folder matching the mask, sorted ignoring
+// case as the original file system lists them.
 QStringList listFiles(const QString &folder, const QString &mask);
 QStringList listFolders(const QString &folder);
 

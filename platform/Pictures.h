@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPixmap>
 #include <QString>
+#include <QStringList>
 
 namespace platform {
 
@@ -12,6 +13,10 @@ namespace platform {
 // transparent.
 QImage loadImage(const QString &path, bool transparent = false);
 QPixmap loadPixmap(const QString &path, bool transparent = false);
+
+// The transparency step alone: every pixel of the colour of pixel (1, 1)
+// gets alpha 0 (ARGB32 result).
+QImage makeTransparent(const QImage &image);
 
 // The file extensions the picture readers know ("png", "jpg", "tif" ...),
 // for open-dialog filters.

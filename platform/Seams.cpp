@@ -3,6 +3,7 @@
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDialog>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -85,18 +86,31 @@ void setColorDialogScript(ColorDialogScript script) { g_colorScript = std::move(
 
 bool openDocument(const QString &pathOrUrl)
 {
+    if (pathOrUrl.isEmpty())
+        return false;
     if (g_shell)
         return g_shell({ShellRequest::Open, pathOrUrl, {}, {}});
-    const bool isUrl = pathOrUrl.contains(QLatin1String("://")) || pathOrUrl.startsWith(QLatin1String("mailto:"));
-    const QUrl url = isUrl ? QUrl(pathOrUrl) : QUrl::fromLocalFile(nativePath(pathOrUrl));
-    return QDesktopServices::openUrl(url);
+    QUrl url;
+    if (pathOrUrl.contains(QLatin1String("://")) || pathOrUrl.startsWith(QLatin1String("mailto:"), Qt::CaseInsensitive))
+        url = QUrl(pathOrUrl);
+    else if (pathOrUrl.startsWith(QLatin1String("www."), Qt::CaseInsensitive))
+        url = QUrl(QLatin1String("http://") + pathOrUrl); // the shell took these as web pages
+    else
+        url = QUrl::fromLocalFile(nativePath(pathOrUrl));
+    return url.isValid() && QDesktopServices::openUrl(url);
 }
 
 bool startProgram(const QString &program, const QStringList &arguments, const QString &folder)
 {
+    if (program.isEmpty())
+        return false;
     if (g_shell)
         return g_shell({ShellRequest::Start, program, arguments, folder});
-    return QProcess::startDetached(nativePath(program), arguments, folder.isEmpty() ? QString() : nativePath(folder));
+    // A bare name that is no file in the base folder is looked up on the PATH.
+    QString native = nativePath(program);
+    if (!program.contains(QLatin1Char('/')) && !program.contains(QLatin1Char('\\')) && !QFileInfo::exists(native))
+        native = program;
+    return QProcess::startDetached(native, arguments, folder.isEmpty() ? QString() : nativePath(folder));
 }
 
 void setShellRecorder(ShellRecorder recorder) { g_shell = std::move(recorder); }

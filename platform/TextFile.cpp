@@ -1,33 +1,37 @@
 #include "platform/TextFile.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+
+#include <cstring>
 
 #include "platform/CodePage.h"
 #include "platform/Paths.h"
 
 namespace platform {
 
-bool readBytes(const QString &path, QByteArray &bytes)
+namespace {
+bool readNative(const QString &native, QByteArray &bytes)
 {
-    const QString n = nativePath(path);
-    if (n.isEmpty())
+    if (native.isEmpty())
         return false;
-    QFile f(n);
-    if (!f.open(QIODevice::ReadOnly))
+    QFile f(native);
+    // A folder opens on this platform; it is not a file to read.
+    if (QFileInfo(native).isDir() || !f.open(QIODevice::ReadOnly))
         return false;
-    bytes = f.readAll();
-    return f.error() == QFileDevice::NoError;
+    QByteArray data = f.readAll();
+    if (f.error() != QFileDevice::NoError)
+        return false;
+    bytes = std::move(data);
+    return true;
 }
 
-bool writeBytes(const QString &path, const QByteArray &bytes)
+bool writeNative(const QString &native, const QByteArray &bytes)
 {
-    const QString n = nativePath(path);
-    if (n.isEmpty())
+    if (native.isEmpty() || QFileInfo(native).isDir())
         return false;
-    QSaveFile f(n);
+    QSaveFile f(native);
     if (!f.open(QIODevice::WriteOnly))
         return false;
     if (f.write(bytes) != bytes.size()) {
@@ -36,41 +40,64 @@ bool writeBytes(const QString &path, const QByteArray &bytes)
     }
     return f.commit();
 }
+} // namespace
+
+bool readBytes(const QString &path, QByteArray &bytes)
+{
+    return readNative(nativePath(path), bytes);
+}
+
+bool writeBytes(const QString &path, const QByteArray &bytes)
+{
+    return writeNative(nativePath(path), bytes);
+}
+
+void splitLines(const QByteArray &bytes, QStringList &lines)
+{
+    lines.clear();
+    const char *const begin = bytes.constData();
+    const char *const end = begin + bytes.size();
+    const char *p = begin;
+    // Typical data lines are short; a rough count saves regrowing the list.
+    lines.reserve(bytes.size() / 32 + 1);
+    while (p < end) {
+        const char *nl = static_cast<const char *>(std::memchr(p, '\n', size_t(end - p)));
+        const char *stop = nl ? nl : end;
+        const char *lineEnd = (stop > p && stop[-1] == '\r') ? stop - 1 : stop;
+        const qsizetype len = lineEnd - p;
+        QString line(len, Qt::Uninitialized);
+        decodeCp1252Into(p, len, line.data());
+        lines.append(std::move(line));
+        p = nl ? nl + 1 : end;
+    }
+}
 
 bool readLines(const QString &path, QStringList &lines)
 {
     QByteArray bytes;
     if (!readBytes(path, bytes))
         return false;
-    lines.clear();
-    const QString text = decodeCp1252(bytes);
-    qsizetype start = 0;
-    const qsizetype n = text.size();
-    while (start < n) {
-        qsizetype end = text.indexOf(QLatin1Char('\n'), start);
-        if (end < 0)
-            end = n;
-        qsizetype stop = end;
-        if (stop > start && text[stop - 1] == QLatin1Char('\r'))
-            --stop;
-        lines.append(text.mid(start, stop - start));
-        start = end + 1;
-    }
+    splitLines(bytes, lines);
     return true;
 }
 
-bool writeLines(const QString &path, const QStringList &lines)
+QByteArray joinLines(const QStringList &lines)
 {
     qsizetype total = 0;
     for (const QString &l : lines)
         total += l.size() + 2;
-    QString text;
-    text.reserve(total);
+    QByteArray out;
+    out.reserve(total);
     for (const QString &l : lines) {
-        text += l;
-        text += QLatin1String("\r\n");
+        appendCp1252(out, l);
+        out.append("\r\n", 2);
     }
-    return writeBytes(path, encodeCp1252(text));
+    return out;
+}
+
+bool writeLines(const QString &path, const QStringList &lines)
+{
+    return writeBytes(path, joinLines(lines));
 }
 
 bool copyFile(const QString &source, const QString &target)
@@ -79,12 +106,16 @@ bool copyFile(const QString &source, const QString &target)
     const QString b = nativePath(target);
     if (a.isEmpty() || b.isEmpty())
         return false;
-    if (QFileInfo(a).canonicalFilePath() == QFileInfo(b).canonicalFilePath() && QFileInfo::exists(b))
-        return QFileInfo(a).isFile();
-    QByteArray bytes;
-    if (!readBytes(a, bytes))
+    const QFileInfo fa(a);
+    const QFileInfo fb(b);
+    if (!fa.isFile())
         return false;
-    return writeBytes(b, bytes);
+    if (fb.exists() && fa.canonicalFilePath() == fb.canonicalFilePath())
+        return true;
+    QByteArray bytes;
+    if (!readNative(a, bytes))
+        return false;
+    return writeNative(b, bytes);
 }
 
 } // namespace platform

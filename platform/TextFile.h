@@ -20,6 +20,11 @@ bool writeLines(const QString &path, const QStringList &lines);
 bool readBytes(const QString &path, QByteArray &bytes);
 bool writeBytes(const QString &path, const QByteArray &bytes);
 
+// The conversions behind readLines and writeLines, for data that does not
+// come from a file (a download in memory).
+void splitLines(const QByteArray &bytes, QStringList &lines);
+QByteArray joinLines(const QStringList &lines);
+
 // Copies a file without ever truncating the target before the source was
 // read, and never onto itself (that is a success that changes nothing).
 bool copyFile(const QString &source, const QString &target);

@@ -1,60 +1,40 @@
 #include "platform/Wait.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
-#include <QEvent>
 #include <QEventLoop>
 #include <QPointer>
-#include <QTimer>
 #include <QWidget>
 
 namespace platform {
-
-namespace {
-// Watches any event of the application and re-checks the condition, so the
-// loop ends as soon as the state changes, without polling on a clock.
-class Watcher : public QObject
-{
-public:
-    Watcher(QEventLoop &loop, const std::function<bool()> &cond) : m_loop(loop), m_cond(cond) {}
-    bool eventFilter(QObject *, QEvent *) override
-    {
-        if (!m_scheduled) {
-            m_scheduled = true;
-            QTimer::singleShot(0, this, [this] {
-                m_scheduled = false;
-                if (m_cond())
-                    m_loop.quit();
-            });
-        }
-        return false;
-    }
-
-private:
-    QEventLoop &m_loop;
-    const std::function<bool()> &m_cond;
-    bool m_scheduled = false;
-};
-
-bool g_quitting = false;
-} // namespace
 
 bool waitUntil(const std::function<bool()> &condition)
 {
     if (condition())
         return true;
     QCoreApplication *app = QCoreApplication::instance();
-    if (!app || g_quitting || QCoreApplication::closingDown())
+    QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance();
+    if (!app || !dispatcher || QCoreApplication::closingDown())
         return condition();
+
+    // The state can only change while events are handled on this thread, so
+    // the condition is checked whenever the dispatcher has handled a batch:
+    // before it goes to sleep and when it wakes up. Nothing polls a clock.
+    // QCoreApplication::quit() ends every running loop, this one included.
     QEventLoop loop;
-    Watcher watcher(loop, condition);
-    app->installEventFilter(&watcher);
-    QMetaObject::Connection quitConn = QObject::connect(app, &QCoreApplication::aboutToQuit, &loop, [&loop] {
-        g_quitting = true;
-        loop.quit();
-    });
+    bool checking = false;
+    auto check = [&] {
+        if (checking)
+            return;
+        checking = true;
+        if (condition())
+            loop.quit();
+        checking = false;
+    };
+    QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, &loop, check);
+    QObject::connect(dispatcher, &QAbstractEventDispatcher::awake, &loop, check);
+    QObject::connect(app, &QCoreApplication::aboutToQuit, &loop, &QEventLoop::quit);
     loop.exec();
-    QObject::disconnect(quitConn);
-    app->removeEventFilter(&watcher);
     return condition();
 }
 

@@ -1,0 +1,144 @@
+// Reading and writing data files against a raw read of the same bytes.
+#include <benchmark/benchmark.h>
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QFile>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+#include "platform/Paths.h"
+#include "platform/TextFile.h"
+
+namespace {
+constexpr qint64 kFileSize = 10 * 1024 * 1024;
+
+// A temporary base folder with a 10 MB Windows-1252 data file of
+// ingredient-like lines.
+struct DataFile {
+    QTemporaryDir dir;
+    QString path = QStringLiteral("PRGDATA\\ENG\\Lebensmittel_All.hbr");
+    QString native;
+
+    DataFile()
+    {
+        platform::setBaseFolder(dir.path());
+        platform::makeFolder(QStringLiteral("PRGDATA\\ENG"));
+        const char *const names[] = {"K\xe4se, gerieben", "M\xf6hren", "Gr\xfcnkohl", "Wei\xdf" "brot",
+                                     "Cr\xe8me fra\xee" "che", "Zucker", "Apfel (Boskop)", "S\xfc\xdfkartoffel"};
+        QByteArray data;
+        data.reserve(kFileSize + 256);
+        for (int i = 0; data.size() < kFileSize; ++i) {
+            data += names[i % 8];
+            data += ' ';
+            data += QByteArray::number(i);
+            data += "\r\n";
+            data += QByteArray::number(i % 19);
+            data += "\r\nGFXZUTAT\\ENG\\Zutat";
+            data += QByteArray::number(i % 500);
+            data += ".png\r\n250 g; Stra\xdf" "e \x80 1,99\r\n";
+        }
+        native = platform::nativePath(path);
+        QFile f(native);
+        f.open(QIODevice::WriteOnly);
+        f.write(data);
+    }
+};
+
+DataFile &dataFile()
+{
+    static DataFile file;
+    return file;
+}
+
+double g_rawSeconds = 0;
+double g_readSeconds = 0;
+
+void BM_RawRead(benchmark::State &state)
+{
+    DataFile &file = dataFile();
+    for (auto _ : state) {
+        QFile f(file.native);
+        f.open(QIODevice::ReadOnly);
+        QByteArray bytes = f.readAll();
+        benchmark::DoNotOptimize(bytes.data());
+    }
+    state.SetBytesProcessed(state.iterations() * kFileSize);
+}
+BENCHMARK(BM_RawRead)->Unit(benchmark::kMillisecond);
+
+void BM_ReadLines(benchmark::State &state)
+{
+    DataFile &file = dataFile();
+    QStringList lines;
+    for (auto _ : state) {
+        platform::readLines(file.path, lines);
+        benchmark::DoNotOptimize(lines.data());
+    }
+    state.SetBytesProcessed(state.iterations() * kFileSize);
+    state.counters["lines"] = double(lines.size());
+}
+BENCHMARK(BM_ReadLines)->Unit(benchmark::kMillisecond);
+
+void BM_WriteLines(benchmark::State &state)
+{
+    DataFile &file = dataFile();
+    QStringList lines;
+    platform::readLines(file.path, lines);
+    const QString copy = QStringLiteral("PRGDATA\\ENG\\Kopie.hbr");
+    for (auto _ : state)
+        platform::writeLines(copy, lines);
+    state.SetBytesProcessed(state.iterations() * kFileSize);
+}
+BENCHMARK(BM_WriteLines)->Unit(benchmark::kMillisecond);
+
+// Times both reads the same way, best of several runs, and prints the ratio.
+void BM_ReadRatio(benchmark::State &state)
+{
+    DataFile &file = dataFile();
+    QStringList lines;
+    for (auto _ : state) {
+        double bestRaw = 1e9;
+        double bestRead = 1e9;
+        for (int i = 0; i < 5; ++i) {
+            auto t0 = std::chrono::steady_clock::now();
+            QFile f(file.native);
+            f.open(QIODevice::ReadOnly);
+            QByteArray bytes = f.readAll();
+            benchmark::DoNotOptimize(bytes.data());
+            f.close();
+            bytes = QByteArray();
+            auto t1 = std::chrono::steady_clock::now();
+            platform::readLines(file.path, lines);
+            benchmark::DoNotOptimize(lines.data());
+            auto t2 = std::chrono::steady_clock::now();
+            lines = QStringList();
+            auto t3 = std::chrono::steady_clock::now();
+            bestRaw = std::min(bestRaw, std::chrono::duration<double>(t1 - t0).count());
+            // Freeing the lines is part of the price of having read them.
+            bestRead = std::min(bestRead, std::chrono::duration<double>(t3 - t1).count());
+            (void)t2;
+        }
+        g_rawSeconds = bestRaw;
+        g_readSeconds = bestRead;
+    }
+    state.counters["read/raw"] = g_readSeconds / g_rawSeconds;
+}
+BENCHMARK(BM_ReadRatio)->Iterations(1)->Unit(benchmark::kMillisecond);
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    if (g_rawSeconds > 0)
+        std::printf("readLines / raw read of 10 MB: %.2f (%.1f ms against %.1f ms)\n", g_readSeconds / g_rawSeconds,
+                    g_readSeconds * 1000, g_rawSeconds * 1000);
+    return 0;
+}

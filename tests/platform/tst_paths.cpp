@@ -1,0 +1,159 @@
+#include "testing/Testing.h"
+
+#include <QDir>
+#include <QFile>
+
+#include "core/Globals.h"
+#include "platform/Paths.h"
+#include "platform/TextFile.h"
+
+class TestPaths : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { testing::failOnWarnings(); }
+
+    void findsFileNamedInAnotherCase()
+    {
+        testing::BaseFolder base;
+        base.writeLines(QStringLiteral("PRGDATA/ENG/Lebensmittel_All.hbr"), {QStringLiteral("x")});
+        const QString expected = base.root() + QStringLiteral("PRGDATA/ENG/Lebensmittel_All.hbr");
+        QCOMPARE(platform::nativePath(QStringLiteral("prgdata\\eng\\LEBENSMITTEL_ALL.HBR")), expected);
+        QCOMPARE(platform::nativePath(Programmverzeichnis + QStringLiteral("PRGDATA\\\\ENG/Lebensmittel_ALL.hbr")), expected);
+        QCOMPARE(platform::nativePath(QStringLiteral("PRGDATA\\ENG\\..\\eng\\.\\lebensmittel_all.hbr")), expected);
+        QStringList lines;
+        QVERIFY(platform::readLines(QStringLiteral("PRGDATA\\ENG\\Lebensmittel_ALL.hbr"), lines));
+        QCOMPARE(lines, QStringList{QStringLiteral("x")});
+        QVERIFY(platform::fileExists(QStringLiteral("Prgdata\\Eng\\lebensmittel_all.HBR")));
+        QVERIFY(!platform::fileExists(QStringLiteral("Prgdata\\Eng")));
+        QVERIFY(platform::folderExists(QStringLiteral("Prgdata\\Eng\\")));
+    }
+
+    void writeReusesExistingSpelling()
+    {
+        testing::BaseFolder base;
+        base.writeLines(QStringLiteral("PRGDATA/ENG/Lebensmittel_All.hbr"), {QStringLiteral("alt")});
+        QVERIFY(platform::writeLines(QStringLiteral("prgdata\\Eng\\LEBENSMITTEL_all.hbr"), {QStringLiteral("neu")}));
+        QCOMPARE(QDir(base.root()).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList{QStringLiteral("PRGDATA")});
+        QCOMPARE(QDir(base.root() + QStringLiteral("PRGDATA/ENG")).entryList(QDir::Files),
+                 QStringList{QStringLiteral("Lebensmittel_All.hbr")});
+        QCOMPARE(base.readLines(QStringLiteral("PRGDATA/ENG/Lebensmittel_All.hbr")), QStringList{QStringLiteral("neu")});
+        // A new file below an existing folder of another spelling lands in it.
+        QVERIFY(platform::makeFolder(QStringLiteral("prgdata\\eng\\Neu\\Tief")));
+        QVERIFY(QFileInfo(base.root() + QStringLiteral("PRGDATA/ENG/Neu/Tief")).isDir());
+        QVERIFY(platform::renameFile(QStringLiteral("prgdata\\eng\\lebensmittel_all.hbr"),
+                                     QStringLiteral("PRGDATA\\ENG\\neu\\tief\\L.hbr")));
+        QVERIFY(QFileInfo::exists(base.root() + QStringLiteral("PRGDATA/ENG/Neu/Tief/L.hbr")));
+    }
+
+    void exactSpellingWins()
+    {
+        testing::BaseFolder base;
+        for (const char *name : {"a.txt", "A.TXT"}) {
+            QFile f(base.root() + QLatin1String(name));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(QByteArray(name[0] == 'a' ? "klein" : "gross"));
+        }
+        QCOMPARE(base.readLines(QStringLiteral("A.TXT")), QStringList{QStringLiteral("gross")});
+        QCOMPARE(base.readLines(QStringLiteral("a.txt")), QStringList{QStringLiteral("klein")});
+        // Neither spelling exists: the choice is stable.
+        QCOMPARE(platform::nativePath(QStringLiteral("A.txt")), platform::nativePath(QStringLiteral("a.TXT")));
+    }
+
+    void refusesLeavingTheBase_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::newRow("parent") << QStringLiteral("..\\x");
+        QTest::newRow("parent after a folder") << QStringLiteral("PRGDATA\\..\\..\\x");
+        QTest::newRow("base prefix") << QStringLiteral("<base>..\\x");
+    }
+    void refusesLeavingTheBase()
+    {
+        QFETCH(QString, path);
+        testing::BaseFolder base;
+        path.replace(QStringLiteral("<base>"), Programmverzeichnis);
+        QCOMPARE(platform::nativePath(path), QString());
+        QCOMPARE(platform::resolveInsideBase(path), QString());
+        QVERIFY(!platform::writeLines(path, {QStringLiteral("x")}));
+        QVERIFY(!platform::fileExists(path));
+    }
+
+    void refusesUnsafeDataPaths_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("safe");
+        QTest::newRow("plain") << QStringLiteral("GFXZUTAT\\ENG\\Apfel.png") << true;
+        QTest::newRow("forward slashes") << QStringLiteral("Recipes/a.KRP") << true;
+        QTest::newRow("parent") << QStringLiteral("..\\x") << false;
+        QTest::newRow("inner parent") << QStringLiteral("Recipes\\..\\x") << false;
+        QTest::newRow("absolute") << QStringLiteral("/etc/passwd") << false;
+        QTest::newRow("root backslash") << QStringLiteral("\\x") << false;
+        QTest::newRow("network") << QStringLiteral("\\\\server\\share\\x") << false;
+        QTest::newRow("drive") << QStringLiteral("C:\\x") << false;
+        QTest::newRow("empty") << QString() << false;
+    }
+    void refusesUnsafeDataPaths()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, safe);
+        testing::BaseFolder base;
+        QCOMPARE(platform::isSafeRelativePath(path), safe);
+        const QString resolved = platform::resolveInsideBase(path);
+        QCOMPARE(!resolved.isEmpty(), safe);
+        if (safe)
+            QVERIFY(resolved.startsWith(base.root()));
+    }
+
+    void masks_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("mask");
+        QTest::addColumn<bool>("match");
+        QTest::newRow("extension, other case") << "Suppe.krp" << "*.KRP" << true;
+        QTest::newRow("extension is whole") << "Suppe.krpx" << "*.KRP" << false;
+        QTest::newRow("all") << "a.b.c" << "*.*" << true;
+        QTest::newRow("all takes no dot") << "README" << "*.*" << true;
+        QTest::newRow("prefix with .* takes no dot") << "Wizard1" << "Wizard*.*" << true;
+        QTest::newRow("prefix, other case") << "wizard_3.PNG" << "Wizard*.png" << true;
+        QTest::newRow("prefix mismatch") << "Wiz.png" << "Wizard*.png" << false;
+        QTest::newRow("question mark") << "a1.txt" << "a?.txt" << true;
+        QTest::newRow("question mark needs a char") << "a.txt" << "a?.txt" << false;
+        QTest::newRow("brackets are literal") << "[1].txt" << "[1].txt" << true;
+        QTest::newRow("code-page case") << "SOßE.KRP" << "soße.*" << true;
+        QTest::newRow("many stars") << QString(60, 'a') + "b" << "*a*a*a*a*a*a*a*c" << false;
+    }
+    void masks()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, mask);
+        QFETCH(bool, match);
+        QCOMPARE(platform::matchesMask(name, mask), match);
+    }
+
+    void listsMatchingFilesWithHiddenOnes()
+    {
+        testing::BaseFolder base;
+        for (const char *name : {"b.KRP", ".versteckt.krp", "A.krp", "c.txt", "ohnepunkt"})
+            base.writeLines(QStringLiteral("Recipes/") + QLatin1String(name), {});
+        QVERIFY(platform::makeFolder(QStringLiteral("Recipes\\Ordner.krp")));
+        QCOMPARE(platform::listFiles(QStringLiteral("recipes\\"), QStringLiteral("*.krp")),
+                 (QStringList{".versteckt.krp", "A.krp", "b.KRP"}));
+        QCOMPARE(platform::listFiles(QStringLiteral("RECIPES"), QStringLiteral("*.*")).size(), 5);
+        QCOMPARE(platform::listFolders(QStringLiteral("recipes")), QStringList{QStringLiteral("Ordner.krp")});
+        QCOMPARE(platform::listFiles(QStringLiteral("fehlt"), QStringLiteral("*.*")), QStringList());
+    }
+
+    void removeFile()
+    {
+        testing::BaseFolder base;
+        base.writeLines(QStringLiteral("Recipes/Suppe.KRP"), {});
+        QVERIFY(platform::removeFile(QStringLiteral("recipes\\suppe.krp")));
+        QVERIFY(!QFileInfo::exists(base.root() + QStringLiteral("Recipes/Suppe.KRP")));
+        QVERIFY(platform::removeFile(QStringLiteral("recipes\\suppe.krp"))); // already gone
+        QVERIFY(!platform::removeFile(QStringLiteral("Recipes")));           // a folder is no file
+        QVERIFY(!platform::removeFile(QStringLiteral("..\\x")));
+    }
+};
+
+QTEST_MAIN(TestPaths)
+#include "tst_paths.moc"

@@ -1,0 +1,148 @@
+#include "testing/Testing.h"
+
+#include <QImageWriter>
+#include <QPainter>
+
+#include "platform/Colors.h"
+#include "platform/Pictures.h"
+
+namespace {
+// A 4x3 picture: the key colour at (1, 1) and in the corners, blue elsewhere.
+QImage keyedPicture()
+{
+    QImage image(4, 3, QImage::Format_RGB32);
+    image.fill(QColor(0, 0, 255));
+    for (QPoint p : {QPoint(1, 1), QPoint(0, 0), QPoint(3, 2)})
+        image.setPixelColor(p, QColor(255, 0, 255));
+    return image;
+}
+} // namespace
+
+class TestPictures : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { testing::failOnWarnings(); }
+
+    void colours_data()
+    {
+        QTest::addColumn<quint32>("tcolor");
+        QTest::addColumn<QColor>("color");
+        QTest::newRow("red") << quint32(0x000000FF) << QColor(255, 0, 0);
+        QTest::newRow("blue") << quint32(0x00FF0000) << QColor(0, 0, 255);
+        QTest::newRow("frame colour $000255") << quint32(0x00000255) << QColor(0x55, 0x02, 0);
+        QTest::newRow("mixed") << quint32(0x00C08040) << QColor(0x40, 0x80, 0xC0);
+    }
+    void colours()
+    {
+        QFETCH(quint32, tcolor);
+        QFETCH(QColor, color);
+        QCOMPARE(platform::fromTColor(tcolor), color);
+        QCOMPARE(platform::toTColor(color), tcolor);
+    }
+
+    void unreadableGivesEmptyPicture_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("missing") << "fehlt.png" << QByteArray();
+        QTest::newRow("empty file") << "leer.png" << QByteArray("");
+        QTest::newRow("text as png") << "text.png" << QByteArray("no picture at all\r\n");
+        QTest::newRow("text as jpg") << "text.jpg" << QByteArray("\xff\xd8\xff\xe0 broken");
+        QTest::newRow("unknown extension") << "x.qqq" << QByteArray("????");
+        QTest::newRow("folder") << "Ordner" << QByteArray();
+    }
+    void unreadableGivesEmptyPicture()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        testing::BaseFolder base;
+        if (name == QLatin1String("Ordner"))
+            QDir().mkpath(base.root() + name);
+        else if (!bytes.isNull())
+            base.writeBytes(QStringLiteral("Grafiken\\") + name, bytes);
+        QVERIFY(platform::loadImage(QStringLiteral("Grafiken\\") + name).isNull());
+        QVERIFY(platform::loadPixmap(QStringLiteral("Grafiken\\") + name, true).isNull());
+    }
+
+    void truncatedPictureGivesNoWarning_data()
+    {
+        QTest::addColumn<QByteArray>("format");
+        QTest::newRow("png") << QByteArray("png");
+        QTest::newRow("jpg") << QByteArray("jpg");
+    }
+    void truncatedPictureGivesNoWarning()
+    {
+        QFETCH(QByteArray, format);
+        testing::BaseFolder base;
+        QImage image(64, 64, QImage::Format_RGB32);
+        image.fill(Qt::green);
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QVERIFY(image.save(&buffer, format.constData()));
+        base.writeBytes(QStringLiteral("kaputt.") + QString::fromLatin1(format), bytes.left(bytes.size() / 2));
+        // Whatever the decoder makes of half a file, it must not complain or crash.
+        platform::loadImage(QStringLiteral("kaputt.") + QString::fromLatin1(format));
+    }
+
+    void readsFormatsOfThePlugins_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("format");
+        QTest::newRow("png") << "Bild.png" << QByteArray("png");
+        QTest::newRow("bmp") << "Bild.bmp" << QByteArray("bmp");
+        QTest::newRow("tiff") << "Bild.tif" << QByteArray("tiff");
+        QTest::newRow("webp") << "Bild.webp" << QByteArray("webp");
+        QTest::newRow("png named bmp") << "Falsch.bmp" << QByteArray("png");
+    }
+    void readsFormatsOfThePlugins()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, format);
+        QVERIFY2(QImageWriter::supportedImageFormats().contains(format), format.constData());
+        testing::BaseFolder base;
+        QDir().mkpath(base.root() + QStringLiteral("GFXZUTAT/ENG"));
+        QImageWriter writer(base.root() + QStringLiteral("GFXZUTAT/ENG/") + name, format);
+        if (format == "webp")
+            writer.setQuality(100); // lossless
+        QVERIFY(writer.write(keyedPicture()));
+        const QImage read = platform::loadImage(QStringLiteral("gfxzutat\\eng\\") + name.toUpper());
+        QCOMPARE(read.size(), QSize(4, 3));
+        QCOMPARE(read.pixelColor(2, 1), QColor(0, 0, 255));
+        QCOMPARE(read.pixelColor(1, 1), QColor(255, 0, 255));
+    }
+
+    void knowsPluginExtensions()
+    {
+        const QStringList ext = platform::pictureExtensions();
+        for (const char *e : {"png", "jpg", "bmp", "tif", "tga", "webp"})
+            QVERIFY2(ext.contains(QLatin1String(e)), e);
+    }
+
+    void transparencyKeyedOnPixelOneOne()
+    {
+        testing::BaseFolder base;
+        QVERIFY(keyedPicture().save(base.root() + QStringLiteral("IZutat.png")));
+        const QImage opaque = platform::loadImage(QStringLiteral("IZutat.png"));
+        QVERIFY(!opaque.hasAlphaChannel());
+        const QImage image = platform::loadImage(QStringLiteral("IZutat.png"), true);
+        QVERIFY(image.hasAlphaChannel());
+        for (int y = 0; y < 3; ++y) {
+            for (int x = 0; x < 4; ++x) {
+                const bool key = opaque.pixelColor(x, y) == QColor(255, 0, 255);
+                QCOMPARE(qAlpha(image.pixel(x, y)), key ? 0 : 255);
+            }
+        }
+        const QPixmap pixmap = platform::loadPixmap(QStringLiteral("izutat.PNG"), true);
+        QCOMPARE(pixmap.size(), QSize(4, 3));
+        QVERIFY(pixmap.hasAlpha());
+        // A one-pixel picture keys on the pixel it has.
+        QImage dot(1, 1, QImage::Format_RGB32);
+        dot.fill(Qt::red);
+        QCOMPARE(qAlpha(platform::makeTransparent(dot).pixel(0, 0)), 0);
+    }
+};
+
+QTEST_MAIN(TestPictures)
+#include "tst_pictures.moc"

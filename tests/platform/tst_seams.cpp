@@ -1,0 +1,83 @@
+#include "testing/Testing.h"
+
+#include "platform/Seams.h"
+
+class TestSeams : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { testing::failOnWarnings(); }
+
+    void scriptedFileDialogs()
+    {
+        testing::BaseFolder base;
+        QList<platform::DialogKind> kinds;
+        QStringList captions;
+        platform::setFileDialogScript([&](platform::DialogKind kind, const QString &caption, const QString &,
+                                          const QString &filter) {
+            kinds << kind;
+            captions << caption + QLatin1Char('|') + filter;
+            return kind == platform::DialogKind::SaveFile ? QString() : QStringLiteral("/tmp/Bild.png");
+        });
+        QCOMPARE(platform::openFileName(nullptr, QStringLiteral("Load picture:"), base.root(), QStringLiteral("*.png")),
+                 QStringLiteral("/tmp/Bild.png"));
+        QCOMPARE(platform::saveFileName(nullptr, QStringLiteral("Save:"), base.root(), QString()), QString());
+        QCOMPARE(platform::existingFolder(nullptr, QStringLiteral("Backup:"), base.root()), QStringLiteral("/tmp/Bild.png"));
+        QCOMPARE(kinds, (QList<platform::DialogKind>{platform::DialogKind::OpenFile, platform::DialogKind::SaveFile,
+                                                     platform::DialogKind::Folder}));
+        QCOMPARE(captions.first(), QStringLiteral("Load picture:|*.png"));
+
+        platform::setFontDialogScript([](QFont &font) {
+            font.setPointSize(14);
+            return true;
+        });
+        QFont font;
+        QVERIFY(platform::chooseFont(nullptr, font));
+        QCOMPARE(font.pointSize(), 14);
+        platform::setColorDialogScript([](QColor &) { return false; }); // cancelled
+        QColor color(Qt::red);
+        QVERIFY(!platform::chooseColor(nullptr, color));
+        QCOMPARE(color, QColor(Qt::red));
+    }
+
+    void recordedShellRequests()
+    {
+        testing::BaseFolder base;
+        QList<platform::ShellRequest> seen;
+        platform::setShellRecorder([&](const platform::ShellRequest &r) {
+            seen << r;
+            return true;
+        });
+        QVERIFY(platform::openDocument(QStringLiteral("PRGDATA\\ENG\\Manual.pdf")));
+        QVERIFY(platform::openDocument(QStringLiteral("mailto:kitchen@example.org")));
+        QVERIFY(platform::startProgram(QStringLiteral("Setup.exe"), {QStringLiteral("/S")}, base.root()));
+        QVERIFY(!platform::openDocument(QString()));
+        QCOMPARE(seen.size(), 3);
+        QCOMPARE(seen[0].kind, platform::ShellRequest::Open);
+        QCOMPARE(seen[0].target, QStringLiteral("PRGDATA\\ENG\\Manual.pdf"));
+        QCOMPARE(seen[1].target, QStringLiteral("mailto:kitchen@example.org"));
+        QCOMPARE(seen[2].kind, platform::ShellRequest::Start);
+        QCOMPARE(seen[2].arguments, QStringList{QStringLiteral("/S")});
+        QCOMPARE(seen[2].folder, base.root());
+    }
+
+    void clockAndRandom()
+    {
+        testing::BaseFolder base;
+        const QDateTime fixed(QDate(2004, 12, 24), QTime(18, 30));
+        platform::setClock([&] { return fixed; });
+        platform::setRandom([](int bound) { return bound - 1; });
+        QCOMPARE(platform::now(), fixed);
+        QCOMPARE(platform::randomInt(10), 9);
+        QCOMPARE(platform::randomInt(0), 0);
+        platform::resetSeams();
+        QVERIFY(qAbs(platform::now().secsTo(QDateTime::currentDateTime())) < 60);
+        for (int i = 0; i < 100; ++i) {
+            const int r = platform::randomInt(3);
+            QVERIFY(r >= 0 && r < 3);
+        }
+    }
+};
+
+QTEST_MAIN(TestSeams)
+#include "tst_seams.moc"

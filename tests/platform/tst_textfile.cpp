@@ -1,0 +1,135 @@
+#include "testing/Testing.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <csignal>
+#include <sys/resource.h>
+
+#include "platform/Paths.h"
+#include "platform/TextFile.h"
+
+namespace {
+// Writes beyond this size fail (EFBIG) while it lives: a disk that fills up
+// in the middle of a save, which even root cannot write through.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_old;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+
+private:
+    rlimit m_old{};
+    void (*m_oldHandler)(int) = nullptr;
+};
+} // namespace
+
+class TestTextFile : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { testing::failOnWarnings(); }
+
+    void readsLines_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << QStringList{"a", "b"};
+        QTest::newRow("LF") << QByteArray("a\nb\n") << QStringList{"a", "b"};
+        QTest::newRow("mixed, no final end") << QByteArray("a\r\nb\nc") << QStringList{"a", "b", "c"};
+        QTest::newRow("empty file") << QByteArray() << QStringList{};
+        QTest::newRow("empty lines kept") << QByteArray("\r\na\r\n\r\n") << QStringList{"", "a", ""};
+        QTest::newRow("lone CR is text") << QByteArray("a\rb\r\n") << QStringList{"a\rb"};
+        QTest::newRow("code page") << QByteArray("Gem\xfcse \x80 5\r\n\x84Zitat\x93\r\n")
+                                   << QStringList{QStringLiteral("Gemüse € 5"), QStringLiteral("„Zitat“")};
+    }
+    void readsLines()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, lines);
+        testing::BaseFolder base;
+        base.writeBytes(QStringLiteral("PRGDATA\\ENG\\a.hbr"), bytes);
+        QStringList read{QStringLiteral("old content")};
+        QVERIFY(platform::readLines(QStringLiteral("PRGDATA\\ENG\\a.hbr"), read));
+        QCOMPARE(read, lines);
+    }
+
+    void writesCrLfInCodePage()
+    {
+        testing::BaseFolder base;
+        QVERIFY(platform::makeFolder(QStringLiteral("PRGDATA\\ENG")));
+        const QStringList lines{QStringLiteral("[TAFELWERKSTATT 2.0]"), QStringLiteral("Käse – 100 g"),
+                                QString(), QStringLiteral("Łódź 😀")};
+        QVERIFY(platform::writeLines(QStringLiteral("PRGDATA\\ENG\\a.hbr"), lines));
+        QCOMPARE(base.readBytes(QStringLiteral("PRGDATA\\ENG\\a.hbr")),
+                 QByteArray("[TAFELWERKSTATT 2.0]\r\nK\xe4se \x96 100 g\r\n\r\n?\xf3" "d? ?\r\n"));
+        QCOMPARE(base.readLines(QStringLiteral("PRGDATA\\ENG\\a.hbr")).mid(0, 3), lines.mid(0, 3));
+    }
+
+    void failedWriteKeepsOldFile()
+    {
+        testing::BaseFolder base;
+        const QStringList old{QStringLiteral("[TAFELWERKSTATT 2.0]"), QStringLiteral("alt")};
+        base.writeLines(QStringLiteral("PRGDATA\\ENG\\data.hbr"), old);
+        const QByteArray before = base.readBytes(QStringLiteral("PRGDATA\\ENG\\data.hbr"));
+        const QStringList big(5000, QStringLiteral("a line that will not fit into the allowed file size"));
+        {
+            FileSizeLimit limit(4096);
+            QVERIFY(!platform::writeLines(QStringLiteral("PRGDATA\\ENG\\data.hbr"), big));
+        }
+        QCOMPARE(base.readBytes(QStringLiteral("PRGDATA\\ENG\\data.hbr")), before);
+        // No temporary file is left behind.
+        QCOMPARE(QDir(base.path(QStringLiteral("PRGDATA\\ENG"))).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("data.hbr")});
+    }
+
+    void writeToImpossiblePathFails_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::newRow("folder is a file") << QStringLiteral("PRGDATA\\ENG\\data.hbr\\x.hbr");
+        QTest::newRow("missing folder") << QStringLiteral("NOFOLDER\\x.hbr");
+        QTest::newRow("target is a folder") << QStringLiteral("PRGDATA\\ENG");
+        QTest::newRow("leaves the base") << QStringLiteral("..\\x.hbr");
+    }
+    void writeToImpossiblePathFails()
+    {
+        QFETCH(QString, path);
+        testing::BaseFolder base;
+        base.writeLines(QStringLiteral("PRGDATA\\ENG\\data.hbr"), {QStringLiteral("alt")});
+        QVERIFY(!platform::writeLines(path, {QStringLiteral("neu")}));
+        QCOMPARE(base.readLines(QStringLiteral("PRGDATA\\ENG\\data.hbr")), QStringList{QStringLiteral("alt")});
+        QVERIFY(!QFileInfo::exists(base.root() + QStringLiteral("../x.hbr")));
+        QStringList lines;
+        QVERIFY(!platform::readLines(path, lines));
+    }
+
+    void copyFile()
+    {
+        testing::BaseFolder base;
+        base.writeLines(QStringLiteral("a\\Quelle.hbr"), {QStringLiteral("eins")});
+        base.writeLines(QStringLiteral("b\\Ziel.hbr"), {QStringLiteral("alt")});
+        // Onto itself in another spelling: nothing changes, nothing is lost.
+        QVERIFY(platform::copyFile(QStringLiteral("a\\Quelle.hbr"), QStringLiteral("A\\QUELLE.HBR")));
+        QCOMPARE(base.readLines(QStringLiteral("a\\Quelle.hbr")), QStringList{QStringLiteral("eins")});
+        // A missing source leaves the target as it was.
+        QVERIFY(!platform::copyFile(QStringLiteral("a\\fehlt.hbr"), QStringLiteral("b\\Ziel.hbr")));
+        QCOMPARE(base.readLines(QStringLiteral("b\\Ziel.hbr")), QStringList{QStringLiteral("alt")});
+        QVERIFY(platform::copyFile(QStringLiteral("a\\Quelle.hbr"), QStringLiteral("b\\ziel.HBR")));
+        QCOMPARE(base.readLines(QStringLiteral("b\\Ziel.hbr")), QStringList{QStringLiteral("eins")});
+        QCOMPARE(platform::listFiles(QStringLiteral("b"), QStringLiteral("*.*")), QStringList{QStringLiteral("Ziel.hbr")});
+    }
+};
+
+QTEST_MAIN(TestTextFile)
+#include "tst_textfile.moc"

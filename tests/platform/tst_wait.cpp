@@ -1,0 +1,85 @@
+#include "testing/Testing.h"
+
+#include <QPushButton>
+#include <QTimer>
+#include <QWidget>
+
+#include "platform/Wait.h"
+
+class TestWait : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { testing::failOnWarnings(); }
+
+    void endsWhenTimerHidesWindow()
+    {
+        QWidget window;
+        window.show();
+        QTimer::singleShot(50, &window, &QWidget::hide);
+        platform::waitWhileVisible(&window);
+        QVERIFY(window.isHidden());
+    }
+
+    void endsWhenClickHidesWindow()
+    {
+        QWidget window;
+        auto *ok = new QPushButton(QStringLiteral("OK"), &window);
+        QObject::connect(ok, &QPushButton::clicked, &window, &QWidget::hide);
+        window.show();
+        QTimer::singleShot(0, ok, [ok] { QTest::mouseClick(ok, Qt::LeftButton); });
+        platform::waitWhileVisible(&window);
+        QVERIFY(window.isHidden());
+    }
+
+    void endsWhenWindowIsDeleted()
+    {
+        auto *window = new QWidget;
+        window->show();
+        QTimer::singleShot(0, window, [window] { window->deleteLater(); });
+        platform::waitWhileVisible(window);
+    }
+
+    void hiddenWindowDoesNotWait()
+    {
+        QWidget window;
+        platform::waitWhileVisible(&window);
+        platform::waitWhileVisible(nullptr);
+    }
+
+    void endsOnCondition()
+    {
+        bool finished = false;
+        int ticks = 0;
+        QTimer timer;
+        QObject::connect(&timer, &QTimer::timeout, [&] {
+            if (++ticks == 3)
+                finished = true;
+        });
+        timer.start(10);
+        QVERIFY(platform::waitUntil([&] { return finished; }));
+        QCOMPARE(ticks, 3);
+    }
+
+    void endsWhenProgramQuits()
+    {
+        // quit() only acts inside the application's own loop, so run one.
+        bool returned = false;
+        bool result = true;
+        QTimer::singleShot(0, [&] {
+            result = platform::waitUntil([] { return false; });
+            returned = true;
+        });
+        QTimer::singleShot(20, [] { QCoreApplication::quit(); });
+        QCoreApplication::exec();
+        QVERIFY(returned);
+        QVERIFY(!result);
+        // Waiting works again afterwards.
+        bool later = false;
+        QTimer::singleShot(0, [&] { later = true; });
+        QVERIFY(platform::waitUntil([&] { return later; }));
+    }
+};
+
+QTEST_MAIN(TestWait)
+#include "tst_wait.moc"
