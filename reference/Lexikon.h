@@ -1,0 +1,26 @@
+#pragma once
+// The cooking dictionary file PRGDATA\ENG\LEXIKON\Lexikon.hbd and its
+// globals GlobalLexikon, LexikonGruppenanzahl and LexikonGruppen (declared in
+// core/Globals.h).
+#include <QString>
+
+#include "core/Globals.h"
+
+// Load (32) empties GlobalLexikon and reads the file (gruppenfilter -1 = all
+// groups, else only that group's entries; the group names are always all
+// read), then sorts. Save (64) writes the three globals; with both flags a
+// load that fails skips the save. dateiname empty = "Lexikon.hbd", else a
+// file in the same folder. True when every requested step succeeded: the
+// file existed with a valid header, or was written.
+bool Lade_Lexikon(quint8 flags, qint32 gruppenfilter, const QString &dateiname);
+
+// Stable sort by term with accents folded, in code-page byte order; one or two
+// entries keep their order.
+void Sortiere_Lexikon();
+
+// Takes a delivered LEXIKON\Lexikon_NEU.hbd over at start-up: its entries are
+// merged into Lexikon.hbd (the user's own entries win on equal terms), the
+// result saved, and the delivered file deleted. A delivered file that does
+// not load is left alone and reported in the protocol; the user's dictionary
+// stays as it was. Returns true when a file was taken over.
+bool Uebernehme_Lexikon_Neu();
