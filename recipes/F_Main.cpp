@@ -1,10 +1,860 @@
 #include "recipes/F_Main.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QScreen>
+#include <QTextBrowser>
+#include <QTextCursor>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "core/Dateioperationen.h"
+#include "core/Globals.h"
+#include "core/Grundoperationen.h"
+#include "core/Tabellen.h"
+#include "platform/CodePage.h"
+#include "platform/Colors.h"
+#include "platform/Paths.h"
+#include "platform/Pictures.h"
+#include "recipes/F_Hilfe.h"
+#include "recipes/F_Meldung.h"
+#include "recipes/F_Tipp.h"
+#include "recipes/Uebersicht.h"
+#if __has_include("recipes/F_Rez.h")
+#include "recipes/F_Rez.h"
+#define TW_HAT_FREZ 1
+#endif
+#if __has_include("recipes/F_Wiz.h")
+#include "recipes/F_Wiz.h"
+#define TW_HAT_FWIZ 1
+#endif
+
 TFMain *FMain = nullptr;
+TFMainZutatbild *FMainZutatbild = nullptr;
+TFMainTextanzeige *FMainTextanzeige = nullptr;
+TFMainRezeptbild *FMainRezeptbild = nullptr;
+
+namespace {
+const QString Grafikpfad = QStringLiteral("Grafiken\\ENG\\");
+constexpr int RolleRezept = Qt::UserRole;
+
+void setze_Papier(QWidget *w)
+{
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, platform::fromTColor(Fensterfarbe));
+    w->setPalette(pal);
+    w->setAutoFillBackground(true);
+}
+
+QString hintergrunddatei()
+{
+    const QString name = Hintergrundgrafik.isEmpty() ? QStringLiteral("Hintergrund.png") : Hintergrundgrafik;
+    return Programmverzeichnis + Grafikpfad + QStringLiteral("PNG\\") + name;
+}
+
+// A recipe picture names a file below the base folder ("Recipes\x.jpg");
+// anything that would leave it is not shown.
+QString rezeptgrafikpfad(const QString &grafik)
+{
+    if (grafik.trimmed().isEmpty())
+        return QString();
+    const QString relativ = platform::resolveInsideBase(grafik);
+    if (!relativ.isEmpty())
+        return relativ;
+    const QString nativ = platform::nativePath(grafik);
+    if (!nativ.isEmpty() && nativ.startsWith(platform::baseFolder()))
+        return nativ;
+    return QString();
+}
+
+QString geraeteliste(const QString &kochgeraete)
+{
+    QStringList out;
+    for (const QString &g : kochgeraete.split(QLatin1Char(',')))
+        if (!g.trimmed().isEmpty())
+            out << g.trimmed();
+    return out.join(QStringLiteral(", "));
+}
+
+QString datumstext(double tage)
+{
+    if (tage <= 0)
+        return QString();
+    return TWSToDateTime(tage).date().toString(QStringLiteral("yyyy-MM-dd"));
+}
+
+bool gueltig(qint32 index)
+{
+    return index >= 0 && index < RezepteTotal.size();
+}
+} // namespace
+
+// --- tool windows ---------------------------------------------------------
+
+TFMainZutatbild::TFMainZutatbild(QWidget *parent) : QWidget(parent, Qt::Tool)
+{
+    setObjectName(QStringLiteral("FMainZutatbild"));
+    setWindowTitle(QStringLiteral("Ingredients"));
+    setze_Papier(this);
+    resize(300, 200);
+    LVZutatbild = new QListWidget(this);
+    LVZutatbild->setObjectName(QStringLiteral("LVZutatbild"));
+    LVZutatbild->setViewMode(QListView::IconMode);
+    LVZutatbild->setIconSize(QSize(48, 48));
+    LVZutatbild->setGridSize(QSize(92, 84));
+    LVZutatbild->setResizeMode(QListView::Adjust);
+    LVZutatbild->setMovement(QListView::Static);
+    LVZutatbild->setWordWrap(true);
+    LVZutatbild->setSelectionMode(QAbstractItemView::NoSelection);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(LVZutatbild);
+}
+
+void TFMainZutatbild::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    if (FMain)
+        FMain->Werkzeugfenster_geschlossen(this);
+}
+
+TFMainTextanzeige::TFMainTextanzeige(QWidget *parent) : QWidget(parent, Qt::Tool)
+{
+    setObjectName(QStringLiteral("FMainTextanzeige"));
+    setWindowTitle(QStringLiteral("Recipe details"));
+    setze_Papier(this);
+    resize(300, 320);
+    MTextanzeige = new QTextBrowser(this);
+    MTextanzeige->setObjectName(QStringLiteral("MTextanzeige"));
+    MTextanzeige->setReadOnly(true);
+    MTextanzeige->setOpenLinks(false);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(MTextanzeige);
+}
+
+void TFMainTextanzeige::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    if (FMain)
+        FMain->Werkzeugfenster_geschlossen(this);
+}
+
+TFMainRezeptbild::TFMainRezeptbild(QWidget *parent) : QWidget(parent, Qt::Tool)
+{
+    setObjectName(QStringLiteral("FMainRezeptbild"));
+    setWindowTitle(QStringLiteral("Recipe picture"));
+    setze_Papier(this);
+    resize(300, 260);
+    LRezeptname = new QLabel(this);
+    LRezeptname->setObjectName(QStringLiteral("LRezeptname"));
+    LRezeptname->setTextFormat(Qt::PlainText);
+    LRezeptname->setWordWrap(true);
+    LRezeptname->setAlignment(Qt::AlignCenter);
+    QFont f = LRezeptname->font();
+    f.setBold(true);
+    LRezeptname->setFont(f);
+    IRezeptbild = new QLabel(this);
+    IRezeptbild->setObjectName(QStringLiteral("IRezeptbild"));
+    IRezeptbild->setAlignment(Qt::AlignCenter);
+    IRezeptbild->setMinimumSize(200, 160);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->addWidget(LRezeptname);
+    layout->addWidget(IRezeptbild, 1);
+}
+
+void TFMainRezeptbild::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    if (FMain)
+        FMain->Werkzeugfenster_geschlossen(this);
+}
+
+// --- the main window ----------------------------------------------------------
 
 TFMain::TFMain(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("FMain"));
     setWindowTitle(QStringLiteral("Tablecraft Works"));
-    resize(1000, 700);
+    setze_Papier(this);
+    resize(900, 640);
+
+    m_mitte = new QWidget(this);
+    m_mitte->setObjectName(QStringLiteral("PHaupt"));
+    setCentralWidget(m_mitte);
+    IBack = new QLabel(m_mitte);
+    IBack->setObjectName(QStringLiteral("IBack"));
+    IBack->setScaledContents(true);
+    IBack->lower();
+    m_mitte->installEventFilter(this);
+
+    CBKategorie = new QComboBox(m_mitte);
+    CBKategorie->setObjectName(QStringLiteral("CBKategorie"));
+    CBKategorie->setMinimumContentsLength(18);
+    CBUnterkategorie = new QComboBox(m_mitte);
+    CBUnterkategorie->setObjectName(QStringLiteral("CBUnterkategorie"));
+    CBUnterkategorie->setMinimumContentsLength(14);
+    ESuche = new QLineEdit(m_mitte);
+    ESuche->setObjectName(QStringLiteral("ESuche"));
+    ESuche->setPlaceholderText(QStringLiteral("Search words"));
+    ESuche->setClearButtonEnabled(true);
+
+    LVRezepte = new QTreeWidget(m_mitte);
+    LVRezepte->setObjectName(QStringLiteral("LVRezepte"));
+    LVRezepte->setRootIsDecorated(false);
+    LVRezepte->setUniformRowHeights(true);
+    LVRezepte->setAlternatingRowColors(true);
+    LVRezepte->setSelectionMode(QAbstractItemView::SingleSelection);
+    LVRezepte->setHeaderLabels({QStringLiteral("Recipe"), QStringLiteral("Category"),
+                                QStringLiteral("Sub-categories"), QStringLiteral("Cooked on")});
+    LVRezepte->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    LVRezepte->header()->setStretchLastSection(false);
+    LVRezepte->setColumnWidth(1, 150);
+    LVRezepte->setColumnWidth(2, 150);
+    LVRezepte->setColumnWidth(3, 90);
+    LVRezepte->installEventFilter(this);
+
+    LAnzahl = new QLabel(m_mitte);
+    LAnzahl->setObjectName(QStringLiteral("LAnzahl"));
+
+    auto beschriftung = [this](const QString &text) {
+        auto *l = new QLabel(text, m_mitte);
+        QFont f = l->font();
+        f.setBold(true);
+        l->setFont(f);
+        return l;
+    };
+    auto *filter = new QHBoxLayout;
+    filter->addWidget(beschriftung(QStringLiteral("Category:")));
+    filter->addWidget(CBKategorie);
+    filter->addSpacing(8);
+    filter->addWidget(beschriftung(QStringLiteral("Sub-category:")));
+    filter->addWidget(CBUnterkategorie);
+    filter->addSpacing(8);
+    filter->addWidget(beschriftung(QStringLiteral("Search:")));
+    filter->addWidget(ESuche, 1);
+    auto *layout = new QVBoxLayout(m_mitte);
+    layout->setContentsMargins(14, 12, 14, 10);
+    layout->addLayout(filter);
+    layout->addWidget(LVRezepte, 1);
+    layout->addWidget(LAnzahl);
+
+    CBKategorie->addItem(QStringLiteral("All categories"));
+    for (int pos = 0; pos < AnzahlKategorien; ++pos)
+        CBKategorie->addItem(Kategorienamen[pos]);
+
+    Baue_Menues();
+
+    connect(CBKategorie, &QComboBox::currentIndexChanged, this, &TFMain::CBKategorieChange);
+    connect(CBUnterkategorie, &QComboBox::currentIndexChanged, this, &TFMain::CBUnterkategorieChange);
+    connect(ESuche, &QLineEdit::textChanged, this, &TFMain::ESucheChange);
+    connect(LVRezepte, &QTreeWidget::itemSelectionChanged, this, &TFMain::LVRezepteClick);
+    connect(LVRezepte, &QTreeWidget::itemDoubleClicked, this, &TFMain::LVRezepteDblClick);
+
+    Registriere_Tooltipps(this, {
+        {QStringLiteral("LVRezepte"), QStringLiteral("Ihre Rezepte. Doppelklick öffnet das Rezept.")},
+        {QStringLiteral("CBKategorie"), QStringLiteral("Nur Rezepte dieser Kategorie zeigen")},
+        {QStringLiteral("CBUnterkategorie"), QStringLiteral("Nur Rezepte dieser Unterkategorie zeigen")},
+        {QStringLiteral("ESuche"), QStringLiteral("Suchbegriffe: jedes Wort muss im Rezept vorkommen")},
+    });
+
+    Aktualisiere_Uebersicht();
+}
+
+void TFMain::Baue_Menues()
+{
+    auto eintrag = [this](QMenu *menu, const QString &name, const QString &text, void (TFMain::*slot)()) {
+        QAction *a = menu->addAction(text);
+        a->setObjectName(name);
+        connect(a, &QAction::triggered, this, slot);
+        return a;
+    };
+
+    MDatei = menuBar()->addMenu(QStringLiteral("&File"));
+    MDatei->setObjectName(QStringLiteral("MDatei"));
+    MNeuesRezept = eintrag(MDatei, QStringLiteral("MNeuesRezept"), QStringLiteral("&New recipe..."),
+                           &TFMain::MNeuesRezeptClick);
+    MNeuesRezept->setShortcut(QKeySequence::New);
+    MRezeptoeffnen = eintrag(MDatei, QStringLiteral("MRezeptoeffnen"), QStringLiteral("&Open recipe"),
+                             &TFMain::MRezeptoeffnenClick);
+    MRezeptoeffnen->setShortcut(QKeySequence::Open);
+    MRezeptnachkochen = eintrag(MDatei, QStringLiteral("MRezeptnachkochen"),
+                                QStringLiteral("&Cook interactively..."), &TFMain::MRezeptnachkochenClick);
+    MRezeptUpload = eintrag(MDatei, QStringLiteral("MRezeptUpload"), QStringLiteral("&Upload recipe..."),
+                            &TFMain::MRezeptUploadClick);
+    MDatei->addSeparator();
+    MBeenden = eintrag(MDatei, QStringLiteral("MBeenden"), QStringLiteral("E&xit"), &TFMain::MBeendenClick);
+
+    MAnsicht = menuBar()->addMenu(QStringLiteral("&View"));
+    MAnsicht->setObjectName(QStringLiteral("MAnsicht"));
+    MRezeptbildanzeigen = eintrag(MAnsicht, QStringLiteral("MRezeptbildanzeigen"),
+                                  QStringLiteral("Recipe &picture"), &TFMain::MRezeptbildanzeigenClick);
+    MTextanzeigeanzeigen = eintrag(MAnsicht, QStringLiteral("MTextanzeigeanzeigen"),
+                                   QStringLiteral("Recipe &details"), &TFMain::MTextanzeigeanzeigenClick);
+    MZutatbildanzeigen = eintrag(MAnsicht, QStringLiteral("MZutatbildanzeigen"),
+                                 QStringLiteral("&Ingredient pictures"), &TFMain::MZutatbildanzeigenClick);
+    for (QAction *a : {MRezeptbildanzeigen, MTextanzeigeanzeigen, MZutatbildanzeigen})
+        a->setCheckable(true);
+
+    MExtras = menuBar()->addMenu(QStringLiteral("E&xtras"));
+    MExtras->setObjectName(QStringLiteral("MExtras"));
+    MZutatenverwaltung = eintrag(MExtras, QStringLiteral("MZutatenverwaltung"),
+                                 QStringLiteral("&Ingredient management..."), &TFMain::MZutatenverwaltungClick);
+    MGesamtzutatendatenbank = eintrag(MExtras, QStringLiteral("MGesamtzutatendatenbank"),
+                                      QStringLiteral("&Global ingredient database..."),
+                                      &TFMain::MGesamtzutatendatenbankClick);
+    MEinheiten = eintrag(MExtras, QStringLiteral("MEinheiten"), QStringLiteral("&Units..."),
+                         &TFMain::MEinheitenClick);
+    MLexikon = eintrag(MExtras, QStringLiteral("MLexikon"), QStringLiteral("Cooking &dictionary..."),
+                       &TFMain::MLexikonClick);
+
+    MUpdate = menuBar()->addMenu(QStringLiteral("&Update"));
+    MUpdate->setObjectName(QStringLiteral("MUpdate"));
+    MPRGUpdatestarten = eintrag(MUpdate, QStringLiteral("MPRGUpdatestarten"),
+                                QStringLiteral("Download program update"), &TFMain::MPRGUpdatestartenClick);
+    MRezeptedownloaden = eintrag(MUpdate, QStringLiteral("MRezeptedownloaden"),
+                                 QStringLiteral("Download new recipes"), &TFMain::MRezeptedownloadenClick);
+    MGrafikendownloaden = eintrag(MUpdate, QStringLiteral("MGrafikendownloaden"),
+                                  QStringLiteral("Download new data"), &TFMain::MGrafikendownloadenClick);
+    MDatenbankenupdaten = eintrag(MUpdate, QStringLiteral("MDatenbankenupdaten"),
+                                  QStringLiteral("Download database update"), &TFMain::MDatenbankenupdatenClick);
+    MNachrichtenlesen = eintrag(MUpdate, QStringLiteral("MNachrichtenlesen"), QStringLiteral("Read news"),
+                                &TFMain::MNachrichtenlesenClick);
+    MUpdate->addSeparator();
+    MUpdateinformationenmanuelldownloaden =
+        eintrag(MUpdate, QStringLiteral("MUpdateinformationenmanuelldownloaden"),
+                QStringLiteral("Download update information"), &TFMain::MUpdateinformationenmanuelldownloadenClick);
+    MUpdatesimInternet = eintrag(MUpdate, QStringLiteral("MUpdatesimInternet"),
+                                 QStringLiteral("Updates on the internet"), &TFMain::MUpdatesimInternetClick);
+
+    MHilfe = menuBar()->addMenu(QStringLiteral("&Help"));
+    MHilfe->setObjectName(QStringLiteral("MHilfe"));
+    MHilfeanzeigen = eintrag(MHilfe, QStringLiteral("MHilfeanzeigen"), QStringLiteral("Help &contents"),
+                             &TFMain::MHilfeanzeigenClick);
+    MHilfeanzeigen->setShortcut(QKeySequence::HelpContents);
+    MTippsanzeigen = eintrag(MHilfe, QStringLiteral("MTippsanzeigen"), QStringLiteral("Show &tips"),
+                             &TFMain::MTippsanzeigenClick);
+    MHilfe->addSeparator();
+    EmailansTafelwerkstatt1 = eintrag(MHilfe, QStringLiteral("EmailansTafelwerkstatt1"),
+                                      QStringLiteral("&E-mail to Tablecraft Works"),
+                                      &TFMain::EmailansTafelwerkstatt1Click);
+    MInfo = eintrag(MHilfe, QStringLiteral("MInfo"), QStringLiteral("&About Tablecraft Works"),
+                    &TFMain::MInfoClick);
+
+    // Their windows come with later parts of the program.
+    for (QAction *a : {MRezeptnachkochen, MRezeptUpload, MZutatenverwaltung, MGesamtzutatendatenbank, MEinheiten,
+                       MLexikon, MPRGUpdatestarten, MRezeptedownloaden, MGrafikendownloaden, MDatenbankenupdaten,
+                       MNachrichtenlesen, MUpdateinformationenmanuelldownloaden, MUpdatesimInternet,
+                       EmailansTafelwerkstatt1})
+        a->setEnabled(false);
+    MUpdate->setEnabled(false);
+#ifndef TW_HAT_FWIZ
+    MNeuesRezept->setEnabled(false);
+#endif
+}
+
+QIcon TFMain::Kategorieicon(qint32 kategorie)
+{
+    if (kategorie < 0 || kategorie >= AnzahlKategorien)
+        return QIcon();
+    auto it = m_icons.constFind(kategorie);
+    if (it != m_icons.constEnd())
+        return it.value();
+    const QPixmap bild = platform::loadPixmap(Programmverzeichnis + Grafikpfad + QStringLiteral("ICO\\") +
+                                              Kategorieicons[kategorie] + QStringLiteral("16.png"));
+    const QIcon icon = bild.isNull() ? QIcon() : QIcon(bild);
+    m_icons.insert(kategorie, icon);
+    return icon;
+}
+
+void TFMain::Vergiss_Bilder()
+{
+    m_icons.clear();
+    IBack->setPixmap(platform::loadPixmap(hintergrunddatei()));
+}
+
+void TFMain::Fuelle_Unterkategorien()
+{
+    const qint32 kategorie = Ermittle_Kategorie_aus_Anzeigeposition(CBKategorie->currentIndex() - 1);
+    const QStringList liste = Ermittle_Unterkategorien(RezepteTotal, kategorie);
+    CBUnterkategorie->clear();
+    CBUnterkategorie->addItem(QStringLiteral("All sub-categories"));
+    CBUnterkategorie->addItems(liste);
+    int wahl = 0;
+    const QString gesucht = platform::upperCase(Optionen.Unterkategoriefilter.trimmed());
+    for (int i = 0; i < liste.size() && !gesucht.isEmpty(); ++i)
+        if (platform::upperCase(liste[i]) == gesucht)
+            wahl = i + 1;
+    CBUnterkategorie->setCurrentIndex(wahl);
+    // A sub-category no recipe of this category has any more is dropped.
+    if (wahl == 0)
+        Optionen.Unterkategoriefilter.clear();
+}
+
+void TFMain::Aktualisiere_Uebersicht()
+{
+    ++m_bauen;
+    const qint32 gewaehlt = Ausgewaehltes_Rezept();
+    const QString gewaehlteDatei = gueltig(gewaehlt) ? RezepteTotal[gewaehlt].Dateiname : QString();
+
+    int zeile = Optionen.Kategoriefilter + 1;
+    if (zeile < 0 || zeile > AnzahlKategorien)
+        zeile = 0;
+    CBKategorie->setCurrentIndex(zeile);
+    Optionen.Kategoriefilter = zeile - 1;
+    Fuelle_Unterkategorien();
+
+    TUebersichtFilter filter;
+    filter.Kategorie = Ermittle_Kategorie_aus_Anzeigeposition(Optionen.Kategoriefilter);
+    filter.Unterkategorie = Optionen.Unterkategoriefilter;
+    filter.Suchtext = ESuche->text();
+    const QVector<qint32> treffer = Ermittle_Uebersicht(RezepteTotal, filter);
+
+    for (TTRezepteTotal &r : RezepteTotal)
+        r.Listenposition = -1;
+    LVRezepte->clear();
+    auto *kochen = new QTreeWidgetItem(LVRezepte, {QStringLiteral("Cook interactively")});
+    QFont f = kochen->font(0);
+    f.setItalic(true);
+    kochen->setFont(0, f);
+    kochen->setData(0, RolleRezept, -1);
+    // Opens the kitchen once it exists.
+    kochen->setDisabled(true);
+
+    QList<QTreeWidgetItem *> zeilen;
+    zeilen.reserve(treffer.size());
+    for (qint32 index : treffer) {
+        TTRezepteTotal &r = RezepteTotal[index];
+        const qint32 kategorie = Ermittle_Rezeptkategorie(r);
+        auto *item = new QTreeWidgetItem({r.Rezeptname,
+                                          kategorie >= 0 ? Kategoriebezeichnungen[kategorie] : QString(),
+                                          Zerlege_Unterkategorien(r.Unterkategorien).join(QStringLiteral(", ")),
+                                          datumstext(r.Kochdatum)});
+        item->setIcon(0, Kategorieicon(kategorie));
+        item->setData(0, RolleRezept, index);
+        r.Listenposition = qint32(zeilen.size()) + 1;
+        zeilen.append(item);
+    }
+    LVRezepte->addTopLevelItems(zeilen);
+
+    LAnzahl->setText(treffer.size() == 1 ? QStringLiteral("1 recipe")
+                                         : QStringLiteral("%1 recipes").arg(treffer.size()));
+    qint32 wieder = -1;
+    for (qint32 index : treffer)
+        if (!gewaehlteDatei.isEmpty() && RezepteTotal[index].Dateiname == gewaehlteDatei)
+            wieder = index;
+    --m_bauen;
+    if (wieder < 0 || !Waehle_Rezept(wieder))
+        LVRezepteClick();
+}
+
+qint32 TFMain::Ausgewaehltes_Rezept() const
+{
+    const QList<QTreeWidgetItem *> auswahl = LVRezepte->selectedItems();
+    if (auswahl.isEmpty())
+        return -1;
+    const int zeile = LVRezepte->indexOfTopLevelItem(auswahl.first());
+    const qint32 index = auswahl.first()->data(0, RolleRezept).toInt();
+    if (zeile < 1 || !gueltig(index) || RezepteTotal[index].Listenposition != zeile)
+        return -1;
+    return index;
+}
+
+bool TFMain::Waehle_Rezept(qint32 index)
+{
+    if (!gueltig(index) || RezepteTotal[index].Listenposition < 1)
+        return false;
+    QTreeWidgetItem *item = LVRezepte->topLevelItem(RezepteTotal[index].Listenposition);
+    if (!item)
+        return false;
+    LVRezepte->setCurrentItem(item);
+    LVRezepte->scrollToItem(item);
+    return true;
+}
+
+void TFMain::Zeige_Vorschau(qint32 index)
+{
+    const bool da = gueltig(index);
+    const TTRezepteTotal leer;
+    const TTRezepteTotal &r = da ? RezepteTotal[index] : leer;
+    const qint32 kategorie = da ? Ermittle_Rezeptkategorie(r) : -1;
+
+    if (FMainRezeptbild) {
+        FMainRezeptbild->LRezeptname->setText(r.Rezeptname);
+        QPixmap bild;
+        const QString pfad = rezeptgrafikpfad(r.Rezeptgrafik);
+        if (!pfad.isEmpty())
+            bild = platform::loadPixmap(pfad);
+        if (bild.isNull() && kategorie >= 0)
+            bild = platform::loadPixmap(Programmverzeichnis + Grafikpfad + QStringLiteral("ICO\\") +
+                                        Kategorieicons[kategorie] + QStringLiteral("48.png"));
+        QLabel *ziel = FMainRezeptbild->IRezeptbild;
+        if (bild.isNull())
+            ziel->clear();
+        else
+            ziel->setPixmap(bild.scaled(ziel->size().expandedTo(QSize(200, 160)), Qt::KeepAspectRatio,
+                                        Qt::SmoothTransformation));
+    }
+
+    if (FMainTextanzeige) {
+        QTextBrowser *text = FMainTextanzeige->MTextanzeige;
+        text->clear();
+        if (da) {
+            QTextCursor c(text->document());
+            QTextCharFormat normal;
+            QTextCharFormat fett;
+            fett.setFontWeight(QFont::Bold);
+            QTextCharFormat titel = fett;
+            titel.setFontPointSize(text->font().pointSizeF() * 1.25);
+            auto zeile = [&c](const QString &s, const QTextCharFormat &fmt) {
+                if (!c.atStart())
+                    c.insertBlock();
+                c.insertText(s, fmt);
+            };
+            auto feld = [&](const QString &name, const QString &wert) {
+                if (wert.trimmed().isEmpty())
+                    return;
+                zeile(name + QStringLiteral(": "), fett);
+                c.insertText(wert, normal);
+            };
+            zeile(r.Rezeptname, titel);
+            feld(QStringLiteral("Category"), kategorie >= 0 ? Kategoriebezeichnungen[kategorie] : QString());
+            feld(QStringLiteral("Servings"), r.Portionen);
+            feld(QStringLiteral("Preparation time"), r.Zubereitungszeit);
+            if (r.Schwierigkeit >= 1 && r.Schwierigkeit <= 5)
+                feld(QStringLiteral("Difficulty"), QStringLiteral("%1 of 5").arg(r.Schwierigkeit));
+            feld(QStringLiteral("Cooking devices"), geraeteliste(r.Kochgeraete));
+            QStringList zutaten;
+            for (const TTZutatenliste &z : r.Zutatenliste)
+                if (!z.Name.trimmed().isEmpty() || !z.Menge.trimmed().isEmpty())
+                    zutaten << Setze_Pluralformen(z.Menge, z.Einheit, z.Name);
+            if (!zutaten.isEmpty()) {
+                zeile(QString(), normal);
+                zeile(QStringLiteral("Ingredients"), fett);
+                for (const QString &z : zutaten)
+                    zeile(QStringLiteral("\u2022 ") + z, normal);
+            }
+            QStringList bemerkungen;
+            for (const QString &b : r.Bemerkungsliste)
+                if (!b.trimmed().isEmpty())
+                    bemerkungen << b;
+            if (!bemerkungen.isEmpty()) {
+                zeile(QString(), normal);
+                zeile(QStringLiteral("Remarks"), fett);
+                for (const QString &b : bemerkungen)
+                    zeile(b, normal);
+            }
+            text->moveCursor(QTextCursor::Start);
+        }
+    }
+
+    if (FMainZutatbild) {
+        QListWidget *liste = FMainZutatbild->LVZutatbild;
+        liste->clear();
+        if (da) {
+            QSet<QString> gezeigt;
+            for (const TTZutatenliste &z : r.Zutatenliste) {
+                const QString name = z.Name.trimmed();
+                if (name.isEmpty() || gezeigt.contains(platform::upperCase(name)))
+                    continue;
+                gezeigt.insert(platform::upperCase(name));
+                const qint32 db = Suche_Zutat(name, -1);
+                QImage bild;
+                if (db >= 0)
+                    Lade_Zutatengrafik(bild, db);
+                auto *item = new QListWidgetItem(name, liste);
+                if (!bild.isNull())
+                    item->setIcon(QIcon(QPixmap::fromImage(bild)));
+            }
+        }
+    }
+}
+
+void TFMain::Platziere_Werkzeugfenster()
+{
+    if (m_platziert)
+        return;
+    m_platziert = true;
+    const QRect haupt = frameGeometry();
+    QRect bildschirm(0, 0, 1920, 1080);
+    if (QScreen *s = screen() ? screen() : QApplication::primaryScreen())
+        bildschirm = s->availableGeometry();
+    const int breite = 300;
+    int x = haupt.right() + 8;
+    if (x + breite > bildschirm.right())
+        x = qMax(bildschirm.left(), bildschirm.right() - breite);
+    int y = haupt.top();
+    for (QWidget *w : std::initializer_list<QWidget *>{FMainRezeptbild, FMainTextanzeige, FMainZutatbild}) {
+        if (!w)
+            continue;
+        w->move(x, y);
+        y += w->frameGeometry().height() + 8;
+    }
+}
+
+void TFMain::Zeige_Werkzeugfenster()
+{
+    if (MRezeptbildanzeigen) {
+        MRezeptbildanzeigen->setChecked(Optionen.Rezeptbildzeigen == 1);
+        MTextanzeigeanzeigen->setChecked(Optionen.Textanzeigezeigen == 1);
+        MZutatbildanzeigen->setChecked(Optionen.Zutatbildzeigen == 1);
+    }
+    if (!isVisible())
+        return;
+    Platziere_Werkzeugfenster();
+    const std::pair<QWidget *, quint8> fenster[] = {{FMainRezeptbild, Optionen.Rezeptbildzeigen},
+                                                    {FMainTextanzeige, Optionen.Textanzeigezeigen},
+                                                    {FMainZutatbild, Optionen.Zutatbildzeigen}};
+    for (const auto &[w, zeigen] : fenster)
+        if (w)
+            w->setVisible(zeigen == 1);
+}
+
+void TFMain::Verstecke_Werkzeugfenster()
+{
+    for (QWidget *w : std::initializer_list<QWidget *>{FMainRezeptbild, FMainTextanzeige, FMainZutatbild})
+        if (w)
+            w->hide();
+}
+
+void TFMain::Werkzeugfenster_geschlossen(QWidget *fenster)
+{
+    if (fenster == FMainRezeptbild)
+        Optionen.Rezeptbildzeigen = 0;
+    else if (fenster == FMainTextanzeige)
+        Optionen.Textanzeigezeigen = 0;
+    else if (fenster == FMainZutatbild)
+        Optionen.Zutatbildzeigen = 0;
+    Zeige_Werkzeugfenster();
+}
+
+// --- handlers -------------------------------------------------------------------
+
+void TFMain::LVRezepteClick()
+{
+    if (m_bauen)
+        return;
+    const qint32 index = Ausgewaehltes_Rezept();
+    MRezeptoeffnen->setEnabled(index >= 0);
+    Zeige_Vorschau(index);
+}
+
+void TFMain::LVRezepteDblClick()
+{
+    QTreeWidgetItem *item = LVRezepte->currentItem();
+    if (!item)
+        return;
+    if (LVRezepte->indexOfTopLevelItem(item) == 0) {
+        // The kitchen opens here once it exists.
+        return;
+    }
+    const qint32 index = Ausgewaehltes_Rezept();
+    if (index < 0)
+        return;
+    AktuellesRezept = index;
+#ifdef TW_HAT_FREZ
+    if (FRez)
+        Zeige_Rezept();
+#endif
+}
+
+void TFMain::CBKategorieChange()
+{
+    if (m_bauen)
+        return;
+    Optionen.Kategoriefilter = CBKategorie->currentIndex() - 1;
+    Aktualisiere_Uebersicht();
+}
+
+void TFMain::CBUnterkategorieChange()
+{
+    if (m_bauen)
+        return;
+    Optionen.Unterkategoriefilter = CBUnterkategorie->currentIndex() > 0 ? CBUnterkategorie->currentText()
+                                                                          : QString();
+    Aktualisiere_Uebersicht();
+}
+
+void TFMain::ESucheChange()
+{
+    if (m_bauen)
+        return;
+    Aktualisiere_Uebersicht();
+}
+
+void TFMain::MNeuesRezeptClick()
+{
+#ifdef TW_HAT_FWIZ
+    Starte_Rezeptassistent();
+#endif
+}
+
+void TFMain::MRezeptoeffnenClick()
+{
+    if (Ausgewaehltes_Rezept() >= 0)
+        LVRezepteDblClick();
+}
+
+// Wired when their windows exist.
+void TFMain::MRezeptnachkochenClick() {}
+void TFMain::MRezeptUploadClick() {}
+void TFMain::MZutatenverwaltungClick() {}
+void TFMain::MGesamtzutatendatenbankClick() {}
+void TFMain::MEinheitenClick() {}
+void TFMain::MLexikonClick() {}
+void TFMain::MPRGUpdatestartenClick() {}
+void TFMain::MRezeptedownloadenClick() {}
+void TFMain::MGrafikendownloadenClick() {}
+void TFMain::MDatenbankenupdatenClick() {}
+void TFMain::MNachrichtenlesenClick() {}
+void TFMain::MUpdateinformationenmanuelldownloadenClick() {}
+void TFMain::MUpdatesimInternetClick() {}
+void TFMain::EmailansTafelwerkstatt1Click() {}
+
+void TFMain::MBeendenClick()
+{
+    close();
+}
+
+void TFMain::MZutatbildanzeigenClick()
+{
+    Optionen.Zutatbildzeigen = MZutatbildanzeigen->isChecked() ? 1 : 0;
+    Zeige_Werkzeugfenster();
+}
+
+void TFMain::MTextanzeigeanzeigenClick()
+{
+    Optionen.Textanzeigezeigen = MTextanzeigeanzeigen->isChecked() ? 1 : 0;
+    Zeige_Werkzeugfenster();
+}
+
+void TFMain::MRezeptbildanzeigenClick()
+{
+    Optionen.Rezeptbildzeigen = MRezeptbildanzeigen->isChecked() ? 1 : 0;
+    Zeige_Werkzeugfenster();
+}
+
+void TFMain::MHilfeanzeigenClick()
+{
+    Zeige_Hilfe(1);
+}
+
+void TFMain::MTippsanzeigenClick()
+{
+    Zeige_Tipp_immer(AktuellerTipp);
+}
+
+void TFMain::MInfoClick()
+{
+    Zeige_Meldung(QStringLiteral("Tablecraft Works 4.00\n\nYour recipe book: keep, browse, search and edit your "
+                                 "recipes, and cook them step by step."),
+                  QStringLiteral("About Tablecraft Works"), 0);
+}
+
+// --- closing ----------------------------------------------------------------------
+
+void TFMain::FormClose(QCloseEvent *event)
+{
+    if (!ProgrammOK) {
+        event->accept();
+        return;
+    }
+    if (SetupStarten) {
+        Lade_Optionen(Save);
+        // Starte_Update();
+        event->accept();
+        return;
+    }
+    if (Zeige_Meldung(QStringLiteral("Exit Tablecraft Works?"), QStringLiteral("Question:"), 4) != 6) {
+        Lade_Optionen(Save);
+        event->ignore();
+        return;
+    }
+    // The other windows close first, so that one with unsaved work can ask
+    // and keep the program open.
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w == this || !w->isVisible() || w == FMainRezeptbild || w == FMainTextanzeige || w == FMainZutatbild)
+            continue;
+        QPointer<QWidget> fenster(w);
+        w->close();
+        if (fenster && fenster->isVisible()) {
+            Lade_Optionen(Save);
+            event->ignore();
+            return;
+        }
+    }
+    Lade_Optionen(Save);
+    Verstecke_Werkzeugfenster();
+    // Starte_Update();
+    event->accept();
+}
+
+void TFMain::closeEvent(QCloseEvent *event)
+{
+    FormClose(event);
+}
+
+void TFMain::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    Zeige_Werkzeugfenster();
+}
+
+void TFMain::hideEvent(QHideEvent *event)
+{
+    QMainWindow::hideEvent(event);
+    // Minimising keeps them (the window system hides tool windows itself).
+    if (!isMinimized())
+        Verstecke_Werkzeugfenster();
+}
+
+bool TFMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_mitte && event->type() == QEvent::Resize) {
+        IBack->setGeometry(m_mitte->rect());
+        if (IBack->pixmap().isNull())
+            IBack->setPixmap(platform::loadPixmap(hintergrunddatei()));
+    } else if (watched == LVRezepte && event->type() == QEvent::KeyPress) {
+        const auto *k = static_cast<QKeyEvent *>(event);
+        if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {
+            LVRezepteDblClick();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// --- the overview routine ----------------------------------------------------------
+
+void Programmstart(bool reload)
+{
+    if (reload) {
+        const QString aktuell = gueltig(AktuellesRezept) ? RezepteTotal[AktuellesRezept].Dateiname : QString();
+        if (Lade_RezeptdateiManager(Load))
+            Lade_Rezepte(Load, -1);
+        AktuellesRezept = -1;
+        if (!aktuell.isEmpty()) {
+            const QString gesucht = platform::upperCase(aktuell);
+            for (qint32 i = 0; i < RezepteTotal.size() && AktuellesRezept < 0; ++i)
+                if (platform::upperCase(RezepteTotal[i].Dateiname) == gesucht)
+                    AktuellesRezept = i;
+        }
+    }
+    if (!FMain)
+        return;
+    if (reload)
+        FMain->Vergiss_Bilder();
+    FMain->Aktualisiere_Uebersicht();
 }

@@ -1,11 +1,180 @@
 #pragma once
+// The main window: the recipe overview with its filters, the three preview
+// tool windows beside it, and the program's menus.
+#include <QHash>
+#include <QIcon>
 #include <QMainWindow>
+
+class QAction;
+class QCloseEvent;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QTextBrowser;
+class QTreeWidget;
+
+// Preview: the ingredient pictures of the selected recipe.
+class TFMainZutatbild : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TFMainZutatbild(QWidget *parent = nullptr);
+    QListWidget *LVZutatbild;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+};
+
+// Preview: ingredients, remarks and devices of the selected recipe.
+class TFMainTextanzeige : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TFMainTextanzeige(QWidget *parent = nullptr);
+    QTextBrowser *MTextanzeige;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+};
+
+// Preview: the recipe's picture.
+class TFMainRezeptbild : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TFMainRezeptbild(QWidget *parent = nullptr);
+    QLabel *LRezeptname;
+    QLabel *IRezeptbild;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+};
 
 class TFMain : public QMainWindow
 {
     Q_OBJECT
 public:
     explicit TFMain(QWidget *parent = nullptr);
+
+    // Menu "File"
+    QMenu *MDatei;
+    QAction *MNeuesRezept;
+    QAction *MRezeptoeffnen;
+    QAction *MRezeptnachkochen; // the kitchen: enabled once it exists
+    QAction *MRezeptUpload;
+    QAction *MBeenden;
+    // Menu "View": the tool windows (Optionen.Zutatbildzeigen ...)
+    QMenu *MAnsicht;
+    QAction *MZutatbildanzeigen;
+    QAction *MTextanzeigeanzeigen;
+    QAction *MRezeptbildanzeigen;
+    // Menu "Extras": the reference-data windows, enabled once they exist
+    QMenu *MExtras;
+    QAction *MZutatenverwaltung;
+    QAction *MGesamtzutatendatenbank;
+    QAction *MEinheiten;
+    QAction *MLexikon;
+    // Menu "Update": a submenu; MUpdate->setEnabled() switches it as a whole
+    // and MUpdate->setTitle() captions it. Its entries are QActions
+    // (setEnabled, setText).
+    QMenu *MUpdate;
+    QAction *MPRGUpdatestarten;
+    QAction *MRezeptedownloaden;
+    QAction *MGrafikendownloaden;
+    QAction *MDatenbankenupdaten;
+    QAction *MNachrichtenlesen;
+    QAction *MUpdateinformationenmanuelldownloaden;
+    QAction *MUpdatesimInternet;
+    // Menu "Help"
+    QMenu *MHilfe;
+    QAction *MHilfeanzeigen;
+    QAction *MTippsanzeigen;
+    QAction *EmailansTafelwerkstatt1;
+    QAction *MInfo;
+
+    QLabel *IBack; // background picture
+    QComboBox *CBKategorie;      // "All categories" + Kategorienamen
+    QComboBox *CBUnterkategorie; // "All sub-categories" + those in use
+    QLineEdit *ESuche;
+    // Row 0 is "Cook interactively"; the other rows are recipes, each
+    // record's Listenposition is its row (-1 for records not listed).
+    QTreeWidget *LVRezepte;
+    QLabel *LAnzahl;
+
+    // Rebuilds the filters and the list from RezepteTotal (no reload).
+    void Aktualisiere_Uebersicht();
+    // RezepteTotal index of the selected row; -1 for none or row 0.
+    qint32 Ausgewaehltes_Rezept() const;
+    // Selects the row of a recipe; false when it is not listed.
+    bool Waehle_Rezept(qint32 index);
+    // Pictures are read again at the next rebuild (new downloads).
+    void Vergiss_Bilder();
+    // Fills the tool windows with a recipe (-1 empties them).
+    void Zeige_Vorschau(qint32 index);
+    // Shows the tool windows the options ask for / hides all of them.
+    void Zeige_Werkzeugfenster();
+    void Verstecke_Werkzeugfenster();
+    // A tool window was closed by its close box.
+    void Werkzeugfenster_geschlossen(QWidget *fenster);
+
+    void FormClose(QCloseEvent *event);
+
+public slots:
+    void LVRezepteClick();
+    void LVRezepteDblClick();
+    void CBKategorieChange();
+    void CBUnterkategorieChange();
+    void ESucheChange();
+    void MNeuesRezeptClick();
+    void MRezeptoeffnenClick();
+    void MRezeptnachkochenClick();
+    void MRezeptUploadClick();
+    void MBeendenClick();
+    void MZutatbildanzeigenClick();
+    void MTextanzeigeanzeigenClick();
+    void MRezeptbildanzeigenClick();
+    void MZutatenverwaltungClick();
+    void MGesamtzutatendatenbankClick();
+    void MEinheitenClick();
+    void MLexikonClick();
+    void MPRGUpdatestartenClick();
+    void MRezeptedownloadenClick();
+    void MGrafikendownloadenClick();
+    void MDatenbankenupdatenClick();
+    void MNachrichtenlesenClick();
+    void MUpdateinformationenmanuelldownloadenClick();
+    void MUpdatesimInternetClick();
+    void MHilfeanzeigenClick();
+    void MTippsanzeigenClick();
+    void EmailansTafelwerkstatt1Click();
+    void MInfoClick();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void Baue_Menues();
+    void Fuelle_Unterkategorien();
+    void Platziere_Werkzeugfenster();
+    QIcon Kategorieicon(qint32 kategorie);
+
+    int m_bauen = 0; // > 0 while the filters are filled from code
+    bool m_platziert = false;
+    QHash<qint32, QIcon> m_icons;
+    QWidget *m_mitte = nullptr;
 };
 
 extern TFMain *FMain;
+extern TFMainZutatbild *FMainZutatbild;
+extern TFMainTextanzeige *FMainTextanzeige;
+extern TFMainRezeptbild *FMainRezeptbild;
+
+// Rebuilds the overview; with reload it first reads the recipe index and
+// every recipe file again (recipe files added to Recipes\ appear). The
+// current recipe stays the same recipe when it is still there, else -1.
+void Programmstart(bool reload);

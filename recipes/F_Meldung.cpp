@@ -5,10 +5,12 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "core/Tabellen.h"
 #include "platform/Colors.h"
 #include "platform/Seams.h"
 #include "platform/Wait.h"
@@ -21,12 +23,13 @@ TFMeldung::TFMeldung(QWidget *parent) : QWidget(parent, Qt::Dialog)
     setWindowModality(Qt::ApplicationModal);
     setWindowTitle(QStringLiteral("Tablecraft Works"));
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, platform::fromTColor(0x00A6D7E5));
+    pal.setColor(QPalette::Window, platform::fromTColor(Fensterfarbe));
     setPalette(pal);
     setAutoFillBackground(true);
 
     LUeberschrift = new QLabel(this);
     LUeberschrift->setObjectName(QStringLiteral("LUeberschrift"));
+    LUeberschrift->setTextFormat(Qt::PlainText);
     QFont f = LUeberschrift->font();
     f.setBold(true);
     f.setPointSizeF(f.pointSizeF() * 1.2);
@@ -36,6 +39,7 @@ TFMeldung::TFMeldung(QWidget *parent) : QWidget(parent, Qt::Dialog)
     LText->setTextFormat(Qt::PlainText);
     LText->setWordWrap(true);
     LText->setMinimumWidth(320);
+    LText->setMaximumWidth(560);
     LText->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     BOK = new QPushButton(QStringLiteral("OK"), this);
@@ -44,19 +48,30 @@ TFMeldung::TFMeldung(QWidget *parent) : QWidget(parent, Qt::Dialog)
     BJa->setObjectName(QStringLiteral("BJa"));
     BNein = new QPushButton(QStringLiteral("No"), this);
     BNein->setObjectName(QStringLiteral("BNein"));
-    connect(BOK, &QPushButton::clicked, this, [this] { m_result = 1; hide(); });
-    connect(BJa, &QPushButton::clicked, this, [this] { m_result = 6; hide(); });
-    connect(BNein, &QPushButton::clicked, this, [this] { m_result = 7; hide(); });
+    for (QPushButton *b : {BOK, BJa, BNein})
+        b->setMinimumWidth(88);
+    connect(BOK, &QPushButton::clicked, this, [this] { Beantworte(1); });
+    connect(BJa, &QPushButton::clicked, this, [this] { Beantworte(6); });
+    connect(BNein, &QPushButton::clicked, this, [this] { Beantworte(7); });
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(BOK);
     buttons->addWidget(BJa);
     buttons->addWidget(BNein);
+    buttons->addStretch();
     auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(20, 16, 20, 16);
+    layout->setSpacing(12);
     layout->addWidget(LUeberschrift);
     layout->addWidget(LText, 1);
     layout->addLayout(buttons);
+}
+
+void TFMeldung::Beantworte(int result)
+{
+    m_result = result;
+    hide();
 }
 
 int TFMeldung::Zeige(const QString &text, const QString &heading, int buttons)
@@ -64,6 +79,7 @@ int TFMeldung::Zeige(const QString &text, const QString &heading, int buttons)
     m_buttons = buttons;
     m_result = 0;
     LUeberschrift->setText(heading);
+    LUeberschrift->setVisible(!heading.isEmpty());
     LText->setText(text);
     const bool yesNo = buttons == 4;
     BOK->setVisible(!yesNo);
@@ -76,9 +92,14 @@ int TFMeldung::Zeige(const QString &text, const QString &heading, int buttons)
     raise();
     activateWindow();
     (yesNo ? BJa : BOK)->setFocus();
+    QPointer<TFMeldung> self(this);
     platform::waitWhileVisible(this);
-    if (m_result == 0) // closed by its close box, or the program quit
+    if (!self)
+        return yesNo ? 7 : 1;
+    if (m_result == 0) { // the program quit while the question was open
+        hide();
         m_result = yesNo ? 7 : 1;
+    }
     return m_result;
 }
 
@@ -91,9 +112,20 @@ void TFMeldung::closeEvent(QCloseEvent *event)
 
 void TFMeldung::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Escape) {
+    switch (event->key()) {
+    case Qt::Key_Escape:
         close();
         return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // Outside a QDialog buttons take no Enter: answer with the focused one.
+        if (auto *b = qobject_cast<QPushButton *>(focusWidget()); b && b->isVisible()) {
+            b->click();
+            return;
+        }
+        break;
+    default:
+        break;
     }
     QWidget::keyPressEvent(event);
 }
@@ -102,7 +134,15 @@ int Zeige_Meldung(const QString &text, const QString &heading, int buttons)
 {
     if (const auto &answerer = platform::messageAnswerer())
         return answerer(text, heading, buttons);
+    if (!QApplication::instance())
+        return buttons == 4 ? 7 : 1;
     if (!FMeldung)
         FMeldung = new TFMeldung;
+    // A message raised while another is open (from a nested event loop) gets
+    // a window of its own, so neither answer is lost.
+    if (FMeldung->isVisible()) {
+        TFMeldung extra;
+        return extra.Zeige(text, heading, buttons);
+    }
     return FMeldung->Zeige(text, heading, buttons);
 }
