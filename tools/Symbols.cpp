@@ -1,0 +1,1357 @@
+#include "Symbols.h"
+
+#include <QLinearGradient>
+#include <QPainterPath>
+#include <QRadialGradient>
+
+#include "PictureKit.h"
+
+namespace symbols {
+
+using namespace kit::colors;
+
+Symbol emoji(const QString &e, const QString &accent)
+{
+    Symbol s;
+    s.emoji = e;
+    s.accent = accent;
+    return s;
+}
+
+Symbol drawn(Shape shape, const QString &accent, const QString &label, const QColor &tint)
+{
+    Symbol s;
+    s.shape = shape;
+    s.accent = accent;
+    s.label = label;
+    s.tint = tint;
+    return s;
+}
+
+namespace {
+
+// All pictograms are drawn on a 100 x 100 grid.
+QPen outline(qreal width = 4.0, const QColor &c = inkDark)
+{
+    QPen pen(c, width);
+    pen.setJoinStyle(Qt::RoundJoin);
+    pen.setCapStyle(Qt::RoundCap);
+    return pen;
+}
+
+QLinearGradient vertical(qreal top, qreal bottom, const QColor &a, const QColor &b)
+{
+    QLinearGradient g(0, top, 0, bottom);
+    g.setColorAt(0, a);
+    g.setColorAt(1, b);
+    return g;
+}
+
+QLinearGradient horizontal(qreal left, qreal right, const QColor &a, const QColor &b)
+{
+    QLinearGradient g(left, 0, right, 0);
+    g.setColorAt(0, a);
+    g.setColorAt(1, b);
+    return g;
+}
+
+const QColor enamel{196, 62, 44};
+const QColor glass{196, 224, 242};
+const QColor water{96, 160, 220};
+
+void drawPotBody(QPainter &p, const QColor &body, bool lid)
+{
+    p.setPen(outline());
+    p.setBrush(inkDark);
+    p.drawRoundedRect(QRectF(4, 46, 14, 8), 3, 3);
+    p.drawRoundedRect(QRectF(82, 46, 14, 8), 3, 3);
+    p.setBrush(vertical(40, 88, body.lighter(120), body.darker(115)));
+    QPainterPath pot;
+    pot.moveTo(18, 42);
+    pot.lineTo(82, 42);
+    pot.lineTo(80, 80);
+    pot.quadTo(80, 88, 72, 88);
+    pot.lineTo(28, 88);
+    pot.quadTo(20, 88, 20, 80);
+    pot.closeSubpath();
+    p.drawPath(pot);
+    p.setBrush(body.darker(120));
+    p.drawRoundedRect(QRectF(12, 37, 76, 8), 4, 4);
+    if (lid) {
+        QPainterPath l;
+        l.moveTo(16, 37);
+        l.cubicTo(22, 18, 78, 18, 84, 37);
+        l.closeSubpath();
+        p.setBrush(vertical(18, 37, body.lighter(135), body));
+        p.drawPath(l);
+        p.setBrush(inkDark);
+        p.drawRoundedRect(QRectF(43, 14, 14, 8), 3, 3);
+    }
+}
+
+void drawArrow(QPainter &p, qreal angle, const QColor &c)
+{
+    p.save();
+    p.translate(50, 50);
+    p.rotate(angle);
+    QPainterPath a;
+    a.moveTo(0, -40);
+    a.lineTo(34, -2);
+    a.lineTo(13, -2);
+    a.lineTo(13, 38);
+    a.lineTo(-13, 38);
+    a.lineTo(-13, -2);
+    a.lineTo(-34, -2);
+    a.closeSubpath();
+    p.setPen(outline(4, c.darker(160)));
+    p.setBrush(vertical(-40, 38, c.lighter(130), c));
+    p.drawPath(a);
+    p.restore();
+}
+
+void drawCheck(QPainter &p, const QColor &c, qreal width)
+{
+    QPainterPath tick;
+    tick.moveTo(16, 52);
+    tick.lineTo(40, 76);
+    tick.lineTo(84, 24);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(outline(width + 6, c.darker(170)));
+    p.drawPath(tick);
+    p.setPen(outline(width, c));
+    p.drawPath(tick);
+}
+
+void drawCross(QPainter &p, const QColor &c, qreal width)
+{
+    p.setPen(outline(width + 6, c.darker(170)));
+    p.drawLine(QPointF(22, 22), QPointF(78, 78));
+    p.drawLine(QPointF(78, 22), QPointF(22, 78));
+    p.setPen(outline(width, c));
+    p.drawLine(QPointF(22, 22), QPointF(78, 78));
+    p.drawLine(QPointF(78, 22), QPointF(22, 78));
+}
+
+void drawRound(QPainter &p, const QColor &c)
+{
+    p.setPen(outline(4, c.darker(160)));
+    QRadialGradient g(40, 36, 60);
+    g.setColorAt(0, c.lighter(150));
+    g.setColorAt(1, c);
+    p.setBrush(g);
+    p.drawEllipse(QRectF(6, 6, 88, 88));
+}
+
+void drawText(QPainter &p, const QRectF &r, const QString &text, const QColor &c, int size)
+{
+    kit::caption(p, r, text, c, size);
+}
+
+void drawShape(QPainter &p, const Symbol &s)
+{
+    switch (s.shape) {
+    case Shape::None:
+        break;
+    case Shape::Pot:
+        drawPotBody(p, enamel, true);
+        break;
+    case Shape::MixingBowl: {
+        QPainterPath bowl;
+        bowl.moveTo(8, 44);
+        bowl.lineTo(92, 44);
+        bowl.cubicTo(90, 80, 70, 90, 50, 90);
+        bowl.cubicTo(30, 90, 10, 80, 8, 44);
+        p.setPen(outline());
+        p.setBrush(vertical(44, 90, cream, paperDark));
+        p.drawPath(bowl);
+        p.save();
+        p.setClipPath(bowl);
+        p.setPen(Qt::NoPen);
+        p.setBrush(blue);
+        p.drawRect(QRectF(0, 56, 100, 8));
+        p.restore();
+        p.setPen(outline());
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(bowl);
+        p.setBrush(cream);
+        p.drawEllipse(QRectF(8, 36, 84, 16));
+        p.setBrush(woodLight);
+        p.setPen(outline(2));
+        p.drawEllipse(QRectF(16, 39, 68, 10));
+        break;
+    }
+    case Shape::CasseroleDish: {
+        const QColor clay{206, 112, 60};
+        p.setPen(outline());
+        p.setBrush(clay.darker(120));
+        p.drawRoundedRect(QRectF(2, 46, 14, 8), 3, 3);
+        p.drawRoundedRect(QRectF(84, 46, 14, 8), 3, 3);
+        QPainterPath dish;
+        dish.moveTo(12, 46);
+        dish.lineTo(88, 46);
+        dish.lineTo(80, 82);
+        dish.lineTo(20, 82);
+        dish.closeSubpath();
+        p.setBrush(vertical(46, 82, clay.lighter(115), clay.darker(110)));
+        p.drawPath(dish);
+        p.setBrush(QColor(226, 170, 70));
+        p.drawRoundedRect(QRectF(10, 38, 80, 12), 5, 5);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(180, 100, 40));
+        for (int x : {22, 38, 56, 72})
+            p.drawEllipse(QRectF(x, 41, 7, 5));
+        break;
+    }
+    case Shape::Springform: {
+        p.setPen(outline());
+        p.setBrush(horizontal(14, 86, steelLight, steel));
+        QPainterPath side;
+        side.moveTo(12, 44);
+        side.lineTo(12, 72);
+        side.arcTo(QRectF(12, 62, 76, 20), 180, 180);
+        side.lineTo(88, 44);
+        side.closeSubpath();
+        p.drawPath(side);
+        p.setBrush(steelLight);
+        p.drawEllipse(QRectF(12, 34, 76, 20));
+        p.setBrush(steel.darker(110));
+        p.drawEllipse(QRectF(19, 38, 62, 13));
+        p.setBrush(inkDark);
+        p.drawRoundedRect(QRectF(45, 56, 10, 16), 2, 2);
+        break;
+    }
+    case Shape::Grill: {
+        p.setPen(outline(5));
+        p.drawLine(QPointF(32, 70), QPointF(22, 94));
+        p.drawLine(QPointF(68, 70), QPointF(78, 94));
+        p.drawLine(QPointF(50, 74), QPointF(50, 94));
+        QPainterPath kettle;
+        kettle.moveTo(10, 50);
+        kettle.arcTo(QRectF(10, 22, 80, 56), 180, 180);
+        kettle.closeSubpath();
+        p.setPen(outline());
+        p.setBrush(vertical(50, 78, QColor(70, 70, 76), QColor(36, 36, 40)));
+        p.drawPath(kettle);
+        kit::drawEmoji(p, QStringLiteral("\U0001F525"), QRectF(26, 14, 48, 40));
+        p.setPen(outline(5, steel.darker(130)));
+        p.drawLine(QPointF(8, 50), QPointF(92, 50));
+        p.setPen(outline(3, steel.darker(130)));
+        for (int x = 20; x <= 80; x += 12)
+            p.drawLine(QPointF(x, 44), QPointF(x, 50));
+        break;
+    }
+    case Shape::BakingTray: {
+        p.setPen(outline());
+        p.setBrush(vertical(60, 80, steelLight, steel));
+        QPainterPath tray;
+        tray.moveTo(4, 60);
+        tray.lineTo(96, 60);
+        tray.lineTo(88, 80);
+        tray.lineTo(12, 80);
+        tray.closeSubpath();
+        p.drawPath(tray);
+        p.setBrush(QColor(250, 248, 240));
+        p.setPen(outline(2));
+        p.drawRect(QRectF(12, 56, 76, 6));
+        kit::drawEmoji(p, QStringLiteral("\U0001F36A"), QRectF(12, 26, 34, 34));
+        kit::drawEmoji(p, QStringLiteral("\U0001F36A"), QRectF(54, 26, 34, 34));
+        break;
+    }
+    case Shape::Blender: {
+        p.setPen(outline());
+        p.setBrush(enamel);
+        p.drawRoundedRect(QRectF(28, 66, 44, 26), 6, 6);
+        p.setBrush(cream);
+        p.drawEllipse(QPointF(50, 80), 5, 5);
+        QPainterPath jug;
+        jug.moveTo(28, 14);
+        jug.lineTo(72, 14);
+        jug.lineTo(65, 66);
+        jug.lineTo(35, 66);
+        jug.closeSubpath();
+        p.setBrush(glass);
+        p.drawPath(jug);
+        p.save();
+        p.setClipPath(jug);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(240, 150, 80));
+        p.drawRect(QRectF(0, 40, 100, 30));
+        p.restore();
+        p.setPen(outline());
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(jug);
+        p.setPen(outline(3));
+        p.drawLine(QPointF(40, 58), QPointF(60, 62));
+        p.drawLine(QPointF(40, 62), QPointF(60, 58));
+        p.setPen(outline());
+        p.setBrush(inkDark);
+        p.drawRoundedRect(QRectF(25, 8, 50, 8), 3, 3);
+        p.setPen(outline(3, QColor(72, 120, 170)));
+        p.drawLine(QPointF(72, 22), QPointF(84, 26));
+        p.drawLine(QPointF(84, 26), QPointF(80, 50));
+        p.drawLine(QPointF(80, 50), QPointF(68, 52));
+        break;
+    }
+    case Shape::Microwave: {
+        p.setPen(outline());
+        p.setBrush(vertical(22, 82, steelLight.lighter(105), steel));
+        p.drawRoundedRect(QRectF(4, 22, 92, 60), 7, 7);
+        p.setBrush(vertical(30, 74, QColor(70, 84, 96), QColor(40, 48, 56)));
+        p.drawRoundedRect(QRectF(12, 30, 56, 44), 4, 4);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 210, 120, 150));
+        p.drawEllipse(QRectF(26, 52, 28, 12));
+        p.setPen(outline(3));
+        p.setBrush(cream);
+        p.drawEllipse(QPointF(82, 40), 6, 6);
+        p.drawRoundedRect(QRectF(74, 54, 16, 5), 2, 2);
+        p.drawRoundedRect(QRectF(74, 63, 16, 5), 2, 2);
+        break;
+    }
+    case Shape::Oven: {
+        p.setPen(outline());
+        p.setBrush(vertical(8, 94, steelLight.lighter(105), steel));
+        p.drawRoundedRect(QRectF(12, 6, 76, 88), 7, 7);
+        p.setBrush(steel.darker(120));
+        p.drawRoundedRect(QRectF(12, 6, 76, 20), 7, 7);
+        p.setPen(outline(2.5));
+        p.setBrush(cream);
+        for (int x : {26, 42, 58, 74})
+            p.drawEllipse(QPointF(x, 16), 4.5, 4.5);
+        QLinearGradient glow(0, 40, 0, 84);
+        glow.setColorAt(0, QColor(255, 214, 110));
+        glow.setColorAt(1, QColor(214, 96, 30));
+        p.setPen(outline());
+        p.setBrush(glow);
+        p.drawRoundedRect(QRectF(22, 42, 56, 42), 4, 4);
+        p.setPen(outline(5));
+        p.drawLine(QPointF(26, 34), QPointF(74, 34));
+        break;
+    }
+    case Shape::WaterBath: {
+        drawPotBody(p, steel, false);
+        p.setPen(outline(2, water.darker(140)));
+        p.setBrush(water);
+        p.drawEllipse(QRectF(16, 36, 68, 10));
+        QPainterPath bowl;
+        bowl.moveTo(28, 28);
+        bowl.lineTo(72, 28);
+        bowl.cubicTo(70, 44, 60, 48, 50, 48);
+        bowl.cubicTo(40, 48, 30, 44, 28, 28);
+        p.setPen(outline(3));
+        p.setBrush(vertical(28, 48, cream, paperDark));
+        p.drawPath(bowl);
+        p.setPen(outline(3, water.darker(110)));
+        p.setBrush(Qt::NoBrush);
+        for (int y : {60, 72}) {
+            QPainterPath wave;
+            wave.moveTo(28, y);
+            for (int x = 28; x < 72; x += 11)
+                wave.quadTo(x + 2.75, y - 4, x + 5.5, y), wave.quadTo(x + 8.25, y + 4, x + 11, y);
+            p.drawPath(wave);
+        }
+        break;
+    }
+    case Shape::Fridge: {
+        p.setPen(outline());
+        p.setBrush(horizontal(22, 78, QColor(250, 252, 255), QColor(206, 216, 226)));
+        p.drawRoundedRect(QRectF(22, 4, 56, 92), 8, 8);
+        p.drawLine(QPointF(22, 38), QPointF(78, 38));
+        p.setBrush(steel.darker(130));
+        p.drawRoundedRect(QRectF(66, 14, 5, 16), 2, 2);
+        p.drawRoundedRect(QRectF(66, 46, 5, 24), 2, 2);
+        break;
+    }
+    case Shape::Freezer: {
+        p.setPen(outline(4, blue.darker(150)));
+        p.setBrush(vertical(26, 88, QColor(236, 246, 255), QColor(188, 214, 238)));
+        p.drawRoundedRect(QRectF(8, 26, 84, 62), 8, 8);
+        p.setBrush(steel.darker(120));
+        p.drawRoundedRect(QRectF(34, 34, 32, 7), 3, 3);
+        kit::drawEmoji(p, QStringLiteral("\u2744\uFE0F"), QRectF(32, 46, 36, 36));
+        break;
+    }
+    case Shape::Juicer: {
+        p.setPen(outline());
+        p.setBrush(vertical(58, 90, glass.lighter(105), glass.darker(110)));
+        QPainterPath dish;
+        dish.moveTo(10, 60);
+        dish.lineTo(90, 60);
+        dish.cubicTo(88, 84, 70, 90, 50, 90);
+        dish.cubicTo(30, 90, 12, 84, 10, 60);
+        p.drawPath(dish);
+        QPainterPath cone;
+        cone.moveTo(28, 60);
+        cone.quadTo(40, 20, 50, 14);
+        cone.quadTo(60, 20, 72, 60);
+        cone.closeSubpath();
+        p.setBrush(vertical(14, 60, QColor(255, 250, 230), QColor(236, 220, 170)));
+        p.drawPath(cone);
+        p.setPen(outline(2));
+        p.drawLine(QPointF(50, 18), QPointF(50, 58));
+        p.drawLine(QPointF(44, 26), QPointF(38, 58));
+        p.drawLine(QPointF(56, 26), QPointF(62, 58));
+        p.setPen(outline(3));
+        p.setBrush(Qt::NoBrush);
+        p.drawArc(QRectF(84, 62, 12, 16), -90 * 16, 180 * 16);
+        break;
+    }
+    case Shape::CuttingBoard: {
+        QPainterPath board;
+        board.addRoundedRect(QRectF(4, 34, 74, 50), 10, 10);
+        board.addRoundedRect(QRectF(70, 48, 26, 22), 8, 8);
+        board = board.simplified();
+        QPainterPath hole;
+        hole.addEllipse(QPointF(86, 59), 4, 4);
+        board = board.subtracted(hole);
+        p.setPen(outline());
+        p.setBrush(vertical(34, 84, woodLight, wood));
+        p.drawPath(board);
+        p.setPen(outline(2, wood.darker(115)));
+        p.drawLine(QPointF(14, 48), QPointF(58, 48));
+        p.drawLine(QPointF(20, 62), QPointF(66, 62));
+        p.drawLine(QPointF(12, 74), QPointF(50, 74));
+        kit::drawEmoji(p, QStringLiteral("\U0001F52A"), QRectF(12, 4, 52, 52));
+        break;
+    }
+    case Shape::WoodenSpoon: {
+        p.save();
+        p.translate(50, 50);
+        p.rotate(40);
+        p.setPen(outline());
+        p.setBrush(horizontal(-5, 5, woodLight, wood));
+        p.drawRoundedRect(QRectF(-5, -6, 10, 52), 5, 5);
+        p.setBrush(vertical(-44, -4, woodLight, wood));
+        p.drawEllipse(QRectF(-15, -46, 30, 42));
+        p.setPen(outline(2, wood.darker(130)));
+        p.setBrush(wood.lighter(110));
+        p.drawEllipse(QRectF(-9, -39, 18, 28));
+        p.restore();
+        break;
+    }
+    case Shape::RollingPin: {
+        p.save();
+        p.translate(50, 50);
+        p.rotate(-25);
+        p.setPen(outline());
+        p.setBrush(vertical(-6, 6, wood, wood.darker(120)));
+        p.drawRoundedRect(QRectF(-48, -6, 22, 12), 6, 6);
+        p.drawRoundedRect(QRectF(26, -6, 22, 12), 6, 6);
+        p.setBrush(vertical(-14, 14, woodLight.lighter(110), woodLight.darker(110)));
+        p.drawRoundedRect(QRectF(-30, -14, 60, 28), 10, 10);
+        p.restore();
+        break;
+    }
+    case Shape::Whisk: {
+        p.save();
+        p.translate(50, 50);
+        p.rotate(30);
+        p.translate(-50, -50);
+        p.setBrush(Qt::NoBrush);
+        for (int w : {6, 15, 24}) {
+            QPainterPath loop;
+            loop.moveTo(50, 64);
+            loop.cubicTo(50 - w, 52, 50 - w, 4, 50, 4);
+            loop.cubicTo(50 + w, 4, 50 + w, 52, 50, 64);
+            p.setPen(outline(5, inkDark));
+            p.drawPath(loop);
+            p.setPen(outline(2.5, steelLight));
+            p.drawPath(loop);
+        }
+        p.setPen(outline());
+        p.setBrush(horizontal(44, 56, enamel.lighter(120), enamel));
+        p.drawRoundedRect(QRectF(43, 60, 14, 38), 6, 6);
+        p.restore();
+        break;
+    }
+    case Shape::DoughHook: {
+        p.setPen(outline());
+        p.setBrush(steel);
+        p.drawRoundedRect(QRectF(38, 4, 24, 10), 3, 3);
+        p.setBrush(horizontal(46, 54, steelLight, steel));
+        p.drawRect(QRectF(46, 14, 8, 30));
+        QPainterPath hook;
+        hook.moveTo(50, 42);
+        hook.cubicTo(82, 48, 80, 92, 48, 92);
+        hook.cubicTo(24, 92, 24, 68, 40, 64);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(outline(12, inkDark));
+        p.drawPath(hook);
+        p.setPen(outline(7, steelLight));
+        p.drawPath(hook);
+        break;
+    }
+    case Shape::Beater: {
+        p.setPen(outline());
+        p.setBrush(steel);
+        p.drawRoundedRect(QRectF(38, 4, 24, 10), 3, 3);
+        p.setBrush(horizontal(46, 54, steelLight, steel));
+        p.drawRect(QRectF(46, 14, 8, 28));
+        QPainterPath loop;
+        loop.moveTo(50, 40);
+        loop.cubicTo(18, 44, 18, 94, 50, 94);
+        loop.cubicTo(82, 94, 82, 44, 50, 40);
+        p.setBrush(Qt::NoBrush);
+        for (const auto &[w, c] : {std::pair<qreal, QColor>{9, inkDark}, {5, steelLight}}) {
+            p.setPen(outline(w, c));
+            p.drawPath(loop);
+            p.drawLine(QPointF(50, 42), QPointF(50, 92));
+            p.drawLine(QPointF(34, 54), QPointF(36, 86));
+            p.drawLine(QPointF(66, 54), QPointF(64, 86));
+        }
+        break;
+    }
+    case Shape::Peeler: {
+        p.save();
+        p.translate(44, 50);
+        p.rotate(-30);
+        p.setPen(outline());
+        p.setBrush(horizontal(-8, 8, enamel.lighter(120), enamel));
+        p.drawRoundedRect(QRectF(-8, 0, 16, 46), 7, 7);
+        p.setBrush(vertical(-44, 0, steelLight, steel));
+        p.drawRoundedRect(QRectF(-13, -44, 26, 46), 8, 8);
+        p.setBrush(inkDark);
+        p.drawRoundedRect(QRectF(-4, -36, 8, 28), 3, 3);
+        p.restore();
+        break;
+    }
+    case Shape::Sieve: {
+        p.setPen(outline(7));
+        p.drawLine(QPointF(74, 40), QPointF(97, 30));
+        QPainterPath bowl;
+        bowl.moveTo(8, 40);
+        bowl.lineTo(78, 40);
+        bowl.arcTo(QRectF(8, 6, 70, 68), 0, -180);
+        bowl.closeSubpath();
+        p.setPen(outline());
+        p.setBrush(steelLight);
+        p.drawPath(bowl);
+        p.save();
+        p.setClipPath(bowl);
+        p.setPen(outline(1.5, steel.darker(130)));
+        for (int i = -80; i < 100; i += 7) {
+            p.drawLine(QPointF(i, 40), QPointF(i + 40, 80));
+            p.drawLine(QPointF(i + 40, 40), QPointF(i, 80));
+        }
+        p.restore();
+        p.setPen(outline());
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(bowl);
+        p.setPen(outline(6));
+        p.drawLine(QPointF(6, 40), QPointF(80, 40));
+        break;
+    }
+    case Shape::Masher: {
+        p.setPen(outline());
+        p.setBrush(horizontal(42, 58, woodLight, wood));
+        p.drawRoundedRect(QRectF(42, 4, 16, 40), 7, 7);
+        p.setPen(outline(5, steel.darker(140)));
+        p.drawLine(QPointF(50, 44), QPointF(30, 76));
+        p.drawLine(QPointF(50, 44), QPointF(70, 76));
+        QPainterPath zig;
+        zig.moveTo(18, 82);
+        for (int i = 0; i < 6; ++i)
+            zig.lineTo(26 + i * 11, i % 2 ? 84 : 72);
+        zig.lineTo(84, 80);
+        p.setPen(outline(10, inkDark));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(zig);
+        p.setPen(outline(6, steelLight));
+        p.drawPath(zig);
+        break;
+    }
+    case Shape::StickBlender: {
+        p.setPen(outline());
+        p.setBrush(horizontal(36, 64, QColor(250, 250, 250), QColor(206, 210, 216)));
+        p.drawRoundedRect(QRectF(36, 4, 28, 50), 12, 12);
+        p.setBrush(enamel);
+        p.drawRoundedRect(QRectF(45, 14, 10, 14), 4, 4);
+        p.setBrush(horizontal(45, 55, steelLight, steel));
+        p.drawRect(QRectF(45, 54, 10, 24));
+        p.setBrush(vertical(74, 94, steelLight, steel));
+        QPainterPath bell;
+        bell.moveTo(30, 94);
+        bell.cubicTo(30, 72, 70, 72, 70, 94);
+        bell.closeSubpath();
+        p.drawPath(bell);
+        break;
+    }
+    case Shape::SauceBoat: {
+        QPainterPath boat;
+        boat.moveTo(6, 40);
+        boat.quadTo(30, 48, 82, 40);
+        boat.quadTo(84, 76, 52, 80);
+        boat.quadTo(22, 80, 6, 40);
+        p.setPen(outline());
+        p.setBrush(vertical(40, 80, cream, paperDark));
+        p.drawPath(boat);
+        p.setBrush(QColor(140, 76, 30));
+        p.setPen(outline(2));
+        QPainterPath sauce;
+        sauce.moveTo(14, 42);
+        sauce.quadTo(40, 50, 78, 42);
+        sauce.quadTo(46, 36, 14, 42);
+        p.drawPath(sauce);
+        p.setPen(outline(5));
+        p.setBrush(Qt::NoBrush);
+        p.drawArc(QRectF(70, 38, 24, 26), -100 * 16, 200 * 16);
+        p.setPen(outline());
+        p.setBrush(cream);
+        p.drawRoundedRect(QRectF(34, 80, 36, 8), 3, 3);
+        break;
+    }
+    case Shape::Bottle: {
+        const QColor c = s.tint.isValid() ? s.tint : QColor(214, 190, 60);
+        QPainterPath bottle;
+        bottle.moveTo(42, 4);
+        bottle.lineTo(58, 4);
+        bottle.lineTo(58, 22);
+        bottle.cubicTo(74, 30, 74, 36, 74, 46);
+        bottle.lineTo(74, 90);
+        bottle.quadTo(74, 96, 68, 96);
+        bottle.lineTo(32, 96);
+        bottle.quadTo(26, 96, 26, 90);
+        bottle.lineTo(26, 46);
+        bottle.cubicTo(26, 36, 26, 30, 42, 22);
+        bottle.closeSubpath();
+        p.setPen(outline());
+        p.setBrush(horizontal(26, 74, c.lighter(130), c.darker(115)));
+        p.drawPath(bottle);
+        p.setBrush(inkDark);
+        p.drawRoundedRect(QRectF(40, 2, 20, 9), 2, 2);
+        p.setPen(outline(2));
+        p.setBrush(cream);
+        p.drawRoundedRect(QRectF(30, 52, 40, 28), 3, 3);
+        if (!s.label.isEmpty())
+            drawText(p, QRectF(31, 53, 38, 26), s.label, inkDark, 13);
+        break;
+    }
+    case Shape::Sack: {
+        const QColor c = s.tint.isValid() ? s.tint : QColor(236, 226, 200);
+        QPainterPath sack;
+        sack.moveTo(22, 20);
+        sack.lineTo(78, 20);
+        sack.lineTo(84, 88);
+        sack.quadTo(84, 94, 78, 94);
+        sack.lineTo(22, 94);
+        sack.quadTo(16, 94, 16, 88);
+        sack.closeSubpath();
+        p.setPen(outline());
+        p.setBrush(horizontal(16, 84, c.lighter(108), c.darker(112)));
+        p.drawPath(sack);
+        QPainterPath top;
+        top.moveTo(22, 20);
+        top.lineTo(30, 6);
+        top.lineTo(42, 14);
+        top.lineTo(50, 4);
+        top.lineTo(58, 14);
+        top.lineTo(70, 6);
+        top.lineTo(78, 20);
+        top.closeSubpath();
+        p.setBrush(c.darker(108));
+        p.drawPath(top);
+        p.setPen(outline(2));
+        p.setBrush(QColor(255, 255, 255, 200));
+        p.drawRoundedRect(QRectF(24, 40, 52, 34), 4, 4);
+        if (!s.label.isEmpty())
+            drawText(p, QRectF(25, 41, 50, 32), s.label, red.darker(110), 15);
+        break;
+    }
+    case Shape::FoilRoll:
+    case Shape::PaperRoll: {
+        const bool foil = s.shape == Shape::FoilRoll;
+        const QColor face = foil ? steelLight : QColor(246, 238, 214);
+        p.save();
+        p.translate(50, 50);
+        p.rotate(-20);
+        p.setPen(outline());
+        // the unrolled sheet
+        p.setBrush(vertical(0, 40, face.lighter(110), face.darker(105)));
+        p.drawRect(QRectF(-40, 4, 78, 34));
+        p.setBrush(vertical(-16, 16, face.lighter(120), face.darker(120)));
+        p.drawRoundedRect(QRectF(-44, -16, 88, 24), 6, 6);
+        p.setBrush(foil ? steel : woodLight);
+        p.drawEllipse(QRectF(36, -16, 12, 24));
+        p.setBrush(inkDark);
+        p.drawEllipse(QRectF(39, -9, 6, 10));
+        p.restore();
+        break;
+    }
+    case Shape::Block: {
+        const QColor c = s.tint.isValid() ? s.tint : QColor(250, 246, 232);
+        QPainterPath front, top, side;
+        front.addRect(QRectF(14, 40, 56, 46));
+        top.moveTo(14, 40);
+        top.lineTo(34, 22);
+        top.lineTo(90, 22);
+        top.lineTo(70, 40);
+        top.closeSubpath();
+        side.moveTo(70, 40);
+        side.lineTo(90, 22);
+        side.lineTo(90, 68);
+        side.lineTo(70, 86);
+        side.closeSubpath();
+        p.setPen(outline());
+        p.setBrush(c);
+        p.drawPath(front);
+        p.setBrush(c.lighter(106));
+        p.drawPath(top);
+        p.setBrush(c.darker(112));
+        p.drawPath(side);
+        break;
+    }
+    case Shape::ArrowUp:
+        drawArrow(p, 0, s.tint.isValid() ? s.tint : wood);
+        break;
+    case Shape::ArrowDown:
+        drawArrow(p, 180, s.tint.isValid() ? s.tint : wood);
+        break;
+    case Shape::ArrowLeft:
+        drawArrow(p, -90, s.tint.isValid() ? s.tint : green);
+        break;
+    case Shape::ArrowRight:
+        drawArrow(p, 90, s.tint.isValid() ? s.tint : green);
+        break;
+    case Shape::Check:
+        drawCheck(p, s.tint.isValid() ? s.tint : QColor(70, 160, 50), 10);
+        break;
+    case Shape::Cross:
+        drawCross(p, s.tint.isValid() ? s.tint : red, 10);
+        break;
+    case Shape::Question:
+        drawRound(p, blue);
+        drawText(p, QRectF(6, 4, 88, 88), QStringLiteral("?"), Qt::white, 64);
+        break;
+    case Shape::Plus: {
+        drawRound(p, green);
+        p.setPen(outline(12, Qt::white));
+        p.drawLine(QPointF(50, 26), QPointF(50, 74));
+        p.drawLine(QPointF(26, 50), QPointF(74, 50));
+        break;
+    }
+    case Shape::Reset: {
+        const QColor c = s.tint.isValid() ? s.tint : QColor(224, 120, 30);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(outline(18, c.darker(160)));
+        p.drawArc(QRectF(18, 18, 64, 64), 120 * 16, 280 * 16);
+        p.setPen(outline(11, c));
+        p.drawArc(QRectF(18, 18, 64, 64), 120 * 16, 280 * 16);
+        QPainterPath head;
+        head.moveTo(6, 26);
+        head.lineTo(40, 20);
+        head.lineTo(24, 52);
+        head.closeSubpath();
+        p.setPen(outline(3, c.darker(160)));
+        p.setBrush(c);
+        p.drawPath(head);
+        break;
+    }
+    case Shape::Magnifier: {
+        p.setPen(outline(14, inkDark));
+        p.drawLine(QPointF(62, 62), QPointF(90, 90));
+        p.setPen(outline(8, wood));
+        p.drawLine(QPointF(66, 66), QPointF(88, 88));
+        p.setPen(outline(7, inkDark));
+        p.setBrush(QColor(230, 244, 255));
+        p.drawEllipse(QRectF(8, 8, 60, 60));
+        break;
+    }
+    case Shape::Floppy: {
+        p.setPen(outline());
+        p.setBrush(vertical(8, 92, blue.lighter(120), blue));
+        QPainterPath disk;
+        disk.moveTo(10, 8);
+        disk.lineTo(78, 8);
+        disk.lineTo(92, 22);
+        disk.lineTo(92, 92);
+        disk.lineTo(10, 92);
+        disk.closeSubpath();
+        p.drawPath(disk);
+        p.setBrush(steelLight);
+        p.drawRect(QRectF(26, 8, 44, 26));
+        p.setBrush(inkDark);
+        p.drawRect(QRectF(54, 12, 10, 18));
+        p.setBrush(cream);
+        p.drawRoundedRect(QRectF(20, 50, 62, 42), 3, 3);
+        break;
+    }
+    case Shape::GroupOn:
+    case Shape::GroupOff: {
+        p.setPen(outline(3));
+        const QColor fills[3] = {QColor(240, 150, 80), QColor(130, 190, 90), QColor(240, 210, 90)};
+        for (int i = 0; i < 3; ++i) {
+            p.setBrush(vertical(10 + i * 14, 50 + i * 14, fills[i].lighter(120), fills[i]));
+            p.drawRoundedRect(QRectF(8 + i * 14, 8 + i * 14, 44, 40), 6, 6);
+        }
+        p.save();
+        p.translate(46, 46);
+        p.scale(0.54, 0.54);
+        if (s.shape == Shape::GroupOn)
+            drawCheck(p, QColor(60, 170, 50), 14);
+        else
+            drawCross(p, red, 14);
+        p.restore();
+        break;
+    }
+    }
+}
+
+} // namespace
+
+void draw(QPainter &p, const Symbol &s, const QRectF &box)
+{
+    const qreal side = qMin(box.width(), box.height());
+    const QRectF square(box.center().x() - side / 2, box.center().y() - side / 2, side, side);
+    p.save();
+    kit::prepare(p);
+    bool drawnSomething = true;
+    if (s.shape != Shape::None) {
+        p.save();
+        p.translate(square.topLeft());
+        p.scale(side / 100.0, side / 100.0);
+        drawShape(p, s);
+        p.restore();
+    } else {
+        drawnSomething = kit::drawEmoji(p, s.emoji, square);
+    }
+    if (!drawnSomething) {
+        kit::badge(p, square, s.label.isEmpty() ? s.emoji : s.label, paperLight);
+    } else if (!s.accent.isEmpty()) {
+        const QRectF corner(square.right() - side * 0.46, square.bottom() - side * 0.46, side * 0.46, side * 0.46);
+        kit::drawEmoji(p, s.accent, corner);
+    }
+    p.restore();
+}
+
+// --- tables ----------------------------------------------------------------
+
+namespace {
+QString e(const char *utf8)
+{
+    return QString::fromUtf8(utf8);
+}
+} // namespace
+
+const QList<Device> &devices()
+{
+    static const QList<Device> list = {
+        {QStringLiteral("Brettchen"), drawn(Shape::CuttingBoard)},
+        {QStringLiteral("Topf"), drawn(Shape::Pot)},
+        {QStringLiteral("Schuessel"), drawn(Shape::MixingBowl)},
+        {QStringLiteral("Pfanne"), emoji(e("🍳"))},
+        {QStringLiteral("Auflaufform"), drawn(Shape::CasseroleDish)},
+        {QStringLiteral("Backform"), drawn(Shape::Springform)},
+        {QStringLiteral("Grill"), drawn(Shape::Grill)},
+        {QStringLiteral("Backblech"), drawn(Shape::BakingTray)},
+        {QStringLiteral("Fritteuse"), emoji(e("🍟"))},
+        {QStringLiteral("Mixer"), drawn(Shape::Blender)},
+        {QStringLiteral("Mikrowelle"), drawn(Shape::Microwave)},
+        {QStringLiteral("Backofen"), drawn(Shape::Oven)},
+        {QStringLiteral("Wasserbad"), drawn(Shape::WaterBath)},
+        {QStringLiteral("Kuehlschrank"), drawn(Shape::Fridge)},
+        {QStringLiteral("Eisfach"), drawn(Shape::Freezer)},
+        {QStringLiteral("Entsafter"), drawn(Shape::Juicer, e("🍊"))},
+    };
+    return list;
+}
+
+Symbol scaleSymbol()
+{
+    return emoji(e("⚖️"));
+}
+
+const QList<VerbIcon> &verbIcons()
+{
+    static const QList<VerbIcon> list = [] {
+        QList<VerbIcon> l;
+        // 0..14: the devices 1..15 as vessels
+        for (int d = 1; d < 16; ++d)
+            l.append({devices()[d].stem + QStringLiteral("_VI.png"), devices()[d].symbol});
+        const QList<VerbIcon> rest = {
+            {QStringLiteral("Holzkochloeffel_VI.png"), drawn(Shape::WoodenSpoon)},
+            {QStringLiteral("Kuechenmesser_VI.png"), emoji(e("🔪"))},
+            {QStringLiteral("Klopfer_VI.png"), emoji(e("🔨"))},
+            {QStringLiteral("Teigrolle_VI.png"), drawn(Shape::RollingPin)},
+            {QStringLiteral("Haende_VI.png"), emoji(e("👐"))},
+            {QStringLiteral("Knethaken_Maschine_VI.png"), drawn(Shape::DoughHook)},
+            {QStringLiteral("Ruehrbesen_VI.png"), drawn(Shape::Whisk)},
+            {QStringLiteral("Ruehrhaken_Maschine_VI.png"), drawn(Shape::Beater)},
+            {QStringLiteral("Schaelmesser_VI.png"), drawn(Shape::Peeler, e("🥔"))},
+            {QStringLiteral("Entkerner_VI.png"), emoji(e("🍒"))},
+            {QStringLiteral("Teig_Mehl_VI.png"), emoji(e("🫓"))},
+            {QStringLiteral("Sosse_VI.png"), drawn(Shape::SauceBoat)},
+            {QStringLiteral("Suppe_VI.png"), emoji(e("🍲"))},
+            {QStringLiteral("Braten_VI.png"), emoji(e("🍖"))},
+            {QStringLiteral("Sieb_VI.png"), drawn(Shape::Sieve)},
+            {QStringLiteral("Teig_Fleisch_VI.png"), emoji(e("🧆"))},
+            {QStringLiteral("Stampfer_VI.png"), drawn(Shape::Masher)},
+            {QStringLiteral("Puerierstab_VI.png"), drawn(Shape::StickBlender)},
+            {QStringLiteral("Auflauf_VI.png"), emoji(e("🥘"))},
+            {QStringLiteral("Tortenboden_VI.png"), emoji(e("🥧"))},
+            {QStringLiteral("Obst_VI.png"), emoji(e("🍎"), e("🍐"))},
+            {QStringLiteral("Creme_VI.png"), emoji(e("🍮"))},
+            {QStringLiteral("Fleisch_VI.png"), emoji(e("🥩"))},
+            {QStringLiteral("Gemuese_VI.png"), emoji(e("🥦"), e("🥕"))},
+            {QStringLiteral("Salat_VI.png"), emoji(e("🥗"))},
+            {QStringLiteral("Dessert_VI.png"), emoji(e("🍨"))},
+            {QStringLiteral("Beilage_VI.png"), emoji(e("🍚"))},
+            {QStringLiteral("Fruechte_VI.png"), emoji(e("🍓"), e("🍇"))},
+        };
+        l.append(rest);
+        return l;
+    }();
+    return list;
+}
+
+Symbol productSymbol(int product)
+{
+    // Icons 25..28 make products 1..4, icon 30 product 5, icons 33..42 products 6..15.
+    static const int icon[15] = {25, 26, 27, 28, 30, 33, 34, 35, 36, 37, 38, 39, 40, 41, 42};
+    if (product < 1 || product > 15)
+        return emoji(e("🍽️"));
+    return verbIcons()[icon[product - 1]].symbol;
+}
+
+QList<Symbol> groupSymbols(int group)
+{
+    static const QList<QList<Symbol>> groups = {
+        {emoji(e("🥩")), emoji(e("🍗")), emoji(e("🌭"))},
+        {emoji(e("🐟")), emoji(e("🦐")), emoji(e("🦪"))},
+        {emoji(e("🥕")), emoji(e("🥦")), emoji(e("🍅"))},
+        {emoji(e("🍎")), emoji(e("🍌")), emoji(e("🍇"))},
+        {emoji(e("🥔")), emoji(e("🍚")), emoji(e("🍝"))},
+        {emoji(e("🥛")), emoji(e("🥚")), emoji(e("🧈"))},
+        {emoji(e("🧀"))},
+        {emoji(e("🌿")), emoji(e("🍃"))},
+        {emoji(e("🧂")), emoji(e("🌶️"))},
+        {drawn(Shape::Sack, {}, QStringLiteral("FLOUR")), emoji(e("🌾")), emoji(e("🥚"))},
+        {emoji(e("🍬")), emoji(e("🍫")), emoji(e("🍯"))},
+        {emoji(e("🧈")), emoji(e("🫒"))},
+        {emoji(e("🌰")), emoji(e("🥜"))},
+        {emoji(e("🥫")), emoji(e("🫙"))},
+        {emoji(e("🥤")), emoji(e("🧃")), emoji(e("☕"))},
+        {emoji(e("🍷")), emoji(e("🍺"))},
+        {emoji(e("🧺"))},
+        {emoji(e("🥡")), emoji(e("🥫"))},
+        {emoji(e("🍳")), drawn(Shape::WoodenSpoon), emoji(e("🔪"))},
+    };
+    if (group < 0 || group >= groups.size())
+        return {emoji(e("🧺"))};
+    return groups[group];
+}
+
+Symbol categorySymbol(int category)
+{
+    static const QList<Symbol> list = {
+        emoji(e("🍳")), emoji(e("🥐")), emoji(e("🍨")), emoji(e("🥗")), emoji(e("🍲")),
+        drawn(Shape::SauceBoat), emoji(e("🫒")), emoji(e("🍤")), emoji(e("🥦")), emoji(e("🐟")),
+        emoji(e("🥩")), emoji(e("🍗")), emoji(e("🍝")), emoji(e("🍚")), emoji(e("🥔")),
+        emoji(e("🥘")), emoji(e("🍞")), emoji(e("🎂")), emoji(e("🍪")), emoji(e("🫙")),
+        emoji(e("🍹")),
+    };
+    if (category < 0 || category >= list.size())
+        return emoji(e("🍽️"));
+    return list[category];
+}
+
+namespace {
+
+struct Keyword {
+    QString word;
+    Symbol symbol;
+};
+
+// Picks the longest keyword that starts a word of the name; longer keywords
+// are more specific ("strawberry jam" before "strawberr").
+bool lookup(const QList<Keyword> &table, const QString &name, Symbol &out)
+{
+    const QString text = QLatin1Char(' ') + name.toLower() + QLatin1Char(' ');
+    int best = -1;
+    for (int i = 0; i < table.size(); ++i) {
+        const QString &w = table[i].word;
+        qsizetype at = text.indexOf(w);
+        bool found = false;
+        while (at >= 0 && !found) {
+            found = !text[at - 1].isLetter();
+            at = text.indexOf(w, at + 1);
+        }
+        if (found && (best < 0 || w.size() > table[best].word.size()))
+            best = i;
+    }
+    if (best < 0)
+        return false;
+    out = table[best].symbol;
+    return true;
+}
+
+Symbol bottle(const QString &label, const QColor &tint, const QString &accent = {})
+{
+    return drawn(Shape::Bottle, accent, label, tint);
+}
+
+Symbol sack(const QString &label, const QColor &tint = {})
+{
+    return drawn(Shape::Sack, {}, label, tint);
+}
+
+} // namespace
+
+bool foodSymbol(const QString &englishName, Symbol &out)
+{
+    static const QList<Keyword> table = {
+        // vegetables and fruit
+        {QStringLiteral("tomat"), emoji(e("🍅"))},
+        {QStringLiteral("chopped tomatoes"), emoji(e("🥫"), e("🍅"))},
+        {QStringLiteral("tomato purée"), emoji(e("🥫"), e("🍅"))},
+        {QStringLiteral("tomato puree"), emoji(e("🥫"), e("🍅"))},
+        {QStringLiteral("ketchup"), bottle(QStringLiteral("KETCHUP"), QColor(200, 40, 30))},
+        {QStringLiteral("potato"), emoji(e("🥔"))},
+        {QStringLiteral("sweet potato"), emoji(e("🍠"))},
+        {QStringLiteral("carrot"), emoji(e("🥕"))},
+        {QStringLiteral("onion"), emoji(e("🧅"))},
+        {QStringLiteral("garlic"), emoji(e("🧄"))},
+        {QStringLiteral("ginger"), emoji(e("🫚"))},
+        {QStringLiteral("broccoli"), emoji(e("🥦"))},
+        {QStringLiteral("cauliflower"), emoji(e("🥦"))},
+        {QStringLiteral("cucumber"), emoji(e("🥒"))},
+        {QStringLiteral("gherkin"), emoji(e("🥒"))},
+        {QStringLiteral("courgette"), emoji(e("🥒"))},
+        {QStringLiteral("zucchini"), emoji(e("🥒"))},
+        {QStringLiteral("aubergine"), emoji(e("🍆"))},
+        {QStringLiteral("eggplant"), emoji(e("🍆"))},
+        {QStringLiteral("pepper"), emoji(e("🧂"))},
+        {QStringLiteral("red pepper"), emoji(e("🫑"))},
+        {QStringLiteral("green pepper"), emoji(e("🫑"))},
+        {QStringLiteral("bell pepper"), emoji(e("🫑"))},
+        {QStringLiteral("chili"), emoji(e("🌶️"))},
+        {QStringLiteral("chilli"), emoji(e("🌶️"))},
+        {QStringLiteral("corn"), emoji(e("🌽"))},
+        {QStringLiteral("cornflakes"), emoji(e("🥣"))},
+        {QStringLiteral("lettuce"), emoji(e("🥬"))},
+        {QStringLiteral("spinach"), emoji(e("🥬"))},
+        {QStringLiteral("cabbage"), emoji(e("🥬"))},
+        {QStringLiteral("leek"), emoji(e("🥬"))},
+        {QStringLiteral("mushroom"), emoji(e("🍄"))},
+        {QStringLiteral("avocado"), emoji(e("🥑"))},
+        {QStringLiteral("olive"), emoji(e("🫒"))},
+        {QStringLiteral("bean"), emoji(e("🫘"))},
+        {QStringLiteral("green beans"), emoji(e("🫛"))},
+        {QStringLiteral("pea"), emoji(e("🫛"))},
+        {QStringLiteral("chickpea"), emoji(e("🫘"))},
+        {QStringLiteral("lentil"), emoji(e("🫘"))},
+        {QStringLiteral("apple"), emoji(e("🍎"))},
+        {QStringLiteral("pear"), emoji(e("🍐"))},
+        {QStringLiteral("banana"), emoji(e("🍌"))},
+        {QStringLiteral("orange"), emoji(e("🍊"))},
+        {QStringLiteral("orange juice"), emoji(e("🧃"), e("🍊"))},
+        {QStringLiteral("lemon"), emoji(e("🍋"))},
+        {QStringLiteral("lemon juice"), bottle(QStringLiteral("LEMON"), QColor(240, 220, 80), e("🍋"))},
+        {QStringLiteral("lime"), emoji(e("🍋"))},
+        {QStringLiteral("grape"), emoji(e("🍇"))},
+        {QStringLiteral("cherr"), emoji(e("🍒"))},
+        {QStringLiteral("cherry tomato"), emoji(e("🍅"))},
+        {QStringLiteral("strawberr"), emoji(e("🍓"))},
+        {QStringLiteral("raspberr"), emoji(e("🍓"))},
+        {QStringLiteral("blueberr"), emoji(e("🫐"))},
+        {QStringLiteral("peach"), emoji(e("🍑"))},
+        {QStringLiteral("plum"), emoji(e("🍑"))},
+        {QStringLiteral("apricot"), emoji(e("🍑"))},
+        {QStringLiteral("mango"), emoji(e("🥭"))},
+        {QStringLiteral("pineapple"), emoji(e("🍍"))},
+        {QStringLiteral("melon"), emoji(e("🍈"))},
+        {QStringLiteral("watermelon"), emoji(e("🍉"))},
+        {QStringLiteral("kiwi"), emoji(e("🥝"))},
+        {QStringLiteral("coconut"), emoji(e("🥥"))},
+        {QStringLiteral("fruit"), emoji(e("🍎"), e("🍐"))},
+        {QStringLiteral("fruits"), emoji(e("🍓"), e("🍇"))},
+        {QStringLiteral("vegetable"), emoji(e("🥦"), e("🥕"))},
+        {QStringLiteral("vegetable stock"), emoji(e("🍲"))},
+        // herbs and spices
+        {QStringLiteral("basil"), emoji(e("🌿"))},
+        {QStringLiteral("parsley"), emoji(e("🌿"))},
+        {QStringLiteral("mint"), emoji(e("🌿"))},
+        {QStringLiteral("rosemary"), emoji(e("🌿"))},
+        {QStringLiteral("thyme"), emoji(e("🌿"))},
+        {QStringLiteral("oregano"), emoji(e("🌿"))},
+        {QStringLiteral("dill"), emoji(e("🌿"))},
+        {QStringLiteral("chive"), emoji(e("🌿"))},
+        {QStringLiteral("herb"), emoji(e("🌿"))},
+        {QStringLiteral("bay lea"), emoji(e("🍃"))},
+        {QStringLiteral("salt"), emoji(e("🧂"))},
+        {QStringLiteral("cinnamon"), emoji(e("🪵"))},
+        {QStringLiteral("nutmeg"), emoji(e("🌰"))},
+        {QStringLiteral("paprika"), emoji(e("🌶️"))},
+        {QStringLiteral("curry"), emoji(e("🍛"))},
+        {QStringLiteral("vanilla"), sack(QStringLiteral("VANILLA"))},
+        {QStringLiteral("vanilla pudding"), emoji(e("🍮"))},
+        // meat and fish
+        {QStringLiteral("beef"), emoji(e("🥩"))},
+        {QStringLiteral("steak"), emoji(e("🥩"))},
+        {QStringLiteral("pork"), emoji(e("🥩"))},
+        {QStringLiteral("lamb"), emoji(e("🥩"))},
+        {QStringLiteral("veal"), emoji(e("🥩"))},
+        {QStringLiteral("mince"), emoji(e("🥩"))},
+        {QStringLiteral("meat"), emoji(e("🥩"))},
+        {QStringLiteral("meat dough"), emoji(e("🧆"))},
+        {QStringLiteral("meatball"), emoji(e("🧆"))},
+        {QStringLiteral("chicken"), emoji(e("🍗"))},
+        {QStringLiteral("turkey"), emoji(e("🍗"))},
+        {QStringLiteral("duck"), emoji(e("🍗"))},
+        {QStringLiteral("poultry"), emoji(e("🍗"))},
+        {QStringLiteral("bacon"), emoji(e("🥓"))},
+        {QStringLiteral("ham"), emoji(e("🍖"))},
+        {QStringLiteral("roast"), emoji(e("🍖"))},
+        {QStringLiteral("salami"), emoji(e("🍖"))},
+        {QStringLiteral("sausage"), emoji(e("🌭"))},
+        {QStringLiteral("frankfurter"), emoji(e("🌭"))},
+        {QStringLiteral("fish"), emoji(e("🐟"))},
+        {QStringLiteral("cod"), emoji(e("🐟"))},
+        {QStringLiteral("salmon"), emoji(e("🐟"))},
+        {QStringLiteral("trout"), emoji(e("🐟"))},
+        {QStringLiteral("tuna"), emoji(e("🐟"))},
+        {QStringLiteral("tuna in oil"), emoji(e("🥫"), e("🐟"))},
+        {QStringLiteral("tuna steak"), emoji(e("🐟"))},
+        {QStringLiteral("prawn"), emoji(e("🦐"))},
+        {QStringLiteral("shrimp"), emoji(e("🦐"))},
+        {QStringLiteral("mussel"), emoji(e("🦪"))},
+        {QStringLiteral("oyster"), emoji(e("🦪"))},
+        {QStringLiteral("crab"), emoji(e("🦀"))},
+        {QStringLiteral("squid"), emoji(e("🦑"))},
+        // dairy and eggs
+        {QStringLiteral("milk"), emoji(e("🥛"))},
+        {QStringLiteral("cream"), emoji(e("🥛"))},
+        {QStringLiteral("crème fraîche"), emoji(e("🥛"))},
+        {QStringLiteral("yoghurt"), emoji(e("🥛"))},
+        {QStringLiteral("yogurt"), emoji(e("🥛"))},
+        {QStringLiteral("quark"), emoji(e("🥛"))},
+        {QStringLiteral("butter"), emoji(e("🧈"))},
+        {QStringLiteral("margarine"), emoji(e("🧈"))},
+        {QStringLiteral("egg"), emoji(e("🥚"))},
+        {QStringLiteral("cheese"), emoji(e("🧀"))},
+        {QStringLiteral("cream cheese"), emoji(e("🧀"))},
+        {QStringLiteral("cheddar"), emoji(e("🧀"))},
+        {QStringLiteral("feta"), emoji(e("🧀"))},
+        {QStringLiteral("mozzarella"), emoji(e("🧀"))},
+        {QStringLiteral("parmesan"), emoji(e("🧀"))},
+        {QStringLiteral("mascarpone"), emoji(e("🧀"))},
+        {QStringLiteral("gouda"), emoji(e("🧀"))},
+        {QStringLiteral("tofu"), drawn(Shape::Block)},
+        // baking, sweets, grains
+        {QStringLiteral("flour"), sack(QStringLiteral("FLOUR"))},
+        {QStringLiteral("sugar"), sack(QStringLiteral("SUGAR"), QColor(240, 240, 248))},
+        {QStringLiteral("icing sugar"), sack(QStringLiteral("ICING"), QColor(248, 236, 242))},
+        {QStringLiteral("vanilla sugar"), sack(QStringLiteral("VANILLA"), QColor(250, 236, 190))},
+        {QStringLiteral("baking powder"), sack(QStringLiteral("BAKING"), QColor(236, 214, 180))},
+        {QStringLiteral("yeast"), sack(QStringLiteral("YEAST"), QColor(236, 214, 180))},
+        {QStringLiteral("cocoa"), emoji(e("🍫"))},
+        {QStringLiteral("chocolate"), emoji(e("🍫"))},
+        {QStringLiteral("chocolate spread"), emoji(e("🫙"), e("🍫"))},
+        {QStringLiteral("honey"), emoji(e("🍯"))},
+        {QStringLiteral("jam"), emoji(e("🫙"))},
+        {QStringLiteral("strawberry jam"), emoji(e("🫙"), e("🍓"))},
+        {QStringLiteral("rice"), emoji(e("🍚"))},
+        {QStringLiteral("oat"), emoji(e("🌾"))},
+        {QStringLiteral("rolled oats"), emoji(e("🥣"), e("🌾"))},
+        {QStringLiteral("cereal"), emoji(e("🌾"))},
+        {QStringLiteral("pasta"), emoji(e("🍝"))},
+        {QStringLiteral("spaghetti"), emoji(e("🍝"))},
+        {QStringLiteral("penne"), emoji(e("🍝"))},
+        {QStringLiteral("tagliatelle"), emoji(e("🍝"))},
+        {QStringLiteral("noodle"), emoji(e("🍜"))},
+        {QStringLiteral("lasagne"), emoji(e("🥘"))},
+        {QStringLiteral("bread"), emoji(e("🍞"))},
+        {QStringLiteral("baguette"), emoji(e("🥖"))},
+        {QStringLiteral("roll"), emoji(e("🥯"))},
+        {QStringLiteral("puff pastry"), emoji(e("🥐"))},
+        {QStringLiteral("pastry dough"), emoji(e("🫓"))},
+        {QStringLiteral("dough"), emoji(e("🫓"))},
+        {QStringLiteral("almond"), emoji(e("🌰"))},
+        {QStringLiteral("hazelnut"), emoji(e("🌰"))},
+        {QStringLiteral("walnut"), emoji(e("🌰"))},
+        {QStringLiteral("nut"), emoji(e("🥜"))},
+        {QStringLiteral("peanut"), emoji(e("🥜"))},
+        // oils, sauces, drinks
+        {QStringLiteral("oil"), bottle(QStringLiteral("OIL"), QColor(226, 196, 60))},
+        {QStringLiteral("olive oil"), bottle(QStringLiteral("OLIVE"), QColor(160, 170, 60), e("🫒"))},
+        {QStringLiteral("sunflower oil"), bottle(QStringLiteral("OIL"), QColor(240, 200, 50), e("🌻"))},
+        {QStringLiteral("vinegar"), bottle(QStringLiteral("VINEGAR"), QColor(180, 120, 70))},
+        {QStringLiteral("soy sauce"), bottle(QStringLiteral("SOY"), QColor(80, 50, 30))},
+        {QStringLiteral("mustard"), emoji(e("🫙"))},
+        {QStringLiteral("mayonnaise"), emoji(e("🫙"))},
+        {QStringLiteral("sauce"), drawn(Shape::SauceBoat)},
+        {QStringLiteral("stock"), emoji(e("🍲"))},
+        {QStringLiteral("stock cube"), drawn(Shape::Block, {}, {}, QColor(214, 170, 80))},
+        {QStringLiteral("soup"), emoji(e("🍲"))},
+        {QStringLiteral("water"), emoji(e("💧"))},
+        {QStringLiteral("coffee"), emoji(e("☕"))},
+        {QStringLiteral("tea"), emoji(e("🍵"))},
+        {QStringLiteral("juice"), emoji(e("🧃"))},
+        {QStringLiteral("wine"), emoji(e("🍷"))},
+        {QStringLiteral("white wine"), emoji(e("🥂"))},
+        {QStringLiteral("beer"), emoji(e("🍺"))},
+        {QStringLiteral("rum"), emoji(e("🥃"))},
+        {QStringLiteral("lemonade"), emoji(e("🍋"), e("🥤"))},
+        {QStringLiteral("punch"), emoji(e("🍹"))},
+        {QStringLiteral("cocktail"), emoji(e("🍸"))},
+        {QStringLiteral("smoothie"), emoji(e("🥤"))},
+        {QStringLiteral("shake"), emoji(e("🥤"))},
+        // kitchen things
+        {QStringLiteral("aluminium foil"), drawn(Shape::FoilRoll)},
+        {QStringLiteral("foil"), drawn(Shape::FoilRoll)},
+        {QStringLiteral("baking paper"), drawn(Shape::PaperRoll)},
+        // dishes
+        {QStringLiteral("salad"), emoji(e("🥗"))},
+        {QStringLiteral("pizza"), emoji(e("🍕"))},
+        {QStringLiteral("burger"), emoji(e("🍔"))},
+        {QStringLiteral("sandwich"), emoji(e("🥪"))},
+        {QStringLiteral("taco"), emoji(e("🌮"))},
+        {QStringLiteral("burrito"), emoji(e("🌯"))},
+        {QStringLiteral("pancake"), emoji(e("🥞"))},
+        {QStringLiteral("waffle"), emoji(e("🧇"))},
+        {QStringLiteral("omelette"), emoji(e("🍳"))},
+        {QStringLiteral("fried egg"), emoji(e("🍳"))},
+        {QStringLiteral("scrambled"), emoji(e("🍳"))},
+        {QStringLiteral("stew"), emoji(e("🍲"))},
+        {QStringLiteral("goulash"), emoji(e("🍲"))},
+        {QStringLiteral("chowder"), emoji(e("🍲"))},
+        {QStringLiteral("casserole"), emoji(e("🥘"))},
+        {QStringLiteral("bake"), emoji(e("🥘"))},
+        {QStringLiteral("gratin"), emoji(e("🥘"))},
+        {QStringLiteral("risotto"), emoji(e("🍚"))},
+        {QStringLiteral("paella"), emoji(e("🥘"))},
+        {QStringLiteral("dumpling"), emoji(e("🥟"))},
+        {QStringLiteral("sushi"), emoji(e("🍣"))},
+        {QStringLiteral("fries"), emoji(e("🍟"))},
+        {QStringLiteral("chips"), emoji(e("🍟"))},
+        {QStringLiteral("cake"), emoji(e("🍰"))},
+        {QStringLiteral("cake base"), emoji(e("🥧"))},
+        {QStringLiteral("cheesecake"), emoji(e("🍰"))},
+        {QStringLiteral("gateau"), emoji(e("🎂"))},
+        {QStringLiteral("torte"), emoji(e("🎂"))},
+        {QStringLiteral("tart"), emoji(e("🥧"))},
+        {QStringLiteral("pie"), emoji(e("🥧"))},
+        {QStringLiteral("quiche"), emoji(e("🥧"))},
+        {QStringLiteral("crumble"), emoji(e("🥧"))},
+        {QStringLiteral("muffin"), emoji(e("🧁"))},
+        {QStringLiteral("cupcake"), emoji(e("🧁"))},
+        {QStringLiteral("cookie"), emoji(e("🍪"))},
+        {QStringLiteral("biscuit"), emoji(e("🍪"))},
+        {QStringLiteral("brownie"), emoji(e("🍫"))},
+        {QStringLiteral("pudding"), emoji(e("🍮"))},
+        {QStringLiteral("custard"), emoji(e("🍮"))},
+        {QStringLiteral("mousse"), emoji(e("🍮"))},
+        {QStringLiteral("tiramisu"), emoji(e("🍰"))},
+        {QStringLiteral("ice cream"), emoji(e("🍨"))},
+        {QStringLiteral("sorbet"), emoji(e("🍧"))},
+        {QStringLiteral("dessert"), emoji(e("🍨"))},
+        {QStringLiteral("side dish"), emoji(e("🍚"))},
+        {QStringLiteral("bruschetta"), emoji(e("🥖"), e("🍅"))},
+        {QStringLiteral("chutney"), emoji(e("🫙"))},
+        {QStringLiteral("pickle"), emoji(e("🫙"), e("🥒"))},
+        {QStringLiteral("preserve"), emoji(e("🫙"))},
+        {QStringLiteral("marmalade"), emoji(e("🫙"), e("🍊"))},
+    };
+    return lookup(table, englishName, out);
+}
+
+bool dictionarySymbol(const QString &germanTerm, Symbol &out)
+{
+    static const QList<Keyword> table = {
+        {QStringLiteral("abbrüh"), drawn(Shape::Pot)},
+        {QStringLiteral("abschreck"), emoji(e("🧊"))},
+        {QStringLiteral("abschmeck"), emoji(e("🥄"))},
+        {QStringLiteral("abschäum"), drawn(Shape::Sieve)},
+        {QStringLiteral("ablösch"), emoji(e("🍷"))},
+        {QStringLiteral("anbrat"), emoji(e("🍳"))},
+        {QStringLiteral("andünst"), emoji(e("🍳"))},
+        {QStringLiteral("aufschlag"), drawn(Shape::Whisk)},
+        {QStringLiteral("ausback"), emoji(e("🍟"))},
+        {QStringLiteral("ausbein"), emoji(e("🔪"))},
+        {QStringLiteral("backen"), drawn(Shape::Oven)},
+        {QStringLiteral("bain"), drawn(Shape::WaterBath)},
+        {QStringLiteral("wasserbad"), drawn(Shape::WaterBath)},
+        {QStringLiteral("blanchier"), drawn(Shape::Pot)},
+        {QStringLiteral("blind"), emoji(e("🥧"))},
+        {QStringLiteral("braten"), emoji(e("🍖"))},
+        {QStringLiteral("brat"), emoji(e("🍳"))},
+        {QStringLiteral("bräter"), drawn(Shape::CasseroleDish)},
+        {QStringLiteral("dämpf"), drawn(Shape::Pot)},
+        {QStringLiteral("dünst"), drawn(Shape::Pot)},
+        {QStringLiteral("eindick"), drawn(Shape::SauceBoat)},
+        {QStringLiteral("einkoch"), emoji(e("🫙"))},
+        {QStringLiteral("einmach"), emoji(e("🫙"))},
+        {QStringLiteral("filetier"), emoji(e("🐟"), e("🔪"))},
+        {QStringLiteral("flambier"), emoji(e("🔥"))},
+        {QStringLiteral("frittier"), emoji(e("🍟"))},
+        {QStringLiteral("garnier"), emoji(e("🌿"))},
+        {QStringLiteral("gratinier"), emoji(e("🥘"))},
+        {QStringLiteral("grill"), drawn(Shape::Grill)},
+        {QStringLiteral("hack"), emoji(e("🔪"))},
+        {QStringLiteral("julienne"), emoji(e("🥕"), e("🔪"))},
+        {QStringLiteral("karamell"), emoji(e("🍮"))},
+        {QStringLiteral("klär"), drawn(Shape::Sieve)},
+        {QStringLiteral("kneten"), drawn(Shape::DoughHook)},
+        {QStringLiteral("knet"), emoji(e("🫓"))},
+        {QStringLiteral("koch"), drawn(Shape::Pot)},
+        {QStringLiteral("legier"), emoji(e("🥚"))},
+        {QStringLiteral("marinier"), emoji(e("🫙"), e("🌿"))},
+        {QStringLiteral("mehlschwitze"), drawn(Shape::SauceBoat)},
+        {QStringLiteral("messbecher"), drawn(Shape::Blender)},
+        {QStringLiteral("leipziger"), emoji(e("🥕"), e("🫛"))},
+        {QStringLiteral("panier"), emoji(e("🍞"))},
+        {QStringLiteral("parier"), emoji(e("🥩"), e("🔪"))},
+        {QStringLiteral("passier"), drawn(Shape::Sieve)},
+        {QStringLiteral("pochier"), emoji(e("🥚"))},
+        {QStringLiteral("püri"), drawn(Shape::StickBlender)},
+        {QStringLiteral("reduzier"), drawn(Shape::SauceBoat)},
+        {QStringLiteral("rösten"), emoji(e("🔥"))},
+        {QStringLiteral("röst"), emoji(e("🔥"))},
+        {QStringLiteral("rühr"), drawn(Shape::WoodenSpoon)},
+        {QStringLiteral("schäl"), drawn(Shape::Peeler)},
+        {QStringLiteral("schlag"), drawn(Shape::Whisk)},
+        {QStringLiteral("schmor"), drawn(Shape::CasseroleDish)},
+        {QStringLiteral("schneid"), emoji(e("🔪"))},
+        {QStringLiteral("sieden"), drawn(Shape::Pot)},
+        {QStringLiteral("simmer"), drawn(Shape::Pot)},
+        {QStringLiteral("sous"), drawn(Shape::WaterBath)},
+        {QStringLiteral("spick"), emoji(e("🥓"))},
+        {QStringLiteral("stock"), emoji(e("🍲"))},
+        {QStringLiteral("fond"), emoji(e("🍲"))},
+        {QStringLiteral("brühe"), emoji(e("🍲"))},
+        {QStringLiteral("suppe"), emoji(e("🍲"))},
+        {QStringLiteral("soße"), drawn(Shape::SauceBoat)},
+        {QStringLiteral("sauce"), drawn(Shape::SauceBoat)},
+        {QStringLiteral("teig"), emoji(e("🫓"))},
+        {QStringLiteral("tranchier"), emoji(e("🍖"), e("🔪"))},
+        {QStringLiteral("überback"), emoji(e("🥘"))},
+        {QStringLiteral("unterheb"), drawn(Shape::WoodenSpoon)},
+        {QStringLiteral("zest"), emoji(e("🍋"))},
+        {QStringLiteral("zerlass"), emoji(e("🧈"))},
+        {QStringLiteral("ziehen lassen"), emoji(e("🍵"))},
+        {QStringLiteral("zucker"), sack(QStringLiteral("ZUCKER"), QColor(240, 240, 248))},
+        {QStringLiteral("mehl"), sack(QStringLiteral("MEHL"))},
+        {QStringLiteral("kräuter"), emoji(e("🌿"))},
+        {QStringLiteral("gewürz"), emoji(e("🧂"))},
+        {QStringLiteral("quark"), emoji(e("🥛"))},
+        {QStringLiteral("sahne"), emoji(e("🥛"))},
+        {QStringLiteral("ei"), emoji(e("🥚"))},
+        {QStringLiteral("fisch"), emoji(e("🐟"))},
+        {QStringLiteral("fleisch"), emoji(e("🥩"))},
+        {QStringLiteral("gemüse"), emoji(e("🥦"), e("🥕"))},
+        {QStringLiteral("obst"), emoji(e("🍎"))},
+        {QStringLiteral("nudel"), emoji(e("🍝"))},
+        {QStringLiteral("reis"), emoji(e("🍚"))},
+        {QStringLiteral("kartoffel"), emoji(e("🥔"))},
+        {QStringLiteral("brot"), emoji(e("🍞"))},
+        {QStringLiteral("wein"), emoji(e("🍷"))},
+        {QStringLiteral("käse"), emoji(e("🧀"))},
+        {QStringLiteral("butter"), emoji(e("🧈"))},
+        {QStringLiteral("pilz"), emoji(e("🍄"))},
+        {QStringLiteral("zwiebel"), emoji(e("🧅"))},
+        {QStringLiteral("knoblauch"), emoji(e("🧄"))},
+        {QStringLiteral("tomate"), emoji(e("🍅"))},
+    };
+    return lookup(table, germanTerm, out);
+}
+
+} // namespace symbols
