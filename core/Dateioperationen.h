@@ -78,10 +78,11 @@ bool Lade_Rezepte(int flags, qint32 index);
 // or with a foreign extension are left out).
 bool Lade_RezeptdateiManager(int flags);
 
-// System paths of a recipe's rich-text side files (instructions ".RRT",
-// remarks ".BRT") beside its recipe file; empty for an index out of range or
-// a record without Dateiname. Fills Anleitungsdatei / Bemerkungsdatei when
-// they are empty.
+// System paths of a recipe's rich-text side files beside its recipe file:
+// the folder of Dateiname + Anleitungsdatei / Bemerkungsdatei, or, while that
+// field is empty, the default name (recipe file name + ".RRT" / ".BRT"; the
+// editor stores the bare name in the field when it writes the file). Empty
+// for an index out of range or a record without Dateiname.
 QString Rezept_Anleitungspfad(qint32 index);
 QString Rezept_Bemerkungspfad(qint32 index);
 
@@ -125,6 +126,8 @@ void Registriere_Tooltipps(QWidget *form, const QHash<QString, QString> &hintByO
 // and, for the windows in the set (empty set = every registered window),
 // shows or clears their hints according to each window's switch.
 void Setze_Tooltipps(const QList<QWidget *> &formen = {});
+// Whether a registered window shows its hints now (false when unregistered).
+bool Tooltipps_sichtbar(QWidget *form);
 
 // --- start-up -------------------------------------------------------------
 

@@ -122,6 +122,7 @@ void Setze_GlobalOptionen()
     Optionen.Lexikonschrift = fonts[4];
     Optionen.Rezeptverzeichnis = Programmverzeichnis + QStringLiteral("Recipes\\");
     Optionen.Exportverzeichnis = Programmverzeichnis + QStringLiteral("PreparedRecipes\\");
+    Hintergrundgrafik = QStringLiteral("Hintergrund.png");
     IAStatus = TTIAStatus();
 }
 

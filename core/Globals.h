@@ -1,6 +1,7 @@
 #pragma once
 // The global data of the recipe book: record types, the globals every window
 // reads and writes in place, and their initialisers.
+#include <QDateTime>
 #include <QFont>
 #include <QList>
 #include <QString>
@@ -269,6 +270,11 @@ struct TOptionen {
     quint8 Internetabfrage = 1; // ask for updates at start
     // [FLEX]
     QFont Lexikonschrift;
+    // What QFont does not hold, per font (0..3 = Schrift1..4, 4 =
+    // Lexikonschrift): colour as TColor and the character set, both kept
+    // through load and save.
+    std::array<quint32, 5> Schriftfarbe{};
+    std::array<qint32, 5> Schriftzeichensatz{{1, 1, 1, 1, 1}};
 };
 
 // --- the globals ------------------------------------------------------
@@ -330,6 +336,6 @@ void Initialisiere_Zutat(qint32 index);
 void Initialisiere_IAZutatenzeile(qint32 rezept, qint32 zeile);
 
 // Dates: days since 30 December 1899, time of day as fraction.
-double DateTimeToTWS(const class QDateTime &dt);
-class QDateTime TWSToDateTime(double days);
+double DateTimeToTWS(const QDateTime &dt);
+QDateTime TWSToDateTime(double days);
 double Jetzt(); // now, through the clock seam

@@ -1,18 +1,29 @@
 #include "core/Hauptprogramm.h"
 
 #include <QApplication>
-#include <QDir>
+#include <QScreen>
+#include <QWidget>
 
-#include "platform/Paths.h"
+#include "core/Dateioperationen.h"
+#include "core/Globals.h"
 #include "recipes/F_Main.h"
+#include "recipes/F_Hilfe.h"
 #include "recipes/F_Meldung.h"
+#include "recipes/F_Tipp.h"
+#include "recipes/F_Warten.h"
 #include "recipes/F_Rez.h"
 #include "recipes/F_Wiz.h"
 
 void Erzeuge_Formulare()
 {
     FMain = new TFMain;
+    FMainRezeptbild = new TFMainRezeptbild(FMain);
+    FMainTextanzeige = new TFMainTextanzeige(FMain);
+    FMainZutatbild = new TFMainZutatbild(FMain);
     FMeldung = new TFMeldung;
+    FWarten = new TFWarten;
+    FHilfe = new TFHilfe;
+    FTipp = new TFTipp;
     FRez = new TFRez;
     FWiz01 = new TFWiz01;
     FWiz02 = new TFWiz02;
@@ -22,12 +33,85 @@ void Erzeuge_Formulare()
     FWiz06 = new TFWiz06;
 }
 
+void TWS_Grundwerte()
+{
+    ProgrammOK = 1;
+    GlobalSystemInit();
+    GlobalVARInit();
+    Setze_GlobalOptionen();
+}
+
+void Passe_an_Bildschirm_an(QWidget *fenster, const QSize &bildschirm)
+{
+    if (!fenster || (bildschirm.width() >= 1024 && bildschirm.height() > 767))
+        return;
+    fenster->setMinimumSize(0, 0);
+    fenster->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    fenster->setWindowFlag(Qt::WindowMaximizeButtonHint, true);
+    if (bildschirm.height() <= 800)
+        fenster->resize(fenster->width(), bildschirm.height() - 40);
+}
+
+bool TWS_Programmstart_Daten()
+{
+    if (!ProgrammOK)
+        return false;
+    Uebernehme_Neue_Dateien();
+    if (!TWS_Dateicheck())
+        return false;
+
+    // TWS_Versionscheck();
+    // Internet update question ("Do you want to search for new program versions or new recipes?"):
+    //   Loesche_TWS_Tempinternet(); Internetupdate_Starten();
+    // Zaehle_UngeleseneNews();
+
+    Lade_Optionen(Load);
+    Setze_Tooltipps();
+    // Format conversions of older data files.
+    const bool zutatenGeladen = Lade_Zutaten(Load);
+    if (!Lade_Variablenlisten(Load)) {
+        Zeige_Meldung(QStringLiteral("Error while loading the unit list!"), QStringLiteral("Fatal error:"), 0);
+        ProgrammOK = 0;
+        return false;
+    }
+    // The import of new ingredients and unit entries happened with the
+    // delivered files above.
+    // DruckerInit();
+    // Ueberpruefe_Variablenlisten_RICDATA();
+    Lade_IAVerben(Load);
+    Update_IAVTotal();
+
+    if (!Lade_RezeptdateiManager(Load))
+        Zeige_Meldung(QStringLiteral("Error in the recipe manager file!"), QStringLiteral("Error:"), 0);
+    AktuellesRezept = -1;
+    Lade_Rezepte(Load | Alle, -1);
+    // Recipe-file conversions.
+    if (!zutatenGeladen || !Lade_Zutaten(Load))
+        Zeige_Meldung(QStringLiteral("Error on the ingredient database!"), QStringLiteral("Error:"), 0);
+    Lade_RezeptdateiManager(Save);
+    // Setze_GlobalOptionen_Forms();
+    return ProgrammOK != 0;
+}
+
 int TWS_Hauptprogramm(QApplication &app)
 {
-    platform::setBaseFolder(QDir::currentPath());
+    TWS_Grundwerte();
     app.setApplicationName(QStringLiteral("Tablecraft Works"));
     app.setApplicationDisplayName(QStringLiteral("Tablecraft Works"));
     Erzeuge_Formulare();
+    Aufbereitungsfenster_Auf(nullptr, AF_Nichts,
+                             QStringLiteral("Tablecraft Works 4.00\nSearching for internet connection..."));
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        Passe_an_Bildschirm_an(FRez, screen->size());
+    // Lade_Lexikon(Load, -1, QString());
+    // Lade_FirstTipp();
+    const bool weiter = TWS_Programmstart_Daten();
+    Aufbereitungsfenster_Zu(AF_Nichts);
+    if (!weiter)
+        return 1;
+    // Seasonal background when chosen; the tips window.
+    // Programmstart();
+    // One notice by priority: new program version, new recipes, new graphics, new ingredients.
     FMain->show();
     return app.exec();
 }
