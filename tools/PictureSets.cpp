@@ -88,8 +88,11 @@ QList<QStringList> readPictureList(const QString &path, QString &error)
     }
     const QString text = QString::fromUtf8(f.readAll());
     const QStringList lines = text.split(QLatin1Char('\n'));
-    for (int i = 1; i < lines.size(); ++i) { // line 1 names the columns
+    for (int i = 0; i < lines.size(); ++i) {
         const QString line = lines[i].trimmed();
+        // a first line that names the columns holds no file name
+        if (i == 0 && !line.section(QLatin1Char('\t'), 0, 0).contains(QLatin1Char('.')))
+            continue;
         if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
             continue;
         QStringList cells = line.split(QLatin1Char('\t'));
@@ -361,7 +364,8 @@ QImage recipePhoto(int w, int h, const Symbol &dish)
                                  -plate.height() * 0.1));
     const qreal side = h * 0.6;
     symbols::draw(p, dish, QRectF((w - side) / 2, plate.center().y() - side / 2, side, side));
-    symbols::draw(p, symbols::emoji(e("🍴")), QRectF(w * 0.84, h * 0.58, h * 0.3, h * 0.3));
+    const qreal cutlery = h * 0.26;
+    symbols::draw(p, symbols::emoji(e("🍴")), QRectF(w - cutlery - 4, h * 0.62, cutlery, cutlery));
     return img;
 }
 
@@ -657,7 +661,7 @@ bool recipePictures(PictureWriter &w, const PictureInputs &in, QString &error)
         if (name.isEmpty())
             name = QFileInfo(file).completeBaseName().replace(QLatin1Char('_'), QLatin1Char(' '));
         Symbol s;
-        if (!symbols::foodSymbol(name, s))
+        if (!symbols::recipeSymbol(name, s))
             s = symbols::emoji(e("🍽️"));
         w.write(file, recipePhoto(320, 240, s));
     }

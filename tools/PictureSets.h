@@ -45,8 +45,8 @@ private:
 // writer's error says which file).
 bool generatePictures(PictureWriter &writer, const PictureInputs &inputs, QString &error);
 
-// The rows of a tab-separated picture list (header line skipped, empty
-// lines and lines starting with "#" ignored).
+// The rows of a tab-separated picture list. A first line naming the
+// columns, empty lines and lines starting with "#" are skipped.
 QList<QStringList> readPictureList(const QString &path, QString &error);
 
 } // namespace installation

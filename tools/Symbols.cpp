@@ -700,6 +700,52 @@ void drawShape(QPainter &p, const Symbol &s)
         p.drawPath(side);
         break;
     }
+    case Shape::Mortar: {
+        p.save();
+        p.translate(58, 40);
+        p.rotate(25);
+        p.setPen(outline());
+        p.setBrush(horizontal(-7, 7, woodLight, wood));
+        p.drawRoundedRect(QRectF(-7, -36, 14, 56), 7, 7);
+        p.restore();
+        QPainterPath bowl;
+        bowl.moveTo(10, 50);
+        bowl.lineTo(90, 50);
+        bowl.cubicTo(88, 82, 70, 90, 50, 90);
+        bowl.cubicTo(30, 90, 12, 82, 10, 50);
+        p.setPen(outline());
+        p.setBrush(vertical(50, 90, QColor(200, 200, 196), QColor(150, 150, 146)));
+        p.drawPath(bowl);
+        p.setBrush(QColor(120, 120, 116));
+        p.drawEllipse(QRectF(10, 44, 80, 12));
+        break;
+    }
+    case Shape::PepperMill: {
+        const QColor dark{96, 58, 30};
+        p.setPen(outline());
+        p.setBrush(horizontal(36, 64, dark.lighter(150), dark));
+        p.drawEllipse(QRectF(43, 2, 14, 12));
+        QPainterPath mill;
+        mill.moveTo(36, 14);
+        mill.lineTo(64, 14);
+        mill.lineTo(64, 34);
+        mill.cubicTo(56, 44, 56, 52, 66, 66);
+        mill.lineTo(66, 84);
+        mill.quadTo(66, 90, 60, 90);
+        mill.lineTo(40, 90);
+        mill.quadTo(34, 90, 34, 84);
+        mill.lineTo(34, 66);
+        mill.cubicTo(44, 52, 44, 44, 36, 34);
+        mill.closeSubpath();
+        p.drawPath(mill);
+        p.setPen(outline(2, dark.darker(140)));
+        p.drawLine(QPointF(36, 34), QPointF(64, 34));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(40, 30, 24));
+        for (const QPointF &c : {QPointF(18, 90), QPointF(24, 94), QPointF(78, 92), QPointF(84, 88), QPointF(12, 94)})
+            p.drawEllipse(c, 3, 3);
+        break;
+    }
     case Shape::ArrowUp:
         drawArrow(p, 0, s.tint.isValid() ? s.tint : wood);
         break;
@@ -959,15 +1005,20 @@ namespace {
 struct Keyword {
     QString word;
     Symbol symbol;
+    bool dish = false; // names a dish rather than an ingredient
 };
+
+enum class Only { Any, Dishes, Ingredients };
 
 // Picks the longest keyword that starts a word of the name; longer keywords
 // are more specific ("strawberry jam" before "strawberr").
-bool lookup(const QList<Keyword> &table, const QString &name, Symbol &out)
+bool lookup(const QList<Keyword> &table, const QString &name, Symbol &out, Only only = Only::Any)
 {
     const QString text = QLatin1Char(' ') + name.toLower() + QLatin1Char(' ');
     int best = -1;
     for (int i = 0; i < table.size(); ++i) {
+        if ((only == Only::Dishes && !table[i].dish) || (only == Only::Ingredients && table[i].dish))
+            continue;
         const QString &w = table[i].word;
         qsizetype at = text.indexOf(w);
         bool found = false;
@@ -996,7 +1047,8 @@ Symbol sack(const QString &label, const QColor &tint = {})
 
 } // namespace
 
-bool foodSymbol(const QString &englishName, Symbol &out)
+namespace {
+const QList<Keyword> &foodTable()
 {
     static const QList<Keyword> table = {
         // vegetables and fruit
@@ -1004,7 +1056,7 @@ bool foodSymbol(const QString &englishName, Symbol &out)
         {QStringLiteral("chopped tomatoes"), emoji(e("🥫"), e("🍅"))},
         {QStringLiteral("tomato purée"), emoji(e("🥫"), e("🍅"))},
         {QStringLiteral("tomato puree"), emoji(e("🥫"), e("🍅"))},
-        {QStringLiteral("ketchup"), bottle(QStringLiteral("KETCHUP"), QColor(200, 40, 30))},
+        {QStringLiteral("ketchup"), bottle({}, QColor(200, 40, 30), e("🍅"))},
         {QStringLiteral("potato"), emoji(e("🥔"))},
         {QStringLiteral("sweet potato"), emoji(e("🍠"))},
         {QStringLiteral("carrot"), emoji(e("🥕"))},
@@ -1019,7 +1071,7 @@ bool foodSymbol(const QString &englishName, Symbol &out)
         {QStringLiteral("zucchini"), emoji(e("🥒"))},
         {QStringLiteral("aubergine"), emoji(e("🍆"))},
         {QStringLiteral("eggplant"), emoji(e("🍆"))},
-        {QStringLiteral("pepper"), emoji(e("🧂"))},
+        {QStringLiteral("pepper"), drawn(Shape::PepperMill)},
         {QStringLiteral("red pepper"), emoji(e("🫑"))},
         {QStringLiteral("green pepper"), emoji(e("🫑"))},
         {QStringLiteral("bell pepper"), emoji(e("🫑"))},
@@ -1062,8 +1114,8 @@ bool foodSymbol(const QString &englishName, Symbol &out)
         {QStringLiteral("watermelon"), emoji(e("🍉"))},
         {QStringLiteral("kiwi"), emoji(e("🥝"))},
         {QStringLiteral("coconut"), emoji(e("🥥"))},
-        {QStringLiteral("fruit"), emoji(e("🍎"), e("🍐"))},
-        {QStringLiteral("fruits"), emoji(e("🍓"), e("🍇"))},
+        {QStringLiteral("fruit"), emoji(e("🍎"), e("🍐")), true},
+        {QStringLiteral("fruits"), emoji(e("🍓"), e("🍇")), true},
         {QStringLiteral("vegetable"), emoji(e("🥦"), e("🥕"))},
         {QStringLiteral("vegetable stock"), emoji(e("🍲"))},
         // herbs and spices
@@ -1081,7 +1133,7 @@ bool foodSymbol(const QString &englishName, Symbol &out)
         {QStringLiteral("cinnamon"), emoji(e("🪵"))},
         {QStringLiteral("nutmeg"), emoji(e("🌰"))},
         {QStringLiteral("paprika"), emoji(e("🌶️"))},
-        {QStringLiteral("curry"), emoji(e("🍛"))},
+        {QStringLiteral("curry"), emoji(e("🍛")), true},
         {QStringLiteral("vanilla"), sack(QStringLiteral("VANILLA"))},
         {QStringLiteral("vanilla pudding"), emoji(e("🍮"))},
         // meat and fish
@@ -1093,14 +1145,14 @@ bool foodSymbol(const QString &englishName, Symbol &out)
         {QStringLiteral("mince"), emoji(e("🥩"))},
         {QStringLiteral("meat"), emoji(e("🥩"))},
         {QStringLiteral("meat dough"), emoji(e("🧆"))},
-        {QStringLiteral("meatball"), emoji(e("🧆"))},
+        {QStringLiteral("meatball"), emoji(e("🧆")), true},
         {QStringLiteral("chicken"), emoji(e("🍗"))},
         {QStringLiteral("turkey"), emoji(e("🍗"))},
         {QStringLiteral("duck"), emoji(e("🍗"))},
         {QStringLiteral("poultry"), emoji(e("🍗"))},
         {QStringLiteral("bacon"), emoji(e("🥓"))},
         {QStringLiteral("ham"), emoji(e("🍖"))},
-        {QStringLiteral("roast"), emoji(e("🍖"))},
+        {QStringLiteral("roast"), emoji(e("🍖")), true},
         {QStringLiteral("salami"), emoji(e("🍖"))},
         {QStringLiteral("sausage"), emoji(e("🌭"))},
         {QStringLiteral("frankfurter"), emoji(e("🌭"))},
@@ -1153,13 +1205,13 @@ bool foodSymbol(const QString &englishName, Symbol &out)
         {QStringLiteral("oat"), emoji(e("🌾"))},
         {QStringLiteral("rolled oats"), emoji(e("🥣"), e("🌾"))},
         {QStringLiteral("cereal"), emoji(e("🌾"))},
-        {QStringLiteral("pasta"), emoji(e("🍝"))},
-        {QStringLiteral("spaghetti"), emoji(e("🍝"))},
-        {QStringLiteral("penne"), emoji(e("🍝"))},
-        {QStringLiteral("tagliatelle"), emoji(e("🍝"))},
-        {QStringLiteral("noodle"), emoji(e("🍜"))},
-        {QStringLiteral("lasagne"), emoji(e("🥘"))},
-        {QStringLiteral("bread"), emoji(e("🍞"))},
+        {QStringLiteral("pasta"), emoji(e("🍝")), true},
+        {QStringLiteral("spaghetti"), emoji(e("🍝")), true},
+        {QStringLiteral("penne"), emoji(e("🍝")), true},
+        {QStringLiteral("tagliatelle"), emoji(e("🍝")), true},
+        {QStringLiteral("noodle"), emoji(e("🍜")), true},
+        {QStringLiteral("lasagne"), emoji(e("🥘")), true},
+        {QStringLiteral("bread"), emoji(e("🍞")), true},
         {QStringLiteral("baguette"), emoji(e("🥖"))},
         {QStringLiteral("roll"), emoji(e("🥯"))},
         {QStringLiteral("puff pastry"), emoji(e("🥐"))},
@@ -1176,12 +1228,12 @@ bool foodSymbol(const QString &englishName, Symbol &out)
         {QStringLiteral("sunflower oil"), bottle(QStringLiteral("OIL"), QColor(240, 200, 50), e("🌻"))},
         {QStringLiteral("vinegar"), bottle(QStringLiteral("VINEGAR"), QColor(180, 120, 70))},
         {QStringLiteral("soy sauce"), bottle(QStringLiteral("SOY"), QColor(80, 50, 30))},
-        {QStringLiteral("mustard"), emoji(e("🫙"))},
-        {QStringLiteral("mayonnaise"), emoji(e("🫙"))},
-        {QStringLiteral("sauce"), drawn(Shape::SauceBoat)},
+        {QStringLiteral("mustard"), bottle({}, QColor(232, 190, 40), e("🌭"))},
+        {QStringLiteral("mayonnaise"), emoji(e("🫙"), e("🥚"))},
+        {QStringLiteral("sauce"), drawn(Shape::SauceBoat), true},
         {QStringLiteral("stock"), emoji(e("🍲"))},
         {QStringLiteral("stock cube"), drawn(Shape::Block, {}, {}, QColor(214, 170, 80))},
-        {QStringLiteral("soup"), emoji(e("🍲"))},
+        {QStringLiteral("soup"), emoji(e("🍲")), true},
         {QStringLiteral("water"), emoji(e("💧"))},
         {QStringLiteral("coffee"), emoji(e("☕"))},
         {QStringLiteral("tea"), emoji(e("🍵"))},
@@ -1190,68 +1242,91 @@ bool foodSymbol(const QString &englishName, Symbol &out)
         {QStringLiteral("white wine"), emoji(e("🥂"))},
         {QStringLiteral("beer"), emoji(e("🍺"))},
         {QStringLiteral("rum"), emoji(e("🥃"))},
-        {QStringLiteral("lemonade"), emoji(e("🍋"), e("🥤"))},
-        {QStringLiteral("punch"), emoji(e("🍹"))},
-        {QStringLiteral("cocktail"), emoji(e("🍸"))},
-        {QStringLiteral("smoothie"), emoji(e("🥤"))},
-        {QStringLiteral("shake"), emoji(e("🥤"))},
+        {QStringLiteral("lemonade"), emoji(e("🍋"), e("🥤")), true},
+        {QStringLiteral("punch"), emoji(e("🍹")), true},
+        {QStringLiteral("cocktail"), emoji(e("🍸")), true},
+        {QStringLiteral("smoothie"), emoji(e("🥤")), true},
+        {QStringLiteral("shake"), emoji(e("🥤")), true},
         // kitchen things
         {QStringLiteral("aluminium foil"), drawn(Shape::FoilRoll)},
         {QStringLiteral("foil"), drawn(Shape::FoilRoll)},
         {QStringLiteral("baking paper"), drawn(Shape::PaperRoll)},
         // dishes
-        {QStringLiteral("salad"), emoji(e("🥗"))},
-        {QStringLiteral("pizza"), emoji(e("🍕"))},
-        {QStringLiteral("burger"), emoji(e("🍔"))},
-        {QStringLiteral("sandwich"), emoji(e("🥪"))},
-        {QStringLiteral("taco"), emoji(e("🌮"))},
-        {QStringLiteral("burrito"), emoji(e("🌯"))},
-        {QStringLiteral("pancake"), emoji(e("🥞"))},
-        {QStringLiteral("waffle"), emoji(e("🧇"))},
-        {QStringLiteral("omelette"), emoji(e("🍳"))},
-        {QStringLiteral("fried egg"), emoji(e("🍳"))},
-        {QStringLiteral("scrambled"), emoji(e("🍳"))},
-        {QStringLiteral("stew"), emoji(e("🍲"))},
-        {QStringLiteral("goulash"), emoji(e("🍲"))},
-        {QStringLiteral("chowder"), emoji(e("🍲"))},
-        {QStringLiteral("casserole"), emoji(e("🥘"))},
-        {QStringLiteral("bake"), emoji(e("🥘"))},
-        {QStringLiteral("gratin"), emoji(e("🥘"))},
-        {QStringLiteral("risotto"), emoji(e("🍚"))},
-        {QStringLiteral("paella"), emoji(e("🥘"))},
-        {QStringLiteral("dumpling"), emoji(e("🥟"))},
-        {QStringLiteral("sushi"), emoji(e("🍣"))},
-        {QStringLiteral("fries"), emoji(e("🍟"))},
-        {QStringLiteral("chips"), emoji(e("🍟"))},
-        {QStringLiteral("cake"), emoji(e("🍰"))},
-        {QStringLiteral("cake base"), emoji(e("🥧"))},
-        {QStringLiteral("cheesecake"), emoji(e("🍰"))},
-        {QStringLiteral("gateau"), emoji(e("🎂"))},
-        {QStringLiteral("torte"), emoji(e("🎂"))},
-        {QStringLiteral("tart"), emoji(e("🥧"))},
-        {QStringLiteral("pie"), emoji(e("🥧"))},
-        {QStringLiteral("quiche"), emoji(e("🥧"))},
-        {QStringLiteral("crumble"), emoji(e("🥧"))},
-        {QStringLiteral("muffin"), emoji(e("🧁"))},
-        {QStringLiteral("cupcake"), emoji(e("🧁"))},
-        {QStringLiteral("cookie"), emoji(e("🍪"))},
-        {QStringLiteral("biscuit"), emoji(e("🍪"))},
-        {QStringLiteral("brownie"), emoji(e("🍫"))},
-        {QStringLiteral("pudding"), emoji(e("🍮"))},
-        {QStringLiteral("custard"), emoji(e("🍮"))},
-        {QStringLiteral("mousse"), emoji(e("🍮"))},
-        {QStringLiteral("tiramisu"), emoji(e("🍰"))},
-        {QStringLiteral("ice cream"), emoji(e("🍨"))},
-        {QStringLiteral("sorbet"), emoji(e("🍧"))},
-        {QStringLiteral("dessert"), emoji(e("🍨"))},
-        {QStringLiteral("side dish"), emoji(e("🍚"))},
-        {QStringLiteral("bruschetta"), emoji(e("🥖"), e("🍅"))},
-        {QStringLiteral("chutney"), emoji(e("🫙"))},
-        {QStringLiteral("pickle"), emoji(e("🫙"), e("🥒"))},
-        {QStringLiteral("preserve"), emoji(e("🫙"))},
-        {QStringLiteral("marmalade"), emoji(e("🫙"), e("🍊"))},
+        {QStringLiteral("salad"), emoji(e("🥗")), true},
+        {QStringLiteral("pizza"), emoji(e("🍕")), true},
+        {QStringLiteral("burger"), emoji(e("🍔")), true},
+        {QStringLiteral("sandwich"), emoji(e("🥪")), true},
+        {QStringLiteral("taco"), emoji(e("🌮")), true},
+        {QStringLiteral("burrito"), emoji(e("🌯")), true},
+        {QStringLiteral("pancake"), emoji(e("🥞")), true},
+        {QStringLiteral("waffle"), emoji(e("🧇")), true},
+        {QStringLiteral("omelette"), emoji(e("🍳")), true},
+        {QStringLiteral("fried egg"), emoji(e("🍳")), true},
+        {QStringLiteral("scrambled"), emoji(e("🍳")), true},
+        {QStringLiteral("stew"), emoji(e("🍲")), true},
+        {QStringLiteral("goulash"), emoji(e("🍲")), true},
+        {QStringLiteral("chowder"), emoji(e("🍲")), true},
+        {QStringLiteral("casserole"), emoji(e("🥘")), true},
+        {QStringLiteral("bake"), emoji(e("🥘")), true},
+        {QStringLiteral("gratin"), emoji(e("🥘")), true},
+        {QStringLiteral("risotto"), emoji(e("🍚")), true},
+        {QStringLiteral("paella"), emoji(e("🥘")), true},
+        {QStringLiteral("dumpling"), emoji(e("🥟")), true},
+        {QStringLiteral("sushi"), emoji(e("🍣")), true},
+        {QStringLiteral("fries"), emoji(e("🍟")), true},
+        {QStringLiteral("chips"), emoji(e("🍟")), true},
+        {QStringLiteral("cake"), emoji(e("🍰")), true},
+        {QStringLiteral("cake base"), emoji(e("🥧")), true},
+        {QStringLiteral("cheesecake"), emoji(e("🍰")), true},
+        {QStringLiteral("gateau"), emoji(e("🎂")), true},
+        {QStringLiteral("torte"), emoji(e("🎂")), true},
+        {QStringLiteral("tart"), emoji(e("🥧")), true},
+        {QStringLiteral("pie"), emoji(e("🥧")), true},
+        {QStringLiteral("quiche"), emoji(e("🥧")), true},
+        {QStringLiteral("crumble"), emoji(e("🥧")), true},
+        {QStringLiteral("muffin"), emoji(e("🧁")), true},
+        {QStringLiteral("cupcake"), emoji(e("🧁")), true},
+        {QStringLiteral("cookie"), emoji(e("🍪")), true},
+        {QStringLiteral("biscuit"), emoji(e("🍪")), true},
+        {QStringLiteral("brownie"), emoji(e("🍫")), true},
+        {QStringLiteral("pudding"), emoji(e("🍮")), true},
+        {QStringLiteral("custard"), emoji(e("🍮")), true},
+        {QStringLiteral("mousse"), emoji(e("🍮")), true},
+        {QStringLiteral("tiramisu"), emoji(e("🍰")), true},
+        {QStringLiteral("ice cream"), emoji(e("🍨")), true},
+        {QStringLiteral("sorbet"), emoji(e("🍧")), true},
+        {QStringLiteral("dessert"), emoji(e("🍨")), true},
+        {QStringLiteral("side dish"), emoji(e("🍚")), true},
+        {QStringLiteral("bruschetta"), emoji(e("🥖"), e("🍅")), true},
+        {QStringLiteral("chutney"), emoji(e("🫙")), true},
+        {QStringLiteral("pickle"), emoji(e("🫙"), e("🥒")), true},
+        {QStringLiteral("preserve"), emoji(e("🫙")), true},
+        {QStringLiteral("marmalade"), emoji(e("🫙"), e("🍊")), true},
+        {QStringLiteral("roast chicken"), emoji(e("🍗")), true},
     };
-    return lookup(table, englishName, out);
+    return table;
+}
+} // namespace
+
+bool foodSymbol(const QString &englishName, Symbol &out)
+{
+    return lookup(foodTable(), englishName, out);
+}
+
+bool recipeSymbol(const QString &recipeName, Symbol &out)
+{
+    Symbol ingredient;
+    const bool hasIngredient = lookup(foodTable(), recipeName, ingredient, Only::Ingredients);
+    if (!lookup(foodTable(), recipeName, out, Only::Dishes)) {
+        if (!hasIngredient)
+            return false;
+        out = ingredient;
+        return true;
+    }
+    // the dish, with its main ingredient in the corner
+    if (hasIngredient && out.accent.isEmpty() && ingredient.shape == Shape::None && ingredient.emoji != out.emoji)
+        out.accent = ingredient.emoji;
+    return true;
 }
 
 bool dictionarySymbol(const QString &germanTerm, Symbol &out)
@@ -1332,6 +1407,7 @@ bool dictionarySymbol(const QString &germanTerm, Symbol &out)
         {QStringLiteral("mehl"), sack(QStringLiteral("MEHL"))},
         {QStringLiteral("kräuter"), emoji(e("🌿"))},
         {QStringLiteral("gewürz"), emoji(e("🧂"))},
+        {QStringLiteral("pfeffer"), drawn(Shape::PepperMill)},
         {QStringLiteral("quark"), emoji(e("🥛"))},
         {QStringLiteral("sahne"), emoji(e("🥛"))},
         {QStringLiteral("ei"), emoji(e("🥚"))},
@@ -1350,6 +1426,39 @@ bool dictionarySymbol(const QString &germanTerm, Symbol &out)
         {QStringLiteral("zwiebel"), emoji(e("🧅"))},
         {QStringLiteral("knoblauch"), emoji(e("🧄"))},
         {QStringLiteral("tomate"), emoji(e("🍅"))},
+        {QStringLiteral("al dente"), emoji(e("🍝"))},
+        {QStringLiteral("anschwitz"), emoji(e("🍳"), e("🧅"))},
+        {QStringLiteral("binden"), drawn(Shape::SauceBoat)},
+        {QStringLiteral("bärlauch"), emoji(e("🌿"))},
+        {QStringLiteral("estragon"), emoji(e("🌿"))},
+        {QStringLiteral("kerbel"), emoji(e("🌿"))},
+        {QStringLiteral("liebstöckel"), emoji(e("🌿"))},
+        {QStringLiteral("fenchel"), emoji(e("🥬"))},
+        {QStringLiteral("kohlrabi"), emoji(e("🥬"))},
+        {QStringLiteral("mangold"), emoji(e("🥬"))},
+        {QStringLiteral("pak choi"), emoji(e("🥬"))},
+        {QStringLiteral("glasier"), emoji(e("🍯"))},
+        {QStringLiteral("kardamom"), emoji(e("🫛"))},
+        {QStringLiteral("okra"), emoji(e("🫛"))},
+        {QStringLiteral("montier"), emoji(e("🧈"))},
+        {QStringLiteral("muskat"), emoji(e("🌰"))},
+        {QStringLiteral("mörser"), drawn(Shape::Mortar)},
+        {QStringLiteral("pastinake"), emoji(e("🥕"))},
+        {QStringLiteral("physalis"), emoji(e("🍊"))},
+        {QStringLiteral("pinienkern"), emoji(e("🥜"))},
+        {QStringLiteral("plattier"), emoji(e("🔨"), e("🥩"))},
+        {QStringLiteral("quitte"), emoji(e("🍐"))},
+        {QStringLiteral("safran"), emoji(e("🌸"))},
+        {QStringLiteral("sautier"), emoji(e("🍳"))},
+        {QStringLiteral("schneebesen"), drawn(Shape::Whisk)},
+        {QStringLiteral("springform"), drawn(Shape::Springform)},
+        {QStringLiteral("spätzle"), emoji(e("🍝"))},
+        {QStringLiteral("sternanis"), emoji(e("⭐"))},
+        {QStringLiteral("topinambur"), emoji(e("🥔"))},
+        {QStringLiteral("wacholder"), emoji(e("🫐"))},
+        {QStringLiteral("wiegemesser"), emoji(e("🔪"), e("🌿"))},
+        {QStringLiteral("wok"), emoji(e("🥘"))},
+        {QStringLiteral("zur rose"), emoji(e("🌹"), e("🥄"))},
     };
     return lookup(table, germanTerm, out);
 }

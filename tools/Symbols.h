@@ -17,7 +17,7 @@ enum class Shape {
     // tools
     WoodenSpoon, RollingPin, Whisk, DoughHook, Beater, Peeler, Sieve, Masher, StickBlender,
     // food and kitchen things the font lacks
-    SauceBoat, Bottle, Sack, FoilRoll, PaperRoll, Block,
+    SauceBoat, Bottle, Sack, FoilRoll, PaperRoll, Block, PepperMill, Mortar,
     // controls
     ArrowUp, ArrowDown, ArrowLeft, ArrowRight, Check, Cross, Question, Plus, Reset, Magnifier, Floppy,
     GroupOn, GroupOff
@@ -67,6 +67,9 @@ Symbol categorySymbol(int category);
 // The best symbol for an English food or dish name; false when no keyword
 // of the name is known.
 bool foodSymbol(const QString &englishName, Symbol &out);
+// A recipe's picture: the dish its name names, with the main ingredient as
+// the small second picture.
+bool recipeSymbol(const QString &recipeName, Symbol &out);
 // The same for the German terms of the cooking dictionary.
 bool dictionarySymbol(const QString &germanTerm, Symbol &out);
 
