@@ -6,6 +6,7 @@
 
 #include "core/Dateioperationen.h"
 #include "core/Globals.h"
+#include "internet/F_News.h"
 #include "recipes/F_Main.h"
 #include "recipes/F_Hilfe.h"
 #include "recipes/F_Meldung.h"
@@ -31,6 +32,7 @@ void Erzeuge_Formulare()
     FWiz04 = new TFWiz04;
     FWiz05 = new TFWiz05;
     FWiz06 = new TFWiz06;
+    FNews = new TFNews;
 }
 
 void TWS_Grundwerte()

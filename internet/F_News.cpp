@@ -71,6 +71,9 @@ TFNews::TFNews(QWidget *parent) : QWidget(parent)
     BNews->setToolTip(QStringLiteral("Back to main window"));
 
     auto *layout = new QVBoxLayout(this);
+    // A fixed minimum instead of one the layout recomputes on every change.
+    layout->setSizeConstraint(QLayout::SetNoConstraint);
+    setMinimumSize(320, 280);
     layout->addWidget(CLBNews, 2);
     layout->addWidget(MNews, 3);
     auto *knoepfe = new QHBoxLayout;
@@ -124,12 +127,10 @@ void TFNews::Fuelle(bool erstesMal)
     MNews->moveCursor(QTextCursor::Start);
 
     if (erstesMal) {
-        if (FMain) {
+        if (FMain)
             FMain->setEnabled(false);
-            FMain->raise();
-        }
+        // Showing and activating brings the window in front of the main window.
         show();
-        raise();
         activateWindow();
         if (CLBNews->isEnabled())
             CLBNews->setFocus();
