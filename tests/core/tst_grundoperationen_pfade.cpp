@@ -20,9 +20,7 @@ private slots:
         QTest::newRow("backslashes") << "C:\\TWS\\Recipes\\Soup.URP" << "C:\\TWS\\Recipes\\" << "Soup.URP";
         QTest::newRow("slashes") << "/home/u/GFXZUTAT/ENG/x.png" << "/home/u/GFXZUTAT/ENG/" << "x.png";
         QTest::newRow("mixed, last wins") << "a\\b/c\\d.png" << "a\\b/c\\" << "d.png";
-        QTest::newRow("brand sub-folder") << "\\Gutwiese\\Butter.png" << "\\Gutwiese\\" << "Butter.png";
         QTest::newRow("name only") << "Butter.png" << "" << "Butter.png";
-        QTest::newRow("folder only") << "PRGDATA\\" << "PRGDATA\\" << "";
         QTest::newRow("empty") << "" << "" << "";
     }
     void pfade()
@@ -60,7 +58,6 @@ private slots:
         QTest::newRow("brand") << "Butter (" + m1 + ")" << 1 << "Butter ";
         QTest::newRow("generic word") << "Ketchup (" + m0 + ")" << 0 << "Ketchup ";
         QTest::newRow("later bracket") << "Oats (fine) (" + m10 + ") extra" << 10 << "Oats (fine) ";
-        QTest::newRow("brand then text") << "Milk (" + m1 + " whole)" << 1 << "Milk ";
         // "(Brandy soaked)" must not read as the brand "Brand".
         QTest::newRow("longer word is no brand") << "Cherries (" + m0 + "y soaked)" << -1
                                                  << "Cherries (" + m0 + "y soaked)";
@@ -107,33 +104,17 @@ private slots:
             QCOMPARE(int(f), 0);
     }
 
-    void rechteck_data()
-    {
-        QTest::addColumn<int>("x");
-        QTest::addColumn<int>("y");
-        QTest::addColumn<bool>("innen");
-        // Rectangle left 10, top 20, width 5, height 3: x 10..14, y 20..22.
-        QTest::newRow("top left") << 10 << 20 << true;
-        QTest::newRow("bottom right") << 14 << 22 << true;
-        QTest::newRow("right of it") << 15 << 22 << false;
-        QTest::newRow("below") << 14 << 23 << false;
-        QTest::newRow("left of it") << 9 << 21 << false;
-        QTest::newRow("above") << 12 << 19 << false;
-    }
     void rechteck()
     {
-        QFETCH(int, x);
-        QFETCH(int, y);
-        QFETCH(bool, innen);
-        QCOMPARE(Ist_Punkt_im_Rechteck(x, y, 10, 20, 5, 3), innen);
-    }
-
-    void rechteckGrenzen()
-    {
-        const int max = std::numeric_limits<int>::max();
+        // Left 10, top 20, width 5, height 3: x 10..14, y 20..22.
+        QVERIFY(Ist_Punkt_im_Rechteck(10, 20, 10, 20, 5, 3));
+        QVERIFY(Ist_Punkt_im_Rechteck(14, 22, 10, 20, 5, 3));
+        QVERIFY(!Ist_Punkt_im_Rechteck(15, 22, 10, 20, 5, 3));
+        QVERIFY(!Ist_Punkt_im_Rechteck(14, 23, 10, 20, 5, 3));
+        QVERIFY(!Ist_Punkt_im_Rechteck(9, 21, 10, 20, 5, 3));
         QVERIFY(!Ist_Punkt_im_Rechteck(0, 0, 0, 0, 0, 0));
+        const int max = std::numeric_limits<int>::max();
         QVERIFY(Ist_Punkt_im_Rechteck(max, max, max - 1, max - 1, max, max));
-        QVERIFY(!Ist_Punkt_im_Rechteck(-5, 0, 0, 0, -10, 10));
     }
 };
 

@@ -45,7 +45,6 @@ private slots:
         QTest::newRow("no such category") << "Salt" << 3 << -1;
         QTest::newRow("code page keeps sharp s") << "WEIßWURST" << -1 << 3;
         QTest::newRow("no SS for sharp s") << "WEISSWURST" << -1 << -1;
-        QTest::newRow("prefix is no match") << "Sal" << -1 << -1;
         QTest::newRow("empty never matches the placeholder") << "" << -1 << -1;
     }
     void sucheZutat()
@@ -65,8 +64,6 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::newRow("full line") << "200 g flour" << true << "200" << "g" << "flour";
         QTest::newRow("unit needs a blank after it") << "2 garlic cloves" << true << "2" << "" << "garlic cloves";
-        QTest::newRow("l is not lemon") << "1 lemon" << true << "1" << "" << "lemon";
-        QTest::newRow("unit at line end") << "2 g" << true << "2" << "g" << "";
         QTest::newRow("case kept") << "2 G flour" << false << "2" << "" << "G flour";
         QTest::newRow("case ignored") << "2 G flour" << true << "2" << "g" << "flour";
         QTest::newRow("code-page case") << "1 STÜCK butter" << true << "1" << "Stück" << "butter";
@@ -78,9 +75,7 @@ private slots:
         QTest::newRow("hyphenated word is no quantity") << "low-fat yogurt" << true << "" << "" << "low-fat yogurt";
         QTest::newRow("known ingredient whole") << "cup cakes" << true << "" << "" << "cup cakes";
         QTest::newRow("blanks") << "  3   cup   water  " << true << "3" << "cup" << "water";
-        QTest::newRow("quantity only") << "2" << true << "2" << "" << "";
         QTest::newRow("empty") << "" << true << "" << "" << "";
-        QTest::newRow("blanks only") << "   " << true << "" << "" << "";
         QTest::newRow("garbage number") << "1e400 g" << true << "" << "" << "1e400 g";
     }
     void zerlege()
@@ -123,12 +118,9 @@ private slots:
                                    << "2 Portionen Tomaten";
         QTest::newRow("one") << "1" << "Portion(en)" << "Tomate(n)" << "1 Portion(en) Tomate(n)"
                              << "1 Portion Tomate";
-        QTest::newRow("one with comma") << "1,0" << "" << "Hund(e)" << "1,0 Hund(e)" << "1,0 Hund";
         QTest::newRow("half is plural") << "0,5" << "" << "Zwiebel(n)" << "0,5 Zwiebel(n)" << "0,5 Zwiebeln";
         QTest::newRow("range is plural") << "1-2" << "" << "Hund(e)" << "1-2 Hund(e)" << "1-2 Hunde";
         QTest::newRow("no quantity") << "" << "" << "Zwiebel(n)" << "Zwiebel(n)" << "Zwiebel";
-        QTest::newRow("word quantity") << "some" << "" << "Tomate(n)" << "some Tomate(n)" << "some Tomate";
-        QTest::newRow("unit only") << "" << "pinch" << "salt" << "pinch salt" << "pinch salt";
         QTest::newRow("no name") << "2" << "g" << "" << "2 g " << "2 g";
     }
     void verbinde()
@@ -151,14 +143,10 @@ private slots:
         QTest::newRow("brand word") << true << m1 + " Butter" << "Butter";
         QTest::newRow("generic word stays") << true << Markennamen[0] + " Butter" << Markennamen[0] + " Butter";
         QTest::newRow("brand glued to word stays") << true << m1 + "butter" << m1 + "butter";
-        QTest::newRow("brand alone stays") << true << m1 << m1;
         QTest::newRow("markers and can") << true << "Tomate(n) (Dose) geschält" << "Tomaten geschält";
-        QTest::newRow("jar at end") << true << "Sauerkraut (Glas) " << "Sauerkraut";
         QTest::newRow("hyphen spaced") << true << "Salt-Pepper" << "Salt - Pepper";
-        QTest::newRow("hyphen at edge") << true << "-x" << "-x";
         QTest::newRow("blanks") << true << " a  b  " << " a b";
         QTest::newRow("hyphen joined") << false << "Salt - Pepper  mix " << "Salt-Pepper mix";
-        QTest::newRow("markers stay") << false << "Tomate(n)" << "Tomate(n)";
         QTest::newRow("empty") << true << "" << "";
     }
     void zutatenname()
