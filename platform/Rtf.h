@@ -15,7 +15,9 @@ namespace platform {
 bool rtfToDocument(const QByteArray &rtf, QTextDocument *document);
 QByteArray documentToRtf(const QTextDocument *document);
 
-// File helpers (system paths; writes are atomic).
+// File helpers (system paths; writes are atomic). Loading fails only when
+// the file cannot be read; a file that is not RTF comes in as plain text,
+// as a rich-edit field shows it.
 bool loadRtfFile(const QString &path, QTextDocument *document);
 bool saveRtfFile(const QString &path, const QTextDocument *document);
 

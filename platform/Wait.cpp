@@ -4,9 +4,22 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QPointer>
+#include <QThread>
 #include <QWidget>
 
 namespace platform {
+
+namespace {
+// Set once the application's loop has ended. A wait after that (on the way
+// out of main) would never wake up again, so it returns at once.
+bool g_quit = false;
+
+void watchQuit()
+{
+    QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, [] { g_quit = true; });
+}
+Q_COREAPP_STARTUP_FUNCTION(watchQuit)
+} // namespace
 
 bool waitUntil(const std::function<bool()> &condition)
 {
@@ -15,6 +28,10 @@ bool waitUntil(const std::function<bool()> &condition)
     QCoreApplication *app = QCoreApplication::instance();
     QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance();
     if (!app || !dispatcher || QCoreApplication::closingDown())
+        return condition();
+    // No loop running after the application quit: nothing would wake us.
+    // (A loop running again, as in a test that runs exec() twice, is fine.)
+    if (g_quit && QThread::currentThread()->loopLevel() == 0)
         return condition();
 
     // The state can only change while events are handled on this thread, so
