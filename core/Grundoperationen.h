@@ -18,7 +18,7 @@ bool Lies_Zahl(const QString &text, double &wert);
 // "-" cut off, 0 when the rest is not a number.
 double Wandle_Text_in_Kommazahl(const QString &text);
 // The value with that many decimals ("." always), right-aligned to width,
-// then leading blanks removed.
+// then leading blanks removed. A value that is not finite is written as 0.
 void Wandle_Kommazahl_in_Text(qint32 breite, qint32 stellen, QString &text, double wert);
 QString Wandle_Zahl_in_Text(qint32 zahl);
 // 401 -> "4.01".
