@@ -244,6 +244,13 @@ QPlainTextEdit *Neue_Spalte(QWidget *parent, const char *name)
 
 } // namespace
 
+void Nach_vorne(QWidget *fenster)
+{
+    fenster->show();
+    fenster->raise();
+    fenster->activateWindow();
+}
+
 QString Freier_Rezeptdateiname(const QString &wunsch, qint32 ausser)
 {
     int punkt = wunsch.lastIndexOf(QLatin1Char('.'));
@@ -563,7 +570,7 @@ TFRez::TFRez(QWidget *parent) : QWidget(parent)
     }
     for (QLineEdit *e : {ERName, EUnterkategorien, ERAnzahlportionen, ERAnzahlportionen1, ERZubereitungszeit,
                          EKochgeraete, ERPreis, ERPreis1})
-        connect(e, &QLineEdit::textEdited, this, &TFRez::Geaendert_setzen);
+        connect(e, &QLineEdit::textChanged, this, &TFRez::Geaendert_setzen);
     connect(CBSchwierigkeit, &QComboBox::activated, this, &TFRez::Geaendert_setzen);
     connect(DTPKochdatum, &QDateEdit::dateChanged, this, [this] {
         if (!m_fuellen)
@@ -1267,9 +1274,7 @@ void Zeige_Rezept()
     if (!FRez || !Aktuelles())
         return;
     FRez->Fuelle_Formular();
-    FRez->show();
-    FRez->raise();
-    FRez->activateWindow();
+    Nach_vorne(FRez);
 }
 
 void Aktualisiere_Zutatenliste()

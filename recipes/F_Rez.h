@@ -142,6 +142,8 @@ private:
 
 extern TFRez *FRez;
 
+// Shows a window in front of the others.
+void Nach_vorne(QWidget *fenster);
 // Fills the editor from RezepteTotal[AktuellesRezept] and shows it.
 void Zeige_Rezept();
 // Rebuilds LBZutatliste from the current recipe's Zutatenliste (lines in

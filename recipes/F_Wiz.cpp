@@ -120,9 +120,7 @@ void TFWizBasis::Zeige_Schritt()
 {
     Zeige_Kategoriegrafik();
     m_hintergrund = platform::loadPixmap(Programmverzeichnis + QStringLiteral("Grafiken\\ENG\\PNG\\Hintergrund.png"));
-    show();
-    raise();
-    activateWindow();
+    Nach_vorne(this);
 }
 
 void TFWizBasis::Zeige_Kategoriegrafik()
