@@ -67,7 +67,8 @@ QTextBlock Finde_Kapitel(const QTextDocument *document, int n)
         }
 
     QTextBlock schlicht;
-    int erwartet = 1; // next chapter in reading order, for plain headings
+    int letztes = 0; // number of the last chapter passed
+    int liste = 0;   // next item of a numbered list in the text, 0 outside one
     for (QTextBlock b = document->begin(); b.isValid(); b = b.next()) {
         const QRegularExpressionMatch m = kopf.match(b.text());
         if (!m.hasMatch())
@@ -76,13 +77,17 @@ QTextBlock Finde_Kapitel(const QTextDocument *document, int n)
         if (istUeberschrift(b, normal)) {
             if (nummer == n)
                 return b;
-            erwartet = nummer + 1;
-            continue;
-        }
-        if (nummer == erwartet) {
+            letztes = nummer;
+            liste = 0;
+        } else if (liste > 0 && nummer == liste) {
+            ++liste;
+        } else if (nummer > letztes) {
             if (nummer == n && !schlicht.isValid())
                 schlicht = b;
-            ++erwartet;
+            letztes = nummer;
+            liste = 0;
+        } else if (nummer == 1) {
+            liste = 2;
         }
     }
     return schlicht;

@@ -43,8 +43,9 @@ extern TFHilfe *FHilfe;
 int Hilfekapitel(int topic);
 // First block of the document that is the heading of chapter n: a paragraph
 // "<n>. <Title>" alone. Formatted headings (bold or a larger font) win over
-// plain paragraphs of that form (a numbered step in the text); among plain
-// ones the first after chapter n - 1 is taken. Invalid block when none.
+// plain paragraphs of that form. A plain one counts when its number is above
+// the chapter before and it does not go on a numbered list ("1. ", "2. "
+// ... in the text). Invalid block when none.
 QTextBlock Finde_Kapitel(const QTextDocument *document, int n);
 
 // Shows the help viewer at the chapter of the topic.

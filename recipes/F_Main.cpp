@@ -31,14 +31,8 @@
 #include "recipes/F_Meldung.h"
 #include "recipes/F_Tipp.h"
 #include "recipes/Uebersicht.h"
-#if __has_include("recipes/F_Rez.h")
 #include "recipes/F_Rez.h"
-#define TW_HAT_FREZ 1
-#endif
-#if __has_include("recipes/F_Wiz.h")
 #include "recipes/F_Wiz.h"
-#define TW_HAT_FWIZ 1
-#endif
 
 TFMain *FMain = nullptr;
 TFMainZutatbild *FMainZutatbild = nullptr;
@@ -48,6 +42,7 @@ TFMainRezeptbild *FMainRezeptbild = nullptr;
 namespace {
 const QString Grafikpfad = QStringLiteral("Grafiken\\ENG\\");
 constexpr int RolleRezept = Qt::UserRole;
+constexpr int RolleDatei = Qt::UserRole + 1; // survives a reload, the index does not
 
 void setze_Papier(QWidget *w)
 {
@@ -261,7 +256,13 @@ TFMain::TFMain(QWidget *parent) : QMainWindow(parent)
     connect(CBUnterkategorie, &QComboBox::currentIndexChanged, this, &TFMain::CBUnterkategorieChange);
     connect(ESuche, &QLineEdit::textChanged, this, &TFMain::ESucheChange);
     connect(LVRezepte, &QTreeWidget::itemSelectionChanged, this, &TFMain::LVRezepteClick);
-    connect(LVRezepte, &QTreeWidget::itemDoubleClicked, this, &TFMain::LVRezepteDblClick);
+    connect(LVRezepte, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem *item) {
+        // The fixed first row cannot be made current while it is disabled.
+        if (LVRezepte->indexOfTopLevelItem(item) == 0 && item->isDisabled())
+            return;
+        LVRezepte->setCurrentItem(item);
+        LVRezepteDblClick();
+    });
 
     Registriere_Tooltipps(this, {
         {QStringLiteral("LVRezepte"), QStringLiteral("Ihre Rezepte. Doppelklick öffnet das Rezept.")},
@@ -360,9 +361,6 @@ void TFMain::Baue_Menues()
                        EmailansTafelwerkstatt1})
         a->setEnabled(false);
     MUpdate->setEnabled(false);
-#ifndef TW_HAT_FWIZ
-    MNeuesRezept->setEnabled(false);
-#endif
 }
 
 QIcon TFMain::Kategorieicon(qint32 kategorie)
@@ -406,8 +404,8 @@ void TFMain::Fuelle_Unterkategorien()
 void TFMain::Aktualisiere_Uebersicht()
 {
     ++m_bauen;
-    const qint32 gewaehlt = Ausgewaehltes_Rezept();
-    const QString gewaehlteDatei = gueltig(gewaehlt) ? RezepteTotal[gewaehlt].Dateiname : QString();
+    const QList<QTreeWidgetItem *> auswahl = LVRezepte->selectedItems();
+    const QString gewaehlteDatei = auswahl.isEmpty() ? QString() : auswahl.first()->data(0, RolleDatei).toString();
 
     int zeile = Optionen.Kategoriefilter + 1;
     if (zeile < 0 || zeile > AnzahlKategorien)
@@ -444,6 +442,7 @@ void TFMain::Aktualisiere_Uebersicht()
                                           datumstext(r.Kochdatum)});
         item->setIcon(0, Kategorieicon(kategorie));
         item->setData(0, RolleRezept, index);
+        item->setData(0, RolleDatei, r.Dateiname);
         r.Listenposition = qint32(zeilen.size()) + 1;
         zeilen.append(item);
     }
@@ -664,10 +663,8 @@ void TFMain::LVRezepteDblClick()
     if (index < 0)
         return;
     AktuellesRezept = index;
-#ifdef TW_HAT_FREZ
     if (FRez)
         Zeige_Rezept();
-#endif
 }
 
 void TFMain::CBKategorieChange()
@@ -696,9 +693,7 @@ void TFMain::ESucheChange()
 
 void TFMain::MNeuesRezeptClick()
 {
-#ifdef TW_HAT_FWIZ
     Starte_Rezeptassistent();
-#endif
 }
 
 void TFMain::MRezeptoeffnenClick()

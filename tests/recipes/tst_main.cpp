@@ -12,10 +12,23 @@
 #include "core/Globals.h"
 #include "core/Tabellen.h"
 #include "platform/Paths.h"
+#include "platform/TextFile.h"
 #include "recipes/F_Main.h"
+#include "recipes/F_Rez.h"
 #include "testing/Testing.h"
 
 namespace {
+// The offscreen platform cannot raise windows or pass on size hints and says
+// so; that is no fault of the program, every other message still counts.
+QtMessageHandler g_vorher = nullptr;
+void ohnePlattformhinweise(QtMsgType typ, const QMessageLogContext &ort, const QString &text)
+{
+    if (text.startsWith(QLatin1String("This plugin does not support")))
+        return;
+    if (g_vorher)
+        g_vorher(typ, ort, text);
+}
+
 const QString Optionsdatei = QStringLiteral("PRGDATA\\ENG\\nenoitpo.kop");
 
 QStringList zeilen()
@@ -49,12 +62,18 @@ class TestMain : public QObject
 private slots:
     void initTestCase()
     {
+        g_vorher = qInstallMessageHandler(ohnePlattformhinweise);
         FMain = new TFMain;
         FMainZutatbild = new TFMainZutatbild(FMain);
         FMainTextanzeige = new TFMainTextanzeige(FMain);
         FMainRezeptbild = new TFMainRezeptbild(FMain);
+        FRez = new TFRez;
     }
-    void cleanupTestCase() { delete FMain; }
+    void cleanupTestCase()
+    {
+        delete FRez;
+        delete FMain;
+    }
 
     void init()
     {
@@ -216,14 +235,19 @@ void TestMain::oeffnen()
     QVERIFY(FMain->Waehle_Rezept(salat));
     QTest::keyClick(FMain->LVRezepte, Qt::Key_Return);
     QCOMPARE(AktuellesRezept, salat);
+    // The editor shows that recipe.
+    QVERIFY(FRez->isVisible());
+    QCOMPARE(FRez->Formularrezept(), salat);
+    FRez->hide();
     AktuellesRezept = -1;
     FMain->MRezeptoeffnen->trigger();
     QCOMPARE(AktuellesRezept, salat);
     // The fixed first row opens no recipe.
     AktuellesRezept = -1;
-    FMain->LVRezepte->setCurrentItem(FMain->LVRezepte->topLevelItem(0));
-    FMain->LVRezepteDblClick();
+    emit FMain->LVRezepte->itemDoubleClicked(FMain->LVRezepte->topLevelItem(0), 0);
     QCOMPARE(AktuellesRezept, -1);
+    emit FMain->LVRezepte->itemDoubleClicked(FMain->LVRezepte->topLevelItem(1), 0);
+    QCOMPARE(RezepteTotal[AktuellesRezept].Rezeptname, QStringLiteral("apple crumble"));
 }
 
 void TestMain::neuLaden()
