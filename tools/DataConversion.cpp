@@ -73,13 +73,13 @@ bool convertText(const QByteArray &utf8, QByteArray &out, int &errorLine, QStrin
 
 bool convertDataTree(const QString &dataFolder, const QString &outputFolder, QString &error, int *fileCount)
 {
-    const QDir data(dataFolder);
+    const QDir data(QDir(dataFolder).absolutePath());
     if (!data.exists()) {
         error = QStringLiteral("%1: the data folder does not exist").arg(dataFolder);
         return false;
     }
     QStringList files;
-    QDirIterator it(dataFolder, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    QDirIterator it(data.path(), QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
     while (it.hasNext())
         files << data.relativeFilePath(it.next());
     files.sort(); // the first error reported does not depend on the folder order
