@@ -357,16 +357,9 @@ TFRez::TFRez(QWidget *parent) : QWidget(parent)
     name(BRezeptgrafikloeschen, "BRezeptgrafikloeschen");
 
     auto *raster = new QGridLayout;
-    auto zeile = [&](int r, int c, const QString &text, QWidget *w, QWidget *w2 = nullptr) {
+    auto zeile = [&](int r, int c, const QString &text, QWidget *w) {
         raster->addWidget(new QLabel(text, kopf), r, c);
-        if (w2) {
-            auto *h = new QHBoxLayout;
-            h->addWidget(w, 1);
-            h->addWidget(w2, 1);
-            raster->addLayout(h, r, c + 1);
-        } else {
-            raster->addWidget(w, r, c + 1);
-        }
+        raster->addWidget(w, r, c + 1);
     };
     zeile(0, 0, QStringLiteral("Name:"), ERName);
     zeile(0, 2, QStringLiteral("Category:"), CBKategorie);
@@ -388,7 +381,13 @@ TFRez::TFRez(QWidget *parent) : QWidget(parent)
         raster->addWidget(new QLabel(QStringLiteral("Price:"), kopf), 3, 2);
         raster->addLayout(h, 3, 3);
     }
-    zeile(4, 0, QStringLiteral("Cooking devices:"), CBKochgeraete, EKochgeraete);
+    {
+        auto *h = new QHBoxLayout;
+        h->addWidget(CBKochgeraete, 1);
+        h->addWidget(EKochgeraete, 3);
+        raster->addWidget(new QLabel(QStringLiteral("Cooking devices:"), kopf), 4, 0);
+        raster->addLayout(h, 4, 1, 1, 3);
+    }
     raster->setColumnStretch(1, 1);
     raster->setColumnStretch(3, 1);
     auto *bildspalte = new QVBoxLayout;
@@ -523,6 +522,7 @@ TFRez::TFRez(QWidget *parent) : QWidget(parent)
     teiler->addWidget(texte);
     teiler->setStretchFactor(0, 1);
     teiler->setStretchFactor(1, 1);
+    teiler->setSizes({520, 480});
 
     LStatus = new QLabel(this);
     name(LStatus, "LStatus");

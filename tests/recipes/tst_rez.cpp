@@ -1,6 +1,9 @@
 // The recipe editor: open, edit, save and reopen with rich text; the
 // servings preparation; the shopping list; saves that must fail safely.
 #include <QAction>
+#include <QImage>
+#include <QLabel>
+#include <QTemporaryDir>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -16,6 +19,7 @@
 #include "core/Hauptprogramm.h"
 #include "core/Tabellen.h"
 #include "platform/Paths.h"
+#include "platform/Seams.h"
 #include "recipes/F_Main.h"
 #include "recipes/F_Rez.h"
 #include "testing/Testing.h"
@@ -490,6 +494,37 @@ private slots:
         QVERIFY(FRez->MDeluxe->isChecked());
         QCOMPARE(FRez->MZubereitung1->toPlainText(), QStringLiteral("sifted\n\nlukewarm"));
         QCOMPARE(FRez->ERAnzahlportionen1->text(), QStringLiteral("2 persons"));
+        QVERIFY(meldungen.seen.isEmpty());
+    }
+
+    // A picture from outside the base folder is copied in; the recipe keeps a relative path.
+    void rezeptgrafik()
+    {
+        testing::BaseFolder base;
+        Grundzustand();
+        base.writeLines(QStringLiteral("Recipes\\Pasta.KRP"),
+                        Rezeptdatei(QStringLiteral("Pasta"), QStringLiteral("[KOCHREZEPT]:")));
+        QTemporaryDir draussen;
+        QImage bild(40, 30, QImage::Format_RGB32);
+        bild.fill(Qt::red);
+        const QString datei = draussen.path() + QStringLiteral("/dish.png");
+        QVERIFY(bild.save(datei));
+        platform::setFileDialogScript([&](platform::DialogKind, const QString &, const QString &, const QString &) {
+            return datei;
+        });
+        testing::ScriptedMessages meldungen;
+        Programmstart(true);
+        AktuellesRezept = Rezept_mit_Namen(QStringLiteral("Pasta"));
+        Zeige_Rezept();
+        FRez->BRezeptgrafik->click();
+        QVERIFY(!FRez->IRezeptgrafik->pixmap().isNull());
+        QVERIFY(FRez->MRezeptspeichernClick());
+        QCOMPARE(RezepteTotal[AktuellesRezept].Rezeptgrafik, QStringLiteral("Recipes\\Pictures\\dish.png"));
+        QVERIFY(base.exists(QStringLiteral("Recipes/Pictures/dish.png")));
+        QVERIFY(base.readLines(QStringLiteral("Recipes/Pasta.KRP")).contains(QStringLiteral("Recipes\\Pictures\\dish.png")));
+        FRez->BRezeptgrafikloeschen->click();
+        QVERIFY(FRez->MRezeptspeichernClick());
+        QCOMPARE(RezepteTotal[AktuellesRezept].Rezeptgrafik, QString());
         QVERIFY(meldungen.seen.isEmpty());
     }
 
