@@ -923,7 +923,13 @@ QStringList schreibeOptionen()
     schreibeSchrift(w, o.Schrift3, o.Schriftfarbe[2], o.Schriftzeichensatz[2]);
     schreibeSchrift(w, o.Schrift4, o.Schriftfarbe[3], o.Schriftzeichensatz[3]);
     w << QStringLiteral("[FREZ]") << qint32(o.Rezeptautospeichern) << o.Einkaufslistensortierung;
-    w << QStringLiteral("[FSYS]") << o.Rezeptverzeichnis << o.Exportverzeichnis << o.Zutatgrafikverzeichnis
+    // The default folders lie below the base folder: stored empty, so the
+    // file stays right when the base folder moves.
+    auto ordner = [](const QString &wert, const char *standard) {
+        return wert == Programmverzeichnis + QLatin1String(standard) ? QString() : wert;
+    };
+    w << QStringLiteral("[FSYS]") << ordner(o.Rezeptverzeichnis, "Recipes\\")
+      << ordner(o.Exportverzeichnis, "PreparedRecipes\\") << o.Zutatgrafikverzeichnis
       << o.Rezeptgrafikverzeichnis << qint32(o.Tooltipps) << qint32(o.Tipps) << o.TippsGezeigt << o.Hintergrundmodus
       << Hintergrundgrafik << qint32(o.Zutatengrafiken) << qint32(o.Zutatengruppengrafiken)
       << qint32(o.AutoMengenergaenzung) << qint32(o.TooltippsFDigI) << qint32(o.Internetabfrage);
