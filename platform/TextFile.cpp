@@ -5,6 +5,7 @@
 #include <QSaveFile>
 
 #include <cstring>
+#include <vector>
 
 #include "platform/CodePage.h"
 #include "platform/Paths.h"
@@ -25,6 +26,15 @@ bool readNative(const QString &native, QByteArray &bytes)
         return false;
     bytes = std::move(data);
     return true;
+}
+
+// True when text is exactly what the bytes decode to (text.size() bytes).
+bool encodesTo(const QString &text, const char *bytes)
+{
+    QChar buffer[32];
+    const qsizetype n = text.size();
+    decodeCp1252Into(bytes, n, buffer);
+    return std::memcmp(buffer, text.constData(), size_t(n) * sizeof(QChar)) == 0;
 }
 
 bool writeNative(const QString &native, const QByteArray &bytes)
@@ -57,18 +67,44 @@ void splitLines(const QByteArray &bytes, QStringList &lines)
     lines.clear();
     const char *const begin = bytes.constData();
     const char *const end = begin + bytes.size();
+    // Data files repeat many short lines (flags, counts, picture names). A
+    // line equal to a recent one shares its text instead of allocating: the
+    // allocations, not the decoding, are the cost of reading a file.
+    constexpr qsizetype kShort = 24;
+    constexpr std::size_t kSlots = 1024;
+    std::vector<QString> recent(kSlots);
+    static const QString empty = QStringLiteral("");
+    qsizetype count = 0;
+    for (const char *q = begin; (q = static_cast<const char *>(std::memchr(q, '\n', size_t(end - q)))); ++q)
+        ++count;
+    lines.reserve(count + 1);
     const char *p = begin;
-    // Typical data lines are short; a rough count saves regrowing the list.
-    lines.reserve(bytes.size() / 32 + 1);
     while (p < end) {
         const char *nl = static_cast<const char *>(std::memchr(p, '\n', size_t(end - p)));
         const char *stop = nl ? nl : end;
         const char *lineEnd = (stop > p && stop[-1] == '\r') ? stop - 1 : stop;
         const qsizetype len = lineEnd - p;
-        QString line(len, Qt::Uninitialized);
-        decodeCp1252Into(p, len, line.data());
-        lines.append(std::move(line));
         p = nl ? nl + 1 : end;
+        if (len == 0) {
+            lines.append(empty);
+            continue;
+        }
+        QString *slot = nullptr;
+        if (len <= kShort) {
+            std::size_t h = 2166136261u;
+            for (const char *c = lineEnd - len; c < lineEnd; ++c)
+                h = (h ^ static_cast<unsigned char>(*c)) * 16777619u;
+            slot = &recent[h % kSlots];
+            if (slot->size() == len && encodesTo(*slot, lineEnd - len)) {
+                lines.append(*slot);
+                continue;
+            }
+        }
+        QString line(len, Qt::Uninitialized);
+        decodeCp1252Into(lineEnd - len, len, line.data());
+        if (slot)
+            *slot = line;
+        lines.append(std::move(line));
     }
 }
 

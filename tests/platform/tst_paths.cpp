@@ -142,17 +142,6 @@ private slots:
         QCOMPARE(platform::listFolders(QStringLiteral("recipes")), QStringList{QStringLiteral("Ordner.krp")});
         QCOMPARE(platform::listFiles(QStringLiteral("fehlt"), QStringLiteral("*.*")), QStringList());
     }
-
-    void removeFile()
-    {
-        testing::BaseFolder base;
-        base.writeLines(QStringLiteral("Recipes/Suppe.KRP"), {});
-        QVERIFY(platform::removeFile(QStringLiteral("recipes\\suppe.krp")));
-        QVERIFY(!QFileInfo::exists(base.root() + QStringLiteral("Recipes/Suppe.KRP")));
-        QVERIFY(platform::removeFile(QStringLiteral("recipes\\suppe.krp"))); // already gone
-        QVERIFY(!platform::removeFile(QStringLiteral("Recipes")));           // a folder is no file
-        QVERIFY(!platform::removeFile(QStringLiteral("..\\x")));
-    }
 };
 
 QTEST_MAIN(TestPaths)

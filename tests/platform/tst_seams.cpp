@@ -60,23 +60,6 @@ private slots:
         QCOMPARE(seen[2].arguments, QStringList{QStringLiteral("/S")});
         QCOMPARE(seen[2].folder, base.root());
     }
-
-    void clockAndRandom()
-    {
-        testing::BaseFolder base;
-        const QDateTime fixed(QDate(2004, 12, 24), QTime(18, 30));
-        platform::setClock([&] { return fixed; });
-        platform::setRandom([](int bound) { return bound - 1; });
-        QCOMPARE(platform::now(), fixed);
-        QCOMPARE(platform::randomInt(10), 9);
-        QCOMPARE(platform::randomInt(0), 0);
-        platform::resetSeams();
-        QVERIFY(qAbs(platform::now().secsTo(QDateTime::currentDateTime())) < 60);
-        for (int i = 0; i < 100; ++i) {
-            const int r = platform::randomInt(3);
-            QVERIFY(r >= 0 && r < 3);
-        }
-    }
 };
 
 QTEST_MAIN(TestSeams)

@@ -50,6 +50,8 @@ private slots:
         QTest::newRow("mixed, no final end") << QByteArray("a\r\nb\nc") << QStringList{"a", "b", "c"};
         QTest::newRow("empty file") << QByteArray() << QStringList{};
         QTest::newRow("empty lines kept") << QByteArray("\r\na\r\n\r\n") << QStringList{"", "a", ""};
+        QTest::newRow("repeated lines") << QByteArray("0\r\n\xe4" "1\r\n0\r\n\r\n\xe4" "1\r\n\xe4" "2")
+                                        << QStringList{"0", QStringLiteral("ä1"), "0", "", QStringLiteral("ä1"), QStringLiteral("ä2")};
         QTest::newRow("lone CR is text") << QByteArray("a\rb\r\n") << QStringList{"a\rb"};
         QTest::newRow("code page") << QByteArray("Gem\xfcse \x80 5\r\n\x84Zitat\x93\r\n")
                                    << QStringList{QStringLiteral("Gemüse € 5"), QStringLiteral("„Zitat“")};
