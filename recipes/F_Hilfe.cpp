@@ -13,6 +13,7 @@
 #include <QTextDocument>
 #include <QVBoxLayout>
 
+#include "core/Dateioperationen.h"
 #include "core/Globals.h"
 #include "core/Tabellen.h"
 #include "platform/Colors.h"
@@ -133,6 +134,12 @@ TFHilfe::TFHilfe(QWidget *parent) : QWidget(parent, Qt::Window)
     connect(ESuchen, &QLineEdit::returnPressed, this, &TFHilfe::BSuchenClick);
     connect(ESuchen, &QLineEdit::textChanged, LSuchergebnis, &QLabel::clear);
     connect(BSchliessen, &QPushButton::clicked, this, &TFHilfe::BSchliessenClick);
+
+    Registriere_Tooltipps(this, {
+        {QStringLiteral("ESuchen"), QStringLiteral("Suchbegriff für den Hilfetext")},
+        {QStringLiteral("BSuchen"), QStringLiteral("Nächste Fundstelle suchen")},
+        {QStringLiteral("BSchliessen"), QStringLiteral("Hilfe schließen")},
+    });
 }
 
 bool TFHilfe::Lade_Anleitung()

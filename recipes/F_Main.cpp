@@ -107,7 +107,7 @@ TFMainZutatbild::TFMainZutatbild(QWidget *parent) : QWidget(parent, Qt::Tool)
     LVZutatbild->setObjectName(QStringLiteral("LVZutatbild"));
     LVZutatbild->setViewMode(QListView::IconMode);
     LVZutatbild->setIconSize(QSize(48, 48));
-    LVZutatbild->setGridSize(QSize(92, 84));
+    LVZutatbild->setGridSize(QSize(86, 84));
     LVZutatbild->setResizeMode(QListView::Adjust);
     LVZutatbild->setMovement(QListView::Static);
     LVZutatbild->setWordWrap(true);
@@ -407,6 +407,8 @@ void TFMain::Aktualisiere_Uebersicht()
     const QList<QTreeWidgetItem *> auswahl = LVRezepte->selectedItems();
     const QString gewaehlteDatei = auswahl.isEmpty() ? QString() : auswahl.first()->data(0, RolleDatei).toString();
 
+    for (int pos = 0; pos < AnzahlKategorien; ++pos)
+        CBKategorie->setItemIcon(pos + 1, Kategorieicon(Ermittle_Kategorie_aus_Anzeigeposition(pos)));
     int zeile = Optionen.Kategoriefilter + 1;
     if (zeile < 0 || zeile > AnzahlKategorien)
         zeile = 0;
@@ -492,19 +494,20 @@ void TFMain::Zeige_Vorschau(qint32 index)
 
     if (FMainRezeptbild) {
         FMainRezeptbild->LRezeptname->setText(r.Rezeptname);
-        QPixmap bild;
+        QLabel *ziel = FMainRezeptbild->IRezeptbild;
         const QString pfad = rezeptgrafikpfad(r.Rezeptgrafik);
-        if (!pfad.isEmpty())
-            bild = platform::loadPixmap(pfad);
-        if (bild.isNull() && kategorie >= 0)
+        QPixmap bild = pfad.isEmpty() ? QPixmap() : platform::loadPixmap(pfad);
+        QSize rahmen = ziel->size().expandedTo(QSize(200, 160));
+        if (bild.isNull() && kategorie >= 0) {
+            // No picture of its own: the category's icon, not blown up.
             bild = platform::loadPixmap(Programmverzeichnis + Grafikpfad + QStringLiteral("ICO\\") +
                                         Kategorieicons[kategorie] + QStringLiteral("48.png"));
-        QLabel *ziel = FMainRezeptbild->IRezeptbild;
+            rahmen = QSize(96, 96);
+        }
         if (bild.isNull())
             ziel->clear();
         else
-            ziel->setPixmap(bild.scaled(ziel->size().expandedTo(QSize(200, 160)), Qt::KeepAspectRatio,
-                                        Qt::SmoothTransformation));
+            ziel->setPixmap(bild.scaled(rahmen, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     }
 
     if (FMainTextanzeige) {
@@ -811,7 +814,7 @@ void TFMain::hideEvent(QHideEvent *event)
 {
     QMainWindow::hideEvent(event);
     // Minimising keeps them (the window system hides tool windows itself).
-    if (!isMinimized())
+    if (!event->spontaneous())
         Verstecke_Werkzeugfenster();
 }
 

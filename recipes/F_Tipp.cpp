@@ -10,6 +10,7 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include "core/Dateioperationen.h"
 #include "core/Globals.h"
 #include "core/Tabellen.h"
 #include "platform/Colors.h"
@@ -88,6 +89,12 @@ TFTipp::TFTipp(QWidget *parent) : QWidget(parent, Qt::Dialog)
 
     connect(BOK, &QPushButton::clicked, this, &TFTipp::BOKClick);
     connect(BNaechster, &QPushButton::clicked, this, &TFTipp::BNaechsterClick);
+
+    Registriere_Tooltipps(this, {
+        {QStringLiteral("CBKeineTipps"), QStringLiteral("Keine Tipps mehr beim Arbeiten zeigen")},
+        {QStringLiteral("BNaechster"), QStringLiteral("Den nächsten Tipp lesen")},
+        {QStringLiteral("BOK"), QStringLiteral("Tipp schließen")},
+    });
 }
 
 bool TFTipp::Lade_Tipp(int n)
