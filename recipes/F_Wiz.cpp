@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QHash>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -46,6 +47,15 @@ QStringList Zeilen(const QPlainTextEdit *memo)
     while (!l.isEmpty() && l.last().trimmed().isEmpty())
         l.removeLast();
     return l;
+}
+
+// Hint texts of a step: its own controls and the buttons every step has.
+void Registriere_Hinweise(QWidget *schritt, QHash<QString, QString> hinweise)
+{
+    hinweise.insert(QStringLiteral("BZurueck"), QStringLiteral("Zurück zum vorigen Schritt"));
+    hinweise.insert(QStringLiteral("BWeiter"), QStringLiteral("Weiter zum nächsten Schritt"));
+    hinweise.insert(QStringLiteral("BAbbrechen"), QStringLiteral("Neues Rezept verwerfen"));
+    Registriere_Tooltipps(schritt, hinweise);
 }
 
 QList<TFWizBasis *> Alle_Schritte()
@@ -200,6 +210,8 @@ TFWiz01::TFWiz01(QWidget *parent)
     BZurueck->setEnabled(false);
     connect(CBKategorie, &QComboBox::currentIndexChanged, this, &TFWiz01::CBKategorieChange);
     connect(ERezeptname, &QLineEdit::returnPressed, this, &TFWiz01::BWeiterClick);
+    Registriere_Hinweise(this, {{QStringLiteral("ERezeptname"), QStringLiteral("Name des neuen Rezepts")},
+                                {QStringLiteral("CBKategorie"), QStringLiteral("Kategorie des neuen Rezepts")}});
 }
 
 void TFWiz01::Zeige_Schritt()
@@ -265,6 +277,9 @@ TFWiz02::TFWiz02(QWidget *parent)
     form->addRow(QStringLiteral("Difficulty:"), CBSchwierigkeit);
     Inhalt->addLayout(form);
     Inhalt->addStretch();
+    Registriere_Hinweise(this, {{QStringLiteral("EPortionen"), QStringLiteral("Anzahl der Portionen, z.B. 4 Personen")},
+                                {QStringLiteral("EZubereitungszeit"), QStringLiteral("Zubereitungszeit")},
+                                {QStringLiteral("CBSchwierigkeit"), QStringLiteral("Schwierigkeitsgrad von 1 bis 5")}});
 }
 
 void TFWiz02::Zeige_Schritt()
@@ -321,6 +336,8 @@ TFWiz03::TFWiz03(QWidget *parent)
     auto *form = new QFormLayout;
     form->addRow(QStringLiteral("Sub-categories:"), EUnterkategorien);
     Inhalt->addLayout(form);
+    Registriere_Hinweise(this, {{QStringLiteral("CLBKochgeraete"), QStringLiteral("Benötigte Kochgeräte ankreuzen")},
+                                {QStringLiteral("EUnterkategorien"), QStringLiteral("Unterkategorien, durch Kommas getrennt")}});
 }
 
 void TFWiz03::Zeige_Schritt()
@@ -386,6 +403,8 @@ TFWiz04::TFWiz04(QWidget *parent)
     Inhalt->addStretch();
     connect(BRezeptgrafik, &QPushButton::clicked, this, &TFWiz04::BRezeptgrafikClick);
     connect(BRezeptgrafikloeschen, &QPushButton::clicked, this, &TFWiz04::BRezeptgrafikloeschenClick);
+    Registriere_Hinweise(this, {{QStringLiteral("BRezeptgrafik"), QStringLiteral("Rezeptgrafik laden")},
+                                {QStringLiteral("BRezeptgrafikloeschen"), QStringLiteral("Rezeptgrafik entfernen")}});
 }
 
 void TFWiz04::Zeige_Grafik()
@@ -450,6 +469,8 @@ TFWiz05::TFWiz05(QWidget *parent)
     Inhalt->addWidget(MZutaten, 1);
     Inhalt->addWidget(new QLabel(QStringLiteral("Instructions:"), this));
     Inhalt->addWidget(MAnleitung, 1);
+    Registriere_Hinweise(this, {{QStringLiteral("MZutaten"), QStringLiteral("Zutaten, eine je Zeile")},
+                                {QStringLiteral("MAnleitung"), QStringLiteral("Zubereitung des Rezepts")}});
 }
 
 void TFWiz05::Zeige_Schritt()
@@ -501,6 +522,9 @@ TFWiz06::TFWiz06(QWidget *parent)
     connect(BBFertig, &QPushButton::clicked, this, &TFWiz06::BBFertigClick);
     connect(BBFDigI, &QPushButton::clicked, this, &TFWiz06::BBFDigIClick);
     connect(BBIAKochen, &QPushButton::clicked, this, &TFWiz06::BBIAKochenClick);
+    Registriere_Hinweise(this, {{QStringLiteral("BBFertig"), QStringLiteral("Rezept speichern und im Editor öffnen")},
+                                {QStringLiteral("BBFDigI"), QStringLiteral("Zutaten mit dem digitalen Import erfassen")},
+                                {QStringLiteral("BBIAKochen"), QStringLiteral("Rezept interaktiv kochen")}});
 }
 
 void TFWiz06::Zeige_Schritt()
