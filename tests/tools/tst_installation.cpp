@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QProcess>
+#include <QSet>
 #include <QTemporaryDir>
 
 #include "core/Tabellen.h"
@@ -66,17 +67,21 @@ struct Run {
     QString errorOutput;
 };
 
-Run runTool(const QString &data, const QString &output)
+Run runTool(const QString &data, const QString &output, const QString &lists = QString())
 {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     p.setProcessEnvironment(env);
-    p.start(tool(), {QStringLiteral("--data"), data, QStringLiteral("--brands"),
-                     sourceRoot() + QStringLiteral("/core/Markennamen.inc"), QStringLiteral("--output"), output,
-                     QStringLiteral("--no-pictures")});
+    QStringList args = {QStringLiteral("--data"), data, QStringLiteral("--brands"),
+                        sourceRoot() + QStringLiteral("/core/Markennamen.inc"), QStringLiteral("--output"), output};
+    if (lists.isEmpty())
+        args << QStringLiteral("--no-pictures");
+    else
+        args << QStringLiteral("--lists") << lists;
+    p.start(tool(), args);
     Run r;
-    if (!p.waitForFinished(60000))
+    if (!p.waitForFinished(120000))
         return r;
     r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
     r.errorOutput = QString::fromUtf8(p.readAllStandardError());
@@ -328,6 +333,75 @@ private slots:
         QCOMPARE(readAll(dir.filePath(QStringLiteral("out/kept.txt"))), QByteArray("old tree"));
         QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("out/good.hbr"))));
         QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("out.new"))));
+    }
+
+    // The resolver matches names ignoring case; two spellings of one name
+    // in one folder would make it pick either.
+    void noTwoSpellingsOfOneName()
+    {
+        QStringList folders = {kInstallation};
+        for (QDirIterator it(kInstallation, QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+             it.hasNext();)
+            folders << it.next();
+        for (const QString &folder : std::as_const(folders)) {
+            QSet<QString> seen;
+            for (const QString &name : QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
+                const QString key = platform::lowerCase(name);
+                QVERIFY2(!seen.contains(key), qPrintable(folder + QLatin1Char('/') + name));
+                seen.insert(key);
+            }
+        }
+    }
+
+    // Icons the kitchen makes transparent by the colour of pixel (1, 1):
+    // that pixel is see-through, the middle is not. Button bitmaps carry
+    // the window colour behind the picture.
+    void iconCornersAndGlyphBackgrounds()
+    {
+        const QString kitchen = kInstallation + QStringLiteral("/Grafiken/ENG/PNG/IAKOCHEN");
+        int icons = 0;
+        for (const QString &name : QDir(kitchen).entryList({QStringLiteral("*_Icon.png"), QStringLiteral("*_VI.png"),
+                                                            QStringLiteral("I*.png"), QStringLiteral("Gruppe*.png")},
+                                                           QDir::Files)) {
+            const QImage icon(kitchen + QLatin1Char('/') + name);
+            QVERIFY2(qAlpha(icon.pixel(1, 1)) == 0, qPrintable(name));
+            QVERIFY2(qAlpha(icon.pixel(icon.width() / 2, icon.height() / 2)) == 255, qPrintable(name));
+            ++icons;
+        }
+        QVERIFY(icons >= 16 + 43 + 5 + 2);
+        const QString glyphs = kInstallation + QStringLiteral("/Grafiken/ENG/BMP");
+        for (const QString &name : QDir(glyphs).entryList({QStringLiteral("*.bmp")}, QDir::Files)) {
+            const QImage glyph(glyphs + QLatin1Char('/') + name);
+            QCOMPARE(QColor(glyph.pixel(0, 0)), QColor(229, 215, 166));
+        }
+    }
+
+    // A picture that data/ brings along wins over the drawn one; a picture
+    // list that points outside its folder stops the build.
+    void suppliedPicturesAndBadLists()
+    {
+        QTemporaryDir dir;
+        QImage own(10, 10, QImage::Format_RGB32);
+        own.fill(Qt::red);
+        QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("data/Grafiken/ENG/PNG"))));
+        QVERIFY(own.save(dir.filePath(QStringLiteral("data/Grafiken/ENG/PNG/hintergrund.png"))));
+        QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("lists"))));
+        QVERIFY(writeAll(dir.filePath(QStringLiteral("lists/ingredients.tsv")), "file\tname\ntomato.png\tTomatoes\n"));
+        Run r = runTool(dir.filePath(QStringLiteral("data")), dir.filePath(QStringLiteral("out")),
+                        dir.filePath(QStringLiteral("lists")));
+        QVERIFY2(r.exitCode == 0, qPrintable(r.errorOutput));
+        QDir png(dir.filePath(QStringLiteral("out/Grafiken/ENG/PNG")));
+        QCOMPARE(png.entryList({QStringLiteral("Hintergrund.png")}, QDir::Files), QStringList{QStringLiteral("hintergrund.png")});
+        QCOMPARE(QImage(png.filePath(QStringLiteral("hintergrund.png"))).size(), QSize(10, 10));
+        QCOMPARE(QImage(dir.filePath(QStringLiteral("out/GFXZUTAT/ENG/tomato.png"))).size(), QSize(150, 140));
+
+        QVERIFY(writeAll(dir.filePath(QStringLiteral("lists/ingredients.tsv")), "..\\..\\evil.png\tEvil\n"));
+        r = runTool(dir.filePath(QStringLiteral("data")), dir.filePath(QStringLiteral("out")),
+                    dir.filePath(QStringLiteral("lists")));
+        QVERIFY(r.exitCode > 0);
+        QVERIFY2(r.errorOutput.contains(QLatin1String("evil.png")), qPrintable(r.errorOutput));
+        QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("out/evil.png"))));
+        QVERIFY(QFileInfo::exists(dir.filePath(QStringLiteral("out/GFXZUTAT/ENG/tomato.png"))));
     }
 };
 
