@@ -1273,6 +1273,23 @@ void Zeige_Rezept()
 {
     if (!FRez || !Aktuelles())
         return;
+    // another recipe's unsaved edits are not dropped silently
+    const qint32 offen = FRez->Formularrezept();
+    if (FRez->isVisible() && FRez->Geaendert() && offen != AktuellesRezept && offen >= 0
+        && offen < RezepteTotal.size()) {
+        const QString gewuenscht = RezepteTotal[AktuellesRezept].Dateiname;
+        const QString gewuenschterName = RezepteTotal[AktuellesRezept].Rezeptname;
+        AktuellesRezept = offen;
+        if (!FRez->close())
+            return; // the open recipe stays current
+        AktuellesRezept = -1;
+        for (int i = 0; i < RezepteTotal.size() && AktuellesRezept < 0; ++i)
+            if (gewuenscht.isEmpty() ? RezepteTotal[i].Rezeptname == gewuenschterName
+                                     : Gleiche_Datei(RezepteTotal[i].Dateiname, gewuenscht))
+                AktuellesRezept = i;
+        if (!Aktuelles())
+            return;
+    }
     FRez->Fuelle_Formular();
     Nach_vorne(FRez);
 }

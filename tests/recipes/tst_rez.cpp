@@ -528,6 +528,28 @@ private slots:
         QVERIFY(meldungen.seen.isEmpty());
     }
 
+    void andereRezeptOeffnenFragtErst()
+    {
+        testing::BaseFolder base;
+        Grundzustand();
+        base.writeLines(QStringLiteral("Recipes\\Pasta.KRP"),
+                        Rezeptdatei(QStringLiteral("Pasta"), QStringLiteral("[KOCHREZEPT]:")));
+        base.writeLines(QStringLiteral("Recipes\\Soup.KRP"),
+                        Rezeptdatei(QStringLiteral("Soup"), QStringLiteral("[KOCHREZEPT]:")));
+        testing::ScriptedMessages meldungen;
+        Programmstart(true);
+        AktuellesRezept = Rezept_mit_Namen(QStringLiteral("Pasta"));
+        Zeige_Rezept();
+        FRez->ERAnzahlportionen->setText(QStringLiteral("3 persons"));
+        meldungen.expect(QStringLiteral("save the changes"), 6);
+        AktuellesRezept = Rezept_mit_Namen(QStringLiteral("Soup"));
+        Zeige_Rezept();
+        QCOMPARE(FRez->ERName->text(), QStringLiteral("Soup"));
+        QCOMPARE(RezepteTotal[AktuellesRezept].Rezeptname, QStringLiteral("Soup"));
+        QVERIFY(base.readLines(QStringLiteral("Recipes/Pasta.KRP")).contains(QStringLiteral("3 persons")));
+        QVERIFY(meldungen.pending().isEmpty());
+    }
+
     void schliessenFragtNachAenderungen()
     {
         testing::BaseFolder base;
