@@ -15,6 +15,7 @@
 #include "core/Tabellen.h"
 #include "platform/CodePage.h"
 #include "platform/Paths.h"
+#include "platform/TextFile.h"
 
 namespace {
 
@@ -260,6 +261,61 @@ private slots:
         }
     }
     void listedPictures() { namedPictures(); }
+
+    // Every picture that the installed data files name: ingredient
+    // pictures of both databases, dictionary pictures, recipe pictures.
+    void picturesNamedByTheData_data()
+    {
+        QTest::addColumn<QString>("path");
+        QSet<QString> paths;
+        for (const char *db : {"PRGDATA\\ENG\\Lebensmittel.hbr", "PRGDATA\\ENG\\Lebensmittel_ALL.hbr"}) {
+            QStringList lines;
+            QVERIFY2(platform::readLines(QString::fromLatin1(db), lines), db);
+            QVERIFY(lines.size() >= 2);
+            const int count = lines[1].toInt();
+            QVERIFY2(lines.size() >= 2 + count * 17, db);
+            for (int r = 0; r < count; ++r) {
+                const QString picture = lines[2 + r * 17 + 6]; // the record's second stored string
+                if (!picture.isEmpty())
+                    paths.insert(QStringLiteral("GFXZUTAT\\ENG\\") + picture);
+            }
+        }
+        QStringList dictionary;
+        QVERIFY(platform::readLines(QStringLiteral("PRGDATA\\ENG\\LEXIKON\\Lexikon.hbd"), dictionary));
+        for (int i = 0; i + 1 < dictionary.size(); ++i) {
+            if (!dictionary[i].startsWith(QLatin1String("{GRAFIKFILENAME}")))
+                continue;
+            QString picture = dictionary[i + 1];
+            if (picture.isEmpty())
+                continue;
+            if (picture.contains(QLatin1String("-\\"))) {
+                paths.insert(picture.mid(2));
+                continue;
+            }
+            if (picture.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive))
+                picture = picture.left(picture.size() - 4) + QStringLiteral(".PNG");
+            paths.insert(QStringLiteral("Grafiken\\ENG\\PNG\\LEXIKON\\") + picture);
+        }
+        for (const QString &mask : Kategoriemasken) {
+            for (const QString &file : platform::listFiles(QStringLiteral("Recipes"), mask)) {
+                QStringList recipe;
+                QVERIFY(platform::readLines(QStringLiteral("Recipes\\") + file, recipe));
+                if (recipe.size() > 9 && !recipe[9].isEmpty()) // Rezeptgrafik
+                    paths.insert(recipe[9]);
+            }
+        }
+        QVERIFY(paths.size() > 100);
+        QStringList sorted(paths.begin(), paths.end());
+        sorted.sort();
+        for (const QString &p : std::as_const(sorted))
+            QTest::newRow(qPrintable(p)) << p;
+    }
+    void picturesNamedByTheData()
+    {
+        QFETCH(QString, path);
+        QVERIFY2(platform::fileExists(path), qPrintable(path));
+        QVERIFY(!QImage(platform::nativePath(path)).isNull());
+    }
 
     // Every picture the tool says it drew is there and readable.
     void drawnPicturesLoad()
