@@ -78,6 +78,9 @@ int main(int argc, char **argv)
             return;
         std::fprintf(stderr, "make_installation: %s%s\n", type >= QtCriticalMsg ? "error: " : "", qUtf8Printable(msg));
     });
+    // Drawing needs no screen; the build sets this too.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QElapsedTimer clock;
     clock.start();
