@@ -157,8 +157,12 @@ QImage iconTile(int size, const Symbol &symbol, TileStyle style)
 
 // The food card of ingredient and product pictures: opaque, so the frame
 // the kitchen paints in the outermost pixels sits on a calm edge.
-QImage foodCard(int w, int h, const QList<Symbol> &symbolsShown, const QString &label, const QColor &rim)
+QImage foodCard(int w, int h, QList<Symbol> symbolsShown, const QString &label, const QColor &rim)
 {
+    // companions the font cannot draw are left out rather than shown as badges
+    for (qsizetype i = symbolsShown.size() - 1; i > 0; --i)
+        if (!symbols::drawable(symbolsShown[i]))
+            symbolsShown.removeAt(i);
     QImage img = kit::canvas(w, h, false);
     QPainter p(&img);
     kit::prepare(p);
@@ -476,7 +480,7 @@ bool kitchenPictures(PictureWriter &w)
     const auto &devs = symbols::devices();
     for (int d = 0; d < devs.size(); ++d) {
         const QString &stem = devs[d].stem;
-        const Symbol &s = devs[d].symbol;
+        const Symbol s = symbols::named(devs[d].symbol, stem);
         w.write(kKitchen + stem + QStringLiteral("_Icon.png"), iconTile(32, s, TileStyle::Normal));
         w.write(kKitchen + stem + (d == 4 ? QStringLiteral("_IconG.png") : QStringLiteral("_Icong.png")),
                 iconTile(32, s, TileStyle::Green));
@@ -484,14 +488,16 @@ bool kitchenPictures(PictureWriter &w)
         w.write(kKitchen + stem + QStringLiteral("_Ic.png"), iconTile(20, s, TileStyle::Normal));
         w.write(kKitchen + QStringLiteral("K_") + stem + QStringLiteral(".png"), kitchenScene(s, true));
     }
-    w.write(kKitchen + QStringLiteral("Waage_Icon.png"), iconTile(32, symbols::scaleSymbol(), TileStyle::Normal));
-    w.write(kKitchen + QStringLiteral("K_Kuechenwaage.png"), kitchenScene(symbols::scaleSymbol(), false));
+    const Symbol scale = symbols::named(symbols::scaleSymbol(), QStringLiteral("Waage"));
+    w.write(kKitchen + QStringLiteral("Waage_Icon.png"), iconTile(32, scale, TileStyle::Normal));
+    w.write(kKitchen + QStringLiteral("K_Kuechenwaage.png"), kitchenScene(scale, false));
 
     for (const symbols::VerbIcon &v : symbols::verbIcons()) {
-        w.write(kKitchen + v.file, iconTile(28, v.symbol, TileStyle::Normal));
+        const Symbol s = symbols::named(v.symbol, QString(v.file).remove(QStringLiteral("_VI.png")));
+        w.write(kKitchen + v.file, iconTile(28, s, TileStyle::Normal));
         QString highlighted = v.file;
         highlighted.replace(QStringLiteral("_VI.png"), QStringLiteral("_VI_G.png"));
-        w.write(kKitchen + highlighted, iconTile(28, v.symbol, TileStyle::Highlight));
+        w.write(kKitchen + highlighted, iconTile(28, s, TileStyle::Highlight));
     }
 
     const QList<QPair<QString, Symbol>> column = {
@@ -504,15 +510,19 @@ bool kitchenPictures(PictureWriter &w)
         {QStringLiteral("Gruppeaus_ICon.png"), symbols::drawn(Shape::GroupOff)},
     };
     for (const auto &[file, symbol] : column)
-        w.write(kKitchen + file, iconTile(28, symbol, TileStyle::Normal));
+        w.write(kKitchen + file, iconTile(28, symbols::named(symbol, file.mid(1)), TileStyle::Normal));
 
     static const char *groupFiles[19] = {
         "Z_Fleischart.png", "Z_Fisch.png",    "Z_Gemuese.png",  "Z_Obst.png",      "Z_Beilagen.png",
         "Z_Milchprodukte.png", "Z_Kaese.png", "Z_Kraeuter.png", "Z_Gewuerze.png",  "Z_Backzutaten.png",
         "Z_Suesses.png",    "Z_Fette.png",    "Z_Nuesse.png",   "Z_Saucen.png",    "Z_Getraenke.png",
         "Z_Alkohol.png",    "Z_Sonstiges.png", "Z_Fertigprodukte.png", "Z_Kochzubehoer.png"};
-    for (int g = 0; g < 19; ++g)
-        w.write(kKitchen + QString::fromLatin1(groupFiles[g]), foodCard(150, 140, symbols::groupSymbols(g), {}, green));
+    for (int g = 0; g < 19; ++g) {
+        const QString file = QString::fromLatin1(groupFiles[g]);
+        QList<Symbol> group = symbols::groupSymbols(g);
+        group[0] = symbols::named(group[0], file.mid(2));
+        w.write(kKitchen + file, foodCard(150, 140, group, {}, green));
+    }
 
     w.write(kKitchen + QStringLiteral("Hintergrund.png"), background(false));
     w.write(kKitchen + QStringLiteral("Hintergrund_Hell.png"), background(true));
@@ -532,7 +542,7 @@ bool windowPictures(PictureWriter &w, const PictureInputs &in)
                                     "Nudeln",   "Reis",       "Kartoffeln",  "Auflauf", "Brot",      "Torte",
                                     "Plaetzchen", "Einmachen", "Getraenke"};
     for (int c = 0; c < 21; ++c) {
-        const Symbol s = symbols::categorySymbol(c);
+        const Symbol s = symbols::named(symbols::categorySymbol(c), QString::fromLatin1(icons[c]));
         const QString n = QString::number(c);
         w.write(kPng + QStringLiteral("Wizard_") + n + QStringLiteral(".PNG"), wizardTile(128, s));
         for (int size : {16, 32, 48})
@@ -588,9 +598,11 @@ bool ingredientPictures(PictureWriter &w, const PictureInputs &in, QString &erro
 {
     // The kitchen's intermediate products are always there.
     static const QRegularExpression product(QStringLiteral("^(\\d+)\\.png$"), QRegularExpression::CaseInsensitiveOption);
-    for (int n = 1; n <= 15; ++n)
+    for (int n = 1; n <= 15; ++n) {
+        const Symbol s = symbols::productSymbol(n);
         w.write(kIngredients + QStringLiteral("%1.png").arg(n),
-                foodCard(150, 140, {symbols::productSymbol(n)}, {}, paperDark));
+                foodCard(150, 140, {symbols::named(s, QString::number(n))}, {}, paperDark));
+    }
 
     const QString list = QDir(in.listsFolder).filePath(QStringLiteral("ingredients.tsv"));
     const QList<QStringList> rows = readPictureList(list, error);
@@ -610,10 +622,10 @@ bool ingredientPictures(PictureWriter &w, const PictureInputs &in, QString &erro
         QString food = name;
         food.remove(QRegularExpression(QStringLiteral("\\s*\\([^)]*\\)\\s*$")));
         Symbol s;
-        if (symbols::foodSymbol(food, s) || symbols::foodSymbol(name, s))
+        if ((symbols::foodSymbol(food, s) || symbols::foodSymbol(name, s)) && symbols::drawable(s))
             w.write(kIngredients + file, foodCard(150, 140, {s}, {}, paperDark));
-        else
-            w.write(kIngredients + file, foodCard(150, 140, {symbols::emoji(e("🧺"))}, food, paperDark));
+        else // unknown food: the basket and the name
+            w.write(kIngredients + file, foodCard(150, 140, {symbols::named(symbols::emoji(e("🧺")), food)}, food, paperDark));
     }
     return w.ok();
 }
@@ -640,7 +652,7 @@ bool dictionaryPictures(PictureWriter &w, const PictureInputs &in, QString &erro
         Symbol s;
         if (!symbols::dictionarySymbol(term, s) && !symbols::dictionarySymbol(QFileInfo(file).completeBaseName(), s))
             s = symbols::emoji(e("📖"));
-        w.write(kPng + QStringLiteral("LEXIKON/") + file, captionCard(200, 150, s, term));
+        w.write(kPng + QStringLiteral("LEXIKON/") + file, captionCard(200, 150, symbols::named(s, term), term));
     }
     return w.ok();
 }
@@ -663,7 +675,7 @@ bool recipePictures(PictureWriter &w, const PictureInputs &in, QString &error)
         Symbol s;
         if (!symbols::recipeSymbol(name, s))
             s = symbols::emoji(e("🍽️"));
-        w.write(file, recipePhoto(320, 240, s));
+        w.write(file, recipePhoto(320, 240, symbols::named(s, name)));
     }
     return w.ok();
 }

@@ -28,6 +28,18 @@ Symbol drawn(Shape shape, const QString &accent, const QString &label, const QCo
     return s;
 }
 
+Symbol named(Symbol s, const QString &name)
+{
+    if (s.label.isEmpty())
+        s.label = name;
+    return s;
+}
+
+bool drawable(const Symbol &s)
+{
+    return s.shape != Shape::None || kit::emojiSupported(s.emoji);
+}
+
 namespace {
 
 // All pictograms are drawn on a 100 x 100 grid.

@@ -34,6 +34,11 @@ struct Symbol {
 Symbol emoji(const QString &e, const QString &accent = {});
 Symbol drawn(Shape s, const QString &accent = {}, const QString &label = {}, const QColor &tint = {});
 
+// The symbol with a name for the drawn stand-in, unless it has one.
+Symbol named(Symbol s, const QString &name);
+// False when the emoji font cannot draw it (the stand-in badge shows then).
+bool drawable(const Symbol &s);
+
 // Draws the symbol into the square centred in box.
 void draw(QPainter &p, const Symbol &s, const QRectF &box);
 
