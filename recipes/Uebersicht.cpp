@@ -75,6 +75,34 @@ QString Erzeuge_Suchtext(const TTRezepteTotal &rezept)
 }
 
 namespace {
+// Folding and upper-casing every recipe's text on each key press is slow with
+// many recipes, so the texts are kept; a fingerprint of what they are made of
+// notices a record that was changed in memory.
+struct TSuchtext {
+    size_t Fingerabdruck = 0;
+    QString Text;
+};
+
+size_t fingerabdruck(const TTRezepteTotal &r)
+{
+    size_t h = qHash(r.Rezeptname);
+    for (const TTZutatenliste &z : r.Zutatenliste)
+        h = qHashMulti(h, z.Menge, z.Einheit, z.Name);
+    for (const TString *liste : {&r.Deluxeliste.Name, &r.Deluxeliste.Zubereitung, &r.Rezeptliste,
+                                 &r.Bemerkungsliste})
+        h = qHashMulti(h, liste->size(), qHashRange(liste->cbegin(), liste->cend()));
+    return h;
+}
+
+const QString &suchtext(QHash<QString, TSuchtext> &speicher, const TTRezepteTotal &r)
+{
+    const size_t f = fingerabdruck(r);
+    auto it = speicher.find(r.Dateiname);
+    if (it == speicher.end() || it->Fingerabdruck != f)
+        it = speicher.insert(r.Dateiname, TSuchtext{f, Erzeuge_Suchtext(r)});
+    return it->Text;
+}
+
 bool istSossenwort(const QString &grossWort)
 {
     static const QStringList formen = {platform::upperCase(QStringLiteral("sauce")),
@@ -103,6 +131,9 @@ QVector<qint32> Ermittle_Uebersicht(const TRezepteTotal &rezepte, const TUebersi
     if (!sossen.isEmpty())
         bedingungen.append(sossen);
 
+    static QHash<QString, TSuchtext> speicher;
+    if (speicher.size() > 2 * rezepte.size() + 64)
+        speicher.clear(); // recipes gone or renamed
     const QString unterkategorie = platform::upperCase(filter.Unterkategorie.trimmed());
     QVector<qint32> treffer;
     for (qint32 i = 0; i < rezepte.size(); ++i) {
@@ -119,7 +150,7 @@ QVector<qint32> Ermittle_Uebersicht(const TRezepteTotal &rezepte, const TUebersi
                 continue;
         }
         if (!bedingungen.isEmpty()) {
-            const QString text = Erzeuge_Suchtext(r);
+            const QString &text = suchtext(speicher, r);
             const bool passt = std::all_of(bedingungen.cbegin(), bedingungen.cend(), [&](const QStringList &b) {
                 return std::any_of(b.cbegin(), b.cend(), [&](const QString &w) { return text.contains(w); });
             });

@@ -99,6 +99,7 @@ private slots:
     void filter_data();
     void filter();
     void unterkategorien();
+    void aenderungImSpeicher();
     void vorschau();
     void oeffnen();
     void neuLaden();
@@ -207,6 +208,20 @@ void TestMain::unterkategorien()
     QCOMPARE(FMain->CBUnterkategorie->currentIndex(), 0);
     QVERIFY(Optionen.Unterkategoriefilter.isEmpty());
     QCOMPARE(zeilen(), QStringList{"Bratensosse"});
+}
+
+void TestMain::aenderungImSpeicher()
+{
+    // The editor changes a record in memory and rebuilds without reload.
+    FMain->ESuche->setText(QStringLiteral("marzipan"));
+    QVERIFY(zeilen().isEmpty());
+    const qint32 suppe = rezept(QStringLiteral("Zucchini Soup"));
+    RezepteTotal[suppe].Bemerkungsliste << QStringLiteral("Top with grated marzipan.");
+    RezepteTotal[suppe].Rezeptname = QStringLiteral("Almond Soup");
+    Programmstart(false);
+    QCOMPARE(zeilen(), QStringList{"Almond Soup"});
+    FMain->ESuche->clear();
+    QCOMPARE(zeilen().first(), QStringLiteral("Almond Soup"));
 }
 
 void TestMain::vorschau()
