@@ -7,6 +7,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QImage>
 #include <QProcess>
 #include <QSet>
@@ -315,6 +316,46 @@ private slots:
         QFETCH(QString, path);
         QVERIFY2(platform::fileExists(path), qPrintable(path));
         QVERIFY(!QImage(platform::nativePath(path)).isNull());
+    }
+
+    // Each device and each verb has a picture of its own, and food is drawn
+    // in colour (a missing emoji font would leave grey stand-ins).
+    void picturesAreDistinctAndInColour_data()
+    {
+        QTest::addColumn<QString>("mask");
+        QTest::addColumn<int>("count");
+        QTest::newRow("verb icons") << "*_VI.png" << 43;
+        QTest::newRow("highlighted verb icons") << "*_VI_G.png" << 43;
+        QTest::newRow("device icons and select-all switches") << "*_Icon.png" << 16 + 1 + 2;
+        QTest::newRow("kitchen pictures") << "K_*.png" << 17;
+        QTest::newRow("group pictures") << "Z_*.png" << 19;
+    }
+    void picturesAreDistinctAndInColour()
+    {
+        QFETCH(QString, mask);
+        QFETCH(int, count);
+        const QString kitchen = QStringLiteral("Grafiken\\ENG\\PNG\\IAKOCHEN");
+        const QStringList files = platform::listFiles(kitchen, mask);
+        QCOMPARE(files.size(), count);
+        QHash<QByteArray, QString> seen;
+        for (const QString &f : files) {
+            const QByteArray bytes = readAll(platform::nativePath(kitchen + QLatin1Char('\\') + f));
+            QVERIFY2(!seen.contains(bytes), qPrintable(f + QStringLiteral(" looks like ") + seen.value(bytes)));
+            seen.insert(bytes, f);
+        }
+    }
+    void foodIsInColour()
+    {
+        const QImage tomato(platform::nativePath(QStringLiteral("GFXZUTAT\\ENG\\tomatoes.png")));
+        QVERIFY(!tomato.isNull());
+        int red = 0;
+        for (int y = 0; y < tomato.height(); ++y)
+            for (int x = 0; x < tomato.width(); ++x) {
+                const QColor c = tomato.pixelColor(x, y);
+                if (c.red() > 180 && c.green() < 90 && c.blue() < 90)
+                    ++red;
+            }
+        QVERIFY2(red > 500, "the tomato is not red: is the colour emoji font installed?");
     }
 
     // Every picture the tool says it drew is there and readable.
