@@ -30,7 +30,7 @@ QString tippdatei(int n)
 
 QString tippgrafik(int n)
 {
-    return Programmverzeichnis + QStringLiteral("Grafiken\\ENG\\PNG\\TIPPS\\Tipp%1.png").arg(n);
+    return Programmverzeichnis + QStringLiteral("Grafiken\\ENG\\PNG\\FirstTipp\\Tipp%1.png").arg(n);
 }
 
 bool gezeigt(int n)

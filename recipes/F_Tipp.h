@@ -1,6 +1,6 @@
 #pragma once
 // Program tips: PRGDATA\ENG\FIRSTTIPP\Tipp<n>.hbr (RTF) with the picture
-// Grafiken\ENG\PNG\TIPPS\Tipp<n>.png. Tip n is GlobalFirstTipp[n - 1]; the
+// Grafiken\ENG\PNG\FirstTipp\Tipp<n>.png. Tip n is GlobalFirstTipp[n - 1]; the
 // options remember the tips shown (Optionen.TippsGezeigt, one "0"/"1" per
 // tip) and whether tips show at all (Optionen.Tipps).
 #include <QWidget>

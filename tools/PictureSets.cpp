@@ -21,7 +21,7 @@
 //   Wizard_<n>.PNG         21 category pictures of the wizard and the digital import, 128 x 128
 //   DummyLex.png           the empty dictionary picture, 200 x 150
 //   LEXIKON/<name>.PNG     dictionary pictures (tools/pictures/lexikon.tsv, always Abbruehen.png), 200 x 150
-//   TIPPS/Tipp<n>.png      program tip pictures, 200 x 150 (one per tip text, at least 10)
+//   FirstTipp/Tipp<n>.png      program tip pictures, 200 x 150 (one per tip text, at least 10)
 // Grafiken/ENG/ICO/
 //   <icon>16.png, <icon>32.png, <icon>48.png   21 category icons
 //   48_48/Wizard_<n>.ICO   21 category icons of the recipe download, 48 x 48
@@ -569,7 +569,7 @@ bool windowPictures(PictureWriter &w, const PictureInputs &in)
             text = plainTextOfRtf(tip.readAll());
         const Symbol topic = tipSymbol(text);
         const bool isBulb = topic.emoji == bulb.emoji;
-        w.write(kPng + QStringLiteral("TIPPS/Tipp%1.png").arg(t),
+        w.write(kPng + QStringLiteral("FirstTipp/Tipp%1.png").arg(t),
                 captionCard(200, 150, topic, QStringLiteral("Tip %1").arg(t), isBulb ? nullptr : &bulb));
     }
     return w.ok();

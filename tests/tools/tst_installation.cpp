@@ -205,7 +205,7 @@ private slots:
         addPicture(QStringLiteral("Grafiken\\ENG\\PNG\\DummyLex.png"), 200, 150);
         addPicture(QStringLiteral("Grafiken\\ENG\\PNG\\LEXIKON\\Abbruehen.png"), 200, 150);
         for (int t = 1; t <= 10; ++t)
-            addPicture(QStringLiteral("Grafiken\\ENG\\PNG\\TIPPS\\Tipp%1.png").arg(t), 200, 150);
+            addPicture(QStringLiteral("Grafiken\\ENG\\PNG\\FirstTipp\\Tipp%1.png").arg(t), 200, 150);
         for (int c = 0; c < AnzahlKategorien; ++c) {
             addPicture(QStringLiteral("Grafiken\\ENG\\PNG\\Wizard_%1.PNG").arg(c), 128, 128);
             addPicture(QStringLiteral("Grafiken\\ENG\\ICO\\48_48\\Wizard_%1.ICO").arg(c), 48, 48);
