@@ -1,0 +1,176 @@
+// The default installation: every shipped data file loads through its own
+// reader without a message, the units list passes the units editor's save
+// checks, every file the sources name exists, and the program starts on it.
+#include <QDirIterator>
+#include <QRegularExpression>
+#include <QTextDocument>
+#include <QTreeWidget>
+
+#include "core/Dateioperationen.h"
+#include "core/Globals.h"
+#include "core/Hauptprogramm.h"
+#include "core/Tabellen.h"
+#include "internet/News.h"
+#include "internet/Wertdatei.h"
+#include "platform/Paths.h"
+#include "platform/Rtf.h"
+#include "platform/TextFile.h"
+#include "recipes/F_Main.h"
+#include "reference/Lexikon.h"
+#include "testing/Testing.h"
+
+class TestShipped : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        testing::failOnWarnings();
+        GlobalSystemInit();
+        GlobalVARInit();
+        Setze_GlobalOptionen();
+    }
+
+    void dataFilesLoad()
+    {
+        testing::BaseFolder base;
+        base.copyInstallation();
+        testing::ScriptedMessages messages; // any message fails
+        Setze_GlobalOptionen();
+        const QString eng = Programmverzeichnis + QStringLiteral("PRGDATA\\ENG\\");
+
+        QVERIFY(Lade_Optionen(Load));
+        QVERIFY(Lade_Zutaten(Load | Alle));
+        QVERIFY(Zutatentotal.size() >= 400);
+        QVERIFY(Lade_Zutaten(Load | Alle, QStringLiteral("Lebensmittel_ALL.hbr")));
+        QVERIFY(Zutatentotal.size() >= 1000);
+        QVERIFY(Lade_Variablenlisten(Load));
+        TString kommentare;
+        QVERIFY(Lade_Zutatenkommentare(Load, kommentare));
+        QVERIFY(kommentare.size() >= 20);
+        QCOMPARE(Lade_IAVerben(Load), 0);
+        QVERIFY(IAVERBEN.size() >= 80);
+        QCOMPARE(Lade_IAVerben(Load, QStringLiteral("IAVariablenlisteBAK.hbr")), 0);
+        TIAVTotalliste total;
+        QVERIFY(Lade_IAVerbenTotal(Load, total));
+        QVERIFY(total.size() >= 250);
+        QVERIFY(Lade_RezeptdateiManager(Load));
+        QVERIFY(RezepteTotal.size() >= 20);
+        QVERIFY(Lade_Lexikon(Load, -1, QString()));
+        QVERIFY(GlobalLexikon.size() >= 40);
+        QVERIFY(Lade_News(Load, eng + QStringLiteral("NEWS.HRB")));
+        for (const char *name : {"VERSION.HRB", "INTERNET.HRB"}) {
+            TString werte;
+            QVERIFY2(LoadValueFile(eng + QLatin1String(name), werte) >= 0, name);
+        }
+        QCOMPARE(GetValueInt(QStringLiteral("TWSVERSION"), [&] {
+                     TString w;
+                     LoadValueFile(eng + QStringLiteral("VERSION.HRB"), w);
+                     return w;
+                 }()),
+                 400);
+
+        // Rich text: help, tips, tutorial pages and every recipe's side files.
+        QStringList rtf = {eng + QStringLiteral("Anleitung.hbr")};
+        for (const QString &f : platform::listFiles(eng + QStringLiteral("FIRSTTIPP"), QStringLiteral("*.hbr")))
+            rtf << eng + QStringLiteral("FIRSTTIPP\\") + f;
+        for (const QString &f : platform::listFiles(eng + QStringLiteral("IAKOCHEN"), QStringLiteral("*.hbr")))
+            rtf << eng + QStringLiteral("IAKOCHEN\\") + f;
+        for (qint32 i = 0; i < RezepteTotal.size(); ++i)
+            rtf << Rezept_Anleitungspfad(i) << Rezept_Bemerkungspfad(i);
+        for (const QString &f : rtf) {
+            QByteArray bytes;
+            QVERIFY2(platform::readBytes(f, bytes) && bytes.startsWith("{\\rtf"), qPrintable(f));
+            QTextDocument doc;
+            QVERIFY2(platform::rtfToDocument(bytes, &doc) && !doc.toPlainText().trimmed().isEmpty(), qPrintable(f));
+        }
+        QVERIFY(messages.seen.isEmpty());
+    }
+
+    // The two checks the units editor makes before it saves.
+    void unitsListPassesSaveChecks()
+    {
+        testing::BaseFolder base;
+        base.copyInstallation();
+        QVERIFY(Lade_Variablenlisten(Load));
+        const TTVariablenTotal &v = VariablenTotal[0];
+        for (int k = 0; k < AnzahlKategorien; ++k) {
+            std::array<int, AnzahlZutatengruppen> proGruppe{};
+            for (const TTEinheit &e : v.Kategorien[k]) {
+                if (e.Name.isEmpty())
+                    continue;
+                QVERIFY2(e.Mengentabelle.size() >= 2,
+                         qPrintable(Kategoriebezeichnungen[k] + QStringLiteral(": ") + e.Name));
+                for (int g = 0; g < AnzahlZutatengruppen; ++g)
+                    proGruppe[g] += e.Zuordnung[g];
+            }
+            for (int g = 0; g < AnzahlZutatengruppen; ++g)
+                QVERIFY2(proGruppe[g] > 0, qPrintable(Kategoriebezeichnungen[k] + QStringLiteral(": ") + Zutatengruppen[g]));
+        }
+    }
+
+    // Every data file and picture the code names by a literal exists in the
+    // installation, in a spelling the resolver finds. A name added later is
+    // checked too.
+    void namedFilesExist()
+    {
+        testing::BaseFolder base;
+        base.copyInstallation();
+        const QString root = QStringLiteral(TW_FIXTURES_DIR "/../..");
+        const QRegularExpression literal(
+            QStringLiteral(R"re("((?:[A-Za-z0-9_ \-]+\\\\)*[A-Za-z0-9_ \-]+\.(?:png|PNG|bmp|BMP|jpg|JPG|ICO|ico|hbr|HRB|hrb|hbd|IAK))")re"));
+        // Every file of the installation by upper-case name, for bare names.
+        QSet<QString> names;
+        QDirIterator all(base.root(), QDir::Files, QDirIterator::Subdirectories);
+        while (all.hasNext())
+            names.insert(all.next().section(QLatin1Char('/'), -1).toUpper());
+
+        int checked = 0;
+        for (const char *dir : {"core", "recipes", "reference", "interactive", "internet", "mastering"}) {
+            QDirIterator it(root + QLatin1Char('/') + QLatin1String(dir), {QStringLiteral("*.cpp"), QStringLiteral("*.h")},
+                            QDir::Files);
+            while (it.hasNext()) {
+                const QString file = it.next();
+                QFile f(file);
+                QVERIFY(f.open(QIODevice::ReadOnly));
+                const QString text = QString::fromUtf8(f.readAll());
+                auto m = literal.globalMatch(text);
+                while (m.hasNext()) {
+                    QString name = m.next().captured(1);
+                    name.replace(QStringLiteral("\\\\"), QStringLiteral("\\"));
+                    // Files that are written by the program, or delivered later.
+                    static const QRegularExpression written(
+                        QStringLiteral("(_NEU|_Neu|_neu|NEU\\.|RMListe|LM_Share|VERSIONS|RECIPESS|GRAPHICSS|NEWSS|New_|_E\\.)"),
+                        QRegularExpression::CaseInsensitiveOption);
+                    // Suffixes joined to a computed name ("16.png" after an icon name).
+                    if (written.match(name).hasMatch() || name.front().isDigit())
+                        continue;
+                    const bool hasFolder = name.contains(QLatin1Char('\\'));
+                    const bool found = hasFolder ? (platform::fileExists(name) ||
+                                                    names.contains(name.section(QLatin1Char('\\'), -1).toUpper()))
+                                                 : names.contains(name.toUpper());
+                    QVERIFY2(found, qPrintable(QStringLiteral("%1 names %2").arg(file.section(QLatin1Char('/'), -2), name)));
+                    ++checked;
+                }
+            }
+        }
+        QVERIFY(checked > 10);
+    }
+
+    void startsWithoutMessage()
+    {
+        testing::BaseFolder base;
+        base.copyInstallation();
+        testing::ScriptedMessages messages; // any message fails
+        TWS_Grundwerte();
+        Erzeuge_Formulare();
+        QVERIFY(TWS_Programmstart_Daten());
+        QVERIFY(ProgrammOK);
+        Programmstart(true);
+        QVERIFY(FMain->LVRezepte->topLevelItemCount() >= 21);
+        QVERIFY(messages.seen.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestShipped)
+#include "tst_shipped.moc"
