@@ -12,7 +12,9 @@
 #include <QToolTip>
 #include <algorithm>
 #include <climits>
+#include <charconv>
 #include <cmath>
+#include <cstring>
 
 #include "core/Grundoperationen.h"
 #include "core/Tabellen.h"
@@ -101,15 +103,41 @@ bool meldeGesperrt(const QString &pfad)
 
 // --- reading ----------------------------------------------------------------
 
-// Walks the lines of a data file and checks every value; the first problem
-// is kept in grund (with its line number) and every later call fails.
+// A line of the file in the code page.
+QString dekodiere(QByteArrayView v)
+{
+    if (v.isEmpty())
+        return QString();
+    QString s(v.size(), Qt::Uninitialized);
+    platform::decodeCp1252Into(v.data(), v.size(), s.data());
+    return s;
+}
+
+QByteArrayView ohneRand(QByteArrayView v)
+{
+    while (!v.isEmpty() && (v.front() == ' ' || v.front() == '\t'))
+        v = v.sliced(1);
+    while (!v.isEmpty() && (v.back() == ' ' || v.back() == '\t'))
+        v.chop(1);
+    return v;
+}
+
+// Walks the lines of a data file (CR LF or LF) and checks every value; the
+// first problem is kept in grund (with its line number) and every later call
+// fails. Lines are decoded only when a text is wanted: numbers and counts are
+// read from the bytes.
 class Leser
 {
 public:
-    explicit Leser(const QStringList &zeilen, qsizetype start = 0) : z(zeilen), pos(start) {}
+    explicit Leser(const QByteArray &daten) : d(daten)
+    {
+        zeilenzahl = d.count('\n');
+        if (!d.isEmpty() && !d.endsWith('\n'))
+            ++zeilenzahl;
+    }
 
     bool ok() const { return grund.isEmpty(); }
-    qsizetype rest() const { return z.size() - pos; }
+    qsizetype rest() const { return zeilenzahl - pos; }
 
     bool fehler(const QString &text)
     {
@@ -118,34 +146,63 @@ public:
         return false;
     }
 
-    bool zeile(QString &out)
+    // The header: the first line, exactly or (nurAnfang) at its start.
+    bool kopf(const QString &k, bool nurAnfang = false)
+    {
+        QString s;
+        if (rest() < 1 || !zeile(s) || (nurAnfang ? !s.startsWith(k) : s != k)) {
+            grund = QStringLiteral("the first line is not \"%1\"").arg(k);
+            return false;
+        }
+        return true;
+    }
+
+    bool roh(QByteArrayView &out)
     {
         if (!ok())
             return false;
-        if (pos >= z.size()) {
+        if (pos >= zeilenzahl) {
             grund = QStringLiteral("the file ends too early");
             return false;
         }
-        out = z[pos++];
+        const char *b = d.constData() + off;
+        const qsizetype n = d.size() - off;
+        const char *e = static_cast<const char *>(std::memchr(b, '\n', size_t(n)));
+        qsizetype len = e ? e - b : n;
+        off += len + (e ? 1 : 0);
+        if (len > 0 && b[len - 1] == '\r')
+            --len;
+        out = QByteArrayView(b, len);
+        ++pos;
+        return true;
+    }
+
+    bool zeile(QString &out)
+    {
+        QByteArrayView v;
+        if (!roh(v))
+            return false;
+        out = dekodiere(v);
         return true;
     }
 
     bool erwarte(const QString &tag)
     {
-        QString s;
-        if (!zeile(s))
+        QByteArrayView v;
+        if (!roh(v))
             return false;
-        return s == tag || fehler(QStringLiteral("\"%1\" expected").arg(tag));
+        return dekodiere(v) == tag || fehler(QStringLiteral("\"%1\" expected").arg(tag));
     }
 
     bool ganzzahl(qint32 &wert)
     {
-        QString s;
-        if (!zeile(s))
+        QByteArrayView v;
+        if (!roh(v))
             return false;
-        bool gut = false;
-        const qlonglong x = QStringView(s).trimmed().toLongLong(&gut);
-        if (!gut || x < INT_MIN || x > INT_MAX)
+        v = ohneRand(v);
+        qint64 x = 0;
+        const auto [ende, fehlercode] = std::from_chars(v.data(), v.data() + v.size(), x);
+        if (v.isEmpty() || fehlercode != std::errc() || ende != v.data() + v.size() || x < INT_MIN || x > INT_MAX)
             return fehler(QStringLiteral("a whole number was expected"));
         wert = qint32(x);
         return true;
@@ -164,14 +221,16 @@ public:
 
     bool kommazahl(double &wert)
     {
-        QString s;
-        if (!zeile(s))
+        QByteArrayView v;
+        if (!roh(v))
             return false;
-        s = s.trimmed();
-        s.replace(QLatin1Char(','), QLatin1Char('.'));
-        bool gut = false;
-        const double x = s.toDouble(&gut);
-        if (!gut || !std::isfinite(x))
+        QByteArray s = ohneRand(v).toByteArray();
+        s.replace(',', '.');
+        if (s.startsWith('+'))
+            s.remove(0, 1);
+        double x = 0;
+        const auto [ende, fehlercode] = std::from_chars(s.constData(), s.constData() + s.size(), x);
+        if (s.isEmpty() || fehlercode != std::errc() || ende != s.constData() + s.size() || !std::isfinite(x))
             return fehler(QStringLiteral("a number was expected"));
         wert = x;
         return true;
@@ -195,39 +254,42 @@ public:
             grund = QStringLiteral("the file ends too early");
             return false;
         }
-        out = z.mid(pos, n);
-        pos += n;
-        return true;
+        out.clear();
+        out.reserve(n);
+        QString s;
+        for (qsizetype i = 0; i < n && zeile(s); ++i)
+            out.append(s);
+        return ok();
     }
 
     bool liste(TString &out)
     {
         qint32 n = 0;
-        if (!anzahl(n, 1))
-            return false;
-        out = z.mid(pos, n);
-        pos += n;
-        return true;
+        return anzahl(n, 1) && zeilen(out, n);
     }
 
     // The end: nothing more, or "[EOF]" (what follows it is ignored).
     bool ende()
     {
-        if (!ok())
-            return false;
-        if (pos >= z.size())
-            return true;
-        return z[pos] == EOFZeile || fehler(QStringLiteral("\"[EOF]\" expected"));
+        if (!ok() || pos >= zeilenzahl)
+            return ok();
+        QByteArrayView v;
+        roh(v);
+        return v == QByteArrayView("[EOF]") || fehler(QStringLiteral("\"[EOF]\" expected"));
     }
 
-    const QStringList &z;
-    qsizetype pos;
     QString grund;
+
+private:
+    const QByteArray &d;
+    qsizetype zeilenzahl = 0;
+    qsizetype pos = 0; // lines read
+    qsizetype off = 0; // bytes read
 };
 
-bool pruefeKopf(const QStringList &z, const QString &kopf, QString &grund, bool nurAnfang = false)
+bool pruefeKopf(const QStringList &z, const QString &kopf, QString &grund)
 {
-    if (z.isEmpty() || (nurAnfang ? !z[0].startsWith(kopf) : z[0] != kopf)) {
+    if (z.isEmpty() || z[0] != kopf) {
         grund = QStringLiteral("the first line is not \"%1\"").arg(kopf);
         return false;
     }
@@ -304,11 +366,13 @@ TString ohnePlatzhalter(const TString &l)
 
 // --- ingredient database ------------------------------------------------------
 
-bool liesZutaten(const QStringList &z, TZutatentotal &out, QString &grund)
+bool liesZutaten(const QByteArray &z, TZutatentotal &out, QString &grund)
 {
-    if (!pruefeKopf(z, KopfZutaten, grund, true))
+    Leser l(z);
+    if (!l.kopf(KopfZutaten, true)) {
+        grund = l.grund;
         return false;
-    Leser l(z, 1);
+    }
     qint32 n = 0;
     TZutatentotal liste;
     if (l.anzahl(n, 17)) {
@@ -425,11 +489,13 @@ void ordneEinheiten(TString &einheiten)
     }
 }
 
-bool liesVariablen(const QStringList &z, TTVariablenTotal &out, QString &grund)
+bool liesVariablen(const QByteArray &z, TTVariablenTotal &out, QString &grund)
 {
-    if (!pruefeKopf(z, KopfVariablen, grund))
+    Leser l(z);
+    if (!l.kopf(KopfVariablen)) {
+        grund = l.grund;
         return false;
-    Leser l(z, 1);
+    }
     TTVariablenTotal v;
     l.erwarte(QStringLiteral("[EINHEITEN]:"));
     l.liste(v.Einheiten);
@@ -512,11 +578,13 @@ QStringList schreibeVariablen(const TTVariablenTotal &v)
 
 // --- simple lists (comments, whole verb list, delivered RIC files) -------------
 
-bool liesListe(const QStringList &z, const QString &kopf, TString &out, QString &grund)
+bool liesListe(const QByteArray &z, const QString &kopf, TString &out, QString &grund)
 {
-    if (!pruefeKopf(z, kopf, grund))
+    Leser l(z);
+    if (!l.kopf(kopf)) {
+        grund = l.grund;
         return false;
-    Leser l(z, 1);
+    }
     TString liste;
     if (!l.liste(liste)) {
         grund = l.grund;
@@ -577,11 +645,13 @@ QString geraeteliste(const std::array<quint8, AnzahlGeraete> &flags)
     return s;
 }
 
-bool liesVerben(const QStringList &z, TIAVERBEN &out, QString &grund)
+bool liesVerben(const QByteArray &z, TIAVERBEN &out, QString &grund)
 {
-    if (!pruefeKopf(z, KopfVerben, grund))
+    Leser l(z);
+    if (!l.kopf(KopfVerben)) {
+        grund = l.grund;
         return false;
-    Leser l(z, 1);
+    }
     qint32 n = 0;
     TIAVERBEN liste;
     if (l.anzahl(n, 8)) {
@@ -657,11 +727,13 @@ QString sichererSeitenname(const QString &name)
     return name;
 }
 
-bool liesRezept(const QStringList &z, const QString &dateiname, TTRezepteTotal &out, QString &grund)
+bool liesRezept(const QByteArray &z, const QString &dateiname, TTRezepteTotal &out, QString &grund)
 {
-    if (!pruefeKopf(z, KopfRezept, grund))
+    Leser l(z);
+    if (!l.kopf(KopfRezept)) {
+        grund = l.grund;
         return false;
-    Leser l(z, 1);
+    }
     TTRezepteTotal r = leeresRezept();
     r.Dateiname = dateiname;
     r.Dateiendung = rezeptendung(dateiname);
@@ -818,11 +890,13 @@ QString relativZurBasis(const QString &pfad)
     return QString();
 }
 
-bool liesIndex(const QStringList &z, QList<std::pair<QString, QString>> &out, QString &grund)
+bool liesIndex(const QByteArray &z, QList<std::pair<QString, QString>> &out, QString &grund)
 {
-    if (!pruefeKopf(z, KopfIndex, grund))
+    Leser l(z);
+    if (!l.kopf(KopfIndex)) {
+        grund = l.grund;
         return false;
-    Leser l(z, 1);
+    }
     qint32 n = 0;
     QList<std::pair<QString, QString>> liste;
     if (l.anzahl(n, 3)) {
@@ -1103,8 +1177,8 @@ void meldeLieferung(const QString &name, const QString &grund)
 // Reads a file that must be valid; false with the reason otherwise.
 template <typename Parser> bool liesDatei(const QString &pfad, Parser parser, QString &grund)
 {
-    QStringList z;
-    if (!platform::readLines(pfad, z)) {
+    QByteArray z;
+    if (!platform::readBytes(pfad, z)) {
         grund = QStringLiteral("it cannot be opened");
         return false;
     }
@@ -1123,10 +1197,10 @@ bool Lade_Zutaten(int flags, const QString &datei)
             return meldeGesperrt(pfad);
         TZutatentotal liste = Zutatentotal;
         if (g_zutatenOhneInaktive && gleicheDatei(g_zutatenQuelle, pfad)) {
-            QStringList z;
+            QByteArray z;
             TZutatentotal ausDatei;
             QString grund;
-            if (platform::readLines(pfad, z) && liesZutaten(z, ausDatei, grund))
+            if (platform::readBytes(pfad, z) && liesZutaten(z, ausDatei, grund))
                 liste = mitInaktivenDerDatei(liste, ausDatei);
         }
         if (!schreibe(pfad, schreibeZutaten(liste)))
@@ -1135,10 +1209,10 @@ bool Lade_Zutaten(int flags, const QString &datei)
     if (flags & Load) {
         if (!platform::fileExists(pfad))
             return false;
-        QStringList z;
+        QByteArray z;
         QString grund;
         TZutatentotal liste;
-        if (!platform::readLines(pfad, z)) {
+        if (!platform::readBytes(pfad, z)) {
             meldeLesefehler(pfad, QStringLiteral("it cannot be opened"));
             return false;
         }
@@ -1166,12 +1240,12 @@ bool Lade_Variablenlisten(int flags)
     if ((flags & Save) && !schreibe(pfad, schreibeVariablen(VariablenTotal[0])))
         return false;
     if (flags & Load) {
-        QStringList z;
+        QByteArray z;
         QString grund;
         TTVariablenTotal v;
         if (!platform::fileExists(pfad))
             return false;
-        if (!platform::readLines(pfad, z)) {
+        if (!platform::readBytes(pfad, z)) {
             meldeLesefehler(pfad, QStringLiteral("it cannot be opened"));
             return false;
         }
@@ -1192,12 +1266,12 @@ bool Lade_Zutatenkommentare(int flags, TString &liste)
     if ((flags & Save) && !schreibe(pfad, schreibeListe(KopfKommentare, liste)))
         return false;
     if (flags & Load) {
-        QStringList z;
+        QByteArray z;
         QString grund;
         TString neu;
         if (!platform::fileExists(pfad))
             return false;
-        if (!platform::readLines(pfad, z) || !liesListe(z, KopfKommentare, neu, grund)) {
+        if (!platform::readBytes(pfad, z) || !liesListe(z, KopfKommentare, neu, grund)) {
             sperre(pfad);
             meldeLesefehler(pfad, grund.isEmpty() ? QStringLiteral("it cannot be opened") : grund);
             return false;
@@ -1214,12 +1288,12 @@ qint32 Lade_IAVerben(int flags, const QString &datei)
     if ((flags & Save) && !schreibe(pfad, schreibeVerben(IAVERBEN)))
         return -1;
     if (flags & Load) {
-        QStringList z;
+        QByteArray z;
         QString grund;
         TIAVERBEN neu;
         if (!platform::fileExists(pfad))
             return -1;
-        if (!platform::readLines(pfad, z) || !liesVerben(z, neu, grund)) {
+        if (!platform::readBytes(pfad, z) || !liesVerben(z, neu, grund)) {
             sperre(pfad);
             meldeLesefehler(pfad, grund.isEmpty() ? QStringLiteral("it cannot be opened") : grund);
             return -1;
@@ -1241,12 +1315,12 @@ bool Lade_IAVerbenTotal(int flags, TIAVTotalliste &liste, const QString &datei)
             return false;
     }
     if (flags & Load) {
-        QStringList z;
+        QByteArray z;
         QString grund;
         TString texte;
         if (!platform::fileExists(pfad))
             return false;
-        if (!platform::readLines(pfad, z) || !liesListe(z, KopfVTotal, texte, grund)) {
+        if (!platform::readBytes(pfad, z) || !liesListe(z, KopfVTotal, texte, grund)) {
             sperre(pfad);
             meldeLesefehler(pfad, grund.isEmpty() ? QStringLiteral("it cannot be opened") : grund);
             return false;
@@ -1315,8 +1389,8 @@ namespace {
 
 bool ladeEinRezept(TTRezepteTotal &r, QString &grund)
 {
-    QStringList z;
-    if (!platform::readLines(r.Dateiname, z)) {
+    QByteArray z;
+    if (!platform::readBytes(r.Dateiname, z)) {
         grund = QStringLiteral("it cannot be opened");
         return false;
     }
@@ -1489,9 +1563,9 @@ bool Lade_RezeptdateiManager(int flags)
     if (flags & Load) {
         QList<std::pair<QString, QString>> index;
         if (platform::fileExists(pfad)) {
-            QStringList z;
+            QByteArray z;
             QString grund;
-            if (!platform::readLines(pfad, z) || !liesIndex(z, index, grund)) {
+            if (!platform::readBytes(pfad, z) || !liesIndex(z, index, grund)) {
                 index.clear();
                 gut = false;
             }
@@ -1499,39 +1573,55 @@ bool Lade_RezeptdateiManager(int flags)
         // Merge with the recipe files in Recipes\: files gone drop out, new
         // files come in.
         const QString ordner = Programmverzeichnis + QStringLiteral("Recipes\\");
+        // One listing of the folder answers for every entry that lies in it
+        // (key: the name in upper case, value: its spelling on disk).
         const QStringList dateien = platform::listFiles(ordner, QStringLiteral("*.*"));
+        QHash<QString, QString> imOrdner;
+        imOrdner.reserve(dateien.size());
+        for (const QString &d : dateien)
+            if (Kategorie_aus_Dateiendung(rezeptendung(d)) >= 0)
+                imOrdner.insert(platform::upperCase(d), d);
         QSet<QString> gesehen;
         TRezepteTotal neu;
-        neu.reserve(index.size() + dateien.size());
+        neu.reserve(index.size() + imOrdner.size());
         auto nimm = [&](const QString &rel, const QString &name) {
-            const qint32 kat = Kategorie_aus_Dateiendung(rezeptendung(rel));
-            if (kat < 0)
-                return;
-            const QString native = platform::resolveInsideBase(rel);
-            if (native.isEmpty())
-                return;
-            const QString key = platform::upperCase(native);
-            if (gesehen.contains(key))
+            const QString endung = rezeptendung(rel);
+            const qint32 kat = Kategorie_aus_Dateiendung(endung);
+            const QString key = platform::upperCase(rel);
+            if (kat < 0 || gesehen.contains(key))
                 return;
             gesehen.insert(key);
             TTRezepteTotal r;
             r.Dateikopf = KopfRezept;
             r.Dateiname = Programmverzeichnis + rel;
-            r.Dateiendung = rezeptendung(rel);
+            r.Dateiendung = endung;
             r.Kategorie = kat;
             r.Kategoriezeile = Kategorieabschnitte[kat];
             r.Rezeptname = name;
             neu.append(std::move(r));
         };
+        const QString praefix = QStringLiteral("RECIPES\\");
         for (const auto &e : index) {
-            if (platform::isSafeRelativePath(e.first) && platform::fileExists(e.first))
-                nimm(e.first, e.second);
+            QString rel = e.first;
+            rel.replace(QLatin1Char('/'), QLatin1Char('\\'));
+            const QString upper = platform::upperCase(rel);
+            if (upper.startsWith(praefix) && !upper.mid(praefix.size()).contains(QLatin1Char('\\'))) {
+                const auto it = imOrdner.constFind(upper.mid(praefix.size()));
+                if (it != imOrdner.constEnd())
+                    nimm(QStringLiteral("Recipes\\") + *it, e.second);
+            } else if (platform::isSafeRelativePath(rel) && platform::fileExists(rel)) {
+                // A sub-folder: its spelling as the resolver finds it.
+                const QString native = platform::nativePath(rel);
+                const QString basis = platform::baseFolder();
+                if (native.startsWith(basis))
+                    nimm(native.mid(basis.size()).replace(QLatin1Char('/'), QLatin1Char('\\')), e.second);
+            }
         }
         for (const QString &d : dateien) {
+            if (!imOrdner.contains(platform::upperCase(d)))
+                continue;
             QString name = d;
-            const qsizetype punkt = name.lastIndexOf(QLatin1Char('.'));
-            if (punkt > 0)
-                name.truncate(punkt);
+            name.truncate(name.lastIndexOf(QLatin1Char('.')));
             nimm(QStringLiteral("Recipes\\") + d, name);
         }
         RezepteTotal = std::move(neu);
@@ -1687,7 +1777,7 @@ bool Tooltipps_sichtbar(QWidget *form)
 void Uebernehme_Neue_Dateien()
 {
     auto zutatenParser = [](TZutatentotal &out) {
-        return [&out](const QStringList &z, QString &grund) { return liesZutaten(z, out, grund); };
+        return [&out](const QByteArray &z, QString &grund) { return liesZutaten(z, out, grund); };
     };
 
     // The global database as shipped or downloaded.
@@ -1738,7 +1828,7 @@ void Uebernehme_Neue_Dateien()
         } else {
             TTVariablenTotal v;
             QString grund;
-            if (!liesDatei(varNeu, [&v](const QStringList &z, QString &g) { return liesVariablen(z, v, g); }, grund))
+            if (!liesDatei(varNeu, [&v](const QByteArray &z, QString &g) { return liesVariablen(z, v, g); }, grund))
                 meldeLieferung(QStringLiteral("Variablen200_NEU.hbr"), grund);
             else if (platform::copyFile(varNeu, var)) // Kopiere_Dateien once the release tool's copier is here
                 platform::removeFile(varNeu);
@@ -1753,7 +1843,7 @@ void Uebernehme_Neue_Dateien()
         TIAVERBEN v;
         QString grund;
         const QString verben = datenpfad(QStringLiteral("IAVariablenliste.hbr"));
-        if (!liesDatei(verbNeu, [&v](const QStringList &z, QString &g) { return liesVerben(z, v, g); }, grund)) {
+        if (!liesDatei(verbNeu, [&v](const QByteArray &z, QString &g) { return liesVerben(z, v, g); }, grund)) {
             meldeLieferung(QStringLiteral("IAVariablenliste_NEU.hbr"), grund);
         } else if (platform::fileExists(verben)
                    && !platform::copyFile(verben, datenpfad(QStringLiteral("IAVariablenlisteBAK.hbr")))) {
@@ -1778,13 +1868,11 @@ void Uebernehme_Neue_Dateien()
         TString ric, werte;
         bool ricGut = hatRic, werteGut = hatWerte;
         if (hatRic
-            && !liesDatei(ricNeu, [&ric](const QStringList &z, QString &g) {
-                   if (!pruefeKopf(z, KopfRICDATA, g))
-                       return false;
-                   Leser l(z, 1);
+            && !liesDatei(ricNeu, [&ric](const QByteArray &z, QString &g) {
+                   Leser l(z);
                    qint32 n = 0;
-                   if (l.anzahl(n, 2))
-                       ric = z.mid(l.pos, qsizetype(n) * 2);
+                   if (l.kopf(KopfRICDATA) && l.anzahl(n, 2))
+                       l.zeilen(ric, qsizetype(n) * 2);
                    g = l.grund;
                    return l.ok();
                }, grund)) {
@@ -1804,14 +1892,14 @@ void Uebernehme_Neue_Dateien()
                 }
             }
         }
-        if (hatWerte && !liesDatei(ricWerteNeu, [&werte](const QStringList &z, QString &g) {
+        if (hatWerte && !liesDatei(ricWerteNeu, [&werte](const QByteArray &z, QString &g) {
                 return liesListe(z, KopfRICWerte, werte, g);
             }, grund)) {
             meldeLieferung(QStringLiteral("RICWerteNEU.hbr"), grund);
             werteGut = false;
         }
         if ((ricGut || werteGut)) {
-            if (!liesDatei(var, [&v](const QStringList &z, QString &g) { return liesVariablen(z, v, g); }, grund)) {
+            if (!liesDatei(var, [&v](const QByteArray &z, QString &g) { return liesVariablen(z, v, g); }, grund)) {
                 if (platform::fileExists(var))
                     meldeLesefehler(var, grund);
             } else {
@@ -1855,11 +1943,11 @@ void Uebernehme_Neue_Dateien()
         const QString kom = datenpfad(QStringLiteral("Kommentare.hbr"));
         TString neu, alt;
         QString grund;
-        if (!liesDatei(komNeu, [&neu](const QStringList &z, QString &g) { return liesListe(z, KopfKommentare, neu, g); },
+        if (!liesDatei(komNeu, [&neu](const QByteArray &z, QString &g) { return liesListe(z, KopfKommentare, neu, g); },
                        grund)) {
             meldeLieferung(QStringLiteral("Kommentare_neu.hbr"), grund);
         } else if (platform::fileExists(kom)
-                   && !liesDatei(kom, [&alt](const QStringList &z, QString &g) {
+                   && !liesDatei(kom, [&alt](const QByteArray &z, QString &g) {
                           return liesListe(z, KopfKommentare, alt, g);
                       }, grund)) {
             meldeLesefehler(kom, grund);
