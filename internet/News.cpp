@@ -1,9 +1,12 @@
 #include "internet/News.h"
 
+#include <QAction>
+#include <QMenu>
 #include <cmath>
 
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
+#include "recipes/F_Main.h"
 #include "recipes/F_Meldung.h"
 
 namespace {
@@ -127,4 +130,21 @@ bool Lade_News(int flags, const QString &pfad)
     if (flags & Save)
         return Speichere(datei);
     return true;
+}
+
+qint32 Zaehle_UngeleseneNews()
+{
+    Lade_News(Load, QString());
+    if (FMain)
+        FMain->MNachrichtenlesen->setText(QStringLiteral("Read news"));
+    if (News.Anzahl <= 0)
+        return -1;
+    if (FMain) {
+        FMain->MUpdate->setEnabled(true);
+        FMain->MNachrichtenlesen->setEnabled(true);
+    }
+    for (qint32 i = 0; i < News.Anzahl && i < News.Inhalt.size(); ++i)
+        if (News.Inhalt[i].Gelesen == 0)
+            return 0;
+    return -1;
 }

@@ -15,3 +15,7 @@ bool Lade_News(int flags, const QString &pfad);
 
 // The date as the file holds it: 23 characters, " 4.53217500000000E+0004".
 QString Formatiere_Newsdatum(double datum);
+
+// Loads NEWS.HRB and, when it holds items, enables the main window's update
+// menu and its "Read news" entry. 0 when at least one item is unread, else -1.
+qint32 Zaehle_UngeleseneNews();

@@ -33,6 +33,7 @@
 #include "recipes/Uebersicht.h"
 #include "recipes/F_Rez.h"
 #include "recipes/F_Wiz.h"
+#include "internet/F_News.h"
 
 TFMain *FMain = nullptr;
 TFMainZutatbild *FMainZutatbild = nullptr;
@@ -716,7 +717,10 @@ void TFMain::MPRGUpdatestartenClick() {}
 void TFMain::MRezeptedownloadenClick() {}
 void TFMain::MGrafikendownloadenClick() {}
 void TFMain::MDatenbankenupdatenClick() {}
-void TFMain::MNachrichtenlesenClick() {}
+void TFMain::MNachrichtenlesenClick()
+{
+    Zeige_News(true);
+}
 void TFMain::MUpdateinformationenmanuelldownloadenClick() {}
 void TFMain::MUpdatesimInternetClick() {}
 void TFMain::EmailansTafelwerkstatt1Click() {}

@@ -215,7 +215,7 @@ bool Uebernehme_Lexikon_Neu()
     if (!platform::fileExists(neu))
         return false;
 
-    // The user's dictionary first, so that entries the user added survive.
+    // The user's dictionary first, so that terms the user added survive.
     const bool eigenesGeladen = Lade_Lexikon(Load, -1, QString());
     const TGlobalLexikon eigenes = GlobalLexikon;
     const qint32 eigeneGruppenanzahl = LexikonGruppenanzahl;
@@ -230,15 +230,15 @@ bool Uebernehme_Lexikon_Neu()
     }
 
     if (eigenesGeladen) {
-        const TGlobalLexikon geliefert = GlobalLexikon;
-        GlobalLexikon = eigenes;
+        // The delivered entries replace the user's entries of the same term;
+        // terms only the user has stay.
         QSet<QString> begriffe;
-        for (const TTLexikon &e : eigenes)
+        for (const TTLexikon &e : std::as_const(GlobalLexikon))
             begriffe.insert(platform::upperCase(e.Begriff));
-        for (const TTLexikon &e : geliefert)
+        for (const TTLexikon &e : eigenes)
             if (!begriffe.contains(platform::upperCase(e.Begriff)))
                 GlobalLexikon.append(e);
-        // A delivery may know more groups than the user's file.
+        // A delivery may know fewer groups than the user's file.
         if (eigeneGruppenanzahl > LexikonGruppenanzahl) {
             LexikonGruppenanzahl = eigeneGruppenanzahl;
             LexikonGruppen = eigeneGruppen;

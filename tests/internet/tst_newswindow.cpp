@@ -1,6 +1,8 @@
 #include "testing/Testing.h"
 
+#include <QAction>
 #include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -9,6 +11,7 @@
 
 #include "core/Globals.h"
 #include "internet/F_News.h"
+#include "internet/News.h"
 #include "recipes/F_Main.h"
 
 namespace {
@@ -67,6 +70,23 @@ private slots:
         Zeige_News(true);
         QVERIFY(FNews->isHidden());
         QVERIFY(FMain->isEnabled());
+    }
+
+    // The start-up's count switches the menu entry that opens this window.
+    void unreadCountSwitchesMenu()
+    {
+        testing::BaseFolder base;
+        FMain->MUpdate->setEnabled(false);
+        FMain->MNachrichtenlesen->setEnabled(false);
+        base.writeLines(Datei, {"[TWSNEWS]", "0", ""});
+        QCOMPARE(Zaehle_UngeleseneNews(), -1);
+        QVERIFY(!FMain->MNachrichtenlesen->isEnabled());
+        base.writeLines(Datei, QStringList{"[TWSNEWS]", "1"} + Item("0", "Read", "Old") + QStringList{""});
+        QCOMPARE(Zaehle_UngeleseneNews(), -1);
+        QVERIFY(FMain->MNachrichtenlesen->isEnabled());
+        QVERIFY(FMain->MUpdate->isEnabled());
+        base.writeLines(Datei, QStringList{"[TWSNEWS]", "1"} + Item("-1", "New", "Fresh") + QStringList{""});
+        QCOMPARE(Zaehle_UngeleseneNews(), 0);
     }
 
     void readingMarksAndSaves()

@@ -178,7 +178,8 @@ private slots:
         QVERIFY(!base.exists(NeuDatei));
         QVERIFY(Lade_Lexikon(Load, -1, QString()));
         QCOMPARE(Begriffe(), QStringList({"Apfel", "Braten", "Eigener Begriff"}));
-        QCOMPARE(GlobalLexikon[1].Text[0], QStringLiteral("meine Fassung"));
+        // The delivered text replaces the old one; the user's own term stays.
+        QCOMPARE(GlobalLexikon[1].Text[0], QStringLiteral("geliefert"));
         QCOMPARE(LexikonGruppen.size(), 4);
         QVERIFY(Protokoll.last().startsWith("OK:      "));
     }
