@@ -703,14 +703,6 @@ QStringList schreibeVerben(const TIAVERBEN &liste)
 
 constexpr int AnzahlReservezeilen = 29;
 
-TTRezepteTotal leeresRezept()
-{
-    TTRezepteTotal r;
-    r.Kochdatum = Jetzt();
-    r.Dateikopf = KopfRezept;
-    return r;
-}
-
 QString rezeptendung(const QString &dateiname)
 {
     const QString name = Ermittle_Dateiname(dateiname);
@@ -734,7 +726,8 @@ bool liesRezept(const QByteArray &z, const QString &dateiname, TTRezepteTotal &o
         grund = l.grund;
         return false;
     }
-    TTRezepteTotal r = leeresRezept();
+    TTRezepteTotal r; // every field comes from the file
+    r.Dateikopf = KopfRezept;
     r.Dateiname = dateiname;
     r.Dateiendung = rezeptendung(dateiname);
     l.zeile(r.Kategoriezeile);
@@ -1577,17 +1570,25 @@ bool Lade_RezeptdateiManager(int flags)
         // (key: the name in upper case, value: its spelling on disk).
         const QStringList dateien = platform::listFiles(ordner, QStringLiteral("*.*"));
         QHash<QString, QString> imOrdner;
+        QList<std::pair<QString, QString>> ordnerliste; // (upper case, spelling), in listing order
         imOrdner.reserve(dateien.size());
-        for (const QString &d : dateien)
-            if (Kategorie_aus_Dateiendung(rezeptendung(d)) >= 0)
-                imOrdner.insert(platform::upperCase(d), d);
+        ordnerliste.reserve(dateien.size());
+        for (const QString &d : dateien) {
+            const qsizetype punkt = d.lastIndexOf(QLatin1Char('.'));
+            if (punkt <= 0 || Kategorie_aus_Dateiendung(d.mid(punkt)) < 0)
+                continue;
+            const QString upper = platform::upperCase(d);
+            imOrdner.insert(upper, d);
+            ordnerliste.append({upper, d});
+        }
         QSet<QString> gesehen;
+        gesehen.reserve(index.size() + ordnerliste.size());
         TRezepteTotal neu;
-        neu.reserve(index.size() + imOrdner.size());
-        auto nimm = [&](const QString &rel, const QString &name) {
+        neu.reserve(index.size() + ordnerliste.size());
+        // rel: relative path; key: its upper case.
+        auto nimm = [&](const QString &rel, const QString &key, const QString &name) {
             const QString endung = rezeptendung(rel);
             const qint32 kat = Kategorie_aus_Dateiendung(endung);
-            const QString key = platform::upperCase(rel);
             if (kat < 0 || gesehen.contains(key))
                 return;
             gesehen.insert(key);
@@ -1601,28 +1602,29 @@ bool Lade_RezeptdateiManager(int flags)
             neu.append(std::move(r));
         };
         const QString praefix = QStringLiteral("RECIPES\\");
+        const QString ordnerRel = QStringLiteral("Recipes\\");
         for (const auto &e : index) {
             QString rel = e.first;
             rel.replace(QLatin1Char('/'), QLatin1Char('\\'));
             const QString upper = platform::upperCase(rel);
-            if (upper.startsWith(praefix) && !upper.mid(praefix.size()).contains(QLatin1Char('\\'))) {
+            if (upper.startsWith(praefix) && upper.indexOf(QLatin1Char('\\'), praefix.size()) < 0) {
                 const auto it = imOrdner.constFind(upper.mid(praefix.size()));
                 if (it != imOrdner.constEnd())
-                    nimm(QStringLiteral("Recipes\\") + *it, e.second);
+                    nimm(ordnerRel + *it, it.key(), e.second);
             } else if (platform::isSafeRelativePath(rel) && platform::fileExists(rel)) {
                 // A sub-folder: its spelling as the resolver finds it.
                 const QString native = platform::nativePath(rel);
                 const QString basis = platform::baseFolder();
-                if (native.startsWith(basis))
-                    nimm(native.mid(basis.size()).replace(QLatin1Char('/'), QLatin1Char('\\')), e.second);
+                if (native.startsWith(basis)) {
+                    const QString gefunden = native.mid(basis.size()).replace(QLatin1Char('/'), QLatin1Char('\\'));
+                    nimm(gefunden, platform::upperCase(gefunden), e.second);
+                }
             }
         }
-        for (const QString &d : dateien) {
-            if (!imOrdner.contains(platform::upperCase(d)))
-                continue;
+        for (const auto &[upper, d] : ordnerliste) {
             QString name = d;
             name.truncate(name.lastIndexOf(QLatin1Char('.')));
-            nimm(QStringLiteral("Recipes\\") + d, name);
+            nimm(ordnerRel + d, upper, name);
         }
         RezepteTotal = std::move(neu);
         AktuellesRezept = -1;

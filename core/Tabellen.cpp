@@ -98,12 +98,17 @@ const std::array<QString, 19> Kochgeraetenamen = {
 
 int Kategorie_aus_Dateiendung(const QString &endung)
 {
-    QString e = platform::upperCase(endung);
-    if (!e.startsWith(QLatin1Char('.')))
-        e.prepend(QLatin1Char('.'));
-    for (int i = 0; i < AnzahlKategorien; ++i)
-        if (Kategoriemasken[i].mid(1) == e)
+    // Called for every file of the recipe folder: no allocation.
+    QStringView e(endung);
+    if (e.startsWith(QLatin1Char('.')))
+        e = e.mid(1);
+    if (e.size() != 3)
+        return -1;
+    for (int i = 0; i < AnzahlKategorien; ++i) {
+        const QStringView m = QStringView(Kategoriemasken[i]).mid(2);
+        if (platform::upperChar(e[0]) == m[0] && platform::upperChar(e[1]) == m[1] && platform::upperChar(e[2]) == m[2])
             return i;
+    }
     return -1;
 }
 
