@@ -1,5 +1,8 @@
 #include "core/Dateioperationen.h"
 
+#include "mastering/Mastering.h"
+#include "reference/Lexikon.h"
+
 #include <QApplication>
 #include <QFileInfo>
 #include <QHash>
@@ -1832,8 +1835,8 @@ void Uebernehme_Neue_Dateien()
             QString grund;
             if (!liesDatei(varNeu, [&v](const QByteArray &z, QString &g) { return liesVariablen(z, v, g); }, grund))
                 meldeLieferung(QStringLiteral("Variablen200_NEU.hbr"), grund);
-            else if (platform::copyFile(varNeu, var)) // Kopiere_Dateien once the release tool's copier is here
-                platform::removeFile(varNeu);
+            else if (Kopiere_Dateien(varNeu, QString(), var))
+                Loesche_Dateien(datenpfad(QString()), QStringLiteral("Variablen200_NEU.hbr"));
             else
                 meldeSchreibfehler(var);
         }
@@ -1855,8 +1858,10 @@ void Uebernehme_Neue_Dateien()
         }
     }
 
-    // The dictionary's delivered file:
-    // Lade_Lexikon(Load, -1, QString()) takes over LEXIKON\Lexikon_NEU.hbd (Uebernehme_Lexikon_Neu).
+    // The dictionary's delivered file goes through the dictionary loader.
+    const QString lexNeu = datenpfad(QStringLiteral("LEXIKON\\Lexikon_NEU.hbd"));
+    if (platform::fileExists(lexNeu) && !Uebernehme_Lexikon_Neu() && platform::fileExists(lexNeu))
+        meldeLieferung(QStringLiteral("LEXIKON\\Lexikon_NEU.hbd"), QStringLiteral("not a dictionary file"));
 
     // Text replacements and unit entries: merged into the units list.
     const QString ricNeu = datenpfad(QStringLiteral("RICNEU.hbr"));

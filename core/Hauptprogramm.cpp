@@ -7,6 +7,9 @@
 #include "core/Dateioperationen.h"
 #include "core/Globals.h"
 #include "internet/F_News.h"
+#include "internet/News.h"
+#include "platform/Wait.h"
+#include "reference/Lexikon.h"
 #include "recipes/F_Main.h"
 #include "recipes/F_Hilfe.h"
 #include "recipes/F_Meldung.h"
@@ -58,14 +61,17 @@ bool TWS_Programmstart_Daten()
 {
     if (!ProgrammOK)
         return false;
+    Lade_Lexikon(Load, -1, QString());
+    Lade_FirstTipp();
     Uebernehme_Neue_Dateien();
     if (!TWS_Dateicheck())
         return false;
 
-    // TWS_Versionscheck();
-    // Internet update question ("Do you want to search for new program versions or new recipes?"):
-    //   Loesche_TWS_Tempinternet(); Internetupdate_Starten();
-    // Zaehle_UngeleseneNews();
+    // The version check and the update question belong to the internet
+    // services, which are not built; with no server nothing is asked.
+    if (Zaehle_UngeleseneNews() == 0)
+        Zeige_Meldung(QStringLiteral("You have some news to read! Use the menu entry \"update\"!"),
+                      QStringLiteral("Hinweis:"), 0);
 
     Lade_Optionen(Load);
     Setze_Tooltipps();
@@ -105,15 +111,13 @@ int TWS_Hauptprogramm(QApplication &app)
                              QStringLiteral("Tablecraft Works 4.00\nSearching for internet connection..."));
     if (QScreen *screen = QGuiApplication::primaryScreen())
         Passe_an_Bildschirm_an(FRez, screen->size());
-    // Lade_Lexikon(Load, -1, QString());
-    // Lade_FirstTipp();
     const bool weiter = TWS_Programmstart_Daten();
     Aufbereitungsfenster_Zu(AF_Nichts);
     if (!weiter)
         return 1;
-    // Seasonal background when chosen; the tips window.
-    // Programmstart();
-    // One notice by priority: new program version, new recipes, new graphics, new ingredients.
+    Programmstart(false);
     FMain->show();
+    if (Zeige_Tipp() == 0)
+        platform::waitWhileVisible(FTipp);
     return app.exec();
 }

@@ -287,6 +287,64 @@ private slots:
         QVERIFY(base.exists(QStringLiteral("PRGDATA/ENG/Variablen200_NEU.hbr")));
     }
 
+    // The delivered dictionary goes through the dictionary loader: a good one
+    // is merged and deleted, a bad one stays and the user's file is untouched.
+    void deliveredDictionary_data()
+    {
+        QTest::addColumn<bool>("gut");
+        QTest::newRow("valid") << true;
+        QTest::newRow("invalid") << false;
+    }
+    void deliveredDictionary()
+    {
+        QFETCH(bool, gut);
+        const QString lex = QStringLiteral("PRGDATA\\ENG\\LEXIKON\\Lexikon.hbd");
+        const QString lexNeu = QStringLiteral("PRGDATA\\ENG\\LEXIKON\\Lexikon_NEU.hbd");
+        const QStringList kopf = {"[TAFELWERKSTATT LEXIKON]", "0", "Lexikon", "2", "Kochbegriffe", "Obst und Gemüse",
+                                  "Sonstiges", ";;"};
+        auto eintrag = [](const QString &begriff, const QString &text) {
+            return QStringList{"{GRUPPENART}", "0", "{GRAFIKFILENAME}", "", "{GRUPPE}", begriff, "{TEXT}", text,
+                               "{DIVERS}", "{END}"};
+        };
+        testing::BaseFolder base;
+        testing::ScriptedMessages messages;
+        if (!gut)
+            messages.expect(QStringLiteral("delivered file LEXIKON\\Lexikon_NEU.hbd"));
+        installiere(base);
+        base.writeLines(lex, kopf + eintrag("Eigenes", "vom Nutzer") + eintrag("Braten", "alt"));
+        const QByteArray vorher = base.readBytes(lex);
+        base.writeLines(lexNeu, gut ? kopf + eintrag("Braten", "neu") + eintrag("Garen", "neu")
+                                    : QStringList{"<html>Not found</html>"});
+        TWS_Grundwerte();
+        QVERIFY(TWS_Programmstart_Daten());
+        QVERIFY(messages.pending().isEmpty());
+        if (!gut) {
+            QVERIFY(base.exists(lexNeu));
+            QCOMPARE(base.readBytes(lex), vorher);
+            return;
+        }
+        QVERIFY(!base.exists(lexNeu));
+        QStringList begriffe;
+        for (const TTLexikon &e : std::as_const(GlobalLexikon))
+            begriffe << e.Begriff + QLatin1Char('=') + e.Text.value(0);
+        QCOMPARE(begriffe, (QStringList{"Braten=neu", "Eigenes=vom Nutzer", "Garen=neu"}));
+    }
+
+    void unreadNewsAreAnnounced()
+    {
+        testing::BaseFolder base;
+        testing::ScriptedMessages messages;
+        installiere(base);
+        base.writeLines(QStringLiteral("PRGDATA\\ENG\\NEWS.HRB"),
+                        {"[TWSNEWS]", "1", "**NEWSSTART**", "1", " 4.53217500000000E+0004", "*TWSTCW*", "", "ENG", "-1",
+                         "Welcome", "1", "Hello", ""});
+        messages.expect(QStringLiteral("You have some news to read!"));
+        TWS_Grundwerte();
+        QVERIFY(TWS_Programmstart_Daten());
+        QVERIFY(messages.pending().isEmpty());
+        QCOMPARE(messages.seen.first().heading, QStringLiteral("Hinweis:"));
+    }
+
     void damagedDataFiles_data()
     {
         QTest::addColumn<QString>("datei");
