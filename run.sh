@@ -11,6 +11,6 @@ BASE="${XDG_DATA_HOME:-$HOME/.local/share}/TablecraftWorks"
 mkdir -p "$BASE"
 # -n: copy only what is missing.
 cp -rn "$BUILD/installation/." "$BASE/"
-PROGRAM="$(pwd)/$BUILD/tablecraft"
+PROGRAM="$(cd "$BUILD" && pwd)/tablecraft"
 cd "$BASE"
 exec "$PROGRAM"
