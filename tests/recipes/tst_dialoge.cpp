@@ -20,25 +20,11 @@
 #include "recipes/F_Warten.h"
 #include "testing/Testing.h"
 
-namespace {
-// The offscreen platform cannot raise windows or pass on size hints and says
-// so; that is no fault of the program, every other message still counts.
-QtMessageHandler g_vorher = nullptr;
-void ohnePlattformhinweise(QtMsgType typ, const QMessageLogContext &ort, const QString &text)
-{
-    if (text.startsWith(QLatin1String("This plugin does not support")))
-        return;
-    if (g_vorher)
-        g_vorher(typ, ort, text);
-}
-} // namespace
-
 class TestDialoge : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { g_vorher = qInstallMessageHandler(ohnePlattformhinweise); }
     void init()
     {
         testing::failOnWarnings();

@@ -18,16 +18,6 @@
 #include "testing/Testing.h"
 
 namespace {
-// The offscreen platform cannot raise windows or pass on size hints and says
-// so; that is no fault of the program, every other message still counts.
-QtMessageHandler g_vorher = nullptr;
-void ohnePlattformhinweise(QtMsgType typ, const QMessageLogContext &ort, const QString &text)
-{
-    if (text.startsWith(QLatin1String("This plugin does not support")))
-        return;
-    if (g_vorher)
-        g_vorher(typ, ort, text);
-}
 
 const QString Optionsdatei = QStringLiteral("PRGDATA\\ENG\\nenoitpo.kop");
 
@@ -62,7 +52,6 @@ class TestMain : public QObject
 private slots:
     void initTestCase()
     {
-        g_vorher = qInstallMessageHandler(ohnePlattformhinweise);
         FMain = new TFMain;
         FMainZutatbild = new TFMainZutatbild(FMain);
         FMainTextanzeige = new TFMainTextanzeige(FMain);

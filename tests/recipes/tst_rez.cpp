@@ -116,16 +116,6 @@ bool Ist_fett(const QTextDocument *doc, const QString &wort)
     return false;
 }
 
-// The offscreen platform cannot raise windows or pass on size hints and
-// says so on every call; that is no fault of the windows under test.
-QtMessageHandler Testprotokoll = nullptr;
-void Ohne_Plattformhinweise(QtMsgType typ, const QMessageLogContext &ort, const QString &text)
-{
-    if (text.startsWith(QLatin1String("This plugin does not support")))
-        return;
-    Testprotokoll(typ, ort, text);
-}
-
 } // namespace
 
 class TestRez : public QObject
@@ -134,7 +124,6 @@ class TestRez : public QObject
 private slots:
     void initTestCase()
     {
-        Testprotokoll = qInstallMessageHandler(Ohne_Plattformhinweise);
         testing::BaseFolder base;
         Grundzustand();
         Erzeuge_Formulare();
