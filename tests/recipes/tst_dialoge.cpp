@@ -20,6 +20,34 @@
 #include "recipes/F_Warten.h"
 #include "testing/Testing.h"
 
+namespace {
+QByteArray Absatz(const QByteArray &text)
+{
+    return "\\pard\\sa120 " + text + "\\par\n";
+}
+
+// The three tips, and a help file whose chapters are each taller than the
+// viewer; chapter 1 opens with a numbered list that must not pass for chapters.
+void Hilfedateien(testing::BaseFolder &base)
+{
+    base.copyFixture(QStringLiteral("recipes/main/PRGDATA"), QStringLiteral("PRGDATA"));
+    const QByteArray fuellung =
+        Absatz("This paragraph explains one more detail of the window in plain words.").repeated(40);
+    auto kapitel = [](const char *titel) { return Absatz(QByteArray("\\b\\fs32 ") + titel + "\\b0\\fs20"); };
+    QByteArray rtf = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}}\n"
+                     "\\viewkind4\\uc1\\pard\\f0\\fs20\n" +
+                     Absatz("Tablecraft Works help") + kapitel("1. Recipe overview");
+    for (const char *zeile : {"The overview lists your recipes. To find one:", "1. Choose a category.",
+                              "2. Type search words.", "3. Select a row.", "4. Double-click it."})
+        rtf += Absatz(zeile);
+    for (const char *titel :
+         {"2. Recipe editor", "4. Digital import", "11. Interactive cooking", "18. Ingredient comments"})
+        rtf += fuellung + kapitel(titel);
+    base.writeBytes(QStringLiteral("PRGDATA/ENG/Anleitung.hbr"),
+                    rtf + fuellung + Absatz("The end of the help text with the word marmalade.") + "}");
+}
+} // namespace
+
 class TestDialoge : public QObject
 {
     Q_OBJECT
@@ -32,303 +60,285 @@ private slots:
         Setze_GlobalOptionen();
     }
 
-    void meldung_data();
-    void meldung();
-    void meldungInMeldung();
-    void warten_data();
-    void warten();
-    void kapitelsuche_data();
-    void kapitelsuche();
-    void hilfeAmKapitel_data();
-    void hilfeAmKapitel();
-    void hilfeOhneDatei();
-    void hilfeSuchen();
-    void tippEinmal();
-    void tippAbgeschaltet();
-    void tippNichtDa_data();
-    void tippNichtDa();
-};
+    void meldung_data()
+    {
+        QTest::addColumn<int>("buttons");
+        QTest::addColumn<QString>("aktion"); // a button's name, "close", "escape" or "enter"
+        QTest::addColumn<int>("antwort");
+        QTest::newRow("OK") << 0 << "BOK" << 1;
+        QTest::newRow("Yes") << 4 << "BJa" << 6;
+        QTest::newRow("No") << 4 << "BNein" << 7;
+        QTest::newRow("close box on Yes/No is No") << 4 << "close" << 7;
+        QTest::newRow("close box on OK is OK") << 0 << "close" << 1;
+        QTest::newRow("Escape is No") << 4 << "escape" << 7;
+        QTest::newRow("Enter takes the focused Yes") << 4 << "enter" << 6;
+    }
 
-void TestDialoge::meldung_data()
-{
-    QTest::addColumn<int>("buttons");
-    QTest::addColumn<QString>("aktion"); // a button's name, "close" or "escape"
-    QTest::addColumn<int>("antwort");
-    QTest::newRow("OK") << 0 << "BOK" << 1;
-    QTest::newRow("Yes") << 4 << "BJa" << 6;
-    QTest::newRow("No") << 4 << "BNein" << 7;
-    QTest::newRow("close box on Yes/No is No") << 4 << "close" << 7;
-    QTest::newRow("close box on OK is OK") << 0 << "close" << 1;
-    QTest::newRow("Escape is No") << 4 << "escape" << 7;
-    QTest::newRow("Enter takes the focused Yes") << 4 << "enter" << 6;
-}
-
-void TestDialoge::meldung()
-{
-    QFETCH(int, buttons);
-    QFETCH(QString, aktion);
-    QFETCH(int, antwort);
-    testing::BaseFolder base;
-    const QString text = QStringLiteral("<b>Not bold</b> & 1 < 2\nsecond line");
-    const QString heading = QStringLiteral("<i>Question:</i>");
-    bool geprueft = false;
-    QTimer::singleShot(0, this, [&] {
-        QVERIFY(FMeldung && FMeldung->isVisible());
-        QCOMPARE(FMeldung->LUeberschrift->text(), heading);
-        QCOMPARE(FMeldung->LUeberschrift->textFormat(), Qt::PlainText);
-        QCOMPARE(FMeldung->LText->text(), text);
-        QCOMPARE(FMeldung->LText->textFormat(), Qt::PlainText);
-        QCOMPARE(FMeldung->BOK->isVisible(), buttons == 0);
-        QCOMPARE(FMeldung->BJa->isVisible(), buttons == 4);
-        QCOMPARE(FMeldung->BNein->isVisible(), buttons == 4);
-        geprueft = true;
-        if (aktion == QLatin1String("close"))
-            FMeldung->close();
-        else if (aktion == QLatin1String("escape"))
-            QTest::keyClick(FMeldung, Qt::Key_Escape);
-        else if (aktion == QLatin1String("enter"))
-            QTest::keyClick(FMeldung, Qt::Key_Return);
-        else
-            FMeldung->findChild<QPushButton *>(aktion)->click();
-    });
-    QCOMPARE(Zeige_Meldung(text, heading, buttons), antwort);
-    QVERIFY(geprueft);
-    QVERIFY(FMeldung->isHidden());
-}
-
-void TestDialoge::meldungInMeldung()
-{
-    // A message raised while one is open must not steal the first one's answer.
-    testing::BaseFolder base;
-    int innen = 0;
-    QTimer::singleShot(0, this, [&] {
+    void meldung()
+    {
+        QFETCH(int, buttons);
+        QFETCH(QString, aktion);
+        QFETCH(int, antwort);
+        testing::BaseFolder base;
+        const QString text = QStringLiteral("<b>Not bold</b> & 1 < 2\nsecond line");
+        const QString heading = QStringLiteral("<i>Question:</i>");
+        bool geprueft = false;
         QTimer::singleShot(0, this, [&] {
-            for (QWidget *w : QApplication::topLevelWidgets())
-                if (w != FMeldung && w->objectName() == QLatin1String("FMeldung") && w->isVisible())
-                    w->findChild<QPushButton *>(QStringLiteral("BOK"))->click();
+            QVERIFY(FMeldung && FMeldung->isVisible());
+            QCOMPARE(FMeldung->LUeberschrift->text(), heading);
+            QCOMPARE(FMeldung->LUeberschrift->textFormat(), Qt::PlainText);
+            QCOMPARE(FMeldung->LText->text(), text);
+            QCOMPARE(FMeldung->LText->textFormat(), Qt::PlainText);
+            QCOMPARE(FMeldung->BOK->isVisible(), buttons == 0);
+            QCOMPARE(FMeldung->BJa->isVisible(), buttons == 4);
+            QCOMPARE(FMeldung->BNein->isVisible(), buttons == 4);
+            geprueft = true;
+            if (aktion == QLatin1String("close"))
+                FMeldung->close();
+            else if (aktion == QLatin1String("escape"))
+                QTest::keyClick(FMeldung, Qt::Key_Escape);
+            else if (aktion == QLatin1String("enter"))
+                QTest::keyClick(FMeldung, Qt::Key_Return);
+            else
+                FMeldung->findChild<QPushButton *>(aktion)->click();
         });
-        innen = Zeige_Meldung(QStringLiteral("inner"), QStringLiteral("Note:"), 0);
-        QVERIFY(FMeldung->isVisible());
-        FMeldung->BNein->click();
-    });
-    QCOMPARE(Zeige_Meldung(QStringLiteral("outer"), QStringLiteral("Question:"), 4), 7);
-    QCOMPARE(innen, 1);
-}
+        QCOMPARE(Zeige_Meldung(text, heading, buttons), antwort);
+        QVERIFY(geprueft);
+        QVERIFY(FMeldung->isHidden());
+    }
 
-void TestDialoge::warten_data()
-{
-    QTest::addColumn<int>("auf");
-    QTest::addColumn<int>("zu");
-    QTest::addColumn<bool>("aktivOffen");
-    QTest::addColumn<bool>("sichtbarOffen");
-    QTest::addColumn<bool>("aktivDanach");
-    QTest::addColumn<bool>("sichtbarDanach");
-    QTest::newRow("no flags") << 0 << 0 << true << true << true << true;
-    QTest::newRow("0x2000 leaves the window alone") << 0 << AF_Nichts << true << true << true << true;
-    QTest::newRow("disable, then enable") << AF_Deaktivieren << AF_Aktivieren << false << true << true << true;
-    QTest::newRow("disabled stays disabled with 0x2000") << AF_Deaktivieren << AF_Nichts << false << true << false
-                                                         << true;
-    QTest::newRow("hide, then show and bring to top")
-        << (AF_Deaktivieren | AF_Verstecken) << (AF_Zeigen | AF_Aktivieren | AF_NachVorne) << false << false << true
-        << true;
-}
+    // A message raised while one is open must not steal the first one's answer.
+    void meldungInMeldung()
+    {
+        testing::BaseFolder base;
+        int innen = 0;
+        QTimer::singleShot(0, this, [&] {
+            QTimer::singleShot(0, this, [&] {
+                for (QWidget *w : QApplication::topLevelWidgets())
+                    if (w != FMeldung && w->objectName() == QLatin1String("FMeldung") && w->isVisible())
+                        w->findChild<QPushButton *>(QStringLiteral("BOK"))->click();
+            });
+            innen = Zeige_Meldung(QStringLiteral("inner"), QStringLiteral("Note:"), 0);
+            QVERIFY(FMeldung->isVisible());
+            FMeldung->BNein->click();
+        });
+        QCOMPARE(Zeige_Meldung(QStringLiteral("outer"), QStringLiteral("Question:"), 4), 7);
+        QCOMPARE(innen, 1);
+    }
 
-void TestDialoge::warten()
-{
-    QFETCH(int, auf);
-    QFETCH(int, zu);
-    QFETCH(bool, aktivOffen);
-    QFETCH(bool, sichtbarOffen);
-    QFETCH(bool, aktivDanach);
-    QFETCH(bool, sichtbarDanach);
-    QWidget fenster;
-    fenster.show();
-    Aufbereitungsfenster_Auf(&fenster, auf, QStringLiteral("Tablecraft Works 4.00\nSearching..."));
-    QVERIFY(FWarten->isVisible());
-    QCOMPARE(FWarten->LText->text(), QStringLiteral("Tablecraft Works 4.00\nSearching..."));
-    QCOMPARE(fenster.isEnabled(), aktivOffen);
-    QCOMPARE(fenster.isVisible(), sichtbarOffen);
-    Aufbereitungsfenster_Zu(zu);
-    QVERIFY(FWarten->isHidden());
-    QVERIFY(FWarten->LText->text().isEmpty());
-    QCOMPARE(fenster.isEnabled(), aktivDanach);
-    QCOMPARE(fenster.isVisible(), sichtbarDanach);
-    // No window given: nothing to treat, nothing to crash on.
-    Aufbereitungsfenster_Auf(nullptr, AF_Deaktivieren | AF_Verstecken, QStringLiteral("x"));
-    Aufbereitungsfenster_Zu(AF_Zeigen | AF_Aktivieren);
-    QVERIFY(FWarten->isHidden());
-}
+    void warten_data()
+    {
+        QTest::addColumn<int>("auf");
+        QTest::addColumn<int>("zu");
+        QTest::addColumn<bool>("aktivOffen");
+        QTest::addColumn<bool>("sichtbarOffen");
+        QTest::addColumn<bool>("aktivDanach");
+        QTest::addColumn<bool>("sichtbarDanach");
+        QTest::newRow("no flags") << 0 << 0 << true << true << true << true;
+        QTest::newRow("0x2000 leaves the window alone") << 0 << AF_Nichts << true << true << true << true;
+        QTest::newRow("disable, then enable") << AF_Deaktivieren << AF_Aktivieren << false << true << true << true;
+        QTest::newRow("disabled stays disabled with 0x2000")
+            << AF_Deaktivieren << AF_Nichts << false << true << false << true;
+        QTest::newRow("hide, then show and bring to top") << (AF_Deaktivieren | AF_Verstecken)
+            << (AF_Zeigen | AF_Aktivieren | AF_NachVorne) << false << false << true << true;
+    }
 
-void TestDialoge::kapitelsuche_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("kapitel");
-    QTest::addColumn<QString>("erwartet"); // empty: none
-    const QString schlicht = QStringLiteral("Intro\n1. Overview\nSteps:\n1. Choose\n2. Type\n3. Click\n"
-                                            "2. Editor\ntext\n3. Wizard\n4. Import\n12. Later");
-    QTest::newRow("plain: first chapter") << schlicht << 1 << "1. Overview";
-    QTest::newRow("plain: a step is not the chapter") << schlicht << 2 << "2. Editor";
-    QTest::newRow("plain: after the steps") << schlicht << 3 << "3. Wizard";
-    QTest::newRow("plain: missing chapter") << schlicht << 7 << "";
-    QTest::newRow("no chapters") << QStringLiteral("just text\nmore") << 1 << "";
-    QTest::newRow("chapter 0 is none") << schlicht << 0 << "";
-    QTest::newRow("number without title") << QStringLiteral("5.\n5. Title") << 5 << "5. Title";
-}
+    void warten()
+    {
+        QFETCH(int, auf);
+        QFETCH(int, zu);
+        QFETCH(bool, aktivOffen);
+        QFETCH(bool, sichtbarOffen);
+        QFETCH(bool, aktivDanach);
+        QFETCH(bool, sichtbarDanach);
+        QWidget fenster;
+        fenster.show();
+        Aufbereitungsfenster_Auf(&fenster, auf, QStringLiteral("Tablecraft Works 4.00\nSearching..."));
+        QVERIFY(FWarten->isVisible());
+        QCOMPARE(FWarten->LText->text(), QStringLiteral("Tablecraft Works 4.00\nSearching..."));
+        QCOMPARE(fenster.isEnabled(), aktivOffen);
+        QCOMPARE(fenster.isVisible(), sichtbarOffen);
+        Aufbereitungsfenster_Zu(zu);
+        QVERIFY(FWarten->isHidden());
+        QVERIFY(FWarten->LText->text().isEmpty());
+        QCOMPARE(fenster.isEnabled(), aktivDanach);
+        QCOMPARE(fenster.isVisible(), sichtbarDanach);
+        // No window given: nothing to treat, nothing to crash on.
+        Aufbereitungsfenster_Auf(nullptr, AF_Deaktivieren | AF_Verstecken, QStringLiteral("x"));
+        Aufbereitungsfenster_Zu(AF_Zeigen | AF_Aktivieren);
+        QVERIFY(FWarten->isHidden());
+    }
 
-void TestDialoge::kapitelsuche()
-{
-    QFETCH(QString, text);
-    QFETCH(int, kapitel);
-    QFETCH(QString, erwartet);
-    QTextDocument doc;
-    doc.setPlainText(text);
-    const QTextBlock b = Finde_Kapitel(&doc, kapitel);
-    QCOMPARE(b.isValid() ? b.text() : QString(), erwartet);
-}
+    void kapitelsuche_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("kapitel");
+        QTest::addColumn<QString>("erwartet"); // empty: none
+        const QString schlicht = QStringLiteral("Intro\n1. Overview\nSteps:\n1. Choose\n2. Type\n3. Click\n"
+                                                "2. Editor\ntext\n3. Wizard\n4. Import\n12. Later");
+        QTest::newRow("plain: first chapter") << schlicht << 1 << "1. Overview";
+        QTest::newRow("plain: a step is not the chapter") << schlicht << 2 << "2. Editor";
+        QTest::newRow("plain: after the steps") << schlicht << 3 << "3. Wizard";
+        QTest::newRow("plain: missing chapter") << schlicht << 7 << "";
+        QTest::newRow("no chapters") << QStringLiteral("just text\nmore") << 1 << "";
+        QTest::newRow("chapter 0 is none") << schlicht << 0 << "";
+        QTest::newRow("number without title") << QStringLiteral("5.\n5. Title") << 5 << "5. Title";
+    }
 
-void TestDialoge::hilfeAmKapitel_data()
-{
-    QTest::addColumn<int>("thema");
-    QTest::addColumn<QString>("erwartet");
-    QTest::newRow("contents") << 1 << "1. Recipe overview";
-    QTest::newRow("a step of chapter 1 is not chapter 4") << 4 << "4. Digital import";
-    QTest::newRow("kitchen") << 12 << "11. Interactive cooking";
-    QTest::newRow("recipe text window") << 17 << "11. Interactive cooking";
-    QTest::newRow("comments") << 18 << "18. Ingredient comments";
-    QTest::newRow("no chapter of its own: top") << 3 << "Tablecraft Works help";
-    QTest::newRow("unknown: top") << 99 << "Tablecraft Works help";
-}
+    void kapitelsuche()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, kapitel);
+        QFETCH(QString, erwartet);
+        QTextDocument doc;
+        doc.setPlainText(text);
+        const QTextBlock b = Finde_Kapitel(&doc, kapitel);
+        QCOMPARE(b.isValid() ? b.text() : QString(), erwartet);
+    }
 
-void TestDialoge::hilfeAmKapitel()
-{
-    QFETCH(int, thema);
-    QFETCH(QString, erwartet);
-    testing::BaseFolder base;
-    base.copyFixture(QStringLiteral("recipes/main/PRGDATA"), QStringLiteral("PRGDATA"));
-    Zeige_Hilfe(thema);
-    QVERIFY(FHilfe->isVisible());
-    QVERIFY(FHilfe->REHilfe->isReadOnly());
-    const QTextBlock block = FHilfe->REHilfe->textCursor().block();
-    QCOMPARE(block.text(), erwartet);
-    // The heading stands at the top of the view.
-    const QRectF wo = FHilfe->REHilfe->document()->documentLayout()->blockBoundingRect(block);
-    QVERIFY(qAbs(wo.top() - FHilfe->REHilfe->verticalScrollBar()->value()) < wo.height() + 1);
-    FHilfe->close();
-}
+    void hilfeAmKapitel_data()
+    {
+        QTest::addColumn<int>("thema");
+        QTest::addColumn<QString>("erwartet");
+        QTest::newRow("contents") << 1 << "1. Recipe overview";
+        QTest::newRow("a step of chapter 1 is not chapter 4") << 4 << "4. Digital import";
+        QTest::newRow("kitchen") << 12 << "11. Interactive cooking";
+        QTest::newRow("recipe text window") << 17 << "11. Interactive cooking";
+        QTest::newRow("comments") << 18 << "18. Ingredient comments";
+        QTest::newRow("no chapter of its own: top") << 3 << "Tablecraft Works help";
+        QTest::newRow("unknown: top") << 99 << "Tablecraft Works help";
+    }
 
-void TestDialoge::hilfeOhneDatei()
-{
-    testing::BaseFolder base;
-    testing::ScriptedMessages meldungen;
-    meldungen.expect(QStringLiteral("help file is missing"));
-    if (FHilfe)
-        FHilfe->hide();
-    Zeige_Hilfe(1);
-    QVERIFY(meldungen.pending().isEmpty());
-    QCOMPARE(meldungen.seen.first().heading, QStringLiteral("Error:"));
-    QVERIFY(!FHilfe || FHilfe->isHidden());
-}
+    void hilfeAmKapitel()
+    {
+        QFETCH(int, thema);
+        QFETCH(QString, erwartet);
+        testing::BaseFolder base;
+        Hilfedateien(base);
+        Zeige_Hilfe(thema);
+        QVERIFY(FHilfe->isVisible());
+        QVERIFY(FHilfe->REHilfe->isReadOnly());
+        const QTextBlock block = FHilfe->REHilfe->textCursor().block();
+        QCOMPARE(block.text(), erwartet);
+        // The heading stands at the top of the view.
+        const QRectF wo = FHilfe->REHilfe->document()->documentLayout()->blockBoundingRect(block);
+        QVERIFY(qAbs(wo.top() - FHilfe->REHilfe->verticalScrollBar()->value()) < wo.height() + 1);
+        FHilfe->close();
+    }
 
-void TestDialoge::hilfeSuchen()
-{
-    testing::BaseFolder base;
-    base.copyFixture(QStringLiteral("recipes/main/PRGDATA"), QStringLiteral("PRGDATA"));
-    Zeige_Hilfe(18);
-    // Found only above the cursor: the search goes on from the top.
-    FHilfe->ESuchen->setText(QStringLiteral("Double-click"));
-    FHilfe->BSuchen->click();
-    QCOMPARE(FHilfe->REHilfe->textCursor().selectedText(), QStringLiteral("Double-click"));
-    QCOMPARE(FHilfe->REHilfe->textCursor().block().text(), QStringLiteral("4. Double-click it."));
-    FHilfe->ESuchen->setText(QStringLiteral("marmalade"));
-    FHilfe->BSuchen->click();
-    QCOMPARE(FHilfe->REHilfe->textCursor().selectedText(), QStringLiteral("marmalade"));
-    const int position = FHilfe->REHilfe->textCursor().position();
-    FHilfe->ESuchen->setText(QStringLiteral("no such words"));
-    FHilfe->BSuchen->click();
-    QCOMPARE(FHilfe->LSuchergebnis->text(), QStringLiteral("Text not found."));
-    QCOMPARE(FHilfe->REHilfe->textCursor().position(), position);
-    FHilfe->close();
-}
+    void hilfeOhneDatei()
+    {
+        testing::BaseFolder base;
+        testing::ScriptedMessages meldungen;
+        meldungen.expect(QStringLiteral("help file is missing"));
+        if (FHilfe)
+            FHilfe->hide();
+        Zeige_Hilfe(1);
+        QVERIFY(meldungen.pending().isEmpty());
+        QCOMPARE(meldungen.seen.first().heading, QStringLiteral("Error:"));
+        QVERIFY(!FHilfe || FHilfe->isHidden());
+    }
 
-void TestDialoge::tippEinmal()
-{
-    testing::BaseFolder base;
-    base.copyFixture(QStringLiteral("recipes/main/PRGDATA"), QStringLiteral("PRGDATA"));
-    Lade_FirstTipp();
-    QCOMPARE(GlobalFirstTipp.size(), 3);
-    AktuellerTipp = 2;
-    QCOMPARE(Zeige_Tipp(), 0);
-    QVERIFY(FTipp->isVisible());
-    QVERIFY(FTipp->RETipp->toPlainText().contains(QStringLiteral("second tip")));
-    QVERIFY(!FTipp->CBKeineTipps->isChecked());
-    QCOMPARE(Optionen.TippsGezeigt, QStringLiteral("01"));
-    FTipp->BOK->click();
-    QVERIFY(FTipp->isHidden());
-    QCOMPARE(Optionen.Tipps, quint8(1));
-    QCOMPARE(Zeige_Tipp(), -1);
+    void hilfeSuchen()
+    {
+        testing::BaseFolder base;
+        Hilfedateien(base);
+        Zeige_Hilfe(18);
+        // Found only above the cursor: the search goes on from the top.
+        FHilfe->ESuchen->setText(QStringLiteral("Double-click"));
+        FHilfe->BSuchen->click();
+        QCOMPARE(FHilfe->REHilfe->textCursor().selectedText(), QStringLiteral("Double-click"));
+        QCOMPARE(FHilfe->REHilfe->textCursor().block().text(), QStringLiteral("4. Double-click it."));
+        FHilfe->ESuchen->setText(QStringLiteral("marmalade"));
+        FHilfe->BSuchen->click();
+        QCOMPARE(FHilfe->REHilfe->textCursor().selectedText(), QStringLiteral("marmalade"));
+        const int position = FHilfe->REHilfe->textCursor().position();
+        FHilfe->ESuchen->setText(QStringLiteral("no such words"));
+        FHilfe->BSuchen->click();
+        QCOMPARE(FHilfe->LSuchergebnis->text(), QStringLiteral("Text not found."));
+        QCOMPARE(FHilfe->REHilfe->textCursor().position(), position);
+        FHilfe->close();
+    }
 
-    // Remembered through the options file.
-    QVERIFY(platform::makeFolder(QStringLiteral("PRGDATA\\ENG")));
-    QVERIFY(Lade_Optionen(Save));
-    Setze_GlobalOptionen();
-    QVERIFY(Optionen.TippsGezeigt.isEmpty());
-    QVERIFY(Lade_Optionen(Load));
-    QCOMPARE(Optionen.TippsGezeigt, QStringLiteral("01"));
-    QCOMPARE(Zeige_Tipp(), -1);
-    AktuellerTipp = 1;
-    QCOMPARE(Zeige_Tipp(), 0);
-    FTipp->close(); // the close box counts as OK
-    QCOMPARE(Optionen.TippsGezeigt, QStringLiteral("11"));
-}
+    void tippEinmal()
+    {
+        testing::BaseFolder base;
+        Hilfedateien(base);
+        Lade_FirstTipp();
+        QCOMPARE(GlobalFirstTipp.size(), 3);
+        AktuellerTipp = 2;
+        QCOMPARE(Zeige_Tipp(), 0);
+        QVERIFY(FTipp->isVisible());
+        QVERIFY(FTipp->RETipp->toPlainText().contains(QStringLiteral("second tip")));
+        QVERIFY(!FTipp->CBKeineTipps->isChecked());
+        QCOMPARE(Optionen.TippsGezeigt, QStringLiteral("01"));
+        FTipp->BOK->click();
+        QVERIFY(FTipp->isHidden());
+        QCOMPARE(Optionen.Tipps, quint8(1));
+        QCOMPARE(Zeige_Tipp(), -1);
 
-void TestDialoge::tippAbgeschaltet()
-{
-    testing::BaseFolder base;
-    base.copyFixture(QStringLiteral("recipes/main/PRGDATA"), QStringLiteral("PRGDATA"));
-    Lade_FirstTipp();
-    AktuellerTipp = 3;
-    QCOMPARE(Zeige_Tipp(), 0);
-    FTipp->CBKeineTipps->setChecked(true);
-    FTipp->BOK->click();
-    QCOMPARE(Optionen.Tipps, quint8(0));
-    AktuellerTipp = 1;
-    QCOMPARE(Zeige_Tipp(), -1);
-    QVERIFY(FTipp->isHidden());
-    // The Help menu still shows one, with the switch as it stands.
-    Zeige_Tipp_immer(1);
-    QVERIFY(FTipp->isVisible());
-    QVERIFY(FTipp->CBKeineTipps->isChecked());
-    FTipp->CBKeineTipps->setChecked(false);
-    FTipp->BOK->click();
-    QCOMPARE(Optionen.Tipps, quint8(1));
-}
+        // Remembered through the options file.
+        QVERIFY(Lade_Optionen(Save));
+        Setze_GlobalOptionen();
+        QVERIFY(Optionen.TippsGezeigt.isEmpty());
+        QVERIFY(Lade_Optionen(Load));
+        QCOMPARE(Optionen.TippsGezeigt, QStringLiteral("01"));
+        QCOMPARE(Zeige_Tipp(), -1);
+        AktuellerTipp = 1;
+        QCOMPARE(Zeige_Tipp(), 0);
+        FTipp->close(); // the close box counts as OK
+        QCOMPARE(Optionen.TippsGezeigt, QStringLiteral("11"));
+    }
 
-void TestDialoge::tippNichtDa_data()
-{
-    QTest::addColumn<int>("tipp");
-    QTest::addColumn<bool>("mitDateien");
-    QTest::newRow("beyond the last tip") << 4 << true;
-    QTest::newRow("tip 0") << 0 << true;
-    QTest::newRow("negative") << -1 << true;
-    QTest::newRow("no tip files") << 1 << false;
-}
+    void tippAbgeschaltet()
+    {
+        testing::BaseFolder base;
+        Hilfedateien(base);
+        Lade_FirstTipp();
+        AktuellerTipp = 3;
+        QCOMPARE(Zeige_Tipp(), 0);
+        FTipp->CBKeineTipps->setChecked(true);
+        FTipp->BOK->click();
+        QCOMPARE(Optionen.Tipps, quint8(0));
+        AktuellerTipp = 1;
+        QCOMPARE(Zeige_Tipp(), -1);
+        QVERIFY(FTipp->isHidden());
+        // The Help menu still shows one, with the switch as it stands.
+        Zeige_Tipp_immer(1);
+        QVERIFY(FTipp->isVisible());
+        QVERIFY(FTipp->CBKeineTipps->isChecked());
+        FTipp->CBKeineTipps->setChecked(false);
+        FTipp->BOK->click();
+        QCOMPARE(Optionen.Tipps, quint8(1));
+    }
 
-void TestDialoge::tippNichtDa()
-{
-    QFETCH(int, tipp);
-    QFETCH(bool, mitDateien);
-    testing::BaseFolder base;
-    if (mitDateien)
-        base.copyFixture(QStringLiteral("recipes/main/PRGDATA"), QStringLiteral("PRGDATA"));
-    if (FTipp)
-        FTipp->hide();
-    Lade_FirstTipp();
-    QCOMPARE(GlobalFirstTipp.size(), mitDateien ? 3 : 0);
-    AktuellerTipp = tipp;
-    QCOMPARE(Zeige_Tipp(), -1);
-    QVERIFY(!FTipp || FTipp->isHidden());
-    QVERIFY(Optionen.TippsGezeigt.isEmpty());
-}
+    void tippNichtDa_data()
+    {
+        QTest::addColumn<int>("tipp");
+        QTest::addColumn<bool>("mitDateien");
+        QTest::newRow("beyond the last tip") << 4 << true;
+        QTest::newRow("tip 0") << 0 << true;
+        QTest::newRow("negative") << -1 << true;
+        QTest::newRow("no tip files") << 1 << false;
+    }
+
+    void tippNichtDa()
+    {
+        QFETCH(int, tipp);
+        QFETCH(bool, mitDateien);
+        testing::BaseFolder base;
+        if (mitDateien)
+            Hilfedateien(base);
+        if (FTipp)
+            FTipp->hide();
+        Lade_FirstTipp();
+        QCOMPARE(GlobalFirstTipp.size(), mitDateien ? 3 : 0);
+        AktuellerTipp = tipp;
+        QCOMPARE(Zeige_Tipp(), -1);
+        QVERIFY(!FTipp || FTipp->isHidden());
+        QVERIFY(Optionen.TippsGezeigt.isEmpty());
+    }
+};
 
 QTEST_MAIN(TestDialoge)
 #include "tst_dialoge.moc"

@@ -66,27 +66,13 @@ void Grundzustand()
 
 QStringList Rezeptdatei(const QString &name, const QString &tag)
 {
-    QStringList l = {QStringLiteral("[TAFELWERKSTATT 2.0]"), tag, name, QStringLiteral("0"),
-                     QStringLiteral("45321.750000"), QStringLiteral("2"), QStringLiteral("4 persons"),
-                     QStringLiteral("30 minutes"), QStringLiteral("cooking pot,"), QString(),
-                     QStringLiteral("Italian,"), QStringLiteral("12.50"), QString(), QString()};
-    for (int i = 0; i < 29; ++i)
-        l << QString();
-    l << QStringLiteral("0") << QStringLiteral("[ZUTATEN]:") << QStringLiteral("3");
-    l << QStringLiteral("Flour") << QStringLiteral("9") << QStringLiteral("200") << QStringLiteral("g");
-    l << QStringLiteral("Salt") << QStringLiteral("8") << QStringLiteral("1") << QStringLiteral("pinch");
-    l << QStringLiteral("Water") << QStringLiteral("14") << QStringLiteral("100") << QStringLiteral("ml");
-    l << QStringLiteral("[ZUTATENLISTE]:") << QStringLiteral("3");
-    l << QStringLiteral("200") << QStringLiteral("g") << QStringLiteral("Flour");
-    l << QStringLiteral("1") << QStringLiteral("pinch") << QStringLiteral("Salt");
-    l << QStringLiteral("100") << QStringLiteral("ml") << QStringLiteral("Water");
-    l << QStringLiteral("[REZEPTLISTE]:") << QStringLiteral("2") << QStringLiteral("Mix the flour.")
-      << QStringLiteral("Bake it.");
-    l << QStringLiteral("[EINKAUFSLISTE]:") << QStringLiteral("0");
-    l << QStringLiteral("[DELUXELISTE]:") << QStringLiteral("0");
-    l << QStringLiteral("[BEMERKUNGSLISTE]:") << QStringLiteral("1") << QStringLiteral("Tasty.");
-    l << QStringLiteral("[EOF]");
-    return l;
+    const QChar t = QLatin1Char('|');
+    return QStringLiteral("[TAFELWERKSTATT 2.0]|%1|%2|0|45321.750000|2|4 persons|30 minutes|cooking pot,||Italian,|"
+                          "12.50||").arg(tag, name).split(t) + QStringList(29, QString()) +
+           QStringLiteral("0|[ZUTATEN]:|3|Flour|9|200|g|Salt|8|1|pinch|Water|14|100|ml|"
+                          "[ZUTATENLISTE]:|3|200|g|Flour|1|pinch|Salt|100|ml|Water|"
+                          "[REZEPTLISTE]:|2|Mix the flour.|Bake it.|[EINKAUFSLISTE]:|0|[DELUXELISTE]:|0|"
+                          "[BEMERKUNGSLISTE]:|1|Tasty.|[EOF]").split(t);
 }
 
 qint32 Rezept_mit_Namen(const QString &name)
@@ -95,6 +81,38 @@ qint32 Rezept_mit_Namen(const QString &name)
         if (RezepteTotal[i].Rezeptname == name)
             return i;
     return -1;
+}
+
+// Loads the recipes from their files and opens the one named name in the editor.
+bool Oeffne(const QString &name)
+{
+    Programmstart(true);
+    AktuellesRezept = Rezept_mit_Namen(name);
+    if (AktuellesRezept < 0)
+        return false;
+    Zeige_Rezept();
+    return true;
+}
+
+// Globals as after start-up and a recipe file Recipes\<first word>.KRP for
+// each name; the first recipe is opened.
+bool Mit_Rezepten(testing::BaseFolder &base, const QStringList &namen)
+{
+    Grundzustand();
+    for (const QString &name : namen)
+        base.writeLines(QStringLiteral("Recipes\\") + name.section(QLatin1Char(' '), 0, 0) + QStringLiteral(".KRP"),
+                        Rezeptdatei(name, QStringLiteral("[KOCHREZEPT]:")));
+    return Oeffne(namen.first());
+}
+
+// One recipe in memory only, the current one.
+void Ein_Rezept(const TTAZutatenliste &zutaten)
+{
+    Grundzustand();
+    RezepteTotal = TRezepteTotal(1);
+    Initialisiere_Rezept(0);
+    RezepteTotal[0].Zutatenliste = zutaten;
+    AktuellesRezept = 0;
 }
 
 // Lines of a section of a recipe file, after its count line.
@@ -138,14 +156,8 @@ private slots:
     void bearbeitenSpeichernUndWiederOeffnen()
     {
         testing::BaseFolder base;
-        Grundzustand();
-        base.writeLines(QStringLiteral("Recipes\\Pasta.KRP"),
-                        Rezeptdatei(QStringLiteral("Pasta al forno"), QStringLiteral("[KOCHREZEPT]:")));
         testing::ScriptedMessages meldungen;
-        Programmstart(true);
-        AktuellesRezept = Rezept_mit_Namen(QStringLiteral("Pasta al forno"));
-        QVERIFY(AktuellesRezept >= 0);
-        Zeige_Rezept();
+        QVERIFY(Mit_Rezepten(base, {QStringLiteral("Pasta al forno")}));
         QVERIFY(FRez->isVisible());
         QCOMPARE(FRez->ERName->text(), QStringLiteral("Pasta al forno"));
         QCOMPARE(FRez->ERAnzahlportionen->text(), QStringLiteral("4 persons"));
@@ -190,19 +202,15 @@ private slots:
         // the pinch of salt is not bought
         QCOMPARE(Abschnitt(datei, QStringLiteral("[EINKAUFSLISTE]:")),
                  QStringList({QStringLiteral("200 g Flour"), QStringLiteral("100 ml Water"), QStringLiteral("2 Eggs")}));
-        QVERIFY(base.exists(QStringLiteral("Recipes/Pasta.KRP.RRT")));
-        QVERIFY(base.exists(QStringLiteral("Recipes/Pasta.KRP.BRT")));
         QVERIFY(base.readBytes(QStringLiteral("Recipes/Pasta.KRP.RRT")).startsWith("{\\rtf"));
+        QVERIFY(base.exists(QStringLiteral("Recipes/Pasta.KRP.BRT")));
         QVERIFY(base.readLines(QStringLiteral("PRGDATA/ENG/RMListe.hbr")).join(QLatin1Char('|')).contains(
             QStringLiteral("Pasta al forno")));
 
         // reopen from the files
         FRez->hide();
-        Programmstart(true);
-        AktuellesRezept = Rezept_mit_Namen(QStringLiteral("Pasta al forno"));
-        QVERIFY(AktuellesRezept >= 0);
+        QVERIFY(Oeffne(QStringLiteral("Pasta al forno")));
         QCOMPARE(RezepteTotal[AktuellesRezept].Zutatenliste.size(), 4);
-        Zeige_Rezept();
         QCOMPARE(FRez->ERAnzahlportionen->text(), QStringLiteral("6 persons"));
         QCOMPARE(FRez->REREingabe->toPlainText(), QStringLiteral("Boil the pasta carefully."));
         QVERIFY(Ist_fett(FRez->REREingabe->document(), QStringLiteral("carefully")));
@@ -215,27 +223,17 @@ private slots:
     void veralteteSeitendateiWirdNichtGezeigt()
     {
         testing::BaseFolder base;
-        Grundzustand();
-        base.writeLines(QStringLiteral("Recipes\\Pasta.KRP"),
-                        Rezeptdatei(QStringLiteral("Pasta"), QStringLiteral("[KOCHREZEPT]:")));
-        base.writeBytes(QStringLiteral("Recipes/Pasta.KRP.RRT"), "{\\rtf1\\ansi Something {\\b old}.\\par}");
         testing::ScriptedMessages meldungen;
-        Programmstart(true);
-        AktuellesRezept = Rezept_mit_Namen(QStringLiteral("Pasta"));
-        Zeige_Rezept();
+        base.writeBytes(QStringLiteral("Recipes/Pasta.KRP.RRT"), "{\\rtf1\\ansi Something {\\b old}.\\par}");
+        QVERIFY(Mit_Rezepten(base, {QStringLiteral("Pasta")}));
         QCOMPARE(FRez->REREingabe->toPlainText(), QStringLiteral("Mix the flour.\nBake it."));
     }
 
     void zeilenBearbeiten()
     {
         testing::BaseFolder base;
-        Grundzustand();
-        base.writeLines(QStringLiteral("Recipes\\Pasta.KRP"),
-                        Rezeptdatei(QStringLiteral("Pasta"), QStringLiteral("[KOCHREZEPT]:")));
         testing::ScriptedMessages meldungen;
-        Programmstart(true);
-        AktuellesRezept = Rezept_mit_Namen(QStringLiteral("Pasta"));
-        Zeige_Rezept();
+        QVERIFY(Mit_Rezepten(base, {QStringLiteral("Pasta")}));
         auto zeilen = [] {
             QStringList l;
             for (int i = 0; i < FRez->LBZutatliste->count(); ++i)
@@ -269,19 +267,15 @@ private slots:
     void einkaufsliste()
     {
         testing::BaseFolder base;
-        Grundzustand();
-        RezepteTotal = TRezepteTotal(1);
-        Initialisiere_Rezept(0);
-        AktuellesRezept = 0;
-        RezepteTotal[0].Kategorie = 3;
-        RezepteTotal[0].Zutatenliste = {
+        Ein_Rezept({
             {QStringLiteral("2"), QString(), QStringLiteral("Eggs"), 2},
             {QStringLiteral("1"), QStringLiteral("Pinch"), QStringLiteral("Salt"), 1},
             {QStringLiteral("200"), QStringLiteral("g"), QStringLiteral("Flour"), 0},
             {QString(), QString(), QStringLiteral("*** for the sauce ***"), 3},
             {QStringLiteral("1"), QStringLiteral("g"), QStringLiteral("Removed"), -1},
             {QStringLiteral("3"), QStringLiteral("spoons"), QStringLiteral("Water"), 4},
-        };
+        });
+        RezepteTotal[0].Kategorie = 3;
         Erstelle_Einkaufsliste();
         QCOMPARE(RezepteTotal[0].Einkaufsliste,
                  QStringList({QStringLiteral("200 g Flour"), QStringLiteral("2 Eggs"), QStringLiteral("3 spoons Water")}));
@@ -295,16 +289,15 @@ private slots:
         QTest::addColumn<QString>("label2");
         QTest::addColumn<bool>("meldung");
         QTest::newRow("number") << "4" << 4.0 << "" << "Original ingredients (4.00):" << false;
-        QTest::newRow("number and word") << "4 persons" << 4.0 << "persons"
-                                         << "Original ingredients (4.00 persons):" << false;
+        QTest::newRow("number and word") << "4 persons" << 4.0 << "persons" << "Original ingredients (4.00 persons):"
+                                         << false;
         QTest::newRow("decimal") << "2.5 servings" << 2.5 << "servings" << "Original ingredients (2.50 servings):"
                                  << false;
-        QTest::newRow("word and word") << "four persons" << 4.0 << "persons"
-                                       << "Original ingredients (4.00 persons):" << false;
+        QTest::newRow("word and word") << "four persons" << 4.0 << "persons" << "Original ingredients (4.00 persons):"
+                                       << false;
         QTest::newRow("word alone") << "Four" << 4.0 << "" << "Original ingredients (4.00):" << false;
         QTest::newRow("ten") << "TEN cakes" << 10.0 << "cakes" << "Original ingredients (10.00 cakes):" << false;
-        QTest::newRow("no number") << "some people" << 1.0 << "people" << "Original ingredients (1.00 people):"
-                                   << true;
+        QTest::newRow("no number") << "some people" << 1.0 << "people" << "Original ingredients (1.00 people):" << true;
         QTest::newRow("empty") << "" << 1.0 << "" << "Original ingredients (1.00):" << true;
         QTest::newRow("zero") << "0 persons" << 1.0 << "persons" << "Original ingredients (1.00 persons):" << true;
     }
@@ -317,11 +310,7 @@ private slots:
         QFETCH(QString, label2);
         QFETCH(bool, meldung);
         testing::BaseFolder base;
-        Grundzustand();
-        RezepteTotal = TRezepteTotal(1);
-        Initialisiere_Rezept(0);
-        RezepteTotal[0].Zutatenliste = {{QStringLiteral("200"), QStringLiteral("g"), QStringLiteral("Flour"), 0}};
-        AktuellesRezept = 0;
+        Ein_Rezept({{QStringLiteral("200"), QStringLiteral("g"), QStringLiteral("Flour"), 0}});
         FRez->Fuelle_Formular();
         FRez->ERAnzahlportionen->setText(text);
         FRez->ERPreis->setText(QStringLiteral("7.5"));
@@ -343,11 +332,7 @@ private slots:
     void portionenBrauchenZeileUndLayout()
     {
         testing::BaseFolder base;
-        Grundzustand();
-        RezepteTotal = TRezepteTotal(1);
-        Initialisiere_Rezept(0);
-        RezepteTotal[0].Zutatenliste = {{QStringLiteral("200"), QStringLiteral("g"), QStringLiteral("Flour"), 0}};
-        AktuellesRezept = 0;
+        Ein_Rezept({{QStringLiteral("200"), QStringLiteral("g"), QStringLiteral("Flour"), 0}});
         FRez->Fuelle_Formular();
         // no selected line: nothing is prepared
         RechPortionen = 99;
@@ -380,24 +365,15 @@ private slots:
         QFETCH(QString, fall);
         QFETCH(QString, meldung);
         testing::BaseFolder base;
-        Grundzustand();
-        base.writeLines(QStringLiteral("Recipes\\Pasta.KRP"),
-                        Rezeptdatei(QStringLiteral("Pasta"), QStringLiteral("[KOCHREZEPT]:")));
-        base.writeLines(QStringLiteral("Recipes\\Soup.KRP"),
-                        Rezeptdatei(QStringLiteral("Soup"), QStringLiteral("[KOCHREZEPT]:")));
         testing::ScriptedMessages meldungen;
-        Programmstart(true);
+        QVERIFY(Mit_Rezepten(base, {QStringLiteral("Pasta"), QStringLiteral("Soup")}));
         const QByteArray vorher = base.readBytes(QStringLiteral("Recipes/Pasta.KRP"));
-        AktuellesRezept = Rezept_mit_Namen(QStringLiteral("Pasta"));
-        QVERIFY(AktuellesRezept >= 0);
-        Zeige_Rezept();
         FRez->ERAnzahlportionen->setText(QStringLiteral("8 persons"));
         FRez->ERName->setText(fall == QLatin1String("name") ? QStringLiteral("  ") : QStringLiteral("Pasta new"));
         if (fall == QLatin1String("rrt"))
             QVERIFY(QDir().mkpath(base.path(QStringLiteral("Recipes/Pasta.KRP.RRT"))));
         if (fall == QLatin1String("fremd"))
-            RezepteTotal[Rezept_mit_Namen(QStringLiteral("Soup"))].Dateiname =
-                RezepteTotal[AktuellesRezept].Dateiname;
+            RezepteTotal[Rezept_mit_Namen(QStringLiteral("Soup"))].Dateiname = RezepteTotal[AktuellesRezept].Dateiname;
 
         meldungen.allow(meldung, 1);
         QVERIFY(!FRez->MRezeptspeichernClick());
@@ -417,42 +393,30 @@ private slots:
     void kategoriewechselBenenntUm()
     {
         testing::BaseFolder base;
-        Grundzustand();
-        base.writeLines(QStringLiteral("Recipes\\Pasta.KRP"),
-                        Rezeptdatei(QStringLiteral("Pasta"), QStringLiteral("[KOCHREZEPT]:")));
+        testing::ScriptedMessages meldungen;
         base.writeLines(QStringLiteral("Recipes\\Pasta.NRP"),
                         Rezeptdatei(QStringLiteral("Other pasta"), QStringLiteral("[NUDELREZEPT]:")));
         const QByteArray fremd = base.readBytes(QStringLiteral("Recipes/Pasta.NRP"));
-        testing::ScriptedMessages meldungen;
-        Programmstart(true);
-        AktuellesRezept = Rezept_mit_Namen(QStringLiteral("Pasta"));
-        Zeige_Rezept();
+        QVERIFY(Mit_Rezepten(base, {QStringLiteral("Pasta")}));
         FRez->CBKategorie->setCurrentIndex(Ermittle_Anzeigeposition_aus_Kategorie(12));
         QVERIFY(FRez->MRezeptspeichernClick());
         QCOMPARE(base.readBytes(QStringLiteral("Recipes/Pasta.NRP")), fremd);
         QVERIFY(!base.exists(QStringLiteral("Recipes/Pasta.KRP")));
         QVERIFY(!base.exists(QStringLiteral("Recipes/Pasta.KRP.RRT")));
-        const QStringList neu = base.readLines(QStringLiteral("Recipes/Pasta (2).NRP"));
-        QCOMPARE(neu.value(1), QStringLiteral("[NUDELREZEPT]:"));
-        QCOMPARE(neu.value(2), QStringLiteral("Pasta"));
+        QCOMPARE(base.readLines(QStringLiteral("Recipes/Pasta (2).NRP")).mid(1, 2),
+                 QStringList({QStringLiteral("[NUDELREZEPT]:"), QStringLiteral("Pasta")}));
         QVERIFY(base.exists(QStringLiteral("Recipes/Pasta (2).NRP.RRT")));
-        Programmstart(true);
-        const qint32 i = Rezept_mit_Namen(QStringLiteral("Pasta"));
-        QVERIFY(i >= 0);
-        QCOMPARE(RezepteTotal[i].Kategorie, 12);
+        FRez->hide();
+        QVERIFY(Oeffne(QStringLiteral("Pasta")));
+        QCOMPARE(RezepteTotal[AktuellesRezept].Kategorie, 12);
         QVERIFY(meldungen.seen.isEmpty());
     }
 
     void deluxeLayout()
     {
         testing::BaseFolder base;
-        Grundzustand();
-        base.writeLines(QStringLiteral("Recipes\\Pasta.KRP"),
-                        Rezeptdatei(QStringLiteral("Pasta"), QStringLiteral("[KOCHREZEPT]:")));
         testing::ScriptedMessages meldungen;
-        Programmstart(true);
-        AktuellesRezept = Rezept_mit_Namen(QStringLiteral("Pasta"));
-        Zeige_Rezept();
+        QVERIFY(Mit_Rezepten(base, {QStringLiteral("Pasta")}));
         FRez->MDeluxe->trigger();
         QVERIFY(FRez->MDeluxe->isChecked());
         QVERIFY(!FRez->ERAnzahlportionen1->isHidden());
@@ -477,9 +441,7 @@ private slots:
                  QStringList({QStringLiteral("250"), QStringLiteral("g"), QStringLiteral("Flour")}));
 
         FRez->hide();
-        Programmstart(true);
-        AktuellesRezept = Rezept_mit_Namen(QStringLiteral("Pasta"));
-        Zeige_Rezept();
+        QVERIFY(Oeffne(QStringLiteral("Pasta")));
         QVERIFY(FRez->MDeluxe->isChecked());
         QCOMPARE(FRez->MZubereitung1->toPlainText(), QStringLiteral("sifted\n\nlukewarm"));
         QCOMPARE(FRez->ERAnzahlportionen1->text(), QStringLiteral("2 persons"));
@@ -490,9 +452,6 @@ private slots:
     void rezeptgrafik()
     {
         testing::BaseFolder base;
-        Grundzustand();
-        base.writeLines(QStringLiteral("Recipes\\Pasta.KRP"),
-                        Rezeptdatei(QStringLiteral("Pasta"), QStringLiteral("[KOCHREZEPT]:")));
         QTemporaryDir draussen;
         QImage bild(40, 30, QImage::Format_RGB32);
         bild.fill(Qt::red);
@@ -502,9 +461,7 @@ private slots:
             return datei;
         });
         testing::ScriptedMessages meldungen;
-        Programmstart(true);
-        AktuellesRezept = Rezept_mit_Namen(QStringLiteral("Pasta"));
-        Zeige_Rezept();
+        QVERIFY(Mit_Rezepten(base, {QStringLiteral("Pasta")}));
         FRez->BRezeptgrafik->click();
         QVERIFY(!FRez->IRezeptgrafik->pixmap().isNull());
         QVERIFY(FRez->MRezeptspeichernClick());
@@ -520,15 +477,8 @@ private slots:
     void andereRezeptOeffnenFragtErst()
     {
         testing::BaseFolder base;
-        Grundzustand();
-        base.writeLines(QStringLiteral("Recipes\\Pasta.KRP"),
-                        Rezeptdatei(QStringLiteral("Pasta"), QStringLiteral("[KOCHREZEPT]:")));
-        base.writeLines(QStringLiteral("Recipes\\Soup.KRP"),
-                        Rezeptdatei(QStringLiteral("Soup"), QStringLiteral("[KOCHREZEPT]:")));
         testing::ScriptedMessages meldungen;
-        Programmstart(true);
-        AktuellesRezept = Rezept_mit_Namen(QStringLiteral("Pasta"));
-        Zeige_Rezept();
+        QVERIFY(Mit_Rezepten(base, {QStringLiteral("Pasta"), QStringLiteral("Soup")}));
         FRez->ERAnzahlportionen->setText(QStringLiteral("3 persons"));
         meldungen.expect(QStringLiteral("save the changes"), 6);
         AktuellesRezept = Rezept_mit_Namen(QStringLiteral("Soup"));
@@ -542,13 +492,8 @@ private slots:
     void schliessenFragtNachAenderungen()
     {
         testing::BaseFolder base;
-        Grundzustand();
-        base.writeLines(QStringLiteral("Recipes\\Pasta.KRP"),
-                        Rezeptdatei(QStringLiteral("Pasta"), QStringLiteral("[KOCHREZEPT]:")));
         testing::ScriptedMessages meldungen;
-        Programmstart(true);
-        AktuellesRezept = Rezept_mit_Namen(QStringLiteral("Pasta"));
-        Zeige_Rezept();
+        QVERIFY(Mit_Rezepten(base, {QStringLiteral("Pasta")}));
         FRez->LBZutatliste->setCurrentRow(0);
         meldungen.expect(QStringLiteral("Delete ingredient"), 6);
         FRez->BZutatloeschen->click();

@@ -139,13 +139,10 @@ private slots:
         QCOMPARE(neu.Portionen, QStringLiteral("12 pieces"));
         QCOMPARE(neu.Schwierigkeit, 2);
         QCOMPARE(neu.Kochgeraete, QStringLiteral("baking oven,"));
-        QCOMPARE(neu.Zutatenliste.size(), 3);
-        QCOMPARE(neu.Zutatenliste[0].Menge, QStringLiteral("200"));
-        QCOMPARE(neu.Zutatenliste[0].Einheit, QStringLiteral("g"));
-        QCOMPARE(neu.Zutatenliste[0].Name, QStringLiteral("Flour"));
-        QCOMPARE(neu.Zutatenliste[1].Menge, QStringLiteral("3"));
-        QCOMPARE(neu.Zutatenliste[1].Name, QStringLiteral("Eggs"));
-        QCOMPARE(neu.Zutatenliste[2].Name, QStringLiteral("*** for the glaze ***"));
+        QStringList zeilen; // quantity|unit|name
+        for (const TTZutatenliste &z : neu.Zutatenliste)
+            zeilen << z.Menge + QLatin1Char('|') + z.Einheit + QLatin1Char('|') + z.Name;
+        QCOMPARE(zeilen, (QStringList{"200|g|Flour", "3||Eggs", "||*** for the glaze ***"}));
         QCOMPARE(neu.Zutaten.value(0).Kategorie, 9);
         QCOMPARE(neu.Rezeptliste, QStringList({QStringLiteral("Mix everything."), QStringLiteral("Bake for 40 minutes.")}));
         QVERIFY(meldungen.seen.isEmpty());
