@@ -61,24 +61,19 @@ private slots:
         FMain->setEnabled(true);
     }
 
-    void noNewsDoesNotOpen()
+    // Without news the window does not open; the start-up's count switches
+    // the menu entry that opens it.
+    void noNewsAndUnreadCount()
     {
         testing::BaseFolder base;
         testing::ScriptedMessages messages;
+        FMain->MUpdate->setEnabled(false);
+        FMain->MNachrichtenlesen->setEnabled(false);
         Zeige_News(true);
         base.writeLines(Datei, {"[TWSNEWS]", "0", ""});
         Zeige_News(true);
         QVERIFY(FNews->isHidden());
         QVERIFY(FMain->isEnabled());
-    }
-
-    // The start-up's count switches the menu entry that opens this window.
-    void unreadCountSwitchesMenu()
-    {
-        testing::BaseFolder base;
-        FMain->MUpdate->setEnabled(false);
-        FMain->MNachrichtenlesen->setEnabled(false);
-        base.writeLines(Datei, {"[TWSNEWS]", "0", ""});
         QCOMPARE(Zaehle_UngeleseneNews(), -1);
         QVERIFY(!FMain->MNachrichtenlesen->isEnabled());
         base.writeLines(Datei, QStringList{"[TWSNEWS]", "1"} + Item("0", "Read", "Old") + QStringList{""});

@@ -8,17 +8,18 @@ class TestCodePage : public QObject
 private slots:
     void init() { testing::failOnWarnings(); }
 
+    // Upper and lower case of the Windows code page: the length never
+    // changes, and characters the code page has no case pair for stay.
     void upperAndLowerCase_data()
     {
         QTest::addColumn<QString>("lower");
         QTest::addColumn<QString>("upper");
         QTest::newRow("ascii") << QStringLiteral("rezept 12") << QStringLiteral("REZEPT 12");
-        QTest::newRow("umlauts") << QStringLiteral("äöüéèçñ") << QStringLiteral("ÄÖÜÉÈÇÑ");
+        QTest::newRow("latin letters") << QStringLiteral("äöüéèçñþ") << QStringLiteral("ÄÖÜÉÈÇÑÞ");
         QTest::newRow("y diaeresis") << QStringLiteral("ÿ") << QStringLiteral("Ÿ");
-        QTest::newRow("s caron") << QStringLiteral("š") << QStringLiteral("Š");
-        QTest::newRow("oe ligature") << QStringLiteral("œ") << QStringLiteral("Œ");
-        QTest::newRow("z caron") << QStringLiteral("ž") << QStringLiteral("Ž");
-        QTest::newRow("thorn") << QStringLiteral("þ") << QStringLiteral("Þ");
+        QTest::newRow("0x8A..0x9E pairs") << QStringLiteral("šœž") << QStringLiteral("ŠŒŽ");
+        QTest::newRow("sharp s stays") << QStringLiteral("soße straße") << QStringLiteral("SOßE STRAßE");
+        QTest::newRow("no case") << QStringLiteral("÷×µ§ª") << QStringLiteral("÷×µ§ª");
     }
     void upperAndLowerCase()
     {
@@ -28,28 +29,11 @@ private slots:
         QCOMPARE(platform::lowerCase(upper), lower);
     }
 
-    void caseKeepsLength_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("upper");
-        QTest::newRow("sharp s") << QStringLiteral("Soße straße") << QStringLiteral("SOßE STRAßE");
-        QTest::newRow("no case") << QStringLiteral("÷×µ§ª") << QStringLiteral("÷×µ§ª");
-    }
-    void caseKeepsLength()
-    {
-        QFETCH(QString, text);
-        QFETCH(QString, upper);
-        QCOMPARE(platform::upperCase(text), upper);
-        QCOMPARE(platform::upperCase(text).size(), text.size());
-        QCOMPARE(platform::lowerCase(text).size(), text.size());
-    }
-
     void sharpSDiffersFromQtUpperCase()
     {
         // The reason the helper exists: Qt's Unicode upper case grows "ß".
-        const QString word = QStringLiteral("Soße");
-        QCOMPARE(word.toUpper(), QStringLiteral("SOSSE"));
-        QCOMPARE(platform::upperCase(word), QStringLiteral("SOßE"));
+        QCOMPARE(QStringLiteral("Soße").toUpper(), QStringLiteral("SOSSE"));
+        QCOMPARE(platform::upperCase(QStringLiteral("Soße")), QStringLiteral("SOßE"));
         QVERIFY(platform::sameIgnoringCase(QStringLiteral("soße"), QStringLiteral("SOßE")));
         QVERIFY(!platform::sameIgnoringCase(QStringLiteral("sosse"), QStringLiteral("SOßE")));
     }
@@ -72,8 +56,7 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("euro and quotes") << QStringLiteral("€ „x“") << QByteArray("\x80 \x84x\x93");
-        QTest::newRow("polish l") << QStringLiteral("ł") << QByteArray("?");
-        QTest::newRow("cyrillic") << QStringLiteral("Жa") << QByteArray("?a");
+        QTest::newRow("polish l, cyrillic") << QStringLiteral("łЖa") << QByteArray("??a");
         QTest::newRow("emoji is one character") << QStringLiteral("a😀b") << QByteArray("a?b");
         QTest::newRow("lone surrogate") << QString(QChar(0xD800)) << QByteArray("?");
     }

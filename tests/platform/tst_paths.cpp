@@ -60,48 +60,42 @@ private slots:
         QCOMPARE(platform::nativePath(QStringLiteral("A.txt")), platform::nativePath(QStringLiteral("a.TXT")));
     }
 
-    void refusesLeavingTheBase_data()
-    {
-        QTest::addColumn<QString>("path");
-        QTest::newRow("parent") << QStringLiteral("..\\x");
-        QTest::newRow("parent after a folder") << QStringLiteral("PRGDATA\\..\\..\\x");
-        QTest::newRow("base prefix") << QStringLiteral("<base>..\\x");
-    }
-    void refusesLeavingTheBase()
-    {
-        QFETCH(QString, path);
-        testing::BaseFolder base;
-        path.replace(QStringLiteral("<base>"), Programmverzeichnis);
-        QCOMPARE(platform::nativePath(path), QString());
-        QCOMPARE(platform::resolveInsideBase(path), QString());
-        QVERIFY(!platform::writeLines(path, {QStringLiteral("x")}));
-        QVERIFY(!platform::fileExists(path));
-    }
-
-    void refusesUnsafeDataPaths_data()
+    // Paths from data files must stay relative and inside the base folder;
+    // a program path that would leave the base folder is refused as well.
+    void refusesUnsafePaths_data()
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<bool>("safe");
-        QTest::newRow("plain") << QStringLiteral("GFXZUTAT\\ENG\\Apfel.png") << true;
-        QTest::newRow("forward slashes") << QStringLiteral("Recipes/a.KRP") << true;
-        QTest::newRow("parent") << QStringLiteral("..\\x") << false;
-        QTest::newRow("inner parent") << QStringLiteral("Recipes\\..\\x") << false;
-        QTest::newRow("absolute") << QStringLiteral("/etc/passwd") << false;
-        QTest::newRow("root backslash") << QStringLiteral("\\x") << false;
-        QTest::newRow("network") << QStringLiteral("\\\\server\\share\\x") << false;
-        QTest::newRow("drive") << QStringLiteral("C:\\x") << false;
-        QTest::newRow("empty") << QString() << false;
+        QTest::addColumn<bool>("leavesBase");
+        QTest::newRow("plain") << QStringLiteral("GFXZUTAT\\ENG\\Apfel.png") << true << false;
+        QTest::newRow("forward slashes") << QStringLiteral("Recipes/a.KRP") << true << false;
+        QTest::newRow("parent") << QStringLiteral("..\\x") << false << true;
+        QTest::newRow("parent after a folder") << QStringLiteral("PRGDATA\\..\\..\\x") << false << true;
+        QTest::newRow("base prefix, parent") << QStringLiteral("<base>..\\x") << false << true;
+        QTest::newRow("inner parent") << QStringLiteral("Recipes\\..\\x") << false << false;
+        QTest::newRow("absolute") << QStringLiteral("/etc/passwd") << false << false;
+        QTest::newRow("root backslash") << QStringLiteral("\\x") << false << false;
+        QTest::newRow("network") << QStringLiteral("\\\\server\\share\\x") << false << false;
+        QTest::newRow("drive") << QStringLiteral("C:\\x") << false << false;
+        QTest::newRow("empty") << QString() << false << false;
     }
-    void refusesUnsafeDataPaths()
+    void refusesUnsafePaths()
     {
         QFETCH(QString, path);
         QFETCH(bool, safe);
+        QFETCH(bool, leavesBase);
         testing::BaseFolder base;
+        path.replace(QStringLiteral("<base>"), Programmverzeichnis);
         QCOMPARE(platform::isSafeRelativePath(path), safe);
         const QString resolved = platform::resolveInsideBase(path);
         QCOMPARE(!resolved.isEmpty(), safe);
         if (safe)
             QVERIFY(resolved.startsWith(base.root()));
+        if (leavesBase) {
+            QCOMPARE(platform::nativePath(path), QString());
+            QVERIFY(!platform::writeLines(path, {QStringLiteral("x")}));
+            QVERIFY(!platform::fileExists(path));
+        }
     }
 
     void masks_data()
@@ -111,10 +105,8 @@ private slots:
         QTest::addColumn<bool>("match");
         QTest::newRow("extension, other case") << "Suppe.krp" << "*.KRP" << true;
         QTest::newRow("extension is whole") << "Suppe.krpx" << "*.KRP" << false;
-        QTest::newRow("all") << "a.b.c" << "*.*" << true;
         QTest::newRow("all takes no dot") << "README" << "*.*" << true;
         QTest::newRow("prefix with .* takes no dot") << "Wizard1" << "Wizard*.*" << true;
-        QTest::newRow("prefix, other case") << "wizard_3.PNG" << "Wizard*.png" << true;
         QTest::newRow("prefix mismatch") << "Wiz.png" << "Wizard*.png" << false;
         QTest::newRow("question mark") << "a1.txt" << "a?.txt" << true;
         QTest::newRow("question mark needs a char") << "a.txt" << "a?.txt" << false;

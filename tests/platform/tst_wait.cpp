@@ -12,15 +12,6 @@ class TestWait : public QObject
 private slots:
     void init() { testing::failOnWarnings(); }
 
-    void endsWhenTimerHidesWindow()
-    {
-        QWidget window;
-        window.show();
-        QTimer::singleShot(50, &window, &QWidget::hide);
-        platform::waitWhileVisible(&window);
-        QVERIFY(window.isHidden());
-    }
-
     void endsWhenClickHidesWindow()
     {
         QWidget window;
