@@ -1,37 +1,55 @@
 #pragma once
-// Small valid data files of the data core, built line by line, for the core
-// tests. Each is what the writers write, so a load and save gives the same
-// bytes back.
+// Small valid data files of the data core, for the core tests. Each is what
+// the writers write, so a load and save gives the same bytes back.
 #include <QStringList>
+#include <optional>
+
+#include "testing/Testing.h"
 
 namespace corefixtures {
+using namespace Qt::StringLiterals;
 
-inline QStringList zutatenRecord(const QString &name, int kategorie, int status, const QString &grafik = QString())
+// Every test gets a fresh base folder and scripted messages: a message it
+// does not expect, or one it expects and does not get, fails it. Call
+// beginne() from init() and beende() from cleanup().
+class Testumgebung
 {
-    QStringList z{name, name + QStringLiteral(" (recipe)"), name.toUpper(), QString::number(kategorie),
-                  QString::number(status)};
-    for (int i = 1; i <= 12; ++i) {
-        if (i == 2)
-            z << grafik;
-        else if (i == 3)
-            z << QStringLiteral("g");
-        else if (i == 5)
-            z << name + QStringLiteral("s");
-        else
-            z << QString();
+protected:
+    std::optional<testing::BaseFolder> base;
+    std::optional<testing::ScriptedMessages> messages;
+
+    void beginne()
+    {
+        testing::failOnWarnings();
+        base.emplace();
+        messages.emplace();
     }
-    return z;
+    void beende()
+    {
+        const QStringList offen = messages->pending();
+        messages.reset();
+        base.reset();
+        QVERIFY2(offen.isEmpty(), qPrintable(offen.join(u", ")));
+    }
+};
+
+// Lines given as one text, separated by "|".
+inline QStringList zeilen(const char *text)
+{
+    return QString::fromUtf8(text).split(u'|');
+}
+
+inline QStringList zutatenRecord(const QString &name, int kategorie, int status, const QString &grafik = {})
+{
+    return QStringList{name, name + u" (recipe)"_s, name.toUpper(), QString::number(kategorie),
+                       QString::number(status), {}, grafik, u"g"_s, {}, name + u's'} + QStringList(7);
 }
 
 // Three ingredients: Apple (active), Basil (inactive), Crème fraîche (active).
 inline QStringList zutaten()
 {
-    QStringList z{QStringLiteral("[TAFELWERKSTATT 2.00]"), QStringLiteral("3")};
-    z << zutatenRecord(QStringLiteral("Apple"), 3, 1, QStringLiteral("Apple.png"));
-    z << zutatenRecord(QStringLiteral("Basil"), 7, 0);
-    z << zutatenRecord(QString::fromUtf8("Cr\u00e8me fra\u00eeche"), 5, 1);
-    z << QStringLiteral("[EOF]");
-    return z;
+    return zeilen("[TAFELWERKSTATT 2.00]|3") + zutatenRecord(u"Apple"_s, 3, 1, u"Apple.png"_s)
+        + zutatenRecord(u"Basil"_s, 7, 0) + zutatenRecord(u"Crème fraîche"_s, 5, 1) + zeilen("[EOF]");
 }
 
 inline QStringList einheit(const QString &schluessel, const QString &name)
@@ -39,119 +57,66 @@ inline QStringList einheit(const QString &schluessel, const QString &name)
     QStringList z{schluessel, name};
     for (int i = 0; i < 19; ++i)
         z << QString::number(i % 3 == 0 ? 1 : 0);
-    z << QStringLiteral("0");
-    z << QStringLiteral("r1") << QString() << QString() << QString() << QStringLiteral("r5");
-    z << QStringLiteral("3") << QStringLiteral("not stated") << QStringLiteral("1") << QStringLiteral("250");
-    return z;
+    return z + zeilen("0|r1||||r5|3|not stated|1|250");
 }
 
 // Units "[tbsp]", "[g]"; two replacements, one unit entry; category 0 has two
 // units, category 20 one, the others none.
 inline QStringList variablen()
 {
-    QStringList z{QStringLiteral("[TAFELWERKSTATTVARIABLEN 2.00]"), QStringLiteral("[EINHEITEN]:"),
-                  QStringLiteral("2"), QStringLiteral("[tbsp]"), QStringLiteral("[g]"),
-                  QStringLiteral("2"), QStringLiteral("gr=g"), QStringLiteral("EL=tbsp"),
-                  QStringLiteral("1"), QStringLiteral("flour=cup=g"), QStringLiteral("125.5"),
-                  QStringLiteral("[KATEGORIEANZAHL]"), QStringLiteral("21")};
-    for (int k = 0; k < 21; ++k) {
-        if (k == 0) {
-            z << QStringLiteral("2") << einheit(QStringLiteral("[g]"), QStringLiteral("g"))
-              << einheit(QStringLiteral("[tbsp]"), QString());
-        } else if (k == 20) {
-            z << QStringLiteral("1") << einheit(QStringLiteral("[ml]"), QStringLiteral("ml"));
-        } else {
-            z << QStringLiteral("0");
-        }
-    }
-    z << QStringLiteral("[EOF]");
-    return z;
+    QStringList z = zeilen("[TAFELWERKSTATTVARIABLEN 2.00]|[EINHEITEN]:|2|[tbsp]|[g]|2|gr=g|EL=tbsp|1|flour=cup=g"
+                           "|125.5|[KATEGORIEANZAHL]|21|2")
+        + einheit(u"[g]"_s, u"g"_s) + einheit(u"[tbsp]"_s, {});
+    for (int k = 1; k < 20; ++k)
+        z << u"0"_s;
+    return z + zeilen("1") + einheit(u"[ml]"_s, u"ml"_s) + zeilen("[EOF]");
 }
 
 inline QStringList kommentare()
 {
-    return {QStringLiteral("[TAFELWERKSTATTZUTATKOMMENTARE 2.0]"), QStringLiteral("2"), QStringLiteral("finely chopped"),
-            QStringLiteral("to taste")};
+    return zeilen("[TAFELWERKSTATTZUTATKOMMENTARE 2.0]|2|finely chopped|to taste");
 }
 
 // Two verbs: "fry ... for ZZZ minutes" (time) and "bake ... at GGG degrees".
 inline QStringList verben()
 {
-    return {QStringLiteral("[IAVERBEN 2.00]"), QStringLiteral("2"),
-            QStringLiteral("fry ... for ZZZ minutes"), QStringLiteral("5"), QStringLiteral("1,3,"),
-            QStringLiteral("2,"), QStringLiteral("2"), QStringLiteral("7"), QString(), QString(),
-            QStringLiteral("bake ... at GGG degrees and ZZZ minutes"), QStringLiteral("42"), QString(),
-            QStringLiteral("0,15,"), QStringLiteral("3"), QStringLiteral("0"), QString(), QString()};
+    return zeilen("[IAVERBEN 2.00]|2|fry ... for ZZZ minutes|5|1,3,|2,|2|7|||"
+                  "bake ... at GGG degrees and ZZZ minutes|42||0,15,|3|0||");
 }
 
 inline QStringList vtotal()
 {
-    return {QStringLiteral("[IAVTOTAL 2.00]"), QStringLiteral("2"), QStringLiteral("fry ... for ZZZ minutes"),
-            QStringLiteral("stir ...")};
+    return zeilen("[IAVTOTAL 2.00]|2|fry ... for ZZZ minutes|stir ...");
 }
 
 inline QStringList optionen()
 {
-    return {QStringLiteral("[TAFELWERKSTATTOPTIONEN 2.0]"),
-            QStringLiteral("[FMAIN]"),
-            QStringLiteral("2"), QStringLiteral("1"), QStringLiteral("5"), QStringLiteral("quick"),
-            QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("1"),
-            QStringLiteral("Arial"), QStringLiteral("10"), QStringLiteral("1"), QStringLiteral("255"), QStringLiteral("0"),
-            QStringLiteral("Times"), QStringLiteral("12.5"), QStringLiteral("2"), QStringLiteral("0"), QStringLiteral("1"),
-            QStringLiteral("Courier"), QStringLiteral("9"), QStringLiteral("12"), QStringLiteral("16711680"),
-            QStringLiteral("1"),
-            QStringLiteral("Verdana"), QStringLiteral("8"), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("1"),
-            QStringLiteral("[FREZ]"),
-            QStringLiteral("1"), QStringLiteral("2"),
-            QStringLiteral("[FSYS]"),
-            QStringLiteral("C:\\Recipes\\"), QStringLiteral("C:\\Export\\"), QStringLiteral("D:\\pics\\"),
-            QString(), QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("0110"), QStringLiteral("3"),
-            QStringLiteral("Winter.png"), QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("1"),
-            QStringLiteral("0"), QStringLiteral("1"),
-            QStringLiteral("1"), QStringLiteral("4"), QStringLiteral("2"), QStringLiteral("0"), QStringLiteral("1"),
-            QStringLiteral("0"), QStringLiteral("180"), QStringLiteral("30"), QStringLiteral("1"), QStringLiteral("0"),
-            QStringLiteral("[FLEX]"),
-            QStringLiteral("Georgia"), QStringLiteral("11"), QStringLiteral("4"), QStringLiteral("32768"),
-            QStringLiteral("0"),
-            QStringLiteral("[EOF]")};
+    return zeilen("[TAFELWERKSTATTOPTIONEN 2.0]|[FMAIN]|2|1|5|quick|1|0|1|Arial|10|1|255|0|Times|12.5|2|0|1"
+                  "|Courier|9|12|16711680|1|Verdana|8|0|0|1|[FREZ]|1|2|[FSYS]|C:\\Recipes\\|C:\\Export\\|D:\\pics\\"
+                  "||0|1|0110|3|Winter.png|1|0|1|0|1|1|4|2|0|1|0|180|30|1|0|[FLEX]|Georgia|11|4|32768|0|[EOF]");
 }
 
-inline QStringList rezept(const QString &name, const QString &tag = QStringLiteral("[KOCHREZEPT]:"))
+inline QStringList rezept(const QString &name, const QString &tag = u"[KOCHREZEPT]:"_s)
 {
-    QStringList z{QStringLiteral("[TAFELWERKSTATT 2.0]"), tag, name, QStringLiteral("1"),
-                  QStringLiteral("45321.750000"), QStringLiteral("3"), QStringLiteral("4 persons"),
-                  QStringLiteral("30 minutes"), QStringLiteral("cooking pot,skillet,"), QStringLiteral("pasta.png"),
-                  QStringLiteral("quick,Italian,"), QStringLiteral("7.50"), name + QStringLiteral(".KRP.RRT"),
-                  QString()};
-    for (int i = 0; i < 29; ++i)
-        z << (i == 3 ? QStringLiteral("kept") : QString());
-    z << QStringLiteral("1") << QStringLiteral("A short note.");
-    z << QStringLiteral("[ZUTATEN]:") << QStringLiteral("2") << QStringLiteral("Spaghetti") << QStringLiteral("4")
-      << QStringLiteral("500") << QStringLiteral("g") << QStringLiteral("Salt") << QStringLiteral("-1") << QString()
-      << QString();
-    z << QStringLiteral("[ZUTATENLISTE]:") << QStringLiteral("2") << QStringLiteral("500") << QStringLiteral("g")
-      << QStringLiteral("Spaghetti") << QString() << QString() << QStringLiteral("Salt");
-    z << QStringLiteral("[REZEPTLISTE]:") << QStringLiteral("3") << QStringLiteral("Boil the pasta.") << QString()
-      << QStringLiteral("Serve.");
-    z << QStringLiteral("[EINKAUFSLISTE]:") << QStringLiteral("1") << QStringLiteral("500 g Spaghetti");
-    z << QStringLiteral("[DELUXELISTE]:") << QStringLiteral("1") << QStringLiteral("500") << QStringLiteral("g")
-      << QStringLiteral("Spaghetti") << QStringLiteral("al dente");
-    z << QStringLiteral("[BEMERKUNGSLISTE]:") << QStringLiteral("1") << QStringLiteral("Good with cheese.");
-    z << QStringLiteral("[EOF]");
-    return z;
+    QStringList reserve(29);
+    reserve[3] = u"kept"_s;
+    return QStringList{u"[TAFELWERKSTATT 2.0]"_s, tag, name}
+        + zeilen("1|45321.750000|3|4 persons|30 minutes|cooking pot,skillet,|pasta.png|quick,Italian,|7.50")
+        + QStringList{name + u".KRP.RRT"_s, {}} + reserve
+        + zeilen("1|A short note.|[ZUTATEN]:|2|Spaghetti|4|500|g|Salt|-1|||[ZUTATENLISTE]:|2|500|g|Spaghetti|||Salt"
+                 "|[REZEPTLISTE]:|3|Boil the pasta.||Serve.|[EINKAUFSLISTE]:|1|500 g Spaghetti"
+                 "|[DELUXELISTE]:|1|500|g|Spaghetti|al dente|[BEMERKUNGSLISTE]:|1|Good with cheese.|[EOF]");
 }
 
 inline QStringList index(const QList<std::pair<QString, QString>> &eintraege)
 {
-    QStringList z{QStringLiteral("[TAFELWERKSTATT RM]"), QString::number(eintraege.size())};
-    for (const auto &e : eintraege) {
-        const QString ext = e.first.mid(e.first.lastIndexOf(QLatin1Char('.')));
-        const QStringList ext21{".KRP", ".BRP", ".DRP", ".SRP", ".URP", ".ORP", ".ARP", ".VRP", ".VGR", ".FRP", ".MRP",
-                                ".PRP", ".NRP", ".RRP", ".KAR", ".AUF", ".BTR", ".TRP", ".PLR", ".ERP", ".GRP"};
-        z << e.first << e.second << QString::number(ext21.indexOf(ext.toUpper()));
-    }
-    z << QStringLiteral("[EOF]");
-    return z;
+    // The 21 recipe extensions in category order.
+    const QStringList endungen = zeilen(".KRP|.BRP|.DRP|.SRP|.URP|.ORP|.ARP|.VRP|.VGR|.FRP|.MRP|.PRP|.NRP|.RRP|.KAR"
+                                        "|.AUF|.BTR|.TRP|.PLR|.ERP|.GRP");
+    QStringList z{u"[TAFELWERKSTATT RM]"_s, QString::number(eintraege.size())};
+    for (const auto &[datei, name] : eintraege)
+        z << datei << name << QString::number(endungen.indexOf(datei.mid(datei.lastIndexOf(u'.')).toUpper()));
+    return z + zeilen("[EOF]");
 }
 
 } // namespace corefixtures

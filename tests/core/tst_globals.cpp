@@ -1,4 +1,5 @@
 #include <QDir>
+#include <optional>
 
 #include "core/Globals.h"
 #include "platform/Paths.h"
@@ -8,12 +9,17 @@
 class TestGlobals : public QObject
 {
     Q_OBJECT
+    std::optional<testing::BaseFolder> base;
+    const QDateTime jetzt{QDate(2025, 3, 1), QTime(12, 0)};
+
 private slots:
     void init()
     {
         testing::failOnWarnings();
-        platform::resetSeams();
+        base.emplace();
+        platform::setClock([this] { return jetzt; });
     }
+    void cleanup() { base.reset(); }
 
     void dayNumbers_data()
     {
@@ -34,9 +40,6 @@ private slots:
 
     void startValues()
     {
-        testing::BaseFolder base;
-        const QDateTime jetzt(QDate(2025, 3, 1), QTime(12, 0));
-        platform::setClock([&] { return jetzt; });
         ProgrammOK = 0;
         GlobalSystemInit();
         QCOMPARE(Programmverzeichnis, QDir::currentPath() + QLatin1Char('/'));
@@ -47,12 +50,9 @@ private slots:
         QCOMPARE(Standardschrift.pointSize(), 8);
 
         GlobalVARInit();
-        QCOMPARE(RezepteTotal.size(), 1);
-        QCOMPARE(Zutatentotal.size(), 1);
-        QCOMPARE(VariablenTotal.size(), 1);
-        QCOMPARE(IAVERBEN.size(), 1);
-        QCOMPARE(IAVerbPuffer.size(), 1);
-        QCOMPARE(GlobalLexikon.size(), 1);
+        QCOMPARE((QList<qsizetype>{RezepteTotal.size(), Zutatentotal.size(), VariablenTotal.size(), IAVERBEN.size(),
+                                   IAVerbPuffer.size(), GlobalLexikon.size()}),
+                 QList<qsizetype>(6, 1));
         QCOMPARE(Optionen.Schrift1, Standardschrift);
         QCOMPARE(Optionen.Lexikonschrift, Standardschrift);
 
@@ -65,18 +65,13 @@ private slots:
         QCOMPARE(Optionen.Exportverzeichnis, Programmverzeichnis + QStringLiteral("PreparedRecipes\\"));
         QCOMPARE(Hintergrundgrafik, QStringLiteral("Hintergrund.png"));
         QCOMPARE(Optionen.Schrift2, Standardschrift); // the fonts stay
-        QCOMPARE(int(IAStatus.AlleVerben), 1);
-        QCOMPARE(int(IAStatus.Tooltipps), 1);
-        QCOMPARE(int(IAStatus.TooltippsVerbeditor), 1);
-        QCOMPARE(IAStatus.VTotalSpeichern, 0);
-        QCOMPARE(IAStatus.VerbenSpeichern, 1);
+        QCOMPARE((QList<int>{IAStatus.AlleVerben, IAStatus.Tooltipps, IAStatus.TooltippsVerbeditor,
+                             IAStatus.VTotalSpeichern, IAStatus.VerbenSpeichern}),
+                 (QList<int>{1, 1, 1, 0, 1}));
     }
 
     void recordInitialisers()
     {
-        testing::BaseFolder base;
-        const QDateTime jetzt(QDate(2025, 3, 1), QTime(12, 0));
-        platform::setClock([&] { return jetzt; });
         RezepteTotal = TRezepteTotal(2);
         TTRezepteTotal &r = RezepteTotal[1];
         r.Rezeptname = QStringLiteral("x");
@@ -86,13 +81,10 @@ private slots:
         r.IAZutaten = TTAIAZutatenliste(3);
         Initialisiere_Rezept(1);
         QVERIFY(r.Rezeptname.isEmpty());
-        QCOMPARE(r.Kategorie, -1);
-        QCOMPARE(r.Listenposition, -1);
+        QCOMPARE((QList<int>{r.Kategorie, r.Listenposition}), (QList<int>{-1, -1}));
         QCOMPARE(r.Kochdatum, DateTimeToTWS(jetzt));
-        QCOMPARE(r.Zutaten.size(), 1);
-        QCOMPARE(r.Zutatenliste.size(), 1);
-        QCOMPARE(r.Rezeptliste.size(), 1);
-        QCOMPARE(r.IAZutaten.size(), 1);
+        QCOMPARE((QList<qsizetype>{r.Zutaten.size(), r.Zutatenliste.size(), r.Rezeptliste.size(), r.IAZutaten.size()}),
+                 QList<qsizetype>(4, 1));
         Initialisiere_Rezept(2);  // out of range: nothing
         Initialisiere_Rezept(-1);
 
@@ -105,31 +97,24 @@ private slots:
         item.DBIndex = 9;
         Initialisiere_IAZutatenzeile(1, 0);
         QVERIFY(item.Zutatname.isEmpty());
-        QCOMPARE(int(item.Gewuerz), 0);
-        QCOMPARE(item.Auswahl, 0);
-        QCOMPARE(item.Ort, -1);
         QCOMPARE(item.Geraete, (std::array<qint32, 5>{{-1, -1, -1, -1, -1}}));
-        QCOMPARE(item.DBIndex, -1);
-        QCOMPARE(item.Kategorie, -1);
-        QCOMPARE(item.Gruppe, -1);
-        QCOMPARE(item.Anzeigeplatz, -1);
+        QCOMPARE((QList<int>{item.Gewuerz, item.Auswahl, item.Ort, item.DBIndex, item.Kategorie, item.Gruppe,
+                             item.Anzeigeplatz}),
+                 (QList<int>{0, 0, -1, -1, -1, -1, -1}));
         Initialisiere_IAZutatenzeile(1, 1);
         Initialisiere_IAZutatenzeile(5, 0);
 
         Zutatentotal = TZutatentotal(1);
-        Zutatentotal[0].Zutatname = QStringLiteral("Salt");
-        Zutatentotal[0].Kategorie = 8;
-        Zutatentotal[0].Status = 1;
-        Zutatentotal[0].Grafik() = QStringLiteral("salt.png");
-        Zutatentotal[0].Listenposition = 3;
-        Zutatentotal[0].Suchlistenposition = -2;
+        TTZutatentotal &z = Zutatentotal[0];
+        z.Zutatname = QStringLiteral("Salt");
+        z.Grafik() = QStringLiteral("salt.png");
+        z.Kategorie = 8;
+        z.Status = 1;
+        z.Listenposition = 3;
+        z.Suchlistenposition = -2;
         Initialisiere_Zutat(0);
-        QVERIFY(Zutatentotal[0].Zutatname.isEmpty());
-        QVERIFY(Zutatentotal[0].Grafik().isEmpty());
-        QCOMPARE(Zutatentotal[0].Kategorie, -1);
-        QCOMPARE(int(Zutatentotal[0].Status), 0);
-        QCOMPARE(Zutatentotal[0].Listenposition, -1);
-        QCOMPARE(Zutatentotal[0].Suchlistenposition, -1);
+        QVERIFY(z.Zutatname.isEmpty() && z.Grafik().isEmpty());
+        QCOMPARE((QList<int>{z.Kategorie, z.Status, z.Listenposition, z.Suchlistenposition}), (QList<int>{-1, 0, -1, -1}));
         Initialisiere_Zutat(1);
     }
 };

@@ -23,12 +23,9 @@ private slots:
     {
         testing::failOnWarnings();
         GlobalVARInit(); // leaves one empty placeholder record
-        VariablenTotal[0].Einheiten = {
-            QStringLiteral("[]"),        QStringLiteral("[clove(s)]"), QStringLiteral("[cup]"),
-            QStringLiteral("[g]"),       QStringLiteral("[heaped tbsp]"), QStringLiteral("[kg]"),
-            QStringLiteral("[l]"),       QStringLiteral("[piece of]"), QStringLiteral("[piece]"),
-            QStringLiteral("[pinch]"),   QStringLiteral("[Stück]"),    QStringLiteral("[tbsp]"),
-            QStringLiteral("[to taste]")};
+        VariablenTotal[0].Einheiten = QStringLiteral("[]|[clove(s)]|[cup]|[g]|[heaped tbsp]|[kg]|[l]|[piece of]|[piece]"
+                                                     "|[pinch]|[Stück]|[tbsp]|[to taste]")
+                                          .split(QLatin1Char('|'));
         neueZutat(QStringLiteral("Salt"), 8);
         neueZutat(QStringLiteral("Cup cakes"), 10);
         neueZutat(QStringLiteral("Weißwurst"), 0);
@@ -59,37 +56,31 @@ private slots:
     {
         QTest::addColumn<QString>("zeile");
         QTest::addColumn<bool>("ohneGross");
-        QTest::addColumn<QString>("menge");
-        QTest::addColumn<QString>("einheit");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("full line") << "200 g flour" << true << "200" << "g" << "flour";
-        QTest::newRow("unit needs a blank after it") << "2 garlic cloves" << true << "2" << "" << "garlic cloves";
-        QTest::newRow("case kept") << "2 G flour" << false << "2" << "" << "G flour";
-        QTest::newRow("case ignored") << "2 G flour" << true << "2" << "g" << "flour";
-        QTest::newRow("code-page case") << "1 STÜCK butter" << true << "1" << "Stück" << "butter";
-        QTest::newRow("range") << "2-3 tbsp sugar" << true << "2-3" << "tbsp" << "sugar";
-        QTest::newRow("decimal comma") << "1,5 kg potatoes" << true << "1,5" << "kg" << "potatoes";
-        QTest::newRow("longer unit first") << "2 piece of cake" << true << "2" << "piece of" << "cake";
-        QTest::newRow("unit with blank") << "1 heaped tbsp salt" << true << "1" << "heaped tbsp" << "salt";
-        QTest::newRow("unit without quantity") << "pinch of salt" << true << "" << "pinch" << "of salt";
-        QTest::newRow("hyphenated word is no quantity") << "low-fat yogurt" << true << "" << "" << "low-fat yogurt";
-        QTest::newRow("known ingredient whole") << "cup cakes" << true << "" << "" << "cup cakes";
-        QTest::newRow("blanks") << "  3   cup   water  " << true << "3" << "cup" << "water";
-        QTest::newRow("empty") << "" << true << "" << "" << "";
-        QTest::newRow("garbage number") << "1e400 g" << true << "" << "" << "1e400 g";
+        QTest::addColumn<QString>("teile"); // quantity|unit|name
+        QTest::newRow("full line") << "200 g flour" << true << "200|g|flour";
+        QTest::newRow("unit needs a blank after it") << "2 garlic cloves" << true << "2||garlic cloves";
+        QTest::newRow("case kept") << "2 G flour" << false << "2||G flour";
+        QTest::newRow("case ignored") << "2 G flour" << true << "2|g|flour";
+        QTest::newRow("code-page case") << "1 STÜCK butter" << true << "1|Stück|butter";
+        QTest::newRow("range") << "2-3 tbsp sugar" << true << "2-3|tbsp|sugar";
+        QTest::newRow("decimal comma") << "1,5 kg potatoes" << true << "1,5|kg|potatoes";
+        QTest::newRow("longer unit first") << "2 piece of cake" << true << "2|piece of|cake";
+        QTest::newRow("unit with blank") << "1 heaped tbsp salt" << true << "1|heaped tbsp|salt";
+        QTest::newRow("unit without quantity") << "pinch of salt" << true << "|pinch|of salt";
+        QTest::newRow("hyphenated word is no quantity") << "low-fat yogurt" << true << "||low-fat yogurt";
+        QTest::newRow("known ingredient whole") << "cup cakes" << true << "||cup cakes";
+        QTest::newRow("blanks") << "  3   cup   water  " << true << "3|cup|water";
+        QTest::newRow("empty") << "" << true << "||";
+        QTest::newRow("garbage number") << "1e400 g" << true << "||1e400 g";
     }
     void zerlege()
     {
         QFETCH(QString, zeile);
         QFETCH(bool, ohneGross);
-        QFETCH(QString, menge);
-        QFETCH(QString, einheit);
-        QFETCH(QString, name);
+        QFETCH(QString, teile);
         QString m = QStringLiteral("x"), e = QStringLiteral("x"), n = QStringLiteral("x");
         Zerlege_Zutatenstring(zeile, m, e, ohneGross, n);
-        QCOMPARE(m, menge);
-        QCOMPARE(e, einheit);
-        QCOMPARE(n, name);
+        QCOMPARE(m + QLatin1Char('|') + e + QLatin1Char('|') + n, teile);
         // Joining the parts gives the line back, blanks cleaned, unit as listed.
         if (!n.isEmpty()) {
             QString sauber = zeile.trimmed();
@@ -109,29 +100,24 @@ private slots:
 
     void verbinde_data()
     {
-        QTest::addColumn<QString>("menge");
-        QTest::addColumn<QString>("einheit");
-        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("teile"); // quantity|unit|name
         QTest::addColumn<QString>("zeile");
         QTest::addColumn<QString>("plural");
-        QTest::newRow("all parts") << "2" << "Portion(en)" << "Tomate(n)" << "2 Portion(en) Tomate(n)"
-                                   << "2 Portionen Tomaten";
-        QTest::newRow("one") << "1" << "Portion(en)" << "Tomate(n)" << "1 Portion(en) Tomate(n)"
-                             << "1 Portion Tomate";
-        QTest::newRow("half is plural") << "0,5" << "" << "Zwiebel(n)" << "0,5 Zwiebel(n)" << "0,5 Zwiebeln";
-        QTest::newRow("range is plural") << "1-2" << "" << "Hund(e)" << "1-2 Hund(e)" << "1-2 Hunde";
-        QTest::newRow("no quantity") << "" << "" << "Zwiebel(n)" << "Zwiebel(n)" << "Zwiebel";
-        QTest::newRow("no name") << "2" << "g" << "" << "2 g " << "2 g";
+        QTest::newRow("all parts") << "2|Portion(en)|Tomate(n)" << "2 Portion(en) Tomate(n)" << "2 Portionen Tomaten";
+        QTest::newRow("one") << "1|Portion(en)|Tomate(n)" << "1 Portion(en) Tomate(n)" << "1 Portion Tomate";
+        QTest::newRow("half is plural") << "0,5||Zwiebel(n)" << "0,5 Zwiebel(n)" << "0,5 Zwiebeln";
+        QTest::newRow("range is plural") << "1-2||Hund(e)" << "1-2 Hund(e)" << "1-2 Hunde";
+        QTest::newRow("no quantity") << "||Zwiebel(n)" << "Zwiebel(n)" << "Zwiebel";
+        QTest::newRow("no name") << "2|g|" << "2 g " << "2 g";
     }
     void verbinde()
     {
-        QFETCH(QString, menge);
-        QFETCH(QString, einheit);
-        QFETCH(QString, name);
+        QFETCH(QString, teile);
         QFETCH(QString, zeile);
         QFETCH(QString, plural);
-        QCOMPARE(Verbinde_Zutatenstring(menge, einheit, name), zeile);
-        QCOMPARE(Setze_Pluralformen(menge, einheit, name), plural);
+        const QStringList t = teile.split(QLatin1Char('|'));
+        QCOMPARE(Verbinde_Zutatenstring(t[0], t[1], t[2]), zeile);
+        QCOMPARE(Setze_Pluralformen(t[0], t[1], t[2]), plural);
     }
 
     void zutatenname_data()

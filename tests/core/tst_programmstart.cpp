@@ -8,35 +8,54 @@
 #include "core/Tabellen.h"
 #include "platform/Paths.h"
 #include "platform/Seams.h"
-#include "testing/Testing.h"
 
 using namespace corefixtures;
 
 namespace {
 
-const QString LM = QStringLiteral("PRGDATA\\ENG\\Lebensmittel.hbr");
-const QString LMAll = QStringLiteral("PRGDATA\\ENG\\Lebensmittel_ALL.hbr");
-const QString Var = QStringLiteral("PRGDATA\\ENG\\Variablen200.hbr");
-const QString Verb = QStringLiteral("PRGDATA\\ENG\\IAVariablenliste.hbr");
-const QString Kom = QStringLiteral("PRGDATA\\ENG\\Kommentare.hbr");
+const QString LM = u"PRGDATA\\ENG\\Lebensmittel.hbr"_s;
+const QString LMAll = u"PRGDATA\\ENG\\Lebensmittel_ALL.hbr"_s;
+const QString Var = u"PRGDATA\\ENG\\Variablen200.hbr"_s;
+const QString Verb = u"PRGDATA\\ENG\\IAVariablenliste.hbr"_s;
+const QString Kom = u"PRGDATA\\ENG\\Kommentare.hbr"_s;
+const QString Lex = u"PRGDATA\\ENG\\LEXIKON\\Lexikon.hbd"_s;
 
 QString neu(const char *name)
 {
-    return QStringLiteral("PRGDATA\\ENG\\") + QLatin1String(name);
+    return u"PRGDATA\\ENG\\"_s + QLatin1String(name);
 }
 
-// The smallest installation the start-up accepts, with two recipes.
+// A dictionary file with the given entries (term, text).
+QStringList lexikon(const QList<std::pair<const char *, const char *>> &eintraege)
+{
+    QStringList z = zeilen("[TAFELWERKSTATT LEXIKON]|0|Lexikon|2|Kochbegriffe|Obst und Gemüse|Sonstiges|;;");
+    for (const auto &[begriff, text] : eintraege)
+        z << u"{GRUPPENART}|0|{GRAFIKFILENAME}||{GRUPPE}|%1|{TEXT}|%2|{DIVERS}|{END}"_s
+                 .arg(QString::fromUtf8(begriff), QString::fromUtf8(text))
+                 .split(u'|');
+    return z;
+}
+
+// The smallest installation the start-up accepts, with two recipes and a
+// dictionary of the user's.
 void installiere(testing::BaseFolder &base)
 {
     base.writeLines(LM, zutaten());
     base.writeLines(Var, variablen());
     base.writeLines(Verb, verben());
     base.writeLines(Kom, kommentare());
-    base.writeLines(QStringLiteral("PRGDATA\\ENG\\nenoitpo.kop"), optionen());
-    base.writeLines(QStringLiteral("Recipes\\Zucchini.KRP"), rezept(QStringLiteral("Zucchini")));
-    base.writeLines(QStringLiteral("Recipes\\Apple Pie.TRP"), rezept(QStringLiteral("Apple Pie")));
-    QDir().mkpath(base.path(QStringLiteral("GFXZUTAT/ENG")));
-    QDir().mkpath(base.path(QStringLiteral("Grafiken/ENG/PNG")));
+    base.writeLines(u"PRGDATA\\ENG\\nenoitpo.kop"_s, optionen());
+    base.writeLines(u"Recipes\\Zucchini.KRP"_s, rezept(u"Zucchini"_s));
+    base.writeLines(u"Recipes\\Apple Pie.TRP"_s, rezept(u"Apple Pie"_s));
+    QDir().mkpath(base.path(u"GFXZUTAT/ENG"_s));
+    QDir().mkpath(base.path(u"Grafiken/ENG/PNG"_s));
+    base.writeLines(Lex, lexikon({{"Eigenes", "vom Nutzer"}, {"Braten", "alt"}}));
+}
+
+bool starte()
+{
+    TWS_Grundwerte();
+    return TWS_Programmstart_Daten();
 }
 
 QStringList namen(const TZutatentotal &liste)
@@ -47,302 +66,191 @@ QStringList namen(const TZutatentotal &liste)
     return out;
 }
 
-TZutatentotal liesDb(const QString &datei)
-{
-    Lade_Zutaten(Load | Alle, datei);
-    return Zutatentotal;
-}
-
 } // namespace
 
-class TestProgrammstart : public QObject
+class TestProgrammstart : public QObject, Testumgebung
 {
     Q_OBJECT
 private slots:
-    void init()
-    {
-        testing::failOnWarnings();
-        platform::resetSeams();
-    }
+    void init() { beginne(); }
+    void cleanup() { beende(); }
 
     void runsInOrderOnFixtureInstallation()
     {
-        testing::BaseFolder base;
-        testing::ScriptedMessages messages;
-        installiere(base);
+        installiere(*base);
         // A delivered database stands in for the missing one: the take-over
         // comes before the installation check.
-        QFile::rename(base.path(QStringLiteral("PRGDATA/ENG/Lebensmittel.hbr")),
-                      base.path(QStringLiteral("PRGDATA/ENG/Lebensmittel_Neu.hbr")));
+        QFile::rename(base->path(u"PRGDATA/ENG/Lebensmittel.hbr"_s), base->path(u"PRGDATA/ENG/Lebensmittel_Neu.hbr"_s));
         TWS_Grundwerte();
         QCOMPARE(Programmverzeichnis, platform::baseFolder());
         QVERIFY(TWS_Programmstart_Daten());
-        QVERIFY(messages.seen.isEmpty());
         QCOMPARE(int(ProgrammOK), 1);
 
         QCOMPARE(Optionen.Kategoriefilter, 5);
-        QCOMPARE(namen(Zutatentotal), (QStringList{QStringLiteral("Apple"), QString::fromUtf8("Cr\u00e8me fra\u00eeche")}));
-        QCOMPARE(VariablenTotal.size(), 1);
-        QCOMPARE(VariablenTotal[0].Einheiten.size(), 2);
-        QCOMPARE(IAVERBEN.size(), 2);
-        QCOMPARE(IAVTotalliste.size(), 2);
-        QCOMPARE(RezepteTotal.size(), 2);
-        QCOMPARE(RezepteTotal[0].Rezeptname, QStringLiteral("Apple Pie"));
+        QCOMPARE(namen(Zutatentotal), zeilen("Apple|Crème fraîche"));
+        QCOMPARE((QList<qsizetype>{VariablenTotal.size(), VariablenTotal[0].Einheiten.size(), IAVERBEN.size(),
+                                   IAVTotalliste.size(), RezepteTotal.size(), GlobalLexikon.size()}),
+                 (QList<qsizetype>{1, 2, 2, 2, 2, 2}));
+        QCOMPARE(RezepteTotal[0].Rezeptname, u"Apple Pie"_s);
         QCOMPARE(RezepteTotal[0].Kategorie, 17);
         QCOMPARE(AktuellesRezept, -1);
-        QCOMPARE(base.readLines(QStringLiteral("PRGDATA\\ENG\\RMListe.hbr")),
-                 index({{QStringLiteral("Recipes\\Apple Pie.TRP"), QStringLiteral("Apple Pie")},
-                        {QStringLiteral("Recipes\\Zucchini.KRP"), QStringLiteral("Zucchini")}}));
-        QVERIFY(base.exists(QStringLiteral("PRGDATA/ENG/IAVTotal.hbr")));
+        QCOMPARE(base->readLines(u"PRGDATA\\ENG\\RMListe.hbr"_s),
+                 index({{u"Recipes\\Apple Pie.TRP"_s, u"Apple Pie"_s}, {u"Recipes\\Zucchini.KRP"_s, u"Zucchini"_s}}));
+        QVERIFY(base->exists(u"PRGDATA/ENG/IAVTotal.hbr"_s));
         for (const char *ordner : {"Recipes/IAKochen", "PreparedRecipes", "DRUCKTEMP", "PRGDATA/ENG/LEXIKON"})
-            QVERIFY2(QFileInfo(base.path(QLatin1String(ordner))).isDir(), ordner);
+            QVERIFY2(QFileInfo(base->path(QLatin1String(ordner))).isDir(), ordner);
     }
 
     void missingRequiredFileEndsTheProgram_data()
     {
         QTest::addColumn<QString>("fehlt");
-        QTest::newRow("ingredient database") << LM;
-        QTest::newRow("units list") << Var;
-        QTest::newRow("verb list") << Verb;
-        QTest::newRow("ingredient pictures") << QStringLiteral("GFXZUTAT\\ENG\\");
-        QTest::newRow("window pictures") << QStringLiteral("Grafiken\\ENG\\PNG\\");
+        QTest::addColumn<bool>("geliefert"); // an invalid delivered file stands in for it
+        QTest::newRow("ingredient database") << LM << false;
+        QTest::newRow("units list") << Var << false;
+        QTest::newRow("units list, invalid delivered one") << Var << true;
+        QTest::newRow("verb list") << Verb << false;
+        QTest::newRow("ingredient pictures") << u"GFXZUTAT\\ENG\\"_s << false;
+        QTest::newRow("window pictures") << u"Grafiken\\ENG\\PNG\\"_s << false;
     }
     void missingRequiredFileEndsTheProgram()
     {
         QFETCH(QString, fehlt);
-        testing::BaseFolder base;
-        testing::ScriptedMessages messages;
-        installiere(base);
-        QDir(base.path(fehlt)).removeRecursively();
-        QFile::remove(base.path(fehlt));
-        TWS_Grundwerte();
-        messages.expect(QStringLiteral("Missing file: ") + fehlt);
-        QVERIFY(!TWS_Programmstart_Daten());
-        QVERIFY(messages.pending().isEmpty());
-        QCOMPARE(messages.seen.size(), 1);
-        QCOMPARE(messages.seen[0].heading, QStringLiteral("Installation error:"));
-        QCOMPARE(messages.seen[0].text, QStringLiteral("Missing file: ") + fehlt);
+        QFETCH(bool, geliefert);
+        installiere(*base);
+        QDir(base->path(fehlt)).removeRecursively();
+        QFile::remove(base->path(fehlt));
+        if (geliefert) {
+            base->writeLines(neu("Variablen200_NEU.hbr"), {u"[TAFELWERKSTATTVARIABLEN 2.00]"_s});
+            messages->expect(u"delivered file Variablen200_NEU.hbr"_s);
+        }
+        messages->expect(u"Missing file: "_s + fehlt);
+        QVERIFY(!starte());
+        QCOMPARE(messages->seen.size(), geliefert ? 2 : 1);
+        QCOMPARE(messages->seen.last().heading + u' ' + messages->seen.last().text,
+                 u"Installation error: Missing file: "_s + fehlt);
         QCOMPARE(int(ProgrammOK), 0);
+        QCOMPARE(base->exists(neu("Variablen200_NEU.hbr")), geliefert);
         // Nothing after the check ran.
-        QVERIFY(!base.exists(QStringLiteral("PRGDATA/ENG/RMListe.hbr")));
-        QVERIFY(!base.exists(QStringLiteral("DRUCKTEMP")));
+        QVERIFY(!base->exists(u"PRGDATA/ENG/RMListe.hbr"_s));
+        QVERIFY(!base->exists(u"DRUCKTEMP"_s));
     }
 
     void deliveredFileIsTakenOverAndDeleted_data()
     {
         QTest::addColumn<int>("fall");
-        QTest::newRow("LM_Share.hbr") << 0;
-        QTest::newRow("Lebensmittel_Neu.hbr") << 1;
-        QTest::newRow("Variablen200_NEU.hbr, no units list") << 2;
-        QTest::newRow("Variablen200_NEU.hbr, units list present") << 3;
-        QTest::newRow("IAVariablenliste_NEU.hbr") << 4;
-        QTest::newRow("RICNEU.hbr") << 5;
-        QTest::newRow("RICWerteNEU.hbr") << 6;
-        QTest::newRow("Kommentare_neu.hbr") << 7;
+        QTest::addColumn<QString>("geliefert");
+        QTest::addColumn<QStringList>("inhalt");
+        QStringList var = variablen();
+        var[9] = u"delivered=cup=g"_s;
+        QTest::newRow("LM_Share.hbr") << 0 << neu("LM_Share.hbr")
+                                      << zeilen("[TAFELWERKSTATT 2.00]|1") + zutatenRecord(u"Shared"_s, 2, 1) + zeilen("[EOF]");
+        QTest::newRow("Lebensmittel_Neu.hbr") << 1 << neu("Lebensmittel_Neu.hbr")
+                                              << zeilen("[TAFELWERKSTATT 2.00]|2") + zutatenRecord(u"APPLE"_s, 2, 1)
+                + zutatenRecord(u"Dill"_s, 7, 1) + zeilen("[EOF]");
+        QTest::newRow("Variablen200_NEU.hbr, no units list") << 2 << neu("Variablen200_NEU.hbr") << var;
+        QTest::newRow("Variablen200_NEU.hbr, units list present") << 3 << neu("Variablen200_NEU.hbr") << var;
+        QTest::newRow("IAVariablenliste_NEU.hbr") << 4 << neu("IAVariablenliste_NEU.hbr")
+                                                  << zeilen("[IAVERBEN 2.00]|1") + verben().mid(2, 8);
+        QTest::newRow("RICNEU.hbr") << 5 << neu("RICNEU.hbr")
+                                    << zeilen("[RICDATA 2.00]|2|FLOUR=CUP=G|99|sugar=cup=g|200,5");
+        QTest::newRow("RICWerteNEU.hbr") << 6 << neu("RICWerteNEU.hbr") << zeilen("[RICWERTE 2.00]|2|el=tbsp|TL=tsp");
+        QTest::newRow("Kommentare_neu.hbr") << 7 << neu("Kommentare_neu.hbr")
+                                            << zeilen("[TAFELWERKSTATTZUTATKOMMENTARE 2.0]|2|To taste|diced");
+        // The dictionary goes through the dictionary loader and is merged.
+        QTest::newRow("Lexikon_NEU.hbd") << 8 << neu("LEXIKON\\Lexikon_NEU.hbd")
+                                         << lexikon({{"Braten", "neu"}, {"Garen", "neu"}});
     }
     void deliveredFileIsTakenOverAndDeleted()
     {
         QFETCH(int, fall);
-        testing::BaseFolder base;
-        testing::ScriptedMessages messages;
-        installiere(base);
-        QString geliefert;
-        QStringList inhalt;
-        switch (fall) {
-        case 0:
-            geliefert = neu("LM_Share.hbr");
-            inhalt = QStringList{QStringLiteral("[TAFELWERKSTATT 2.00]"), QStringLiteral("1")}
-                + zutatenRecord(QStringLiteral("Shared"), 2, 1) + QStringList{QStringLiteral("[EOF]")};
-            base.writeLines(LMAll, zutaten());
-            break;
-        case 1:
-            geliefert = neu("Lebensmittel_Neu.hbr");
-            inhalt = QStringList{QStringLiteral("[TAFELWERKSTATT 2.00]"), QStringLiteral("2")}
-                + zutatenRecord(QStringLiteral("APPLE"), 2, 1) + zutatenRecord(QStringLiteral("Dill"), 7, 1)
-                + QStringList{QStringLiteral("[EOF]")};
-            break;
-        case 2:
-            QFile::remove(base.path(QStringLiteral("PRGDATA/ENG/Variablen200.hbr")));
-            Q_FALLTHROUGH();
-        case 3:
-            geliefert = neu("Variablen200_NEU.hbr");
-            inhalt = variablen();
-            inhalt[9] = QStringLiteral("delivered=cup=g");
-            break;
-        case 4:
-            geliefert = neu("IAVariablenliste_NEU.hbr");
-            inhalt = verben().mid(0, 10);
-            inhalt[1] = QStringLiteral("1");
-            break;
-        case 5:
-            geliefert = neu("RICNEU.hbr");
-            inhalt = QStringList{QStringLiteral("[RICDATA 2.00]"), QStringLiteral("2"), QStringLiteral("FLOUR=CUP=G"),
-                                 QStringLiteral("99"), QStringLiteral("sugar=cup=g"), QStringLiteral("200,5")};
-            break;
-        case 6:
-            geliefert = neu("RICWerteNEU.hbr");
-            inhalt = QStringList{QStringLiteral("[RICWERTE 2.00]"), QStringLiteral("2"), QStringLiteral("el=tbsp"),
-                                 QStringLiteral("TL=tsp")};
-            break;
-        default:
-            geliefert = neu("Kommentare_neu.hbr");
-            inhalt = QStringList{QStringLiteral("[TAFELWERKSTATTZUTATKOMMENTARE 2.0]"), QStringLiteral("2"),
-                                 QStringLiteral("To taste"), QStringLiteral("diced")};
-        }
-        base.writeLines(geliefert, inhalt);
-        const QByteArray geliefertBytes = base.readBytes(geliefert);
-        const QByteArray alteVerben = base.readBytes(Verb);
-        const QByteArray alteVariablen = base.readBytes(Var);
+        QFETCH(QString, geliefert);
+        QFETCH(QStringList, inhalt);
+        installiere(*base);
+        if (fall == 0)
+            base->writeLines(LMAll, zutaten());
+        if (fall == 2)
+            QFile::remove(base->path(u"PRGDATA/ENG/Variablen200.hbr"_s));
+        base->writeLines(geliefert, inhalt);
+        const QByteArray geliefertBytes = base->readBytes(geliefert);
+        const QByteArray alteVerben = base->readBytes(Verb);
+        const QByteArray alteVariablen = base->readBytes(Var);
 
-        TWS_Grundwerte();
-        QVERIFY(TWS_Programmstart_Daten());
-        QVERIFY(messages.seen.isEmpty());
-        QVERIFY(!base.exists(geliefert));
-
+        QVERIFY(starte());
+        QVERIFY(!base->exists(geliefert));
         switch (fall) {
-        case 0:
-            QCOMPARE(base.readBytes(LMAll), geliefertBytes);
-            break;
+        case 0: QCOMPARE(base->readBytes(LMAll), geliefertBytes); break;
         case 1:
-            QCOMPARE(namen(liesDb(QString())), (QStringList{QStringLiteral("Apple"), QStringLiteral("Basil"),
-                                                            QString::fromUtf8("Cr\u00e8me fra\u00eeche"),
-                                                            QStringLiteral("Dill")}));
+            QVERIFY(Lade_Zutaten(Load | Alle));
+            QCOMPARE(namen(Zutatentotal), zeilen("Apple|Basil|Crème fraîche|Dill"));
             break;
-        case 2:
-            QCOMPARE(base.readBytes(Var), geliefertBytes);
-            break;
-        case 3:
-            QCOMPARE(base.readBytes(Var), alteVariablen);
-            break;
+        case 2: QCOMPARE(base->readBytes(Var), geliefertBytes); break;
+        case 3: QCOMPARE(base->readBytes(Var), alteVariablen); break;
         case 4:
-            QCOMPARE(base.readBytes(Verb), geliefertBytes);
-            QCOMPARE(base.readBytes(QStringLiteral("PRGDATA\\ENG\\IAVariablenlisteBAK.hbr")), alteVerben);
+            QCOMPARE(base->readBytes(Verb), geliefertBytes);
+            QCOMPARE(base->readBytes(u"PRGDATA\\ENG\\IAVariablenlisteBAK.hbr"_s), alteVerben);
             QCOMPARE(IAVERBEN.size(), 1);
             break;
         case 5:
             QCOMPARE(VariablenTotal[0].RICDATA.size(), 2);
-            QCOMPARE(VariablenTotal[0].RICDATA[1].Text, QStringLiteral("sugar=cup=g"));
+            QCOMPARE(VariablenTotal[0].RICDATA[1].Text, u"sugar=cup=g"_s);
             QCOMPARE(VariablenTotal[0].RICDATA[1].Faktor, 200.5);
             break;
-        case 6:
-            QCOMPARE(VariablenTotal[0].RICWerte,
-                     (TString{QStringLiteral("gr=g"), QStringLiteral("EL=tbsp"), QStringLiteral("TL=tsp")}));
-            break;
-        default:
+        case 6: QCOMPARE(VariablenTotal[0].RICWerte, zeilen("gr=g|EL=tbsp|TL=tsp")); break;
+        case 7: {
             TString liste;
             QVERIFY(Lade_Zutatenkommentare(Load, liste));
-            QCOMPARE(liste, (TString{QStringLiteral("finely chopped"), QStringLiteral("to taste"),
-                                     QStringLiteral("diced")}));
+            QCOMPARE(liste, zeilen("finely chopped|to taste|diced"));
+            break;
+        }
+        default:
+            QStringList begriffe;
+            for (const TTLexikon &e : std::as_const(GlobalLexikon))
+                begriffe << e.Begriff + u'=' + e.Text.value(0);
+            QCOMPARE(begriffe, zeilen("Braten=neu|Eigenes=vom Nutzer|Garen=neu"));
         }
     }
 
+    // A delivered file that is invalid stays, with a message, and the user's
+    // file is untouched.
     void invalidDeliveredFileIsLeftAlone_data()
     {
         QTest::addColumn<QString>("geliefert");
+        QTest::addColumn<QString>("kopf"); // a right header with a count the file cannot hold
         QTest::addColumn<QString>("nutzerdatei");
-        QTest::newRow("LM_Share.hbr") << neu("LM_Share.hbr") << LMAll;
-        QTest::newRow("Lebensmittel_Neu.hbr") << neu("Lebensmittel_Neu.hbr") << LM;
-        QTest::newRow("IAVariablenliste_NEU.hbr") << neu("IAVariablenliste_NEU.hbr") << Verb;
-        QTest::newRow("RICNEU.hbr") << neu("RICNEU.hbr") << Var;
-        QTest::newRow("RICWerteNEU.hbr") << neu("RICWerteNEU.hbr") << Var;
-        QTest::newRow("Kommentare_neu.hbr") << neu("Kommentare_neu.hbr") << Kom;
+        QTest::newRow("LM_Share.hbr") << neu("LM_Share.hbr") << u"[TAFELWERKSTATT 2.00]"_s << LMAll;
+        QTest::newRow("Lebensmittel_Neu.hbr") << neu("Lebensmittel_Neu.hbr") << u"[TAFELWERKSTATT 2.00]"_s << LM;
+        QTest::newRow("IAVariablenliste_NEU.hbr") << neu("IAVariablenliste_NEU.hbr") << u"[IAVERBEN 2.00]"_s << Verb;
+        QTest::newRow("RICNEU.hbr") << neu("RICNEU.hbr") << u"[RICDATA 2.00]"_s << Var;
+        QTest::newRow("RICWerteNEU.hbr") << neu("RICWerteNEU.hbr") << u"[RICWERTE 2.00]"_s << Var;
+        QTest::newRow("Kommentare_neu.hbr") << neu("Kommentare_neu.hbr") << u"[TAFELWERKSTATTZUTATKOMMENTARE 2.0]"_s
+                                            << Kom;
+        QTest::newRow("Lexikon_NEU.hbd, bad header") << neu("LEXIKON\\Lexikon_NEU.hbd") << u"<html>Not found</html>"_s
+                                                     << Lex;
     }
     void invalidDeliveredFileIsLeftAlone()
     {
         QFETCH(QString, geliefert);
+        QFETCH(QString, kopf);
         QFETCH(QString, nutzerdatei);
-        testing::BaseFolder base;
-        testing::ScriptedMessages messages;
-        installiere(base);
-        base.writeLines(LMAll, zutaten());
-        // A right header with a count the file cannot hold.
-        const QString kopf = geliefert.contains(QLatin1String("RICNEU")) ? QStringLiteral("[RICDATA 2.00]")
-            : geliefert.contains(QLatin1String("RICWerte"))             ? QStringLiteral("[RICWERTE 2.00]")
-            : geliefert.contains(QLatin1String("Kommentare"))           ? QStringLiteral("[TAFELWERKSTATTZUTATKOMMENTARE 2.0]")
-            : geliefert.contains(QLatin1String("IAVariablen"))          ? QStringLiteral("[IAVERBEN 2.00]")
-                                                                        : QStringLiteral("[TAFELWERKSTATT 2.00]");
-        base.writeLines(geliefert, {kopf, QStringLiteral("7"), QStringLiteral("only one line")});
-        const QByteArray geliefertBytes = base.readBytes(geliefert);
-        const QByteArray nutzerBytes = base.readBytes(nutzerdatei);
-        messages.expect(QStringLiteral("delivered file ") + geliefert.mid(12));
-        TWS_Grundwerte();
-        QVERIFY(TWS_Programmstart_Daten());
-        QVERIFY(messages.pending().isEmpty());
-        QCOMPARE(base.readBytes(geliefert), geliefertBytes);
-        QCOMPARE(base.readBytes(nutzerdatei), nutzerBytes);
-    }
-
-    void invalidDeliveredUnitsListForMissingOne()
-    {
-        testing::BaseFolder base;
-        testing::ScriptedMessages messages;
-        installiere(base);
-        QFile::remove(base.path(QStringLiteral("PRGDATA/ENG/Variablen200.hbr")));
-        base.writeLines(neu("Variablen200_NEU.hbr"), {QStringLiteral("[TAFELWERKSTATTVARIABLEN 2.00]")});
-        messages.expect(QStringLiteral("delivered file Variablen200_NEU.hbr"));
-        messages.expect(QStringLiteral("Missing file: PRGDATA\\ENG\\Variablen200.hbr"));
-        TWS_Grundwerte();
-        QVERIFY(!TWS_Programmstart_Daten());
-        QVERIFY(messages.pending().isEmpty());
-        QVERIFY(base.exists(QStringLiteral("PRGDATA/ENG/Variablen200_NEU.hbr")));
-    }
-
-    // The delivered dictionary goes through the dictionary loader: a good one
-    // is merged and deleted, a bad one stays and the user's file is untouched.
-    void deliveredDictionary_data()
-    {
-        QTest::addColumn<bool>("gut");
-        QTest::newRow("valid") << true;
-        QTest::newRow("invalid") << false;
-    }
-    void deliveredDictionary()
-    {
-        QFETCH(bool, gut);
-        const QString lex = QStringLiteral("PRGDATA\\ENG\\LEXIKON\\Lexikon.hbd");
-        const QString lexNeu = QStringLiteral("PRGDATA\\ENG\\LEXIKON\\Lexikon_NEU.hbd");
-        const QStringList kopf = {"[TAFELWERKSTATT LEXIKON]", "0", "Lexikon", "2", "Kochbegriffe", "Obst und Gemüse",
-                                  "Sonstiges", ";;"};
-        auto eintrag = [](const QString &begriff, const QString &text) {
-            return QStringList{"{GRUPPENART}", "0", "{GRAFIKFILENAME}", "", "{GRUPPE}", begriff, "{TEXT}", text,
-                               "{DIVERS}", "{END}"};
-        };
-        testing::BaseFolder base;
-        testing::ScriptedMessages messages;
-        if (!gut)
-            messages.expect(QStringLiteral("delivered file LEXIKON\\Lexikon_NEU.hbd"));
-        installiere(base);
-        base.writeLines(lex, kopf + eintrag("Eigenes", "vom Nutzer") + eintrag("Braten", "alt"));
-        const QByteArray vorher = base.readBytes(lex);
-        base.writeLines(lexNeu, gut ? kopf + eintrag("Braten", "neu") + eintrag("Garen", "neu")
-                                    : QStringList{"<html>Not found</html>"});
-        TWS_Grundwerte();
-        QVERIFY(TWS_Programmstart_Daten());
-        QVERIFY(messages.pending().isEmpty());
-        if (!gut) {
-            QVERIFY(base.exists(lexNeu));
-            QCOMPARE(base.readBytes(lex), vorher);
-            return;
-        }
-        QVERIFY(!base.exists(lexNeu));
-        QStringList begriffe;
-        for (const TTLexikon &e : std::as_const(GlobalLexikon))
-            begriffe << e.Begriff + QLatin1Char('=') + e.Text.value(0);
-        QCOMPARE(begriffe, (QStringList{"Braten=neu", "Eigenes=vom Nutzer", "Garen=neu"}));
+        installiere(*base);
+        base->writeLines(LMAll, zutaten());
+        base->writeLines(geliefert, {kopf, u"7"_s, u"only one line"_s});
+        const QByteArray geliefertBytes = base->readBytes(geliefert);
+        const QByteArray nutzerBytes = base->readBytes(nutzerdatei);
+        messages->expect(u"delivered file "_s + geliefert.mid(12));
+        QVERIFY(starte());
+        QCOMPARE(base->readBytes(geliefert), geliefertBytes);
+        QCOMPARE(base->readBytes(nutzerdatei), nutzerBytes);
     }
 
     void unreadNewsAreAnnounced()
     {
-        testing::BaseFolder base;
-        testing::ScriptedMessages messages;
-        installiere(base);
-        base.writeLines(QStringLiteral("PRGDATA\\ENG\\NEWS.HRB"),
-                        {"[TWSNEWS]", "1", "**NEWSSTART**", "1", " 4.53217500000000E+0004", "*TWSTCW*", "", "ENG", "-1",
-                         "Welcome", "1", "Hello", ""});
-        messages.expect(QStringLiteral("You have some news to read!"));
-        TWS_Grundwerte();
-        QVERIFY(TWS_Programmstart_Daten());
-        QVERIFY(messages.pending().isEmpty());
-        QCOMPARE(messages.seen.first().heading, QStringLiteral("Hinweis:"));
+        installiere(*base);
+        base->writeLines(u"PRGDATA\\ENG\\NEWS.HRB"_s,
+                         zeilen("[TWSNEWS]|1|**NEWSSTART**|1| 4.53217500000000E+0004|*TWSTCW*||ENG|-1|Welcome|1|Hello|"));
+        messages->expect(u"You have some news to read!"_s);
+        QVERIFY(starte());
+        QCOMPARE(messages->seen.first().heading, u"Hinweis:"_s);
     }
 
     void damagedDataFiles_data()
@@ -350,46 +258,38 @@ private slots:
         QTest::addColumn<QString>("datei");
         QTest::addColumn<QStringList>("meldungen");
         QTest::addColumn<bool>("weiter");
-        QTest::newRow("units list") << Var
-                                    << QStringList{QStringLiteral("Variablen200.hbr could not be read"),
-                                                   QStringLiteral("Fatal error: Error while loading the unit list!")}
-                                    << false;
-        QTest::newRow("ingredient database") << LM
-                                             << QStringList{QStringLiteral("Lebensmittel.hbr could not be read"),
-                                                            QStringLiteral("Error: Error on the ingredient database!")}
-                                             << true;
-        QTest::newRow("recipe index") << QStringLiteral("PRGDATA\\ENG\\RMListe.hbr")
-                                      << QStringList{QStringLiteral("Error: Error in the recipe manager file!")} << true;
+        QTest::newRow("units list")
+            << Var << zeilen("Variablen200.hbr could not be read|Fatal error: Error while loading the unit list!") << false;
+        QTest::newRow("ingredient database")
+            << LM << zeilen("Lebensmittel.hbr could not be read|Error: Error on the ingredient database!") << true;
+        QTest::newRow("recipe index") << u"PRGDATA\\ENG\\RMListe.hbr"_s
+                                      << zeilen("Error: Error in the recipe manager file!") << true;
     }
     void damagedDataFiles()
     {
         QFETCH(QString, datei);
         QFETCH(QStringList, meldungen);
         QFETCH(bool, weiter);
-        testing::BaseFolder base;
-        testing::ScriptedMessages messages;
-        installiere(base);
-        base.writeLines(datei, {base.readLines(datei).value(0, QStringLiteral("[TAFELWERKSTATT RM]")),
-                                QStringLiteral("-4")});
-        const QByteArray vorher = base.readBytes(datei);
+        installiere(*base);
+        base->writeLines(datei, {base->readLines(datei).value(0, u"[TAFELWERKSTATT RM]"_s), u"-4"_s});
+        const QByteArray vorher = base->readBytes(datei);
         for (const QString &m : meldungen)
-            messages.expect(m);
-        TWS_Grundwerte();
-        QCOMPARE(TWS_Programmstart_Daten(), weiter);
-        QVERIFY(messages.pending().isEmpty());
-        QCOMPARE(messages.seen.size(), meldungen.size());
+            messages->expect(m);
+        QCOMPARE(starte(), weiter);
+        QVERIFY(messages->pending().isEmpty());
+        QCOMPARE(messages->seen.size(), meldungen.size());
         QCOMPARE(int(ProgrammOK), weiter ? 1 : 0);
-        if (datei.endsWith(QLatin1String("RMListe.hbr"))) {
+        if (datei.endsWith("RMListe.hbr"_L1)) {
             QCOMPARE(RezepteTotal.size(), 2); // rebuilt from the recipe folder
-            QCOMPARE(base.readLines(datei).size(), 2 + 2 * 3 + 1);
-        } else {
-            QCOMPARE(base.readBytes(datei), vorher);
-            if (weiter) {
-                // The damaged database is not saved over later either.
-                messages.expect(QStringLiteral("not overwritten"));
-                QVERIFY(!Lade_Zutaten(Save));
-                QCOMPARE(base.readBytes(datei), vorher);
-            }
+            QCOMPARE(base->readLines(datei).size(), 2 + 2 * 3 + 1);
+            return;
+        }
+        QCOMPARE(base->readBytes(datei), vorher);
+        if (weiter) {
+            // The damaged database is not saved over later either.
+            messages->expect(u"not overwritten"_s);
+            QVERIFY(!Lade_Zutaten(Save));
+            QCOMPARE(base->readBytes(datei), vorher);
         }
     }
 
@@ -397,22 +297,17 @@ private slots:
     // file of it is written back exactly as it was read.
     void defaultInstallationStartsAndRoundTrips()
     {
-        testing::BaseFolder base;
-        testing::ScriptedMessages messages;
-        base.copyInstallation();
-        const QStringList dateien{LM, LMAll, Var, Verb, Kom, QStringLiteral("PRGDATA\\ENG\\IAVTotal.hbr"),
-                                  QStringLiteral("PRGDATA\\ENG\\nenoitpo.kop")};
+        base->copyInstallation();
+        const QStringList dateien{LM, LMAll, Var, Verb, Kom, u"PRGDATA\\ENG\\IAVTotal.hbr"_s, u"PRGDATA\\ENG\\nenoitpo.kop"_s};
         QStringList rezepte;
-        for (const QString &d : platform::listFiles(QStringLiteral("Recipes"), QStringLiteral("*.*")))
-            if (Kategorie_aus_Dateiendung(d.mid(d.lastIndexOf(QLatin1Char('.')))) >= 0)
-                rezepte << QStringLiteral("Recipes\\") + d;
+        for (const QString &d : platform::listFiles(u"Recipes"_s, u"*.*"_s))
+            if (Kategorie_aus_Dateiendung(d.mid(d.lastIndexOf(u'.'))) >= 0)
+                rezepte << u"Recipes\\"_s + d;
         QHash<QString, QByteArray> vorher;
         for (const QString &d : dateien + rezepte)
-            vorher.insert(d, base.readBytes(d));
+            vorher.insert(d, base->readBytes(d));
 
-        TWS_Grundwerte();
-        QVERIFY(TWS_Programmstart_Daten());
-        QVERIFY(messages.seen.isEmpty());
+        QVERIFY(starte());
         QVERIFY(!rezepte.isEmpty());
         QCOMPARE(RezepteTotal.size(), rezepte.size());
 
@@ -425,10 +320,10 @@ private slots:
         TString kommentare;
         QVERIFY(Lade_Zutatenkommentare(Load, kommentare));
         QVERIFY(Lade_Zutatenkommentare(Save, kommentare));
-        QVERIFY(Lade_Zutaten(Load | Alle, QStringLiteral("Lebensmittel_ALL.hbr")));
-        QVERIFY(Lade_Zutaten(Save, QStringLiteral("Lebensmittel_ALL.hbr")));
+        QVERIFY(Lade_Zutaten(Load | Alle, u"Lebensmittel_ALL.hbr"_s));
+        QVERIFY(Lade_Zutaten(Save, u"Lebensmittel_ALL.hbr"_s));
         for (auto it = vorher.constBegin(); it != vorher.constEnd(); ++it)
-            QVERIFY2(base.readBytes(it.key()) == it.value(), qPrintable(it.key()));
+            QVERIFY2(base->readBytes(it.key()) == it.value(), qPrintable(it.key()));
     }
 
     void smallScreenRule_data()
@@ -440,7 +335,6 @@ private slots:
         QTest::newRow("1000 x 900") << QSize(1000, 900) << true << 700;
         QTest::newRow("1280 x 767") << QSize(1280, 767) << true << 727;
         QTest::newRow("1024 x 768") << QSize(1024, 768) << false << 700;
-        QTest::newRow("1920 x 1080") << QSize(1920, 1080) << false << 700;
     }
     void smallScreenRule()
     {
