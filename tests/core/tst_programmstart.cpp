@@ -58,14 +58,6 @@ bool starte()
     return TWS_Programmstart_Daten();
 }
 
-QStringList namen(const TZutatentotal &liste)
-{
-    QStringList out;
-    for (const TTZutatentotal &r : liste)
-        out << r.Zutatname;
-    return out;
-}
-
 } // namespace
 
 class TestProgrammstart : public QObject, Testumgebung
@@ -87,7 +79,10 @@ private slots:
         QCOMPARE(int(ProgrammOK), 1);
 
         QCOMPARE(Optionen.Kategoriefilter, 5);
-        QCOMPARE(namen(Zutatentotal), zeilen("Apple|Crème fraîche"));
+        QStringList namen; // the delivered database, loaded without its inactive record
+        for (const TTZutatentotal &r : std::as_const(Zutatentotal))
+            namen << r.Zutatname;
+        QCOMPARE(namen, zeilen("Apple|Crème fraîche"));
         QCOMPARE((QList<qsizetype>{VariablenTotal.size(), VariablenTotal[0].Einheiten.size(), IAVERBEN.size(),
                                    IAVTotalliste.size(), RezepteTotal.size(), GlobalLexikon.size()}),
                  (QList<qsizetype>{1, 2, 2, 2, 2, 2}));
@@ -135,78 +130,61 @@ private slots:
         QVERIFY(!base->exists(u"DRUCKTEMP"_s));
     }
 
+    // Each delivered file is taken over and deleted; the file it went into
+    // then holds what is expected.
     void deliveredFileIsTakenOverAndDeleted_data()
     {
-        QTest::addColumn<int>("fall");
         QTest::addColumn<QString>("geliefert");
         QTest::addColumn<QStringList>("inhalt");
-        QStringList var = variablen();
-        var[9] = u"delivered=cup=g"_s;
-        QTest::newRow("LM_Share.hbr") << 0 << neu("LM_Share.hbr")
-                                      << zeilen("[TAFELWERKSTATT 2.00]|1") + zutatenRecord(u"Shared"_s, 2, 1) + zeilen("[EOF]");
-        QTest::newRow("Lebensmittel_Neu.hbr") << 1 << neu("Lebensmittel_Neu.hbr")
-                                              << zeilen("[TAFELWERKSTATT 2.00]|2") + zutatenRecord(u"APPLE"_s, 2, 1)
+        QTest::addColumn<QString>("datei");
+        QTest::addColumn<QStringList>("erwartet");
+        const QString lmNeu = neu("Lebensmittel_Neu.hbr"), varNeu = neu("Variablen200_NEU.hbr");
+        const QStringList share = zeilen("[TAFELWERKSTATT 2.00]|1") + zutatenRecord(u"Shared"_s, 2, 1) + zeilen("[EOF]");
+        const QStringList lm = zeilen("[TAFELWERKSTATT 2.00]|2") + zutatenRecord(u"APPLE"_s, 2, 1)
+            + zutatenRecord(u"Dill"_s, 7, 1) + zeilen("[EOF]");
+        const QStringList var = variablen(), verb = zeilen("[IAVERBEN 2.00]|1") + verben().mid(2, 8);
+        QStringList varGeliefert = var;
+        varGeliefert[9] = u"delivered=cup=g"_s;
+        QTest::newRow("LM_Share.hbr") << neu("LM_Share.hbr") << share << LMAll << share;
+        // New names are appended; "APPLE" is no new name.
+        QTest::newRow("Lebensmittel_Neu.hbr") << lmNeu << lm << LM
+                                              << zeilen("[TAFELWERKSTATT 2.00]|4") + zutaten().mid(2, 51)
                 + zutatenRecord(u"Dill"_s, 7, 1) + zeilen("[EOF]");
-        QTest::newRow("Variablen200_NEU.hbr, no units list") << 2 << neu("Variablen200_NEU.hbr") << var;
-        QTest::newRow("Variablen200_NEU.hbr, units list present") << 3 << neu("Variablen200_NEU.hbr") << var;
-        QTest::newRow("IAVariablenliste_NEU.hbr") << 4 << neu("IAVariablenliste_NEU.hbr")
-                                                  << zeilen("[IAVERBEN 2.00]|1") + verben().mid(2, 8);
-        QTest::newRow("RICNEU.hbr") << 5 << neu("RICNEU.hbr")
-                                    << zeilen("[RICDATA 2.00]|2|FLOUR=CUP=G|99|sugar=cup=g|200,5");
-        QTest::newRow("RICWerteNEU.hbr") << 6 << neu("RICWerteNEU.hbr") << zeilen("[RICWERTE 2.00]|2|el=tbsp|TL=tsp");
-        QTest::newRow("Kommentare_neu.hbr") << 7 << neu("Kommentare_neu.hbr")
-                                            << zeilen("[TAFELWERKSTATTZUTATKOMMENTARE 2.0]|2|To taste|diced");
+        QTest::newRow("Variablen200_NEU.hbr, no units list") << varNeu << varGeliefert << Var << varGeliefert;
+        QTest::newRow("Variablen200_NEU.hbr, units list present") << varNeu << varGeliefert << Var << var;
+        QTest::newRow("IAVariablenliste_NEU.hbr") << neu("IAVariablenliste_NEU.hbr") << verb << Verb << verb;
+        QTest::newRow("RICNEU.hbr") << neu("RICNEU.hbr") << zeilen("[RICDATA 2.00]|2|FLOUR=CUP=G|99|sugar=cup=g|200,5")
+                                    << Var << var.mid(0, 8) + zeilen("2|flour=cup=g|125.5|sugar=cup=g|200.5") + var.mid(11);
+        QTest::newRow("RICWerteNEU.hbr") << neu("RICWerteNEU.hbr") << zeilen("[RICWERTE 2.00]|2|el=tbsp|TL=tsp") << Var
+                                         << var.mid(0, 5) + zeilen("3|gr=g|EL=tbsp|TL=tsp") + var.mid(8);
+        QTest::newRow("Kommentare_neu.hbr") << neu("Kommentare_neu.hbr")
+                                            << zeilen("[TAFELWERKSTATTZUTATKOMMENTARE 2.0]|2|To taste|diced") << Kom
+                                            << zeilen("[TAFELWERKSTATTZUTATKOMMENTARE 2.0]|3|finely chopped|to taste|diced");
         // The dictionary goes through the dictionary loader and is merged.
-        QTest::newRow("Lexikon_NEU.hbd") << 8 << neu("LEXIKON\\Lexikon_NEU.hbd")
-                                         << lexikon({{"Braten", "neu"}, {"Garen", "neu"}});
+        QTest::newRow("Lexikon_NEU.hbd") << neu("LEXIKON\\Lexikon_NEU.hbd")
+                                         << lexikon({{"Braten", "neu"}, {"Garen", "neu"}}) << Lex
+                                         << zeilen("Braten=neu|Eigenes=vom Nutzer|Garen=neu");
     }
     void deliveredFileIsTakenOverAndDeleted()
     {
-        QFETCH(int, fall);
         QFETCH(QString, geliefert);
         QFETCH(QStringList, inhalt);
+        QFETCH(QString, datei);
+        QFETCH(QStringList, erwartet);
         installiere(*base);
-        if (fall == 0)
-            base->writeLines(LMAll, zutaten());
-        if (fall == 2)
-            QFile::remove(base->path(u"PRGDATA/ENG/Variablen200.hbr"_s));
+        base->writeLines(LMAll, zutaten());
+        if (QByteArray(QTest::currentDataTag()).endsWith("no units list"))
+            QFile::remove(base->path(Var));
         base->writeLines(geliefert, inhalt);
-        const QByteArray geliefertBytes = base->readBytes(geliefert);
-        const QByteArray alteVerben = base->readBytes(Verb);
-        const QByteArray alteVariablen = base->readBytes(Var);
-
         QVERIFY(starte());
         QVERIFY(!base->exists(geliefert));
-        switch (fall) {
-        case 0: QCOMPARE(base->readBytes(LMAll), geliefertBytes); break;
-        case 1:
-            QVERIFY(Lade_Zutaten(Load | Alle));
-            QCOMPARE(namen(Zutatentotal), zeilen("Apple|Basil|Crème fraîche|Dill"));
-            break;
-        case 2: QCOMPARE(base->readBytes(Var), geliefertBytes); break;
-        case 3: QCOMPARE(base->readBytes(Var), alteVariablen); break;
-        case 4:
-            QCOMPARE(base->readBytes(Verb), geliefertBytes);
-            QCOMPARE(base->readBytes(u"PRGDATA\\ENG\\IAVariablenlisteBAK.hbr"_s), alteVerben);
+        QStringList begriffe; // the dictionary: its entries as loaded
+        for (const TTLexikon &e : std::as_const(GlobalLexikon))
+            begriffe << e.Begriff + u'=' + e.Text.value(0);
+        QCOMPARE(datei == Lex ? begriffe : base->readLines(datei), erwartet);
+        if (datei == Verb) { // the old verb list is kept as the backup, the new one is loaded
+            QCOMPARE(base->readLines(u"PRGDATA\\ENG\\IAVariablenlisteBAK.hbr"_s), verben());
             QCOMPARE(IAVERBEN.size(), 1);
-            break;
-        case 5:
-            QCOMPARE(VariablenTotal[0].RICDATA.size(), 2);
-            QCOMPARE(VariablenTotal[0].RICDATA[1].Text, u"sugar=cup=g"_s);
-            QCOMPARE(VariablenTotal[0].RICDATA[1].Faktor, 200.5);
-            break;
-        case 6: QCOMPARE(VariablenTotal[0].RICWerte, zeilen("gr=g|EL=tbsp|TL=tsp")); break;
-        case 7: {
-            TString liste;
-            QVERIFY(Lade_Zutatenkommentare(Load, liste));
-            QCOMPARE(liste, zeilen("finely chopped|to taste|diced"));
-            break;
-        }
-        default:
-            QStringList begriffe;
-            for (const TTLexikon &e : std::as_const(GlobalLexikon))
-                begriffe << e.Begriff + u'=' + e.Text.value(0);
-            QCOMPARE(begriffe, zeilen("Braten=neu|Eigenes=vom Nutzer|Garen=neu"));
         }
     }
 
