@@ -647,6 +647,8 @@ QByteArray documentToRtf(const QTextDocument *document)
                 out += "\\qr";
             else if (blockAlign == Qt::AlignJustify)
                 out += "\\qj";
+            // The delimiter: text that follows must not run into the word.
+            out += ' ';
             align = blockAlign;
         }
         for (auto it = block.begin(); !it.atEnd(); ++it) {

@@ -74,6 +74,11 @@ private slots:
         c.insertBlock(QTextBlockFormat()); // an empty paragraph
         c.insertBlock(QTextBlockFormat());
         c.insertText(QStringLiteral("Ende"), format(false, false, false, QStringLiteral("Arial"), 12));
+        // Only the alignment changes: the text must not run into its control word.
+        QTextBlockFormat right;
+        right.setAlignment(Qt::AlignRight);
+        c.insertBlock(right);
+        c.insertText(QStringLiteral("9 Schluss"), format(false, false, false, QStringLiteral("Arial"), 12));
 
         const QByteArray rtf = platform::documentToRtf(&doc);
         QVERIFY(rtf.startsWith("{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl"));
@@ -86,7 +91,7 @@ private slots:
         QTextDocument back;
         QVERIFY(platform::rtfToDocument(rtf, &back));
         QCOMPARE(back.toPlainText(), doc.toPlainText());
-        QCOMPARE(back.blockCount(), 4);
+        QCOMPARE(back.blockCount(), 5);
         QCOMPARE(spans(back), spans(doc));
         // Written again, the same bytes.
         QCOMPARE(platform::documentToRtf(&back), rtf);
