@@ -184,15 +184,16 @@ bool Hat_Deluxezeilen(const TTDeluxeliste &d)
     return false;
 }
 
+// Each device once; "oven" is not a repeat of "baking oven".
 QString Kochgeraeteliste(const QString &text)
 {
-    QString ergebnis;
+    QStringList geraete;
     for (QString teil : text.split(QLatin1Char(','))) {
         teil = teil.trimmed();
-        if (!teil.isEmpty() && !ergebnis.contains(teil + QLatin1Char(',')))
-            ergebnis += teil + QLatin1Char(',');
+        if (!teil.isEmpty() && !geraete.contains(teil))
+            geraete << teil;
     }
-    return ergebnis;
+    return geraete.isEmpty() ? QString() : geraete.join(QLatin1Char(',')) + QLatin1Char(',');
 }
 
 bool Gleiche_Datei(const QString &a, const QString &b)
@@ -783,13 +784,22 @@ void TFRez::Zeige_Rezeptgrafik()
     }
 }
 
+// The category chosen in the form, which the record takes only when saved.
+qint32 TFRez::Formularkategorie() const
+{
+    const qint32 k = Ermittle_Kategorie_aus_Anzeigeposition(CBKategorie->currentIndex());
+    if (CBKategorie->currentIndex() >= 0 && k >= 0 && k < AnzahlKategorien)
+        return k;
+    const TTRezepteTotal *r = Aktuelles();
+    return r ? r->Kategorie : 0;
+}
+
 void TFRez::Fuelle_Einheiten(qint32 gruppe, const QString &einheit, const QString &menge)
 {
     if (gruppe < 0 || gruppe >= AnzahlZutatengruppen)
         gruppe = 16;
     m_gruppe = gruppe;
-    TTRezepteTotal *r = Aktuelles();
-    const TTAEinheit *liste = Einheitenliste(r ? r->Kategorie : 0);
+    const TTAEinheit *liste = Einheitenliste(Formularkategorie());
     {
         QSignalBlocker b(CBEinheit);
         CBEinheit->clear();
@@ -805,8 +815,7 @@ void TFRez::Fuelle_Einheiten(qint32 gruppe, const QString &einheit, const QStrin
 
 void TFRez::Fuelle_Mengen(const QString &menge)
 {
-    TTRezepteTotal *r = Aktuelles();
-    const TTEinheit *e = Finde_Einheit(r ? r->Kategorie : 0, CBEinheit->currentText());
+    const TTEinheit *e = Finde_Einheit(Formularkategorie(), CBEinheit->currentText());
     QSignalBlocker b(CBMenge);
     CBMenge->clear();
     CBMenge->addItem(QString());

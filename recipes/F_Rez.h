@@ -127,6 +127,7 @@ protected:
 private:
     void Geaendert_setzen();
     void Fuelle_Mengen(const QString &menge);
+    qint32 Formularkategorie() const;
     void Zeige_Rezeptgrafik();
     void Fuelle_Deluxespalten();
     void Verschiebe_Zutat(int richtung);

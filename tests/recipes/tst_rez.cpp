@@ -261,6 +261,16 @@ private slots:
         QCOMPARE(z[0].Name, QStringLiteral("Flour"));
         QCOMPARE(z[0].Listenindex, 0);
         QCOMPARE(z[1].Listenindex, 1);
+        // another category offers its own units before the recipe is saved
+        VariablenTotal[0].Kategorien[12] = {Einheit(QStringLiteral("cup"), false, {QStringLiteral("3")})};
+        FRez->CBKategorie->setCurrentIndex(Ermittle_Anzeigeposition_aus_Kategorie(12));
+        QCOMPARE(FRez->CBEinheit->count(), 2);
+        QCOMPARE(FRez->CBEinheit->itemText(1), QStringLiteral("cup"));
+        // a chosen device joins the list; one whose name ends another's stays
+        FRez->EKochgeraete->setText(QStringLiteral("baking oven,oven"));
+        FRez->CBKochgeraete->setCurrentIndex(9);
+        FRez->CBKochgeraeteChange();
+        QCOMPARE(FRez->EKochgeraete->text(), QStringLiteral("baking oven,oven,microwave,"));
         QVERIFY(meldungen.pending().isEmpty());
     }
 
