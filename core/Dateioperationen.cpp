@@ -1438,12 +1438,9 @@ bool speichereRezept(qint32 index)
     return true;
 }
 
-void sortiereRezepte()
+// Sorts by name; the recipe of aktuelleDatei becomes the current one.
+void sortiereRezepte(const QString &aktuelleDatei)
 {
-    // The current recipe stays current.
-    QString aktuelleDatei;
-    if (AktuellesRezept >= 0 && AktuellesRezept < RezepteTotal.size())
-        aktuelleDatei = RezepteTotal[AktuellesRezept].Dateiname;
     AktuellesRezept = -1;
     QVector<std::pair<QString, qsizetype>> schluessel;
     schluessel.reserve(RezepteTotal.size());
@@ -1490,6 +1487,10 @@ bool Lade_Rezepte(int flags, qint32 index)
             entsperre(r.Dateiname);
             return gut;
         }
+        // Taken before the records are moved out.
+        QString aktuelleDatei;
+        if (AktuellesRezept >= 0 && AktuellesRezept < RezepteTotal.size())
+            aktuelleDatei = RezepteTotal[AktuellesRezept].Dateiname;
         TRezepteTotal geladen;
         geladen.reserve(RezepteTotal.size());
         QStringList fehlerhaft;
@@ -1503,15 +1504,8 @@ bool Lade_Rezepte(int flags, qint32 index)
                 fehlerhaft << Ermittle_Dateiname(r.Dateiname) + QStringLiteral(" (") + grund + QLatin1Char(')');
             }
         }
-        QString aktuelleDatei;
-        if (AktuellesRezept >= 0 && AktuellesRezept < RezepteTotal.size())
-            aktuelleDatei = RezepteTotal[AktuellesRezept].Dateiname;
         RezepteTotal = std::move(geladen);
-        AktuellesRezept = -1;
-        for (qint32 i = 0; i < RezepteTotal.size() && !aktuelleDatei.isEmpty(); ++i)
-            if (RezepteTotal[i].Dateiname == aktuelleDatei)
-                AktuellesRezept = i;
-        sortiereRezepte();
+        sortiereRezepte(aktuelleDatei);
         if (!fehlerhaft.isEmpty()) {
             const int zeigen = 10;
             QString text = QStringLiteral("These recipe files could not be read and were left out:\n")

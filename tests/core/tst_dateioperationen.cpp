@@ -312,12 +312,14 @@ private slots:
             endungen << r.Dateiendung + QString::number(r.Kategorie);
         QCOMPARE(endungen, (QSet<QString>{u".KRP0"_s, u".BRP1"_s, u".DRP2"_s}));
 
+        AktuellesRezept = 0; // "pasta" stays current through the reload
         QVERIFY(Lade_Rezepte(Load | Alle, -1));
         QStringList namen;
         for (const TTRezepteTotal &r : RezepteTotal)
             namen << r.Rezeptname;
         // Sorted by the code page's upper case: "É" sorts after the ASCII letters.
         QCOMPARE(namen, zeilen("Banana bread|pasta|Éclair"));
+        QCOMPARE(AktuellesRezept, 1);
         QCOMPARE(RezepteTotal[0].Kategorie, 1); // extension wins over the tag
         QCOMPARE(RezepteTotal[0].Kategoriezeile, u"[BACKREZEPT]:"_s);
 
