@@ -19,8 +19,9 @@ bool Lade_Lexikon(quint8 flags, qint32 gruppenfilter, const QString &dateiname);
 void Sortiere_Lexikon();
 
 // Takes a delivered LEXIKON\Lexikon_NEU.hbd over at start-up: its entries are
-// merged into Lexikon.hbd (the user's own entries win on equal terms), the
-// result saved, and the delivered file deleted. A delivered file that does
-// not load is left alone and reported in the protocol; the user's dictionary
-// stays as it was. Returns true when a file was taken over.
+// merged into Lexikon.hbd (a delivered entry replaces the user's entry of the
+// same term; terms only the user has stay), the result saved, and the
+// delivered file deleted. A delivered file that does not load is left alone
+// and reported in the protocol; the user's dictionary stays as it was.
+// Returns true when a file was taken over.
 bool Uebernehme_Lexikon_Neu();
