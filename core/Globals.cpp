@@ -3,6 +3,8 @@
 #include <QDateTime>
 #include <QDir>
 #include <QImage>
+#include <algorithm>
+#include <cmath>
 
 
 #include "platform/Paths.h"
@@ -68,6 +70,9 @@ double DateTimeToTWS(const QDateTime &dt)
 
 QDateTime TWSToDateTime(double days)
 {
+    // A day number from a file may be anything: kept within years 1..9999,
+    // as the conversion to milliseconds must not overflow.
+    days = std::isnan(days) ? 0 : std::clamp(days, -693593.0, 2958465.999999);
     const QDateTime wall = epoch().addMSecs(qint64(days * 86400000.0 + (days >= 0 ? 0.5 : -0.5)));
     return QDateTime(wall.date(), wall.time());
 }

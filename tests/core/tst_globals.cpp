@@ -1,4 +1,5 @@
 #include <QDir>
+#include <cmath>
 #include <optional>
 
 #include "core/Globals.h"
@@ -36,6 +37,13 @@ private slots:
         QFETCH(double, tage);
         QCOMPARE(DateTimeToTWS(zeit), tage);
         QCOMPARE(TWSToDateTime(tage), zeit);
+    }
+
+    void dayNumbersFromBadFiles()
+    {
+        QCOMPARE(TWSToDateTime(1e300).date(), QDate(9999, 12, 31));
+        QCOMPARE(TWSToDateTime(-1e300).date(), QDate(1, 1, 1));
+        QCOMPARE(TWSToDateTime(std::nan("")), QDateTime(QDate(1899, 12, 30), QTime(0, 0)));
     }
 
     void startValues()
