@@ -21,6 +21,7 @@
 #include "core/Tabellen.h"
 #include "platform/Colors.h"
 #include "platform/Pictures.h"
+#include "recipes/F_Main.h"
 #include "recipes/F_Meldung.h"
 #include "recipes/F_Rez.h"
 
@@ -594,7 +595,9 @@ void Starte_Rezeptassistent()
 
 void Breche_Rezeptassistent_ab()
 {
-    if (Wizardrezept()) {
+    bool gelistet = false;
+    if (const TTRezepteTotal *r = Wizardrezept()) {
+        gelistet = r->Listenposition > 0; // an editor save rebuilt the overview meanwhile
         RezepteTotal.remove(WizRezept);
         if (AktuellesRezept == WizRezept)
             AktuellesRezept = -1;
@@ -602,6 +605,8 @@ void Breche_Rezeptassistent_ab()
             --AktuellesRezept;
     }
     WizRezept = -1;
+    if (gelistet)
+        Programmstart(false);
     for (TFWizBasis *s : Alle_Schritte())
         if (s)
             s->hide();
@@ -609,9 +614,18 @@ void Breche_Rezeptassistent_ab()
 
 bool Beende_Rezeptassistent()
 {
-    TTRezepteTotal *r = Wizardrezept();
-    if (!r || !FRez)
+    if (!Wizardrezept() || !FRez)
         return false;
+    // The editor is filled with the new recipe below: a recipe still open in
+    // it is closed first, so that its unsaved changes are asked about.
+    if (FRez->isVisible() && FRez->Formularrezept() != WizRezept) {
+        AktuellesRezept = FRez->Formularrezept();
+        const bool geschlossen = FRez->close();
+        AktuellesRezept = WizRezept;
+        if (!geschlossen)
+            return false;
+    }
+    TTRezepteTotal *r = Wizardrezept();
     r->Zutatenliste.clear();
     for (const QString &zeile : Zeilen(FWiz05->MZutaten)) {
         QString text = zeile;

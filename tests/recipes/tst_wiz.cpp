@@ -59,6 +59,15 @@ void Schritt1(const QString &name, qint32 kategorie)
     FWiz01->BWeiter->click();
 }
 
+// Steps 2 to 5 as they are, then Finish.
+void Bis_zum_Ende()
+{
+    for (TFWizBasis *s : {static_cast<TFWizBasis *>(FWiz02), static_cast<TFWizBasis *>(FWiz03),
+                          static_cast<TFWizBasis *>(FWiz04), static_cast<TFWizBasis *>(FWiz05)})
+        s->BWeiter->click();
+    FWiz06->BBFertig->click();
+}
+
 } // namespace
 
 class TestWiz : public QObject
@@ -156,12 +165,30 @@ private slots:
         base.writeBytes(QStringLiteral("Recipes/Lemon cake.TRP"), "not ours");
         Starte_Rezeptassistent();
         Schritt1(QStringLiteral("Lemon cake"), 17);
-        for (TFWizBasis *s : {static_cast<TFWizBasis *>(FWiz02), static_cast<TFWizBasis *>(FWiz03),
-                              static_cast<TFWizBasis *>(FWiz04), static_cast<TFWizBasis *>(FWiz05)})
-            s->BWeiter->click();
-        FWiz06->BBFertig->click();
+        Bis_zum_Ende();
         QCOMPARE(base.readBytes(QStringLiteral("Recipes/Lemon cake.TRP")), QByteArray("not ours"));
         QCOMPARE(base.readLines(QStringLiteral("Recipes/Lemon cake (2).TRP")).value(2), QStringLiteral("Lemon cake"));
+    }
+
+    // Finishing fills the editor: unsaved changes of the recipe open in it are asked about first.
+    void offenesRezeptWirdErstGefragt()
+    {
+        testing::BaseFolder base;
+        Grundzustand();
+        testing::ScriptedMessages meldungen;
+        Starte_Rezeptassistent();
+        Schritt1(QStringLiteral("Pie"), 0);
+        Bis_zum_Ende();
+        FRez->ERAnzahlportionen->setText(QStringLiteral("3 persons"));
+        Starte_Rezeptassistent();
+        Schritt1(QStringLiteral("Stew"), 0);
+        meldungen.expect(QStringLiteral("save the changes"), 6);
+        Bis_zum_Ende();
+        QVERIFY(meldungen.pending().isEmpty());
+        QVERIFY(base.readLines(QStringLiteral("Recipes/Pie.KRP")).contains(QStringLiteral("3 persons")));
+        QVERIFY(base.exists(QStringLiteral("Recipes/Stew.KRP")));
+        QCOMPARE(FRez->ERName->text(), QStringLiteral("Stew"));
+        QVERIFY(!FRez->Geaendert());
     }
 
     void abbrechenHinterlaesstNichts()
