@@ -38,15 +38,9 @@ QImage decode(const QString &native)
     if (native.isEmpty() || !QFileInfo(native).isFile())
         return QImage();
     QuietDecoding quiet;
-    QImageReader reader(native);
-    QImage image = reader.read();
-    if (image.isNull()) {
-        // The extension may lie about the contents (a PNG saved as ".bmp").
-        QImageReader byContent(native);
-        byContent.setDecideFormatFromContent(true);
-        image = byContent.read();
-    }
-    return image;
+    // The reader falls back to the contents when the extension lies (a PNG
+    // saved as ".bmp").
+    return QImageReader(native).read();
 }
 } // namespace
 
