@@ -28,8 +28,8 @@ bool Hat_Platzhalter(const QString &maske, bool auchFragezeichen)
 bool Kopiere_eine_Datei(const QString &quelle, const QString &ziel)
 {
     // The platform copy reads the whole source before it replaces the target,
-    // so a failed copy leaves the target as it was.
-    if (platform::fileExists(quelle) && platform::copyFile(quelle, ziel)) {
+    // so a failed copy (a missing source too) leaves the target as it was.
+    if (platform::copyFile(quelle, ziel)) {
         Schreibe_Protokoll(ProtokollOK, QStringLiteral("Kopiert: ") + ziel);
         return true;
     }
@@ -41,7 +41,7 @@ bool Loesche_eine_Datei(const QString &pfad)
 {
     // A name that is already gone counts as deleted; a folder or a locked
     // file does not.
-    if (!platform::folderExists(pfad) && platform::removeFile(pfad)) {
+    if (platform::removeFile(pfad)) {
         Schreibe_Protokoll(ProtokollOK, QStringLiteral("Gelöscht: ") + pfad);
         return true;
     }
