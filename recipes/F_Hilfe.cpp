@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QDateTime>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -199,6 +200,15 @@ void TFHilfe::BSuchenClick()
 void TFHilfe::BSchliessenClick()
 {
     close();
+}
+
+void TFHilfe::keyPressEvent(QKeyEvent *event)
+{
+    // Enter belongs to the find field (returnPressed), not to a button.
+    if (event->key() == Qt::Key_Escape)
+        Dialogtaste(this, event);
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void Zeige_Hilfe(int topic)

@@ -32,6 +32,9 @@ public slots:
     void BSuchenClick();
     void BSchliessenClick();
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     QString m_geladen; // native path of the loaded file
     qint64 m_stand = -1;

@@ -112,22 +112,33 @@ void TFMeldung::closeEvent(QCloseEvent *event)
 
 void TFMeldung::keyPressEvent(QKeyEvent *event)
 {
+    if (!Dialogtaste(this, event))
+        QWidget::keyPressEvent(event);
+}
+
+bool Dialogtaste(QWidget *fenster, QKeyEvent *event)
+{
     switch (event->key()) {
     case Qt::Key_Escape:
-        close();
-        return;
+        fenster->close();
+        return true;
     case Qt::Key_Return:
-    case Qt::Key_Enter:
-        // Outside a QDialog buttons take no Enter: answer with the focused one.
-        if (auto *b = qobject_cast<QPushButton *>(focusWidget()); b && b->isVisible()) {
-            b->click();
-            return;
+    case Qt::Key_Enter: {
+        auto *knopf = qobject_cast<QPushButton *>(fenster->focusWidget());
+        if (!knopf || !knopf->isVisible() || !knopf->isEnabled()) {
+            knopf = nullptr;
+            for (QPushButton *b : fenster->findChildren<QPushButton *>())
+                if (b->isDefault() && b->isVisible() && b->isEnabled())
+                    knopf = b;
         }
-        break;
-    default:
-        break;
+        if (!knopf)
+            return false;
+        knopf->click();
+        return true;
     }
-    QWidget::keyPressEvent(event);
+    default:
+        return false;
+    }
 }
 
 int Zeige_Meldung(const QString &text, const QString &heading, int buttons)

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QWidget>
 
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 
@@ -38,3 +39,9 @@ extern TFMeldung *FMeldung;
 // until answered. Heading and text are shown as plain text. A test's
 // scripted answerer takes the place of the window.
 int Zeige_Meldung(const QString &text, const QString &heading, int buttons);
+
+// The windows are no QDialogs, so Enter and Escape do nothing by themselves:
+// Enter clicks the focused button, else the visible default one; Escape
+// closes the window (its close handler decides what that means). True when
+// the key was used.
+bool Dialogtaste(QWidget *fenster, QKeyEvent *event);

@@ -17,6 +17,7 @@
 #include "platform/Paths.h"
 #include "platform/Pictures.h"
 #include "platform/Rtf.h"
+#include "recipes/F_Meldung.h"
 
 TFTipp *FTipp = nullptr;
 
@@ -74,6 +75,7 @@ TFTipp::TFTipp(QWidget *parent) : QWidget(parent, Qt::Dialog)
     BOK = new QPushButton(QStringLiteral("OK"), this);
     BOK->setObjectName(QStringLiteral("BOK"));
     BOK->setMinimumWidth(88);
+    BOK->setDefault(true);
 
     auto *oben = new QHBoxLayout;
     oben->addWidget(ITipp);
@@ -134,6 +136,12 @@ void TFTipp::closeEvent(QCloseEvent *event)
     // The close box counts as OK: the switch is taken over either way.
     Optionen.Tipps = CBKeineTipps->isChecked() ? 0 : 1;
     event->accept();
+}
+
+void TFTipp::keyPressEvent(QKeyEvent *event)
+{
+    if (!Dialogtaste(this, event))
+        QWidget::keyPressEvent(event);
 }
 
 void Lade_FirstTipp()

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QHash>
+#include <QKeyEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -183,6 +184,13 @@ void TFWizBasis::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
+// Enter is Next (Finish on the last step), Escape is Cancel.
+void TFWizBasis::keyPressEvent(QKeyEvent *event)
+{
+    if (!Dialogtaste(this, event))
+        QWidget::keyPressEvent(event);
+}
+
 void TFWizBasis::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
@@ -210,7 +218,6 @@ TFWiz01::TFWiz01(QWidget *parent)
     Inhalt->addStretch();
     BZurueck->setEnabled(false);
     connect(CBKategorie, &QComboBox::currentIndexChanged, this, &TFWiz01::CBKategorieChange);
-    connect(ERezeptname, &QLineEdit::returnPressed, this, &TFWiz01::BWeiterClick);
     Registriere_Hinweise(this, {{QStringLiteral("ERezeptname"), QStringLiteral("Name des neuen Rezepts")},
                                 {QStringLiteral("CBKategorie"), QStringLiteral("Kategorie des neuen Rezepts")}});
 }

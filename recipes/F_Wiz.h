@@ -40,6 +40,7 @@ public slots:
 protected:
     QVBoxLayout *Inhalt; // the step's own controls go here
     void closeEvent(class QCloseEvent *event) override;
+    void keyPressEvent(class QKeyEvent *event) override;
     void paintEvent(class QPaintEvent *event) override;
     void Zeige_Kategoriegrafik();
     // Leaves this step for another one at the same place on the screen.

@@ -257,7 +257,8 @@ private slots:
         FHilfe->BSuchen->click();
         QCOMPARE(FHilfe->LSuchergebnis->text(), QStringLiteral("Text not found."));
         QCOMPARE(FHilfe->REHilfe->textCursor().position(), position);
-        FHilfe->close();
+        QTest::keyClick(FHilfe->REHilfe, Qt::Key_Escape);
+        QVERIFY(FHilfe->isHidden());
     }
 
     void tippEinmal()
@@ -272,7 +273,7 @@ private slots:
         QVERIFY(FTipp->RETipp->toPlainText().contains(QStringLiteral("second tip")));
         QVERIFY(!FTipp->CBKeineTipps->isChecked());
         QCOMPARE(Optionen.TippsGezeigt, QStringLiteral("01"));
-        FTipp->BOK->click();
+        QTest::keyClick(FTipp->RETipp, Qt::Key_Return); // the default OK
         QVERIFY(FTipp->isHidden());
         QCOMPARE(Optionen.Tipps, quint8(1));
         QCOMPARE(Zeige_Tipp(), -1);
@@ -308,7 +309,8 @@ private slots:
         QVERIFY(FTipp->isVisible());
         QVERIFY(FTipp->CBKeineTipps->isChecked());
         FTipp->CBKeineTipps->setChecked(false);
-        FTipp->BOK->click();
+        QTest::keyClick(FTipp->RETipp, Qt::Key_Escape);
+        QVERIFY(FTipp->isHidden());
         QCOMPARE(Optionen.Tipps, quint8(1));
     }
 

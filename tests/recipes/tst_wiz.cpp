@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QTextEdit>
 
 #include "core/Dateioperationen.h"
@@ -112,7 +113,7 @@ private slots:
 
         FWiz02->EPortionen->setText(QStringLiteral("12 pieces"));
         FWiz02->CBSchwierigkeit->setCurrentIndex(2);
-        FWiz02->BWeiter->click();
+        QTest::keyClick(FWiz02->EPortionen, Qt::Key_Return); // Next is the default
         QVERIFY(FWiz03->isVisible());
         FWiz03->CLBKochgeraete->findItems(QStringLiteral("baking oven"), Qt::MatchExactly)
             .value(0)
@@ -130,7 +131,7 @@ private slots:
         QVERIFY(FWiz06->isVisible());
         QVERIFY(!FWiz06->BBFDigI->isEnabled());
         QVERIFY(!FWiz06->BBIAKochen->isEnabled());
-        FWiz06->BBFertig->click();
+        QTest::keyClick(FWiz06, Qt::Key_Return); // Finish is the default
 
         QVERIFY(!FWiz06->isVisible());
         QCOMPARE(WizRezept, -1);
@@ -206,9 +207,9 @@ private slots:
         FWiz03->BWeiter->click();
         FWiz04->BWeiter->click();
         FWiz05->MZutaten->setPlainText(QStringLiteral("1 g Salt"));
-        // No keeps the wizard open
+        // Escape is Cancel; No keeps the wizard open
         meldungen.expect(QStringLiteral("cancel the new recipe"), 7);
-        FWiz05->BAbbrechen->click();
+        QTest::keyClick(FWiz05->MZutaten, Qt::Key_Escape);
         QVERIFY(FWiz05->isVisible());
         QCOMPARE(RezepteTotal.size(), vorher + 1);
         // the close box is Cancel too
