@@ -59,21 +59,6 @@ QString hintergrunddatei()
     return Programmverzeichnis + Grafikpfad + QStringLiteral("PNG\\") + name;
 }
 
-// A recipe picture names a file below the base folder ("Recipes\x.jpg");
-// anything that would leave it is not shown.
-QString rezeptgrafikpfad(const QString &grafik)
-{
-    if (grafik.trimmed().isEmpty())
-        return QString();
-    const QString relativ = platform::resolveInsideBase(grafik);
-    if (!relativ.isEmpty())
-        return relativ;
-    const QString nativ = platform::nativePath(grafik);
-    if (!nativ.isEmpty() && nativ.startsWith(platform::baseFolder()))
-        return nativ;
-    return QString();
-}
-
 QString geraeteliste(const QString &kochgeraete)
 {
     QStringList out;
@@ -496,8 +481,7 @@ void TFMain::Zeige_Vorschau(qint32 index)
     if (FMainRezeptbild) {
         FMainRezeptbild->LRezeptname->setText(r.Rezeptname);
         QLabel *ziel = FMainRezeptbild->IRezeptbild;
-        const QString pfad = rezeptgrafikpfad(r.Rezeptgrafik);
-        QPixmap bild = pfad.isEmpty() ? QPixmap() : platform::loadPixmap(pfad);
+        QPixmap bild = Lade_Rezeptgrafik(r.Rezeptgrafik);
         QSize rahmen = ziel->size().expandedTo(QSize(200, 160));
         if (bild.isNull() && kategorie >= 0) {
             // No picture of its own: the category's icon, not blown up.
