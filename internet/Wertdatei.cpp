@@ -15,36 +15,6 @@ qsizetype Finde_Schluessel(const QString &schluessel, const TString &werte)
             return i;
     return -1;
 }
-
-// Plain decimal with an optional sign and surrounding blanks; anything else,
-// or a value outside int32, is not an integer.
-bool Lies_Ganzzahl(const QString &text, qint32 &zahl)
-{
-    const QString t = text.trimmed();
-    qsizetype i = 0;
-    bool negativ = false;
-    if (i < t.size() && (t[i] == QLatin1Char('+') || t[i] == QLatin1Char('-'))) {
-        negativ = t[i] == QLatin1Char('-');
-        ++i;
-    }
-    if (i >= t.size())
-        return false;
-    qint64 wert = 0;
-    for (; i < t.size(); ++i) {
-        const QChar c = t[i];
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return false;
-        wert = wert * 10 + (c.unicode() - '0');
-        if (wert > qint64(2147483648))
-            return false;
-    }
-    if (negativ)
-        wert = -wert;
-    if (wert < qint64(-2147483648) || wert > qint64(2147483647))
-        return false;
-    zahl = qint32(wert);
-    return true;
-}
 } // namespace
 
 qint32 LoadValueFile(const QString &datei, TString &werte)
@@ -91,10 +61,9 @@ qint32 SaveValueFile(const QString &datei, TString &werte)
 
 qint32 GetValueInt(const QString &schluessel, const TString &werte)
 {
-    qint32 zahl = 0;
-    if (!Lies_Ganzzahl(GetValueStr(schluessel, werte), zahl))
-        return 0;
-    return zahl;
+    // Decimal with an optional sign and surrounding blanks; anything else, or
+    // a value outside int32, reads 0 instead of stopping the caller.
+    return GetValueStr(schluessel, werte).toInt();
 }
 
 void GetValueStr(const QString &schluessel, const TString &werte, QString &text)
