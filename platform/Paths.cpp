@@ -234,15 +234,6 @@ bool makeFolder(const QString &path)
     return !n.isEmpty() && QDir().mkpath(n);
 }
 
-qint64 fileSize(const QString &path)
-{
-    const QString n = nativePath(path);
-    if (n.isEmpty())
-        return -1;
-    QFileInfo fi(n);
-    return fi.isFile() ? fi.size() : -1;
-}
-
 bool matchesMask(const QString &name, const QString &mask)
 {
     if (mask == QLatin1String("*.*") || mask == QLatin1String("*"))

@@ -30,7 +30,6 @@ bool folderExists(const QString &path);
 bool removeFile(const QString &path);      // true when the file is gone afterwards
 bool renameFile(const QString &from, const QString &to); // replaces the target
 bool makeFolder(const QString &path);      // with parents
-qint64 fileSize(const QString &path);      // -1 when missing
 
 // Masks ("*.KRP", "*.*", "Wizard*.png") match case-insensitively; "*.*" also
 // matches names without a dot. Hidden files are included.
