@@ -492,6 +492,20 @@ void ordneEinheiten(TString &einheiten)
     }
 }
 
+// nD, then nD entries of a text and a factor.
+bool liesRICDATA(Leser &l, QVector<TTRICDATA> &out)
+{
+    qint32 n = 0;
+    if (!l.anzahl(n, 2))
+        return false;
+    out.resize(n);
+    for (qint32 i = 0; i < n && l.ok(); ++i) {
+        l.zeile(out[i].Text);
+        l.kommazahl(out[i].Faktor);
+    }
+    return l.ok();
+}
+
 bool liesVariablen(const QByteArray &z, TTVariablenTotal &out, QString &grund)
 {
     Leser l(z);
@@ -503,14 +517,7 @@ bool liesVariablen(const QByteArray &z, TTVariablenTotal &out, QString &grund)
     l.erwarte(QStringLiteral("[EINHEITEN]:"));
     l.liste(v.Einheiten);
     l.liste(v.RICWerte);
-    qint32 n = 0;
-    if (l.anzahl(n, 2)) {
-        v.RICDATA.resize(n);
-        for (qint32 i = 0; i < n && l.ok(); ++i) {
-            l.zeile(v.RICDATA[i].Text);
-            l.kommazahl(v.RICDATA[i].Faktor);
-        }
-    }
+    liesRICDATA(l, v.RICDATA);
     l.erwarte(QStringLiteral("[KATEGORIEANZAHL]"));
     qint32 k = 0;
     if (l.ganzzahl(k) && k != AnzahlKategorien)
@@ -1181,6 +1188,22 @@ template <typename Parser> bool liesDatei(const QString &pfad, Parser parser, QS
     return parser(z, grund);
 }
 
+// Loads a data file through its parser. A missing file is failure without a
+// message; one that cannot be read is reported and kept from being saved over.
+template <typename Parser> bool ladeDatei(const QString &pfad, Parser parser)
+{
+    if (!platform::fileExists(pfad))
+        return false;
+    QString grund;
+    if (!liesDatei(pfad, parser, grund)) {
+        sperre(pfad);
+        meldeLesefehler(pfad, grund);
+        return false;
+    }
+    entsperre(pfad);
+    return true;
+}
+
 } // namespace
 
 // ============================================================================
@@ -1203,27 +1226,15 @@ bool Lade_Zutaten(int flags, const QString &datei)
             return false;
     }
     if (flags & Load) {
-        if (!platform::fileExists(pfad))
-            return false;
-        QByteArray z;
-        QString grund;
         TZutatentotal liste;
-        if (!platform::readBytes(pfad, z)) {
-            meldeLesefehler(pfad, QStringLiteral("it cannot be opened"));
+        if (!ladeDatei(pfad, [&liste](const QByteArray &z, QString &g) { return liesZutaten(z, liste, g); }))
             return false;
-        }
-        if (!liesZutaten(z, liste, grund)) {
-            sperre(pfad);
-            meldeLesefehler(pfad, grund);
-            return false;
-        }
         const bool alle = flags & Alle;
         if (!alle)
             liste.removeIf([](const TTZutatentotal &r) { return r.Status == 0; });
         Zutatentotal = std::move(liste);
         g_zutatenQuelle = pfad;
         g_zutatenOhneInaktive = !alle;
-        entsperre(pfad);
     }
     return true;
 }
@@ -1236,22 +1247,10 @@ bool Lade_Variablenlisten(int flags)
     if ((flags & Save) && !schreibe(pfad, schreibeVariablen(VariablenTotal[0])))
         return false;
     if (flags & Load) {
-        QByteArray z;
-        QString grund;
         TTVariablenTotal v;
-        if (!platform::fileExists(pfad))
+        if (!ladeDatei(pfad, [&v](const QByteArray &z, QString &g) { return liesVariablen(z, v, g); }))
             return false;
-        if (!platform::readBytes(pfad, z)) {
-            meldeLesefehler(pfad, QStringLiteral("it cannot be opened"));
-            return false;
-        }
-        if (!liesVariablen(z, v, grund)) {
-            sperre(pfad);
-            meldeLesefehler(pfad, grund);
-            return false;
-        }
         VariablenTotal = TVariablenTotal{std::move(v)};
-        entsperre(pfad);
     }
     return true;
 }
@@ -1262,18 +1261,10 @@ bool Lade_Zutatenkommentare(int flags, TString &liste)
     if ((flags & Save) && !schreibe(pfad, schreibeListe(KopfKommentare, liste)))
         return false;
     if (flags & Load) {
-        QByteArray z;
-        QString grund;
         TString neu;
-        if (!platform::fileExists(pfad))
+        if (!ladeDatei(pfad, [&neu](const QByteArray &z, QString &g) { return liesListe(z, KopfKommentare, neu, g); }))
             return false;
-        if (!platform::readBytes(pfad, z) || !liesListe(z, KopfKommentare, neu, grund)) {
-            sperre(pfad);
-            meldeLesefehler(pfad, grund.isEmpty() ? QStringLiteral("it cannot be opened") : grund);
-            return false;
-        }
         liste = std::move(neu);
-        entsperre(pfad);
     }
     return true;
 }
@@ -1284,18 +1275,10 @@ qint32 Lade_IAVerben(int flags, const QString &datei)
     if ((flags & Save) && !schreibe(pfad, schreibeVerben(IAVERBEN)))
         return -1;
     if (flags & Load) {
-        QByteArray z;
-        QString grund;
         TIAVERBEN neu;
-        if (!platform::fileExists(pfad))
+        if (!ladeDatei(pfad, [&neu](const QByteArray &z, QString &g) { return liesVerben(z, neu, g); }))
             return -1;
-        if (!platform::readBytes(pfad, z) || !liesVerben(z, neu, grund)) {
-            sperre(pfad);
-            meldeLesefehler(pfad, grund.isEmpty() ? QStringLiteral("it cannot be opened") : grund);
-            return -1;
-        }
         IAVERBEN = std::move(neu);
-        entsperre(pfad);
     }
     return 0;
 }
@@ -1311,22 +1294,14 @@ bool Lade_IAVerbenTotal(int flags, TIAVTotalliste &liste, const QString &datei)
             return false;
     }
     if (flags & Load) {
-        QByteArray z;
-        QString grund;
         TString texte;
-        if (!platform::fileExists(pfad))
+        if (!ladeDatei(pfad, [&texte](const QByteArray &z, QString &g) { return liesListe(z, KopfVTotal, texte, g); }))
             return false;
-        if (!platform::readBytes(pfad, z) || !liesListe(z, KopfVTotal, texte, grund)) {
-            sperre(pfad);
-            meldeLesefehler(pfad, grund.isEmpty() ? QStringLiteral("it cannot be opened") : grund);
-            return false;
-        }
         TIAVTotalliste neu;
         neu.reserve(texte.size());
         for (const QString &t : texte)
             neu.append(TTIAVTotalliste{t, 0});
         liste = std::move(neu);
-        entsperre(pfad);
     }
     return true;
 }
@@ -1362,17 +1337,15 @@ bool Lade_Optionen(int flags)
     if ((flags & Save) && !schreibe(pfad, schreibeOptionen()))
         return false;
     if (flags & Load) {
-        QStringList z;
-        QString grund;
         if (!platform::fileExists(pfad))
             return true; // defaults
-        if (!platform::readLines(pfad, z) || !pruefeKopf(z, KopfOptionen, grund)) {
-            sperre(pfad);
-            meldeLesefehler(pfad, grund.isEmpty() ? QStringLiteral("it cannot be opened") : grund);
+        QStringList z;
+        if (!ladeDatei(pfad, [&z](const QByteArray &b, QString &g) {
+                platform::splitLines(b, z);
+                return pruefeKopf(z, KopfOptionen, g);
+            }))
             return false;
-        }
         liesOptionen(z);
-        entsperre(pfad);
         // The option fonts go to the windows that show them:
         // Setze_Lexikonschrift(Optionen.Lexikonschrift);
     }
@@ -1866,32 +1839,19 @@ void Uebernehme_Neue_Dateien()
         const QString var = datenpfad(QStringLiteral("Variablen200.hbr"));
         TTVariablenTotal v;
         QString grund;
-        TString ric, werte;
+        QVector<TTRICDATA> ric;
+        TString werte;
         bool ricGut = hatRic, werteGut = hatWerte;
         if (hatRic
             && !liesDatei(ricNeu, [&ric](const QByteArray &z, QString &g) {
                    Leser l(z);
-                   qint32 n = 0;
-                   if (l.kopf(KopfRICDATA) && l.anzahl(n, 2))
-                       l.zeilen(ric, qsizetype(n) * 2);
+                   if (l.kopf(KopfRICDATA))
+                       liesRICDATA(l, ric);
                    g = l.grund;
                    return l.ok();
                }, grund)) {
             meldeLieferung(QStringLiteral("RICNEU.hbr"), grund);
             ricGut = false;
-        }
-        if (ricGut) {
-            for (qsizetype i = 1; i < ric.size(); i += 2) {
-                QString f = ric[i].trimmed();
-                f.replace(QLatin1Char(','), QLatin1Char('.'));
-                bool ok = false;
-                const double x = f.toDouble(&ok);
-                if (!ok || !std::isfinite(x)) {
-                    meldeLieferung(QStringLiteral("RICNEU.hbr"), QStringLiteral("line %1: a number was expected").arg(i + 3));
-                    ricGut = false;
-                    break;
-                }
-            }
         }
         if (hatWerte && !liesDatei(ricWerteNeu, [&werte](const QByteArray &z, QString &g) {
                 return liesListe(z, KopfRICWerte, werte, g);
@@ -1908,13 +1868,11 @@ void Uebernehme_Neue_Dateien()
                     QSet<QString> da;
                     for (const TTRICDATA &d : v.RICDATA)
                         da.insert(platform::upperCase(d.Text));
-                    for (qsizetype i = 0; i + 1 < ric.size(); i += 2) {
-                        if (ric[i].isEmpty() || da.contains(platform::upperCase(ric[i])))
+                    for (const TTRICDATA &d : ric) {
+                        if (d.Text.isEmpty() || da.contains(platform::upperCase(d.Text)))
                             continue;
-                        da.insert(platform::upperCase(ric[i]));
-                        QString f = ric[i + 1].trimmed();
-                        f.replace(QLatin1Char(','), QLatin1Char('.'));
-                        v.RICDATA.append(TTRICDATA{ric[i], f.toDouble()});
+                        da.insert(platform::upperCase(d.Text));
+                        v.RICDATA.append(d);
                     }
                 }
                 if (werteGut) {
