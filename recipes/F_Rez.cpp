@@ -546,7 +546,8 @@ TFRez::TFRez(QWidget *parent) : QWidget(parent)
     connect(MSchliessen, &QAction::triggered, this, &TFRez::MSchliessenClick);
     connect(EZutatSuchen, &QLineEdit::textChanged, this, &TFRez::EZutatSuchenChange);
     connect(LBZutatsuche, &QListWidget::currentRowChanged, this, &TFRez::LBZutatsucheClick);
-    connect(LBZutatsuche, &QListWidget::itemDoubleClicked, this, &TFRez::LBZutatsucheDblClick);
+    // a double click, or Enter on the keyboard
+    connect(LBZutatsuche, &QListWidget::itemActivated, this, &TFRez::LBZutatsucheDblClick);
     connect(LBZutatliste, &QListWidget::currentRowChanged, this, &TFRez::LBZutatlisteClick);
     connect(CBEinheit, &QComboBox::currentTextChanged, this, &TFRez::CBEinheitChange);
     connect(BZutathinzufuegen, &QPushButton::clicked, this, &TFRez::BZutathinzufuegenClick);
@@ -865,7 +866,7 @@ void TFRez::EZutatSuchenChange()
             continue;
         z.Listenposition = LBZutatsuche->count();
         LBZutatsuche->addItem(z.Zutatname);
-        if (vorwahl < 0 && !woerter.isEmpty() && platform::upperCase(z.Zutatname).startsWith(woerter.first()))
+        if (vorwahl < 0 && !woerter.isEmpty() && gefaltet.startsWith(woerter.first()))
             vorwahl = z.Listenposition;
     }
     if (LBZutatsuche->count() > 0)
