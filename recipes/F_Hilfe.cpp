@@ -137,9 +137,9 @@ TFHilfe::TFHilfe(QWidget *parent) : QWidget(parent, Qt::Window)
     connect(BSchliessen, &QPushButton::clicked, this, &TFHilfe::BSchliessenClick);
 
     Registriere_Tooltipps(this, {
-        {QStringLiteral("ESuchen"), QStringLiteral("Suchbegriff für den Hilfetext")},
-        {QStringLiteral("BSuchen"), QStringLiteral("Nächste Fundstelle suchen")},
-        {QStringLiteral("BSchliessen"), QStringLiteral("Hilfe schließen")},
+        {QStringLiteral("ESuchen"), QStringLiteral("Words to find in the help text")},
+        {QStringLiteral("BSuchen"), QStringLiteral("Find the next place")},
+        {QStringLiteral("BSchliessen"), QStringLiteral("Close the help")},
     });
 }
 

@@ -251,10 +251,10 @@ TFMain::TFMain(QWidget *parent) : QMainWindow(parent)
     });
 
     Registriere_Tooltipps(this, {
-        {QStringLiteral("LVRezepte"), QStringLiteral("Ihre Rezepte. Doppelklick öffnet das Rezept.")},
-        {QStringLiteral("CBKategorie"), QStringLiteral("Nur Rezepte dieser Kategorie zeigen")},
-        {QStringLiteral("CBUnterkategorie"), QStringLiteral("Nur Rezepte dieser Unterkategorie zeigen")},
-        {QStringLiteral("ESuche"), QStringLiteral("Suchbegriffe: jedes Wort muss im Rezept vorkommen")},
+        {QStringLiteral("LVRezepte"), QStringLiteral("Your recipes. A double click opens the recipe.")},
+        {QStringLiteral("CBKategorie"), QStringLiteral("Show only recipes of this category")},
+        {QStringLiteral("CBUnterkategorie"), QStringLiteral("Show only recipes of this sub-category")},
+        {QStringLiteral("ESuche"), QStringLiteral("Search words: every word must occur in the recipe")},
     });
 
     Aktualisiere_Uebersicht();

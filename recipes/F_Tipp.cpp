@@ -93,9 +93,9 @@ TFTipp::TFTipp(QWidget *parent) : QWidget(parent, Qt::Dialog)
     connect(BNaechster, &QPushButton::clicked, this, &TFTipp::BNaechsterClick);
 
     Registriere_Tooltipps(this, {
-        {QStringLiteral("CBKeineTipps"), QStringLiteral("Keine Tipps mehr beim Arbeiten zeigen")},
-        {QStringLiteral("BNaechster"), QStringLiteral("Den nächsten Tipp lesen")},
-        {QStringLiteral("BOK"), QStringLiteral("Tipp schließen")},
+        {QStringLiteral("CBKeineTipps"), QStringLiteral("Show no more tips while working")},
+        {QStringLiteral("BNaechster"), QStringLiteral("Read the next tip")},
+        {QStringLiteral("BOK"), QStringLiteral("Close the tip")},
     });
 }
 

@@ -54,9 +54,9 @@ QStringList Zeilen(const QPlainTextEdit *memo)
 // Hint texts of a step: its own controls and the buttons every step has.
 void Registriere_Hinweise(QWidget *schritt, QHash<QString, QString> hinweise)
 {
-    hinweise.insert(QStringLiteral("BZurueck"), QStringLiteral("Zurück zum vorigen Schritt"));
-    hinweise.insert(QStringLiteral("BWeiter"), QStringLiteral("Weiter zum nächsten Schritt"));
-    hinweise.insert(QStringLiteral("BAbbrechen"), QStringLiteral("Neues Rezept verwerfen"));
+    hinweise.insert(QStringLiteral("BZurueck"), QStringLiteral("Back to the previous step"));
+    hinweise.insert(QStringLiteral("BWeiter"), QStringLiteral("On to the next step"));
+    hinweise.insert(QStringLiteral("BAbbrechen"), QStringLiteral("Discard the new recipe"));
     Registriere_Tooltipps(schritt, hinweise);
 }
 
@@ -218,8 +218,8 @@ TFWiz01::TFWiz01(QWidget *parent)
     Inhalt->addStretch();
     BZurueck->setEnabled(false);
     connect(CBKategorie, &QComboBox::currentIndexChanged, this, &TFWiz01::CBKategorieChange);
-    Registriere_Hinweise(this, {{QStringLiteral("ERezeptname"), QStringLiteral("Name des neuen Rezepts")},
-                                {QStringLiteral("CBKategorie"), QStringLiteral("Kategorie des neuen Rezepts")}});
+    Registriere_Hinweise(this, {{QStringLiteral("ERezeptname"), QStringLiteral("Name of the new recipe")},
+                                {QStringLiteral("CBKategorie"), QStringLiteral("Category of the new recipe")}});
 }
 
 void TFWiz01::Zeige_Schritt()
@@ -285,9 +285,9 @@ TFWiz02::TFWiz02(QWidget *parent)
     form->addRow(QStringLiteral("Difficulty:"), CBSchwierigkeit);
     Inhalt->addLayout(form);
     Inhalt->addStretch();
-    Registriere_Hinweise(this, {{QStringLiteral("EPortionen"), QStringLiteral("Anzahl der Portionen, z.B. 4 Personen")},
-                                {QStringLiteral("EZubereitungszeit"), QStringLiteral("Zubereitungszeit")},
-                                {QStringLiteral("CBSchwierigkeit"), QStringLiteral("Schwierigkeitsgrad von 1 bis 5")}});
+    Registriere_Hinweise(this, {{QStringLiteral("EPortionen"), QStringLiteral("Number of servings, e.g. 4 persons")},
+                                {QStringLiteral("EZubereitungszeit"), QStringLiteral("Preparation time")},
+                                {QStringLiteral("CBSchwierigkeit"), QStringLiteral("Difficulty from 1 to 5")}});
 }
 
 void TFWiz02::Zeige_Schritt()
@@ -344,8 +344,8 @@ TFWiz03::TFWiz03(QWidget *parent)
     auto *form = new QFormLayout;
     form->addRow(QStringLiteral("Sub-categories:"), EUnterkategorien);
     Inhalt->addLayout(form);
-    Registriere_Hinweise(this, {{QStringLiteral("CLBKochgeraete"), QStringLiteral("Benötigte Kochgeräte ankreuzen")},
-                                {QStringLiteral("EUnterkategorien"), QStringLiteral("Unterkategorien, durch Kommas getrennt")}});
+    Registriere_Hinweise(this, {{QStringLiteral("CLBKochgeraete"), QStringLiteral("Tick the cooking devices needed")},
+                                {QStringLiteral("EUnterkategorien"), QStringLiteral("Sub-categories, separated by commas")}});
 }
 
 void TFWiz03::Zeige_Schritt()
@@ -411,8 +411,8 @@ TFWiz04::TFWiz04(QWidget *parent)
     Inhalt->addStretch();
     connect(BRezeptgrafik, &QPushButton::clicked, this, &TFWiz04::BRezeptgrafikClick);
     connect(BRezeptgrafikloeschen, &QPushButton::clicked, this, &TFWiz04::BRezeptgrafikloeschenClick);
-    Registriere_Hinweise(this, {{QStringLiteral("BRezeptgrafik"), QStringLiteral("Rezeptgrafik laden")},
-                                {QStringLiteral("BRezeptgrafikloeschen"), QStringLiteral("Rezeptgrafik entfernen")}});
+    Registriere_Hinweise(this, {{QStringLiteral("BRezeptgrafik"), QStringLiteral("Load a picture of the dish")},
+                                {QStringLiteral("BRezeptgrafikloeschen"), QStringLiteral("Remove the picture")}});
 }
 
 void TFWiz04::Zeige_Grafik()
@@ -477,8 +477,8 @@ TFWiz05::TFWiz05(QWidget *parent)
     Inhalt->addWidget(MZutaten, 1);
     Inhalt->addWidget(new QLabel(QStringLiteral("Instructions:"), this));
     Inhalt->addWidget(MAnleitung, 1);
-    Registriere_Hinweise(this, {{QStringLiteral("MZutaten"), QStringLiteral("Zutaten, eine je Zeile")},
-                                {QStringLiteral("MAnleitung"), QStringLiteral("Zubereitung des Rezepts")}});
+    Registriere_Hinweise(this, {{QStringLiteral("MZutaten"), QStringLiteral("Ingredients, one a line")},
+                                {QStringLiteral("MAnleitung"), QStringLiteral("Instructions of the recipe")}});
 }
 
 void TFWiz05::Zeige_Schritt()
@@ -530,9 +530,9 @@ TFWiz06::TFWiz06(QWidget *parent)
     connect(BBFertig, &QPushButton::clicked, this, &TFWiz06::BBFertigClick);
     connect(BBFDigI, &QPushButton::clicked, this, &TFWiz06::BBFDigIClick);
     connect(BBIAKochen, &QPushButton::clicked, this, &TFWiz06::BBIAKochenClick);
-    Registriere_Hinweise(this, {{QStringLiteral("BBFertig"), QStringLiteral("Rezept speichern und im Editor öffnen")},
-                                {QStringLiteral("BBFDigI"), QStringLiteral("Zutaten mit dem digitalen Import erfassen")},
-                                {QStringLiteral("BBIAKochen"), QStringLiteral("Rezept interaktiv kochen")}});
+    Registriere_Hinweise(this, {{QStringLiteral("BBFertig"), QStringLiteral("Save the recipe and open it in the editor")},
+                                {QStringLiteral("BBFDigI"), QStringLiteral("Take the ingredients in with the digital import")},
+                                {QStringLiteral("BBIAKochen"), QStringLiteral("Cook the recipe interactively")}});
 }
 
 void TFWiz06::Zeige_Schritt()
