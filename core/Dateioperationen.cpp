@@ -1021,13 +1021,17 @@ QStringList schreibeOptionen()
 
 void liesOptionen(const QStringList &z)
 {
+    // Only these lines start a section: a value may begin with "[" too (a
+    // sub-category "[Party]"), and a later section reads as surplus values.
+    static const QStringList namen = {QStringLiteral("[FMAIN]"), QStringLiteral("[FREZ]"), QStringLiteral("[FSYS]"),
+                                      QStringLiteral("[FLEX]")};
     QHash<QString, QStringList> abschnitte;
     QString aktuell;
     for (qsizetype i = 1; i < z.size(); ++i) {
         const QString &s = z[i];
         if (s == EOFZeile)
             break;
-        if (s.startsWith(QLatin1Char('['))) {
+        if (namen.contains(s)) {
             aktuell = s;
             continue;
         }

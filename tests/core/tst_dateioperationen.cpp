@@ -262,6 +262,14 @@ private slots:
         QCOMPARE(Hintergrundgrafik, u"Winter.png"_s);
         QCOMPARE(Optionen.Lexikonschrift.family(), u"Georgia"_s);
 
+        // A value that begins with "[" is no section: what follows it stays.
+        Optionen.Unterkategoriefilter = u"[Party]"_s;
+        QVERIFY(Lade_Optionen(Save));
+        Setze_GlobalOptionen();
+        QVERIFY(Lade_Optionen(Load));
+        QCOMPARE(Optionen.Unterkategoriefilter, u"[Party]"_s);
+        QCOMPARE(int(Optionen.Textanzeigezeigen), 0);
+
         // A shorter file keeps the defaults of what is missing, and an
         // unreadable value keeps its default too.
         Setze_GlobalOptionen();
