@@ -1,5 +1,6 @@
 #include "recipes/F_Hilfe.h"
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QDateTime>
 #include <QHBoxLayout>
@@ -217,6 +218,14 @@ void Zeige_Hilfe(int topic)
         FHilfe = new TFHilfe;
     if (!FHilfe->Lade_Anleitung())
         return;
+    // Asked for from a modal window (the wizard), help must be modal too,
+    // or it takes no input.
+    QWidget *modal = QApplication::activeModalWidget();
+    const Qt::WindowModality art = modal && modal != FHilfe ? Qt::ApplicationModal : Qt::NonModal;
+    if (FHilfe->windowModality() != art) {
+        FHilfe->hide();
+        FHilfe->setWindowModality(art);
+    }
     FHilfe->show();
     FHilfe->raise();
     FHilfe->activateWindow();

@@ -38,6 +38,7 @@
 #include "platform/Rtf.h"
 #include "platform/Seams.h"
 #include "platform/TextFile.h"
+#include "recipes/F_Hilfe.h"
 #include "recipes/F_Main.h"
 #include "recipes/F_Meldung.h"
 
@@ -307,6 +308,11 @@ TFRez::TFRez(QWidget *parent) : QWidget(parent)
     name(MEinheiten, "MEinheiten");
     MLexikon = mZutaten->addAction(QStringLiteral("Cooking dictionary..."));
     name(MLexikon, "MLexikon");
+    QMenu *mHilfe = MMHauptmenue->addMenu(QStringLiteral("&Help"));
+    MHilfe = mHilfe->addAction(QStringLiteral("Help on the recipe editor"));
+    name(MHilfe, "MHilfe");
+    MHilfe->setShortcut(QKeySequence::HelpContents);
+    connect(MHilfe, &QAction::triggered, this, [] { Zeige_Hilfe(2); });
     // Their windows come with the reference-data windows.
     for (QAction *a : {ZSNeueZutatinDatenbankaufnehmen, MZutatkommentar, MGesamtzutatendatenbank, MEinheiten, MLexikon})
         a->setEnabled(false);

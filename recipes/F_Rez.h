@@ -34,6 +34,7 @@ public:
     QAction *MEinheiten;
     QAction *MZutatkommentar;
     QAction *MLexikon;
+    QAction *MHilfe; // F1: the editor's help chapter
 
     // header
     QLineEdit *ERName;

@@ -22,6 +22,7 @@
 #include "core/Tabellen.h"
 #include "platform/Colors.h"
 #include "platform/Pictures.h"
+#include "recipes/F_Hilfe.h"
 #include "recipes/F_Main.h"
 #include "recipes/F_Meldung.h"
 #include "recipes/F_Rez.h"
@@ -184,10 +185,12 @@ void TFWizBasis::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
-// Enter is Next (Finish on the last step), Escape is Cancel.
+// Enter is Next (Finish on the last step), Escape is Cancel, F1 help.
 void TFWizBasis::keyPressEvent(QKeyEvent *event)
 {
-    if (!Dialogtaste(this, event))
+    if (event->key() == Qt::Key_F1)
+        Zeige_Hilfe(8);
+    else if (!Dialogtaste(this, event))
         QWidget::keyPressEvent(event);
 }
 

@@ -200,23 +200,30 @@ private slots:
     {
         QTest::addColumn<int>("thema");
         QTest::addColumn<QString>("erwartet");
-        QTest::newRow("contents") << 1 << "1. Recipe overview";
-        QTest::newRow("a step of chapter 1 is not chapter 4") << 4 << "4. Digital import";
-        QTest::newRow("kitchen") << 12 << "11. Interactive cooking";
-        QTest::newRow("recipe text window") << 17 << "11. Interactive cooking";
-        QTest::newRow("comments") << 18 << "18. Ingredient comments";
-        QTest::newRow("no chapter of its own: top") << 3 << "Tablecraft Works help";
-        QTest::newRow("unknown: top") << 99 << "Tablecraft Works help";
+        QTest::addColumn<bool>("ausModal"); // asked for from a modal window
+        QTest::newRow("contents") << 1 << "1. Recipe overview" << false;
+        QTest::newRow("a step of chapter 1 is not chapter 4") << 4 << "4. Digital import" << false;
+        QTest::newRow("kitchen") << 12 << "11. Interactive cooking" << false;
+        QTest::newRow("recipe text window") << 17 << "11. Interactive cooking" << false;
+        QTest::newRow("comments") << 18 << "18. Ingredient comments" << false;
+        QTest::newRow("no chapter of its own: top") << 3 << "Tablecraft Works help" << false;
+        QTest::newRow("unknown: top") << 99 << "Tablecraft Works help" << false;
+        QTest::newRow("from a modal window: modal too") << 2 << "2. Recipe editor" << true;
     }
 
     void hilfeAmKapitel()
     {
         QFETCH(int, thema);
         QFETCH(QString, erwartet);
+        QFETCH(bool, ausModal);
         testing::BaseFolder base;
         Hilfedateien(base);
+        QWidget modal;
+        modal.setWindowModality(Qt::ApplicationModal);
+        modal.setVisible(ausModal);
         Zeige_Hilfe(thema);
         QVERIFY(FHilfe->isVisible());
+        QCOMPARE(FHilfe->windowModality(), ausModal ? Qt::ApplicationModal : Qt::NonModal);
         QVERIFY(FHilfe->REHilfe->isReadOnly());
         const QTextBlock block = FHilfe->REHilfe->textCursor().block();
         QCOMPARE(block.text(), erwartet);
