@@ -17,6 +17,7 @@
 #include "platform/Colors.h"
 #include "platform/Pictures.h"
 #include "recipes/F_Main.h"
+#include "recipes/F_Meldung.h"
 
 TFNews *FNews = nullptr;
 
@@ -183,6 +184,13 @@ void TFNews::closeEvent(QCloseEvent *event)
 {
     event->accept();
     FormClose();
+}
+
+void TFNews::keyPressEvent(QKeyEvent *event)
+{
+    // Escape closes, as in the program's other small windows.
+    if (!Dialogtaste(this, event))
+        QWidget::keyPressEvent(event);
 }
 
 void TFNews::resizeEvent(QResizeEvent *event)
