@@ -422,9 +422,12 @@ QStringList schreibeZutaten(const TZutatentotal &liste)
     return w.z;
 }
 
-// Puts the inactive records of the file back among the records in memory,
-// each at its place in the file, when memory does not hold that name.
-TZutatentotal mitInaktivenDerDatei(const TZutatentotal &speicher, const TZutatentotal &datei)
+// Puts the inactive records of the file that the load left out (ausgelassen:
+// upper-case names) back among the records in memory, each at its place in
+// the file, when memory does not hold that name. A record that memory had
+// and deleted stays deleted.
+TZutatentotal mitInaktivenDerDatei(const TZutatentotal &speicher, const TZutatentotal &datei,
+                                   const QSet<QString> &ausgelassen)
 {
     QHash<QString, qsizetype> imSpeicher;
     for (qsizetype i = 0; i < speicher.size(); ++i)
@@ -442,9 +445,10 @@ TZutatentotal mitInaktivenDerDatei(const TZutatentotal &speicher, const TZutaten
             }
     };
     for (const TTZutatentotal &r : datei) {
-        const auto it = imSpeicher.constFind(platform::upperCase(r.Zutatname));
+        const QString name = platform::upperCase(r.Zutatname);
+        const auto it = imSpeicher.constFind(name);
         if (it == imSpeicher.constEnd()) {
-            if (r.Status == 0 && !r.Zutatname.isEmpty())
+            if (r.Status == 0 && ausgelassen.contains(name))
                 out.append(r);
         } else if (*it >= weiter) {
             schreibeBis(*it);
@@ -454,10 +458,10 @@ TZutatentotal mitInaktivenDerDatei(const TZutatentotal &speicher, const TZutaten
     return out;
 }
 
-// The last Load of Zutatentotal: which file, and whether it left out the
-// inactive records.
+// The last Load of Zutatentotal: which file, and the inactive records it
+// left out (upper-case names).
 QString g_zutatenQuelle;
-bool g_zutatenOhneInaktive = false;
+QSet<QString> g_zutatenAusgelassen;
 
 // --- units list --------------------------------------------------------------
 
@@ -1219,12 +1223,12 @@ bool Lade_Zutaten(int flags, const QString &datei)
         if (istGesperrt(pfad))
             return meldeGesperrt(pfad);
         TZutatentotal liste = Zutatentotal;
-        if (g_zutatenOhneInaktive && gleicheDatei(g_zutatenQuelle, pfad)) {
+        if (!g_zutatenAusgelassen.isEmpty() && gleicheDatei(g_zutatenQuelle, pfad)) {
             QByteArray z;
             TZutatentotal ausDatei;
             QString grund;
             if (platform::readBytes(pfad, z) && liesZutaten(z, ausDatei, grund))
-                liste = mitInaktivenDerDatei(liste, ausDatei);
+                liste = mitInaktivenDerDatei(liste, ausDatei, g_zutatenAusgelassen);
         }
         if (!schreibe(pfad, schreibeZutaten(liste)))
             return false;
@@ -1233,12 +1237,15 @@ bool Lade_Zutaten(int flags, const QString &datei)
         TZutatentotal liste;
         if (!ladeDatei(pfad, [&liste](const QByteArray &z, QString &g) { return liesZutaten(z, liste, g); }))
             return false;
-        const bool alle = flags & Alle;
-        if (!alle)
+        g_zutatenAusgelassen.clear();
+        if (!(flags & Alle)) {
+            for (const TTZutatentotal &r : std::as_const(liste))
+                if (r.Status == 0 && !r.Zutatname.isEmpty())
+                    g_zutatenAusgelassen.insert(platform::upperCase(r.Zutatname));
             liste.removeIf([](const TTZutatentotal &r) { return r.Status == 0; });
+        }
         Zutatentotal = std::move(liste);
         g_zutatenQuelle = pfad;
-        g_zutatenOhneInaktive = !alle;
     }
     return true;
 }

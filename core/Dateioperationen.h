@@ -26,7 +26,7 @@ class QWidget;
 // "Lebensmittel.hbr"). Load replaces Zutatentotal; without Alle the records
 // with Status 0 are dropped. Save writes every record with a Zutatname; when
 // the data came from a load of the same file without Alle, the inactive
-// records of the file are kept. Missing file: false without a message.
+// records that load left out are kept. Missing file: false without a message.
 bool Lade_Zutaten(int flags, const QString &datei = QString());
 
 // --- units list -----------------------------------------------------------

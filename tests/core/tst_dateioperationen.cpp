@@ -177,6 +177,12 @@ private slots:
         Zutatentotal.append(Zutatentotal[0]);
         Zutatentotal.last().Zutatname = u"Dill"_s;
         QVERIFY(Lade_Zutaten(Save));
+        // An inactive record that memory held and deletes stays deleted.
+        Zutatentotal.append(Zutatentotal[0]);
+        Zutatentotal.last().Zutatname = u"Egg"_s;
+        QVERIFY(Lade_Zutaten(Save));
+        Zutatentotal.last().Zutatname.clear();
+        QVERIFY(Lade_Zutaten(Save));
         QVERIFY(Lade_Zutaten(Load | Alle));
         QStringList namen;
         for (const TTZutatentotal &r : Zutatentotal)
