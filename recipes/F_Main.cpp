@@ -828,8 +828,11 @@ void Programmstart(bool reload)
 {
     if (reload) {
         const QString aktuell = gueltig(AktuellesRezept) ? RezepteTotal[AktuellesRezept].Dateiname : QString();
-        if (Lade_RezeptdateiManager(Load))
-            Lade_Rezepte(Load, -1);
+        if (!Lade_RezeptdateiManager(Load))
+            Zeige_Meldung(QStringLiteral("Error in the recipe manager file!"), QStringLiteral("Error:"), 0);
+        // The list comes from the recipe folder even then; records left
+        // unread would be saved over their files as empty recipes.
+        Lade_Rezepte(Load, -1);
         AktuellesRezept = -1;
         if (!aktuell.isEmpty()) {
             const QString gesucht = platform::upperCase(aktuell);

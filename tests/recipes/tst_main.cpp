@@ -295,6 +295,13 @@ private slots:
         QVERIFY(!zeilen().contains(QStringLiteral("Apple Pie")));
         QCOMPARE(AktuellesRezept, -1);
         QCOMPARE(FMain->Ausgewaehltes_Rezept(), -1);
+        // A damaged index is reported; the recipes are still read from their files.
+        m_base->writeLines(QStringLiteral("PRGDATA\\ENG\\RMListe.hbr"), {"damaged"});
+        testing::ScriptedMessages meldungen;
+        meldungen.expect(QStringLiteral("Error in the recipe manager file!"));
+        Programmstart(true);
+        QVERIFY(meldungen.pending().isEmpty());
+        QCOMPARE(RezepteTotal.value(rezept(QStringLiteral("Aioli"))).Zutatenliste.size(), 2);
     }
 
     void werkzeugfenster()
