@@ -312,10 +312,11 @@ qint32 Suche_Zutat(const QString &name, qint32 kategorie)
 void Zerlege_Zutatenstring(const QString &zeile, QString &menge, QString &einheit, bool ohneGross,
                            QString &name)
 {
+    // The line first: a caller may split a line into the variable that holds it.
+    const QString s = ohneRandblanks(zeile);
     menge.clear();
     einheit.clear();
     name.clear();
-    const QString s = ohneRandblanks(zeile);
     if (s.isEmpty())
         return;
     if (Suche_Zutat(s, -1) >= 0) {

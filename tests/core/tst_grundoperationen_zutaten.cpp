@@ -87,6 +87,10 @@ private slots:
             Entferne_doppelte_Leerzeichen(sauber);
             QCOMPARE(platform::upperCase(Verbinde_Zutatenstring(m, e, n)), platform::upperCase(sauber));
         }
+        // The line may be the variable that gets the name.
+        QString zeileUndName = zeile;
+        Zerlege_Zutatenstring(zeileUndName, m, e, ohneGross, zeileUndName);
+        QCOMPARE(zeileUndName, n);
     }
 
     void zerlegeOhneEinheitenliste()
