@@ -757,13 +757,9 @@ void TFMain::FormClose(QCloseEvent *event)
         event->accept();
         return;
     }
-    if (SetupStarten) {
-        Lade_Optionen(Save);
-        // Starte_Update();
-        event->accept();
-        return;
-    }
-    if (Zeige_Meldung(QStringLiteral("Exit Tablecraft Works?"), QStringLiteral("Question:"), 4) != 6) {
+    // A waiting set-up closes without the question.
+    if (!SetupStarten
+        && Zeige_Meldung(QStringLiteral("Exit Tablecraft Works?"), QStringLiteral("Question:"), 4) != 6) {
         Lade_Optionen(Save);
         event->ignore();
         return;

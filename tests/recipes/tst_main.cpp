@@ -363,10 +363,20 @@ private slots:
         QCOMPARE(Lade_Optionen(Load) && Optionen.Kategoriefilter == 4, gespeichert);
     }
 
+    void schliessenMitOffenemFenster_data()
+    {
+        QTest::addColumn<int>("setup");
+        QTest::newRow("after Yes") << 0;
+        QTest::newRow("set-up waiting") << 1;
+    }
+
+    // A window that keeps its unsaved work keeps the program open.
     void schliessenMitOffenemFenster()
     {
+        QFETCH(int, setup);
         testing::ScriptedMessages meldungen;
         meldungen.allow(QStringLiteral("Exit Tablecraft Works?"), 6);
+        SetupStarten = quint8(setup);
         FMain->show();
         Eigensinnig anderes;
         anderes.show();
