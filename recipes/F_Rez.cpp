@@ -872,7 +872,8 @@ void TFRez::EZutatSuchenChange()
             continue;
         z.Listenposition = LBZutatsuche->count();
         LBZutatsuche->addItem(z.Zutatname);
-        if (vorwahl < 0 && !woerter.isEmpty() && gefaltet.startsWith(woerter.first()))
+        // as the shared ingredient list search: the unfolded name
+        if (vorwahl < 0 && !woerter.isEmpty() && platform::upperCase(z.Zutatname).startsWith(woerter.first()))
             vorwahl = z.Listenposition;
     }
     if (LBZutatsuche->count() > 0)
