@@ -1076,9 +1076,10 @@ void liesOptionen(const QStringList &z)
     y.flag(o.TooltippsFDigI);
     y.flag(o.Internetabfrage);
     TTIAStatus &s = IAStatus;
-    y.int32(s.Panel);
-    y.int32(s.Geraet);
-    y.int32(s.Auswahlmodus);
+    // The kitchen indexes its panels and devices with these.
+    y.zahl(s.Panel, 0, 2);
+    y.zahl(s.Geraet, 0, 16);
+    y.zahl(s.Auswahlmodus, 0, 2);
     y.flag(s.AlleVerben);
     y.flag(s.Tooltipps);
     y.flag(s.TooltippsVerbeditor);

@@ -276,6 +276,14 @@ private slots:
         QCOMPARE(Optionen.Unterkategoriefilter, u"[Party]"_s);
         QCOMPARE(int(Optionen.Textanzeigezeigen), 0);
 
+        // A kitchen device beyond the scale keeps its default.
+        QStringList z = optionen();
+        z[z.indexOf(u"180"_s) - 5] = u"99"_s;
+        base->writeLines(datei, z);
+        Setze_GlobalOptionen();
+        QVERIFY(Lade_Optionen(Load));
+        QCOMPARE((QList<int>{IAStatus.Panel, IAStatus.Geraet, IAStatus.Auswahlmodus}), (QList<int>{1, 16, 2}));
+
         // A shorter file keeps the defaults of what is missing, and an
         // unreadable value keeps its default too.
         Setze_GlobalOptionen();
