@@ -1307,7 +1307,9 @@ void Zeige_Rezept()
         if (!Aktuelles())
             return;
     }
-    FRez->Fuelle_Formular();
+    // the same recipe opened again keeps the edits made to it
+    if (!(FRez->isVisible() && FRez->Geaendert() && offen == AktuellesRezept))
+        FRez->Fuelle_Formular();
     Nach_vorne(FRez);
 }
 

@@ -490,6 +490,10 @@ private slots:
         testing::ScriptedMessages meldungen;
         QVERIFY(Mit_Rezepten(base, {QStringLiteral("Pasta"), QStringLiteral("Soup")}));
         FRez->ERAnzahlportionen->setText(QStringLiteral("3 persons"));
+        // the same recipe again: nothing asked, nothing lost
+        Zeige_Rezept();
+        QCOMPARE(FRez->ERAnzahlportionen->text(), QStringLiteral("3 persons"));
+        QVERIFY(FRez->Geaendert());
         meldungen.expect(QStringLiteral("save the changes"), 6);
         AktuellesRezept = Rezept_mit_Namen(QStringLiteral("Soup"));
         Zeige_Rezept();
