@@ -53,12 +53,6 @@ void setze_Papier(QWidget *w)
     w->setAutoFillBackground(true);
 }
 
-QString hintergrunddatei()
-{
-    const QString name = Hintergrundgrafik.isEmpty() ? QStringLiteral("Hintergrund.png") : Hintergrundgrafik;
-    return Programmverzeichnis + Grafikpfad + QStringLiteral("PNG\\") + name;
-}
-
 QString geraeteliste(const QString &kochgeraete)
 {
     QStringList out;
@@ -80,6 +74,12 @@ bool gueltig(qint32 index)
     return index >= 0 && index < RezepteTotal.size();
 }
 } // namespace
+
+QString Hintergrunddatei()
+{
+    const QString name = Hintergrundgrafik.isEmpty() ? QStringLiteral("Hintergrund.png") : Hintergrundgrafik;
+    return Programmverzeichnis + Grafikpfad + QStringLiteral("PNG\\") + name;
+}
 
 // --- tool windows ---------------------------------------------------------
 
@@ -366,7 +366,7 @@ QIcon TFMain::Kategorieicon(qint32 kategorie)
 void TFMain::Vergiss_Bilder()
 {
     m_icons.clear();
-    IBack->setPixmap(platform::loadPixmap(hintergrunddatei()));
+    IBack->setPixmap(platform::loadPixmap(Hintergrunddatei()));
 }
 
 void TFMain::Fuelle_Unterkategorien()
@@ -807,7 +807,7 @@ bool TFMain::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_mitte && event->type() == QEvent::Resize) {
         IBack->setGeometry(m_mitte->rect());
         if (IBack->pixmap().isNull())
-            IBack->setPixmap(platform::loadPixmap(hintergrunddatei()));
+            IBack->setPixmap(platform::loadPixmap(Hintergrunddatei()));
     } else if (watched == LVRezepte && event->type() == QEvent::KeyPress) {
         const auto *k = static_cast<QKeyEvent *>(event);
         if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {

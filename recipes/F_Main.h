@@ -174,6 +174,10 @@ extern TFMainZutatbild *FMainZutatbild;
 extern TFMainTextanzeige *FMainTextanzeige;
 extern TFMainRezeptbild *FMainRezeptbild;
 
+// The background picture of the recipe windows: Hintergrundgrafik, or the
+// default one while none is set.
+QString Hintergrunddatei();
+
 // Rebuilds the overview; with reload it first reads the recipe index and
 // every recipe file again (recipe files added to Recipes\ appear). The
 // current recipe stays the same recipe when it is still there, else -1.

@@ -723,8 +723,7 @@ void TFRez::Setze_Layout()
     RERBemerkungen1->setVisible(deluxe);
     MDeluxe->setChecked(deluxe);
     setWindowTitle(r ? QStringLiteral("Recipe: ") + r->Rezeptname : QStringLiteral("Recipe:"));
-    const QString bild = Hintergrundgrafik.isEmpty() ? QStringLiteral("Hintergrund.png") : Hintergrundgrafik;
-    m_hintergrund = platform::loadPixmap(Programmverzeichnis + QStringLiteral("Grafiken\\ENG\\PNG\\") + bild);
+    m_hintergrund = platform::loadPixmap(Hintergrunddatei());
     update();
 }
 

@@ -132,7 +132,7 @@ TFWizBasis::TFWizBasis(const QString &objektname, const QString &titel, const QS
 void TFWizBasis::Zeige_Schritt()
 {
     Zeige_Kategoriegrafik();
-    m_hintergrund = platform::loadPixmap(Programmverzeichnis + QStringLiteral("Grafiken\\ENG\\PNG\\Hintergrund.png"));
+    m_hintergrund = platform::loadPixmap(Hintergrunddatei());
     Nach_vorne(this);
 }
 
