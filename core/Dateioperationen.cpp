@@ -1839,8 +1839,13 @@ void Uebernehme_Neue_Dateien()
 
     // The dictionary's delivered file goes through the dictionary loader.
     const QString lexNeu = datenpfad(QStringLiteral("LEXIKON\\Lexikon_NEU.hbd"));
-    if (platform::fileExists(lexNeu) && !Uebernehme_Lexikon_Neu() && platform::fileExists(lexNeu))
-        meldeLieferung(QStringLiteral("LEXIKON\\Lexikon_NEU.hbd"), QStringLiteral("not a dictionary file"));
+    bool lexSpeicherfehler = false;
+    if (platform::fileExists(lexNeu) && !Uebernehme_Lexikon_Neu(&lexSpeicherfehler)) {
+        if (lexSpeicherfehler)
+            meldeSchreibfehler(datenpfad(QStringLiteral("LEXIKON\\Lexikon.hbd")));
+        else
+            meldeLieferung(QStringLiteral("LEXIKON\\Lexikon_NEU.hbd"), QStringLiteral("not a dictionary file"));
+    }
 
     // Text replacements and unit entries: merged into the units list.
     const QString ricNeu = datenpfad(QStringLiteral("RICNEU.hbr"));

@@ -209,8 +209,10 @@ void Sortiere_Lexikon()
     GlobalLexikon = sortiert;
 }
 
-bool Uebernehme_Lexikon_Neu()
+bool Uebernehme_Lexikon_Neu(bool *speicherfehler)
 {
+    if (speicherfehler)
+        *speicherfehler = false;
     const QString neu = Lexikonpfad(QStringLiteral("Lexikon_NEU.hbd"));
     if (!platform::fileExists(neu))
         return false;
@@ -247,6 +249,8 @@ bool Uebernehme_Lexikon_Neu()
     }
 
     if (!Lade_Lexikon(Save, -1, QString())) {
+        if (speicherfehler)
+            *speicherfehler = true;
         Schreibe_Protokoll(ProtokollFehler, QStringLiteral("Lexikon nicht gespeichert: ") + Lexikonpfad(QString()));
         return false;
     }

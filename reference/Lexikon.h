@@ -24,4 +24,5 @@ void Sortiere_Lexikon();
 // delivered file deleted. A delivered file that does not load is left alone
 // and reported in the protocol; the user's dictionary stays as it was.
 // Returns true when a file was taken over.
-bool Uebernehme_Lexikon_Neu();
+// speicherfehler (when given) tells a failed save from a bad delivery.
+bool Uebernehme_Lexikon_Neu(bool *speicherfehler = nullptr);
