@@ -39,6 +39,16 @@ inline QStringList zeilen(const char *text)
     return QString::fromUtf8(text).split(u'|');
 }
 
+// One text for each element of a list.
+template <typename Liste, typename F>
+QStringList spalte(const Liste &liste, F f)
+{
+    QStringList z;
+    for (const auto &e : liste)
+        z << f(e);
+    return z;
+}
+
 inline QStringList zutatenRecord(const QString &name, int kategorie, int status, const QString &grafik = {})
 {
     return QStringList{name, name + u" (recipe)"_s, name.toUpper(), QString::number(kategorie),

@@ -50,80 +50,73 @@ private slots:
     {
         ProgrammOK = 0;
         GlobalSystemInit();
-        QCOMPARE(Programmverzeichnis, QDir::currentPath() + QLatin1Char('/'));
-        QCOMPARE(AktuellesRezept, -1);
-        QCOMPARE(int(ProgrammOK), 1);
-        QCOMPARE(Startzeit, DateTimeToTWS(jetzt));
-        QCOMPARE(Standardschrift.family(), QStringLiteral("MS Sans Serif"));
-        QCOMPARE(Standardschrift.pointSize(), 8);
+        QCOMPARE((QStringList{Programmverzeichnis, Standardschrift.family()}),
+                 (QStringList{QDir::currentPath() + QLatin1Char('/'), QStringLiteral("MS Sans Serif")}));
+        QCOMPARE((QList<double>{double(AktuellesRezept), double(ProgrammOK), Startzeit, double(Standardschrift.pointSize())}),
+                 (QList<double>{-1, 1, DateTimeToTWS(jetzt), 8}));
 
         GlobalVARInit();
         QCOMPARE((QList<qsizetype>{RezepteTotal.size(), Zutatentotal.size(), VariablenTotal.size(), IAVERBEN.size(),
                                    IAVerbPuffer.size(), GlobalLexikon.size()}),
                  QList<qsizetype>(6, 1));
-        QCOMPARE(Optionen.Schrift1, Standardschrift);
-        QCOMPARE(Optionen.Lexikonschrift, Standardschrift);
+        QVERIFY(Optionen.Schrift1 == Standardschrift && Optionen.Lexikonschrift == Standardschrift);
 
         Optionen.Tooltipps = 0;
         IAStatus.AlleVerben = 0;
         Hintergrundgrafik.clear();
         Setze_GlobalOptionen();
-        QCOMPARE(int(Optionen.Tooltipps), 1);
-        QCOMPARE(Optionen.Rezeptverzeichnis, Programmverzeichnis + QStringLiteral("Recipes\\"));
-        QCOMPARE(Optionen.Exportverzeichnis, Programmverzeichnis + QStringLiteral("PreparedRecipes\\"));
-        QCOMPARE(Hintergrundgrafik, QStringLiteral("Hintergrund.png"));
+        QCOMPARE((QStringList{Optionen.Rezeptverzeichnis, Optionen.Exportverzeichnis, Hintergrundgrafik}),
+                 (QStringList{Programmverzeichnis + QStringLiteral("Recipes\\"),
+                              Programmverzeichnis + QStringLiteral("PreparedRecipes\\"), QStringLiteral("Hintergrund.png")}));
         QCOMPARE(Optionen.Schrift2, Standardschrift); // the fonts stay
-        QCOMPARE((QList<int>{IAStatus.AlleVerben, IAStatus.Tooltipps, IAStatus.TooltippsVerbeditor,
+        QCOMPARE((QList<int>{Optionen.Tooltipps, IAStatus.AlleVerben, IAStatus.Tooltipps, IAStatus.TooltippsVerbeditor,
                              IAStatus.VTotalSpeichern, IAStatus.VerbenSpeichern}),
-                 (QList<int>{1, 1, 1, 0, 1}));
+                 (QList<int>{1, 1, 1, 1, 0, 1}));
     }
 
+    // Each initialiser resets every field it owns; an index out of range
+    // does nothing.
     void recordInitialisers()
     {
         RezepteTotal = TRezepteTotal(2);
         TTRezepteTotal &r = RezepteTotal[1];
         r.Rezeptname = QStringLiteral("x");
-        r.Kategorie = 3;
-        r.Listenposition = 7;
+        r.Kategorie = r.Listenposition = 7;
         r.Zutaten = TTARezeptzutat(5);
         r.IAZutaten = TTAIAZutatenliste(3);
         Initialisiere_Rezept(1);
+        Initialisiere_Rezept(2);
+        Initialisiere_Rezept(-1);
         QVERIFY(r.Rezeptname.isEmpty());
-        QCOMPARE((QList<int>{r.Kategorie, r.Listenposition}), (QList<int>{-1, -1}));
-        QCOMPARE(r.Kochdatum, DateTimeToTWS(jetzt));
+        QCOMPARE((QList<double>{double(r.Kategorie), double(r.Listenposition), r.Kochdatum}),
+                 (QList<double>{-1, -1, DateTimeToTWS(jetzt)}));
         QCOMPARE((QList<qsizetype>{r.Zutaten.size(), r.Zutatenliste.size(), r.Rezeptliste.size(), r.IAZutaten.size()}),
                  QList<qsizetype>(4, 1));
-        Initialisiere_Rezept(2);  // out of range: nothing
-        Initialisiere_Rezept(-1);
 
         TTIAZutatenliste &item = r.IAZutaten[0];
         item.Zutatname = QStringLiteral("Salt");
-        item.Gewuerz = 1;
-        item.Auswahl = 1;
-        item.Ort = 2;
+        item.Gewuerz = item.Auswahl = 1;
+        item.Ort = item.DBIndex = 2;
         item.Geraete = {{1, 2, 3, 4, 5}};
-        item.DBIndex = 9;
         Initialisiere_IAZutatenzeile(1, 0);
+        Initialisiere_IAZutatenzeile(1, 1);
+        Initialisiere_IAZutatenzeile(5, 0);
         QVERIFY(item.Zutatname.isEmpty());
         QCOMPARE(item.Geraete, (std::array<qint32, 5>{{-1, -1, -1, -1, -1}}));
         QCOMPARE((QList<int>{item.Gewuerz, item.Auswahl, item.Ort, item.DBIndex, item.Kategorie, item.Gruppe,
                              item.Anzeigeplatz}),
                  (QList<int>{0, 0, -1, -1, -1, -1, -1}));
-        Initialisiere_IAZutatenzeile(1, 1);
-        Initialisiere_IAZutatenzeile(5, 0);
 
         Zutatentotal = TZutatentotal(1);
-        TTZutatentotal &z = Zutatentotal[0];
-        z.Zutatname = QStringLiteral("Salt");
-        z.Grafik() = QStringLiteral("salt.png");
-        z.Kategorie = 8;
-        z.Status = 1;
-        z.Listenposition = 3;
-        z.Suchlistenposition = -2;
+        Zutatentotal[0].Zutatname = Zutatentotal[0].Grafik() = QStringLiteral("salt.png");
+        Zutatentotal[0].Kategorie = Zutatentotal[0].Listenposition = 8;
+        Zutatentotal[0].Status = 1;
+        Zutatentotal[0].Suchlistenposition = -2;
         Initialisiere_Zutat(0);
+        Initialisiere_Zutat(1);
+        const TTZutatentotal &z = Zutatentotal[0];
         QVERIFY(z.Zutatname.isEmpty() && z.Grafik().isEmpty());
         QCOMPARE((QList<int>{z.Kategorie, z.Status, z.Listenposition, z.Suchlistenposition}), (QList<int>{-1, 0, -1, -1}));
-        Initialisiere_Zutat(1);
     }
 };
 

@@ -19,6 +19,7 @@ const QString Var = u"PRGDATA\\ENG\\Variablen200.hbr"_s;
 const QString Verb = u"PRGDATA\\ENG\\IAVariablenliste.hbr"_s;
 const QString Kom = u"PRGDATA\\ENG\\Kommentare.hbr"_s;
 const QString Lex = u"PRGDATA\\ENG\\LEXIKON\\Lexikon.hbd"_s;
+const QString RM = u"PRGDATA\\ENG\\RMListe.hbr"_s;
 
 QString neu(const char *name)
 {
@@ -43,6 +44,7 @@ void installiere(testing::BaseFolder &base)
     base.writeLines(LM, zutaten());
     base.writeLines(Var, variablen());
     base.writeLines(Verb, verben());
+    base.writeLines(u"PRGDATA\\ENG\\IAVTotal.hbr"_s, vtotal());
     base.writeLines(Kom, kommentare());
     base.writeLines(u"PRGDATA\\ENG\\nenoitpo.kop"_s, optionen());
     base.writeLines(u"Recipes\\Zucchini.KRP"_s, rezept(u"Zucchini"_s));
@@ -76,68 +78,35 @@ private slots:
         TWS_Grundwerte();
         QCOMPARE(Programmverzeichnis, platform::baseFolder());
         QVERIFY(TWS_Programmstart_Daten());
-        QCOMPARE(int(ProgrammOK), 1);
-
-        QCOMPARE(Optionen.Kategoriefilter, 5);
-        QStringList namen; // the delivered database, loaded without its inactive record
-        for (const TTZutatentotal &r : std::as_const(Zutatentotal))
-            namen << r.Zutatname;
-        QCOMPARE(namen, zeilen("Apple|Crème fraîche"));
-        QCOMPARE((QList<qsizetype>{VariablenTotal.size(), VariablenTotal[0].Einheiten.size(), IAVERBEN.size(),
-                                   IAVTotalliste.size(), RezepteTotal.size(), GlobalLexikon.size()}),
-                 (QList<qsizetype>{1, 2, 2, 2, 2, 2}));
-        QCOMPARE(RezepteTotal[0].Rezeptname, u"Apple Pie"_s);
-        QCOMPARE(RezepteTotal[0].Kategorie, 17);
-        QCOMPARE(AktuellesRezept, -1);
-        QCOMPARE(base->readLines(u"PRGDATA\\ENG\\RMListe.hbr"_s),
+        // The delivered database, loaded without its inactive record.
+        QCOMPARE(spalte(Zutatentotal, [](auto &r) { return r.Zutatname; }), zeilen("Apple|Crème fraîche"));
+        QCOMPARE((QList<qsizetype>{ProgrammOK, Optionen.Kategoriefilter, VariablenTotal.size(), VariablenTotal[0].Einheiten.size(),
+                                   IAVERBEN.size(), GlobalLexikon.size(), AktuellesRezept}),
+                 (QList<qsizetype>{1, 5, 1, 2, 2, 2, -1}));
+        // The whole verb list gains the verb text it missed, once.
+        QCOMPARE(spalte(IAVTotalliste, [](auto &v) { return v.Text; }) + base->readLines(u"PRGDATA\\ENG\\IAVTotal.hbr"_s),
+                 zeilen("fry ... for ZZZ minutes|stir ...|bake ... at GGG degrees and ZZZ minutes|[IAVTOTAL 2.00]|3"
+                        "|fry ... for ZZZ minutes|stir ...|bake ... at GGG degrees and ZZZ minutes"));
+        QVERIFY(!Update_IAVTotal());
+        // The recipes sorted, and the index written back.
+        QCOMPARE(spalte(RezepteTotal, [](auto &r) { return r.Rezeptname + QString::number(r.Kategorie); }),
+                 zeilen("Apple Pie17|Zucchini0"));
+        QCOMPARE(base->readLines(RM),
                  index({{u"Recipes\\Apple Pie.TRP"_s, u"Apple Pie"_s}, {u"Recipes\\Zucchini.KRP"_s, u"Zucchini"_s}}));
-        QVERIFY(base->exists(u"PRGDATA/ENG/IAVTotal.hbr"_s));
         for (const char *ordner : {"Recipes/IAKochen", "PreparedRecipes", "DRUCKTEMP", "PRGDATA/ENG/LEXIKON"})
             QVERIFY2(QFileInfo(base->path(QLatin1String(ordner))).isDir(), ordner);
     }
 
-    void missingRequiredFileEndsTheProgram_data()
-    {
-        QTest::addColumn<QString>("fehlt");
-        QTest::addColumn<bool>("geliefert"); // an invalid delivered file stands in for it
-        QTest::newRow("ingredient database") << LM << false;
-        QTest::newRow("units list") << Var << false;
-        QTest::newRow("units list, invalid delivered one") << Var << true;
-        QTest::newRow("verb list") << Verb << false;
-        QTest::newRow("ingredient pictures") << u"GFXZUTAT\\ENG\\"_s << false;
-        QTest::newRow("window pictures") << u"Grafiken\\ENG\\PNG\\"_s << false;
-    }
-    void missingRequiredFileEndsTheProgram()
-    {
-        QFETCH(QString, fehlt);
-        QFETCH(bool, geliefert);
-        installiere(*base);
-        QDir(base->path(fehlt)).removeRecursively();
-        QFile::remove(base->path(fehlt));
-        if (geliefert) {
-            base->writeLines(neu("Variablen200_NEU.hbr"), {u"[TAFELWERKSTATTVARIABLEN 2.00]"_s});
-            messages->expect(u"delivered file Variablen200_NEU.hbr"_s);
-        }
-        messages->expect(u"Missing file: "_s + fehlt);
-        QVERIFY(!starte());
-        QCOMPARE(messages->seen.size(), geliefert ? 2 : 1);
-        QCOMPARE(messages->seen.last().heading + u' ' + messages->seen.last().text,
-                 u"Installation error: Missing file: "_s + fehlt);
-        QCOMPARE(int(ProgrammOK), 0);
-        QCOMPARE(base->exists(neu("Variablen200_NEU.hbr")), geliefert);
-        // Nothing after the check ran.
-        QVERIFY(!base->exists(u"PRGDATA/ENG/RMListe.hbr"_s));
-        QVERIFY(!base->exists(u"DRUCKTEMP"_s));
-    }
-
     // Each delivered file is taken over and deleted; the file it went into
-    // then holds what is expected.
-    void deliveredFileIsTakenOverAndDeleted_data()
+    // then holds what is expected. A delivered file that is invalid (a right
+    // header with a count the file cannot hold) stays, with a message, and
+    // the user's file is untouched.
+    void deliveredFiles_data()
     {
         QTest::addColumn<QString>("geliefert");
         QTest::addColumn<QStringList>("inhalt");
         QTest::addColumn<QString>("datei");
-        QTest::addColumn<QStringList>("erwartet");
+        QTest::addColumn<QStringList>("erwartet"); // empty: invalid, nothing changes
         const QString lmNeu = neu("Lebensmittel_Neu.hbr"), varNeu = neu("Variablen200_NEU.hbr");
         const QStringList share = zeilen("[TAFELWERKSTATT 2.00]|1") + zutatenRecord(u"Shared"_s, 2, 1) + zeilen("[EOF]");
         const QStringList lm = zeilen("[TAFELWERKSTATT 2.00]|2") + zutatenRecord(u"APPLE"_s, 2, 1)
@@ -164,8 +133,16 @@ private slots:
         QTest::newRow("Lexikon_NEU.hbd") << neu("LEXIKON\\Lexikon_NEU.hbd")
                                          << lexikon({{"Braten", "neu"}, {"Garen", "neu"}}) << Lex
                                          << zeilen("Braten=neu|Eigenes=vom Nutzer|Garen=neu");
+        const std::tuple<const char *, const char *, QString> ungueltig[] = {
+            {"LM_Share.hbr", "[TAFELWERKSTATT 2.00]", LMAll}, {"Lebensmittel_Neu.hbr", "[TAFELWERKSTATT 2.00]", LM},
+            {"IAVariablenliste_NEU.hbr", "[IAVERBEN 2.00]", Verb}, {"RICNEU.hbr", "[RICDATA 2.00]", Var},
+            {"RICWerteNEU.hbr", "[RICWERTE 2.00]", Var}, {"Kommentare_neu.hbr", "[TAFELWERKSTATTZUTATKOMMENTARE 2.0]", Kom},
+            {"LEXIKON\\Lexikon_NEU.hbd", "<html>Not found</html>", Lex}};
+        for (const auto &[name, kopf, datei] : ungueltig)
+            QTest::addRow("%s, invalid", name) << neu(name) << zeilen(kopf) + zeilen("7|only one line") << datei
+                                               << QStringList();
     }
-    void deliveredFileIsTakenOverAndDeleted()
+    void deliveredFiles()
     {
         QFETCH(QString, geliefert);
         QFETCH(QStringList, inhalt);
@@ -176,11 +153,18 @@ private slots:
         if (QByteArray(QTest::currentDataTag()).endsWith("no units list"))
             QFile::remove(base->path(Var));
         base->writeLines(geliefert, inhalt);
+        const QByteArray geliefertBytes = base->readBytes(geliefert), nutzerBytes = base->readBytes(datei);
+        if (erwartet.isEmpty())
+            messages->expect(u"delivered file "_s + geliefert.mid(12));
         QVERIFY(starte());
+        if (erwartet.isEmpty()) {
+            QCOMPARE(base->readBytes(geliefert), geliefertBytes);
+            QCOMPARE(base->readBytes(datei), nutzerBytes);
+            return;
+        }
         QVERIFY(!base->exists(geliefert));
-        QStringList begriffe; // the dictionary: its entries as loaded
-        for (const TTLexikon &e : std::as_const(GlobalLexikon))
-            begriffe << e.Begriff + u'=' + e.Text.value(0);
+        // The dictionary: its entries as loaded.
+        const QStringList begriffe = spalte(GlobalLexikon, [](auto &e) { return e.Begriff + u'=' + e.Text.value(0); });
         QCOMPARE(datei == Lex ? begriffe : base->readLines(datei), erwartet);
         if (datei == Verb) { // the old verb list is kept as the backup, the new one is loaded
             QCOMPARE(base->readLines(u"PRGDATA\\ENG\\IAVariablenlisteBAK.hbr"_s), verben());
@@ -188,120 +172,97 @@ private slots:
         }
     }
 
-    // A delivered file that is invalid stays, with a message, and the user's
-    // file is untouched.
-    void invalidDeliveredFileIsLeftAlone_data()
-    {
-        QTest::addColumn<QString>("geliefert");
-        QTest::addColumn<QString>("kopf"); // a right header with a count the file cannot hold
-        QTest::addColumn<QString>("nutzerdatei");
-        QTest::newRow("LM_Share.hbr") << neu("LM_Share.hbr") << u"[TAFELWERKSTATT 2.00]"_s << LMAll;
-        QTest::newRow("Lebensmittel_Neu.hbr") << neu("Lebensmittel_Neu.hbr") << u"[TAFELWERKSTATT 2.00]"_s << LM;
-        QTest::newRow("IAVariablenliste_NEU.hbr") << neu("IAVariablenliste_NEU.hbr") << u"[IAVERBEN 2.00]"_s << Verb;
-        QTest::newRow("RICNEU.hbr") << neu("RICNEU.hbr") << u"[RICDATA 2.00]"_s << Var;
-        QTest::newRow("RICWerteNEU.hbr") << neu("RICWerteNEU.hbr") << u"[RICWERTE 2.00]"_s << Var;
-        QTest::newRow("Kommentare_neu.hbr") << neu("Kommentare_neu.hbr") << u"[TAFELWERKSTATTZUTATKOMMENTARE 2.0]"_s
-                                            << Kom;
-        QTest::newRow("Lexikon_NEU.hbd, bad header") << neu("LEXIKON\\Lexikon_NEU.hbd") << u"<html>Not found</html>"_s
-                                                     << Lex;
-    }
-    void invalidDeliveredFileIsLeftAlone()
-    {
-        QFETCH(QString, geliefert);
-        QFETCH(QString, kopf);
-        QFETCH(QString, nutzerdatei);
-        installiere(*base);
-        base->writeLines(LMAll, zutaten());
-        base->writeLines(geliefert, {kopf, u"7"_s, u"only one line"_s});
-        const QByteArray geliefertBytes = base->readBytes(geliefert);
-        const QByteArray nutzerBytes = base->readBytes(nutzerdatei);
-        messages->expect(u"delivered file "_s + geliefert.mid(12));
-        QVERIFY(starte());
-        QCOMPARE(base->readBytes(geliefert), geliefertBytes);
-        QCOMPARE(base->readBytes(nutzerdatei), nutzerBytes);
-    }
-
-    void unreadNewsAreAnnounced()
-    {
-        installiere(*base);
-        base->writeLines(u"PRGDATA\\ENG\\NEWS.HRB"_s,
-                         zeilen("[TWSNEWS]|1|**NEWSSTART**|1| 4.53217500000000E+0004|*TWSTCW*||ENG|-1|Welcome|1|Hello|"));
-        messages->expect(u"You have some news to read!"_s);
-        QVERIFY(starte());
-        QCOMPARE(messages->seen.first().heading, u"Hinweis:"_s);
-    }
-
-    void damagedDataFiles_data()
+    // A required file that is missing ends the program with the installation
+    // message before anything after the check runs. A damaged data file gives
+    // its messages, and only the units list is fatal; the damaged file is not
+    // saved over, and the recipe index is rebuilt from the recipe folder.
+    // Unread news are announced.
+    void startMessages_data()
     {
         QTest::addColumn<QString>("datei");
+        QTest::addColumn<QStringList>("inhalt"); // empty: the file is missing
         QTest::addColumn<QStringList>("meldungen");
         QTest::addColumn<bool>("weiter");
-        QTest::newRow("units list")
-            << Var << zeilen("Variablen200.hbr could not be read|Fatal error: Error while loading the unit list!") << false;
-        QTest::newRow("ingredient database")
-            << LM << zeilen("Lebensmittel.hbr could not be read|Error: Error on the ingredient database!") << true;
-        QTest::newRow("recipe index") << u"PRGDATA\\ENG\\RMListe.hbr"_s
-                                      << zeilen("Error: Error in the recipe manager file!") << true;
+        const auto fehlt = [](const QString &d) { return QStringList{u"Installation error: Missing file: "_s + d}; };
+        QTest::newRow("missing ingredient database") << LM << QStringList() << fehlt(LM) << false;
+        QTest::newRow("missing units list") << Var << QStringList() << fehlt(Var) << false;
+        // an invalid delivered file does not stand in for it
+        QTest::newRow("missing units list, invalid delivered one")
+            << Var << QStringList() << QStringList{u"delivered file Variablen200_NEU.hbr"_s} + fehlt(Var) << false;
+        QTest::newRow("missing verb list") << Verb << QStringList() << fehlt(Verb) << false;
+        for (const QString &ordner : {u"GFXZUTAT\\ENG\\"_s, u"Grafiken\\ENG\\PNG\\"_s})
+            QTest::addRow("missing %s", qPrintable(ordner)) << ordner << QStringList() << fehlt(ordner) << false;
+        QTest::newRow("damaged units list")
+            << Var << zeilen("[TAFELWERKSTATTVARIABLEN 2.00]|-4")
+            << zeilen("Variablen200.hbr could not be read|Fatal error: Error while loading the unit list!") << false;
+        QTest::newRow("damaged ingredient database")
+            << LM << zeilen("[TAFELWERKSTATT 2.00]|-4")
+            << zeilen("Lebensmittel.hbr could not be read|Error: Error on the ingredient database!") << true;
+        QTest::newRow("damaged recipe index") << RM << zeilen("[TAFELWERKSTATT RM]|-4")
+                                              << zeilen("Error: Error in the recipe manager file!") << true;
+        QTest::newRow("unread news") << u"PRGDATA\\ENG\\NEWS.HRB"_s
+            << zeilen("[TWSNEWS]|1|**NEWSSTART**|1| 4.53217500000000E+0004|*TWSTCW*||ENG|-1|Welcome|1|Hello|")
+            << QStringList{u"Hinweis: You have some news to read! Use the menu entry \"update\"!"_s} << true;
     }
-    void damagedDataFiles()
+    void startMessages()
     {
         QFETCH(QString, datei);
+        QFETCH(QStringList, inhalt);
         QFETCH(QStringList, meldungen);
         QFETCH(bool, weiter);
         installiere(*base);
-        base->writeLines(datei, {base->readLines(datei).value(0, u"[TAFELWERKSTATT RM]"_s), u"-4"_s});
+        if (inhalt.isEmpty()) {
+            QDir(base->path(datei)).removeRecursively();
+            QFile::remove(base->path(datei));
+        } else {
+            base->writeLines(datei, inhalt);
+        }
+        const bool geliefert = meldungen.first().startsWith(u"delivered"_s);
+        if (geliefert)
+            base->writeLines(neu("Variablen200_NEU.hbr"), {u"[TAFELWERKSTATTVARIABLEN 2.00]"_s});
         const QByteArray vorher = base->readBytes(datei);
         for (const QString &m : meldungen)
             messages->expect(m);
         QCOMPARE(starte(), weiter);
         QVERIFY(messages->pending().isEmpty());
-        QCOMPARE(messages->seen.size(), meldungen.size());
-        QCOMPARE(int(ProgrammOK), weiter ? 1 : 0);
-        if (datei.endsWith("RMListe.hbr"_L1)) {
-            QCOMPARE(RezepteTotal.size(), 2); // rebuilt from the recipe folder
-            QCOMPARE(base->readLines(datei).size(), 2 + 2 * 3 + 1);
-            return;
+        QCOMPARE((QList<int>{int(messages->seen.size()), ProgrammOK}), (QList<int>{int(meldungen.size()), weiter}));
+        QCOMPARE(messages->seen.last().heading + u' ' + messages->seen.last().text, meldungen.last());
+        if (inhalt.isEmpty()) {
+            QCOMPARE(base->exists(neu("Variablen200_NEU.hbr")), geliefert);
+            QVERIFY(!base->exists(RM) && !base->exists(u"DRUCKTEMP"_s));
+        } else if (datei == RM) {
+            QCOMPARE((QList<qsizetype>{RezepteTotal.size(), base->readLines(datei).size()}), (QList<qsizetype>{2, 2 + 2 * 3 + 1}));
+        } else {
+            QCOMPARE(base->readBytes(datei), vorher);
         }
-        QCOMPARE(base->readBytes(datei), vorher);
-        if (weiter) {
-            // The damaged database is not saved over later either.
+        if (datei == LM && weiter) { // the damaged database is not saved over later either
             messages->expect(u"not overwritten"_s);
             QVERIFY(!Lade_Zutaten(Save));
             QCOMPARE(base->readBytes(datei), vorher);
         }
     }
 
-    // The default installation starts without a message, and every data
-    // file of it is written back exactly as it was read.
-    void defaultInstallationStartsAndRoundTrips()
+    // Every data file of the default installation is written back exactly
+    // as the start-up read it.
+    void defaultInstallationRoundTrips()
     {
         base->copyInstallation();
-        const QStringList dateien{LM, LMAll, Var, Verb, Kom, u"PRGDATA\\ENG\\IAVTotal.hbr"_s, u"PRGDATA\\ENG\\nenoitpo.kop"_s};
-        QStringList rezepte;
+        QStringList dateien{LM, LMAll, Var, Verb, Kom, u"PRGDATA\\ENG\\IAVTotal.hbr"_s, u"PRGDATA\\ENG\\nenoitpo.kop"_s};
         for (const QString &d : platform::listFiles(u"Recipes"_s, u"*.*"_s))
             if (Kategorie_aus_Dateiendung(d.mid(d.lastIndexOf(u'.'))) >= 0)
-                rezepte << u"Recipes\\"_s + d;
+                dateien << u"Recipes\\"_s + d;
         QHash<QString, QByteArray> vorher;
-        for (const QString &d : dateien + rezepte)
+        for (const QString &d : std::as_const(dateien))
             vorher.insert(d, base->readBytes(d));
-
         QVERIFY(starte());
-        QVERIFY(!rezepte.isEmpty());
-        QCOMPARE(RezepteTotal.size(), rezepte.size());
-
-        QVERIFY(Lade_Zutaten(Save)); // loaded without the inactive records
-        QVERIFY(Lade_Variablenlisten(Save));
-        QCOMPARE(Lade_IAVerben(Save), 0);
-        QVERIFY(Lade_IAVerbenTotal(Save, IAVTotalliste));
-        QVERIFY(Lade_Optionen(Save));
-        QVERIFY(Lade_Rezepte(Save, -1));
+        QVERIFY(RezepteTotal.size() > 0 && RezepteTotal.size() == dateien.size() - 7);
         TString kommentare;
-        QVERIFY(Lade_Zutatenkommentare(Load, kommentare));
-        QVERIFY(Lade_Zutatenkommentare(Save, kommentare));
-        QVERIFY(Lade_Zutaten(Load | Alle, u"Lebensmittel_ALL.hbr"_s));
-        QVERIFY(Lade_Zutaten(Save, u"Lebensmittel_ALL.hbr"_s));
-        for (auto it = vorher.constBegin(); it != vorher.constEnd(); ++it)
-            QVERIFY2(base->readBytes(it.key()) == it.value(), qPrintable(it.key()));
+        QVERIFY(Lade_Zutaten(Save) && Lade_Variablenlisten(Save) && Lade_IAVerben(Save) == 0); // without the inactive records
+        QVERIFY(Lade_IAVerbenTotal(Save, IAVTotalliste) && Lade_Optionen(Save) && Lade_Rezepte(Save, -1));
+        QVERIFY(Lade_Zutatenkommentare(Load, kommentare) && Lade_Zutatenkommentare(Save, kommentare));
+        QVERIFY(Lade_Zutaten(Load | Alle, u"Lebensmittel_ALL.hbr"_s) && Lade_Zutaten(Save, u"Lebensmittel_ALL.hbr"_s));
+        for (const QString &d : std::as_const(dateien))
+            QVERIFY2(base->readBytes(d) == vorher[d], qPrintable(d));
     }
 
     void smallScreenRule_data()
