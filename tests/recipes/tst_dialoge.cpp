@@ -1,15 +1,6 @@
 // The shared dialogs: message window, wait window, help viewer, tips.
-#include <QAbstractTextDocumentLayout>
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QScrollBar>
-#include <QTextBlock>
-#include <QTextBrowser>
-#include <QTextDocument>
-#include <QTimer>
-#include <QtTest>
+#include <QtWidgets>
+#include <optional>
 
 #include "core/Dateioperationen.h"
 #include "core/Globals.h"
@@ -56,9 +47,11 @@ private slots:
     void init()
     {
         testing::failOnWarnings();
+        base.emplace();
         GlobalVARInit();
         Setze_GlobalOptionen();
     }
+    void cleanup() { base.reset(); }
 
     void meldung_data()
     {
@@ -79,19 +72,17 @@ private slots:
         QFETCH(int, buttons);
         QFETCH(QString, aktion);
         QFETCH(int, antwort);
-        testing::BaseFolder base;
-        const QString text = QStringLiteral("<b>Not bold</b> & 1 < 2\nsecond line");
-        const QString heading = QStringLiteral("<i>Question:</i>");
+        const QString text = "<b>Not bold</b> & 1 < 2\nsecond line";
+        const QString heading = "<i>Question:</i>";
         bool geprueft = false;
         QTimer::singleShot(0, this, [&] {
             QVERIFY(FMeldung && FMeldung->isVisible());
-            QCOMPARE(FMeldung->LUeberschrift->text(), heading);
-            QCOMPARE(FMeldung->LUeberschrift->textFormat(), Qt::PlainText);
-            QCOMPARE(FMeldung->LText->text(), text);
-            QCOMPARE(FMeldung->LText->textFormat(), Qt::PlainText);
-            QCOMPARE(FMeldung->BOK->isVisible(), buttons == 0);
-            QCOMPARE(FMeldung->BJa->isVisible(), buttons == 4);
-            QCOMPARE(FMeldung->BNein->isVisible(), buttons == 4);
+            // the heading above the text, both as plain text; the buttons asked for
+            const TFMeldung *m = FMeldung;
+            QCOMPARE((QStringList{m->LUeberschrift->text(), m->LText->text()}), (QStringList{heading, text}));
+            QVERIFY(m->LUeberschrift->textFormat() == Qt::PlainText && m->LText->textFormat() == Qt::PlainText);
+            QCOMPARE((QList<bool>{m->BOK->isVisible(), m->BJa->isVisible(), m->BNein->isVisible()}),
+                     (QList<bool>{buttons == 0, buttons == 4, buttons == 4}));
             geprueft = true;
             if (aktion == QLatin1String("close"))
                 FMeldung->close();
@@ -110,19 +101,18 @@ private slots:
     // A message raised while one is open must not steal the first one's answer.
     void meldungInMeldung()
     {
-        testing::BaseFolder base;
         int innen = 0;
         QTimer::singleShot(0, this, [&] {
             QTimer::singleShot(0, this, [&] {
                 for (QWidget *w : QApplication::topLevelWidgets())
                     if (w != FMeldung && w->objectName() == QLatin1String("FMeldung") && w->isVisible())
-                        w->findChild<QPushButton *>(QStringLiteral("BOK"))->click();
+                        w->findChild<QPushButton *>("BOK")->click();
             });
-            innen = Zeige_Meldung(QStringLiteral("inner"), QStringLiteral("Note:"), 0);
+            innen = Zeige_Meldung("inner", "Note:", 0);
             QVERIFY(FMeldung->isVisible());
             FMeldung->BNein->click();
         });
-        QCOMPARE(Zeige_Meldung(QStringLiteral("outer"), QStringLiteral("Question:"), 4), 7);
+        QCOMPARE(Zeige_Meldung("outer", "Question:", 4), 7);
         QCOMPARE(innen, 1);
     }
 
@@ -130,41 +120,40 @@ private slots:
     {
         QTest::addColumn<int>("auf");
         QTest::addColumn<int>("zu");
-        QTest::addColumn<bool>("aktivOffen");
-        QTest::addColumn<bool>("sichtbarOffen");
-        QTest::addColumn<bool>("aktivDanach");
-        QTest::addColumn<bool>("sichtbarDanach");
-        QTest::newRow("no flags") << 0 << 0 << true << true << true << true;
-        QTest::newRow("0x2000 leaves the window alone") << 0 << AF_Nichts << true << true << true << true;
-        QTest::newRow("disable, then enable") << AF_Deaktivieren << AF_Aktivieren << false << true << true << true;
+        QTest::addColumn<QString>("offen"); // the window's state while the wait window is shown
+        QTest::addColumn<QString>("danach");
+        QTest::newRow("no flags") << 0 << 0 << "enabled shown" << "enabled shown";
+        QTest::newRow("0x2000 leaves the window alone") << 0 << AF_Nichts << "enabled shown" << "enabled shown";
+        QTest::newRow("disable, then enable")
+            << AF_Deaktivieren << AF_Aktivieren << "disabled shown" << "enabled shown";
         QTest::newRow("disabled stays disabled with 0x2000")
-            << AF_Deaktivieren << AF_Nichts << false << true << false << true;
+            << AF_Deaktivieren << AF_Nichts << "disabled shown" << "disabled shown";
         QTest::newRow("hide, then show and bring to top") << (AF_Deaktivieren | AF_Verstecken)
-            << (AF_Zeigen | AF_Aktivieren | AF_NachVorne) << false << false << true << true;
+            << (AF_Zeigen | AF_Aktivieren | AF_NachVorne) << "disabled hidden" << "enabled shown";
     }
 
     void warten()
     {
         QFETCH(int, auf);
         QFETCH(int, zu);
-        QFETCH(bool, aktivOffen);
-        QFETCH(bool, sichtbarOffen);
-        QFETCH(bool, aktivDanach);
-        QFETCH(bool, sichtbarDanach);
+        QFETCH(QString, offen);
+        QFETCH(QString, danach);
         QWidget fenster;
+        auto zustand = [&] {
+            return QStringLiteral("%1 %2").arg(fenster.isEnabled() ? "enabled" : "disabled",
+                                               fenster.isVisible() ? "shown" : "hidden");
+        };
         fenster.show();
-        Aufbereitungsfenster_Auf(&fenster, auf, QStringLiteral("Tablecraft Works 4.00\nSearching..."));
+        Aufbereitungsfenster_Auf(&fenster, auf, "Tablecraft Works 4.00\nSearching...");
         QVERIFY(FWarten->isVisible());
-        QCOMPARE(FWarten->LText->text(), QStringLiteral("Tablecraft Works 4.00\nSearching..."));
-        QCOMPARE(fenster.isEnabled(), aktivOffen);
-        QCOMPARE(fenster.isVisible(), sichtbarOffen);
+        QCOMPARE(FWarten->LText->text(), "Tablecraft Works 4.00\nSearching...");
+        QCOMPARE(zustand(), offen);
         Aufbereitungsfenster_Zu(zu);
         QVERIFY(FWarten->isHidden());
         QVERIFY(FWarten->LText->text().isEmpty());
-        QCOMPARE(fenster.isEnabled(), aktivDanach);
-        QCOMPARE(fenster.isVisible(), sichtbarDanach);
+        QCOMPARE(zustand(), danach);
         // No window given: nothing to treat, nothing to crash on.
-        Aufbereitungsfenster_Auf(nullptr, AF_Deaktivieren | AF_Verstecken, QStringLiteral("x"));
+        Aufbereitungsfenster_Auf(nullptr, AF_Deaktivieren | AF_Verstecken, "x");
         Aufbereitungsfenster_Zu(AF_Zeigen | AF_Aktivieren);
         QVERIFY(FWarten->isHidden());
     }
@@ -176,13 +165,11 @@ private slots:
         QTest::addColumn<QString>("erwartet"); // empty: none
         const QString schlicht = QStringLiteral("Intro\n1. Overview\nSteps:\n1. Choose\n2. Type\n3. Click\n"
                                                 "2. Editor\ntext\n3. Wizard\n4. Import\n12. Later");
-        QTest::newRow("plain: first chapter") << schlicht << 1 << "1. Overview";
         QTest::newRow("plain: a step is not the chapter") << schlicht << 2 << "2. Editor";
-        QTest::newRow("plain: after the steps") << schlicht << 3 << "3. Wizard";
         QTest::newRow("plain: missing chapter") << schlicht << 7 << "";
-        QTest::newRow("no chapters") << QStringLiteral("just text\nmore") << 1 << "";
+        QTest::newRow("no chapters") << "just text\nmore" << 1 << "";
         QTest::newRow("chapter 0 is none") << schlicht << 0 << "";
-        QTest::newRow("number without title") << QStringLiteral("5.\n5. Title") << 5 << "5. Title";
+        QTest::newRow("number without title") << "5.\n5. Title" << 5 << "5. Title";
     }
 
     void kapitelsuche()
@@ -204,7 +191,6 @@ private slots:
         QTest::newRow("contents") << 1 << "1. Recipe overview" << false;
         QTest::newRow("a step of chapter 1 is not chapter 4") << 4 << "4. Digital import" << false;
         QTest::newRow("kitchen") << 12 << "11. Interactive cooking" << false;
-        QTest::newRow("recipe text window") << 17 << "11. Interactive cooking" << false;
         QTest::newRow("comments") << 18 << "18. Ingredient comments" << false;
         QTest::newRow("no chapter of its own: top") << 3 << "Tablecraft Works help" << false;
         QTest::newRow("unknown: top") << 99 << "Tablecraft Works help" << false;
@@ -216,8 +202,7 @@ private slots:
         QFETCH(int, thema);
         QFETCH(QString, erwartet);
         QFETCH(bool, ausModal);
-        testing::BaseFolder base;
-        Hilfedateien(base);
+        Hilfedateien(*base);
         QWidget modal;
         modal.setWindowModality(Qt::ApplicationModal);
         modal.setVisible(ausModal);
@@ -233,36 +218,28 @@ private slots:
         FHilfe->close();
     }
 
-    void hilfeOhneDatei()
-    {
-        testing::BaseFolder base;
-        testing::ScriptedMessages meldungen;
-        meldungen.expect(QStringLiteral("help file is missing"));
-        if (FHilfe)
-            FHilfe->hide();
-        Zeige_Hilfe(1);
-        QVERIFY(meldungen.pending().isEmpty());
-        QCOMPARE(meldungen.seen.first().heading, QStringLiteral("Error:"));
-        QVERIFY(!FHilfe || FHilfe->isHidden());
-    }
-
     void hilfeSuchen()
     {
-        testing::BaseFolder base;
-        Hilfedateien(base);
+        // Without the help file: an error, and no viewer.
+        testing::ScriptedMessages meldungen;
+        meldungen.expect("Error: The help file is missing");
+        Zeige_Hilfe(1);
+        QVERIFY(meldungen.pending().isEmpty());
+        QVERIFY(!FHilfe || FHilfe->isHidden());
+        Hilfedateien(*base);
         Zeige_Hilfe(18);
         // Found only above the cursor: the search goes on from the top.
-        FHilfe->ESuchen->setText(QStringLiteral("Double-click"));
+        FHilfe->ESuchen->setText("Double-click");
         FHilfe->BSuchen->click();
-        QCOMPARE(FHilfe->REHilfe->textCursor().selectedText(), QStringLiteral("Double-click"));
-        QCOMPARE(FHilfe->REHilfe->textCursor().block().text(), QStringLiteral("4. Double-click it."));
-        FHilfe->ESuchen->setText(QStringLiteral("marmalade"));
+        QCOMPARE(FHilfe->REHilfe->textCursor().selectedText(), "Double-click");
+        QCOMPARE(FHilfe->REHilfe->textCursor().block().text(), "4. Double-click it.");
+        FHilfe->ESuchen->setText("marmalade");
         FHilfe->BSuchen->click();
-        QCOMPARE(FHilfe->REHilfe->textCursor().selectedText(), QStringLiteral("marmalade"));
+        QCOMPARE(FHilfe->REHilfe->textCursor().selectedText(), "marmalade");
         const int position = FHilfe->REHilfe->textCursor().position();
-        FHilfe->ESuchen->setText(QStringLiteral("no such words"));
+        FHilfe->ESuchen->setText("no such words");
         FHilfe->BSuchen->click();
-        QCOMPARE(FHilfe->LSuchergebnis->text(), QStringLiteral("Text not found."));
+        QCOMPARE(FHilfe->LSuchergebnis->text(), "Text not found.");
         QCOMPARE(FHilfe->REHilfe->textCursor().position(), position);
         QTest::keyClick(FHilfe->REHilfe, Qt::Key_Escape);
         QVERIFY(FHilfe->isHidden());
@@ -270,16 +247,27 @@ private slots:
 
     void tippEinmal()
     {
-        testing::BaseFolder base;
-        Hilfedateien(base);
+        // No tip files, or a number beyond the tips: nothing to show, nothing marked.
+        Lade_FirstTipp();
+        QVERIFY(GlobalFirstTipp.isEmpty());
+        AktuellerTipp = 1;
+        QCOMPARE(Zeige_Tipp(), -1);
+        Hilfedateien(*base);
         Lade_FirstTipp();
         QCOMPARE(GlobalFirstTipp.size(), 3);
+        for (const int tipp : {4, 0, -1}) {
+            AktuellerTipp = tipp;
+            QCOMPARE(Zeige_Tipp(), -1);
+        }
+        QVERIFY(!FTipp || FTipp->isHidden());
+        QVERIFY(Optionen.TippsGezeigt.isEmpty());
+
         AktuellerTipp = 2;
         QCOMPARE(Zeige_Tipp(), 0);
         QVERIFY(FTipp->isVisible());
-        QVERIFY(FTipp->RETipp->toPlainText().contains(QStringLiteral("second tip")));
+        QVERIFY(FTipp->RETipp->toPlainText().contains("second tip"));
         QVERIFY(!FTipp->CBKeineTipps->isChecked());
-        QCOMPARE(Optionen.TippsGezeigt, QStringLiteral("01"));
+        QCOMPARE(Optionen.TippsGezeigt, "01");
         QTest::keyClick(FTipp->RETipp, Qt::Key_Return); // the default OK
         QVERIFY(FTipp->isHidden());
         QCOMPARE(Optionen.Tipps, quint8(1));
@@ -290,18 +278,17 @@ private slots:
         Setze_GlobalOptionen();
         QVERIFY(Optionen.TippsGezeigt.isEmpty());
         QVERIFY(Lade_Optionen(Load));
-        QCOMPARE(Optionen.TippsGezeigt, QStringLiteral("01"));
+        QCOMPARE(Optionen.TippsGezeigt, "01");
         QCOMPARE(Zeige_Tipp(), -1);
         AktuellerTipp = 1;
         QCOMPARE(Zeige_Tipp(), 0);
         FTipp->close(); // the close box counts as OK
-        QCOMPARE(Optionen.TippsGezeigt, QStringLiteral("11"));
+        QCOMPARE(Optionen.TippsGezeigt, "11");
     }
 
     void tippAbgeschaltet()
     {
-        testing::BaseFolder base;
-        Hilfedateien(base);
+        Hilfedateien(*base);
         Lade_FirstTipp();
         AktuellerTipp = 3;
         QCOMPARE(Zeige_Tipp(), 0);
@@ -321,32 +308,8 @@ private slots:
         QCOMPARE(Optionen.Tipps, quint8(1));
     }
 
-    void tippNichtDa_data()
-    {
-        QTest::addColumn<int>("tipp");
-        QTest::addColumn<bool>("mitDateien");
-        QTest::newRow("beyond the last tip") << 4 << true;
-        QTest::newRow("tip 0") << 0 << true;
-        QTest::newRow("negative") << -1 << true;
-        QTest::newRow("no tip files") << 1 << false;
-    }
-
-    void tippNichtDa()
-    {
-        QFETCH(int, tipp);
-        QFETCH(bool, mitDateien);
-        testing::BaseFolder base;
-        if (mitDateien)
-            Hilfedateien(base);
-        if (FTipp)
-            FTipp->hide();
-        Lade_FirstTipp();
-        QCOMPARE(GlobalFirstTipp.size(), mitDateien ? 3 : 0);
-        AktuellerTipp = tipp;
-        QCOMPARE(Zeige_Tipp(), -1);
-        QVERIFY(!FTipp || FTipp->isHidden());
-        QVERIFY(Optionen.TippsGezeigt.isEmpty());
-    }
+private:
+    std::optional<testing::BaseFolder> base;
 };
 
 QTEST_MAIN(TestDialoge)
