@@ -1,6 +1,9 @@
 #include "core/Tabellen.h"
 
+#include <QWidget>
+
 #include "platform/CodePage.h"
+#include "platform/Colors.h"
 
 const std::array<QString, AnzahlKategorien> Kategoriemasken = {
     QStringLiteral("*.KRP"), QStringLiteral("*.BRP"), QStringLiteral("*.DRP"), QStringLiteral("*.SRP"),
@@ -117,4 +120,12 @@ QString Dateiendung_aus_Kategorie(int kategorie)
     if (kategorie < 0 || kategorie >= AnzahlKategorien)
         return QString();
     return Kategoriemasken[kategorie].mid(1);
+}
+
+void Setze_Fensterfarbe(QWidget *w)
+{
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, platform::fromTColor(Fensterfarbe));
+    w->setPalette(pal);
+    w->setAutoFillBackground(true);
 }

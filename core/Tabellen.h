@@ -30,6 +30,8 @@ extern const std::array<QString, 19> Kochgeraetenamen;
 
 // The common paper colour of the windows (TColor).
 constexpr quint32 Fensterfarbe = 0x00A6D7E5;
+// Gives a window (or panel) that paper colour as its background.
+void Setze_Fensterfarbe(class QWidget *w);
 
 // Category of a file extension (".KRP", any case); -1 when none.
 int Kategorie_aus_Dateiendung(const QString &endung);

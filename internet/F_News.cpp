@@ -14,7 +14,6 @@
 #include "core/Globals.h"
 #include "core/Tabellen.h"
 #include "internet/News.h"
-#include "platform/Colors.h"
 #include "platform/Pictures.h"
 #include "recipes/F_Main.h"
 #include "recipes/F_Meldung.h"
@@ -44,10 +43,7 @@ TFNews::TFNews(QWidget *parent) : QWidget(parent)
     setObjectName(QStringLiteral("FNews"));
     setWindowTitle(QStringLiteral("News"));
     resize(520, 440);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, platform::fromTColor(Fensterfarbe));
-    setPalette(pal);
-    setAutoFillBackground(true);
+    Setze_Fensterfarbe(this);
 
     IBackGround = new QLabel(this);
     IBackGround->setObjectName(QStringLiteral("IBackGround"));

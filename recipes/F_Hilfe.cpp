@@ -18,7 +18,6 @@
 #include "core/Dateioperationen.h"
 #include "core/Globals.h"
 #include "core/Tabellen.h"
-#include "platform/Colors.h"
 #include "platform/Paths.h"
 #include "platform/Rtf.h"
 #include "recipes/F_Meldung.h"
@@ -100,10 +99,7 @@ TFHilfe::TFHilfe(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("FHilfe"));
     setWindowTitle(QStringLiteral("Tablecraft Works - Help"));
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, platform::fromTColor(Fensterfarbe));
-    setPalette(pal);
-    setAutoFillBackground(true);
+    Setze_Fensterfarbe(this);
     resize(720, 620);
 
     REHilfe = new QTextBrowser(this);

@@ -24,7 +24,6 @@
 #include "core/Grundoperationen.h"
 #include "core/Tabellen.h"
 #include "platform/CodePage.h"
-#include "platform/Colors.h"
 #include "platform/Paths.h"
 #include "platform/Pictures.h"
 #include "recipes/F_Hilfe.h"
@@ -44,14 +43,6 @@ namespace {
 const QString Grafikpfad = QStringLiteral("Grafiken\\ENG\\");
 constexpr int RolleRezept = Qt::UserRole;
 constexpr int RolleDatei = Qt::UserRole + 1; // survives a reload, the index does not
-
-void setze_Papier(QWidget *w)
-{
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, platform::fromTColor(Fensterfarbe));
-    w->setPalette(pal);
-    w->setAutoFillBackground(true);
-}
 
 QString geraeteliste(const QString &kochgeraete)
 {
@@ -87,7 +78,7 @@ TFMainZutatbild::TFMainZutatbild(QWidget *parent) : QWidget(parent, Qt::Tool)
 {
     setObjectName(QStringLiteral("FMainZutatbild"));
     setWindowTitle(QStringLiteral("Ingredients"));
-    setze_Papier(this);
+    Setze_Fensterfarbe(this);
     resize(300, 200);
     LVZutatbild = new QListWidget(this);
     LVZutatbild->setObjectName(QStringLiteral("LVZutatbild"));
@@ -114,7 +105,7 @@ TFMainTextanzeige::TFMainTextanzeige(QWidget *parent) : QWidget(parent, Qt::Tool
 {
     setObjectName(QStringLiteral("FMainTextanzeige"));
     setWindowTitle(QStringLiteral("Recipe details"));
-    setze_Papier(this);
+    Setze_Fensterfarbe(this);
     resize(300, 320);
     MTextanzeige = new QTextBrowser(this);
     MTextanzeige->setObjectName(QStringLiteral("MTextanzeige"));
@@ -136,7 +127,7 @@ TFMainRezeptbild::TFMainRezeptbild(QWidget *parent) : QWidget(parent, Qt::Tool)
 {
     setObjectName(QStringLiteral("FMainRezeptbild"));
     setWindowTitle(QStringLiteral("Recipe picture"));
-    setze_Papier(this);
+    Setze_Fensterfarbe(this);
     resize(300, 260);
     LRezeptname = new QLabel(this);
     LRezeptname->setObjectName(QStringLiteral("LRezeptname"));
@@ -169,7 +160,7 @@ TFMain::TFMain(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("FMain"));
     setWindowTitle(QStringLiteral("Tablecraft Works"));
-    setze_Papier(this);
+    Setze_Fensterfarbe(this);
     resize(900, 640);
 
     m_mitte = new QWidget(this);

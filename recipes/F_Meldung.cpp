@@ -11,7 +11,6 @@
 #include <QVBoxLayout>
 
 #include "core/Tabellen.h"
-#include "platform/Colors.h"
 #include "platform/Seams.h"
 #include "platform/Wait.h"
 
@@ -22,10 +21,7 @@ TFMeldung::TFMeldung(QWidget *parent) : QWidget(parent, Qt::Dialog)
     setObjectName(QStringLiteral("FMeldung"));
     setWindowModality(Qt::ApplicationModal);
     setWindowTitle(QStringLiteral("Tablecraft Works"));
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, platform::fromTColor(Fensterfarbe));
-    setPalette(pal);
-    setAutoFillBackground(true);
+    Setze_Fensterfarbe(this);
 
     LUeberschrift = new QLabel(this);
     LUeberschrift->setObjectName(QStringLiteral("LUeberschrift"));

@@ -275,9 +275,7 @@ TFRez::TFRez(QWidget *parent) : QWidget(parent)
     setObjectName(QStringLiteral("FRez"));
     setWindowTitle(QStringLiteral("Recipe:"));
     resize(1000, 720);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, platform::fromTColor(Fensterfarbe));
-    setPalette(pal);
+    Setze_Fensterfarbe(this);
 
     auto name = [](QObject *o, const char *n) { o->setObjectName(QLatin1String(n)); };
 

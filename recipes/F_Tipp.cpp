@@ -13,7 +13,6 @@
 #include "core/Dateioperationen.h"
 #include "core/Globals.h"
 #include "core/Tabellen.h"
-#include "platform/Colors.h"
 #include "platform/Paths.h"
 #include "platform/Pictures.h"
 #include "platform/Rtf.h"
@@ -54,10 +53,7 @@ TFTipp::TFTipp(QWidget *parent) : QWidget(parent, Qt::Dialog)
 {
     setObjectName(QStringLiteral("FTipp"));
     setWindowTitle(QStringLiteral("Tip"));
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, platform::fromTColor(Fensterfarbe));
-    setPalette(pal);
-    setAutoFillBackground(true);
+    Setze_Fensterfarbe(this);
     resize(560, 300);
 
     ITipp = new QLabel(this);

@@ -7,7 +7,6 @@
 #include <QVBoxLayout>
 
 #include "core/Tabellen.h"
-#include "platform/Colors.h"
 
 TFWarten *FWarten = nullptr;
 
@@ -16,10 +15,7 @@ TFWarten::TFWarten(QWidget *parent)
 {
     setObjectName(QStringLiteral("FWarten"));
     setWindowTitle(QStringLiteral("Tablecraft Works"));
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, platform::fromTColor(Fensterfarbe));
-    setPalette(pal);
-    setAutoFillBackground(true);
+    Setze_Fensterfarbe(this);
 
     auto *rahmen = new QFrame(this);
     rahmen->setFrameShape(QFrame::Box);

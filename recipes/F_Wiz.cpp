@@ -77,9 +77,7 @@ TFWizBasis::TFWizBasis(const QString &objektname, const QString &titel, const QS
     setWindowTitle(QStringLiteral("New recipe: ") + titel);
     setWindowModality(Qt::ApplicationModal);
     resize(640, 460);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, platform::fromTColor(Fensterfarbe));
-    setPalette(pal);
+    Setze_Fensterfarbe(this);
 
     LTitel = new QLabel(titel, this);
     LTitel->setObjectName(QStringLiteral("LTitel"));
