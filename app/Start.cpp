@@ -41,6 +41,7 @@ void Erzeuge_Formulare()
     FWiz06 = new TFWiz06;
     FNews = new TFNews;
     Installiere_Meldungsfenster();
+    Registriere_Optionsschrift(FRez, &Setze_Textschrift);
 }
 
 void Passe_an_Bildschirm_an(QWidget *fenster, const QSize &bildschirm)
@@ -123,7 +124,7 @@ bool TWS_Programmstart_Daten()
                       QStringLiteral("Hinweis:"), 0);
 
     Lade_Optionen(Load);
-    Setze_Tooltipps();
+    Setze_Tooltipps(QApplication::topLevelWidgets());
     // Format conversions of older data files.
     const bool zutatenGeladen = Lade_Zutaten(Load);
     if (!Lade_Variablenlisten(Load)) {
