@@ -113,6 +113,9 @@ struct FontEntry {
     QString name;
     int charset = -1; // -1: none given
     int codePage = 0; // \cpg, 0: none given
+    // A symbol font: one of character set 2, or one without a character
+    // set that bears a symbol font's name.
+    SymbolFont symbol = SymbolFont::Other;
 };
 
 bool isLetter(char c)
@@ -515,17 +518,10 @@ private:
         return def != m_fonts.constEnd() ? &*def : nullptr;
     }
 
-    // The symbol font the text is in, if any: a font of character set 2,
-    // or one without a character set that bears a symbol font's name.
     SymbolFont symbolFontNow() const
     {
         const FontEntry *f = fontOf(m_state.chars);
-        if (!f || (f->charset != 2 && f->charset >= 0))
-            return SymbolFont::Other;
-        const SymbolFont kind = symbolFontOf(f->name);
-        if (kind == SymbolFont::Other && f->charset == 2)
-            return SymbolFont::Other; // a symbol font we have no table for
-        return kind;
+        return f ? f->symbol : SymbolFont::Other;
     }
 
     int codePageOf(const FontEntry *f) const
@@ -641,6 +637,8 @@ private:
     void commitFont()
     {
         m_font.name = canonicalFontName(m_font.name);
+        if (m_font.charset == 2 || m_font.charset < 0)
+            m_font.symbol = symbolFontOf(m_font.name);
         if (m_fontNumber >= 0 && !m_font.name.isEmpty() && !m_fonts.contains(m_fontNumber))
             m_fonts.insert(m_fontNumber, m_font);
         m_font = FontEntry();
