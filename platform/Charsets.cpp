@@ -99,7 +99,8 @@ public:
     {
         QString out;
         out.reserve(bytes.size());
-        // Room for the longest output of one step: a few characters.
+        // Two UTF-16 units a byte is more than these code pages need; a
+        // longer output would be taken in several steps.
         std::vector<char16_t> buffer(std::max<qsizetype>(bytes.size() * 2, 16));
         char *in = const_cast<char *>(bytes.data());
         std::size_t inLeft = std::size_t(bytes.size());
@@ -190,7 +191,7 @@ int codePageOfCharset(int charset)
 
 SymbolFont symbolFontOf(QStringView fontName)
 {
-    if (fontName.startsWith(u"Wingdings", Qt::CaseInsensitive))
+    if (fontName.compare(u"Wingdings", Qt::CaseInsensitive) == 0)
         return SymbolFont::Wingdings;
     if (fontName.compare(u"Symbol", Qt::CaseInsensitive) == 0)
         return SymbolFont::Symbol;
