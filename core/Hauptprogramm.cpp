@@ -9,6 +9,9 @@
 #include "internet/F_News.h"
 #include "internet/News.h"
 #include "platform/Wait.h"
+#include "reference/F_Lex.h"
+#include "reference/F_TWSMLex.h"
+#include "reference/F_VAR.h"
 #include "reference/Lexikon.h"
 #include "recipes/F_Main.h"
 #include "recipes/F_Hilfe.h"
@@ -36,6 +39,9 @@ void Erzeuge_Formulare()
     FWiz05 = new TFWiz05;
     FWiz06 = new TFWiz06;
     FNews = new TFNews;
+    FLex = new TFLex;
+    FTWSMLex = new TFTWSMLex;
+    FVAR = new TFVAR;
 }
 
 void TWS_Grundwerte()
