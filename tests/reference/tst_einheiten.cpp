@@ -85,6 +85,18 @@ private slots:
         AktuellesRezept = 0;
     }
 
+    // The delivered list can be saved as it is.
+    void deliveredListPassesTheChecks()
+    {
+        testing::BaseFolder base;
+        base.copyInstallation();
+        QVERIFY(Lade_Variablenlisten(Load));
+        QStringList out;
+        for (const TEinheitenmeldung &m : Pruefe_Einheiten(VariablenTotal[0]))
+            out << m.Ueberschrift + "|" + m.Text;
+        QCOMPARE(out, QStringList());
+    }
+
     void deleteQuantities_data()
     {
         QTest::addColumn<int>("zeilen");
