@@ -12,6 +12,7 @@
 #include <QSignalBlocker>
 #include <QTextEdit>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include "core/Dateioperationen.h"
 #include "core/Grundoperationen.h"
@@ -254,7 +255,10 @@ void TFLex::PMLexPopup()
 void TFLex::MLZeichensatzaendernClick()
 {
     QFont schrift = Optionen.Lexikonschrift;
-    if (!platform::chooseFont(this, schrift))
+    Vordergrund(false);
+    const bool gewaehlt = platform::chooseFont(this, schrift);
+    Vordergrund(true);
+    if (!gewaehlt)
         return;
     // The text is laid out for 8 to 12 points.
     if (schrift.pointSize() > 0)
@@ -266,7 +270,28 @@ void TFLex::MLZeichensatzaendernClick()
 
 void TFLex::MLHilfeClick()
 {
+    // The help would lie behind the dictionary; it comes back to the front
+    // when the user returns to it.
+    Vordergrund(false);
     Zeige_Hilfe(7);
+}
+
+void TFLex::Vordergrund(bool an)
+{
+    if (QWindow *fenster = windowHandle())
+        fenster->setFlag(Qt::WindowStaysOnTopHint, an);
+}
+
+int TFLex::Meldung(const QString &text, const QString &ueberschrift, int knoepfe)
+{
+    // A message must not hide behind the dictionary while the dictionary
+    // waits for it.
+    Vordergrund(false);
+    setEnabled(false);
+    const int antwort = Zeige_Meldung(text, ueberschrift, knoepfe);
+    setEnabled(true);
+    Vordergrund(true);
+    return antwort;
 }
 
 void TFLex::EditNeuerEintragClick()
@@ -285,10 +310,8 @@ void TFLex::EditEintragaendernClick()
 bool TFLex::Speichere_und_lade()
 {
     if (!Lade_Lexikon(Save, -1, QString())) {
-        setEnabled(false);
-        Zeige_Meldung(QStringLiteral("Das Lexikon konnte nicht abgespeichert werden! Die Datei ist unverändert."),
-                      QStringLiteral("Fehler:"), 0);
-        setEnabled(true);
+        Meldung(QStringLiteral("Das Lexikon konnte nicht abgespeichert werden! Die Datei ist unverändert."),
+                QStringLiteral("Fehler:"), 0);
         return false;
     }
     // Reading back drops deleted entries and sorts new ones in. Should the
@@ -312,9 +335,7 @@ void TFLex::EditSpeichernClick()
 {
     if (!Speichere_und_lade())
         return;
-    setEnabled(false);
-    Zeige_Meldung(QStringLiteral("Das Lexikon wurde abgespeichert!"), Hinweis, 0);
-    setEnabled(true);
+    Meldung(QStringLiteral("Das Lexikon wurde abgespeichert!"), Hinweis, 0);
     Zeige_Lexikon(false, CBSuchart->currentIndex() - 1, ESuche->text());
 }
 
@@ -323,11 +344,8 @@ void TFLex::LexikoneintragloeschenClick()
     const qint32 index = Lexikoneintrag_in_Zeile(LBBegriff->currentRow());
     if (index < 0)
         return;
-    setEnabled(false);
-    const int antwort = Zeige_Meldung(QStringLiteral("Diesen Eintrag löschen? \"") + GlobalLexikon[index].Begriff
-                                          + QLatin1Char('"'),
-                                      Hinweis, 4);
-    setEnabled(true);
+    const int antwort =
+        Meldung(QStringLiteral("Diesen Eintrag löschen? \"") + GlobalLexikon[index].Begriff + QLatin1Char('"'), Hinweis, 4);
     if (antwort != 6)
         return;
     const TTLexikon eintrag = GlobalLexikon[index];
@@ -351,6 +369,13 @@ void TFLex::closeEvent(QCloseEvent *event)
 {
     event->accept();
     FormClose();
+}
+
+void TFLex::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        Vordergrund(true);
 }
 
 void TFLex::contextMenuEvent(QContextMenuEvent *event)
@@ -409,12 +434,10 @@ void Zeige_Lexikon(bool zeigen, qint32 gruppe, const QString &text)
         FLex->activateWindow();
         if (!platform::fileExists(platform::nativePath(Programmverzeichnis + Lexikonordner
                                                        + QStringLiteral("Abbruehen.png")))) {
-            FLex->setEnabled(false);
-            Zeige_Meldung(QStringLiteral("Wenn Sie das Lexikon öfter benutzen, wird empfohlen, die Lexikongrafiken "
+            FLex->Meldung(QStringLiteral("Wenn Sie das Lexikon öfter benutzen, wird empfohlen, die Lexikongrafiken "
                                          "herunterzuladen. Sie können dies unter \"Update\" in der "
                                          "Rezepthauptübersicht tun."),
                           Hinweis, 0);
-            FLex->setEnabled(true);
             FLex->raise();
             FLex->activateWindow();
         }

@@ -65,7 +65,6 @@ public:
     void CBSuchartChange();
     void LBBegriffClick();
     void PMLexPopup();
-    void MRezeptesuchenClick();
     void MLZeichensatzaendernClick();
     void MLHilfeClick();
     void EditNeuerEintragClick();
@@ -76,8 +75,11 @@ public:
 
     // Empties the list, the text and the picture.
     void Leere_Anzeige();
+    // A message while the window waits disabled (answer as Zeige_Meldung).
+    int Meldung(const QString &text, const QString &ueberschrift, int knoepfe);
 
 protected:
+    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
@@ -88,6 +90,9 @@ private:
     void Baue_Menue();
     void Baue_Layout();
     void Verbinde();
+    // The window stays in front of the others, except while a message, the
+    // font dialog or the help is in front of it.
+    void Vordergrund(bool an);
     // Saves the whole dictionary and reads it back; false (after a message,
     // with memory unchanged) when the file could not be written.
     bool Speichere_und_lade();

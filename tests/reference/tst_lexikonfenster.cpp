@@ -164,9 +164,19 @@ private slots:
         QVERIFY(!FLex->Lexikoneintragloeschen->isVisible());
         QVERIFY(FLex->EditSpeichern->isVisible());
         QVERIFY(!FLex->MRezeptesuchen->isEnabled());
+        // A chosen font is kept to the sizes the window is laid out for.
+        platform::setFontDialogScript([](QFont &f) {
+            f.setPointSize(20);
+            return true;
+        });
+        FLex->MLZeichensatzaendernClick();
+        QCOMPARE(Optionen.Lexikonschrift.pointSize(), 12);
+        QCOMPARE(FLex->LBBegriff->font().pointSize(), 12);
+        QCOMPARE(Liste(), QStringList());
         FLex->close();
         Zeige_Lexikon(true, -1, "zucchini");
         QCOMPARE(Liste(), QStringList({"Zucchini"}));
+        QCOMPARE(FLex->RELex->toPlainText(), QString("Ein Kürbis."));
 
         // Without the dictionary pictures the user hears where to get them.
         QVERIFY(QFile::remove(base.path(Lexikonbilder + "Abbruehen.png")));
