@@ -14,6 +14,8 @@
 #include "platform/Seams.h"
 #include "reference/F_Lex.h"
 #include "reference/F_TWSMLex.h"
+#include "reference/F_VAR.h"
+#include "recipes/F_Main.h"
 #include "reference/Lexikon.h"
 
 namespace {
@@ -82,6 +84,8 @@ private slots:
     {
         FLex = new TFLex;
         FTWSMLex = new TFTWSMLex;
+        FVAR = new TFVAR;
+        FMain = new TFMain;
     }
     void init()
     {
@@ -187,6 +191,21 @@ private slots:
         QCOMPARE(messages.seen.first().heading, QString("Hinweis:"));
         QVERIFY(FLex->isEnabled());
         FLex->close();
+    }
+
+    void mainMenuOpensTheWindows()
+    {
+        testing::BaseFolder base;
+        testing::ScriptedMessages messages;
+        Lexikon(base, Standard);
+        QVERIFY(FMain->MLexikon->isEnabled());
+        FMain->MLexikon->trigger();
+        QVERIFY(FLex->isVisible());
+        FLex->close();
+        QVERIFY(FMain->MEinheiten->isEnabled());
+        FMain->MEinheiten->trigger();
+        QVERIFY(FVAR->isVisible());
+        FVAR->close();
     }
 
     void pictures_data()
