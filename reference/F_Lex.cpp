@@ -402,6 +402,12 @@ void Zeige_Lexikon(bool zeigen, qint32 gruppe, const QString &text)
 {
     if (!FLex)
         return;
+    // While an entry is being edited the dictionary stays hidden behind it.
+    if (zeigen && FTWSMLex && FTWSMLex->isVisible()) {
+        FTWSMLex->raise();
+        FTWSMLex->activateWindow();
+        return;
+    }
     if (GlobalLexikon.isEmpty()) {
         // An open window loses the rows of entries that are gone.
         FLex->Leere_Anzeige();

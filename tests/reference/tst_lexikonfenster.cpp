@@ -303,6 +303,9 @@ private slots:
         QVERIFY(FTWSMLex->isVisible());
         QVERIFY(FLex->isHidden());
         QCOMPARE(FTWSMLex->windowTitle(), QString("Neuer Lexikoneintrag:"));
+        // The menu leaves the dictionary hidden behind the editor.
+        Zeige_Lexikon(true, -1, QString());
+        QVERIFY(FLex->isHidden());
         FTWSMLex->BAbbrechenClick();
         QVERIFY(FLex->isVisible());
         QCOMPARE(GlobalLexikon.size(), 5);
