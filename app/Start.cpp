@@ -13,6 +13,9 @@
 #include "mastering/Mastering.h"
 #include "platform/Paths.h"
 #include "platform/Wait.h"
+#include "reference/F_Lex.h"
+#include "reference/F_TWSMLex.h"
+#include "reference/F_VAR.h"
 #include "reference/Lexikon.h"
 #include "recipes/F_Main.h"
 #include "recipes/F_Hilfe.h"
@@ -40,6 +43,9 @@ void Erzeuge_Formulare()
     FWiz05 = new TFWiz05;
     FWiz06 = new TFWiz06;
     FNews = new TFNews;
+    FLex = new TFLex;
+    FTWSMLex = new TFTWSMLex;
+    FVAR = new TFVAR;
     Installiere_Meldungsfenster();
     Registriere_Optionsschrift(FRez, &Setze_Textschrift);
 }
