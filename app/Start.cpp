@@ -48,6 +48,7 @@ void Erzeuge_Formulare()
     FVAR = new TFVAR;
     Installiere_Meldungsfenster();
     Registriere_Optionsschrift(FRez, &Setze_Textschrift);
+    Registriere_Optionsschrift(FLex, [] { Setze_Lexikonschrift(Optionen.Lexikonschrift); });
 }
 
 void Passe_an_Bildschirm_an(QWidget *fenster, const QSize &bildschirm)
