@@ -41,8 +41,11 @@
 #include "recipes/F_Hilfe.h"
 #include "recipes/F_Main.h"
 #include "recipes/F_Meldung.h"
+#include "reference/F_DigI.h"
 #include "reference/F_Lex.h"
+#include "reference/F_Rech.h"
 #include "reference/F_VAR.h"
+#include "reference/F_ZutKom.h"
 
 TFRez *FRez = nullptr;
 
@@ -290,7 +293,6 @@ TFRez::TFRez(QWidget *parent) : QWidget(parent)
     MRezeptspeichern->setShortcut(QKeySequence::Save);
     MRezeptmengenberechnen = mRezept->addAction(QStringLiteral("Calculate servings..."));
     name(MRezeptmengenberechnen, "MRezeptmengenberechnen");
-    MRezeptmengenberechnen->setEnabled(false); // the servings calculator is not there yet
     MDeluxe = mRezept->addAction(QStringLiteral("Deluxe layout"));
     name(MDeluxe, "MDeluxe");
     MDeluxe->setCheckable(true);
@@ -314,8 +316,9 @@ TFRez::TFRez(QWidget *parent) : QWidget(parent)
     MHilfe->setShortcut(QKeySequence::HelpContents);
     connect(MHilfe, &QAction::triggered, this, [] { Zeige_Hilfe(2); });
     // Their windows come with the reference-data windows.
-    for (QAction *a : {ZSNeueZutatinDatenbankaufnehmen, MZutatkommentar, MGesamtzutatendatenbank})
+    for (QAction *a : {ZSNeueZutatinDatenbankaufnehmen, MGesamtzutatendatenbank})
         a->setEnabled(false);
+    connect(MZutatkommentar, &QAction::triggered, this, [] { Zeige_Zutatkommentare(); });
     connect(MEinheiten, &QAction::triggered, this, [] { Zeige_Einheiten(); });
     connect(MLexikon, &QAction::triggered, this, [] { Zeige_Lexikon(true, -1, QString()); });
 
@@ -1240,7 +1243,8 @@ bool TFRez::MRezeptspeichernClick()
 
 void TFRez::MRezeptmengenberechnenClick()
 {
-    Bereite_Mengenberechnung_vor();
+    if (Bereite_Mengenberechnung_vor())
+        Zeige_Mengenberechnung();
 }
 
 void TFRez::ZSNeueZutatinDatenbankaufnehmenClick()
@@ -1355,19 +1359,23 @@ void Zeige_Zutatgrafik_DigI(qint32 count, qint32 row)
 {
     if (!FRez)
         return;
+    QLabel *import = FDigI ? FDigI->IZutat : nullptr;
     if (count < 1) {
         FRez->ISuchbild->clear();
+        if (import && Optionen.Zutatengrafiken)
+            import->clear();
         return;
     }
     if (row < 0)
         return;
-    for (int i = 0; i < Zutatentotal.size(); ++i)
-        if (Zutatentotal[i].Listenposition == row) {
-            if (!Lade_Zutatengrafik(FRez->ISuchbild, i))
-                FRez->ISuchbild->clear();
-            return;
-        }
-    FRez->ISuchbild->clear();
+    qint32 zutat = -1;
+    for (int i = 0; i < Zutatentotal.size() && zutat < 0; ++i)
+        if (Zutatentotal[i].Listenposition == row)
+            zutat = i;
+    if (zutat < 0 || !Lade_Zutatengrafik(FRez->ISuchbild, zutat))
+        FRez->ISuchbild->clear();
+    if (import)
+        import->setPixmap(FRez->ISuchbild->pixmap());
 }
 
 void Setze_Hintergrund_FRez()
@@ -1408,6 +1416,12 @@ void Setze_Textschrift()
         w->setFont(Optionen.Schrift1);
     for (QTextEdit *t : {FRez->REREingabe, FRez->RERBemerkungen, FRez->RERBemerkungen1})
         t->document()->setDefaultFont(Optionen.Schrift2);
+    if (FDigI) {
+        for (QWidget *w : std::initializer_list<QWidget *>{FDigI->MZutatenliste, FDigI->MOriginalzutaten,
+                                                            FDigI->LBZutatliste, FDigI->LBZutatsuchen})
+            w->setFont(Optionen.Schrift1);
+        FDigI->MRezeptliste->setFont(Optionen.Schrift2);
+    }
 }
 
 bool Bereite_Mengenberechnung_vor()
