@@ -7,7 +7,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QShortcut>
+#include <QKeyEvent>
 #include <QVBoxLayout>
 
 #include "core/Dateioperationen.h"
@@ -86,12 +86,8 @@ TFZutKom::TFZutKom(QWidget *parent) : QWidget(parent, Qt::Tool)
     connect(BOK, &QPushButton::clicked, this, &TFZutKom::BOKClick);
     connect(CBZutatKommentar->lineEdit(), &QLineEdit::returnPressed, this, &TFZutKom::BOKClick);
     connect(BBInfo, &QPushButton::clicked, this, [] { Zeige_Hilfe(Hilfethema); });
-    auto *f3 = new QShortcut(QKeySequence(Qt::Key_F3), this);
-    connect(f3, &QShortcut::activated, this, &TFZutKom::Loesche_Kommentar);
-    auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(f1, &QShortcut::activated, this, [] { Zeige_Hilfe(Hilfethema); });
-    auto *esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(esc, &QShortcut::activated, this, &QWidget::hide);
+    CBZutatKommentar->installEventFilter(this);
+    CBZutatKommentar->lineEdit()->installEventFilter(this);
     Registriere_Tooltipps(this, {{QStringLiteral("CBZutatKommentar"),
                                   QStringLiteral("Choose a stored comment or type a new one; F3 deletes the chosen one")},
                                  {QStringLiteral("BOK"), QStringLiteral("Insert the comment above the selected line")},
@@ -162,6 +158,49 @@ void TFZutKom::Loesche_Kommentar()
     Lade_Zutatenkommentare(Save, liste);
     if (!Fuelle())
         hide();
+}
+
+bool TFZutKom::eventFilter(QObject *objekt, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+        if (Taste(static_cast<QKeyEvent *>(event), event->type() == QEvent::KeyRelease))
+            return true;
+    }
+    return QWidget::eventFilter(objekt, event);
+}
+
+void TFZutKom::keyPressEvent(QKeyEvent *event)
+{
+    if (!Taste(event, false))
+        QWidget::keyPressEvent(event);
+}
+
+void TFZutKom::keyReleaseEvent(QKeyEvent *event)
+{
+    if (!Taste(event, true))
+        QWidget::keyReleaseEvent(event);
+}
+
+// Escape hides the window, F1 opens the help, a released F3 deletes the
+// chosen comment. True when the key was one of them.
+bool TFZutKom::Taste(QKeyEvent *event, bool losgelassen)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        if (!losgelassen)
+            hide();
+        return true;
+    case Qt::Key_F1:
+        if (!losgelassen)
+            Zeige_Hilfe(Hilfethema);
+        return true;
+    case Qt::Key_F3:
+        if (losgelassen)
+            Loesche_Kommentar();
+        return true;
+    default:
+        return false;
+    }
 }
 
 void TFZutKom::closeEvent(QCloseEvent *event)

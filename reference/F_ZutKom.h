@@ -40,6 +40,12 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *objekt, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+
+private:
+    bool Taste(QKeyEvent *event, bool losgelassen);
 };
 
 extern TFZutKom *FZutKom;
