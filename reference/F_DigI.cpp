@@ -531,6 +531,7 @@ void TFDigI::LBZutatlisteClick()
         return;
     QString menge, einheit, name;
     Zerlege_Zutatenstring(Ohne_Nichtgefunden_Marke(LBZutatliste->currentItem()->text()), menge, einheit, true, name);
+    name = Kommentarinhalt(name);
     {
         const QSignalBlocker b(EZutatSuchen);
         EZutatSuchen->setText(name);

@@ -78,19 +78,22 @@ QString Pruefe_Zeile(QString zeile, bool &gefunden)
     }
 
     const QString gross = platform::upperCase(name);
+    const bool gewuerz = gross == QLatin1String("SALT") || gross == QLatin1String("PEPPER");
     if (einheit.isEmpty() && !menge.isEmpty() && Ist_Eiwort(gross)) {
         einheit = QStringLiteral("piece of");
-    } else if (einheit.isEmpty() && menge.isEmpty()
-               && (gross == QLatin1String("SALT") || gross == QLatin1String("PEPPER"))) {
+    } else if (einheit.isEmpty() && menge.isEmpty() && gewuerz) {
         einheit = QStringLiteral("to taste");
         menge = QStringLiteral("1");
-        erkannt = true;
     }
+    // salt and pepper are known with any quantity, so that a second pass
+    // over "1 to taste pepper" does not mark it
+    erkannt = gewuerz;
     if (!erkannt && !name.isEmpty() && Suche_Zutat(name, -1) >= 0)
         erkannt = true;
 
     gefunden = erkannt || name.isEmpty();
     QString neu = Verbinde_Zutatenstring(menge, einheit, name);
+    Entferne_endende_Leerzeichen(neu);
     if (!gefunden)
         neu += Nichtgefunden_Marke;
     return neu;
@@ -128,6 +131,12 @@ TZutatenpruefung Pruefe_Zutatenzeilen(const QStringList &zeilen)
         const QString s = Bereinige_Zutatenzeile(z);
         if (s.isEmpty())
             continue;
+        // a comment line ("*** text ***") is no ingredient: it passes as it is
+        if (Ist_Kommentartext(s)) {
+            p.Zeilen.append(s);
+            ++p.Gefunden;
+            continue;
+        }
         bool gefunden = false;
         p.Zeilen.append(Pruefe_Zeile(s, gefunden));
         ++(gefunden ? p.Gefunden : p.Nichtgefunden);
@@ -178,4 +187,9 @@ QString Kommentarzeile(const QString &text)
 bool Ist_Kommentartext(const QString &zeile)
 {
     return zeile.size() >= 8 && zeile.startsWith(QLatin1String("*** ")) && zeile.endsWith(QLatin1String(" ***"));
+}
+
+QString Kommentarinhalt(const QString &zeile)
+{
+    return Ist_Kommentartext(zeile) ? zeile.mid(4, zeile.size() - 8) : zeile;
 }

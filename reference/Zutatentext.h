@@ -22,7 +22,7 @@ QString Bereinige_Zutatenzeile(const QString &zeile);
 
 struct TZutatenpruefung {
     QStringList Zeilen;    // the checked lines (empty lines gone)
-    int Gefunden = 0;      // names the database holds, "salt", "pepper", lines without a name
+    int Gefunden = 0;      // names the database holds, "salt", "pepper", comments, lines without a name
     int Nichtgefunden = 0; // marked lines
 };
 
@@ -48,3 +48,5 @@ QString Zugeordnete_Zeile(const QString &zeile, const QString &zutatname);
 // "*** text ***"
 QString Kommentarzeile(const QString &text);
 bool Ist_Kommentartext(const QString &zeile);
+// The text between the asterisks of a comment line; any other line as it is.
+QString Kommentarinhalt(const QString &zeile);
