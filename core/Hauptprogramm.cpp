@@ -6,7 +6,10 @@
 
 #include "core/Dateioperationen.h"
 #include "core/Globals.h"
+#include "internet/F_Down.h"
 #include "internet/F_News.h"
+#include "internet/F_RezUpload.h"
+#include "internet/Internet.h"
 #include "internet/News.h"
 #include "platform/Wait.h"
 #include "reference/Lexikon.h"
@@ -36,6 +39,8 @@ void Erzeuge_Formulare()
     FWiz05 = new TFWiz05;
     FWiz06 = new TFWiz06;
     FNews = new TFNews;
+    FDown = new TFDown;
+    FRezUpload = new TFRezUpload;
 }
 
 void TWS_Grundwerte()
@@ -66,6 +71,7 @@ bool TWS_Programmstart_Daten()
     Uebernehme_Neue_Dateien();
     if (!TWS_Dateicheck())
         return false;
+    Starte_Internetdienste();
 
     // The version check and the update question belong to the internet
     // services, which are not built; with no server nothing is asked.

@@ -1,0 +1,30 @@
+#!/usr/bin/python3
+"""Loopback FTP server for the upload tests and benchmarks.
+
+Usage: ftp_server.py <home folder> <user> <password>
+Listens on 127.0.0.1 at a free port (passive mode) and prints the port on
+its first line of output. Needs Debian's python3-pyftpdlib.
+"""
+import logging
+import sys
+
+from pyftpdlib.authorizers import DummyAuthorizer
+from pyftpdlib.handlers import FTPHandler
+from pyftpdlib.servers import FTPServer
+
+
+def main():
+    home, user, password = sys.argv[1:4]
+    logging.basicConfig(level=logging.ERROR)
+    authorizer = DummyAuthorizer()
+    authorizer.add_user(user, password, home, perm="elradfmw")
+    handler = FTPHandler
+    handler.authorizer = authorizer
+    handler.passive_ports = None
+    server = FTPServer(("127.0.0.1", 0), handler)
+    print(server.address[1], flush=True)
+    server.serve_forever(handle_exit=True)
+
+
+if __name__ == "__main__":
+    main()
