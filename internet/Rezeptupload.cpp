@@ -59,18 +59,19 @@ TUploadzaehler Lade_Rezept_hoch(const TTRezepteTotal &rezept, const QString &ema
         return gesendet;
     };
 
-    if (!rezept.Dateiname.isEmpty() && platform::fileExists(rezept.Dateiname)) {
-        if (stelle_und_sende(rezept.Dateiname, name)) {
-            const QString marke = Programmverzeichnis + QStringLiteral("NoOut.hbr");
-            if (platform::fileExists(marke))
-                platform::removeFile(marke);
-        }
-        ++z.Versucht;
-        const QString info = ablage + name + QStringLiteral(".inh");
-        if (platform::writeLines(info, Upload_Informationszeilen(email, veroeffentlichen)) && Sende(info))
-            ++z.Erledigt;
-        platform::removeFile(info);
+    // Side files alone are no recipe: without the recipe file nothing is sent.
+    if (rezept.Dateiname.isEmpty() || !platform::fileExists(rezept.Dateiname))
+        return z;
+    if (stelle_und_sende(rezept.Dateiname, name)) {
+        const QString marke = Programmverzeichnis + QStringLiteral("NoOut.hbr");
+        if (platform::fileExists(marke))
+            platform::removeFile(marke);
     }
+    ++z.Versucht;
+    const QString info = ablage + name + QStringLiteral(".inh");
+    if (platform::writeLines(info, Upload_Informationszeilen(email, veroeffentlichen)) && Sende(info))
+        ++z.Erledigt;
+    platform::removeFile(info);
 
     for (const QString &seite : {rezept.Bemerkungsdatei, rezept.Anleitungsdatei}) {
         if (seite.isEmpty())
@@ -81,7 +82,7 @@ TUploadzaehler Lade_Rezept_hoch(const TTRezepteTotal &rezept, const QString &ema
             ++z.Versucht;
             continue;
         }
-        if (!ordner.isEmpty() && platform::fileExists(ordner + seite))
+        if (platform::fileExists(ordner + seite))
             stelle_und_sende(ordner + seite, Bereinige_Uploadname(seite));
     }
     return z;

@@ -26,9 +26,10 @@ struct TUploadzaehler {
     bool Erfolgreich() const { return Versucht > 0 && Erledigt == Versucht; }
 };
 
-// Puts the recipe file and its information file (when the recipe file
-// exists), then the remarks and the instructions side files (when named and
-// present beside the recipe file), counting every put tried and done. The
+// Puts the recipe file and its information file, then the remarks and the
+// instructions side files (when named and present beside the recipe file),
+// counting every put tried and done; a recipe whose file is missing sends
+// nothing (and so is no success). The
 // first recipe file that arrives deletes NoOut.hbr in the base folder. The
 // staging copies are deleted in every case. A side-file name with a folder in
 // it is not sent and counts as failed.

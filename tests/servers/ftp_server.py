@@ -21,6 +21,8 @@ def main():
     handler = FTPHandler
     handler.authorizer = authorizer
     handler.passive_ports = None
+    # Answer a refused login at once; the tests need no brake on guessing.
+    handler.auth_failed_timeout = 0
     server = FTPServer(("127.0.0.1", 0), handler)
     print(server.address[1], flush=True)
     server.serve_forever(handle_exit=True)
