@@ -36,6 +36,8 @@
 #include "internet/F_News.h"
 #include "internet/F_RezUpload.h"
 #include "internet/Internet.h"
+#include "reference/F_Lex.h"
+#include "reference/F_VAR.h"
 
 TFMain *FMain = nullptr;
 TFMainZutatbild *FMainZutatbild = nullptr;
@@ -336,8 +338,8 @@ void TFMain::Baue_Menues()
 
     // Their windows come with later parts of the program.
     // The mail entry waits for a contact address in the internet settings.
-    for (QAction *a : {MRezeptnachkochen, MZutatenverwaltung, MGesamtzutatendatenbank, MEinheiten,
-                       MLexikon, MPRGUpdatestarten, MRezeptedownloaden, MGrafikendownloaden, MDatenbankenupdaten,
+    for (QAction *a : {MRezeptnachkochen, MZutatenverwaltung, MGesamtzutatendatenbank,
+                       MPRGUpdatestarten, MRezeptedownloaden, MGrafikendownloaden, MDatenbankenupdaten,
                        MNachrichtenlesen, MUpdateinformationenmanuelldownloaden, MUpdatesimInternet,
                        EmailansTafelwerkstatt1})
         a->setEnabled(false);
@@ -689,8 +691,16 @@ void TFMain::MRezeptoeffnenClick()
 void TFMain::MRezeptnachkochenClick() {}
 void TFMain::MZutatenverwaltungClick() {}
 void TFMain::MGesamtzutatendatenbankClick() {}
-void TFMain::MEinheitenClick() {}
-void TFMain::MLexikonClick() {}
+void TFMain::MEinheitenClick()
+{
+    Zeige_Einheiten();
+}
+
+void TFMain::MLexikonClick()
+{
+    Zeige_Lexikon(true, -1, QString());
+}
+
 void TFMain::MPRGUpdatestartenClick() {}
 void TFMain::MRezeptedownloadenClick() {}
 void TFMain::MGrafikendownloadenClick() {}
