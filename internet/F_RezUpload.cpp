@@ -20,6 +20,7 @@
 #include "recipes/F_Hilfe.h"
 #include "recipes/F_Main.h"
 #include "recipes/F_Meldung.h"
+#include "recipes/F_Warten.h"
 
 TFRezUpload *FRezUpload = nullptr;
 
@@ -151,8 +152,12 @@ void TFRezUpload::BOKClick()
     }
     hide();
     TUploadzaehler z;
-    if (Rezept_gueltig(m_rezept))
+    if (Rezept_gueltig(m_rezept)) {
+        // Long operations show the wait window; a slow server may take a while.
+        Aufbereitungsfenster_Auf(nullptr, AF_Nichts, QStringLiteral("Uploading recipe..."));
         z = Lade_Rezept_hoch(RezepteTotal[m_rezept], adresse, RG1Auswahl() == 0);
+        Aufbereitungsfenster_Zu(AF_Nichts);
+    }
     if (z.Erfolgreich())
         Zeige_Meldung(QStringLiteral("Recipe succesfully uploaded. Thank you!"), QStringLiteral("Note:"), 0);
     else
