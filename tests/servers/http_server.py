@@ -10,6 +10,7 @@ port on its first line of output. Two path prefixes change the answer:
 import http.server
 import os
 import sys
+import threading
 import time
 
 
@@ -58,12 +59,19 @@ class Handler(http.server.BaseHTTPRequestHandler):
         self.wfile.write(data)
 
 
+def exit_with_parent():
+    """Ends the server when the test that started it is gone (stdin closes)."""
+    sys.stdin.read()
+    os._exit(0)
+
+
 def main():
     root = os.path.realpath(sys.argv[1])
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Handler)
     server.root = root
     server.daemon_threads = True
     print(server.server_address[1], flush=True)
+    threading.Thread(target=exit_with_parent, daemon=True).start()
     server.serve_forever()
 
 
