@@ -8,6 +8,9 @@
 #include "core/Globals.h"
 #include "internet/F_News.h"
 #include "internet/News.h"
+#include "mastering/F_MIAVerb.h"
+#include "mastering/F_TWSM.h"
+#include "mastering/F_TWSMZu.h"
 #include "platform/Wait.h"
 #include "reference/Lexikon.h"
 #include "recipes/F_Main.h"
@@ -36,6 +39,9 @@ void Erzeuge_Formulare()
     FWiz05 = new TFWiz05;
     FWiz06 = new TFWiz06;
     FNews = new TFNews;
+    FTWSM = new TFTWSM;
+    FTWSMZu = new TFTWSMZu;
+    FMIAVerb = new TFMIAVerb;
 }
 
 void TWS_Grundwerte()

@@ -14,6 +14,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QScreen>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QTreeWidget>
@@ -33,6 +34,7 @@
 #include "recipes/F_Rez.h"
 #include "recipes/F_Wiz.h"
 #include "internet/F_News.h"
+#include "mastering/F_TWSM.h"
 
 TFMain *FMain = nullptr;
 TFMainZutatbild *FMainZutatbild = nullptr;
@@ -228,6 +230,10 @@ TFMain::TFMain(QWidget *parent) : QMainWindow(parent)
         CBKategorie->addItem(Kategorienamen[pos]);
 
     Baue_Menues();
+    // The makers' release window has no menu entry.
+    auto *mastering = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::ALT | Qt::Key_M), this);
+    mastering->setObjectName(QStringLiteral("KMastering"));
+    connect(mastering, &QShortcut::activated, this, [] { Zeige_TWSM(); });
 
     connect(CBKategorie, &QComboBox::currentIndexChanged, this, &TFMain::CBKategorieChange);
     connect(CBUnterkategorie, &QComboBox::currentIndexChanged, this, &TFMain::CBUnterkategorieChange);
