@@ -46,8 +46,9 @@ TFMIAVerb::TFMIAVerb(QWidget *parent) : QWidget(parent, Qt::Window | Qt::WindowS
     EEingabe->installEventFilter(this);
 }
 
-void TFMIAVerb::Oeffne()
+void TFMIAVerb::Oeffne(const QString &masterpfad)
 {
+    m_masterpfad = masterpfad;
     LBVerb->clear();
     for (const TTIAVTotalliste &e : std::as_const(IAVTotalliste))
         LBVerb->addItem(e.Text);
@@ -114,7 +115,7 @@ void TFMIAVerb::FormClose()
         FTWSM->raise();
         FTWSM->activateWindow();
     }
-    Speichere_Verbeditordaten(Masterpfad);
+    Speichere_Verbeditordaten(m_masterpfad);
 }
 
 void TFMIAVerb::closeEvent(QCloseEvent *event)

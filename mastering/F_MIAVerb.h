@@ -18,8 +18,9 @@ public:
     QPushButton *Button1;
 
     // Fills the list from IAVTotalliste, empties the field and shows the
-    // window (the release window loaded the list).
-    void Oeffne();
+    // window (the release window loaded the list from this master root, and
+    // closing copies it back there).
+    void Oeffne(const QString &masterpfad);
 
     void EEingabeChange();
     void Button1Click();
@@ -28,6 +29,9 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QString m_masterpfad;
 };
 
 extern TFMIAVerb *FMIAVerb;

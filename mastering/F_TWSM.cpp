@@ -273,7 +273,7 @@ void TFTWSM::BIAVerbeneditorClick()
 {
     if (!Lade_Verbeditordaten(Masterpfad))
         return;
-    FMIAVerb->Oeffne();
+    FMIAVerb->Oeffne(Masterpfad);
     showMinimized();
 }
 

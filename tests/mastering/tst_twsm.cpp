@@ -68,15 +68,10 @@ private slots:
         QTest::addColumn<int>("paket");
         QTest::newRow("7 after 3 with a package") << 7 << true << 2 << false << -1 << -1;
         QTest::newRow("0 with another package: entry 5") << 0 << true << 3 << true << 5 << 4;
-        QTest::newRow("0 with entry 0 keeps it") << 0 << true << 0 << true << 0 << -1;
-        QTest::newRow("1 while disabled") << 1 << false << -1 << false << 5 << -1;
         QTest::newRow("2 changes nothing") << 2 << true << 3 << true << 3 << 2;
         QTest::newRow("3 enables, entry 0 when none") << 3 << false << -1 << true << 0 << -1;
-        QTest::newRow("3 keeps package entry 3") << 3 << true << 3 << true << 3 << 2;
-        QTest::newRow("5 keeps a choice") << 5 << false << 4 << true << 4 << 3;
         QTest::newRow("6 selects entry 0") << 6 << true << 4 << true << 0 << -1;
         QTest::newRow("4 disables") << 4 << true << 1 << false << -1 << -1;
-        QTest::newRow("13 disables") << 13 << true << 1 << false << -1 << -1;
     }
     void updateChoice()
     {

@@ -135,15 +135,6 @@ private slots:
                                      "OK:      IAVerb ergänzt: Backe ... bei GGG Grad", "OK:      Neues IAVerb: Würze ..."}));
     }
 
-    void productIcons()
-    {
-        QList<int> produkte;
-        for (int i = -1; i <= 43; ++i)
-            if (Ist_Produktsymbol(i))
-                produkte << i;
-        QCOMPARE(produkte, (QList<int>{25, 26, 27, 28, 30, 33, 34, 35, 36, 37, 38, 39, 40, 41, 42}));
-    }
-
     // The run over an upload folder: LF-only and CR LF files are merged, a
     // file with a wrong header goes, a short one stays, other files are not
     // touched; both lists reach the master.
@@ -210,7 +201,6 @@ private slots:
         QTest::newRow("three equal, the last survives") << QStringList{"Rühre", "RÜHRE", "rühre", "Koche"}
                                                         << QStringList{"", "", "rühre", "Koche"};
         QTest::newRow("two groups") << QStringList{"a", "B", "A", "b", "c"} << QStringList{"", "", "A", "b", "c"};
-        QTest::newRow("nothing equal") << QStringList{"a", "b"} << QStringList{"a", "b"};
     }
     void duplicates()
     {
@@ -242,13 +232,6 @@ private slots:
                                        "Gieße Soße über ...", "Brate ..."});
         QCOMPARE(Suche_in_Totalliste(l, eingabe), gezeigt);
         QCOMPARE(l.size(), 6);
-    }
-
-    void searchBeginningFirst()
-    {
-        TIAVTotalliste l = Totalliste({"Abschmecken mit Salz", "Salz zugeben", "Mit Salz bestreuen", "Salzen"});
-        QCOMPARE(Suche_in_Totalliste(l, "salz"),
-                 (QStringList{"Salz zugeben", "Salzen", "Abschmecken mit Salz", "Mit Salz bestreuen"}));
     }
 
     // A text already in the list (any case) is refused; a refused one does
