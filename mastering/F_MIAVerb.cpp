@@ -50,8 +50,7 @@ void TFMIAVerb::Oeffne(const QString &masterpfad)
 {
     m_masterpfad = masterpfad;
     LBVerb->clear();
-    for (const TTIAVTotalliste &e : std::as_const(IAVTotalliste))
-        LBVerb->addItem(e.Text);
+    LBVerb->addItems(Suche_in_Totalliste(IAVTotalliste, QString()));
     LBVerb->setCurrentRow(LBVerb->count() > 0 ? 0 : -1);
     EEingabe->blockSignals(true);
     EEingabe->clear();

@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "core/Globals.h"
+#include "app/Start.h"
 #include "core/Hauptprogramm.h"
 #include "mastering/F_MIAVerb.h"
 #include "mastering/F_TWSM.h"
@@ -147,7 +148,8 @@ private slots:
         FTWSM->BIAVerbeneditor->click();
         QVERIFY(FMIAVerb->isVisible());
         QVERIFY(FTWSM->isMinimized());
-        QCOMPARE(FMIAVerb->LBVerb->count(), 5);
+        QCOMPARE(Liste(FMIAVerb->LBVerb), (QStringList{"Backe ... bei GGG Grad", "Gieße Tomatensoße über ...",
+                                                       "Koche ... für ZZZ Minuten", "Schneide ... in Würfel", "rühre ... um"}));
         QCOMPARE(FMIAVerb->LBVerb->currentRow(), 0);
 
         Tippe(FMIAVerb->EEingabe, "sosse");
