@@ -16,6 +16,9 @@
 #include "mastering/Mastering.h"
 #include "platform/Paths.h"
 #include "platform/Wait.h"
+#include "reference/F_Lex.h"
+#include "reference/F_TWSMLex.h"
+#include "reference/F_VAR.h"
 #include "reference/Lexikon.h"
 #include "recipes/F_Main.h"
 #include "recipes/F_Hilfe.h"
@@ -43,10 +46,15 @@ void Erzeuge_Formulare()
     FWiz05 = new TFWiz05;
     FWiz06 = new TFWiz06;
     FNews = new TFNews;
+    FLex = new TFLex;
+    FTWSMLex = new TFTWSMLex;
+    FVAR = new TFVAR;
     FTWSM = new TFTWSM;
     FTWSMZu = new TFTWSMZu;
     FMIAVerb = new TFMIAVerb;
     Installiere_Meldungsfenster();
+    Registriere_Optionsschrift(FRez, &Setze_Textschrift);
+    Registriere_Optionsschrift(FLex, [] { Setze_Lexikonschrift(Optionen.Lexikonschrift); });
 }
 
 void Passe_an_Bildschirm_an(QWidget *fenster, const QSize &bildschirm)
@@ -129,7 +137,7 @@ bool TWS_Programmstart_Daten()
                       QStringLiteral("Hinweis:"), 0);
 
     Lade_Optionen(Load);
-    Setze_Tooltipps();
+    Setze_Tooltipps(QApplication::topLevelWidgets());
     // Format conversions of older data files.
     const bool zutatenGeladen = Lade_Zutaten(Load);
     if (!Lade_Variablenlisten(Load)) {
