@@ -13,6 +13,9 @@
 #include "internet/F_RezUpload.h"
 #include "internet/Internet.h"
 #include "internet/News.h"
+#include "mastering/F_MIAVerb.h"
+#include "mastering/F_TWSM.h"
+#include "mastering/F_TWSMZu.h"
 #include "mastering/Mastering.h"
 #include "platform/Paths.h"
 #include "platform/Wait.h"
@@ -51,6 +54,9 @@ void Erzeuge_Formulare()
     FVAR = new TFVAR;
     FDown = new TFDown;
     FRezUpload = new TFRezUpload;
+    FTWSM = new TFTWSM;
+    FTWSMZu = new TFTWSMZu;
+    FMIAVerb = new TFMIAVerb;
     Installiere_Meldungsfenster();
     Registriere_Optionsschrift(FRez, &Setze_Textschrift);
     Registriere_Optionsschrift(FLex, [] { Setze_Lexikonschrift(Optionen.Lexikonschrift); });

@@ -14,6 +14,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QScreen>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QTreeWidget>
@@ -36,6 +37,7 @@
 #include "internet/F_News.h"
 #include "internet/F_RezUpload.h"
 #include "internet/Internet.h"
+#include "mastering/F_TWSM.h"
 #include "reference/F_Lex.h"
 #include "reference/F_VAR.h"
 
@@ -233,6 +235,10 @@ TFMain::TFMain(QWidget *parent) : QMainWindow(parent)
         CBKategorie->addItem(Kategorienamen[pos]);
 
     Baue_Menues();
+    // The makers' release window has no menu entry.
+    auto *mastering = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::ALT | Qt::Key_M), this);
+    mastering->setObjectName(QStringLiteral("KMastering"));
+    connect(mastering, &QShortcut::activated, this, [] { Zeige_TWSM(); });
 
     connect(CBKategorie, &QComboBox::currentIndexChanged, this, &TFMain::CBKategorieChange);
     connect(CBUnterkategorie, &QComboBox::currentIndexChanged, this, &TFMain::CBUnterkategorieChange);
