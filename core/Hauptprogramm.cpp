@@ -9,6 +9,11 @@
 #include "internet/F_News.h"
 #include "internet/News.h"
 #include "platform/Wait.h"
+#include "reference/F_AktivZuDa.h"
+#include "reference/F_GeAllZuDa.h"
+#include "reference/F_ZEng.h"
+#include "reference/F_ZMerge.h"
+#include "reference/F_ZuDa.h"
 #include "reference/Lexikon.h"
 #include "recipes/F_Main.h"
 #include "recipes/F_Hilfe.h"
@@ -36,6 +41,11 @@ void Erzeuge_Formulare()
     FWiz05 = new TFWiz05;
     FWiz06 = new TFWiz06;
     FNews = new TFNews;
+    FZuDa = new TFZuDa;
+    FAktivZuDa = new TFAktivZuDa;
+    FGeAllZuDa = new TFGeAllZuDa;
+    FZEng = new TFZEng;
+    FZMerge = new TFZMerge;
 }
 
 void TWS_Grundwerte()

@@ -33,6 +33,8 @@
 #include "recipes/F_Rez.h"
 #include "recipes/F_Wiz.h"
 #include "internet/F_News.h"
+#include "reference/F_AktivZuDa.h"
+#include "reference/F_GeAllZuDa.h"
 
 TFMain *FMain = nullptr;
 TFMainZutatbild *FMainZutatbild = nullptr;
@@ -332,8 +334,7 @@ void TFMain::Baue_Menues()
                     &TFMain::MInfoClick);
 
     // Their windows come with later parts of the program.
-    for (QAction *a : {MRezeptnachkochen, MRezeptUpload, MZutatenverwaltung, MGesamtzutatendatenbank, MEinheiten,
-                       MLexikon, MPRGUpdatestarten, MRezeptedownloaden, MGrafikendownloaden, MDatenbankenupdaten,
+    for (QAction *a : {MRezeptnachkochen, MRezeptUpload, MEinheiten, MLexikon, MPRGUpdatestarten, MRezeptedownloaden, MGrafikendownloaden, MDatenbankenupdaten,
                        MNachrichtenlesen, MUpdateinformationenmanuelldownloaden, MUpdatesimInternet,
                        EmailansTafelwerkstatt1})
         a->setEnabled(false);
@@ -684,14 +685,20 @@ void TFMain::MRezeptoeffnenClick()
 // Wired when their windows exist.
 void TFMain::MRezeptnachkochenClick() {}
 void TFMain::MRezeptUploadClick() {}
-void TFMain::MZutatenverwaltungClick() {}
-void TFMain::MGesamtzutatendatenbankClick() {}
 void TFMain::MEinheitenClick() {}
 void TFMain::MLexikonClick() {}
 void TFMain::MPRGUpdatestartenClick() {}
 void TFMain::MRezeptedownloadenClick() {}
 void TFMain::MGrafikendownloadenClick() {}
 void TFMain::MDatenbankenupdatenClick() {}
+void TFMain::MZutatenverwaltungClick()
+{
+    Zeige_Zutatenverwaltung();
+}
+void TFMain::MGesamtzutatendatenbankClick()
+{
+    Zeige_Gesamtzutatendatenbank();
+}
 void TFMain::MNachrichtenlesenClick()
 {
     Zeige_News(true);

@@ -40,6 +40,8 @@
 #include "platform/TextFile.h"
 #include "recipes/F_Hilfe.h"
 #include "recipes/F_Main.h"
+#include "reference/F_GeAllZuDa.h"
+#include "reference/F_ZuDa.h"
 #include "recipes/F_Meldung.h"
 
 TFRez *FRez = nullptr;
@@ -312,7 +314,7 @@ TFRez::TFRez(QWidget *parent) : QWidget(parent)
     MHilfe->setShortcut(QKeySequence::HelpContents);
     connect(MHilfe, &QAction::triggered, this, [] { Zeige_Hilfe(2); });
     // Their windows come with the reference-data windows.
-    for (QAction *a : {ZSNeueZutatinDatenbankaufnehmen, MZutatkommentar, MGesamtzutatendatenbank, MEinheiten, MLexikon})
+    for (QAction *a : {MZutatkommentar, MEinheiten, MLexikon})
         a->setEnabled(false);
 
     // header
@@ -546,6 +548,7 @@ TFRez::TFRez(QWidget *parent) : QWidget(parent)
     connect(MRezeptspeichern, &QAction::triggered, this, &TFRez::MRezeptspeichernClick);
     connect(MRezeptmengenberechnen, &QAction::triggered, this, &TFRez::MRezeptmengenberechnenClick);
     connect(ZSNeueZutatinDatenbankaufnehmen, &QAction::triggered, this, &TFRez::ZSNeueZutatinDatenbankaufnehmenClick);
+    connect(MGesamtzutatendatenbank, &QAction::triggered, this, [] { Zeige_Gesamtzutatendatenbank(); });
     connect(MDeluxe, &QAction::triggered, this, &TFRez::MDeluxeClick);
     connect(MSchliessen, &QAction::triggered, this, &TFRez::MSchliessenClick);
     connect(EZutatSuchen, &QLineEdit::textChanged, this, &TFRez::EZutatSuchenChange);
@@ -1241,7 +1244,8 @@ void TFRez::MRezeptmengenberechnenClick()
 
 void TFRez::ZSNeueZutatinDatenbankaufnehmenClick()
 {
-    // Stays disabled until the ingredient editor can be opened from here.
+    if (Bearbeite_Zutat(-1, true, this, false))
+        EZutatSuchenChange();
 }
 
 bool TFRez::Verwerfe_Aenderungen()
