@@ -1,10 +1,38 @@
 #include "reference/Zutatensuche.h"
 
+#include <QHash>
 #include <QListWidget>
 #include <QSignalBlocker>
 
 #include "core/Grundoperationen.h"
 #include "platform/CodePage.h"
+
+namespace {
+
+// The forms of a name the search compares with, kept from one keystroke to
+// the next: folding and upper case cost more than the matching itself.
+struct TSuchform {
+    QString Name;     // the name the forms belong to (a shared copy)
+    QString Gefaltet; // folded, upper case: the words are looked for in it
+    QString Gross;    // upper case, not folded: the start test
+};
+
+// Per array; a record whose name still shares its data with the kept copy
+// has not changed since (a changed name is a new string).
+QHash<const TZutatentotal *, QVector<TSuchform>> g_suchformen;
+
+const TSuchform &Suchform(QVector<TSuchform> &formen, qint32 i, const QString &name)
+{
+    TSuchform &f = formen[i];
+    if (!f.Name.isSharedWith(name) || f.Name.isNull()) {
+        f.Name = name;
+        f.Gefaltet = Ermittle_Zutatensuchform(name);
+        f.Gross = platform::upperCase(name);
+    }
+    return f;
+}
+
+} // namespace
 
 TString Ermittle_Zutatensuchwoerter(const QString &text)
 {
@@ -34,6 +62,8 @@ TZutatentreffer Ermittle_Zutatensuche(TZutatentotal &zutaten, const QString &tex
     TZutatentreffer t;
     const TString woerter = Ermittle_Zutatensuchwoerter(text);
     const QString erstes = woerter.isEmpty() ? QString() : woerter.first();
+    QVector<TSuchform> &formen = g_suchformen[&zutaten];
+    formen.resize(zutaten.size());
     for (qint32 i = 0; i < zutaten.size(); ++i) {
         TTZutatentotal &z = zutaten[i];
         z.*art.Position = -1;
@@ -41,14 +71,16 @@ TZutatentreffer Ermittle_Zutatensuche(TZutatentotal &zutaten, const QString &tex
             z.*art.Position = -2;
             continue;
         }
-        if (!woerter.isEmpty() && !Zutat_passt(Ermittle_Zutatensuchform(z.Zutatname), woerter))
+        const TSuchform &f = Suchform(formen, i, z.Zutatname);
+        if (!woerter.isEmpty() && !Zutat_passt(f.Gefaltet, woerter))
             continue;
-        const QString zeile = art.Anzeigetext ? art.Anzeigetext(z) : z.Zutatname;
         z.*art.Position = qint32(t.Zeilen.size());
-        // the start test compares with the unfolded text
-        if (t.Auswahl < 0 && !erstes.isEmpty() && platform::upperCase(zeile).startsWith(erstes))
+        // The start test compares with the unfolded text. A listed text is
+        // the name, or the name followed by a blank and a note, and a word
+        // holds no blank: the name alone decides.
+        if (t.Auswahl < 0 && !erstes.isEmpty() && f.Gross.startsWith(erstes))
             t.Auswahl = z.*art.Position;
-        t.Zeilen.append(zeile);
+        t.Zeilen.append(art.Anzeigetext ? art.Anzeigetext(z) : z.Zutatname);
         t.Indexe.append(i);
     }
     if (t.Auswahl < 0 && !t.Zeilen.isEmpty())

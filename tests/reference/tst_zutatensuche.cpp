@@ -92,6 +92,22 @@ private slots:
         QCOMPARE(z[6].Listenposition, -1); // the other field is untouched
     }
 
+    // The search remembers the forms of the names: a renamed, added or
+    // removed record is searched by what it is now.
+    void aenderungenZwischenSuchen()
+    {
+        TZutatentotal z = Beispiel();
+        QCOMPARE(Ermittle_Zutatensuche(z, "pepper", TZutatensuchart()).Zeilen.size(), 3);
+        z[0].Zutatname = "Chili";
+        z[6].Zutatname.append(" mild");
+        z.removeAt(1);
+        z.append(TTZutatentotal(z[0]));
+        z.last().Zutatname = QStringLiteral("Cayenne pepper");
+        QCOMPARE(Ermittle_Zutatensuche(z, "pepper", TZutatensuchart()).Zeilen,
+                 (QStringList{"Pepper mild", "Cayenne pepper"}));
+        QCOMPARE(Ermittle_Zutatensuche(z, "chil", TZutatensuchart()).Zeilen, QStringList{"Chili"});
+    }
+
     void zutatpruefung_data()
     {
         QTest::addColumn<QString>("name");
