@@ -42,6 +42,7 @@
 #include "recipes/F_Main.h"
 #include "reference/F_GeAllZuDa.h"
 #include "reference/F_ZuDa.h"
+#include "reference/Zutatensuche.h"
 #include "recipes/F_Meldung.h"
 
 TFRez *FRez = nullptr;
@@ -845,40 +846,10 @@ void TFRez::EZutatSuchenChange()
 {
     QString text = EZutatSuchen->text();
     Entferne_fuehrende_Leerzeichen(text);
-    qint32 modus = 0;
-    TString woerter;
-    Zerlege_Suchbegriffe(text, false, modus, woerter, true, true);
-    woerter.removeAll(QString());
-
-    QSignalBlocker b(LBZutatsuche);
-    LBZutatsuche->clear();
-    int vorwahl = -1;
-    for (TTZutatentotal &z : Zutatentotal) {
-        z.Listenposition = -1;
-        if (z.Status == 4 || z.Zutatname.isEmpty()) {
-            z.Listenposition = -2;
-            continue;
-        }
-        QString gefaltet = z.Zutatname;
-        Ersetze_Sonderbuchstaben(gefaltet);
-        gefaltet = platform::upperCase(gefaltet);
-        bool treffer = true;
-        for (const QString &w : woerter)
-            if (!gefaltet.contains(w)) {
-                treffer = false;
-                break;
-            }
-        if (!treffer)
-            continue;
-        z.Listenposition = LBZutatsuche->count();
-        LBZutatsuche->addItem(z.Zutatname);
-        // as the shared ingredient list search: the unfolded name
-        if (vorwahl < 0 && !woerter.isEmpty() && platform::upperCase(z.Zutatname).startsWith(woerter.first()))
-            vorwahl = z.Listenposition;
-    }
-    if (LBZutatsuche->count() > 0)
-        LBZutatsuche->setCurrentRow(vorwahl >= 0 ? vorwahl : 0);
-    b.unblock();
+    // the shared ingredient list search; here stray blanks give no empty word
+    QString woerter = text;
+    Entferne_doppelte_Leerzeichen(woerter);
+    Zeige_Zutatensuche(LBZutatsuche, Zutatentotal, woerter, TZutatensuchart());
     if (LBZutatsuche->count() > 0) {
         LBZutatsucheClick();
     } else {
