@@ -116,7 +116,7 @@ void TFGeAllZuDa::Baue_Felder()
     IZutat->setFixedSize(96, 96);
     IZutat->setScaledContents(true);
     BImportieren = benannt(new QPushButton(QStringLiteral("Import"), this), "BImportieren");
-    BAlle = benannt(new QPushButton(QStringLiteral("Select all"), this), "BAlle");
+    BAlle = benannt(new QPushButton(QStringLiteral("Mark all"), this), "BAlle");
     BZurueck = benannt(new QPushButton(QStringLiteral("Back"), this), "BZurueck");
     BBInfo = benannt(new QPushButton(QStringLiteral("Help"), this), "BBInfo");
 }
