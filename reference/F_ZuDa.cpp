@@ -384,12 +384,14 @@ bool Zeige_Zutateneditor(const QString &name, const QString &rezeptname, const Q
                          bool aufruferSperren, QWidget *aufrufer, qint32 statusindex, qint32 kategorie)
 {
     ZuDaFertig = 0;
+    if (!FZuDa)
+        return false;
     if (ZuDaNeu == 1) {
         Zutatentotal.append(TTZutatentotal());
         ZuDaIndex = qint32(Zutatentotal.size() - 1);
         Initialisiere_Zutat(ZuDaIndex);
     }
-    if (!Gueltiger_Index(ZuDaIndex) || !FZuDa)
+    if (!Gueltiger_Index(ZuDaIndex))
         return false;
     ZuDaAufruferfenster = aufrufer;
     if (aufruferSperren && aufrufer)
