@@ -14,6 +14,8 @@
 #include "reference/F_ZEng.h"
 #include "reference/F_ZMerge.h"
 #include "reference/F_ZuDa.h"
+#include "recipes/F_Main.h"
+#include "recipes/F_Rez.h"
 #include "testing/Testing.h"
 
 namespace {
@@ -322,6 +324,42 @@ private slots:
         messages.expect("No new ingredients found!");
         Zeige_Gesamtzutatendatenbank();
         QVERIFY(FGeAllZuDa->isHidden());
+        QCOMPARE(messages.pending(), QStringList());
+    }
+
+    // The menus open the windows; the recipe editor's new ingredient is in
+    // its search afterwards.
+    void menues()
+    {
+        testing::BaseFolder base;
+        testing::ScriptedMessages messages;
+        if (!FMain) {
+            FMain = new TFMain;
+            FRez = new TFRez;
+        }
+        Schreibe_Datenbank({Zutat("Apple"), Zutat("Beet", 4), Zutat("Chard", 4, 0)});
+        Schreibe_Datenbank({Zutat("Kale", 4)}, "Lebensmittel_ALL.hbr");
+        QVERIFY(Lade_Zutaten(Load));
+        for (QAction *a : {FMain->MZutatenverwaltung, FMain->MGesamtzutatendatenbank,
+                           FRez->ZSNeueZutatinDatenbankaufnehmen, FRez->MGesamtzutatendatenbank})
+            QVERIFY2(a->isEnabled(), qPrintable(a->objectName()));
+        FMain->MZutatenverwaltung->trigger();
+        QVERIFY(FAktivZuDa->isVisible());
+        FAktivZuDa->close();
+        FRez->MGesamtzutatendatenbank->trigger();
+        QCOMPARE(Zeilen(FGeAllZuDa->CLBZutat), QStringList{"Kale"});
+        FGeAllZuDa->close();
+
+        QTimer::singleShot(0, [] {
+            FZuDa->Ezutatname->setText("Fig");
+            FZuDa->EZutatRezeptname->setText("fig");
+            FZuDa->BUebernehmen->click();
+        });
+        FRez->ZSNeueZutatinDatenbankaufnehmen->trigger();
+        QVERIFY(FRez->isEnabled());
+        QCOMPARE(Datei(), (QStringList{"Apple:1:0", "Beet:1:4", "Chard:0:4", "Fig:1:0"}));
+        FRez->EZutatSuchen->setText("fi");
+        QCOMPARE(Zeilen(FRez->LBZutatsuche), QStringList{"Fig"});
         QCOMPARE(messages.pending(), QStringList());
     }
 
