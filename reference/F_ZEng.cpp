@@ -102,8 +102,11 @@ void TFZEng::BYesClick()
 {
     if (ZEngQuelle < 0 || ZEngQuelle >= Zutatentotal.size() || ZEngIndex < 0 || ZEngIndex >= ZEngListe.size())
         return;
+    // without a translated name the source record would be lost
+    if (EZNEng->text().trimmed().isEmpty())
+        return;
     const TTZutatentotal &quelle = Zutatentotal[ZEngQuelle];
-    const bool bild = !quelle.Grafik().isEmpty() && IZEng->pixmap().isNull() == false;
+    const bool bild = !quelle.Grafik().isEmpty() && !IZEng->pixmap().isNull();
     TTZutatentotal z = Uebersetze_Zutat(quelle, EZNEng->text().trimmed(), EZNEngPlural->text().trimmed(), bild);
     if (bild) {
         const QString ziel = platform::nativePath(Programmverzeichnis + QStringLiteral("GFXZUTAT\\ENG\\ENG\\")
