@@ -136,13 +136,26 @@ bool Tooltipps_sichtbar(QWidget *form);
 
 // --- start-up -------------------------------------------------------------
 
-// Takes over the delivered files of PRGDATA\ENG\ (LM_Share.hbr,
-// Lebensmittel_Neu.hbr, Variablen200_NEU.hbr, IAVariablenliste_NEU.hbr,
-// RICNEU.hbr, RICWerteNEU.hbr, Kommentare_neu.hbr). Each valid one is taken
-// over and deleted; an invalid one is reported and left alone, and the file
-// it would replace is untouched. The dictionary's delivered file is the
-// dictionary loader's.
-void Uebernehme_Neue_Dateien();
+// The take-over of the delivered files of PRGDATA\ENG\ at start-up, one
+// routine per kind (the start-up in app/ calls them in order, with the units
+// list and the dictionary between). Each valid file is taken over and
+// deleted; an invalid one is reported and left alone, and the file it would
+// replace is untouched.
+// LM_Share.hbr (becomes Lebensmittel_ALL.hbr) and Lebensmittel_Neu.hbr (new
+// names appended to Lebensmittel.hbr).
+void Uebernehme_Neue_Zutaten();
+// IAVariablenliste_NEU.hbr replaces the verb list; the old one is kept as
+// IAVariablenlisteBAK.hbr.
+void Uebernehme_Neue_Verbliste();
+// RICNEU.hbr and RICWerteNEU.hbr: new entries merged into the units list.
+void Uebernehme_Neue_Einheiteneintraege();
+// Kommentare_neu.hbr: new comments appended.
+void Uebernehme_Neue_Kommentare();
+// Whether the file is a readable units list; the reason otherwise.
+bool Pruefe_Variablenliste(const QString &pfad, QString &grund);
+// The messages of the take-over, for the steps that live outside the core.
+void Melde_Lieferungsfehler(const QString &name, const QString &grund);
+void Melde_Schreibfehler(const QString &pfad);
 
 // Checks the installation: the required files and folders must exist
 // ("Installation error:" / "Missing file: " + item, ProgrammOK := 0 and
