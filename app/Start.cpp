@@ -18,6 +18,9 @@
 #include "reference/F_ZEng.h"
 #include "reference/F_ZMerge.h"
 #include "reference/F_ZuDa.h"
+#include "reference/F_Lex.h"
+#include "reference/F_TWSMLex.h"
+#include "reference/F_VAR.h"
 #include "reference/Lexikon.h"
 #include "recipes/F_Main.h"
 #include "recipes/F_Hilfe.h"
@@ -50,7 +53,12 @@ void Erzeuge_Formulare()
     FGeAllZuDa = new TFGeAllZuDa;
     FZEng = new TFZEng;
     FZMerge = new TFZMerge;
+    FLex = new TFLex;
+    FTWSMLex = new TFTWSMLex;
+    FVAR = new TFVAR;
     Installiere_Meldungsfenster();
+    Registriere_Optionsschrift(FRez, &Setze_Textschrift);
+    Registriere_Optionsschrift(FLex, [] { Setze_Lexikonschrift(Optionen.Lexikonschrift); });
 }
 
 void Passe_an_Bildschirm_an(QWidget *fenster, const QSize &bildschirm)
@@ -133,7 +141,7 @@ bool TWS_Programmstart_Daten()
                       QStringLiteral("Hinweis:"), 0);
 
     Lade_Optionen(Load);
-    Setze_Tooltipps();
+    Setze_Tooltipps(QApplication::topLevelWidgets());
     // Format conversions of older data files.
     const bool zutatenGeladen = Lade_Zutaten(Load);
     if (!Lade_Variablenlisten(Load)) {

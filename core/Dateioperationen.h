@@ -13,10 +13,12 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <functional>
 
 #include "core/Globals.h"
 
 class QImage;
+class QObject;
 class QLabel;
 class QWidget;
 
@@ -60,8 +62,16 @@ bool Update_IAVTotal();
 // --- options ------------------------------------------------------------
 
 // PRGDATA\ENG\nenoitpo.kop <-> Optionen and IAStatus. A missing file keeps
-// the defaults (true); Load applies the option fonts to the windows.
+// the defaults (true); Load applies the option fonts to the windows
+// (Wende_Optionsschriften_an).
 bool Lade_Optionen(int flags);
+
+// A window that shows an option font registers how it applies it (for
+// example the dictionary window with Setze_Lexikonschrift). The registered
+// routines run after every Load of the options, and once at registration.
+// A window that is destroyed drops out.
+void Registriere_Optionsschrift(QObject *fenster, std::function<void()> anwenden);
+void Wende_Optionsschriften_an();
 
 // --- recipes --------------------------------------------------------------
 
@@ -127,9 +137,9 @@ bool Starte_ShellExecute(const QString &datei, const QString &parameter, const Q
 void Registriere_Tooltipps(QWidget *form, const QHash<QString, QString> &hintByObjectName,
                            const quint8 *schalter = nullptr);
 
-// Sets the hint pause (500 ms) and hide pause (4000 ms) for the application
-// and, for the windows in the set (empty set = every registered window),
-// shows or clears their hints according to each window's switch.
+// Sets the hint pause (500 ms) and hide pause (4000 ms) for the application,
+// the hint texts of every registered window and, for the windows in the set
+// only, whether their hints show according to each window's switch.
 void Setze_Tooltipps(const QList<QWidget *> &formen = {});
 // Whether a registered window shows its hints now (false when unregistered).
 bool Tooltipps_sichtbar(QWidget *form);

@@ -142,7 +142,7 @@ void Setze_Tooltipps(const QList<QWidget *> &formen)
         if (!f.form)
             continue;
         setzeTexte(f);
-        if (formen.isEmpty() || formen.contains(f.form.data()))
+        if (formen.contains(f.form.data()))
             f.anzeigen = schalterAn(f);
     }
 }

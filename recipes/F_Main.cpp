@@ -35,6 +35,8 @@
 #include "internet/F_News.h"
 #include "reference/F_AktivZuDa.h"
 #include "reference/F_GeAllZuDa.h"
+#include "reference/F_Lex.h"
+#include "reference/F_VAR.h"
 
 TFMain *FMain = nullptr;
 TFMainZutatbild *FMainZutatbild = nullptr;
@@ -334,7 +336,8 @@ void TFMain::Baue_Menues()
                     &TFMain::MInfoClick);
 
     // Their windows come with later parts of the program.
-    for (QAction *a : {MRezeptnachkochen, MRezeptUpload, MEinheiten, MLexikon, MPRGUpdatestarten, MRezeptedownloaden, MGrafikendownloaden, MDatenbankenupdaten,
+    for (QAction *a : {MRezeptnachkochen, MRezeptUpload,
+                       MPRGUpdatestarten, MRezeptedownloaden, MGrafikendownloaden, MDatenbankenupdaten,
                        MNachrichtenlesen, MUpdateinformationenmanuelldownloaden, MUpdatesimInternet,
                        EmailansTafelwerkstatt1})
         a->setEnabled(false);
@@ -685,8 +688,16 @@ void TFMain::MRezeptoeffnenClick()
 // Wired when their windows exist.
 void TFMain::MRezeptnachkochenClick() {}
 void TFMain::MRezeptUploadClick() {}
-void TFMain::MEinheitenClick() {}
-void TFMain::MLexikonClick() {}
+void TFMain::MEinheitenClick()
+{
+    Zeige_Einheiten();
+}
+
+void TFMain::MLexikonClick()
+{
+    Zeige_Lexikon(true, -1, QString());
+}
+
 void TFMain::MPRGUpdatestartenClick() {}
 void TFMain::MRezeptedownloadenClick() {}
 void TFMain::MGrafikendownloadenClick() {}

@@ -44,6 +44,8 @@
 #include "reference/F_ZuDa.h"
 #include "reference/Zutatensuche.h"
 #include "recipes/F_Meldung.h"
+#include "reference/F_Lex.h"
+#include "reference/F_VAR.h"
 
 TFRez *FRez = nullptr;
 
@@ -315,8 +317,10 @@ TFRez::TFRez(QWidget *parent) : QWidget(parent)
     MHilfe->setShortcut(QKeySequence::HelpContents);
     connect(MHilfe, &QAction::triggered, this, [] { Zeige_Hilfe(2); });
     // Their windows come with the reference-data windows.
-    for (QAction *a : {MZutatkommentar, MEinheiten, MLexikon})
+    for (QAction *a : {MZutatkommentar})
         a->setEnabled(false);
+    connect(MEinheiten, &QAction::triggered, this, [] { Zeige_Einheiten(); });
+    connect(MLexikon, &QAction::triggered, this, [] { Zeige_Lexikon(true, -1, QString()); });
 
     // header
     auto *kopf = new QGroupBox(QStringLiteral("Recipe"), this);

@@ -21,6 +21,7 @@
 #include "recipes/F_Main.h"
 #include "recipes/F_Meldung.h"
 #include "recipes/F_Warten.h"
+#include "reference/F_Lex.h"
 #include "reference/F_ZuDa.h"
 #include "reference/Zutatensuche.h"
 
@@ -170,6 +171,7 @@ void TFAktivZuDa::Verbinde()
     connect(PMMarkierteloeschen, &QAction::triggered, this, &TFAktivZuDa::BLoeschenClick);
     connect(PMSucheingabenzuruecksetzen, &QAction::triggered, this, &TFAktivZuDa::PMSucheingabenzuruecksetzenClick);
     connect(PMZudatendetailsbearbeiten, &QAction::triggered, this, &TFAktivZuDa::PMZudatendetailsbearbeitenClick);
+    connect(PMHerdfibel, &QAction::triggered, this, [] { Zeige_Lexikon(true, -1, QString()); });
     connect(PMHilfe, &QAction::triggered, this, [] { Zeige_Hilfe(3); });
     connect(PMBearbeitungbeenden, &QAction::triggered, this, &QWidget::close);
 }
@@ -302,8 +304,7 @@ void TFAktivZuDa::PMAktivZuDaPopup()
     PMZudatendetailsbearbeiten->setEnabled(p.Zudatendetailsbearbeiten);
     PMBearbeitungbeenden->setEnabled(true);
     PMHilfe->setEnabled(true);
-    // opens when the cooking dictionary's window is there
-    PMHerdfibel->setEnabled(false);
+    PMHerdfibel->setEnabled(true);
 }
 
 void TFAktivZuDa::Markiere_alle(bool an)

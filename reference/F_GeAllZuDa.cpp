@@ -23,6 +23,7 @@
 #include "recipes/F_Main.h"
 #include "recipes/F_Meldung.h"
 #include "recipes/F_Warten.h"
+#include "reference/F_Lex.h"
 #include "reference/Zutatensuche.h"
 
 TZutatentotal GesamtZutaten;
@@ -172,6 +173,7 @@ void TFGeAllZuDa::Verbinde()
     connect(PMAlleMarkieren, &QAction::triggered, this, &TFGeAllZuDa::BAlleClick);
     connect(PMAuswahlaufheben, &QAction::triggered, this, &TFGeAllZuDa::PMAuswahlaufhebenClick);
     connect(PMSucheingabenzuruecksetzen, &QAction::triggered, this, &TFGeAllZuDa::PMSucheingabenzuruecksetzenClick);
+    connect(PMHerdfibel, &QAction::triggered, this, [] { Zeige_Lexikon(true, -1, QString()); });
     connect(PMHilfe, &QAction::triggered, this, [] { Zeige_Hilfe(5); });
     connect(PMImportbeenden, &QAction::triggered, this, &QWidget::close);
 }
@@ -273,8 +275,7 @@ void TFGeAllZuDa::PMFGEPopup()
     PMAlleMarkieren->setEnabled(gefuellt && markiert != CLBZutat->count());
     PMSucheingabenzuruecksetzen->setEnabled(true);
     PMImportbeenden->setEnabled(true);
-    // opens when the cooking dictionary's window is there
-    PMHerdfibel->setEnabled(false);
+    PMHerdfibel->setEnabled(true);
 }
 
 void TFGeAllZuDa::FormClose()
