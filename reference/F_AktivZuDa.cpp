@@ -231,19 +231,12 @@ qint32 TFAktivZuDa::Markierte() const
     return n;
 }
 
-void TFAktivZuDa::Setze_Markierte(quint8 status)
+void TFAktivZuDa::Aendere_Markierte(const std::function<void(TTZutatentotal &)> &aenderung)
 {
-    for (int zeile = 0; zeile < CLBZutat->count(); ++zeile) {
-        if (CLBZutat->item(zeile)->checkState() != Qt::Checked)
-            continue;
-        const qint32 i = Zutat_in_Zeile(Zutatentotal, zeile);
-        if (i < 0)
-            continue;
-        if (status == 255)
-            Zutatentotal[i].Zutatname.clear();
-        else
-            Zutatentotal[i].Status = status;
-    }
+    for (int zeile = 0; zeile < CLBZutat->count(); ++zeile)
+        if (CLBZutat->item(zeile)->checkState() == Qt::Checked)
+            if (const qint32 i = Zutat_in_Zeile(Zutatentotal, zeile); i >= 0)
+                aenderung(Zutatentotal[i]);
     Suche();
 }
 
@@ -255,7 +248,7 @@ void TFAktivZuDa::BAktivClick()
         Zeige_Meldung(QStringLiteral("Please select an ingredient!"), QStringLiteral("Note:"), 0);
         return;
     }
-    Setze_Markierte(1);
+    Aendere_Markierte([](TTZutatentotal &z) { z.Status = 1; });
 }
 
 void TFAktivZuDa::BInaktivClick()
@@ -271,7 +264,7 @@ void TFAktivZuDa::BInaktivClick()
         Zeige_Meldung(Mindestmeldung, QStringLiteral("Note:"), 0);
         return;
     }
-    Setze_Markierte(0);
+    Aendere_Markierte([](TTZutatentotal &z) { z.Status = 0; });
 }
 
 void TFAktivZuDa::BLoeschenClick()
@@ -288,7 +281,8 @@ void TFAktivZuDa::BLoeschenClick()
         return;
     }
     if (Zeige_Meldung(QStringLiteral("Delete selected ingredients?"), QStringLiteral("Question:"), 4) == 6)
-        Setze_Markierte(255);
+        // the record keeps its slot without a name; the save leaves it out
+        Aendere_Markierte([](TTZutatentotal &z) { z.Zutatname.clear(); });
 }
 
 void TFAktivZuDa::PMAktivZuDaPopup()

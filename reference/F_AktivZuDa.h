@@ -4,6 +4,7 @@
 // deactivates or deletes the checked ones. Changes stay in memory until the
 // window closes (or the details of one are edited), which saves the database.
 #include <QWidget>
+#include <functional>
 
 #include "core/Globals.h"
 
@@ -92,7 +93,8 @@ private:
     void Baue_Menue();
     void Baue_Layout();
     void Verbinde();
-    void Setze_Markierte(quint8 status);
+    // Changes the record of every checked line and searches again.
+    void Aendere_Markierte(const std::function<void(TTZutatentotal &)> &aenderung);
     void Markiere_alle(bool an);
 };
 

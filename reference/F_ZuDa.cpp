@@ -405,8 +405,10 @@ bool Zeige_Zutateneditor(const QString &name, const QString &rezeptname, const Q
 
 bool Bearbeite_Zutat(qint32 index, bool aufruferSperren, QWidget *aufrufer, bool mitInaktiven)
 {
-    if (!Zutaten_mit_Inaktiven_geladen() && !Lade_Zutaten(Load | Alle))
+    if (!Zutaten_mit_Inaktiven_geladen() && !Lade_Zutaten(Load | Alle)) {
+        Zeige_Meldung(QStringLiteral("Error on the ingredient database!"), QStringLiteral("Error:"), 0);
         return false;
+    }
     const bool neu = index < 0;
     ZuDaNeu = neu ? 1 : 0;
     ZuDaIndex = neu ? -1 : index;

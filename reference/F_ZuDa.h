@@ -90,8 +90,8 @@ bool Zeige_Zutateneditor(const QString &name, const QString &rezeptname, const Q
 // inactive records unless it is so loaded already, opens the editor (new
 // mode when index < 0), waits, resets the hand-over, saves the database and
 // reloads it (with its inactive records when mitInaktiven). False when the
-// database could not be loaded or the editor did not open; nothing is saved
-// then.
+// database could not be loaded (after a message) or the editor did not open;
+// nothing is saved then.
 bool Bearbeite_Zutat(qint32 index, bool aufruferSperren, QWidget *aufrufer, bool mitInaktiven);
 
 // Name clean-up when a name field is left: tabs to blanks, double blanks and
