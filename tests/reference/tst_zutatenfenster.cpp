@@ -324,6 +324,17 @@ private slots:
         messages.expect("No new ingredients found!");
         Zeige_Gesamtzutatendatenbank();
         QVERIFY(FGeAllZuDa->isHidden());
+
+        // a global database that cannot be read: the user's stays as it was
+        base.writeLines("PRGDATA/ENG/Lebensmittel_ALL.hbr", {"[TAFELWERKSTATT 2.00]", "7", "Chard"});
+        messages.allow("Lebensmittel_ALL.hbr");
+        messages.expect("The global ingredient database could not be read!");
+        const QByteArray vorher = base.readBytes("PRGDATA/ENG/Lebensmittel.hbr");
+        Zeige_Gesamtzutatendatenbank();
+        QVERIFY(FGeAllZuDa->isHidden());
+        QCOMPARE(Namen(Zutatentotal), (QStringList{"Apple", "Egg", "Fig", "Kale"}));
+        QVERIFY(Lade_Zutaten(Save));
+        QCOMPARE(base.readBytes("PRGDATA/ENG/Lebensmittel.hbr"), vorher);
         QCOMPARE(messages.pending(), QStringList());
     }
 
