@@ -19,6 +19,11 @@
 #include "mastering/Mastering.h"
 #include "platform/Paths.h"
 #include "platform/Wait.h"
+#include "reference/F_AktivZuDa.h"
+#include "reference/F_GeAllZuDa.h"
+#include "reference/F_ZEng.h"
+#include "reference/F_ZMerge.h"
+#include "reference/F_ZuDa.h"
 #include "reference/F_Lex.h"
 #include "reference/F_TWSMLex.h"
 #include "reference/F_VAR.h"
@@ -49,6 +54,11 @@ void Erzeuge_Formulare()
     FWiz05 = new TFWiz05;
     FWiz06 = new TFWiz06;
     FNews = new TFNews;
+    FZuDa = new TFZuDa;
+    FAktivZuDa = new TFAktivZuDa;
+    FGeAllZuDa = new TFGeAllZuDa;
+    FZEng = new TFZEng;
+    FZMerge = new TFZMerge;
     FLex = new TFLex;
     FTWSMLex = new TFTWSMLex;
     FVAR = new TFVAR;

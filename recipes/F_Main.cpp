@@ -35,6 +35,8 @@
 #include "recipes/F_Rez.h"
 #include "recipes/F_Wiz.h"
 #include "internet/F_News.h"
+#include "reference/F_AktivZuDa.h"
+#include "reference/F_GeAllZuDa.h"
 #include "internet/F_RezUpload.h"
 #include "internet/Internet.h"
 #include "mastering/F_TWSM.h"
@@ -344,7 +346,7 @@ void TFMain::Baue_Menues()
 
     // Their windows come with later parts of the program.
     // The mail entry waits for a contact address in the internet settings.
-    for (QAction *a : {MRezeptnachkochen, MZutatenverwaltung, MGesamtzutatendatenbank,
+    for (QAction *a : {MRezeptnachkochen,
                        MPRGUpdatestarten, MRezeptedownloaden, MGrafikendownloaden, MDatenbankenupdaten,
                        MNachrichtenlesen, MUpdateinformationenmanuelldownloaden, MUpdatesimInternet,
                        EmailansTafelwerkstatt1})
@@ -695,8 +697,6 @@ void TFMain::MRezeptoeffnenClick()
 
 // Wired when their windows exist.
 void TFMain::MRezeptnachkochenClick() {}
-void TFMain::MZutatenverwaltungClick() {}
-void TFMain::MGesamtzutatendatenbankClick() {}
 void TFMain::MEinheitenClick()
 {
     Zeige_Einheiten();
@@ -711,6 +711,14 @@ void TFMain::MPRGUpdatestartenClick() {}
 void TFMain::MRezeptedownloadenClick() {}
 void TFMain::MGrafikendownloadenClick() {}
 void TFMain::MDatenbankenupdatenClick() {}
+void TFMain::MZutatenverwaltungClick()
+{
+    Zeige_Zutatenverwaltung();
+}
+void TFMain::MGesamtzutatendatenbankClick()
+{
+    Zeige_Gesamtzutatendatenbank();
+}
 void TFMain::MNachrichtenlesenClick()
 {
     Zeige_News(true);
