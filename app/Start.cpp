@@ -8,12 +8,23 @@
 #include "core/Globals.h"
 #include "core/Hauptprogramm.h"
 #include "core/Meldung.h"
+#include "internet/F_Down.h"
 #include "internet/F_News.h"
+#include "internet/F_RezUpload.h"
+#include "internet/Internet.h"
 #include "internet/News.h"
+#include "mastering/F_MIAVerb.h"
+#include "mastering/F_TWSM.h"
+#include "mastering/F_TWSMZu.h"
 #include "mastering/Mastering.h"
 #include "platform/Paths.h"
 #include "platform/Wait.h"
+#include "reference/F_AktivZuDa.h"
 #include "reference/F_DigI.h"
+#include "reference/F_GeAllZuDa.h"
+#include "reference/F_ZEng.h"
+#include "reference/F_ZMerge.h"
+#include "reference/F_ZuDa.h"
 #include "reference/F_Lex.h"
 #include "reference/F_Rech.h"
 #include "reference/F_TWSMLex.h"
@@ -46,9 +57,19 @@ void Erzeuge_Formulare()
     FWiz05 = new TFWiz05;
     FWiz06 = new TFWiz06;
     FNews = new TFNews;
+    FZuDa = new TFZuDa;
+    FAktivZuDa = new TFAktivZuDa;
+    FGeAllZuDa = new TFGeAllZuDa;
+    FZEng = new TFZEng;
+    FZMerge = new TFZMerge;
     FLex = new TFLex;
     FTWSMLex = new TFTWSMLex;
     FVAR = new TFVAR;
+    FDown = new TFDown;
+    FRezUpload = new TFRezUpload;
+    FTWSM = new TFTWSM;
+    FTWSMZu = new TFTWSMZu;
+    FMIAVerb = new TFMIAVerb;
     Installiere_Meldungsfenster();
     Registriere_Optionsschrift(FRez, &Setze_Textschrift);
     Registriere_Optionsschrift(FLex, [] { Setze_Lexikonschrift(Optionen.Lexikonschrift); });
@@ -129,6 +150,7 @@ bool TWS_Programmstart_Daten()
     Uebernehme_Neue_Dateien();
     if (!TWS_Dateicheck())
         return false;
+    Starte_Internetdienste();
 
     // The version check and the update question belong to the internet
     // services, which are not built; with no server nothing is asked.

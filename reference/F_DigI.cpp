@@ -39,6 +39,8 @@
 #include "recipes/F_Tipp.h"
 #include "recipes/F_Wiz.h"
 #include "reference/F_Lex.h"
+#include "reference/F_ZuDa.h"
+#include "reference/Zutatensuche.h"
 #include "reference/Zutatentext.h"
 
 TFDigI *FDigI = nullptr;
@@ -58,48 +60,6 @@ QPixmap Knopfbild(const char *datei)
     return platform::loadPixmap(Programmverzeichnis + QStringLiteral("Grafiken\\ENG\\BMP\\") + QLatin1String(datei));
 }
 
-// The ingredient search of the import: leading blanks dropped, then every
-// word (folded, upper case) must occur in the folded, upper-cased name;
-// hidden records (status 4) and nameless ones are never listed. Sets each
-// record's Listenposition and returns the row to select (-1 none).
-int Suche_Zutaten(QListWidget *liste, const QString &suchtext)
-{
-    QString text = suchtext;
-    Entferne_fuehrende_Leerzeichen(text);
-    qint32 modus = 0;
-    TString woerter;
-    Zerlege_Suchbegriffe(text, false, modus, woerter, true, true);
-    QStringList zeilen;
-    int vorauswahl = -1;
-    for (TTZutatentotal &z : Zutatentotal) {
-        z.Listenposition = -1;
-        if (z.Status == 4 || z.Zutatname.isEmpty()) {
-            z.Listenposition = -2;
-            continue;
-        }
-        QString form = z.Zutatname;
-        Ersetze_Sonderbuchstaben(form);
-        form = platform::upperCase(form);
-        bool treffer = true;
-        for (const QString &w : woerter)
-            if (w.isEmpty() || !form.contains(w)) {
-                treffer = false;
-                break;
-            }
-        if (!treffer)
-            continue;
-        if (vorauswahl < 0 && !woerter.isEmpty() && platform::upperCase(z.Zutatname).startsWith(woerter.first()))
-            vorauswahl = zeilen.size();
-        z.Listenposition = zeilen.size();
-        zeilen << z.Zutatname;
-    }
-    liste->clear();
-    liste->addItems(zeilen);
-    const int zeile = vorauswahl >= 0 ? vorauswahl : (zeilen.isEmpty() ? -1 : 0);
-    if (zeile >= 0)
-        liste->setCurrentRow(zeile);
-    return zeile;
-}
 } // namespace
 
 QStringList Lies_Textdatei_Zeilen(const QByteArray &bytes)
@@ -160,6 +120,10 @@ TFDigI::TFDigI(QWidget *parent) : QWidget(parent)
          {QStringLiteral("BBSave"), QStringLiteral("Save the recipe")},
          {QStringLiteral("BBInfo"), QStringLiteral("Help")}},
         &Optionen.TooltippsFDigI);
+    Setze_Zutatenrueckgabe([this](const TTZutatentotal &z) {
+        const QString name = z.Zutatname; // the reload below replaces the record
+        Uebernimm_neue_Zutat(name);
+    });
 }
 
 void TFDigI::Baue_Felder()
@@ -516,7 +480,9 @@ void TFDigI::BBPfeilrechtsClick()
 
 void TFDigI::EZutatSuchenChange()
 {
-    const int zeile = Suche_Zutaten(LBZutatsuchen, EZutatSuchen->text());
+    QString text = EZutatSuchen->text();
+    Entferne_fuehrende_Leerzeichen(text);
+    const int zeile = Zeige_Zutatensuche(LBZutatsuchen, Zutatentotal, text, TZutatensuchart());
     Zeige_Zutatgrafik_DigI(LBZutatsuchen->count(), zeile);
 }
 
@@ -620,7 +586,19 @@ void TFDigI::BBNeuClick()
         Zeige_Meldung(QStringLiteral("Ingredient exists on the database!"), QStringLiteral("Error:"), 0);
         return;
     }
-    // The ingredient editor comes with the ingredient windows.
+    QString menge, einheit, name;
+    Zerlege_Zutatenstring(Ohne_Nichtgefunden_Marke(item->text()), menge, einheit, true, name);
+    ZuDaIndex = -1;
+    ZuDaNeu = 1;
+    Lade_Zutaten(Load | Alle);
+    // a take-over hands the line back through Uebernimm_neue_Zutat
+    if (Zeige_Zutateneditor(name, name, name, true, this, 0, -1))
+        platform::waitUntil([] { return ZuDaFertig == 1; });
+    ZuDaNeu = 0;
+    ZuDaIndex = -1;
+    Lade_Zutaten(Save);
+    Lade_Zutaten(Load | Alle);
+    EZutatSuchenChange();
 }
 
 void TFDigI::BBPfeilObenClick()

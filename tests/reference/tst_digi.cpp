@@ -15,6 +15,7 @@
 #include "recipes/F_Rez.h"
 #include "recipes/F_Wiz.h"
 #include "reference/F_DigI.h"
+#include "reference/F_ZuDa.h"
 #include "testing/Testing.h"
 
 namespace {
@@ -290,6 +291,44 @@ private slots:
         FDigI->PPDigiPopup();
         for (QAction *a : FDigI->PPDigi->actions())
             QVERIFY2(!a->isEnabled(), qPrintable(a->objectName()));
+    }
+
+    // A marked line becomes a new database ingredient through the ingredient
+    // editor, which hands the line back matched.
+    void neueZutat()
+    {
+        Wizard_bis_zum_Import("200 g Mehl\n2 g Quark", "");
+        meldungen->expect("0 of 2 ingredients found!");
+        FDigI->BBHaken->click();
+        FDigI->BBPfeilrechts->click();
+        QCOMPARE(FDigI->LBZutatliste->currentRow(), 0);
+        QTimer::singleShot(0, this, [] {
+            QVERIFY(FZuDa->isVisible());
+            QVERIFY(!FDigI->isEnabled());
+            QCOMPARE(FZuDa->Ezutatname->text(), "Mehl");
+            FZuDa->Ezutatname->setText("Wheat flour");
+            FZuDa->BUebernehmen->click();
+        });
+        FDigI->BBNeu->click();
+        QVERIFY(FDigI->isEnabled());
+        QCOMPARE(Memo(FDigI->MZutatenliste), QStringList{"200 g Wheat flour"});
+        QCOMPARE(Zeilen(FDigI->LBZutatliste), QStringList{"2 g Quark (?\?)"});
+        QCOMPARE(FDigI->EZutatSuchen->text(), "Quark");
+        QVERIFY(base->readLines("PRGDATA/ENG/Lebensmittel.hbr").contains("Wheat flour"));
+        // the last line: the editor closed by its close box hands nothing back
+        QTimer::singleShot(0, this, [this] {
+            meldungen->expect("Exit edit mode?", 6);
+            FZuDa->close();
+        });
+        FDigI->BBNeu->click();
+        QCOMPARE(FDigI->LBZutatliste->count(), 1);
+        QTimer::singleShot(0, this, [this] {
+            meldungen->expect("Note: The recipe can be saved now!");
+            FZuDa->BUebernehmen->click();
+        });
+        FDigI->BBNeu->click();
+        QCOMPARE(Memo(FDigI->MZutatenliste), (QStringList{"200 g Wheat flour", "2 g Quark"}));
+        QCOMPARE(Knoepfe(), "BBSave");
     }
 
     // Leaving without saving drops the wizard's recipe; nothing is written.
