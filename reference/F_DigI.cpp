@@ -120,7 +120,11 @@ TFDigI::TFDigI(QWidget *parent) : QWidget(parent)
          {QStringLiteral("BBSave"), QStringLiteral("Save the recipe")},
          {QStringLiteral("BBInfo"), QStringLiteral("Help")}},
         &Optionen.TooltippsFDigI);
+    // Only an ingredient made for a line of this window resolves that line;
+    // one made from the recipe editor meanwhile leaves the lines alone.
     Setze_Zutatenrueckgabe([this](const TTZutatentotal &z) {
+        if (!m_neueZutat)
+            return;
         const QString name = z.Zutatname; // the reload below replaces the record
         Uebernimm_neue_Zutat(name);
     });
@@ -592,8 +596,10 @@ void TFDigI::BBNeuClick()
     ZuDaNeu = 1;
     Lade_Zutaten(Load | Alle);
     // a take-over hands the line back through Uebernimm_neue_Zutat
+    m_neueZutat = true;
     if (Zeige_Zutateneditor(name, name, name, true, this, 0, -1))
         platform::waitUntil([] { return ZuDaFertig == 1; });
+    m_neueZutat = false;
     ZuDaNeu = 0;
     ZuDaIndex = -1;
     Lade_Zutaten(Save);
@@ -704,6 +710,10 @@ void TFDigI::Verlasse_Import()
 void TFDigI::closeEvent(QCloseEvent *event)
 {
     event->ignore();
+    if (!ProgrammOK || !isVisible()) {
+        hide();
+        return;
+    }
     if (Zeige_Meldung(QStringLiteral("Back to recipe overwiew? Non-saved data will be lost!"), QStringLiteral("Question:"),
                       4)
         != 6)

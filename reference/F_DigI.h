@@ -119,6 +119,7 @@ private:
 
     QPlainTextEdit *m_memo = nullptr;
     bool m_fertig = false;
+    bool m_neueZutat = false; // the ingredient editor works for this window
 };
 
 extern TFDigI *FDigI;

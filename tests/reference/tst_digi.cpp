@@ -331,6 +331,23 @@ private slots:
         QCOMPARE(Knoepfe(), "BBSave");
     }
 
+    // An ingredient made from the recipe editor meanwhile resolves no line.
+    void fremdeNeueZutat()
+    {
+        Wizard_bis_zum_Import("200 g Mehl", "");
+        meldungen->expect("0 of 1 ingredients found!");
+        FDigI->BBHaken->click();
+        FDigI->BBPfeilrechts->click();
+        QTimer::singleShot(0, this, [] {
+            FZuDa->Ezutatname->setText("Quark");
+            FZuDa->EZutatRezeptname->setText("Quark");
+            FZuDa->BUebernehmen->click();
+        });
+        QVERIFY(Bearbeite_Zutat(-1, true, FRez, false));
+        QCOMPARE(Zeilen(FDigI->LBZutatliste), QStringList{"200 g Mehl (?\?)"});
+        QVERIFY(Memo(FDigI->MZutatenliste).isEmpty());
+    }
+
     // Leaving without saving drops the wizard's recipe; nothing is written.
     void verlassenOhneSpeichern()
     {
