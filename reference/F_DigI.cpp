@@ -428,6 +428,7 @@ void TFDigI::Beginne(const QStringList &zutaten, const QStringList &anleitung)
     MOriginalzutaten->setPlainText(MZutatenliste->toPlainText());
     BBHaken->setIcon(QIcon(Knopfbild("Zutaten_pruefen.bmp")));
     BBInfo->setIcon(QIcon(Knopfbild("Hilfe_blau.bmp")));
+    BBInfo->setText(BBInfo->icon().isNull() ? QStringLiteral("Help") : QString());
     BBSave->setIcon(QIcon(Knopfbild("Speichern.bmp")));
     BBPfeilrechts->setIcon(QIcon(Knopfbild("Zutaten_Uebertragen.bmp")));
     BBPFeillinks->setIcon(QIcon(Knopfbild("Zutaten_aufnehmen.bmp")));

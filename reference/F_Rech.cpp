@@ -275,6 +275,7 @@ void Zeige_Mengenberechnung()
     FRech->setWindowTitle(QStringLiteral("Calculate servings:"));
     FRech->BBInfo->setIcon(
         QIcon(platform::loadPixmap(Programmverzeichnis + QStringLiteral("Grafiken\\ENG\\BMP\\Hilfe_Blau.bmp"))));
+    FRech->BBInfo->setText(FRech->BBInfo->icon().isNull() ? QStringLiteral("Help") : QString());
     FRech->IBack->setPixmap(platform::loadPixmap(Hintergrunddatei()));
     FRech->Label1->setText(RechLabel1Text);
     FRech->Label2->setText(RechLabel2Text);

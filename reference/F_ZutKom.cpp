@@ -101,6 +101,7 @@ bool TFZutKom::Fuelle()
     setWindowTitle(QStringLiteral("Insert comment:"));
     BBInfo->setIcon(
         QIcon(platform::loadPixmap(Programmverzeichnis + QStringLiteral("Grafiken\\ENG\\BMP\\Hilfe_Blau.bmp"))));
+    BBInfo->setText(BBInfo->icon().isNull() ? QStringLiteral("Help") : QString());
     CBZutatKommentar->clear();
     liste.removeAll(QString());
     if (liste.isEmpty()) {
