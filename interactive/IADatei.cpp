@@ -150,8 +150,13 @@ bool Speichere_IARezept()
             w << QString::number(g);
         w << QString::number(z.DBIndex) << QString::number(z.Auswahl);
     }
-    w << QString::number(IARezepttext.size());
-    for (const TTIARezepttext &t : IARezepttext)
+    // The start-up's placeholder line (every field empty) is no line.
+    TIARezepttext zeilen = IARezepttext;
+    zeilen.removeIf([](const TTIARezepttext &t) {
+        return t.Satz.isEmpty() && t.Ziel.isEmpty() && t.Menge.isEmpty() && t.Einheit.isEmpty() && t.Gewuerz.isEmpty();
+    });
+    w << QString::number(zeilen.size());
+    for (const TTIARezepttext &t : zeilen)
         w << (t.Art == 1 ? QStringLiteral("0") : QStringLiteral("-1")) << zeile(t.Ziel) << zeile(t.Einheit)
           << zeile(t.Menge) << zeile(t.Gewuerz) << zeile(t.Satz);
     w << QString::number(IAStatus.Panel) << QString::number(IAStatus.Geraet) << QString::number(IAStatus.Auswahlmodus)

@@ -90,7 +90,8 @@ bool Exportiere_IARezept(const QString &gewaehlt, bool ersetzen)
     Exportzutaten(r->IAZutaten, IARezepttext, r->Zutaten, r->Zutatenliste);
     r->Rezeptliste.clear();
     for (qsizetype i = IARezepttext.size() - 1; i >= 0; --i)
-        r->Rezeptliste << IARezepttext[i].Satz;
+        if (!IARezepttext[i].Satz.isEmpty())
+            r->Rezeptliste << IARezepttext[i].Satz;
 
     Erstelle_Einkaufsliste();
     const bool geschrieben = ersetzen ? Speichere_Rezept_ersetzend(AktuellesRezept) : Lade_Rezepte(Save, AktuellesRezept);
