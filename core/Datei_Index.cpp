@@ -19,7 +19,7 @@
 #include "platform/Paths.h"
 #include "platform/Seams.h"
 #include "platform/TextFile.h"
-#include "recipes/F_Meldung.h"
+#include "core/Meldung.h"
 
 namespace dateien {
 

@@ -1,8 +1,6 @@
 // The start-up take-over of delivered files and the installation check.
 #include "core/Dateioperationen.h"
 
-#include "mastering/Mastering.h"
-#include "reference/Lexikon.h"
 #include <QApplication>
 #include <QFileInfo>
 #include <QHash>
@@ -20,19 +18,13 @@
 #include "platform/Paths.h"
 #include "platform/Seams.h"
 #include "platform/TextFile.h"
-#include "recipes/F_Meldung.h"
-
-namespace dateien {
-
-
-
-} // namespace dateien
+#include "core/Meldung.h"
 
 using namespace dateien;
 
 // --- start-up ---------------------------------------------------------------------------
 
-void Uebernehme_Neue_Dateien()
+void Uebernehme_Neue_Zutaten()
 {
     auto zutatenParser = [](TZutatentotal &out) {
         return [&out](const QByteArray &z, QString &grund) { return liesZutaten(z, out, grund); };
@@ -77,24 +69,16 @@ void Uebernehme_Neue_Dateien()
         }
     }
 
-    // A delivered units list only stands in for a missing one.
-    const QString varNeu = datenpfad(QStringLiteral("Variablen200_NEU.hbr"));
-    if (platform::fileExists(varNeu)) {
-        const QString var = datenpfad(QStringLiteral("Variablen200.hbr"));
-        if (platform::fileExists(var)) {
-            platform::removeFile(varNeu);
-        } else {
-            TTVariablenTotal v;
-            QString grund;
-            if (!liesDatei(varNeu, [&v](const QByteArray &z, QString &g) { return liesVariablen(z, v, g); }, grund))
-                meldeLieferung(QStringLiteral("Variablen200_NEU.hbr"), grund);
-            else if (Kopiere_Dateien(varNeu, QString(), var))
-                Loesche_Dateien(datenpfad(QString()), QStringLiteral("Variablen200_NEU.hbr"));
-            else
-                meldeSchreibfehler(var);
-        }
-    }
+}
 
+bool Pruefe_Variablenliste(const QString &pfad, QString &grund)
+{
+    TTVariablenTotal v;
+    return liesDatei(pfad, [&v](const QByteArray &z, QString &g) { return liesVariablen(z, v, g); }, grund);
+}
+
+void Uebernehme_Neue_Verbliste()
+{
     // A new verb list; the current one is kept as the backup.
     const QString verbNeu = datenpfad(QStringLiteral("IAVariablenliste_NEU.hbr"));
     if (platform::fileExists(verbNeu)) {
@@ -111,16 +95,10 @@ void Uebernehme_Neue_Dateien()
         }
     }
 
-    // The dictionary's delivered file goes through the dictionary loader.
-    const QString lexNeu = datenpfad(QStringLiteral("LEXIKON\\Lexikon_NEU.hbd"));
-    bool lexSpeicherfehler = false;
-    if (platform::fileExists(lexNeu) && !Uebernehme_Lexikon_Neu(&lexSpeicherfehler)) {
-        if (lexSpeicherfehler)
-            meldeSchreibfehler(datenpfad(QStringLiteral("LEXIKON\\Lexikon.hbd")));
-        else
-            meldeLieferung(QStringLiteral("LEXIKON\\Lexikon_NEU.hbd"), QStringLiteral("not a dictionary file"));
-    }
+}
 
+void Uebernehme_Neue_Einheiteneintraege()
+{
     // Text replacements and unit entries: merged into the units list.
     const QString ricNeu = datenpfad(QStringLiteral("RICNEU.hbr"));
     const QString ricWerteNeu = datenpfad(QStringLiteral("RICWerteNEU.hbr"));
@@ -187,6 +165,10 @@ void Uebernehme_Neue_Dateien()
         }
     }
 
+}
+
+void Uebernehme_Neue_Kommentare()
+{
     // New ingredient comments.
     const QString komNeu = datenpfad(QStringLiteral("Kommentare_neu.hbr"));
     if (platform::fileExists(komNeu)) {
@@ -215,6 +197,16 @@ void Uebernehme_Neue_Dateien()
                 platform::removeFile(komNeu);
         }
     }
+}
+
+void Melde_Lieferungsfehler(const QString &name, const QString &grund)
+{
+    meldeLieferung(name, grund);
+}
+
+void Melde_Schreibfehler(const QString &pfad)
+{
+    meldeSchreibfehler(pfad);
 }
 
 bool TWS_Dateicheck()

@@ -2,6 +2,7 @@
 #include "core/Dateioperationen.h"
 
 #include <QFont>
+#include <QPointer>
 #include <QApplication>
 #include <QFileInfo>
 #include <QHash>
@@ -19,7 +20,7 @@
 #include "platform/Paths.h"
 #include "platform/Seams.h"
 #include "platform/TextFile.h"
-#include "recipes/F_Meldung.h"
+#include "core/Meldung.h"
 
 namespace dateien {
 
@@ -208,8 +209,38 @@ bool Lade_Optionen(int flags)
             }))
             return false;
         liesOptionen(z);
-        // The option fonts go to the windows that show them:
-        // Setze_Lexikonschrift(Optionen.Lexikonschrift);
+        Wende_Optionsschriften_an();
     }
     return true;
+}
+
+namespace {
+
+struct Schriftanwender {
+    QPointer<QObject> fenster;
+    std::function<void()> anwenden;
+};
+
+QList<Schriftanwender> &schriftanwender()
+{
+    static QList<Schriftanwender> l;
+    return l;
+}
+
+} // namespace
+
+void Registriere_Optionsschrift(QObject *fenster, std::function<void()> anwenden)
+{
+    if (!fenster || !anwenden)
+        return;
+    schriftanwender().append({fenster, anwenden});
+    anwenden();
+}
+
+void Wende_Optionsschriften_an()
+{
+    auto &liste = schriftanwender();
+    liste.removeIf([](const Schriftanwender &a) { return !a.fenster; });
+    for (const Schriftanwender &a : std::as_const(liste))
+        a.anwenden();
 }

@@ -18,7 +18,7 @@
 #include "platform/Paths.h"
 #include "platform/Seams.h"
 #include "platform/TextFile.h"
-#include "recipes/F_Meldung.h"
+#include "core/Meldung.h"
 
 namespace dateien {
 
@@ -326,8 +326,13 @@ bool Lade_Rezepte(int flags, qint32 index)
                 continue;
             QString grund;
             if (ladeEinRezept(r, grund)) {
+                entsperre(r.Dateiname);
                 geladen.append(std::move(r));
             } else {
+                // Left out of the list, and kept from being saved over by a
+                // record that later takes its file name.
+                if (platform::fileExists(r.Dateiname))
+                    sperre(r.Dateiname);
                 fehlerhaft << Ermittle_Dateiname(r.Dateiname) + QStringLiteral(" (") + grund + QLatin1Char(')');
             }
         }

@@ -18,7 +18,7 @@
 #include "platform/Paths.h"
 #include "platform/Seams.h"
 #include "platform/TextFile.h"
-#include "recipes/F_Meldung.h"
+#include "core/Meldung.h"
 
 namespace dateien {
 

@@ -20,7 +20,7 @@
 #include "platform/Paths.h"
 #include "platform/Seams.h"
 #include "platform/TextFile.h"
-#include "recipes/F_Meldung.h"
+#include "core/Meldung.h"
 
 namespace dateien {
 
@@ -42,10 +42,12 @@ bool liesZutaten(const QByteArray &z, TZutatentotal &out, QString &grund)
             l.zeile(r.Zutatname);
             l.zeile(r.Rezepttextname);
             l.zeile(r.Suchname);
-            l.ganzzahl(r.Kategorie);
+            // An unknown category reads as "other"; an odd status is kept
+            // as it stands (the release tool counts it as wrong).
+            l.ganzzahlOder(r.Kategorie, 16);
             if (r.Kategorie < -1 || r.Kategorie >= AnzahlZutatengruppen)
                 r.Kategorie = 16;
-            l.byte(r.Status);
+            l.ganzzahl(r.Status);
             for (QString &s : r.S)
                 l.zeile(s);
         }
@@ -71,7 +73,7 @@ QStringList schreibeZutaten(const TZutatentotal &liste)
     for (const TTZutatentotal &r : liste) {
         if (r.Zutatname.isEmpty())
             continue;
-        w << r.Zutatname << r.Rezepttextname << r.Suchname << r.Kategorie << qint32(r.Status);
+        w << r.Zutatname << r.Rezepttextname << r.Suchname << r.Kategorie << r.Status;
         for (const QString &s : r.S)
             w << s;
     }
@@ -142,6 +144,12 @@ bool Lade_Zutaten(int flags, const QString &datei)
             return false;
     }
     if (flags & Load) {
+        // Memory never keeps another file's records under this file's name:
+        // a failed load leaves the database empty (and a file that could not
+        // be read is kept from being saved over).
+        Zutatentotal.clear();
+        g_zutatenAusgelassen.clear();
+        g_zutatenQuelle.clear();
         TZutatentotal liste;
         if (!ladeDatei(pfad, [&liste](const QByteArray &z, QString &g) { return liesZutaten(z, liste, g); }))
             return false;

@@ -140,6 +140,21 @@ public:
         return true;
     }
 
+    // A whole number where a value that is not one reads as standard.
+    bool ganzzahlOder(qint32 &wert, qint32 standard)
+    {
+        QByteArrayView v;
+        if (!roh(v))
+            return false;
+        v = ohneRand(v);
+        qint64 x = 0;
+        const auto [ende, fehlercode] = std::from_chars(v.data(), v.data() + v.size(), x);
+        const bool zahl = !v.isEmpty() && fehlercode == std::errc() && ende == v.data() + v.size() && x >= INT_MIN
+            && x <= INT_MAX;
+        wert = zahl ? qint32(x) : standard;
+        return true;
+    }
+
     bool byte(quint8 &wert)
     {
         qint32 x = 0;

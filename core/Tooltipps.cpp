@@ -22,7 +22,7 @@
 #include "platform/Paths.h"
 #include "platform/Seams.h"
 #include "platform/TextFile.h"
-#include "recipes/F_Meldung.h"
+#include "core/Meldung.h"
 
 namespace dateien {
 
@@ -142,7 +142,7 @@ void Setze_Tooltipps(const QList<QWidget *> &formen)
         if (!f.form)
             continue;
         setzeTexte(f);
-        if (formen.isEmpty() || formen.contains(f.form.data()))
+        if (formen.contains(f.form.data()))
             f.anzeigen = schalterAn(f);
     }
 }
