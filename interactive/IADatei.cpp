@@ -11,7 +11,7 @@
 #include "platform/CodePage.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
-#include "recipes/F_Meldung.h"
+#include "core/Meldung.h"
 
 const QString IAKopf = QStringLiteral("[IATAFELWERKSTATT 3.00]");
 const QString IAOrdner = QStringLiteral("Recipes\\IAKochen\\");
@@ -226,8 +226,7 @@ bool Lade_IARezept()
     bool verlaesslich = true;
     if (!loeseAuf(zutaten)) {
         verlaesslich = Lade_Zutaten(Load | Alle);
-        if (verlaesslich)
-            loeseAuf(zutaten);
+        loeseAuf(zutaten);
     }
     const qsizetype vorher = zutaten.size();
     if (verlaesslich)

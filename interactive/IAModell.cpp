@@ -4,7 +4,7 @@
 
 #include "core/Grundoperationen.h"
 #include "interactive/IATabellen.h"
-#include "recipes/F_Meldung.h"
+#include "core/Meldung.h"
 
 TTRezepteTotal *IARezept()
 {

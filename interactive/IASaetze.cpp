@@ -3,7 +3,7 @@
 #include "core/Grundoperationen.h"
 #include "interactive/IAModell.h"
 #include "interactive/IATabellen.h"
-#include "recipes/F_Meldung.h"
+#include "core/Meldung.h"
 
 namespace {
 

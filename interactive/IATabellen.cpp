@@ -7,97 +7,95 @@ const QString IAWaageIcon = QStringLiteral("Waage_Icon.png");
 const QString IAWaageBild = QStringLiteral("K_Kuechenwaage.png");
 
 namespace {
-
-TTIAGeraet geraet(const char *name, const char *stamm, const char *hinweis, bool zeit, bool grad,
-                  const char *gruen = nullptr)
+QString u8(const char *s)
 {
-    const QString s = QString::fromLatin1(stamm);
-    TTIAGeraet g;
-    g.Name = QString::fromUtf8(name);
-    g.Icon = s + QStringLiteral("_Icon.png");
-    g.Kueche = QStringLiteral("K_") + s + QStringLiteral(".png");
-    g.Verlauf = s + QStringLiteral("_Ic.png");
-    g.Gruen = gruen ? QString::fromLatin1(gruen) : s + QStringLiteral("_Icong.png");
-    g.Rot = s + QStringLiteral("_IconR.png");
-    g.Hinweis = QString::fromUtf8(hinweis);
-    g.Zeit = zeit;
-    g.Grad = grad;
-    return g;
+    return QString::fromUtf8(s);
 }
-
-TTIAVerbsymbol symbol(const char *stamm, const char *was, qint32 produkt = 0)
-{
-    const QString s = QString::fromLatin1(stamm);
-    return {s + QStringLiteral("_VI.png"), s + QStringLiteral("_VI_G.png"),
-            QStringLiteral("Dem Verb %1 als Symbol zuordnen").arg(QString::fromUtf8(was)), produkt};
-}
-
 } // namespace
 
-const std::array<TTIAGeraet, AnzahlGeraete> IAGeraete = {
-    geraet("Brettchen", "Brettchen", "Schneidebrett", false, false),
-    geraet("Topf", "Topf", "Kochtopf", true, false),
-    geraet("Schüssel", "Schuessel", "Schüssel", true, false),
-    geraet("Pfanne", "Pfanne", "Pfanne", true, false),
-    geraet("Auflaufform/Bräter", "Auflaufform", "Auflaufform", true, true, "Auflaufform_IconG.png"),
-    geraet("Backform", "Backform", "Backform", true, true),
-    geraet("Grill", "Grill", "Grill", true, true),
-    geraet("Backblech", "Backblech", "Backblech", true, true),
-    geraet("Fritteuse", "Fritteuse", "Friteuse", true, true),
-    geraet("Mixer", "Mixer", "Mixer", true, false),
-    geraet("Mikrowelle", "Mikrowelle", "Mikrowelle", true, false),
-    geraet("Backofen", "Backofen", "Backofen", true, true),
-    geraet("Wasserbad (Topf)", "Wasserbad", "Wasserbad", true, true),
-    geraet("Kühlschrank", "Kuehlschrank", "Kühlschrank", true, false),
-    geraet("Eisfach", "Eisfach", "Eisfach", true, false),
-    geraet("Entsafter", "Entsafter", "Entsafter", true, true),
-};
+// Name, device icon, kitchen picture, history icon, verb editor's green and red
+// icons and its name for the device, time slider, temperature slider, switch.
+const std::array<TTIAGeraet, AnzahlGeraete> IAGeraete = {{
+    {u8("Brettchen"), u8("Brettchen_Icon.png"), u8("K_Brettchen.png"), u8("Brettchen_Ic.png"), u8("Brettchen_Icong.png"),
+     u8("Brettchen_IconR.png"), u8("Schneidebrett"), false, false, 0},
+    {u8("Topf"), u8("Topf_Icon.png"), u8("K_Topf.png"), u8("Topf_Ic.png"), u8("Topf_Icong.png"),
+     u8("Topf_IconR.png"), u8("Kochtopf"), true, false, 0},
+    {u8("Schüssel"), u8("Schuessel_Icon.png"), u8("K_Schuessel.png"), u8("Schuessel_Ic.png"), u8("Schuessel_Icong.png"),
+     u8("Schuessel_IconR.png"), u8("Schüssel"), true, false, 0},
+    {u8("Pfanne"), u8("Pfanne_Icon.png"), u8("K_Pfanne.png"), u8("Pfanne_Ic.png"), u8("Pfanne_Icong.png"),
+     u8("Pfanne_IconR.png"), u8("Pfanne"), true, false, 0},
+    {u8("Auflaufform/Bräter"), u8("Auflaufform_Icon.png"), u8("K_Auflaufform.png"), u8("Auflaufform_Ic.png"), u8("Auflaufform_IconG.png"),
+     u8("Auflaufform_IconR.png"), u8("Auflaufform"), true, true, 0},
+    {u8("Backform"), u8("Backform_Icon.png"), u8("K_Backform.png"), u8("Backform_Ic.png"), u8("Backform_Icong.png"),
+     u8("Backform_IconR.png"), u8("Backform"), true, true, 0},
+    {u8("Grill"), u8("Grill_Icon.png"), u8("K_Grill.png"), u8("Grill_Ic.png"), u8("Grill_Icong.png"),
+     u8("Grill_IconR.png"), u8("Grill"), true, true, 0},
+    {u8("Backblech"), u8("Backblech_Icon.png"), u8("K_Backblech.png"), u8("Backblech_Ic.png"), u8("Backblech_Icong.png"),
+     u8("Backblech_IconR.png"), u8("Backblech"), true, true, 0},
+    {u8("Fritteuse"), u8("Fritteuse_Icon.png"), u8("K_Fritteuse.png"), u8("Fritteuse_Ic.png"), u8("Fritteuse_Icong.png"),
+     u8("Fritteuse_IconR.png"), u8("Friteuse"), true, true, 0},
+    {u8("Mixer"), u8("Mixer_Icon.png"), u8("K_Mixer.png"), u8("Mixer_Ic.png"), u8("Mixer_Icong.png"),
+     u8("Mixer_IconR.png"), u8("Mixer"), true, false, 0},
+    {u8("Mikrowelle"), u8("Mikrowelle_Icon.png"), u8("K_Mikrowelle.png"), u8("Mikrowelle_Ic.png"), u8("Mikrowelle_Icong.png"),
+     u8("Mikrowelle_IconR.png"), u8("Mikrowelle"), true, false, 0},
+    {u8("Backofen"), u8("Backofen_Icon.png"), u8("K_Backofen.png"), u8("Backofen_Ic.png"), u8("Backofen_Icong.png"),
+     u8("Backofen_IconR.png"), u8("Backofen"), true, true, 0},
+    {u8("Wasserbad (Topf)"), u8("Wasserbad_Icon.png"), u8("K_Wasserbad.png"), u8("Wasserbad_Ic.png"), u8("Wasserbad_Icong.png"),
+     u8("Wasserbad_IconR.png"), u8("Wasserbad"), true, true, 0},
+    {u8("Kühlschrank"), u8("Kuehlschrank_Icon.png"), u8("K_Kuehlschrank.png"), u8("Kuehlschrank_Ic.png"), u8("Kuehlschrank_Icong.png"),
+     u8("Kuehlschrank_IconR.png"), u8("Kühlschrank"), true, false, 0},
+    {u8("Eisfach"), u8("Eisfach_Icon.png"), u8("K_Eisfach.png"), u8("Eisfach_Ic.png"), u8("Eisfach_Icong.png"),
+     u8("Eisfach_IconR.png"), u8("Eisfach"), true, false, 0},
+    {u8("Entsafter"), u8("Entsafter_Icon.png"), u8("K_Entsafter.png"), u8("Entsafter_Ic.png"), u8("Entsafter_Icong.png"),
+     u8("Entsafter_IconR.png"), u8("Entsafter"), true, true, 0},
+}};
 
-const std::array<TTIAVerbsymbol, AnzahlVerbsymbole> IAVerbsymbole = {
-    symbol("Topf", "einen Topf"),
-    symbol("Schuessel", "eine Schüssel"),
-    symbol("Pfanne", "eine Pfanne"),
-    symbol("Auflaufform", "eine Auflaufform"),
-    symbol("Backform", "eine Backform"),
-    symbol("Grill", "einen Grill"),
-    symbol("Backblech", "ein Backblech"),
-    symbol("Fritteuse", "eine Fritteuse"),
-    symbol("Mixer", "einen Mixer"),
-    symbol("Mikrowelle", "eine Mikrowelle"),
-    symbol("Backofen", "einen Backofen"),
-    symbol("Wasserbad", "ein Wasserbad"),
-    symbol("Kuehlschrank", "einen Kühlschrank"),
-    symbol("Eisfach", "ein Eisfach"),
-    symbol("Entsafter", "einen Entsafter"),
-    symbol("Holzkochloeffel", "einen Holzkochlöffel"),
-    symbol("Kuechenmesser", "ein Küchenmesser"),
-    symbol("Klopfer", "einen Fleischklopfer"),
-    symbol("Teigrolle", "eine Teigrolle"),
-    symbol("Haende", "die Hände"),
-    symbol("Knethaken_Maschine", "die Knethaken der Küchenmaschine"),
-    symbol("Ruehrbesen", "einen Rührbesen"),
-    symbol("Ruehrhaken_Maschine", "die Rührhaken der Küchenmaschine"),
-    symbol("Schaelmesser", "ein Schälmesser"),
-    symbol("Entkerner", "einen Entkerner"),
-    symbol("Teig_Mehl", "einen Mehlteig", 1),
-    symbol("Sosse", "eine Sauce", 2),
-    symbol("Suppe", "eine Suppe", 3),
-    symbol("Braten", "einen Braten", 4),
-    symbol("Sieb", "ein Sieb"),
-    symbol("Teig_Fleisch", "einen Fleischteig", 5),
-    symbol("Stampfer", "einen Stampfer"),
-    symbol("Puerierstab", "einen Pürierstab"),
-    symbol("Auflauf", "einen Auflauf", 6),
-    symbol("Tortenboden", "einen Tortenboden", 7),
-    symbol("Obst", "Obst", 8),
-    symbol("Creme", "eine Creme", 9),
-    symbol("Fleisch", "Fleisch", 10),
-    symbol("Gemuese", "Gemüse", 11),
-    symbol("Salat", "einen Salat", 12),
-    symbol("Dessert", "ein Dessert", 13),
-    symbol("Beilage", "eine Beilage", 14),
-    symbol("Fruechte", "Früchte", 15),
-};
+// Icon, highlighted icon, hint, the product the verb makes.
+const std::array<TTIAVerbsymbol, AnzahlVerbsymbole> IAVerbsymbole = {{
+    {u8("Topf_VI.png"), u8("Topf_VI_G.png"), u8("Dem Verb einen Topf als Symbol zuordnen"), 0},
+    {u8("Schuessel_VI.png"), u8("Schuessel_VI_G.png"), u8("Dem Verb eine Schüssel als Symbol zuordnen"), 0},
+    {u8("Pfanne_VI.png"), u8("Pfanne_VI_G.png"), u8("Dem Verb eine Pfanne als Symbol zuordnen"), 0},
+    {u8("Auflaufform_VI.png"), u8("Auflaufform_VI_G.png"), u8("Dem Verb eine Auflaufform als Symbol zuordnen"), 0},
+    {u8("Backform_VI.png"), u8("Backform_VI_G.png"), u8("Dem Verb eine Backform als Symbol zuordnen"), 0},
+    {u8("Grill_VI.png"), u8("Grill_VI_G.png"), u8("Dem Verb einen Grill als Symbol zuordnen"), 0},
+    {u8("Backblech_VI.png"), u8("Backblech_VI_G.png"), u8("Dem Verb ein Backblech als Symbol zuordnen"), 0},
+    {u8("Fritteuse_VI.png"), u8("Fritteuse_VI_G.png"), u8("Dem Verb eine Fritteuse als Symbol zuordnen"), 0},
+    {u8("Mixer_VI.png"), u8("Mixer_VI_G.png"), u8("Dem Verb einen Mixer als Symbol zuordnen"), 0},
+    {u8("Mikrowelle_VI.png"), u8("Mikrowelle_VI_G.png"), u8("Dem Verb eine Mikrowelle als Symbol zuordnen"), 0},
+    {u8("Backofen_VI.png"), u8("Backofen_VI_G.png"), u8("Dem Verb einen Backofen als Symbol zuordnen"), 0},
+    {u8("Wasserbad_VI.png"), u8("Wasserbad_VI_G.png"), u8("Dem Verb ein Wasserbad als Symbol zuordnen"), 0},
+    {u8("Kuehlschrank_VI.png"), u8("Kuehlschrank_VI_G.png"), u8("Dem Verb einen Kühlschrank als Symbol zuordnen"), 0},
+    {u8("Eisfach_VI.png"), u8("Eisfach_VI_G.png"), u8("Dem Verb ein Eisfach als Symbol zuordnen"), 0},
+    {u8("Entsafter_VI.png"), u8("Entsafter_VI_G.png"), u8("Dem Verb einen Entsafter als Symbol zuordnen"), 0},
+    {u8("Holzkochloeffel_VI.png"), u8("Holzkochloeffel_VI_G.png"), u8("Dem Verb einen Holzkochlöffel als Symbol zuordnen"), 0},
+    {u8("Kuechenmesser_VI.png"), u8("Kuechenmesser_VI_G.png"), u8("Dem Verb ein Küchenmesser als Symbol zuordnen"), 0},
+    {u8("Klopfer_VI.png"), u8("Klopfer_VI_G.png"), u8("Dem Verb einen Fleischklopfer als Symbol zuordnen"), 0},
+    {u8("Teigrolle_VI.png"), u8("Teigrolle_VI_G.png"), u8("Dem Verb eine Teigrolle als Symbol zuordnen"), 0},
+    {u8("Haende_VI.png"), u8("Haende_VI_G.png"), u8("Dem Verb die Hände als Symbol zuordnen"), 0},
+    {u8("Knethaken_Maschine_VI.png"), u8("Knethaken_Maschine_VI_G.png"), u8("Dem Verb die Knethaken der Küchenmaschine als Symbol zuordnen"), 0},
+    {u8("Ruehrbesen_VI.png"), u8("Ruehrbesen_VI_G.png"), u8("Dem Verb einen Rührbesen als Symbol zuordnen"), 0},
+    {u8("Ruehrhaken_Maschine_VI.png"), u8("Ruehrhaken_Maschine_VI_G.png"), u8("Dem Verb die Rührhaken der Küchenmaschine als Symbol zuordnen"), 0},
+    {u8("Schaelmesser_VI.png"), u8("Schaelmesser_VI_G.png"), u8("Dem Verb ein Schälmesser als Symbol zuordnen"), 0},
+    {u8("Entkerner_VI.png"), u8("Entkerner_VI_G.png"), u8("Dem Verb einen Entkerner als Symbol zuordnen"), 0},
+    {u8("Teig_Mehl_VI.png"), u8("Teig_Mehl_VI_G.png"), u8("Dem Verb einen Mehlteig als Symbol zuordnen"), 1},
+    {u8("Sosse_VI.png"), u8("Sosse_VI_G.png"), u8("Dem Verb eine Sauce als Symbol zuordnen"), 2},
+    {u8("Suppe_VI.png"), u8("Suppe_VI_G.png"), u8("Dem Verb eine Suppe als Symbol zuordnen"), 3},
+    {u8("Braten_VI.png"), u8("Braten_VI_G.png"), u8("Dem Verb einen Braten als Symbol zuordnen"), 4},
+    {u8("Sieb_VI.png"), u8("Sieb_VI_G.png"), u8("Dem Verb ein Sieb als Symbol zuordnen"), 0},
+    {u8("Teig_Fleisch_VI.png"), u8("Teig_Fleisch_VI_G.png"), u8("Dem Verb einen Fleischteig als Symbol zuordnen"), 5},
+    {u8("Stampfer_VI.png"), u8("Stampfer_VI_G.png"), u8("Dem Verb einen Stampfer als Symbol zuordnen"), 0},
+    {u8("Puerierstab_VI.png"), u8("Puerierstab_VI_G.png"), u8("Dem Verb einen Pürierstab als Symbol zuordnen"), 0},
+    {u8("Auflauf_VI.png"), u8("Auflauf_VI_G.png"), u8("Dem Verb einen Auflauf als Symbol zuordnen"), 6},
+    {u8("Tortenboden_VI.png"), u8("Tortenboden_VI_G.png"), u8("Dem Verb einen Tortenboden als Symbol zuordnen"), 7},
+    {u8("Obst_VI.png"), u8("Obst_VI_G.png"), u8("Dem Verb Obst als Symbol zuordnen"), 8},
+    {u8("Creme_VI.png"), u8("Creme_VI_G.png"), u8("Dem Verb eine Creme als Symbol zuordnen"), 9},
+    {u8("Fleisch_VI.png"), u8("Fleisch_VI_G.png"), u8("Dem Verb Fleisch als Symbol zuordnen"), 10},
+    {u8("Gemuese_VI.png"), u8("Gemuese_VI_G.png"), u8("Dem Verb Gemüse als Symbol zuordnen"), 11},
+    {u8("Salat_VI.png"), u8("Salat_VI_G.png"), u8("Dem Verb einen Salat als Symbol zuordnen"), 12},
+    {u8("Dessert_VI.png"), u8("Dessert_VI_G.png"), u8("Dem Verb ein Dessert als Symbol zuordnen"), 13},
+    {u8("Beilage_VI.png"), u8("Beilage_VI_G.png"), u8("Dem Verb eine Beilage als Symbol zuordnen"), 14},
+    {u8("Fruechte_VI.png"), u8("Fruechte_VI_G.png"), u8("Dem Verb Früchte als Symbol zuordnen"), 15},
+}};
 
 namespace {
 TTIAZwischenprodukt produkt(const char *name, bool stueck, qint32 symbol)
