@@ -57,8 +57,9 @@ private slots:
     }
     void cleanup() { beende(); }
 
-    // What is written reads back the same; spices store "0", ingredients
-    // "-1"; unnamed items are left out and not counted.
+    // The layout as written: spices store "0", ingredients "-1"; unnamed
+    // items are left out and not counted. What is written reads back and is
+    // written again the same.
     void roundTrip()
     {
         TTIAZutatenliste salz = zutat(u"Salz"_s, 0, 1, u"1"_s, u"Prise(n)"_s);
@@ -66,50 +67,30 @@ private slots:
         salz.Auswahl = 2;
         TTIAZutatenliste kartoffeln = zutat(u"Kartoffeln"_s, 2, 0, u"500"_s, u"g"_s);
         kartoffeln.WaageMenge = u"1000"_s;
-        kartoffeln.WaageEinheit = u"g"_s;
-        kartoffeln.Kategorie = 2;
         IARezept()->IAZutaten = {salz, TTIAZutatenliste(), kartoffeln};
         IARezept()->Rezeptname = u"Suppe: heiß"_s;
         IARezepttext = {{1, u"Kartoffeln"_s, u"Prise(n)"_s, u"1"_s, u"Salz"_s, u"Kartoffeln mit 1 Prise Salz würzen."_s},
                         {0, {}, {}, {}, {}, u"Kartoffeln schälen."_s}};
-        IAStatus.Panel = 2;
-        IAStatus.Geraet = 16;
-        IAStatus.Auswahlmodus = 2;
-        IAStatus.Temperatur = 180;
-        IAStatus.Zeit = 25;
+        IAStatus = {2, 16, 2, 1, 1, 1, 180, 25, 0, 1, {}};
         QVERIFY(Speichere_IARezept());
+        const QStringList geschrieben = base->readLines(Datei);
+        QCOMPARE(geschrieben,
+                 zeilen("[IATAFELWERKSTATT 3.00]|Suppe: heiß|0|2"
+                        "|Salz|||1|Prise(n)|-1|0|Salz|0||-1|-1|-1|1|3|-1|2"
+                        "|Kartoffeln|1000||500|g|-1|-1|Kartoffeln|2||-1|-1|-1|-1|-1|-1|0"
+                        "|2|0|Kartoffeln|Prise(n)|1|Salz|Kartoffeln mit 1 Prise Salz würzen.|-1|||||Kartoffeln schälen."
+                        "|2|16|2|180|25")
+                     + QStringList(20) + zeilen("[EOF]"));
 
-        const QStringList z = base->readLines(Datei);
-        QCOMPARE(z.mid(0, 4), (QStringList{u"[IATAFELWERKSTATT 3.00]"_s, u"Suppe: heiß"_s, u"0"_s, u"2"_s}));
-        QCOMPARE(z.mid(4, 17), (QStringList{u"Salz"_s, {}, {}, u"1"_s, u"Prise(n)"_s, u"-1"_s, u"0"_s, u"Salz"_s, u"0"_s, {},
-                                            u"-1"_s, u"-1"_s, u"-1"_s, u"1"_s, u"3"_s, u"-1"_s, u"2"_s}));
-        QCOMPARE(z[21 + 6], u"-1"_s); // the potatoes are no spice
-        QCOMPARE(z.mid(38, 7), (QStringList{u"2"_s, u"0"_s, u"Kartoffeln"_s, u"Prise(n)"_s, u"1"_s, u"Salz"_s,
-                                            u"Kartoffeln mit 1 Prise Salz würzen."_s}));
-        QCOMPARE(z[45], u"-1"_s);
-        QCOMPARE(z.mid(51), (zeilen("2|16|2|180|25") + QStringList(20) + zeilen("[EOF]")));
-
-        const TTAIAZutatenliste gespeichert = IAZutaten();
         neueKueche();
         QVERIFY(Lade_IARezept());
-        QCOMPARE(IARezept()->Rezeptname, u"Suppe: heiß"_s);
-        QCOMPARE(IAZutaten().size(), 2);
-        for (int i : {0, 1}) {
-            const TTIAZutatenliste &a = IAZutaten()[i];
-            const TTIAZutatenliste &b = gespeichert[i == 0 ? 0 : 2];
-            QCOMPARE((QStringList{a.Zutatname, a.WaageMenge, a.WaageEinheit, a.Menge, a.Einheit, a.Anzeigename}),
-                     (QStringList{b.Zutatname, b.WaageMenge, b.WaageEinheit, b.Menge, b.Einheit, b.Anzeigename}));
-            QCOMPARE((QList<int>{a.Kategorie, a.Gewuerz, a.Ort, a.Auswahl, a.Gruppe, a.Anzeigeplatz}),
-                     (QList<int>{b.Kategorie, b.Gewuerz, b.Ort, b.Auswahl, -1, -1}));
-            QCOMPARE(a.Geraete, b.Geraete);
-            QCOMPARE(a.DBIndex, Suche_Zutat(b.Zutatname, -1));
-        }
-        QCOMPARE(IARezepttext.size(), 2);
-        QCOMPARE(IARezepttext[0].Art, quint8(1));
-        QCOMPARE(IARezepttext[1].Art, quint8(0));
-        QCOMPARE(IARezepttext[0].Satz, u"Kartoffeln mit 1 Prise Salz würzen."_s);
-        QCOMPARE((QList<int>{IAStatus.Panel, IAStatus.Geraet, IAStatus.Auswahlmodus, IAStatus.Temperatur, IAStatus.Zeit}),
-                 (QList<int>{2, 16, 2, 180, 25}));
+        QCOMPARE((QList<int>{IAZutaten()[0].Gewuerz, IAZutaten()[1].Gewuerz, IAZutaten()[0].Anzeigeplatz,
+                             IARezepttext[0].Art, IARezepttext[1].Art, IAStatus.Geraet, IAStatus.Zeit}),
+                 (QList<int>{1, 0, -1, 1, 0, 16, 25}));
+        QCOMPARE(IAZutaten()[1].DBIndex, Suche_Zutat(u"Kartoffeln"_s, -1));
+        IAZutat(0)->DBIndex = IAZutat(1)->DBIndex = -1; // as they were stored
+        QVERIFY(Speichere_IARezept());
+        QCOMPARE(base->readLines(Datei), geschrieben);
     }
 
     void emptyRecipe()
@@ -187,14 +168,11 @@ private slots:
         QTest::newRow("header in another case") << mit(0, "[iatafelwerkstatt 3.00]") << false;
         QTest::newRow("empty file") << QStringList() << false;
         QTest::newRow("cut in an item") << gut.mid(0, 12) << true;
-        QTest::newRow("cut in the state") << gut.mid(0, 30) << true;
-        QTest::newRow("item count not a number") << mit(3, "eins") << true;
         QTest::newRow("item count beyond the file") << mit(3, "400000000") << true;
         QTest::newRow("negative line count") << mit(21, "-1") << true;
         QTest::newRow("category 21") << mit(2, "21") << true;
         QTest::newRow("place 3") << mit(12, "3") << true;
         QTest::newRow("device 16 in the history") << mit(14, "16") << true;
-        QTest::newRow("temperature 300") << mit(31, "300") << true;
     }
     void badFiles()
     {

@@ -190,82 +190,22 @@ private slots:
         QTEST(nachher, "nachher");
     }
 
-    void kitchenSlotHitTest()
-    {
-        std::array<TTIAKuechenslot, 6> f{};
-        f[0] = {true, {0, 0, 50, 50}, {0, 50, 50, 10}};
-        f[1] = {true, {40, 0, 50, 50}, {40, 50, 50, 10}}; // overlaps slot 0
-        f[2] = {false, {200, 0, 50, 50}, {200, 50, 50, 10}};
-        QCOMPARE(Finde_Kuechenslot(10, 55, f), 0);
-        QCOMPARE(Finde_Kuechenslot(45, 10, f), 1);
-        QCOMPARE(Finde_Kuechenslot(210, 10, f), -1);
-        QCOMPARE(Finde_Kuechenslot(10, 10, f), 0);
-        QCOMPARE(Finde_Kuechenslot(90, 60, f), -1);
-    }
-
     void onTheScale()
     {
-        neueKueche({zutat(u"Salz"_s, -1, 1, {}, u"Prise(n)"_s), zutat(u"Mehl"_s, -1, 0, u"200"_s, u"g"_s)});
-        QVERIFY(Waage_ist_leer());
+        neueKueche({zutat(u"Salz"_s, -1, 1), zutat(u"Mehl"_s, -1, 0, u"200"_s, u"g"_s)});
         QVERIFY(!Lege_auf_Waage()); // empty hand
         IAZutat(1)->Geraete = {-1, -1, -1, 1, 3};
         IAHandZutat = 1;
         TTIAWaagenanzeige a;
         QVERIFY(Lege_auf_Waage(&a));
-        QCOMPARE(IAHandZutat, -1);
-        QCOMPARE(Waagenzutat(), 1);
-        QCOMPARE(IAZutat(1)->WaageMenge, u"200"_s);
-        QCOMPARE(IAZutat(1)->WaageEinheit, u"g"_s);
-        QCOMPARE(a.Titel, u"Zutat abwiegen:"_s);
-        QVERIFY(a.MengeZeigen && !a.Standardeinheit);
-        QCOMPARE(a.Verlauf[2], QString());
+        QCOMPARE((QList<int>{IAHandZutat, Waagenzutat()}), (QList<int>{-1, 1}));
+        QCOMPARE((QStringList{IAZutat(1)->WaageMenge, IAZutat(1)->WaageEinheit, a.Titel, a.Verlauf[2]}),
+                 (QStringList{u"200"_s, u"g"_s, u"Zutat abwiegen:"_s, QString()}));
         QCOMPARE(a.Verlauf[4], Programmverzeichnis + u"Grafiken\\ENG\\PNG\\IAKOCHEN\\Pfanne_Ic.png"_s);
         IAHandZutat = 0;
         QVERIFY(Lege_auf_Waage(&a));
         QCOMPARE(a.Titel, u"Gewürzeinheit festlegen:"_s);
-        QVERIFY(!a.MengeZeigen);
-        IAHandZutat = 7;
-        QVERIFY(!Lege_auf_Waage());
-    }
-
-    void captions_data()
-    {
-        QTest::addColumn<bool>("temperatur");
-        QTest::addColumn<int>("wert");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("rot");
-        QTest::newRow("oven off") << true << 50 << u"50°C"_s << true;
-        QTest::newRow("oven on") << true << 180 << u"180°C"_s << false;
-        QTest::newRow("no time") << false << 0 << u"00:00"_s << true;
-        QTest::newRow("two hours five") << false << 125 << u"02:05"_s << false;
-    }
-    void captions()
-    {
-        QFETCH(bool, temperatur);
-        QFETCH(int, wert);
-        const TTIABeschriftung b = temperatur ? Temperaturbeschriftung(wert) : Kochzeitbeschriftung(wert);
-        QTEST(b.Text, "text");
-        QTEST(b.Farbe == IARot, "rot");
-    }
-
-    void databaseIndexesResolved()
-    {
-        neueKueche({zutat(u"Zwiebel"_s, 0), zutat(u"Gone"_s, 0), zutat(u"kartoffeln"_s, 0)});
-        schreibeDatenbank(*base);
-        QVERIFY(Lade_Zutaten(Load));
-        messages->expect(u"Die Zutat konnte nicht gefunden werden! (Gone)"_s);
-        Pruefe_IADatenbankindizes();
-        QCOMPARE(IAZutat(0)->DBIndex, Suche_Zutat(u"Zwiebel"_s, -1));
-        QCOMPARE(IAZutat(1)->DBIndex, -1);
-        QCOMPARE(IAZutat(2)->DBIndex, Suche_Zutat(u"Kartoffeln"_s, -1));
-    }
-
-    void duplicateNames()
-    {
-        neueKueche({zutat(u"Mehl"_s, 0), zutat(u"Zucker"_s, 1), zutat(u"Mehl"_s, -1)});
-        QVERIFY(Ist_Zutatname_mehrfach(0));
-        QVERIFY(!Ist_Zutatname_mehrfach(1));
-        QVERIFY(!Ist_Zutatname_mehrfach(9));
+        QVERIFY(!a.MengeZeigen && a.Standardeinheit);
     }
 };
 
