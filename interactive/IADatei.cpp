@@ -33,6 +33,11 @@ QString iaPfad()
     return Programmverzeichnis + IAOrdner + IADateiname;
 }
 
+QString sperrschluessel()
+{
+    return platform::upperCase(platform::nativePath(iaPfad()));
+}
+
 bool gueltigerDateiname()
 {
     return !IADateiname.isEmpty() && !IADateiname.contains(QLatin1Char('\\')) && !IADateiname.contains(QLatin1Char('/'))
@@ -85,7 +90,8 @@ private:
 };
 
 // The item's picture: a stored path inside the base folder that still exists
-// stays; otherwise the database record's picture, else its group picture.
+// stays; otherwise the database record's picture, else its group picture. A
+// path outside the base folder is never kept.
 QString zutatengrafik(const QString &grafik, qint32 dbIndex)
 {
     if (grafik.isEmpty())
@@ -95,7 +101,7 @@ QString zutatengrafik(const QString &grafik, qint32 dbIndex)
         && platform::fileExists(grafik))
         return grafik;
     if (dbIndex < 0 || dbIndex >= Zutatentotal.size())
-        return QString();
+        return grafik.startsWith(Programmverzeichnis) ? grafik : QString();
     const TTZutatentotal &db = Zutatentotal[dbIndex];
     const QString eigene = Programmverzeichnis + QStringLiteral("GFXZUTAT\\ENG\\") + db.Grafik();
     if (!db.Grafik().isEmpty() && platform::isSafeRelativePath(db.Grafik()) && platform::fileExists(eigene))
@@ -123,7 +129,7 @@ bool Speichere_IARezept()
     if (!r || !gueltigerDateiname())
         return false;
     const QString pfad = iaPfad();
-    if (gesperrt().contains(platform::upperCase(IADateiname))) {
+    if (gesperrt().contains(sperrschluessel())) {
         if (platform::fileExists(pfad)) {
             Zeige_Meldung(QStringLiteral("Die Datei \"%1\" konnte nicht gelesen werden und wird deshalb nicht "
                                          "überschrieben.")
@@ -131,7 +137,7 @@ bool Speichere_IARezept()
                           QStringLiteral("Fehler:"), 0);
             return false;
         }
-        gesperrt().remove(platform::upperCase(IADateiname));
+        gesperrt().remove(sperrschluessel());
     }
     QStringList w;
     w << IAKopf << zeile(r->Rezeptname) << QString::number(r->Kategorie);
@@ -213,13 +219,13 @@ bool Lade_IARezept()
     const qint32 temperatur = l.zahl(50, 250);
     const qint32 zeit = l.zahl(0, 120);
     if (!l.gut()) {
-        gesperrt().insert(platform::upperCase(IADateiname));
+        gesperrt().insert(sperrschluessel());
         Zeige_Meldung(QStringLiteral("Die Datei \"%1\" ist unvollständig oder beschädigt und wurde nicht geladen.")
                           .arg(IADateiname),
                       QStringLiteral("Fehler:"), 0);
         return false;
     }
-    gesperrt().remove(platform::upperCase(IADateiname));
+    gesperrt().remove(sperrschluessel());
 
     // The database in memory may lack the inactive ingredients; only what the
     // whole database lacks is dropped, and nothing when it cannot be read.
