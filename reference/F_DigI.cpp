@@ -698,6 +698,8 @@ bool TFDigI::Rezeptspeichern1Click()
 void TFDigI::Verlasse_Import()
 {
     hide();
+    if (FMain)
+        FMain->setEnabled(true);
     // a recipe the wizard began and the import did not save is dropped
     if (WizRezept >= 0)
         Breche_Rezeptassistent_ab();
@@ -713,6 +715,8 @@ void TFDigI::closeEvent(QCloseEvent *event)
     event->ignore();
     if (!ProgrammOK || !isVisible()) {
         hide();
+        if (FMain)
+            FMain->setEnabled(true);
         return;
     }
     if (Zeige_Meldung(QStringLiteral("Back to recipe overwiew? Non-saved data will be lost!"), QStringLiteral("Question:"),
@@ -820,6 +824,10 @@ void Zeige_DigitalImport(const QStringList &zutaten, const QStringList &anleitun
     r->Einkaufsliste.clear();
     r->Zutatenliste.clear();
     FDigI->Beginne(zutaten, anleitung);
+    // The overview could start another wizard or delete this recipe while the
+    // import works on it: it waits until the import is left.
+    if (FMain)
+        FMain->setEnabled(false);
     FDigI->show();
     FDigI->raise();
     FDigI->activateWindow();

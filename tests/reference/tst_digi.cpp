@@ -104,6 +104,7 @@ private slots:
     void cleanup()
     {
         FDigI->hide();
+        FMain->setEnabled(true);
         if (WizRezept >= 0)
             Breche_Rezeptassistent_ab();
         FRez->hide();
@@ -118,6 +119,7 @@ private slots:
         Wizard_bis_zum_Import("200g Flour\n3\tEggs\n\n2  Mehl\n*** for the glaze ***", "Mix.\nBake for 40 minutes.");
         QVERIFY(FDigI->isVisible());
         QVERIFY(!FWiz05->isVisible());
+        QVERIFY(!FMain->isEnabled());
         QCOMPARE(Memo(FDigI->MZutatenliste),
                  (QStringList{"200g Flour", "3 Eggs", "", "2 Mehl", "*** for the glaze ***"}));
         QCOMPARE(FDigI->MOriginalzutaten->toPlainText(), FDigI->MZutatenliste->toPlainText());
@@ -173,6 +175,7 @@ private slots:
         meldungen->expect("Question Do you want to exit?", 6);
         FDigI->BBSave->click();
         QVERIFY(!FDigI->isVisible());
+        QVERIFY(FMain->isEnabled());
         QCOMPARE(WizRezept, -1);
         QVERIFY(base->exists("Recipes/Lemon cake.TRP"));
         QVERIFY(base->readLines("PRGDATA/ENG/RMListe.hbr").join('|').contains("Lemon cake.TRP"));
