@@ -5,6 +5,8 @@
 #include <QString>
 #include <QWidget>
 
+#include "core/Globals.h"
+
 class QAction;
 class QComboBox;
 class QDateEdit;
@@ -90,6 +92,21 @@ public:
     // The record index the fields were filled from (-1 none).
     qint32 Formularrezept() const { return m_rezept; }
     bool Geaendert() const { return m_geaendert; }
+    // The recipe's file was removed or renamed while it was open here: the
+    // form keeps its record (without a file name) until it is saved again
+    // or closed.
+    bool Verwaist() const { return m_verwaist; }
+
+    // Before RezepteTotal is read again: remembers the form's record.
+    void Merke_vor_Neuladen();
+    // After: the form follows its recipe by file name to its new index and
+    // keeps its unsaved edits (the ingredient lines edited in the record
+    // among them); unchanged, it shows the recipe as read. A recipe that is
+    // gone stays open as a record of its own at the end of RezepteTotal.
+    // Returns the form's new index (-1 none).
+    qint32 Folge_nach_Neuladen();
+    // The record at index left RezepteTotal: the form's index follows.
+    void Rezept_entfernt(qint32 index);
     // Unit choices for an ingredient group in the recipe's category, then
     // the quantity choices of the chosen unit.
     void Fuelle_Einheiten(qint32 gruppe, const QString &einheit, const QString &menge);
@@ -134,8 +151,16 @@ private:
     void Verschiebe_Zutat(int richtung);
     bool Verwerfe_Aenderungen();
 
+    // A line of the form that a recipe file cannot hold: the user is told
+    // which field and which characters; false then.
+    bool Pruefe_Zeichen(const QString &feld, const QString &text);
+    bool Pruefe_Formularzeichen();
+
     qint32 m_rezept = -1;
     bool m_geaendert = false;
+    bool m_verwaist = false;
+    bool m_gemerkt = false;
+    TTRezepteTotal m_vorNeuladen;
     int m_fuellen = 0; // > 0 while fields are filled from the record
     qint32 m_gruppe = 16;
     QString m_rezeptgrafik;
@@ -148,6 +173,9 @@ extern TFRez *FRez;
 void Nach_vorne(QWidget *fenster);
 // Fills the editor from RezepteTotal[AktuellesRezept] and shows it.
 void Zeige_Rezept();
+// Removes RezepteTotal[index]; AktuellesRezept, WizRezept and the editor's
+// record follow (one that pointed at it becomes -1).
+void Entferne_Rezeptsatz(qint32 index);
 // Rebuilds LBZutatliste from the current recipe's Zutatenliste (lines in
 // Listenindex order, deleted lines dropped) and the shopping list.
 void Aktualisiere_Zutatenliste();
