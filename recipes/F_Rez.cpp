@@ -1,6 +1,7 @@
 #include "recipes/F_Rez.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateEdit>
@@ -1595,15 +1596,27 @@ void Erstelle_Einkaufsliste()
     r->Einkaufsliste = liste;
 }
 
+QFont Anzeigeschrift(const QFont &option)
+{
+    // The options' default font names the system font of another platform:
+    // the fields then use this system's font, like every other field.
+    if (option.family() == Standardschrift.family())
+        return QApplication::font();
+    return option;
+}
+
 void Setze_Textschrift()
 {
     if (!FRez)
         return;
     for (QWidget *w : std::initializer_list<QWidget *>{FRez->LBZutatliste, FRez->MMenge1, FRez->MEinheit1,
                                                         FRez->MZutat1, FRez->MZubereitung1})
-        w->setFont(Optionen.Schrift1);
+        w->setFont(Anzeigeschrift(Optionen.Schrift1));
+    // The widget's font, not only the document's: the document would take
+    // the widget's font back on the next font change (the first show among
+    // them), and a text saved before that would be written in another size.
     for (QTextEdit *t : {FRez->REREingabe, FRez->RERBemerkungen, FRez->RERBemerkungen1})
-        t->document()->setDefaultFont(Optionen.Schrift2);
+        t->setFont(Anzeigeschrift(Optionen.Schrift2));
 }
 
 bool Bereite_Mengenberechnung_vor()

@@ -1,6 +1,7 @@
 #pragma once
 // The recipe editor: header fields, ingredient lines (normal and deluxe
 // layout), instructions and remarks as rich text, saving.
+#include <QFont>
 #include <QPixmap>
 #include <QString>
 #include <QWidget>
@@ -192,6 +193,9 @@ void Setze_Hintergrund_FRez();
 void Erstelle_Einkaufsliste();
 // Applies the option fonts to the editor's list and text fields.
 void Setze_Textschrift();
+// The font a field shows for an option font: the option's default font
+// stands for the system's font.
+QFont Anzeigeschrift(const QFont &option);
 
 // The servings calculator's inputs, set by Bereite_Mengenberechnung_vor.
 extern QString RechPortionentext;

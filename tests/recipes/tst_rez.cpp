@@ -553,6 +553,33 @@ private slots:
         QVERIFY(FRez->MRezeptspeichernClick());
     }
 
+    // With the default options the ingredient list has the size of the
+    // other fields, and a text keeps its size through a save and a reopen.
+    void schriften()
+    {
+        QVERIFY(Mit_Rezepten(*base, {"Pasta"}));
+        QCOMPARE(QFontInfo(FRez->LBZutatliste->font()).pointSizeF(), QFontInfo(FRez->EZutat->font()).pointSizeF());
+        auto groessen = [] {
+            QList<double> g;
+            for (QTextEdit *t : {FRez->REREingabe, FRez->RERBemerkungen}) {
+                QTextCursor c(t->document());
+                c.setPosition(1);
+                const QTextCharFormat f = c.charFormat();
+                g << (f.hasProperty(QTextFormat::FontPointSize) ? f.fontPointSize()
+                                                                 : t->document()->defaultFont().pointSizeF());
+            }
+            return g;
+        };
+        const QList<double> vorher = groessen();
+        QCOMPARE(vorher.value(0), QFontInfo(FRez->EZutat->font()).pointSizeF());
+        QCOMPARE(vorher.value(1), vorher.value(0));
+        FRez->ERAnzahlportionen->setText("3 persons");
+        QVERIFY(FRez->MRezeptspeichernClick());
+        FRez->hide();
+        QVERIFY(Oeffne("Pasta"));
+        QCOMPARE(groessen(), vorher);
+    }
+
 private:
     std::optional<testing::BaseFolder> base;
     std::optional<testing::ScriptedMessages> meldungen;
