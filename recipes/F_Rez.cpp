@@ -1571,10 +1571,14 @@ void Setze_Hintergrund_FRez()
 {
     if (!FRez)
         return;
-    if (FRez->Formularrezept() != AktuellesRezept || !FRez->isVisible())
+    if (FRez->Formularrezept() != AktuellesRezept || !FRez->isVisible()) {
+        // the fields take another record: the open one's edits are asked about
+        if (FRez->isVisible() && (FRez->Geaendert() || FRez->Verwaist()) && !FRez->close())
+            return;
         FRez->Fuelle_Formular();
-    else
+    } else {
         FRez->Setze_Layout();
+    }
 }
 
 void Erstelle_Einkaufsliste()

@@ -186,7 +186,8 @@ void Zeige_Zutatzeile();
 // record whose Listenposition is row.
 void Zeige_Zutatgrafik_DigI(qint32 count, qint32 row);
 // Prepares the editor for the current recipe (layout, background); fills
-// the fields from the record when the editor does not show that record.
+// the fields from the record when the editor does not show that record,
+// after asking about the unsaved edits of the recipe it shows.
 void Setze_Hintergrund_FRez();
 // The current recipe's Einkaufsliste from its ingredient lines; comment
 // lines and units marked NichtEinkaufen stay off.

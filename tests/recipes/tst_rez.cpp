@@ -424,6 +424,15 @@ private slots:
         meldungen->expect("save the changes", 7);
         QVERIFY(FRez->close());
         QCOMPARE(RezepteTotal[AktuellesRezept].Zutatenliste.size(), 3);
+
+        // another window prepares the editor for another recipe: asked too
+        Zeige_Rezept();
+        FRez->ERAnzahlportionen->setText("2 persons");
+        AktuellesRezept = Rezept_mit_Namen("Pasta");
+        meldungen->expect("save the changes", 6);
+        Setze_Hintergrund_FRez();
+        QCOMPARE(FRez->ERName->text(), "Pasta");
+        QVERIFY(base->readLines("Recipes/Soup.KRP").contains("2 persons"));
     }
 
     // A reload re-sorts the recipes: the editor keeps its recipe (found by
