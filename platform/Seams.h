@@ -12,7 +12,7 @@ class QWidget;
 
 namespace platform {
 
-// --- messages (the message window itself is Zeige_Meldung in recipes/) ---
+// --- messages (Zeige_Meldung in core/Meldung.h asks the answerer first) ---
 // A scripted answerer returns 1 (OK), 6 (Yes) or 7 (No).
 using MessageAnswerer = std::function<int(const QString &text, const QString &heading, int buttons)>;
 void setMessageAnswerer(MessageAnswerer answerer); // empty = the real window

@@ -33,6 +33,8 @@
 #include "recipes/F_Rez.h"
 #include "recipes/F_Wiz.h"
 #include "internet/F_News.h"
+#include "reference/F_Lex.h"
+#include "reference/F_VAR.h"
 
 TFMain *FMain = nullptr;
 TFMainZutatbild *FMainZutatbild = nullptr;
@@ -332,8 +334,8 @@ void TFMain::Baue_Menues()
                     &TFMain::MInfoClick);
 
     // Their windows come with later parts of the program.
-    for (QAction *a : {MRezeptnachkochen, MRezeptUpload, MZutatenverwaltung, MGesamtzutatendatenbank, MEinheiten,
-                       MLexikon, MPRGUpdatestarten, MRezeptedownloaden, MGrafikendownloaden, MDatenbankenupdaten,
+    for (QAction *a : {MRezeptnachkochen, MRezeptUpload, MZutatenverwaltung, MGesamtzutatendatenbank,
+                       MPRGUpdatestarten, MRezeptedownloaden, MGrafikendownloaden, MDatenbankenupdaten,
                        MNachrichtenlesen, MUpdateinformationenmanuelldownloaden, MUpdatesimInternet,
                        EmailansTafelwerkstatt1})
         a->setEnabled(false);
@@ -711,8 +713,16 @@ void TFMain::MRezeptnachkochenClick() {}
 void TFMain::MRezeptUploadClick() {}
 void TFMain::MZutatenverwaltungClick() {}
 void TFMain::MGesamtzutatendatenbankClick() {}
-void TFMain::MEinheitenClick() {}
-void TFMain::MLexikonClick() {}
+void TFMain::MEinheitenClick()
+{
+    Zeige_Einheiten();
+}
+
+void TFMain::MLexikonClick()
+{
+    Zeige_Lexikon(true, -1, QString());
+}
+
 void TFMain::MPRGUpdatestartenClick() {}
 void TFMain::MRezeptedownloadenClick() {}
 void TFMain::MGrafikendownloadenClick() {}

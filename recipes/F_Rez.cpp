@@ -44,6 +44,8 @@
 #include "recipes/F_Main.h"
 #include "recipes/F_Meldung.h"
 #include "recipes/F_Wiz.h"
+#include "reference/F_Lex.h"
+#include "reference/F_VAR.h"
 
 TFRez *FRez = nullptr;
 
@@ -339,8 +341,10 @@ TFRez::TFRez(QWidget *parent) : QWidget(parent)
     MHilfe->setShortcut(QKeySequence::HelpContents);
     connect(MHilfe, &QAction::triggered, this, [] { Zeige_Hilfe(2); });
     // Their windows come with the reference-data windows.
-    for (QAction *a : {ZSNeueZutatinDatenbankaufnehmen, MZutatkommentar, MGesamtzutatendatenbank, MEinheiten, MLexikon})
+    for (QAction *a : {ZSNeueZutatinDatenbankaufnehmen, MZutatkommentar, MGesamtzutatendatenbank})
         a->setEnabled(false);
+    connect(MEinheiten, &QAction::triggered, this, [] { Zeige_Einheiten(); });
+    connect(MLexikon, &QAction::triggered, this, [] { Zeige_Lexikon(true, -1, QString()); });
 
     // header
     auto *kopf = new QGroupBox(QStringLiteral("Recipe"), this);

@@ -6,6 +6,7 @@
 #include "core/Dateioperationen.h"
 #include "core/Globals.h"
 #include "core/Grundoperationen.h"
+#include "app/Start.h"
 #include "core/Hauptprogramm.h"
 #include "core/Tabellen.h"
 #include "platform/Paths.h"

@@ -25,7 +25,7 @@ const QString kInstallation = QStringLiteral(TW_INSTALLATION_DIR);
 
 QString sourceRoot()
 {
-    return QDir::cleanPath(QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../.."));
+    return QStringLiteral(TW_SOURCE_DIR);
 }
 
 QByteArray readAll(const QString &path)
