@@ -561,6 +561,9 @@ private slots:
         FRez->findChild<QLineEdit *>(feld)->setText(feld == "ERName" ? "Pasta" : QString());
         FRez->REREingabe->setPlainText("Serve with " + emoji);
         QVERIFY(FRez->MRezeptspeichernClick());
+        FRez->hide();
+        QVERIFY(Oeffne("Pasta"));
+        QCOMPARE(FRez->REREingabe->toPlainText(), "Serve with " + emoji);
     }
 
     // With the default options the ingredient list has the size of the
