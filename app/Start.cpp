@@ -8,7 +8,10 @@
 #include "core/Globals.h"
 #include "core/Hauptprogramm.h"
 #include "core/Meldung.h"
+#include "internet/F_Down.h"
 #include "internet/F_News.h"
+#include "internet/F_RezUpload.h"
+#include "internet/Internet.h"
 #include "internet/News.h"
 #include "mastering/Mastering.h"
 #include "platform/Paths.h"
@@ -46,6 +49,8 @@ void Erzeuge_Formulare()
     FLex = new TFLex;
     FTWSMLex = new TFTWSMLex;
     FVAR = new TFVAR;
+    FDown = new TFDown;
+    FRezUpload = new TFRezUpload;
     Installiere_Meldungsfenster();
     Registriere_Optionsschrift(FRez, &Setze_Textschrift);
     Registriere_Optionsschrift(FLex, [] { Setze_Lexikonschrift(Optionen.Lexikonschrift); });
@@ -123,6 +128,7 @@ bool TWS_Programmstart_Daten()
     Uebernehme_Neue_Dateien();
     if (!TWS_Dateicheck())
         return false;
+    Starte_Internetdienste();
 
     // The version check and the update question belong to the internet
     // services, which are not built; with no server nothing is asked.

@@ -26,6 +26,7 @@
 #include "platform/CodePage.h"
 #include "platform/Paths.h"
 #include "platform/Pictures.h"
+#include "platform/Wait.h"
 #include "recipes/F_Hilfe.h"
 #include "recipes/F_Meldung.h"
 #include "recipes/F_Tipp.h"
@@ -33,6 +34,8 @@
 #include "recipes/F_Rez.h"
 #include "recipes/F_Wiz.h"
 #include "internet/F_News.h"
+#include "internet/F_RezUpload.h"
+#include "internet/Internet.h"
 #include "reference/F_Lex.h"
 #include "reference/F_VAR.h"
 
@@ -334,7 +337,8 @@ void TFMain::Baue_Menues()
                     &TFMain::MInfoClick);
 
     // Their windows come with later parts of the program.
-    for (QAction *a : {MRezeptnachkochen, MRezeptUpload, MZutatenverwaltung, MGesamtzutatendatenbank,
+    // The mail entry waits for a contact address in the internet settings.
+    for (QAction *a : {MRezeptnachkochen, MZutatenverwaltung, MGesamtzutatendatenbank,
                        MPRGUpdatestarten, MRezeptedownloaden, MGrafikendownloaden, MDatenbankenupdaten,
                        MNachrichtenlesen, MUpdateinformationenmanuelldownloaden, MUpdatesimInternet,
                        EmailansTafelwerkstatt1})
@@ -710,7 +714,6 @@ void TFMain::MRezeptoeffnenClick()
 
 // Wired when their windows exist.
 void TFMain::MRezeptnachkochenClick() {}
-void TFMain::MRezeptUploadClick() {}
 void TFMain::MZutatenverwaltungClick() {}
 void TFMain::MGesamtzutatendatenbankClick() {}
 void TFMain::MEinheitenClick()
@@ -733,7 +736,23 @@ void TFMain::MNachrichtenlesenClick()
 }
 void TFMain::MUpdateinformationenmanuelldownloadenClick() {}
 void TFMain::MUpdatesimInternetClick() {}
-void TFMain::EmailansTafelwerkstatt1Click() {}
+
+void TFMain::MRezeptUploadClick()
+{
+    Verstecke_Werkzeugfenster();
+    setEnabled(false);
+    if (Zeige_Rezeptupload())
+        platform::waitWhileVisible(FRezUpload);
+    setEnabled(true);
+    Zeige_Werkzeugfenster();
+}
+
+void TFMain::EmailansTafelwerkstatt1Click()
+{
+    const QString adresse = Mailadresse(Interneteinstellungen.Kontaktadresse);
+    if (!adresse.isEmpty())
+        Oeffne_Dokument(this, QStringLiteral("open"), adresse, QString(), QString(), 1);
+}
 
 void TFMain::MBeendenClick()
 {
