@@ -13,9 +13,17 @@
 #include "internet/F_RezUpload.h"
 #include "internet/Internet.h"
 #include "internet/News.h"
+#include "mastering/F_MIAVerb.h"
+#include "mastering/F_TWSM.h"
+#include "mastering/F_TWSMZu.h"
 #include "mastering/Mastering.h"
 #include "platform/Paths.h"
 #include "platform/Wait.h"
+#include "reference/F_AktivZuDa.h"
+#include "reference/F_GeAllZuDa.h"
+#include "reference/F_ZEng.h"
+#include "reference/F_ZMerge.h"
+#include "reference/F_ZuDa.h"
 #include "reference/F_Lex.h"
 #include "reference/F_TWSMLex.h"
 #include "reference/F_VAR.h"
@@ -46,11 +54,19 @@ void Erzeuge_Formulare()
     FWiz05 = new TFWiz05;
     FWiz06 = new TFWiz06;
     FNews = new TFNews;
+    FZuDa = new TFZuDa;
+    FAktivZuDa = new TFAktivZuDa;
+    FGeAllZuDa = new TFGeAllZuDa;
+    FZEng = new TFZEng;
+    FZMerge = new TFZMerge;
     FLex = new TFLex;
     FTWSMLex = new TFTWSMLex;
     FVAR = new TFVAR;
     FDown = new TFDown;
     FRezUpload = new TFRezUpload;
+    FTWSM = new TFTWSM;
+    FTWSMZu = new TFTWSMZu;
+    FMIAVerb = new TFMIAVerb;
     Installiere_Meldungsfenster();
     Registriere_Optionsschrift(FRez, &Setze_Textschrift);
     Registriere_Optionsschrift(FLex, [] { Setze_Lexikonschrift(Optionen.Lexikonschrift); });

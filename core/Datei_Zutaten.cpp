@@ -121,6 +121,8 @@ TZutatentotal mitInaktivenDerDatei(const TZutatentotal &speicher, const TZutaten
 // left out (upper-case names).
 QString g_zutatenQuelle;
 QSet<QString> g_zutatenAusgelassen;
+// That load kept the inactive records (Alle).
+bool g_zutatenAlle = false;
 
 } // namespace dateien
 
@@ -162,19 +164,22 @@ bool Lade_Zutaten(int flags, const QString &datei)
         }
         Zutatentotal = std::move(liste);
         g_zutatenQuelle = pfad;
+        g_zutatenAlle = (flags & Alle) != 0;
     }
     return true;
+}
+
+bool Zutaten_mit_Inaktiven_geladen()
+{
+    return g_zutatenAlle && gleicheDatei(g_zutatenQuelle, datenpfad(QStringLiteral("Lebensmittel.hbr")));
 }
 
 // --- pictures, copies, shell ------------------------------------------------------
 
 namespace {
 
-QPixmap zutatengrafik(qint32 index)
+QPixmap zutatengrafik(const TTZutatentotal &r)
 {
-    if (index < 0 || index >= Zutatentotal.size())
-        return QPixmap();
-    const TTZutatentotal &r = Zutatentotal[index];
     if (Optionen.Zutatengrafiken && !r.Grafik().isEmpty()) {
         QString rel = QStringLiteral("GFXZUTAT\\ENG\\") + r.Grafik();
         if (platform::isSafeRelativePath(rel) && platform::fileExists(rel)) {
@@ -193,11 +198,11 @@ QPixmap zutatengrafik(qint32 index)
 
 } // namespace
 
-bool Lade_Zutatengrafik(QLabel *bild, qint32 index)
+bool Lade_Zutatengrafik(QLabel *bild, const TTZutatentotal &zutat)
 {
-    if (!bild || index < 0)
+    if (!bild)
         return false;
-    const QPixmap p = zutatengrafik(index);
+    const QPixmap p = zutatengrafik(zutat);
     if (p.isNull()) {
         bild->clear();
         return false;
@@ -206,11 +211,22 @@ bool Lade_Zutatengrafik(QLabel *bild, qint32 index)
     return true;
 }
 
+bool Lade_Zutatengrafik(QLabel *bild, qint32 index)
+{
+    if (!bild || index < 0)
+        return false;
+    if (index >= Zutatentotal.size()) {
+        bild->clear();
+        return false;
+    }
+    return Lade_Zutatengrafik(bild, Zutatentotal[index]);
+}
+
 bool Lade_Zutatengrafik(QImage &bild, qint32 index)
 {
     if (index < 0)
         return false;
-    const QPixmap p = zutatengrafik(index);
+    const QPixmap p = index < Zutatentotal.size() ? zutatengrafik(Zutatentotal[index]) : QPixmap();
     bild = p.isNull() ? QImage() : p.toImage();
     return !p.isNull();
 }

@@ -30,6 +30,9 @@ class QWidget;
 // the data came from a load of the same file without Alle, the inactive
 // records that load left out are kept. Missing file: false without a message.
 bool Lade_Zutaten(int flags, const QString &datei = QString());
+// True when Zutatentotal holds the user's database (Lebensmittel.hbr) as its
+// last load with Alle left it, inactive records included.
+bool Zutaten_mit_Inaktiven_geladen();
 
 // --- units list -----------------------------------------------------------
 
@@ -109,6 +112,8 @@ QString Rezept_Dateiname(const QString &rezeptname, qint32 kategorie);
 // Optionen.Zutatengruppengrafiken is set). True when a picture was loaded;
 // the label is cleared when none was. An index below 0 does nothing.
 bool Lade_Zutatengrafik(QLabel *bild, qint32 index);
+// The same rule for a record that need not be in Zutatentotal.
+bool Lade_Zutatengrafik(QLabel *bild, const TTZutatentotal &zutat);
 bool Lade_Zutatengrafik(QImage &bild, qint32 index);
 
 // Copies a file, replacing the target. The target is never truncated when the

@@ -37,7 +37,8 @@ void setColorDialogScript(ColorDialogScript script);
 // --- the shell ---
 // Opens a document, a web page or a mail link ("mailto:").
 bool openDocument(const QString &pathOrUrl);
-// Starts a program and returns at once.
+// Starts a program and returns at once. A text editor ("notepad.exe") given
+// one document opens that document instead (openDocument).
 bool startProgram(const QString &program, const QStringList &arguments, const QString &folder);
 struct ShellRequest {
     enum Kind { Open, Start } kind;

@@ -14,6 +14,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QScreen>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QTreeWidget>
@@ -34,8 +35,11 @@
 #include "recipes/F_Rez.h"
 #include "recipes/F_Wiz.h"
 #include "internet/F_News.h"
+#include "reference/F_AktivZuDa.h"
+#include "reference/F_GeAllZuDa.h"
 #include "internet/F_RezUpload.h"
 #include "internet/Internet.h"
+#include "mastering/F_TWSM.h"
 #include "reference/F_Lex.h"
 #include "reference/F_VAR.h"
 
@@ -233,6 +237,10 @@ TFMain::TFMain(QWidget *parent) : QMainWindow(parent)
         CBKategorie->addItem(Kategorienamen[pos]);
 
     Baue_Menues();
+    // The makers' release window has no menu entry.
+    auto *mastering = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::ALT | Qt::Key_M), this);
+    mastering->setObjectName(QStringLiteral("KMastering"));
+    connect(mastering, &QShortcut::activated, this, [] { Zeige_TWSM(); });
 
     connect(CBKategorie, &QComboBox::currentIndexChanged, this, &TFMain::CBKategorieChange);
     connect(CBUnterkategorie, &QComboBox::currentIndexChanged, this, &TFMain::CBUnterkategorieChange);
@@ -338,7 +346,7 @@ void TFMain::Baue_Menues()
 
     // Their windows come with later parts of the program.
     // The mail entry waits for a contact address in the internet settings.
-    for (QAction *a : {MRezeptnachkochen, MZutatenverwaltung, MGesamtzutatendatenbank,
+    for (QAction *a : {MRezeptnachkochen,
                        MPRGUpdatestarten, MRezeptedownloaden, MGrafikendownloaden, MDatenbankenupdaten,
                        MNachrichtenlesen, MUpdateinformationenmanuelldownloaden, MUpdatesimInternet,
                        EmailansTafelwerkstatt1})
@@ -714,8 +722,6 @@ void TFMain::MRezeptoeffnenClick()
 
 // Wired when their windows exist.
 void TFMain::MRezeptnachkochenClick() {}
-void TFMain::MZutatenverwaltungClick() {}
-void TFMain::MGesamtzutatendatenbankClick() {}
 void TFMain::MEinheitenClick()
 {
     Zeige_Einheiten();
@@ -730,6 +736,14 @@ void TFMain::MPRGUpdatestartenClick() {}
 void TFMain::MRezeptedownloadenClick() {}
 void TFMain::MGrafikendownloadenClick() {}
 void TFMain::MDatenbankenupdatenClick() {}
+void TFMain::MZutatenverwaltungClick()
+{
+    Zeige_Zutatenverwaltung();
+}
+void TFMain::MGesamtzutatendatenbankClick()
+{
+    Zeige_Gesamtzutatendatenbank();
+}
 void TFMain::MNachrichtenlesenClick()
 {
     Zeige_News(true);
