@@ -2,6 +2,7 @@
 #include "core/Dateioperationen.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
@@ -32,6 +33,17 @@ QString relativZurBasis(const QString &pfad)
     if (!basis.isEmpty() && p.startsWith(basis, Qt::CaseInsensitive))
         return p.mid(basis.size());
     return QString();
+}
+
+// A recipe file outside the base folder, as the index stores it: an absolute
+// path with a recipe category's extension. Empty for anything else.
+QString rezeptAusserhalb(const QString &pfad)
+{
+    const QString p = QDir::cleanPath(QDir::fromNativeSeparators(pfad));
+    if (!QDir::isAbsolutePath(p) || !relativZurBasis(p).isEmpty()
+        || Kategorie_aus_Dateiendung(rezeptendung(p)) < 0)
+        return QString();
+    return p;
 }
 
 bool liesIndex(const QByteArray &z, QList<std::pair<QString, QString>> &out, QString &grund)
@@ -79,8 +91,14 @@ bool Lade_RezeptdateiManager(int flags)
             const TTRezepteTotal &r = RezepteTotal[i];
             if (r.Dateiname.isEmpty() || Kategorie_aus_Dateiendung(rezeptendung(r.Dateiname)) < 0)
                 continue;
-            const QString rel = relativZurBasis(r.Dateiname);
-            if (rel.isEmpty() || !platform::isSafeRelativePath(rel))
+            // Outside the base folder (an export to another folder) the
+            // index keeps the absolute path.
+            QString rel = relativZurBasis(r.Dateiname);
+            if (rel.isEmpty())
+                rel = rezeptAusserhalb(r.Dateiname);
+            else if (!platform::isSafeRelativePath(rel))
+                continue;
+            if (rel.isEmpty())
                 continue;
             eintraege << i;
             relativ << rel;
@@ -129,16 +147,16 @@ bool Lade_RezeptdateiManager(int flags)
         gesehen.reserve(index.size() + ordnerliste.size());
         TRezepteTotal neu;
         neu.reserve(index.size() + ordnerliste.size());
-        // rel: relative path; key: its upper case.
-        auto nimm = [&](const QString &rel, const QString &key, const QString &name) {
-            const QString endung = rezeptendung(rel);
+        // datei: the system path; key: its upper case.
+        auto nimm = [&](const QString &datei, const QString &key, const QString &name) {
+            const QString endung = rezeptendung(datei);
             const qint32 kat = Kategorie_aus_Dateiendung(endung);
             if (kat < 0 || gesehen.contains(key))
                 return;
             gesehen.insert(key);
             TTRezepteTotal r;
             r.Dateikopf = KopfRezept;
-            r.Dateiname = Programmverzeichnis + rel;
+            r.Dateiname = datei;
             r.Dateiendung = endung;
             r.Kategorie = kat;
             r.Kategoriezeile = Kategorieabschnitte[kat];
@@ -148,27 +166,33 @@ bool Lade_RezeptdateiManager(int flags)
         const QString praefix = QStringLiteral("RECIPES\\");
         const QString ordnerRel = QStringLiteral("Recipes\\");
         for (const auto &e : index) {
+            // Outside the base folder only recipe files are taken.
+            if (const QString aussen = rezeptAusserhalb(e.first); !aussen.isEmpty()) {
+                if (platform::fileExists(aussen))
+                    nimm(aussen, platform::upperCase(platform::nativePath(aussen)), e.second);
+                continue;
+            }
             QString rel = e.first;
             rel.replace(QLatin1Char('/'), QLatin1Char('\\'));
             const QString upper = platform::upperCase(rel);
             if (upper.startsWith(praefix) && upper.indexOf(QLatin1Char('\\'), praefix.size()) < 0) {
                 const auto it = imOrdner.constFind(upper.mid(praefix.size()));
                 if (it != imOrdner.constEnd())
-                    nimm(ordnerRel + *it, it.key(), e.second);
+                    nimm(Programmverzeichnis + ordnerRel + *it, it.key(), e.second);
             } else if (platform::isSafeRelativePath(rel) && platform::fileExists(rel)) {
                 // A sub-folder: its spelling as the resolver finds it.
                 const QString native = platform::nativePath(rel);
                 const QString basis = platform::baseFolder();
                 if (native.startsWith(basis)) {
                     const QString gefunden = native.mid(basis.size()).replace(QLatin1Char('/'), QLatin1Char('\\'));
-                    nimm(gefunden, platform::upperCase(gefunden), e.second);
+                    nimm(Programmverzeichnis + gefunden, platform::upperCase(gefunden), e.second);
                 }
             }
         }
         for (const auto &[upper, d] : ordnerliste) {
             QString name = d;
             name.truncate(name.lastIndexOf(QLatin1Char('.')));
-            nimm(ordnerRel + d, upper, name);
+            nimm(Programmverzeichnis + ordnerRel + d, upper, name);
         }
         RezepteTotal = std::move(neu);
         AktuellesRezept = -1;

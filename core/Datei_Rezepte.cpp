@@ -217,8 +217,9 @@ bool ladeEinRezept(TTRezepteTotal &r, QString &grund)
     return true;
 }
 
-// The check before a recipe is written: a name, and a file of its own.
-bool darfRezeptSpeichern(qint32 index)
+// The check before a recipe is written: a name, and a file of its own unless
+// the user agreed to replace the file another record names.
+bool darfRezeptSpeichern(qint32 index, bool ersetzen)
 {
     const TTRezepteTotal &r = RezepteTotal[index];
     const QString datei = Ermittle_Dateiname(r.Dateiname);
@@ -227,6 +228,8 @@ bool darfRezeptSpeichern(qint32 index)
         Zeige_Meldung(QStringLiteral("A recipe without a name cannot be saved."), QStringLiteral("Error:"), 0);
         return false;
     }
+    if (ersetzen)
+        return true;
     const QString eigene = dateischluessel(r.Dateiname);
     for (qint32 i = 0; i < RezepteTotal.size(); ++i) {
         if (i != index && !RezepteTotal[i].Dateiname.isEmpty() && dateischluessel(RezepteTotal[i].Dateiname) == eigene) {
@@ -239,9 +242,9 @@ bool darfRezeptSpeichern(qint32 index)
     return true;
 }
 
-bool speichereRezept(qint32 index)
+bool speichereRezept(qint32 index, bool ersetzen = false)
 {
-    if (!darfRezeptSpeichern(index))
+    if (!darfRezeptSpeichern(index, ersetzen))
         return false;
     TTRezepteTotal &r = RezepteTotal[index];
     const QString endung = rezeptendung(r.Dateiname);
@@ -278,6 +281,11 @@ void sortiereRezepte(const QString &aktuelleDatei)
 }
 
 } // namespace
+
+bool Speichere_Rezept_ersetzend(qint32 index)
+{
+    return index >= 0 && index < RezepteTotal.size() && speichereRezept(index, true);
+}
 
 bool Lade_Rezepte(int flags, qint32 index)
 {

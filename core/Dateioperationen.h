@@ -83,12 +83,18 @@ void Wende_Optionsschriften_an();
 // or whose file would be another recipe's file, is refused with a message.
 // Save with -1 writes every recipe.
 bool Lade_Rezepte(int flags, qint32 index);
+// Lade_Rezepte(Save, index) for a file the user has agreed to replace (a save
+// dialog asked): the record is written even when another record names the
+// same file. Every other check stays.
+bool Speichere_Rezept_ersetzend(qint32 index);
 
 // The recipe index PRGDATA\ENG\RMListe.hbr. Load reads it, merges it with the
 // recipe files found in Recipes\ (files gone are dropped, new ones added) and
 // rebuilds RezepteTotal with Dateiname, Dateiendung, Kategorie and
 // Rezeptname. Save writes the index from RezepteTotal (records without a file
-// or with a foreign extension are left out).
+// or with a foreign extension are left out). A recipe file outside the base
+// folder (an export to another folder) is kept with its absolute path; from
+// outside the base folder only files with a recipe extension are taken.
 bool Lade_RezeptdateiManager(int flags);
 
 // System paths of a recipe's rich-text side files beside its recipe file:

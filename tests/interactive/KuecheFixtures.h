@@ -1,0 +1,69 @@
+#pragma once
+// A kitchen to test with: one working recipe, the hand and page globals at
+// their start values, and a small ingredient database on disk.
+#include "core/CoreFixtures.h"
+#include "core/Dateioperationen.h"
+#include "core/Globals.h"
+#include "core/Grundoperationen.h"
+
+namespace kueche {
+using namespace corefixtures;
+
+inline TTIAZutatenliste zutat(const QString &name, int ort, int gewuerz = 0, const QString &menge = {},
+                              const QString &einheit = {})
+{
+    TTIAZutatenliste z;
+    z.Zutatname = name;
+    z.Anzeigename = name;
+    z.Ort = ort;
+    z.Gewuerz = quint8(gewuerz);
+    z.Menge = menge;
+    z.Einheit = einheit;
+    return z;
+}
+
+inline TTIAVERBEN verb(const QString &text, int typ, std::initializer_list<int> geraete)
+{
+    TTIAVERBEN v;
+    v.Text = text;
+    v.Typ = typ;
+    for (int g : geraete)
+        v.Geraete[g] = 1;
+    return v;
+}
+
+// The working recipe "Testrezept" (category 0) with these items.
+inline void neueKueche(const TTAIAZutatenliste &zutaten = {})
+{
+    GlobalVARInit();
+    Setze_GlobalOptionen();
+    RezepteTotal = TRezepteTotal(1);
+    AktuellesRezept = 0;
+    RezepteTotal[0].Rezeptname = u"Testrezept"_s;
+    RezepteTotal[0].Kategorie = 0;
+    RezepteTotal[0].IAZutaten = zutaten;
+    IARezepttext.clear();
+    IAVERBEN.clear();
+    IAHandZutat = IAVerbInHand = IAWaageZutat = IAPopupZutat = -1;
+    IARegalZaehler = IAZutatenregalOffset = IAGewuerzregalOffset = IAGeraeteOffset = IAVerbOffset = 0;
+    IAStatus.Geraet = 1;
+}
+
+// A product record as the installation ships it: key "Die Sauce ...", recipe
+// text "Die Sauce", hidden.
+inline QStringList produktRecord(const QString &schluessel, const QString &rezepttext)
+{
+    return QStringList{schluessel, rezepttext, schluessel, u"9"_s, u"4"_s} + QStringList(12);
+}
+
+// Kartoffeln, Zwiebel, Salz (active), Basilikum (inactive), the sauce product.
+inline void schreibeDatenbank(testing::BaseFolder &base)
+{
+    base.writeLines(u"PRGDATA\\ENG\\Lebensmittel.hbr"_s,
+                    zeilen("[TAFELWERKSTATT 2.00]|5") + zutatenRecord(u"Kartoffeln"_s, 2, 1)
+                        + zutatenRecord(u"Zwiebel"_s, 2, 1) + zutatenRecord(u"Salz"_s, 8, 1)
+                        + zutatenRecord(u"Basilikum"_s, 7, 0) + produktRecord(u"Die Sauce ..."_s, u"Die Sauce"_s)
+                        + zeilen("[EOF]"));
+}
+
+} // namespace kueche
