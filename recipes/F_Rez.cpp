@@ -936,7 +936,7 @@ void TFRez::BZutathinzufuegenClick()
         Zeige_Meldung(QStringLiteral("Please enter or choose an ingredient first!"), QStringLiteral("Note:"), 0);
         return;
     }
-    if (!Pruefe_Zeichen(QStringLiteral("The ingredient line"), CBMenge->currentText() + CBEinheit->currentText() + name))
+    if (!Pruefe_Zeichen(QStringLiteral("Ingredient line"), CBMenge->currentText() + CBEinheit->currentText() + name))
         return;
     Ordne_Zutatenliste(r->Zutatenliste);
     const int markiert = LBZutatliste->currentRow();
@@ -961,7 +961,7 @@ void TFRez::BZutataendernClick()
         Zeige_Meldung(QStringLiteral("Please enter or choose an ingredient first!"), QStringLiteral("Note:"), 0);
         return;
     }
-    if (!Pruefe_Zeichen(QStringLiteral("The ingredient line"), CBMenge->currentText() + CBEinheit->currentText() + name))
+    if (!Pruefe_Zeichen(QStringLiteral("Ingredient line"), CBMenge->currentText() + CBEinheit->currentText() + name))
         return;
     TTZutatenliste *z = Zeile_mit_Index(*r, markiert);
     if (!z)
@@ -1125,8 +1125,8 @@ bool TFRez::Pruefe_Zeichen(const QString &feld, const QString &text)
     const QString fremd = Nicht_speicherbare_Zeichen(text);
     if (fremd.isEmpty())
         return true;
-    Zeige_Meldung(feld + QStringLiteral(" contains characters that a recipe file cannot hold: ") + fremd
-                      + QStringLiteral("\nPlease remove or replace them. Nothing was saved."),
+    Zeige_Meldung(feld + QStringLiteral(": a recipe file cannot hold these characters: ") + fremd
+                      + QStringLiteral("\nPlease remove or replace them."),
                   QStringLiteral("Error:"), 0);
     return false;
 }
@@ -1137,23 +1137,23 @@ bool TFRez::Pruefe_Formularzeichen()
 {
     const bool deluxe = MDeluxe->isChecked();
     const std::pair<QString, QString> felder[] = {
-        {QStringLiteral("The recipe name"), ERName->text()},
-        {QStringLiteral("The sub-categories"), EUnterkategorien->text()},
-        {QStringLiteral("The servings"), (deluxe ? ERAnzahlportionen1 : ERAnzahlportionen)->text()},
-        {QStringLiteral("The preparation time"), ERZubereitungszeit->text()},
-        {QStringLiteral("The cooking devices"), EKochgeraete->text()},
-        {QStringLiteral("The price"), (deluxe ? ERPreis1 : ERPreis)->text()},
+        {QStringLiteral("Recipe name"), ERName->text()},
+        {QStringLiteral("Sub-categories"), EUnterkategorien->text()},
+        {QStringLiteral("Servings"), (deluxe ? ERAnzahlportionen1 : ERAnzahlportionen)->text()},
+        {QStringLiteral("Preparation time"), ERZubereitungszeit->text()},
+        {QStringLiteral("Cooking devices"), EKochgeraete->text()},
+        {QStringLiteral("Price"), (deluxe ? ERPreis1 : ERPreis)->text()},
     };
     for (const auto &[feld, text] : felder)
         if (!Pruefe_Zeichen(feld, text))
             return false;
     if (const TTRezepteTotal *r = Aktuelles()) {
         for (const TTZutatenliste &z : r->Zutatenliste)
-            if (z.Listenindex >= 0 && !Pruefe_Zeichen(QStringLiteral("The ingredient line \"") + z.Name + QLatin1Char('"'),
+            if (z.Listenindex >= 0 && !Pruefe_Zeichen(QStringLiteral("Ingredient line \"") + z.Name + QLatin1Char('"'),
                                                       z.Menge + z.Einheit + z.Name))
                 return false;
         for (const QString &p : r->Deluxeliste.Zubereitung)
-            if (!Pruefe_Zeichen(QStringLiteral("The preparation \"") + p + QLatin1Char('"'), p))
+            if (!Pruefe_Zeichen(QStringLiteral("Preparation \"") + p + QLatin1Char('"'), p))
                 return false;
     }
     return true;

@@ -70,7 +70,7 @@ bool Speicherbar(const QString &feld, const QString &text)
     const QString fremd = Nicht_speicherbare_Zeichen(text);
     if (fremd.isEmpty())
         return true;
-    Zeige_Meldung(feld + QStringLiteral(" contains characters that a recipe file cannot hold: ") + fremd
+    Zeige_Meldung(feld + QStringLiteral(": a recipe file cannot hold these characters: ") + fremd
                       + QStringLiteral("\nPlease remove or replace them."),
                   QStringLiteral("Note:"), 0);
     return false;
@@ -278,7 +278,7 @@ void TFWiz01::BWeiterClick()
         Zeige_Meldung(QStringLiteral("Please choose a category for the recipe!"), QStringLiteral("Note:"), 0);
         return;
     }
-    if (!Speicherbar(QStringLiteral("The recipe name"), name))
+    if (!Speicherbar(QStringLiteral("Recipe name"), name))
         return;
     if (!Wizardrezept()) {
         RezepteTotal.append(TTRezepteTotal());
@@ -531,7 +531,7 @@ void TFWiz05::BWeiterClick()
 {
     const QStringList zeilen = Zeilen(MZutaten);
     for (const QString &zeile : zeilen)
-        if (!Speicherbar(QStringLiteral("The ingredient line \"") + zeile.trimmed() + QLatin1Char('"'), zeile))
+        if (!Speicherbar(QStringLiteral("Ingredient line \"") + zeile.trimmed() + QLatin1Char('"'), zeile))
             return;
     Wechsle_zu(FWiz06);
 }

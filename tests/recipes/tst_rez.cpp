@@ -547,7 +547,7 @@ private slots:
         const QByteArray vorher = base->readBytes("Recipes/Pasta.KRP");
         const QString emoji = QString::fromUtf8("\xF0\x9F\x8D\x9D");
         FRez->findChild<QLineEdit *>(feld)->setText("Pasta " + emoji);
-        meldungen->expect("cannot hold: " + emoji, 1);
+        meldungen->expect("cannot hold these characters: " + emoji, 1);
         if (feld == "EZutat") {
             FRez->BZutathinzufuegen->click();
             QCOMPARE(FRez->LBZutatliste->count(), 3);

@@ -280,7 +280,7 @@ private slots:
     {
         const QString emoji = QString::fromUtf8("\xF0\x9F\x8D\xB2");
         Starte_Rezeptassistent();
-        meldungen->expect("cannot hold: " + emoji, 1);
+        meldungen->expect("cannot hold these characters: " + emoji, 1);
         Schritt1("Stew " + emoji, 0);
         QVERIFY(FWiz01->isVisible());
         QCOMPARE(WizRezept, -1);
@@ -288,7 +288,7 @@ private slots:
         for (TFWizBasis *s : std::initializer_list<TFWizBasis *>{FWiz02, FWiz03, FWiz04})
             s->BWeiter->click();
         FWiz05->MZutaten->setPlainText("200 g Flour\n1 " + emoji);
-        meldungen->expect("cannot hold: " + emoji, 1);
+        meldungen->expect("cannot hold these characters: " + emoji, 1);
         FWiz05->BWeiter->click();
         QVERIFY(FWiz05->isVisible());
     }
