@@ -566,31 +566,20 @@ private slots:
         QCOMPARE(FRez->REREingabe->toPlainText(), "Serve with " + emoji);
     }
 
-    // With the default options the ingredient list has the size of the
-    // other fields, and a text keeps its size through a save and a reopen.
+    // With the default options the ingredient list and the texts have the
+    // size of the other fields, remarks as instructions.
     void schriften()
     {
         QVERIFY(Mit_Rezepten(*base, {"Pasta"}));
-        QCOMPARE(QFontInfo(FRez->LBZutatliste->font()).pointSizeF(), QFontInfo(FRez->EZutat->font()).pointSizeF());
-        auto groessen = [] {
-            QList<double> g;
-            for (QTextEdit *t : {FRez->REREingabe, FRez->RERBemerkungen}) {
-                QTextCursor c(t->document());
-                c.setPosition(1);
-                const QTextCharFormat f = c.charFormat();
-                g << (f.hasProperty(QTextFormat::FontPointSize) ? f.fontPointSize()
-                                                                 : t->document()->defaultFont().pointSizeF());
-            }
-            return g;
-        };
-        const QList<double> vorher = groessen();
-        QCOMPARE(vorher.value(0), QFontInfo(FRez->EZutat->font()).pointSizeF());
-        QCOMPARE(vorher.value(1), vorher.value(0));
-        FRez->ERAnzahlportionen->setText("3 persons");
-        QVERIFY(FRez->MRezeptspeichernClick());
-        FRez->hide();
-        QVERIFY(Oeffne("Pasta"));
-        QCOMPARE(groessen(), vorher);
+        const double feld = QFontInfo(FRez->EZutat->font()).pointSizeF();
+        QCOMPARE(QFontInfo(FRez->LBZutatliste->font()).pointSizeF(), feld);
+        for (QTextEdit *t : {FRez->REREingabe, FRez->RERBemerkungen}) {
+            QTextCursor c(t->document());
+            c.setPosition(1);
+            const QTextCharFormat f = c.charFormat();
+            QCOMPARE(f.hasProperty(QTextFormat::FontPointSize) ? f.fontPointSize() : t->document()->defaultFont().pointSizeF(),
+                     feld);
+        }
     }
 
 private:
