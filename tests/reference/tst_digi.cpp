@@ -351,6 +351,29 @@ private slots:
         QVERIFY(Memo(FDigI->MZutatenliste).isEmpty());
     }
 
+    // The picture of the chosen database ingredient and the option fonts
+    // reach the import as they reach the editor.
+    void bildUndSchrift()
+    {
+        Zutatentotal[0].Grafik() = "Flour.png";
+        QVERIFY(Lade_Zutaten(Save));
+        QVERIFY(QDir().mkpath(base->path("GFXZUTAT/ENG")));
+        QImage bild(8, 8, QImage::Format_RGB32);
+        bild.fill(Qt::green);
+        QVERIFY(bild.save(base->path("GFXZUTAT/ENG/Flour.png"), "PNG"));
+        Optionen.Schrift1 = QFont("Courier", 13);
+        Wizard_bis_zum_Import("200 g Flour", "");
+        QCOMPARE(FDigI->LBZutatliste->font().pointSize(), 13);
+        QCOMPARE(FDigI->MZutatenliste->font().pointSize(), 13);
+        meldungen->expect("1 of 1 ingredients found!");
+        FDigI->BBHaken->click();
+        FDigI->BBPfeilrechts->click();
+        QCOMPARE(FDigI->LBZutatsuchen->currentItem()->text(), "Flour");
+        QVERIFY(!FDigI->IZutat->pixmap().isNull());
+        FDigI->EZutatSuchen->setText("nothing like it");
+        QVERIFY(FDigI->IZutat->pixmap().isNull());
+    }
+
     // Leaving without saving drops the wizard's recipe; nothing is written.
     void verlassenOhneSpeichern()
     {
