@@ -1,0 +1,25 @@
+#pragma once
+// Saving and leaving the kitchen: Ctrl+S, and closing with the verb lists
+// saved by their switches, the running recipe kept as "Letztes Rezept.IAK"
+// and the working recipe dropped again.
+#include <QString>
+
+extern const QString IALetztesRezept; // "-Letztes Rezept-"
+
+// Saves the working recipe's .IAK file and says whether that worked.
+bool Zwischenspeichern();
+
+// The question before closing; never while the tutorial runs or another
+// kitchen window (browser, chooser) is open. True when the kitchen may close.
+bool Frage_IAKochen_beenden(bool nebenfensterOffen);
+
+// Leaving after a Yes: the verb list and the whole verb list are written when
+// their switches say so, the working recipe (unless it is the tutorial) is
+// written as the last recipe, the working recipe is dropped, and the options
+// are saved and read back. False when a file could not be written; the kitchen
+// is left all the same.
+bool Schliesse_IASitzung();
+
+// Removes the working recipe RezepteTotal[AktuellesRezept] and sets
+// AktuellesRezept to -1. False when there is none.
+bool Entferne_IAArbeitsrezept();
