@@ -1,0 +1,442 @@
+#include <QFile>
+
+#include "KuecheFixtures.h"
+#include "interactive/IADatei.h"
+#include "interactive/IAHandlung.h"
+#include "interactive/IAModell.h"
+#include "interactive/IASaetze.h"
+#include "interactive/IASchliessen.h"
+#include "interactive/IATabellen.h"
+#include "interactive/IATutorial.h"
+#include "interactive/IAWaage.h"
+
+using namespace kueche;
+
+namespace {
+
+const QString Teilen = u"Soll die Zutat gesplittet werden?"_s;
+const QString Einheitwechsel = u"Soll die Zutateneinheit geändert werden?"_s;
+
+// The verb icon that makes the sauce.
+qint32 saucensymbol()
+{
+    for (qint32 s = 0; s < AnzahlVerbsymbole; ++s)
+        if (IAVerbsymbole[s].Produkt > 0 && IAZwischenprodukte[IAVerbsymbole[s].Produkt - 1].Zutatname == u"Die Sauce ..."_s)
+            return s;
+    return -1;
+}
+
+// A fresh kitchen with these items and the database read.
+void mitDatenbank(const TTAIAZutatenliste &zutaten = {})
+{
+    neueKueche(zutaten);
+    QVERIFY(Lade_Zutaten(Load | Alle));
+}
+
+QStringList orte()
+{
+    QStringList o;
+    for (const TTIAZutatenliste &z : IAZutaten())
+        o << z.Zutatname + u':' + QString::number(z.Ort) + u':' + z.Menge;
+    return o;
+}
+
+} // namespace
+
+class TestIAKochen : public QObject, Testumgebung
+{
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        beginne();
+        schreibeDatenbank(*base);
+        mitDatenbank();
+    }
+    void cleanup() { beende(); }
+
+    // Taking an item off the scale with a new amount: a smaller amount of the
+    // same unit splits the lot after asking, the rest goes to the shelf.
+    void scaleSplitsAndChangesUnits_data()
+    {
+        QTest::addColumn<QString>("gewogen");
+        QTest::addColumn<QString>("neu");
+        QTest::addColumn<QString>("einheit");
+        QTest::addColumn<QString>("frage");
+        QTest::addColumn<int>("antwort");
+        QTest::addColumn<QStringList>("ergebnis");
+        QTest::addColumn<QString>("handEinheit");
+        QTest::newRow("500 to 200 leaves 300") << u"500"_s << u"200"_s << u"g"_s << Teilen << 6
+                                               << QStringList{u"Zwiebel:0:300"_s, u"Zwiebel:-1:200"_s} << u"g"_s;
+        QTest::newRow("range from a range") << u"300-500"_s << u"100-200"_s << u"g"_s << Teilen << 6
+                                            << QStringList{u"Zwiebel:0:200-300"_s, u"Zwiebel:-1:100-200"_s} << u"g"_s;
+        QTest::newRow("a wider range never leaves a negative rest")
+            << u"300-500"_s << u"400-450"_s << u"g"_s << Teilen << 6
+            << QStringList{u"Zwiebel:0:0-50"_s, u"Zwiebel:-1:400-450"_s} << u"g"_s;
+        QTest::newRow("split refused: the whole lot with the new amount")
+            << u"500"_s << u"200"_s << u"g"_s << Teilen << 7 << QStringList{u"Zwiebel:-1:200"_s} << u"g"_s;
+        QTest::newRow("same amount: no question") << u"500"_s << u"500"_s << u"g"_s << QString() << 0
+                                                  << QStringList{u"Zwiebel:-1:500"_s} << u"g"_s;
+        QTest::newRow("larger amount: no question") << u"500"_s << u"700"_s << u"g"_s << QString() << 0
+                                                    << QStringList{u"Zwiebel:-1:700"_s} << u"g"_s;
+        QTest::newRow("new unit kept") << u"500"_s << u"2"_s << u"Stück"_s << Einheitwechsel << 6
+                                       << QStringList{u"Zwiebel:-1:2"_s} << u"Stück"_s;
+        QTest::newRow("new unit refused: the old one stays") << u"500"_s << u"2"_s << u"Stück"_s << Einheitwechsel << 7
+                                                             << QStringList{u"Zwiebel:-1:2"_s} << u"g"_s;
+    }
+    void scaleSplitsAndChangesUnits()
+    {
+        QFETCH(QString, gewogen);
+        QFETCH(QString, neu);
+        QFETCH(QString, einheit);
+        QFETCH(QString, frage);
+        QFETCH(int, antwort);
+        QFETCH(QStringList, ergebnis);
+        QFETCH(QString, handEinheit);
+        mitDatenbank({zutat(u"Zwiebel"_s, -1, 0, gewogen, u"g"_s)});
+        IAHandZutat = 0;
+        QVERIFY(Lege_auf_Waage());
+        if (!frage.isEmpty())
+            messages->expect(frage, antwort);
+        const qint32 hand = Nimm_von_Waage(neu, einheit);
+        QCOMPARE(hand, IAHandZutat);
+        QCOMPARE(orte(), ergebnis);
+        QCOMPARE(IAZutaten()[hand].Einheit, handEinheit);
+        QVERIFY(Waage_ist_leer());
+        QCOMPARE(messages->seen.size(), frage.isEmpty() ? 0 : 1);
+    }
+
+    void scaleWantsAnAmountAndTreatsSpicesApart()
+    {
+        mitDatenbank({zutat(u"Zwiebel"_s, 2), zutat(u"Salz"_s, 0, 1, u"2"_s, u"Prise(n)"_s)});
+        messages->expect(u"Bei Zutaten muß eine Menge angegeben werden!"_s);
+        QCOMPARE(Nimm_von_Waage(u"etwas"_s, u"g"_s), -1);
+        QCOMPARE(IAZutaten()[0].Ort, 2);
+        messages->expect(u"Bitte wiegen Sie das Gewürz erst in der Waage ab!"_s);
+        IAZutat(1)->Einheit.clear();
+        QVERIFY(!Pruefe_Zutat_abgewogen(1));
+
+        // A spice in the kitchen: its amount may be dropped, only its unit counts.
+        mitDatenbank({zutat(u"Salz"_s, 2, 1, u"2"_s, u"Prise(n)"_s)});
+        messages->expect(u"Soll die Menge (2) gelöscht werden?"_s, 6);
+        QCOMPARE(Nimm_von_Waage(QString(), u"Prise(n)"_s), 0);
+        QCOMPARE((QStringList{IAZutaten()[0].Menge, IAZutaten()[0].WaageMenge, IAZutaten()[0].Einheit}),
+                 (QStringList{QString(), QString(), u"Prise(n)"_s}));
+        QVERIFY(Pruefe_Zutat_abgewogen(0));
+
+        // From the browser a spice goes to the shelf with its unit and no amount.
+        mitDatenbank({zutat(u"Salz"_s, 2, 1, u"3"_s, u"Prise(n)"_s)});
+        QVERIFY(Beende_Waegung(0, u"g"_s, QString()));
+        QCOMPARE((QStringList{IAZutaten()[0].Menge, IAZutaten()[0].WaageEinheit}), (QStringList{QString(), u"Prise(n)"_s}));
+        QCOMPARE(IAZutaten()[0].Ort, 0);
+    }
+
+    // "Fertig": the item goes to the shelf, the unit becomes the ingredient's
+    // default in the database file, the amount is learned.
+    void finishingWritesTheDefaultUnitAndLearns()
+    {
+        mitDatenbank({zutat(u"Zwiebel"_s, 2)});
+        VariablenTotal = TVariablenTotal(1);
+        TTEinheit g;
+        g.Name = u"kg"_s;
+        g.Mengentabelle = {u"keine Angabe"_s, u"100"_s, u"500"_s};
+        VariablenTotal[0].Kategorien[0] = {g};
+        IAZutat(0)->Menge = u"250"_s;
+        messages->expect(u"Bei Zutaten muß eine Menge angegeben werden!"_s);
+        QVERIFY(!Beende_Waegung(0, QString(), u"250"_s));
+        QVERIFY(Beende_Waegung(0, u"kg"_s, u" 250 "_s));
+        const TTIAZutatenliste &z = IAZutaten()[0];
+        QCOMPARE((QStringList{z.WaageMenge, z.WaageEinheit, QString::number(z.Ort)}), (QStringList{u"250"_s, u"kg"_s, u"0"_s}));
+        QCOMPARE(VariablenTotal[0].Kategorien[0][0].Mengentabelle,
+                 (TString{u"keine Angabe"_s, u"100"_s, u"250"_s, u"500"_s}));
+        Zutatentotal.clear();
+        QVERIFY(Lade_Zutaten(Load | Alle));
+        QCOMPARE(Zutatentotal[Suche_Zutat(u"Zwiebel"_s, -1)].Standardeinheit(), u"kg"_s);
+    }
+
+    void learning_data()
+    {
+        QTest::addColumn<TString>("vorher");
+        QTest::addColumn<QString>("menge");
+        QTest::addColumn<int>("kategorie");
+        QTest::addColumn<int>("option");
+        QTest::addColumn<TString>("nachher");
+        const TString drei{u"n.a."_s, u"1"_s, u"5"_s};
+        QTest::newRow("sorted in") << drei << u"2"_s << 0 << 1 << TString{u"n.a."_s, u"1"_s, u"2"_s, u"5"_s};
+        QTest::newRow("two lines stay unsorted") << TString{u"n.a."_s} << u"3"_s << 0 << 1 << TString{u"n.a."_s, u"3"_s};
+        QTest::newRow("known amount") << drei << u"5"_s << 0 << 1 << drei;
+        QTest::newRow("option off") << drei << u"2"_s << 0 << 0 << drei;
+        QTest::newRow("no category (after loading a recipe)") << drei << u"2"_s << -1 << 1 << drei;
+        QTest::newRow("nothing typed") << drei << u"  "_s << 0 << 1 << drei;
+    }
+    void learning()
+    {
+        QFETCH(TString, vorher);
+        QFETCH(QString, menge);
+        QFETCH(int, kategorie);
+        QFETCH(int, option);
+        QFETCH(TString, nachher);
+        VariablenTotal = TVariablenTotal(1);
+        TTEinheit e;
+        e.Name = u"g"_s;
+        e.Mengentabelle = vorher;
+        VariablenTotal[0].Kategorien[0] = {e};
+        IARezept()->Kategorie = kategorie;
+        Optionen.AutoMengenergaenzung = quint8(option);
+        Lerne_Menge(u"g"_s, menge);
+        QCOMPARE(VariablenTotal[0].Kategorien[0][0].Mengentabelle, nachher);
+    }
+
+    // Onion from the shelf, weighed, into the kitchen, a verb on it; salt twice
+    // on it gives one line; a sauce verb on the selection makes the sauce.
+    void fullRun()
+    {
+        mitDatenbank({zutat(u"Zwiebel"_s, 0), zutat(u"Kartoffeln"_s, 1, 0, u"1"_s, u"kg"_s),
+                    zutat(u"Salz"_s, 0, 1, {}, u"Prise(n)"_s), zutat(u"Möhre"_s, 1, 0, u"2"_s, u"Stück"_s)});
+        IAVERBEN = {verb(u" ... schälen"_s, 0, {1}), verb(u" ... zu einer Sauce verkochen"_s, 0, {1})};
+        IAVERBEN[1].Symbol = saucensymbol();
+        QVERIFY(IAVERBEN[1].Symbol >= 0);
+        IAStatus.Geraet = 1;
+        IAStatus.Panel = 0;
+        Aktualisiere_IAZustand();
+
+        QCOMPARE(Nimm_aus_Regal(0), 0);
+        messages->expect(u"Bitte wiegen Sie die Zutat erst in der Waage ab!"_s);
+        QVERIFY(!Lege_in_Kueche(-1));
+        QCOMPARE(IAHandZutat, 0);
+        QVERIFY(Lege_auf_Waage());
+        QCOMPARE(Nimm_aus_Regal(0), -1); // nothing is picked while the scale holds an item
+        QCOMPARE(Nimm_von_Waage(u"200"_s, u"g"_s), 0);
+        QVERIFY(Lege_in_Kueche(-1));
+        Aktualisiere_IAZustand();
+        QCOMPARE(IAZutaten()[0].Ort, 1);
+
+        QCOMPARE(Nimm_Verb(0), 0);
+        QVERIFY(Wende_Verb_an(0));
+        QCOMPARE(IARezepttext[0].Satz, u"Zwiebel schälen."_s);
+        QCOMPARE(IAVerbInHand, -1);
+        QCOMPARE(IAZutaten()[0].Geraete[4], 1);
+
+        IAStatus.Panel = 1;
+        QCOMPARE(Nimm_aus_Regal(0), 2);
+        QVERIFY(Wuerze(1));
+        QVERIFY(Wuerze(1));
+        QCOMPARE(IARezepttext.size(), 2);
+        QCOMPARE(IARezepttext[0].Satz, u"Kartoffeln mit 2 Prisen Salz würzen."_s);
+        QCOMPARE(IAHandZutat, 2);
+        Zurueck_ins_Regal();
+
+        // Manual selection of onion and potatoes; the carrot stays apart.
+        Waehle_Kuechenzutat(0);
+        Waehle_Kuechenzutat(1);
+        IAVerbInHand = 1;
+        messages->expect(u"Sollen die Zutaten nun durch"_s, 6);
+        QVERIFY(Wende_Verb_an(1));
+        QCOMPARE(orte().mid(0, 4), (QStringList{u"Zwiebel:-1:200"_s, u"Kartoffeln:-1:1"_s, u"Salz:0:"_s, u"Möhre:1:2"_s}));
+        QCOMPARE(IAZutaten().size(), 5);
+        QCOMPARE(IAZutaten()[4].Anzeigename, u"Sauce"_s);
+        QCOMPARE(IAStatus.Auswahlmodus, 0);
+        QCOMPARE(IAZutaten()[3].Auswahl, 0);
+
+        messages->expect(u"Alle Zutaten, die durch Teig"_s, 6);
+        QVERIFY(Hole_Zutaten_zurueck());
+        QCOMPARE(IAZutaten()[0].Ort, 0);
+    }
+
+    // A product verb answered No: the sentence stays, nothing is booked out.
+    // A missing product record books nothing out either.
+    void productVerbRefusedOrMissing()
+    {
+        mitDatenbank({zutat(u"Zwiebel"_s, 1, 0, u"1"_s, u"Stück"_s)});
+        IAVERBEN = {verb(u" ... verkochen"_s, 0, {1})};
+        IAVERBEN[0].Symbol = saucensymbol();
+        IAVERBEN[0].Zaehler = 1000000;
+        IAVerbInHand = 0;
+        messages->expect(u"Sollen die Zutaten nun durch"_s, 7);
+        QVERIFY(Wende_Verb_an(0));
+        QCOMPARE(IARezepttext.size(), 1);
+        QCOMPARE(IAZutaten().size(), 1);
+        QCOMPARE(IAZutaten()[0].Ort, 1);
+        QCOMPARE(IAVERBEN[0].Zaehler, 0);
+
+        Zutatentotal.clear();
+        IAVerbInHand = 0;
+        messages->expect(u"Sollen die Zutaten nun durch"_s, 6);
+        messages->expect(u"fehlt in der Zutatendatenbank"_s);
+        QVERIFY(Wende_Verb_an(0));
+        QCOMPARE(orte(), QStringList{u"Zwiebel:1:1"_s});
+    }
+
+    void selectAllThenANewArrivalJoins()
+    {
+        mitDatenbank({zutat(u"Zwiebel"_s, 1, 0, u"1"_s, u"Stück"_s), zutat(u"Möhre"_s, -1, 0, u"2"_s, u"Stück"_s)});
+        Gruppiere_Kueche();
+        QCOMPARE(IAZutaten()[0].Auswahl, 1);
+        IAHandZutat = 1;
+        QVERIFY(Lege_in_Kueche(-1));
+        QCOMPARE(IAZutaten()[1].Auswahl, 1);
+        Waehle_Kuechenzutat(0);
+        QCOMPARE((QList<int>{IAStatus.Auswahlmodus, IAZutaten()[0].Auswahl, IAZutaten()[1].Auswahl}), (QList<int>{2, 2, 2}));
+        Gruppiere_Kueche();
+        QCOMPARE((QList<int>{IAStatus.Auswahlmodus, IAZutaten()[0].Auswahl, IAZutaten()[1].Auswahl}), (QList<int>{0, 0, 0}));
+        // Spices never go into the kitchen.
+        mitDatenbank({zutat(u"Salz"_s, -1, 1, {}, u"Prise(n)"_s)});
+        IAHandZutat = 0;
+        QVERIFY(!Lege_in_Kueche(-1));
+    }
+
+    // Putting an item before a slot moves that slot and the ones after it on.
+    void puttingOnAShelfSlotMovesTheRestOn()
+    {
+        mitDatenbank({zutat(u"A"_s, 0), zutat(u"B"_s, 0), zutat(u"C"_s, 0), zutat(u"S"_s, 0, 1), zutat(u"D"_s, -1)});
+        Aktualisiere_IAZustand();
+        IAHandZutat = 4;
+        Stelle_ins_Regal(4, Regalzutat_an(1, 0), 0);
+        Lege_Zutat_ab();
+        Aktualisiere_IAZustand();
+        QStringList regal;
+        for (qint32 s = 0; s < 4; ++s)
+            regal << IAZutaten()[Regalzutat_an(s, 0)].Zutatname;
+        QCOMPARE(regal, (QStringList{u"A"_s, u"D"_s, u"B"_s, u"C"_s}));
+        QCOMPARE(IAZutaten()[3].Anzeigeplatz, 0);
+    }
+
+    void devicesPreheatAndMenu()
+    {
+        mitDatenbank({zutat(u"Zwiebel"_s, 2), zutat(u"Salz"_s, 0, 1, {}, u"Prise(n)"_s)});
+        messages->expect(u"Bitte die vorhandene Zutat in der Waage erst abwiegen!"_s);
+        QVERIFY(!Waehle_Geraet(11));
+        IAZutat(0)->Ort = 0;
+        QVERIFY(Waehle_Geraet(11));
+        IAStatus.Temperatur = 180;
+        messages->expect(u"Den Backofen auf 180°C vorheizen?"_s, 6);
+        messages->expect(u"Umluft"_s, 6);
+        QVERIFY(Heize_vor());
+        QCOMPARE(IARezepttext[0].Satz, u"Den Backofen auf 180°C vorheizen. (Umluft)"_s);
+        QVERIFY(Waehle_Geraet(10));
+        QVERIFY(!Heize_vor()); // the microwave asks nothing
+
+        messages->expect(u"Letzte Rezeptzeile löschen?"_s, 6);
+        QVERIFY(Loesche_letzte_Rezeptzeile());
+        QVERIFY(IARezepttext.isEmpty());
+
+        messages->expect(u"Die Zutat \"Zwiebel\" wird zu einem Gewürz gewandelt! Richtig?"_s, 6);
+        QVERIFY(Wandle_Zutat_um(0));
+        QCOMPARE((QList<int>{IAZutaten()[0].Gewuerz, IAZutaten()[0].Ort, IAHandZutat}), (QList<int>{1, 2, -1}));
+        messages->expect(u"Soll das Gewürz \"Salz\" wirklich gelöscht werden?"_s, 6);
+        QVERIFY(Wirf_Zutat_weg(1));
+        QCOMPARE(IAZutaten().size(), 1);
+    }
+
+    void typeAheadOnTheVerbBoard()
+    {
+        IAVERBEN = {verb(u"Abgießen"_s, 0, {1}), verb(u"kochen"_s, 0, {2}), verb(u"Kneten"_s, 0, {1})};
+        IAStatus.Geraet = 1;
+        IAStatus.AlleVerben = 0;
+        Aktualisiere_IAZustand();
+        QVERIFY(Springe_zu_Verb(u'k'));
+        QCOMPARE(IAVerbOffset, 1); // "kochen" is not on the board of this device
+        QVERIFY(!Springe_zu_Verb(u'!'));
+        QCOMPARE(Schieberwert(50, 250, 250), 50);
+        QCOMPARE(Schieberwert(50, 250, 50), 250);
+    }
+
+    void tutorialSteps()
+    {
+        mitDatenbank({zutat(u"Zwiebel"_s, 2, 0, u"1"_s, u"Stück"_s), zutat(u"Möhre"_s, 0, 0, u"1"_s, u"Stück"_s),
+                    zutat(u"Lauch"_s, 0, 0, u"1"_s, u"Stück"_s), zutat(u"Salz"_s, 0, 1, {}, u"Prise(n)"_s)});
+        IARezept()->Rezeptname = u"Tutorial"_s;
+        TutorialSchritt = 1;
+        QVERIFY(!Pruefe_Tutorialschritt()); // an item still lies on the scale
+        IAZutat(0)->Ort = 0;
+        QVERIFY(Pruefe_Tutorialschritt());
+        QCOMPARE(TutorialSchritt, 2);
+
+        const TTIATutorialschritt zwei = Richte_Tutorialschritt_ein();
+        QCOMPARE((QList<bool>{zwei.Geraete[1], zwei.Geraete[3], zwei.Geraete[0], zwei.Symbole[1], zwei.P0, zwei.P2}),
+                 (QList<bool>{true, true, false, false, true, true}));
+        QCOMPARE(IAStatus.Geraet, 0);
+        IAZutat(0)->Ort = IAZutat(1)->Ort = 1;
+        QVERIFY(!Pruefe_Tutorialschritt());
+        IAVERBEN = {verb(u" ... schälen"_s, 0, {0})};
+        IAVerbInHand = 0;
+        QVERIFY(Wende_Verb_an(0));
+        QVERIFY(Pruefe_Tutorialschritt());
+
+        QCOMPARE(Richte_Tutorialschritt_ein().Seite, 3);
+        QCOMPARE(IAStatus.Panel, 1);
+        QVERIFY(!Pruefe_Tutorialschritt());
+        IAHandZutat = 3;
+        QVERIFY(Wuerze(0));
+        QVERIFY(Pruefe_Tutorialschritt());
+        Lege_Zutat_ab();
+
+        const TTIATutorialschritt vier = Richte_Tutorialschritt_ein();
+        QVERIFY(vier.Weiter);
+        QCOMPARE(TutorialSchritt, 5); // no test: on at once
+        const TTIATutorialschritt fuenf = Richte_Tutorialschritt_ein();
+        QCOMPARE((QList<bool>{fuenf.Geraete[12], fuenf.Geraete[11], fuenf.Weiter}), (QList<bool>{true, false, false}));
+        QVERIFY(!Pruefe_Tutorialschritt());
+        IAStatus.Zeit = 10; // a time alone passes
+        QVERIFY(Pruefe_Tutorialschritt());
+        Richte_Tutorialschritt_ein();
+        QCOMPARE((QList<int>{TutorialSchritt, IAStatus.Geraet}), (QList<int>{7, 2}));
+        QVERIFY(Richte_Tutorialschritt_ein().Ende);
+
+        // Closing asks nothing while the tour runs; its end drops the recipe
+        // and writes nothing.
+        QVERIFY(!Frage_IAKochen_beenden(false));
+        Beende_Tutorial();
+        QCOMPARE((QList<int>{TutorialSchritt, AktuellesRezept, int(RezepteTotal.size())}), (QList<int>{0, -1, 0}));
+        QVERIFY(!QFile::exists(Programmverzeichnis + u"Recipes/IAKochen/Letztes Rezept.IAK"_s));
+    }
+
+    // Closing keeps the running recipe as the last one and removes the working
+    // recipe wherever it stands in the list; the tutorial is not kept.
+    void closingWritesTheLastRecipe_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("geschrieben");
+        QTest::newRow("a recipe") << u"Kartoffelsuppe"_s << true;
+        QTest::newRow("the tutorial") << u"Tutorial"_s << false;
+    }
+    void closingWritesTheLastRecipe()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, geschrieben);
+        mitDatenbank({zutat(u"Zwiebel"_s, 0, 0, u"1"_s, u"Stück"_s)});
+        RezepteTotal.append(TTRezepteTotal());
+        RezepteTotal[1].Rezeptname = u"Danach"_s;
+        IARezept()->Rezeptname = name;
+        IAStatus.VerbenSpeichern = 0;
+        messages->expect(u"Soll das Interaktive Kochen beendet werden?"_s, 6);
+        QVERIFY(Frage_IAKochen_beenden(false));
+        QVERIFY(!Frage_IAKochen_beenden(true));
+        Optionen.AutoMengenergaenzung = 0;
+        QVERIFY(Schliesse_IASitzung());
+        QCOMPARE(AktuellesRezept, -1);
+        QCOMPARE(RezepteTotal.size(), 1);
+        QCOMPARE(RezepteTotal[0].Rezeptname, u"Danach"_s);
+        QCOMPARE(Optionen.AutoMengenergaenzung, quint8(0)); // saved before it was read back
+        const QString datei = Programmverzeichnis + u"Recipes/IAKochen/Letztes Rezept.IAK"_s;
+        QCOMPARE(QFile::exists(datei), geschrieben);
+        if (geschrieben) {
+            QFile f(datei);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QCOMPARE(f.readAll().split('\n').value(1).trimmed(), QByteArray("-Letztes Rezept-"));
+        }
+    }
+
+    void savingReportsAFailure()
+    {
+        IADateiname = u"Suppe.IAK"_s;
+        messages->expect(u"Das Rezept wurde gespeichert!"_s);
+        QVERIFY(Zwischenspeichern());
+        IADateiname.clear();
+        messages->expect(u"Das Rezept konnte nicht gespeichert werden!"_s);
+        QVERIFY(!Zwischenspeichern());
+    }
+};
+
+QTEST_MAIN(TestIAKochen)
+#include "tst_iakochen.moc"
