@@ -349,3 +349,38 @@ bool Springe_zu_Verb(QChar zeichen)
         }
     return false;
 }
+
+TTIAPopup Ermittle_IAPopup(bool rezeptzeilen, bool kuecheOderWaage, qint32 regalSlot)
+{
+    TTIAPopup p;
+    IAPopupZutat = -1;
+    if (!haendeLeer() || TutorialSchritt > 0)
+        return p;
+    p.Leer = false;
+    p.Variablenanzeige = IAStatus.AlleVerben ? QStringLiteral("Verben nach Kochflächen anzeigen")
+                                             : QStringLiteral("Immer alle Verben anzeigen");
+    const TTAIAZutatenliste &z = IAZutaten();
+    p.Zurueckholen = std::any_of(z.cbegin(), z.cend(), [](const TTIAZutatenliste &i) { return i.Ort == -1; });
+    p.Rezepttext = rezeptzeilen;
+    p.Rezeptspeichern = kuecheOderWaage;
+    const bool waageLeer = Waage_ist_leer();
+    if (regalSlot < 0 || IAStatus.Panel > 1 || (IAStatus.Panel == 1 && !waageLeer))
+        return p;
+    IAPopupZutat = Regalzutat_an(regalSlot, IAStatus.Panel);
+    if (IAPopupZutat < 0)
+        return p;
+    if (IAStatus.Panel == 0) {
+        p.Wegwerfen = QStringLiteral("Zutat wegwerfen");
+        if (waageLeer)
+            p.Umwandeln = QStringLiteral("Zutat in Gewürz umwandeln");
+    } else {
+        p.Wegwerfen = QStringLiteral("Gewürz wegwerfen");
+        p.Umwandeln = QStringLiteral("Gewürz in Zutat umwandeln");
+    }
+    return p;
+}
+
+bool Darf_Verbeditor_oeffnen()
+{
+    return haendeLeer() && TutorialSchritt == 0;
+}

@@ -77,3 +77,23 @@ constexpr qint32 Schieberwert(qint32 minimum, qint32 maximum, qint32 position)
 {
     return minimum + maximum - position;
 }
+
+// What the kitchen's popup menu offers when it opens. Nothing while an item or
+// a verb is in hand or the tutorial runs. `rezeptzeilen`: a recipe line is
+// shown; `kuecheOderWaage`: the kitchen or the scale is shown; `regalSlot`:
+// the shelf slot 0..4 under the pointer while the shelf is shown, else -1.
+// Sets IAPopupZutat to the shelf item the item entries act on (-1 none).
+struct TTIAPopup {
+    bool Leer = true;
+    QString Variablenanzeige;        // MVariablenanzeige's caption
+    bool Zurueckholen = false;       // MZutatenzurueckholen enabled (shown unless Leer)
+    bool Rezepttext = false;         // MRezepttextanzeigen and MLetzteRezeptzeileloeschen
+    bool Rezeptspeichern = false;    // MRezeptspeichern enabled (shown unless Leer)
+    QString Wegwerfen;               // MZutatoderGewuerzloeschen; empty = hidden
+    QString Umwandeln;               // MZutatzumGewuerz; empty = hidden
+};
+TTIAPopup Ermittle_IAPopup(bool rezeptzeilen, bool kuecheOderWaage, qint32 regalSlot);
+
+// The verb editor opens only with both hands empty and no tutorial running,
+// so a carried verb never points at a verb the editor replaced.
+bool Darf_Verbeditor_oeffnen();

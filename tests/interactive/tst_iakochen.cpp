@@ -328,6 +328,36 @@ private slots:
         QCOMPARE(IAZutaten().size(), 1);
     }
 
+    void popupRules()
+    {
+        mitDatenbank({zutat(u"Zwiebel"_s, 0, 0, u"1"_s, u"Stück"_s), zutat(u"Salz"_s, 0, 1, {}, u"Prise(n)"_s),
+                      zutat(u"Möhre"_s, -1, 0, u"1"_s, u"Stück"_s)});
+        Aktualisiere_IAZustand();
+        IAStatus.Panel = 0;
+        TTIAPopup p = Ermittle_IAPopup(true, true, 0);
+        QCOMPARE((QStringList{p.Wegwerfen, p.Umwandeln}), (QStringList{u"Zutat wegwerfen"_s, u"Zutat in Gewürz umwandeln"_s}));
+        QCOMPARE(IAPopupZutat, 0);
+        QVERIFY(p.Zurueckholen && p.Rezepttext && p.Rezeptspeichern);
+        QVERIFY(Ermittle_IAPopup(false, false, 3).Wegwerfen.isEmpty()); // no item at that slot
+        QCOMPARE(IAPopupZutat, -1);
+
+        // Something on the scale: no converting, and nothing on the spice shelf.
+        IAZutat(2)->Ort = 2;
+        QVERIFY(Ermittle_IAPopup(false, true, 0).Umwandeln.isEmpty());
+        IAStatus.Panel = 1;
+        QVERIFY(Ermittle_IAPopup(false, true, 0).Wegwerfen.isEmpty());
+
+        // An item in hand or the tutorial: an empty menu, and no verb editor.
+        IAHandZutat = 2;
+        QVERIFY(Ermittle_IAPopup(true, true, 0).Leer);
+        QVERIFY(!Darf_Verbeditor_oeffnen());
+        IAHandZutat = -1;
+        TutorialSchritt = 3;
+        QVERIFY(Ermittle_IAPopup(true, true, 0).Leer);
+        TutorialSchritt = 0;
+        QVERIFY(Darf_Verbeditor_oeffnen());
+    }
+
     void typeAheadOnTheVerbBoard()
     {
         IAVERBEN = {verb(u"Abgießen"_s, 0, {1}), verb(u"kochen"_s, 0, {2}), verb(u"Kneten"_s, 0, {1})};
