@@ -304,8 +304,8 @@ bool Wandle_Zutat_um(qint32 zutat)
     z->WaageMenge.clear();
     z->Gewuerz = z->Gewuerz == 1 ? 0 : 1;
     z->Anzeigeplatz = -1;
+    z->Ort = -1;
     IAHandZutat = zutat;
-    Lege_auf_Waage();
     return true;
 }
 

@@ -59,8 +59,9 @@ bool Wuerze(qint32 ziel);
 bool Wende_Verb_an(qint32 ziel);
 
 // Kitchen menu: throw away the shelf item (after asking), turn it into the
-// other kind and put it on the scale to be weighed again, and bring back every
-// booked-out item. Each returns true when it changed something.
+// other kind (its amounts cleared; it is then in the hand, for the caller to
+// put on the scale and weigh again), and bring back every booked-out item.
+// Each returns true when it changed something.
 bool Wirf_Zutat_weg(qint32 zutat);
 bool Wandle_Zutat_um(qint32 zutat);
 bool Hole_Zutaten_zurueck();

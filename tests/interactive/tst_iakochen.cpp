@@ -322,7 +322,9 @@ private slots:
 
         messages->expect(u"Die Zutat \"Zwiebel\" wird zu einem Gewürz gewandelt! Richtig?"_s, 6);
         QVERIFY(Wandle_Zutat_um(0));
+        QVERIFY(Lege_auf_Waage());
         QCOMPARE((QList<int>{IAZutaten()[0].Gewuerz, IAZutaten()[0].Ort, IAHandZutat}), (QList<int>{1, 2, -1}));
+        QVERIFY(IAZutaten()[0].Menge.isEmpty());
         messages->expect(u"Soll das Gewürz \"Salz\" wirklich gelöscht werden?"_s, 6);
         QVERIFY(Wirf_Zutat_weg(1));
         QCOMPARE(IAZutaten().size(), 1);
