@@ -1,6 +1,6 @@
 #pragma once
 // Saving and leaving the kitchen: Ctrl+S, and closing with the verb lists
-// saved by their switches, the running recipe kept as "Letztes Rezept.IAK"
+// saved by their switches, the running recipe kept as the last recipe
 // and the working recipe dropped again.
 #include <QString>
 
