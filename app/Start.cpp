@@ -8,6 +8,9 @@
 #include "core/Globals.h"
 #include "core/Hauptprogramm.h"
 #include "core/Meldung.h"
+#include "interactive/F_IAVDB.h"
+#include "interactive/F_IAVerb.h"
+#include "interactive/F_IAZutat.h"
 #include "internet/F_Down.h"
 #include "internet/F_News.h"
 #include "internet/F_RezUpload.h"
@@ -70,6 +73,9 @@ void Erzeuge_Formulare()
     Installiere_Meldungsfenster();
     Registriere_Optionsschrift(FRez, &Setze_Textschrift);
     Registriere_Optionsschrift(FLex, [] { Setze_Lexikonschrift(Optionen.Lexikonschrift); });
+    FIAZutat = new TFIAZutat;
+    FIAVDB = new TFIAVDB;
+    FIAVerb = new TFIAVerb;
 }
 
 void Passe_an_Bildschirm_an(QWidget *fenster, const QSize &bildschirm)
