@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -13,6 +14,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -422,6 +424,8 @@ void Zeige_Verbeditor()
     if (!FIAVerb)
         return;
     FIAVerb->Oeffne();
+    if (const QScreen *bildschirm = QGuiApplication::primaryScreen())
+        FIAVerb->move(bildschirm->availableGeometry().center() - FIAVerb->rect().center());
     FIAVerb->show();
     FIAVerb->raise();
     FIAVerb->activateWindow();

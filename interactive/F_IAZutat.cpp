@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -10,6 +11,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -292,6 +294,8 @@ void Zeige_IAZutatenauswahl()
     }
     FIAZutat->setEnabled(true);
     FIAZutat->ESucheChange();
+    if (const QScreen *bildschirm = QGuiApplication::primaryScreen())
+        FIAZutat->move(bildschirm->availableGeometry().center() - FIAZutat->rect().center());
     FIAZutat->showNormal();
     FIAZutat->raise();
     FIAZutat->activateWindow();

@@ -1,6 +1,8 @@
 #include "interactive/IAExportdialog.h"
 
 #include "core/Meldung.h"
+#include "interactive/IAModell.h"
+#include "platform/CodePage.h"
 #include "platform/Paths.h"
 #include "platform/Seams.h"
 
@@ -27,7 +29,15 @@ TIAExportergebnis Exportiere_zur_Tafelwerkstatt(QWidget *eltern)
     const QString gewaehlt = SDIA(eltern, dialog);
     if (gewaehlt.isEmpty())
         return TIAExportergebnis::Abgebrochen;
-    // the dialog asked before replacing exactly this file
-    const bool ersetzen = platform::fileExists(gewaehlt);
-    return Exportiere_IARezept(gewaehlt, ersetzen) ? TIAExportergebnis::Geschrieben : TIAExportergebnis::Fehler;
+    // The dialog asked before replacing the file it returned; a file that
+    // the appended extension names is asked about here.
+    const QString endung = platform::upperCase(IARezept()->Dateiendung);
+    const QString ziel = platform::upperCase(gewaehlt.right(4)) == endung ? gewaehlt : gewaehlt + endung;
+    bool ersetzen = ziel == gewaehlt && platform::fileExists(ziel);
+    if (ziel != gewaehlt && platform::fileExists(ziel)) {
+        if (Zeige_Meldung(QStringLiteral("The file already exists! Overwrite?"), QStringLiteral("Note:"), 4) != 6)
+            return TIAExportergebnis::Abgebrochen;
+        ersetzen = true;
+    }
+    return Exportiere_IARezept(ziel, ersetzen) ? TIAExportergebnis::Geschrieben : TIAExportergebnis::Fehler;
 }

@@ -342,6 +342,12 @@ private slots:
             return ordner.left(ordner.size() - 4); // the user removed the extension
         });
         QCOMPARE(Exportiere_zur_Tafelwerkstatt(nullptr), TIAExportergebnis::Geschrieben);
+        // the file the appended extension names exists now: asked, kept
+        const QByteArray geschrieben = base->readBytes(u"Recipes/Kartoffeln gebraten.KRP"_s);
+        IARezepttext.clear();
+        messages->expect(u"The file already exists! Overwrite?"_s, 7);
+        QCOMPARE(Exportiere_zur_Tafelwerkstatt(nullptr), TIAExportergebnis::Abgebrochen);
+        QCOMPARE(base->readBytes(u"Recipes/Kartoffeln gebraten.KRP"_s), geschrieben);
 
         RezepteTotal.clear();
         QVERIFY(Lade_RezeptdateiManager(Load));
