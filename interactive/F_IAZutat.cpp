@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -299,4 +300,26 @@ void Zeige_IAZutatenauswahl()
     FIAZutat->showNormal();
     FIAZutat->raise();
     FIAZutat->activateWindow();
+}
+
+void Zeige_IAEinheitenliste(const TTIAEinheitenanzeige &anzeige, QListWidget *LBEinheit, QComboBox *CBMenge,
+                            QLabel *LW10, QLabel *LW11, QLineEdit *EZutatName)
+{
+    {
+        const QSignalBlocker sperre(LBEinheit);
+        LBEinheit->clear();
+        LBEinheit->addItems(anzeige.Einheiten);
+        LBEinheit->setCurrentRow(anzeige.Einheit);
+    }
+    {
+        const QSignalBlocker sperre(CBMenge);
+        CBMenge->clear();
+        CBMenge->addItems(anzeige.Mengen);
+        CBMenge->setCurrentIndex(anzeige.Menge);
+        CBMenge->setEditText(anzeige.Mengentext);
+    }
+    LW10->setText(anzeige.LW10);
+    LW11->setText(anzeige.LW11);
+    const QSignalBlocker sperre(EZutatName);
+    EZutatName->setText(anzeige.LW11);
 }

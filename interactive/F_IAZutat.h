@@ -5,7 +5,10 @@
 // new or an existing ingredient, and the dictionary.
 #include <QWidget>
 
+#include "interactive/IAAuswahl.h"
+
 class QAction;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -75,3 +78,9 @@ void Zeige_IAZutatenauswahl();
 // Group and picture of the record listed in that row; with no rows the
 // picture is cleared.
 void Zeige_IAZutatdetails(int zeilen, int zeile);
+
+// The window half of Fuelle_IAEinheitenliste for the kitchen's scale panel:
+// puts the lists, the selections and the texts into its controls without
+// emitting their signals.
+void Zeige_IAEinheitenliste(const TTIAEinheitenanzeige &anzeige, QListWidget *LBEinheit, QComboBox *CBMenge,
+                            QLabel *LW10, QLabel *LW11, QLineEdit *EZutatName);
