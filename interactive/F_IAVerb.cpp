@@ -107,6 +107,7 @@ TFIAVerb::TFIAVerb(QWidget *parent) : QWidget(parent)
 void TFIAVerb::Baue_Felder()
 {
     Panel1 = benannt(new QWidget(this), QStringLiteral("Panel1"));
+    Panel1->setMinimumWidth(320);
     EVerb = benannt(new QLineEdit(Panel1), QStringLiteral("EVerb"));
     LBVerb = benannt(new QListWidget(Panel1), QStringLiteral("LBVerb"));
     LBVerb->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -175,7 +176,7 @@ void TFIAVerb::Baue_Layout()
     auto *haupt = new QHBoxLayout(this);
     haupt->addWidget(Panel1, 1);
     haupt->addLayout(rechts);
-    resize(720, 420);
+    resize(860, 440);
 }
 
 void TFIAVerb::Verbinde()
