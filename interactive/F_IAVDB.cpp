@@ -52,11 +52,13 @@ TFIAVDB::TFIAVDB(QWidget *parent) : QWidget(parent)
     Verbinde();
     Registriere_Tooltipps(this,
                           {
-                              {QStringLiteral("ESuche"), QStringLiteral("Suchbegriff eingeben oder neues Kochverb erfassen")},
+                              {QStringLiteral("ESuche"),
+                               QStringLiteral("Suchbegriff eingeben oder neues Kochverb erfassen")},
                               {QStringLiteral("BNeu"),
                                QStringLiteral("Links stehendes Verb als neues Kochverb in die Datenbank aufnehmen")},
                               {QStringLiteral("LBVerb"),
-                               QStringLiteral("Durch einen Doppelklick der linken Maustaste das gewählte Kochverb aktivieren")},
+                               QStringLiteral("Durch einen Doppelklick der linken Maustaste das gewählte "
+                                              "Kochverb aktivieren")},
                           },
                           &IAStatus.Tooltipps);
 }

@@ -100,7 +100,8 @@ TFIAVerb::TFIAVerb(QWidget *parent) : QWidget(parent)
         {QStringLiteral("RGVerb"), QStringLiteral("Verben können für Zeit- und Gradeinstellungen definiert werden.")},
     };
     for (int n = 0; n < AnzahlGeraete; ++n)
-        hinweise.insert(IK[n]->objectName(), IAGeraete[n].Hinweis + QStringLiteral(" als Kochfläche zuordnen oder sperren"));
+        hinweise.insert(IK[n]->objectName(),
+                        IAGeraete[n].Hinweis + QStringLiteral(" als Kochfläche zuordnen oder sperren"));
     Registriere_Tooltipps(this, hinweise, &IAStatus.TooltippsVerbeditor);
 }
 
@@ -211,8 +212,9 @@ qint32 TFIAVerb::Radiogruppe() const
 void TFIAVerb::Oeffne()
 {
     IAVerbPuffer = TIAVERBEN(1);
-    BBOK->setIcon(QIcon(platform::loadPixmap(Programmverzeichnis + QStringLiteral("Grafiken\\ENG\\BMP\\Haken_gruen.bmp"))));
-    BBInfo->setIcon(QIcon(platform::loadPixmap(Programmverzeichnis + QStringLiteral("Grafiken\\ENG\\BMP\\Hilfe_blau.bmp"))));
+    const QString knoepfe = Programmverzeichnis + QStringLiteral("Grafiken\\ENG\\BMP\\");
+    BBOK->setIcon(QIcon(platform::loadPixmap(knoepfe + QStringLiteral("Haken_gruen.bmp"))));
+    BBInfo->setIcon(QIcon(platform::loadPixmap(knoepfe + QStringLiteral("Hilfe_blau.bmp"))));
     IPFeiloben->setIcon(gerahmt(QStringLiteral("IPfeilO.png"), true));
     IPfeilunten->setIcon(gerahmt(QStringLiteral("IPfeilU.png"), true));
     {
@@ -405,7 +407,12 @@ void TFIAVerb::BFertigClick()
 
 void TFIAVerb::closeEvent(QCloseEvent *event)
 {
-    // leaving goes through "Editor beenden" and its question
+    // leaving goes through "Editor beenden" and its question, unless the
+    // program is ending
+    if (!ProgrammOK) {
+        event->accept();
+        return;
+    }
     event->ignore();
     if (isVisible())
         BFertigClick();

@@ -146,14 +146,24 @@ void Beende_IAZutatenauswahl()
 
 // --- the whole verb list --------------------------------------------------------------
 
+namespace {
+
+// The markers replaced by the kitchen's minutes and temperature caption.
+QString ersetzeMarken(QString text, bool zeit, bool grad)
+{
+    if (zeit)
+        text.replace(Zeitmarke, QLatin1Char(' ') + QString::number(IAStatus.Zeit)
+                                    + (IAStatus.Zeit == 1 ? QStringLiteral(" Minute ") : QStringLiteral(" Minuten ")));
+    if (grad)
+        text.replace(Gradmarke, QLatin1Char(' ') + Temperaturbeschriftung(IAStatus.Temperatur).Text + QLatin1Char(' '));
+    return text;
+}
+
+} // namespace
+
 QString IAVerbanzeige(const QString &text)
 {
-    QString t = text;
-    const QString minuten = QLatin1Char(' ') + QString::number(IAStatus.Zeit)
-        + (IAStatus.Zeit == 1 ? QStringLiteral(" Minute ") : QStringLiteral(" Minuten "));
-    t.replace(Zeitmarke, minuten);
-    t.replace(Gradmarke, QLatin1Char(' ') + Temperaturbeschriftung(IAStatus.Temperatur).Text + QLatin1Char(' '));
-    return t;
+    return ersetzeMarken(text, true, true);
 }
 
 bool IAVerb_zeigbar(const QString &text)
@@ -174,13 +184,7 @@ QStringList Ermittle_Verbliste(TIAVTotalliste &liste, const QString &suchtext)
         std::stable_sort(liste.begin(), liste.end(), nachText);
     } else {
         for (TTIAVTotalliste &e : liste) {
-            QString test = e.Text;
-            if (IAStatus.Zeit > ZeitAus)
-                test.replace(Zeitmarke, QLatin1Char(' ') + QString::number(IAStatus.Zeit)
-                                            + (IAStatus.Zeit == 1 ? QStringLiteral(" Minute ") : QStringLiteral(" Minuten ")));
-            if (IAStatus.Temperatur > GradAus)
-                test.replace(Gradmarke,
-                             QLatin1Char(' ') + Temperaturbeschriftung(IAStatus.Temperatur).Text + QLatin1Char(' '));
+            QString test = ersetzeMarken(e.Text, IAStatus.Zeit > ZeitAus, IAStatus.Temperatur > GradAus);
             Ersetze_Sonderbuchstaben(test);
             test = platform::upperCase(test);
             const bool treffer = std::all_of(woerter.cbegin(), woerter.cend(), [&](const QString &w) {
