@@ -8,6 +8,9 @@
 #include "core/Globals.h"
 #include "core/Hauptprogramm.h"
 #include "core/Meldung.h"
+#include "interactive/F_IAVDB.h"
+#include "interactive/F_IAVerb.h"
+#include "interactive/F_IAZutat.h"
 #include "internet/F_Down.h"
 #include "internet/F_News.h"
 #include "internet/F_RezUpload.h"
@@ -76,6 +79,9 @@ void Erzeuge_Formulare()
     FRech = new TFRech;
     FZutKom = new TFZutKom;
     FDigI = new TFDigI;
+    FIAZutat = new TFIAZutat;
+    FIAVDB = new TFIAVDB;
+    FIAVerb = new TFIAVerb;
 }
 
 void Passe_an_Bildschirm_an(QWidget *fenster, const QSize &bildschirm)
