@@ -257,7 +257,9 @@ void Zeige_Newseditor(bool erstesMal)
         if (datei.isEmpty())
             return;
         const bool vorhanden = platform::fileExists(datei);
+        const TTNewstype vorher = News;
         if (!Lade_News(Load, datei) && vorhanden) {
+            News = vorher;
             Zeige_Meldung(QStringLiteral("Keine Newsdatei: ") + datei, QStringLiteral("Error:"), 0);
             return;
         }
