@@ -74,15 +74,6 @@ private slots:
         m_base.reset();
     }
 
-    void buttons()
-    {
-        for (QPushButton *b : {FTWSM->BFTPKeys, FTWSM->BRezepteonline, FTWSM->BLexikon, FTWSM->BGrafikschneiden,
-                               FTWSM->RTXTRTF, FTWSM->BNews})
-            QVERIFY2(b->isEnabled(), qPrintable(b->objectName()));
-        QVERIFY(!FTWSM->BMastern->isEnabled());
-        QVERIFY(!FTWSM->BLMEng->isEnabled());
-    }
-
     // The master dictionary is edited in the dictionary window and goes
     // back to the master; the release window waits meanwhile.
     void dictionary()

@@ -164,14 +164,6 @@ private slots:
             QCOMPARE(neu.pixel(p), soll);
         }
     }
-
-    void cropRefusesWhatDoesNotLoad()
-    {
-        testing::BaseFolder base;
-        base.writeBytes("broken.png", "not a picture");
-        QVERIFY(!Schneide_Grafikdatei(Programmverzeichnis + "broken.png"));
-        QCOMPARE(base.readBytes("broken.png"), QByteArray("not a picture"));
-    }
 };
 
 QTEST_MAIN(TestWebseiten)
