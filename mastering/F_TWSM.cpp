@@ -26,6 +26,7 @@
 #include "platform/Paths.h"
 #include "platform/Pictures.h"
 #include "platform/Seams.h"
+#include "platform/TextFile.h"
 #include "platform/Wait.h"
 #include "reference/F_Lex.h"
 #include "reference/Lexikon.h"
@@ -315,20 +316,23 @@ void TFTWSM::RTXTRTFClick()
 void TFTWSM::BLexikonClick()
 {
     Leere_Protokoll();
-    GlobalLexikon.clear();
     if (!Pruefe_Masterpfad(Masterpfad))
         return;
     const QString master = Masterpfad + QStringLiteral("Masterdaten\\PRGDATA\\ENG\\LEXIKON\\Lexikon.hbd");
     const QString lokal = Programmverzeichnis + QStringLiteral("PRGDATA\\ENG\\LEXIKON\\Lexikon.hbd");
     // Only a master dictionary that arrived and loads is edited and copied
-    // back; otherwise the master stays as it was.
+    // back; one that does not load gives the program its own file back.
+    QByteArray eigenes;
+    const bool hatteEigenes = platform::readBytes(lokal, eigenes);
     if (!Kopiere_Datei(master, lokal)) {
         Schreibe_Protokoll(ProtokollFehler, QStringLiteral("Copy-FAILURE ") + master + QStringLiteral("->") + lokal);
         return;
     }
     Schreibe_Protokoll(3, QStringLiteral("Kopiere: ") + master + QStringLiteral("->") + lokal);
     if (!Lade_Lexikon(Load, -1, QString())) {
-        Schreibe_Protokoll(ProtokollFehler, QStringLiteral("Lexikon nicht lesbar: ") + lokal);
+        Schreibe_Protokoll(ProtokollFehler, QStringLiteral("Lexikon nicht lesbar: ") + master);
+        if (hatteEigenes && platform::writeBytes(lokal, eigenes))
+            Lade_Lexikon(Load, -1, QString());
         return;
     }
     setEnabled(false);

@@ -103,16 +103,30 @@ private slots:
         QCOMPARE(GlobalLexikon.size(), 3);
     }
 
-    // Without a master dictionary nothing opens and no file changes.
-    void dictionaryMissing()
+    // A master dictionary that is missing or does not load opens nothing,
+    // and the program keeps its own dictionary.
+    void dictionaryRefused_data()
     {
+        QTest::addColumn<QStringList>("master");
+        QTest::addColumn<QString>("zeile");
+        QTest::newRow("missing") << QStringList{} << "ERROR:   Copy-FAILURE ";
+        QTest::newRow("not a dictionary") << QStringList{"[TWS 2.X]"} << "ERROR:   Lexikon nicht lesbar: ";
+    }
+    void dictionaryRefused()
+    {
+        QFETCH(QStringList, master);
+        QFETCH(QString, zeile);
+        if (!master.isEmpty())
+            m_base->writeLines(Masterlexikon, master);
         m_base->writeLines(Lexikon, Lexikondatei({"Eigenes"}));
+        QVERIFY(Lade_Lexikon(Load, -1, QString()));
         FTWSM->BLexikon->click();
         QVERIFY(!FLex->isVisible());
-        QVERIFY(!m_base->exists(Masterlexikon));
+        QCOMPARE(m_base->readLines(Masterlexikon), master);
         QCOMPARE(m_base->readLines(Lexikon), Lexikondatei({"Eigenes"}));
-        QCOMPARE(Protokoll.size(), 1);
-        QVERIFY(Protokoll[0].startsWith("ERROR:   Copy-FAILURE "));
+        QCOMPARE(GlobalLexikon.size(), 1);
+        QCOMPARE(GlobalLexikon[0].Begriff, "Eigenes");
+        QVERIFY(Protokoll.last().startsWith(zeile));
     }
 
     // Each login goes into its key picture; an empty one is refused.
