@@ -1,7 +1,6 @@
 #include "mastering/F_MRezOn.h"
 
 #include <QCloseEvent>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>

@@ -1,6 +1,7 @@
 #include "mastering/Rezeptindex.h"
 
 #include <QFileInfo>
+#include <limits>
 
 #include "core/Grundoperationen.h"
 #include "internet/Wertdatei.h"
