@@ -17,7 +17,9 @@
 #include "internet/Internet.h"
 #include "internet/News.h"
 #include "mastering/F_MIAVerb.h"
+#include "mastering/F_MRezOn.h"
 #include "mastering/F_TWSM.h"
+#include "mastering/F_TWSMNews.h"
 #include "mastering/F_TWSMZu.h"
 #include "mastering/Mastering.h"
 #include "platform/Paths.h"
@@ -73,6 +75,8 @@ void Erzeuge_Formulare()
     FTWSM = new TFTWSM;
     FTWSMZu = new TFTWSMZu;
     FMIAVerb = new TFMIAVerb;
+    FMRezOn = new TFMRezOn;
+    FTWSMNews = new TFTWSMNews;
     Installiere_Meldungsfenster();
     Registriere_Optionsschrift(FRez, &Setze_Textschrift);
     Registriere_Optionsschrift(FLex, [] { Setze_Lexikonschrift(Optionen.Lexikonschrift); });
