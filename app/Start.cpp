@@ -8,6 +8,10 @@
 #include "core/Globals.h"
 #include "core/Hauptprogramm.h"
 #include "core/Meldung.h"
+#include "interactive/F_IAMSG.h"
+#include "interactive/F_IAMain.h"
+#include "interactive/F_IARezeptladen.h"
+#include "interactive/F_IARezepttext.h"
 #include "internet/F_Down.h"
 #include "internet/F_News.h"
 #include "internet/F_RezUpload.h"
@@ -67,6 +71,10 @@ void Erzeuge_Formulare()
     FTWSM = new TFTWSM;
     FTWSMZu = new TFTWSMZu;
     FMIAVerb = new TFMIAVerb;
+    FIAMain = new TFIAMain;
+    FIARezepttext = new TFIARezepttext;
+    FIAMSG = new TFIAMSG;
+    FIARezeptladen = new TFIARezeptladen;
     Installiere_Meldungsfenster();
     Registriere_Optionsschrift(FRez, &Setze_Textschrift);
     Registriere_Optionsschrift(FLex, [] { Setze_Lexikonschrift(Optionen.Lexikonschrift); });

@@ -90,6 +90,9 @@ public:
     // The record index the fields were filled from (-1 none).
     qint32 Formularrezept() const { return m_rezept; }
     bool Geaendert() const { return m_geaendert; }
+    // The kitchen starts with empty instruction and remark fields. Emptying
+    // them is no edit, and a recipe open in the editor keeps its texts.
+    void Leere_Kuechentexte();
     // Unit choices for an ingredient group in the recipe's category, then
     // the quantity choices of the chosen unit.
     void Fuelle_Einheiten(qint32 gruppe, const QString &einheit, const QString &menge);
