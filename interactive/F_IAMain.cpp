@@ -495,8 +495,7 @@ void TFIAMain::Starte_IASitzung(bool neu)
         Zeige_Geraetesymbole(nurWaage);
         Zeige_Regalsymbole(true, true, true, false, true);
         Zeige_Geraetebedienung(false, false, false, false, false, false);
-        IAStatus.Tooltipps = 1;
-        IAStatus.AlleVerben = 1;
+        Setze_Tutorialschalter();
         Setze_Tooltipps({this});
         Aktualisiere();
         Zeige_Zutatenregal();
@@ -915,6 +914,8 @@ void TFIAMain::Verlasse_Kueche(bool uebersichtNeu)
     if (FIAMSG)
         FIAMSG->hide();
     TutorialSchritt = 0;
+    Stelle_Tutorialschalter_zurueck();
+    Setze_Tooltipps({this});
     IAStatus.Bild.reset();
     hide();
     // The working recipe is the last record, appended when the kitchen opened.

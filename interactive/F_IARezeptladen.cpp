@@ -276,6 +276,7 @@ void Zeige_IARezeptauswahl(const QString &name, bool laden, bool neu)
     if (FRez)
         FRez->Leere_Kuechentexte();
     TutorialSchritt = 0;
+    Stelle_Tutorialschalter_zurueck();
 
     const QPixmap hintergrund =
         platform::loadPixmap(Programmverzeichnis + QStringLiteral("Grafiken\\ENG\\PNG\\") + Hintergrundgrafik);

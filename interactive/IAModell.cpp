@@ -378,3 +378,38 @@ TTIAEinheitenliste Ermittle_IAEinheitenliste(qint32 datensatz, qint32 zutat, boo
     l.Name = z->Anzeigename;
     return l;
 }
+
+namespace {
+struct Tutorialschalter {
+    bool gemerkt = false;
+    quint8 Tooltipps = 1;
+    quint8 AlleVerben = 1;
+};
+Tutorialschalter &tutorialschalter()
+{
+    static Tutorialschalter s;
+    return s;
+}
+} // namespace
+
+void Setze_Tutorialschalter()
+{
+    Tutorialschalter &s = tutorialschalter();
+    if (!s.gemerkt) {
+        s.Tooltipps = IAStatus.Tooltipps;
+        s.AlleVerben = IAStatus.AlleVerben;
+        s.gemerkt = true;
+    }
+    IAStatus.Tooltipps = 1;
+    IAStatus.AlleVerben = 1;
+}
+
+void Stelle_Tutorialschalter_zurueck()
+{
+    Tutorialschalter &s = tutorialschalter();
+    if (!s.gemerkt)
+        return;
+    IAStatus.Tooltipps = s.Tooltipps;
+    IAStatus.AlleVerben = s.AlleVerben;
+    s.gemerkt = false;
+}

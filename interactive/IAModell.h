@@ -147,3 +147,9 @@ struct TTIAEinheitenliste {
     QString Name;          // LW11 and EZutatName
 };
 TTIAEinheitenliste Ermittle_IAEinheitenliste(qint32 datensatz, qint32 zutat, bool standard);
+
+// The tutorial shows every hint and offers every verb. The user's own
+// settings are remembered when it starts and come back when it ends, however
+// it ends; ending without a start changes nothing.
+void Setze_Tutorialschalter();
+void Stelle_Tutorialschalter_zurueck();
