@@ -505,7 +505,9 @@ void TFIAMain::Starte_IASitzung(bool neu)
         P3->show();
         setEnabled(true);
         if (FIAMSG) {
-            FIAMSG->move(x() + frameGeometry().width() - FIAMSG->frameGeometry().width(), y() + 200);
+            // Its frame is not known before it shows; it is taken to be the kitchen's.
+            const int rahmen = frameGeometry().width() - width();
+            FIAMSG->move(x() + frameGeometry().width() - (FIAMSG->width() + rahmen), y() + 200);
             FIAMSG->Zeige_Tutorialschritt(1, true, false);
         }
     }
