@@ -337,11 +337,23 @@ QPixmap TFIAMain::Gerahmt(const QImage &bild, quint32 farbe) const
     return QPixmap::fromImage(b);
 }
 
+QPixmap TFIAMain::Bildpixmap(const QString &pfad, quint32 farbe, bool gerahmt)
+{
+    const QString schluessel = QString::number(gerahmt ? farbe : 0xFFFFFFFFu) + QLatin1Char(':') + pfad;
+    auto it = m_pixmaps.constFind(schluessel);
+    if (it == m_pixmaps.constEnd()) {
+        const QImage &b = Bilddatei(pfad);
+        it = m_pixmaps.insert(schluessel, gerahmt ? Gerahmt(b, farbe) : QPixmap::fromImage(b));
+    }
+    return *it;
+}
+
 // --- opening ----------------------------------------------------------------
 
 void TFIAMain::Oeffne_InteraktivesKochen()
 {
     m_bilder.clear();
+    m_pixmaps.clear();
     m_kuechengeraet = -1;
     IZBack->setGeometry(QRect(QPoint(), P0->size()));
     IZFront->setGeometry(QRect(QPoint(), P0->size()));
@@ -553,13 +565,13 @@ void TFIAMain::Zeige_Regal(qint32 gewuerz)
         const int k = z.Anzeigeplatz - IARegalZaehler;
         if (k < 0 || k > 4)
             continue;
-        IZ[k]->setPixmap(Gerahmt(Bilddatei(z.Grafik), Bildrahmen));
+        IZ[k]->setPixmap(Bildpixmap(z.Grafik, Bildrahmen, true));
         IZ[k]->show();
         LMenge[k]->setText(z.Menge + QLatin1Char(' ') + z.Einheit);
         LName[k]->setText(z.Anzeigename);
         for (int j = 0; j < 5; ++j)
             if (z.Geraete[j] >= 0) {
-                IZVerlauf[k][j]->setPixmap(QPixmap::fromImage(Bilddatei(Verlaufsgrafik(z.Geraete[j]))));
+                IZVerlauf[k][j]->setPixmap(Bildpixmap(Verlaufsgrafik(z.Geraete[j])));
                 IZVerlauf[k][j]->show();
             }
     }
@@ -620,7 +632,7 @@ void TFIAMain::Zeige_Kochgeraet()
         QFont f = LK[k]->font();
         f.setUnderline(z.Auswahl == 2);
         LK[k]->setFont(f);
-        IZK[k]->setPixmap(QPixmap::fromImage(Bilddatei(z.Grafik)));
+        IZK[k]->setPixmap(Bildpixmap(z.Grafik));
         Zeichne_Rahmen(kueche, IZK[k]->x() - 1, IZK[k]->y() - 1, Bildrahmen, IZK[k]->height() + 1,
                        IZK[k]->width() + 1);
         IZK[k]->show();
@@ -628,8 +640,7 @@ void TFIAMain::Zeige_Kochgeraet()
         alle = alle || z.Auswahl == 1;
         for (int j = 0; j < 3; ++j)
             if (z.Geraete[2 + j] >= 0) {
-                IZKVerlauf[k][j]->setPixmap(
-                    QPixmap::fromImage(Bilddatei(Verlaufsgrafik(z.Geraete[2 + j]))));
+                IZKVerlauf[k][j]->setPixmap(Bildpixmap(Verlaufsgrafik(z.Geraete[2 + j])));
                 IZKVerlauf[k][j]->show();
             }
     }
@@ -666,7 +677,7 @@ void TFIAMain::Zeige_Verbleiste()
             continue;
         IAVerbFelder[k].Belegt = 1;
         if (v.Symbol >= 0 && v.Symbol < AnzahlVerbsymbole)
-            IV[k]->setPixmap(Gerahmt(Bild(IAGrafikordner + IAVerbsymbole[v.Symbol].Bild), Symbolrahmen));
+            IV[k]->setPixmap(Bildpixmap(IAGrafik(IAVerbsymbole[v.Symbol].Bild), Symbolrahmen, true));
         else
             IV[k]->clear();
         IV[k]->show();

@@ -5,6 +5,7 @@
 // below; the model is never read back from the controls.
 #include <QHash>
 #include <QImage>
+#include <QPixmap>
 #include <QWidget>
 #include <array>
 
@@ -149,8 +150,11 @@ private:
     const QImage &Bild(const QString &datei, bool transparent = false);
     const QImage &Bilddatei(const QString &pfad, bool transparent = false);
     QPixmap Gerahmt(const QImage &bild, quint32 farbe) const;
+    // The picture of a file as shown, framed when asked; kept like the pictures.
+    QPixmap Bildpixmap(const QString &pfad, quint32 farbe = 0, bool gerahmt = false);
 
     QHash<QString, QImage> m_bilder;
+    QHash<QString, QPixmap> m_pixmaps;
     QImage m_kueche; // the current device's picture, frames painted over it
     qint32 m_kuechengeraet = -1;
 };
