@@ -184,11 +184,12 @@ void TFIAMain::Baue_Regal()
         const int x = Regallinks[k];
         const QString n = QString::number(k + 1);
         IZ[k] = bild(P0, QStringLiteral("IZ") + n, QRect(x, 0, 150, 140));
+        IZ[k]->setScaledContents(true);
         LMenge[k] = beschriftung(P0, QStringLiteral("L") + n + QLatin1Char('0'), QRect(x, 146, 169, 13));
         LName[k] = beschriftung(P0, QStringLiteral("L") + n + QLatin1Char('1'), QRect(x, 160, 169, 26));
         LName[k]->setWordWrap(true);
         for (int j = 0; j < 5; ++j)
-            IZVerlauf[k][j] = bild(P0, QStringLiteral("IZ") + n + QString::number(j), QRect(x + 155, j * 28, 20, 20));
+            IZVerlauf[k][j] = bild(P0, QStringLiteral("IZ") + n + QString::number(j), QRect(x + 152, j * 28, 20, 20));
     }
 }
 
@@ -215,6 +216,8 @@ void TFIAMain::Baue_Kueche()
         const int x = Kuechenlinks[k % 3], y = k < 3 ? 4 : 154;
         const QString n = QString::number(k + 1);
         IZK[k] = bild(P2, QStringLiteral("IZK") + n, QRect(x, y, 75, 70));
+        // The item pictures are drawn for the shelf; the kitchen shows them at half size.
+        IZK[k]->setScaledContents(true);
         LK[k] = beschriftung(P2, QStringLiteral("LK") + n,
                              QRect(Kuechenbeschriftunglinks[k % 3], k < 3 ? 75 : 225, 169, 48));
         LK[k]->setWordWrap(true);
@@ -261,6 +264,7 @@ void TFIAMain::Baue_Waage()
     f.setBold(true);
     LTitel->setFont(f);
     IZW1 = bild(P3, QStringLiteral("IZW1"), QRect(60, 44, 150, 140));
+    IZW1->setScaledContents(true);
     for (int j = 0; j < 5; ++j)
         IZWVerlauf[j] = bild(P3, QStringLiteral("IZW1") + QString::number(j), QRect(215, 44 + 28 * j, 20, 20));
     LW10 = beschriftung(P3, QStringLiteral("LW10"), QRect(60, 190, 170, 16));
@@ -296,6 +300,7 @@ void TFIAMain::Baue_Traeger()
 {
     P4 = panel(this, QStringLiteral("P4"), QRect(Breite, Hoehe, 150, 158));
     IZDummy = bild(P4, QStringLiteral("IZDummy"), QRect(0, 0, 150, 140));
+    IZDummy->setScaledContents(true);
     IZDummyL = beschriftung(P4, QStringLiteral("IZDummyL"), QRect(0, 142, 150, 16));
     P5 = panel(this, QStringLiteral("P5"), QRect(Breite, Hoehe, 200, 20));
     LDummy = beschriftung(P5, QStringLiteral("LDummy"), QRect(2, 2, 196, 16));
