@@ -943,8 +943,10 @@ void TFIAMain::Verlasse_Kueche(bool uebersichtNeu)
     }
     if (uebersichtNeu)
         Programmstart(true);
-    if (FMain)
+    if (FMain) {
         FMain->show();
+        FMain->Zeige_Werkzeugfenster();
+    }
 }
 
 // --- the ways in ------------------------------------------------------------
@@ -955,6 +957,11 @@ void Oeffne_Kueche(const TTRezepteTotal &vorlage, const QString &name, bool lade
         return;
     Setze_IAStartwerte();
     Lege_IAArbeitsrezept_an(vorlage);
+    // The overview would change the current recipe under the kitchen.
+    if (FMain) {
+        FMain->Verstecke_Werkzeugfenster();
+        FMain->hide();
+    }
     FIAMain->Oeffne_InteraktivesKochen();
     FIAMain->setWindowFlag(Qt::WindowCloseButtonHint, false);
     if (QScreen *s = QApplication::primaryScreen())

@@ -83,6 +83,7 @@ private slots:
         m_rezepte = RezepteTotal.size();
         IAStatus = TTIAStatus();
         Programmstart(false);
+        FMain->show();
     }
     void cleanup()
     {
@@ -91,8 +92,9 @@ private slots:
             FIAMain->setEnabled(true);
             QVERIFY(FIAMain->close());
         }
-        // Leaving the kitchen drops its working recipe.
+        // Leaving the kitchen drops its working recipe and shows the overview.
         QCOMPARE(RezepteTotal.size(), m_rezepte);
+        QVERIFY(FMain->isVisible());
         FRez->hide();
         QVERIFY2(meldungen->pending().isEmpty(), qPrintable(meldungen->pending().join(QLatin1Char('|'))));
         meldungen.reset();
@@ -138,6 +140,8 @@ private slots:
             name = QStringLiteral("Kartoffelsalat");
         }
         QVERIFY(FIAMain->isVisible());
+        // The overview steps aside while the kitchen cooks.
+        QVERIFY(!FMain->isVisible());
         QCOMPARE(RezepteTotal.size(), m_rezepte + 1);
         QCOMPARE(AktuellesRezept, m_rezepte);
         QVERIFY(IAZutaten().isEmpty());
