@@ -156,16 +156,7 @@ TFIAMain::TFIAMain(QWidget *parent) : QWidget(parent, Qt::Window)
     Baue_Waage();
     Baue_Symbole();
     Baue_Traeger();
-    Registriere_Tooltipps(this,
-                          {{QStringLiteral("IZPfeilOben"), QStringLiteral("Eine Seite zurück blättern")},
-                           {QStringLiteral("IZPfeilUnten"), QStringLiteral("Eine Seite weiter blättern")},
-                           {QStringLiteral("IGewuerz"), QStringLiteral("Das Gewürzregal zeigen")},
-                           {QStringLiteral("IZutat"), QStringLiteral("Das Zutatenregal zeigen")},
-                           {QStringLiteral("IVariable"), QStringLiteral("Die Verbleiste zeigen")},
-                           {QStringLiteral("IC0"), QStringLiteral("Die Küchenwaage")},
-                           {QStringLiteral("IZKGruppe"), QStringLiteral("Alle Zutaten auswählen")},
-                           {QStringLiteral("IZKLeeren"), QStringLiteral("Das Küchengerät leeren")}},
-                          &IAStatus.Tooltipps);
+    // The hints follow the pointer with the hover handling of cooking by hand.
 }
 
 void TFIAMain::Baue_Fenster()
