@@ -402,6 +402,42 @@ private slots:
         QCOMPARE(IAVerbFelder[6].Beschriftung.Left, 214);
     }
 
+    // What the hand carries follows the pointer and goes out of the way when
+    // put down.
+    void carried()
+    {
+        oeffneKueche();
+        IARezept()->IAZutaten = {zutat(QStringLiteral("Salz"), -1), zutat(QStringLiteral("Kartoffeln"), 1)};
+        IARezept()->IAZutaten[0].Gewuerz = 1;
+        IAMausX = 300;
+        IAMausY = 400;
+        IAHandZutat = 0;
+        FIAMain->Zeige_Zutat_in_Hand(QPixmap(10, 10), 0);
+        QVERIFY(!FIAMain->P4->isHidden());
+        QCOMPARE(FIAMain->P4->pos(), QPoint(310, 410));
+        QCOMPARE(FIAMain->IZDummyL->text(), QStringLiteral("2 Stück"));
+        FIAMain->Zeige_Wuerzvorschau(1);
+        QVERIFY(!FIAMain->P8->isHidden());
+        QCOMPARE(FIAMain->P8->y() + FIAMain->P8->height() + 1, FIAMain->P4->y());
+        QCOMPARE(FIAMain->LWuerze->text(), Erzeuge_Wuerztext(1).Satz);
+        QCOMPARE(FIAMain->LZuwuerzen->text(), QStringLiteral("Kartoffeln"));
+        FIAMain->Lege_Zutat_ab();
+        FIAMain->Verberge_Wuerzvorschau();
+        QCOMPARE(IAHandZutat, -1);
+        QVERIFY(FIAMain->P4->isHidden() && FIAMain->P8->isHidden() && FIAMain->IZDummyL->text().isEmpty());
+        QVERIFY(!FIAMain->rect().contains(FIAMain->P4->pos()));
+
+        const TIAVERBEN verben = IAVERBEN;
+        IAVERBEN = {TTIAVERBEN{QStringLiteral(" ... schälen"), 16, {}, {}, 0, 0, -1, -1}};
+        FIAMain->Zeige_Verb_in_Hand(0, 16);
+        QCOMPARE(FIAMain->P6->pos(), QPoint(314, 426));
+        QCOMPARE(FIAMain->P7->pos(), QPoint(314 + FIAMain->P6->width() + 1, 425));
+        QCOMPARE(FIAMain->LDummyVerb->text(), QStringLiteral("... schälen."));
+        FIAMain->Lege_Verb_ab();
+        QVERIFY(FIAMain->P6->isHidden() && FIAMain->P7->isHidden() && FIAMain->LDummyVerb->text().isEmpty());
+        IAVERBEN = verben;
+    }
+
     // The tutorial starts on the scale with only the scale's icon, its page
     // beside the kitchen, and gives the user's switches back at its end.
     void tutorialStart()
