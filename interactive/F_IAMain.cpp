@@ -457,11 +457,11 @@ void TFIAMain::Starte_IASitzung(bool neu)
     setWindowFlag(Qt::WindowCloseButtonHint, false);
     show();
 
-    // The ingredient selection window takes the new recipe's first items;
-    // until it is there a new recipe opens on its empty shelf.
-    Q_UNUSED(neu);
-    IAStatus.Geraet = geraet;
-    IAStatus.Panel = panel;
+    // A new recipe gets its first items from the ingredient selection window,
+    // which is not there yet; the recipe opens on its empty shelf and the
+    // chopping board, as that window leaves the kitchen when it closes.
+    IAStatus.Geraet = neu ? 0 : geraet;
+    IAStatus.Panel = neu ? 0 : panel;
     std::array<bool, 17> alle;
     alle.fill(true);
     Zeige_Geraetesymbole(alle);
