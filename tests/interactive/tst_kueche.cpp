@@ -171,6 +171,8 @@ private slots:
         QVERIFY(IAZutaten().isEmpty());
         QVERIFY(IARezepttext.isEmpty());
         QVERIFY(!FIAMain->IC[0]->isHidden() && !FIAMain->IVariable->isHidden());
+        QCOMPARE(IAStatus.Geraet, 0);
+        QVERIFY(!FIAMain->P0->isHidden() && !FIAMain->P2->isHidden() && FIAMain->P3->isHidden());
     }
 
     // Emptying the editor's texts for the kitchen is no edit, and a recipe
