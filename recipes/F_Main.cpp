@@ -39,6 +39,9 @@
 #include "reference/F_GeAllZuDa.h"
 #include "internet/F_RezUpload.h"
 #include "internet/Internet.h"
+#include "internet/F_GraDown.h"
+#include "internet/F_RezDown.h"
+#include "internet/Update.h"
 #include "mastering/F_TWSM.h"
 #include "reference/F_Lex.h"
 #include "reference/F_VAR.h"
@@ -346,9 +349,11 @@ void TFMain::Baue_Menues()
 
     // Their windows come with later parts of the program.
     // The mail entry waits for a contact address in the internet settings.
+    // The update entries wait for the start-up's internet check; only the
+    // manual check is ready at once (its menu opens with a server).
     for (QAction *a : {MRezeptnachkochen,
                        MPRGUpdatestarten, MRezeptedownloaden, MGrafikendownloaden, MDatenbankenupdaten,
-                       MNachrichtenlesen, MUpdateinformationenmanuelldownloaden, MUpdatesimInternet,
+                       MNachrichtenlesen, MUpdatesimInternet,
                        EmailansTafelwerkstatt1})
         a->setEnabled(false);
     MUpdate->setEnabled(false);
@@ -707,10 +712,25 @@ void TFMain::MLexikonClick()
     Zeige_Lexikon(true, -1, QString());
 }
 
-void TFMain::MPRGUpdatestartenClick() {}
-void TFMain::MRezeptedownloadenClick() {}
-void TFMain::MGrafikendownloadenClick() {}
-void TFMain::MDatenbankenupdatenClick() {}
+void TFMain::MPRGUpdatestartenClick()
+{
+    Lade_Programmupdate();
+}
+void TFMain::MRezeptedownloadenClick()
+{
+    Verstecke_Werkzeugfenster();
+    Zeige_Rezeptdownload();
+}
+void TFMain::MGrafikendownloadenClick()
+{
+    Verstecke_Werkzeugfenster();
+    Pruefe_Grafikupdate();
+}
+void TFMain::MDatenbankenupdatenClick()
+{
+    Verstecke_Werkzeugfenster();
+    Aktualisiere_Datenbank();
+}
 void TFMain::MZutatenverwaltungClick()
 {
     Zeige_Zutatenverwaltung();
@@ -723,8 +743,14 @@ void TFMain::MNachrichtenlesenClick()
 {
     Zeige_News(true);
 }
-void TFMain::MUpdateinformationenmanuelldownloadenClick() {}
-void TFMain::MUpdatesimInternetClick() {}
+void TFMain::MUpdateinformationenmanuelldownloadenClick()
+{
+    Lade_Updateinformationen();
+}
+void TFMain::MUpdatesimInternetClick()
+{
+    Oeffne_Updateseite();
+}
 
 void TFMain::MRezeptUploadClick()
 {
@@ -813,7 +839,7 @@ void TFMain::FormClose(QCloseEvent *event)
     }
     Lade_Optionen(Save);
     Verstecke_Werkzeugfenster();
-    // Starte_Update();
+    Starte_Update();
     event->accept();
 }
 
