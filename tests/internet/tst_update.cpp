@@ -5,7 +5,9 @@
 #include <QMenu>
 
 #include "core/Dateioperationen.h"
+#include "app/Start.h"
 #include "core/Globals.h"
+#include "core/Hauptprogramm.h"
 #include "internet/F_Down.h"
 #include "internet/News.h"
 #include "internet/Update.h"
@@ -419,6 +421,55 @@ private slots:
         FMain->MUpdateinformationenmanuelldownloadenClick();
         QVERIFY(meldungen.pending().isEmpty());
         QVERIFY(FMain->MRezeptedownloaden->isEnabled());
+    }
+
+    // The start-up on the default installation: the version check, the
+    // question only with a server, then the news; a waiting set-up that the
+    // user starts ends the start-up.
+    void startablauf_data()
+    {
+        QTest::addColumn<int>("antwort");
+        QTest::addColumn<bool>("setup");
+        QTest::addColumn<QStringList>("meldungen");
+        QTest::addColumn<bool>("weiter");
+        const QString frage = QStringLiteral("Do you want to search for new program versions or new recipes?");
+        const QString news = QStringLiteral("You have some news to read! Use the menu entry \"update\"!");
+        QTest::newRow("Yes") << 6 << false << QStringList{frage, news} << true;
+        QTest::newRow("No") << 7 << false << QStringList{frage} << true;
+        QTest::newRow("waiting set-up started")
+            << 6 << true
+            << QStringList{"Do you want to start the update?", "The update starts now! Please install the setup!"}
+            << false;
+    }
+    void startablauf()
+    {
+        QFETCH(int, antwort);
+        QFETCH(bool, setup);
+        QFETCH(QStringList, meldungen);
+        m_base->copyInstallation();
+        m_base->writeLines(QStringLiteral("PRGDATA\\ENG\\INTERNET.HRB"),
+                           {QStringLiteral("[TWS 2.X]"), "SERVERURL=" + m_server.url(QString())});
+        m_server.schreibe(QStringLiteral("TWS/ENG/DOWNLOAD/VERSIONS.HRB"), Versionen(401, 5, 1, 1, 1, Setup));
+        m_server.schreibe(QStringLiteral("TWS/ENG/DOWNLOAD/NEWSS.HBR"),
+                          Newsdatei({{"7", "*TWSTCW*", "ENG", "Version 4.01 is out"}}));
+        if (setup) {
+            m_base->writeLines(QStringLiteral("PRGDATA\\ENG\\VERSION.HRB"), Versionen(400, 0, 1, 1, 1, Setup));
+            m_base->writeLines(QStringLiteral("PRGDATA\\ENG\\VERSIONS.HRB"), Versionen(401, 0, 1, 1, 1, Setup));
+            m_base->writeBytes(QStringLiteral("PRGDATA\\ENG\\") + Setup, "setup");
+        }
+        testing::ScriptedMessages meldungenSkript;
+        // The first message is the question.
+        for (const QString &m : meldungen)
+            meldungenSkript.expect(m, m == meldungen.first() ? antwort : 1);
+        TWS_Grundwerte();
+        QTEST(TWS_Programmstart_Daten(), "weiter");
+        QStringList gesehen;
+        for (const auto &m : std::as_const(meldungenSkript.seen))
+            gesehen << m.text;
+        QCOMPARE(gesehen, meldungen);
+        QCOMPARE(FMain->MPRGUpdatestarten->isEnabled(), antwort == 6 && !setup);
+        QCOMPARE(FMain->MUpdateinformationenmanuelldownloaden->isEnabled(), antwort == 7);
+        QCOMPARE(m_shell.size(), setup ? 1 : 0);
     }
 
     // One notice, by priority.
