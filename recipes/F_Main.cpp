@@ -745,6 +745,10 @@ void TFMain::MNachrichtenlesenClick()
 }
 void TFMain::MUpdateinformationenmanuelldownloadenClick()
 {
+    Updateinformationendownloaden1Click();
+}
+void TFMain::Updateinformationendownloaden1Click()
+{
     Lade_Updateinformationen();
 }
 void TFMain::MUpdatesimInternetClick()

@@ -291,22 +291,6 @@ private slots:
         QVERIFY(!FMain->MRezeptedownloaden->isEnabled());
         QVERIFY(FMain->isVisible() && FMain->isEnabled());
     }
-
-    void popup()
-    {
-        Standardserver();
-        testing::ScriptedMessages meldungen;
-        FMain->MRezeptedownloadenClick();
-        FRezDown->PMRezeptdownloadPopup();
-        QVERIFY(FRezDown->PMAlleauswaehlen->isEnabled());
-        QVERIFY(!FRezDown->PMAlleabwaehlen->isEnabled() && !FRezDown->PMRezepteinstallieren->isEnabled());
-        FRezDown->PMAlleauswaehlen->trigger();
-        FRezDown->PMRezeptdownloadPopup();
-        QVERIFY(!FRezDown->PMAlleauswaehlen->isEnabled());
-        QVERIFY(FRezDown->PMAlleabwaehlen->isEnabled() && FRezDown->PMRezepteinstallieren->isEnabled());
-        FRezDown->PMAbbrechen->trigger();
-        QVERIFY(!FRezDown->isVisible());
-    }
 };
 
 QTEST_MAIN(TestRezDown)
