@@ -23,13 +23,16 @@
 #include "platform/Paths.h"
 #include "platform/Wait.h"
 #include "reference/F_AktivZuDa.h"
+#include "reference/F_DigI.h"
 #include "reference/F_GeAllZuDa.h"
 #include "reference/F_ZEng.h"
 #include "reference/F_ZMerge.h"
 #include "reference/F_ZuDa.h"
 #include "reference/F_Lex.h"
+#include "reference/F_Rech.h"
 #include "reference/F_TWSMLex.h"
 #include "reference/F_VAR.h"
+#include "reference/F_ZutKom.h"
 #include "reference/Lexikon.h"
 #include "recipes/F_Main.h"
 #include "recipes/F_Hilfe.h"
@@ -75,6 +78,9 @@ void Erzeuge_Formulare()
     Installiere_Meldungsfenster();
     Registriere_Optionsschrift(FRez, &Setze_Textschrift);
     Registriere_Optionsschrift(FLex, [] { Setze_Lexikonschrift(Optionen.Lexikonschrift); });
+    FRech = new TFRech;
+    FZutKom = new TFZutKom;
+    FDigI = new TFDigI;
 }
 
 void Passe_an_Bildschirm_an(QWidget *fenster, const QSize &bildschirm)

@@ -131,13 +131,7 @@ public:
         QByteArrayView v;
         if (!roh(v))
             return false;
-        v = ohneRand(v);
-        qint64 x = 0;
-        const auto [ende, fehlercode] = std::from_chars(v.data(), v.data() + v.size(), x);
-        if (v.isEmpty() || fehlercode != std::errc() || ende != v.data() + v.size() || x < INT_MIN || x > INT_MAX)
-            return fehler(QStringLiteral("a whole number was expected"));
-        wert = qint32(x);
-        return true;
+        return alsGanzzahl(v, wert) || fehler(QStringLiteral("a whole number was expected"));
     }
 
     // A whole number where a value that is not one reads as standard.
@@ -146,12 +140,8 @@ public:
         QByteArrayView v;
         if (!roh(v))
             return false;
-        v = ohneRand(v);
-        qint64 x = 0;
-        const auto [ende, fehlercode] = std::from_chars(v.data(), v.data() + v.size(), x);
-        const bool zahl = !v.isEmpty() && fehlercode == std::errc() && ende == v.data() + v.size() && x >= INT_MIN
-            && x <= INT_MAX;
-        wert = zahl ? qint32(x) : standard;
+        if (!alsGanzzahl(v, wert))
+            wert = standard;
         return true;
     }
 
@@ -228,6 +218,18 @@ public:
     QString grund;
 
 private:
+    // The line as a 32-bit whole number (blanks around it allowed).
+    static bool alsGanzzahl(QByteArrayView v, qint32 &wert)
+    {
+        v = ohneRand(v);
+        qint64 x = 0;
+        const auto [ende, fehlercode] = std::from_chars(v.data(), v.data() + v.size(), x);
+        if (v.isEmpty() || fehlercode != std::errc() || ende != v.data() + v.size() || x < INT_MIN || x > INT_MAX)
+            return false;
+        wert = qint32(x);
+        return true;
+    }
+
     const QByteArray &d;
     qsizetype zeilenzahl = 0;
     qsizetype pos = 0; // lines read

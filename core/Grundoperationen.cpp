@@ -109,6 +109,34 @@ bool istMengenwort(const QString &wort)
     return zahl;
 }
 
+bool istGanzzahl(const QString &wort)
+{
+    if (wort.isEmpty())
+        return false;
+    for (const QChar c : wort)
+        if (!istZiffer(c))
+            return false;
+    return true;
+}
+
+// "1/2", "3/4" (a denominator that is not 0) or one of the code page's
+// fraction signs.
+bool istBruch(const QString &wort)
+{
+    if (wort.size() == 1)
+        return wort.at(0) == QChar(0x00BD) || wort.at(0) == QChar(0x00BC) || wort.at(0) == QChar(0x00BE);
+    const qsizetype strich = wort.indexOf(QLatin1Char('/'));
+    if (strich < 0)
+        return false;
+    const QString zaehler = wort.left(strich), nenner = wort.mid(strich + 1);
+    if (!istGanzzahl(zaehler) || !istGanzzahl(nenner))
+        return false;
+    for (const QChar c : nenner)
+        if (c != QLatin1Char('0'))
+            return true;
+    return false;
+}
+
 QString ohneKlammern(const QString &eintrag)
 {
     QString s = eintrag;
@@ -325,13 +353,30 @@ void Zerlege_Zutatenstring(const QString &zeile, QString &menge, QString &einhei
     }
 
     qsizetype rest = 0;
-    const qsizetype blank = s.indexOf(Blank);
-    const QString wort = blank < 0 ? s : s.left(blank);
-    if (istMengenwort(wort)) {
+    auto naechstesWort = [&s](qsizetype ab, qsizetype &ende) {
+        ende = s.indexOf(Blank, ab);
+        if (ende < 0)
+            ende = s.size();
+        return s.mid(ab, ende - ab);
+    };
+    auto ueberspringeBlanks = [&s](qsizetype &i) {
+        while (i < s.size() && s.at(i) == Blank)
+            ++i;
+    };
+    qsizetype ende = 0;
+    const QString wort = naechstesWort(0, ende);
+    if (istMengenwort(wort) || istBruch(wort)) {
         menge = wort;
-        rest = blank < 0 ? s.size() : blank;
-        while (rest < s.size() && s.at(rest) == Blank)
-            ++rest;
+        rest = ende;
+        ueberspringeBlanks(rest);
+        // "2 1/2 tbsp": a whole number and a fraction are one quantity
+        qsizetype bruchende = 0;
+        const QString bruch = naechstesWort(rest, bruchende);
+        if (istGanzzahl(wort) && istBruch(bruch)) {
+            menge += Blank + bruch;
+            rest = bruchende;
+            ueberspringeBlanks(rest);
+        }
     }
 
     if (!VariablenTotal.isEmpty()) {
@@ -542,6 +587,22 @@ qsizetype letzterTrenner(const QString &pfad)
     return qMax(pfad.lastIndexOf(QLatin1Char('\\')), pfad.lastIndexOf(QLatin1Char('/')));
 }
 } // namespace
+
+QString Nicht_speicherbare_Zeichen(const QString &text)
+{
+    QStringList zeichen;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        QString z(c);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            z += text.at(++i);
+        else if (platform::isCp1252Encodable(c))
+            continue;
+        if (!zeichen.contains(z))
+            zeichen << z;
+    }
+    return zeichen.join(QString());
+}
 
 QString Ermittle_Dateiname(const QString &pfad)
 {

@@ -46,7 +46,9 @@ QString Formatiere_Mengenbereich(double von, double bis);
 // when none.
 qint32 Suche_Zutat(const QString &name, qint32 kategorie);
 // Splits an ingredient line into quantity, unit and name with the units of
-// VariablenTotal[0].Einheiten; ohneGross compares units ignoring case.
+// VariablenTotal[0].Einheiten; ohneGross compares units ignoring case. The
+// quantity is a number, a range or a fraction; a whole number followed by a
+// fraction ("2 1/2", "1 ½") is one quantity.
 void Zerlege_Zutatenstring(const QString &zeile, QString &menge, QString &einheit, bool ohneGross,
                            QString &name);
 // Quantity, unit and name joined by one blank each, empty parts left out.
@@ -76,6 +78,10 @@ void Zerlege_Suchbegriffe(const QString &text, bool sossen, qint32 &modus, TStri
 // "200g flour" -> "200 g flour"; nurErste: only the first place.
 void Trenne_Ziffer_und_Buchstabe(QString &text, bool nurErste);
 QString Setze_ersten_Buchstaben_gross(const QString &text);
+// The characters of text that a recipe file (Windows-1252) cannot hold, each
+// once, in their order ("" when every character can be stored). A character
+// outside the basic plane (an emoji) is one entry.
+QString Nicht_speicherbare_Zeichen(const QString &text);
 
 // --- paths, categories, brands, geometry ------------------------------------
 

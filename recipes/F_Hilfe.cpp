@@ -98,7 +98,8 @@ QTextBlock Finde_Kapitel(const QTextDocument *document, int n)
 TFHilfe::TFHilfe(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("FHilfe"));
-    setWindowTitle(QStringLiteral("Tablecraft Works - Help"));
+    // the window system adds the program name itself
+    setWindowTitle(QStringLiteral("Help"));
     Setze_Fensterfarbe(this);
     resize(720, 620);
 

@@ -579,26 +579,51 @@ void TFMain::Zeige_Vorschau(qint32 index)
     }
 }
 
+QList<QPoint> Werkzeugfensterplaetze(const QRect &haupt, const QRect &bildschirm, const QList<QSize> &groessen)
+{
+    constexpr int Abstand = 8;
+    int breite = 0;
+    for (const QSize &g : groessen)
+        breite = qMax(breite, g.width());
+    // Right of the main window when they fit there, else left of it, else on
+    // the side with more room (the screen is too small to avoid an overlap).
+    const int rechts = bildschirm.right() - haupt.right() - Abstand;
+    const int links = haupt.left() - bildschirm.left() - Abstand;
+    int x;
+    if (rechts >= breite)
+        x = haupt.right() + 1 + Abstand;
+    else if (links >= breite)
+        x = haupt.left() - Abstand - breite;
+    else if (rechts >= links)
+        x = qMax(bildschirm.left(), bildschirm.right() + 1 - breite);
+    else
+        x = bildschirm.left();
+    QList<QPoint> plaetze;
+    int y = qMax(haupt.top(), bildschirm.top());
+    for (const QSize &g : groessen) {
+        plaetze << QPoint(x, y);
+        y += g.height() + Abstand;
+    }
+    return plaetze;
+}
+
 void TFMain::Platziere_Werkzeugfenster()
 {
-    if (m_platziert)
+    if (!isVisible())
         return;
-    m_platziert = true;
-    const QRect haupt = frameGeometry();
     QRect bildschirm(0, 0, 1920, 1080);
     if (QScreen *s = screen() ? screen() : QApplication::primaryScreen())
         bildschirm = s->availableGeometry();
-    const int breite = 300;
-    int x = haupt.right() + 8;
-    if (x + breite > bildschirm.right())
-        x = qMax(bildschirm.left(), bildschirm.right() - breite);
-    int y = haupt.top();
-    for (QWidget *w : std::initializer_list<QWidget *>{FMainRezeptbild, FMainTextanzeige, FMainZutatbild}) {
-        if (!w)
-            continue;
-        w->move(x, y);
-        y += w->frameGeometry().height() + 8;
-    }
+    QList<QWidget *> fenster;
+    QList<QSize> groessen;
+    for (QWidget *w : std::initializer_list<QWidget *>{FMainRezeptbild, FMainTextanzeige, FMainZutatbild})
+        if (w && w->isVisible()) {
+            fenster << w;
+            groessen << w->frameGeometry().size();
+        }
+    const QList<QPoint> plaetze = Werkzeugfensterplaetze(frameGeometry(), bildschirm, groessen);
+    for (int i = 0; i < fenster.size(); ++i)
+        fenster[i]->move(plaetze[i]);
 }
 
 void TFMain::Zeige_Werkzeugfenster()
@@ -610,13 +635,13 @@ void TFMain::Zeige_Werkzeugfenster()
     }
     if (!isVisible())
         return;
-    Platziere_Werkzeugfenster();
     const std::pair<QWidget *, quint8> fenster[] = {{FMainRezeptbild, Optionen.Rezeptbildzeigen},
                                                     {FMainTextanzeige, Optionen.Textanzeigezeigen},
                                                     {FMainZutatbild, Optionen.Zutatbildzeigen}};
     for (const auto &[w, zeigen] : fenster)
         if (w)
             w->setVisible(zeigen == 1);
+    Platziere_Werkzeugfenster();
 }
 
 void TFMain::Verstecke_Werkzeugfenster()
@@ -858,6 +883,19 @@ void TFMain::showEvent(QShowEvent *event)
     Zeige_Werkzeugfenster();
 }
 
+// The tool windows stay beside the main window when it moves or grows.
+void TFMain::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    Platziere_Werkzeugfenster();
+}
+
+void TFMain::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    Platziere_Werkzeugfenster();
+}
+
 void TFMain::hideEvent(QHideEvent *event)
 {
     QMainWindow::hideEvent(event);
@@ -888,6 +926,13 @@ void Programmstart(bool reload)
 {
     if (reload) {
         const QString aktuell = gueltig(AktuellesRezept) ? RezepteTotal[AktuellesRezept].Dateiname : QString();
+        // The editor and the wizard hold records of their own; they follow
+        // them, not their old positions.
+        const bool imEditor = FRez && gueltig(AktuellesRezept) && FRez->Formularrezept() == AktuellesRezept;
+        const bool imAssistenten = WizRezept >= 0 && AktuellesRezept == WizRezept;
+        if (FRez)
+            FRez->Merke_vor_Neuladen();
+        Merke_Rezeptassistent_vor_Neuladen();
         if (!Lade_RezeptdateiManager(Load))
             Zeige_Meldung(QStringLiteral("Error in the recipe manager file!"), QStringLiteral("Error:"), 0);
         // The list comes from the recipe folder even then; records left
@@ -900,6 +945,12 @@ void Programmstart(bool reload)
                 if (platform::upperCase(RezepteTotal[i].Dateiname) == gesucht)
                     AktuellesRezept = i;
         }
+        const qint32 editor = FRez ? FRez->Folge_nach_Neuladen() : -1;
+        const qint32 assistent = Folge_Rezeptassistent_nach_Neuladen();
+        if (imEditor)
+            AktuellesRezept = editor;
+        else if (imAssistenten)
+            AktuellesRezept = assistent;
     }
     if (!FMain)
         return;

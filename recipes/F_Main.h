@@ -156,6 +156,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -165,7 +167,6 @@ private:
     QIcon Kategorieicon(qint32 kategorie);
 
     int m_bauen = 0; // > 0 while the filters are filled from code
-    bool m_platziert = false;
     QHash<qint32, QIcon> m_icons;
     QWidget *m_mitte = nullptr;
 };
@@ -174,6 +175,10 @@ extern TFMain *FMain;
 extern TFMainZutatbild *FMainZutatbild;
 extern TFMainTextanzeige *FMainTextanzeige;
 extern TFMainRezeptbild *FMainRezeptbild;
+
+// Where the tool windows of the given frame sizes go, one below the other:
+// beside the main window's frame, never over it while the screen has room.
+QList<QPoint> Werkzeugfensterplaetze(const QRect &haupt, const QRect &bildschirm, const QList<QSize> &groessen);
 
 // The background picture of the recipe windows: Hintergrundgrafik, or the
 // default one while none is set.

@@ -101,8 +101,14 @@ int TFMeldung::Zeige(const QString &text, const QString &heading, int buttons)
 
 void TFMeldung::closeEvent(QCloseEvent *event)
 {
+    // A Yes/No question is answered with Yes or No only: taking Escape or
+    // the close box for No would throw away what the question guards.
+    if (m_result == 0 && m_buttons == 4 && isVisible()) {
+        event->ignore();
+        return;
+    }
     if (m_result == 0)
-        m_result = m_buttons == 4 ? 7 : 1;
+        m_result = 1;
     event->accept();
 }
 

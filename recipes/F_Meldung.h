@@ -16,7 +16,8 @@ public:
     explicit TFMeldung(QWidget *parent = nullptr);
 
     // buttons: 0 = OK, 4 = Yes and No. Returns 1 (OK), 6 (Yes) or 7 (No).
-    // The close box and Escape count as No, or OK when there is only OK.
+    // The close box and Escape count as OK when there is only OK; a Yes/No
+    // question stays open until Yes or No is pressed.
     int Zeige(const QString &text, const QString &heading, int buttons);
 
     QLabel *LUeberschrift;

@@ -1,6 +1,7 @@
 #include "recipes/F_Rez.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateEdit>
@@ -26,6 +27,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "core/Dateioperationen.h"
 #include "core/Globals.h"
@@ -44,8 +46,12 @@
 #include "reference/F_ZuDa.h"
 #include "reference/Zutatensuche.h"
 #include "recipes/F_Meldung.h"
+#include "recipes/F_Wiz.h"
+#include "reference/F_DigI.h"
 #include "reference/F_Lex.h"
+#include "reference/F_Rech.h"
 #include "reference/F_VAR.h"
+#include "reference/F_ZutKom.h"
 
 TFRez *FRez = nullptr;
 
@@ -60,6 +66,11 @@ QString RechEAnzahlText;
 namespace {
 
 const QString Dateikopf20 = QStringLiteral("[TAFELWERKSTATT 2.0]");
+
+bool Gueltiger_Satz(qint32 index)
+{
+    return index >= 0 && index < RezepteTotal.size();
+}
 
 TTRezepteTotal *Aktuelles()
 {
@@ -91,6 +102,18 @@ TTZutatenliste *Zeile_mit_Index(TTRezepteTotal &r, int index)
     return nullptr;
 }
 
+// "Selected: ..." for the selected ingredient line as it is now.
+void Zeige_Zeilenbeschriftung()
+{
+    TTRezepteTotal *r = Aktuelles();
+    const int markiert = FRez->LBZutatliste->currentRow();
+    const TTZutatenliste *z = r && markiert >= 0 ? Zeile_mit_Index(*r, markiert) : nullptr;
+    if (z)
+        FRez->LZutatzeile->setText(QStringLiteral("Selected: ") + Verbinde_Zutatenstring(z->Menge, z->Einheit, z->Name));
+    else
+        FRez->LZutatzeile->clear();
+}
+
 QStringList Ohne_Leerzeilen_am_Ende(QStringList zeilen)
 {
     while (!zeilen.isEmpty() && zeilen.last().trimmed().isEmpty())
@@ -112,13 +135,20 @@ QStringList Memozeilen(const QPlainTextEdit *memo)
     return memo->toPlainText().split(QLatin1Char('\n'));
 }
 
+// Lines as the recipe file holds them: a character the code page lacks
+// reads back as "?" there, while the rich text keeps it.
+QByteArray In_Codepage(const QStringList &zeilen)
+{
+    return platform::encodeCp1252(zeilen.join(QLatin1Char('\n')));
+}
+
 // The side file when it still matches the record's plain lines (another
 // window may have rewritten the lines since), else the plain lines.
 void Lade_Text(QTextEdit *feld, const QString &pfad, const TString &zeilen)
 {
     const QStringList soll = Ohne_Leerzeilen_am_Ende(zeilen);
     if (!pfad.isEmpty() && platform::fileExists(pfad) && platform::loadRtfFile(pfad, feld->document())
-        && Dokumentzeilen(feld->document()) == soll) {
+        && In_Codepage(Dokumentzeilen(feld->document())) == In_Codepage(soll)) {
         feld->document()->setModified(false);
         return;
     }
@@ -293,7 +323,6 @@ TFRez::TFRez(QWidget *parent) : QWidget(parent)
     MRezeptspeichern->setShortcut(QKeySequence::Save);
     MRezeptmengenberechnen = mRezept->addAction(QStringLiteral("Calculate servings..."));
     name(MRezeptmengenberechnen, "MRezeptmengenberechnen");
-    MRezeptmengenberechnen->setEnabled(false); // the servings calculator is not there yet
     MDeluxe = mRezept->addAction(QStringLiteral("Deluxe layout"));
     name(MDeluxe, "MDeluxe");
     MDeluxe->setCheckable(true);
@@ -316,9 +345,7 @@ TFRez::TFRez(QWidget *parent) : QWidget(parent)
     name(MHilfe, "MHilfe");
     MHilfe->setShortcut(QKeySequence::HelpContents);
     connect(MHilfe, &QAction::triggered, this, [] { Zeige_Hilfe(2); });
-    // Their windows come with the reference-data windows.
-    for (QAction *a : {MZutatkommentar})
-        a->setEnabled(false);
+    connect(MZutatkommentar, &QAction::triggered, this, [] { Zeige_Zutatkommentare(); });
     connect(MEinheiten, &QAction::triggered, this, [] { Zeige_Einheiten(); });
     connect(MLexikon, &QAction::triggered, this, [] { Zeige_Lexikon(true, -1, QString()); });
 
@@ -651,6 +678,12 @@ void TFRez::Geaendert_setzen()
 
 void TFRez::Fuelle_Formular()
 {
+    // the record of a recipe that is gone lives only as long as it is shown
+    if (m_verwaist && m_rezept != AktuellesRezept) {
+        m_verwaist = false;
+        if (Gueltiger_Satz(m_rezept))
+            Entferne_Rezeptsatz(m_rezept);
+    }
     TTRezepteTotal *r = Aktuelles();
     ++m_fuellen;
     m_rezept = AktuellesRezept;
@@ -871,12 +904,14 @@ void TFRez::LBZutatsucheClick()
     if (zeile < 0)
         return;
     const QString name = LBZutatsuche->item(zeile)->text();
+    // another ingredient starts without the quantity of the one before
+    const bool neu = name != EZutat->text().trimmed();
     EZutat->setText(name);
     const qint32 k = Suche_Zutat(name, -1);
     QString einheit = CBEinheit->currentText();
     if (k >= 0 && !Zutatentotal[k].Standardeinheit().isEmpty())
         einheit = Zutatentotal[k].Standardeinheit();
-    Fuelle_Einheiten(Zutatengruppe(name), einheit, CBMenge->currentText());
+    Fuelle_Einheiten(Zutatengruppe(name), einheit, neu ? QString() : CBMenge->currentText());
 }
 
 void TFRez::LBZutatsucheDblClick()
@@ -901,6 +936,8 @@ void TFRez::BZutathinzufuegenClick()
         Zeige_Meldung(QStringLiteral("Please enter or choose an ingredient first!"), QStringLiteral("Note:"), 0);
         return;
     }
+    if (!Pruefe_Zeichen(QStringLiteral("Ingredient line"), CBMenge->currentText() + CBEinheit->currentText() + name))
+        return;
     Ordne_Zutatenliste(r->Zutatenliste);
     const int markiert = LBZutatliste->currentRow();
     const int pos = markiert >= 0 ? markiert + 1 : r->Zutatenliste.size();
@@ -924,6 +961,8 @@ void TFRez::BZutataendernClick()
         Zeige_Meldung(QStringLiteral("Please enter or choose an ingredient first!"), QStringLiteral("Note:"), 0);
         return;
     }
+    if (!Pruefe_Zeichen(QStringLiteral("Ingredient line"), CBMenge->currentText() + CBEinheit->currentText() + name))
+        return;
     TTZutatenliste *z = Zeile_mit_Index(*r, markiert);
     if (!z)
         return;
@@ -1081,18 +1120,79 @@ void TFRez::MDeluxeClick()
 
 // --- saving ---------------------------------------------------------------
 
+bool TFRez::Pruefe_Zeichen(const QString &feld, const QString &text)
+{
+    const QString fremd = Nicht_speicherbare_Zeichen(text);
+    if (fremd.isEmpty())
+        return true;
+    Zeige_Meldung(feld + QStringLiteral(": a recipe file cannot hold these characters: ") + fremd
+                      + QStringLiteral("\nPlease remove or replace them."),
+                  QStringLiteral("Error:"), 0);
+    return false;
+}
+
+// The instructions and remarks are rich text, which keeps any character;
+// every other field goes into the recipe file and the recipe index.
+bool TFRez::Pruefe_Formularzeichen()
+{
+    const bool deluxe = MDeluxe->isChecked();
+    const std::pair<QString, QString> felder[] = {
+        {QStringLiteral("Recipe name"), ERName->text()},
+        {QStringLiteral("Sub-categories"), EUnterkategorien->text()},
+        {QStringLiteral("Servings"), (deluxe ? ERAnzahlportionen1 : ERAnzahlportionen)->text()},
+        {QStringLiteral("Preparation time"), ERZubereitungszeit->text()},
+        {QStringLiteral("Cooking devices"), EKochgeraete->text()},
+        {QStringLiteral("Price"), (deluxe ? ERPreis1 : ERPreis)->text()},
+    };
+    for (const auto &[feld, text] : felder)
+        if (!Pruefe_Zeichen(feld, text))
+            return false;
+    if (const TTRezepteTotal *r = Aktuelles()) {
+        for (const TTZutatenliste &z : r->Zutatenliste)
+            if (z.Listenindex >= 0 && !Pruefe_Zeichen(QStringLiteral("Ingredient line \"") + z.Name + QLatin1Char('"'),
+                                                      z.Menge + z.Einheit + z.Name))
+                return false;
+        for (const QString &p : r->Deluxeliste.Zubereitung)
+            if (!Pruefe_Zeichen(QStringLiteral("Preparation \"") + p + QLatin1Char('"'), p))
+                return false;
+    }
+    return true;
+}
+
 bool TFRez::MRezeptspeichernClick()
 {
-    const qint32 idx = AktuellesRezept;
+    qint32 idx = AktuellesRezept;
     if (!Aktuelles())
         return false;
-    // a record filled elsewhere (import, wizard) is taken into the fields first
-    if (m_rezept != idx)
+    if (m_rezept != idx) {
+        // Another record is to be saved (import, wizard): edits of the
+        // recipe open here are asked about before the fields take it.
+        if (isVisible() && m_geaendert && Gueltiger_Satz(m_rezept)) {
+            const bool geschlossen = close();
+            idx = AktuellesRezept; // a discarded record may have left the array
+            if (!geschlossen || !Aktuelles())
+                return false;
+        }
+        // a record filled elsewhere is taken into the fields first
         Fuelle_Formular();
+    }
 
     const QString name = ERName->text().trimmed();
     if (name.isEmpty()) {
         Zeige_Meldung(QStringLiteral("Please enter a name for the recipe!"), QStringLiteral("Error:"), 0);
+        return false;
+    }
+    if (!Pruefe_Formularzeichen()) {
+        LStatus->setText(QStringLiteral("Not saved"));
+        return false;
+    }
+    if (m_verwaist
+        && Zeige_Meldung(QStringLiteral("The recipe \"") + name
+                             + QStringLiteral("\" is no longer in the recipe book: its file was removed or renamed "
+                                              "while it was open here. Save it as a new recipe?"),
+                         QStringLiteral("Question:"), 4)
+               != 6) {
+        LStatus->setText(QStringLiteral("Not saved"));
         return false;
     }
     const qint32 kategorie = Ermittle_Kategorie_aus_Anzeigeposition(CBKategorie->currentIndex());
@@ -1207,14 +1307,82 @@ bool TFRez::MRezeptspeichernClick()
             }
     m_rezept = AktuellesRezept;
     m_geaendert = false;
+    m_verwaist = false;
     setWindowTitle(QStringLiteral("Recipe: ") + name);
     LStatus->setText(QStringLiteral("Saved: ") + Ermittle_Dateiname(datei));
     return true;
 }
 
+void TFRez::Merke_vor_Neuladen()
+{
+    m_gemerkt = Gueltiger_Satz(m_rezept);
+    if (m_gemerkt)
+        m_vorNeuladen = RezepteTotal[m_rezept];
+}
+
+qint32 TFRez::Folge_nach_Neuladen()
+{
+    if (!m_gemerkt) {
+        m_rezept = -1;
+        return -1;
+    }
+    m_gemerkt = false;
+    const TTRezepteTotal alt = std::exchange(m_vorNeuladen, TTRezepteTotal());
+    qint32 neu = -1;
+    for (int i = 0; i < RezepteTotal.size() && neu < 0 && !m_verwaist; ++i)
+        if (Gleiche_Datei(RezepteTotal[i].Dateiname, alt.Dateiname))
+            neu = i;
+    if (!isVisible()) {
+        m_rezept = neu;
+        m_verwaist = false;
+        return neu;
+    }
+    if (neu < 0) {
+        // Gone while open here: the form and the record stay until the user
+        // saves them as a new recipe or closes the editor.
+        TTRezepteTotal satz = alt;
+        satz.Dateiname.clear();
+        satz.Anleitungsdatei.clear();
+        satz.Bemerkungsdatei.clear();
+        satz.Listenposition = -1;
+        RezepteTotal.append(satz);
+        m_rezept = RezepteTotal.size() - 1;
+        m_verwaist = true;
+        LStatus->setText(QStringLiteral("This recipe's file is gone. Save stores the recipe again."));
+        return m_rezept;
+    }
+    m_rezept = neu;
+    TTRezepteTotal &r = RezepteTotal[neu];
+    if (m_geaendert) {
+        // the ingredient lines are edited in the record, the rest in the fields
+        r.Zutatenliste = alt.Zutatenliste;
+        r.Deluxe = alt.Deluxe;
+        r.Deluxeliste = alt.Deluxeliste;
+        r.Einkaufsliste = alt.Einkaufsliste;
+    } else {
+        // nothing to keep: show the recipe as it was read
+        const qint32 vorher = AktuellesRezept;
+        AktuellesRezept = neu;
+        Fuelle_Formular();
+        AktuellesRezept = vorher;
+    }
+    return neu;
+}
+
+void TFRez::Rezept_entfernt(qint32 index)
+{
+    if (m_rezept == index) {
+        m_rezept = -1;
+        m_verwaist = false;
+    } else if (m_rezept > index) {
+        --m_rezept;
+    }
+}
+
 void TFRez::MRezeptmengenberechnenClick()
 {
-    Bereite_Mengenberechnung_vor();
+    if (Bereite_Mengenberechnung_vor())
+        Zeige_Mengenberechnung();
 }
 
 void TFRez::ZSNeueZutatinDatenbankaufnehmenClick()
@@ -1225,11 +1393,22 @@ void TFRez::ZSNeueZutatinDatenbankaufnehmenClick()
 
 bool TFRez::Verwerfe_Aenderungen()
 {
-    // lines were edited in the record itself: read it back from its file
-    TTRezepteTotal *r = Aktuelles();
     bool ok = true;
-    if (r && m_rezept == AktuellesRezept && !r->Dateiname.isEmpty() && platform::fileExists(r->Dateiname))
-        ok = Lade_Rezepte(Load, AktuellesRezept);
+    if (m_verwaist) {
+        // the record of a recipe that is gone has nothing to go back to
+        m_verwaist = false;
+        if (Gueltiger_Satz(m_rezept))
+            Entferne_Rezeptsatz(m_rezept);
+    } else if (Gueltiger_Satz(m_rezept)) {
+        // lines were edited in the record itself: read it back from its file
+        const TTRezepteTotal &r = RezepteTotal[m_rezept];
+        if (!r.Dateiname.isEmpty() && platform::fileExists(r.Dateiname)) {
+            const qint32 vorher = AktuellesRezept;
+            AktuellesRezept = m_rezept;
+            ok = Lade_Rezepte(Load, m_rezept);
+            AktuellesRezept = vorher;
+        }
+    }
     m_rezept = -1;
     m_geaendert = false;
     return ok;
@@ -1242,16 +1421,26 @@ void TFRez::MSchliessenClick()
 
 void TFRez::closeEvent(QCloseEvent *event)
 {
-    if (ProgrammOK && m_geaendert && Aktuelles()) {
-        const int antwort = Zeige_Meldung(QStringLiteral("Do you want to save the changes to the recipe?"),
-                                          QStringLiteral("Question:"), 4);
-        if (antwort == 6) {
-            if (!MRezeptspeichernClick()) {
-                event->ignore();
-                return;
-            }
-        } else {
-            Verwerfe_Aenderungen();
+    if (ProgrammOK && (m_geaendert || m_verwaist) && Gueltiger_Satz(m_rezept)) {
+        // The question and the save are about the recipe open here, whatever
+        // else is current; that stays current afterwards.
+        const qint32 vorher = AktuellesRezept;
+        const qint32 eigenes = m_rezept;
+        const bool verwaist = m_verwaist;
+        AktuellesRezept = m_rezept;
+        const int antwort = m_geaendert ? Zeige_Meldung(QStringLiteral("Do you want to save the changes to the recipe?"),
+                                                        QStringLiteral("Question:"), 4)
+                                        : 7;
+        bool offen = false;
+        if (antwort == 6)
+            offen = !MRezeptspeichernClick();
+        else
+            Verwerfe_Aenderungen(); // removes the record of a recipe that is gone
+        if (vorher != eigenes)
+            AktuellesRezept = verwaist && antwort != 6 && vorher > eigenes ? vorher - 1 : vorher;
+        if (offen) {
+            event->ignore();
+            return;
         }
     }
     m_geaendert = false;
@@ -1289,6 +1478,20 @@ void Zeige_Rezept()
     Nach_vorne(FRez);
 }
 
+void Entferne_Rezeptsatz(qint32 index)
+{
+    if (index < 0 || index >= RezepteTotal.size())
+        return;
+    RezepteTotal.remove(index);
+    for (qint32 *i : {&AktuellesRezept, &WizRezept})
+        if (*i == index)
+            *i = -1;
+        else if (*i > index)
+            --*i;
+    if (FRez)
+        FRez->Rezept_entfernt(index);
+}
+
 void Aktualisiere_Zutatenliste()
 {
     if (!FRez)
@@ -1306,6 +1509,7 @@ void Aktualisiere_Zutatenliste()
         if (markiert >= 0 && lb->count() > 0)
             lb->setCurrentRow(std::min(markiert, lb->count() - 1));
     }
+    Zeige_Zeilenbeschriftung();
     Erstelle_Einkaufsliste();
 }
 
@@ -1316,12 +1520,10 @@ void Zeige_Zutatzeile()
     TTRezepteTotal *r = Aktuelles();
     const int markiert = FRez->LBZutatliste->currentRow();
     TTZutatenliste *z = r && markiert >= 0 ? Zeile_mit_Index(*r, markiert) : nullptr;
-    if (!z) {
-        FRez->LZutatzeile->clear();
+    Zeige_Zeilenbeschriftung();
+    if (!z)
         return;
-    }
     const TTZutatenliste zeile = *z;
-    FRez->LZutatzeile->setText(QStringLiteral("Selected: ") + Verbinde_Zutatenstring(zeile.Menge, zeile.Einheit, zeile.Name));
     FRez->EZutat->setText(zeile.Name);
     FRez->Fuelle_Einheiten(Zutatengruppe(zeile.Name), zeile.Einheit, zeile.Menge);
 }
@@ -1330,29 +1532,37 @@ void Zeige_Zutatgrafik_DigI(qint32 count, qint32 row)
 {
     if (!FRez)
         return;
+    QLabel *import = FDigI ? FDigI->IZutat : nullptr;
     if (count < 1) {
         FRez->ISuchbild->clear();
+        if (import && Optionen.Zutatengrafiken)
+            import->clear();
         return;
     }
     if (row < 0)
         return;
-    for (int i = 0; i < Zutatentotal.size(); ++i)
-        if (Zutatentotal[i].Listenposition == row) {
-            if (!Lade_Zutatengrafik(FRez->ISuchbild, i))
-                FRez->ISuchbild->clear();
-            return;
-        }
-    FRez->ISuchbild->clear();
+    qint32 zutat = -1;
+    for (int i = 0; i < Zutatentotal.size() && zutat < 0; ++i)
+        if (Zutatentotal[i].Listenposition == row)
+            zutat = i;
+    if (zutat < 0 || !Lade_Zutatengrafik(FRez->ISuchbild, zutat))
+        FRez->ISuchbild->clear();
+    if (import)
+        import->setPixmap(FRez->ISuchbild->pixmap());
 }
 
 void Setze_Hintergrund_FRez()
 {
     if (!FRez)
         return;
-    if (FRez->Formularrezept() != AktuellesRezept || !FRez->isVisible())
+    if (FRez->Formularrezept() != AktuellesRezept || !FRez->isVisible()) {
+        // the fields take another record: the open one's edits are asked about
+        if (FRez->isVisible() && (FRez->Geaendert() || FRez->Verwaist()) && !FRez->close())
+            return;
         FRez->Fuelle_Formular();
-    else
+    } else {
         FRez->Setze_Layout();
+    }
 }
 
 void Erstelle_Einkaufsliste()
@@ -1374,15 +1584,33 @@ void Erstelle_Einkaufsliste()
     r->Einkaufsliste = liste;
 }
 
+QFont Anzeigeschrift(const QFont &option)
+{
+    // The options' default font names the system font of another platform:
+    // the fields then use this system's font, like every other field.
+    if (option.family() == Standardschrift.family())
+        return QApplication::font();
+    return option;
+}
+
 void Setze_Textschrift()
 {
     if (!FRez)
         return;
     for (QWidget *w : std::initializer_list<QWidget *>{FRez->LBZutatliste, FRez->MMenge1, FRez->MEinheit1,
                                                         FRez->MZutat1, FRez->MZubereitung1})
-        w->setFont(Optionen.Schrift1);
+        w->setFont(Anzeigeschrift(Optionen.Schrift1));
+    // The widget's font, not only the document's: the document would take
+    // the widget's font back on the next font change (the first show among
+    // them), and a text saved before that would be written in another size.
     for (QTextEdit *t : {FRez->REREingabe, FRez->RERBemerkungen, FRez->RERBemerkungen1})
-        t->document()->setDefaultFont(Optionen.Schrift2);
+        t->setFont(Anzeigeschrift(Optionen.Schrift2));
+    if (FDigI) {
+        for (QWidget *w : std::initializer_list<QWidget *>{FDigI->MZutatenliste, FDigI->MOriginalzutaten,
+                                                            FDigI->LBZutatliste, FDigI->LBZutatsuchen})
+            w->setFont(Anzeigeschrift(Optionen.Schrift1));
+        FDigI->MRezeptliste->setFont(Anzeigeschrift(Optionen.Schrift2));
+    }
 }
 
 bool Bereite_Mengenberechnung_vor()

@@ -1,9 +1,12 @@
 #pragma once
 // The recipe editor: header fields, ingredient lines (normal and deluxe
 // layout), instructions and remarks as rich text, saving.
+#include <QFont>
 #include <QPixmap>
 #include <QString>
 #include <QWidget>
+
+#include "core/Globals.h"
 
 class QAction;
 class QComboBox;
@@ -90,9 +93,26 @@ public:
     // The record index the fields were filled from (-1 none).
     qint32 Formularrezept() const { return m_rezept; }
     bool Geaendert() const { return m_geaendert; }
+    // The recipe's file was removed or renamed while it was open here: the
+    // form keeps its record (without a file name) until it is saved again
+    // or closed.
+    bool Verwaist() const { return m_verwaist; }
+
+    // Before RezepteTotal is read again: remembers the form's record.
+    void Merke_vor_Neuladen();
+    // After: the form follows its recipe by file name to its new index and
+    // keeps its unsaved edits (the ingredient lines edited in the record
+    // among them); unchanged, it shows the recipe as read. A recipe that is
+    // gone stays open as a record of its own at the end of RezepteTotal.
+    // Returns the form's new index (-1 none).
+    qint32 Folge_nach_Neuladen();
+    // The record at index left RezepteTotal: the form's index follows.
+    void Rezept_entfernt(qint32 index);
     // Unit choices for an ingredient group in the recipe's category, then
     // the quantity choices of the chosen unit.
     void Fuelle_Einheiten(qint32 gruppe, const QString &einheit, const QString &menge);
+    // Marks the recipe as changed (windows that edit its lines call it).
+    void Geaendert_setzen();
 
 public slots:
     // Saves the current recipe: fields into the record, Zutaten rebuilt,
@@ -126,7 +146,6 @@ protected:
     void paintEvent(class QPaintEvent *event) override;
 
 private:
-    void Geaendert_setzen();
     void Fuelle_Mengen(const QString &menge);
     qint32 Formularkategorie() const;
     void Zeige_Rezeptgrafik();
@@ -134,8 +153,16 @@ private:
     void Verschiebe_Zutat(int richtung);
     bool Verwerfe_Aenderungen();
 
+    // A line of the form that a recipe file cannot hold: the user is told
+    // which field and which characters; false then.
+    bool Pruefe_Zeichen(const QString &feld, const QString &text);
+    bool Pruefe_Formularzeichen();
+
     qint32 m_rezept = -1;
     bool m_geaendert = false;
+    bool m_verwaist = false;
+    bool m_gemerkt = false;
+    TTRezepteTotal m_vorNeuladen;
     int m_fuellen = 0; // > 0 while fields are filled from the record
     qint32 m_gruppe = 16;
     QString m_rezeptgrafik;
@@ -148,6 +175,9 @@ extern TFRez *FRez;
 void Nach_vorne(QWidget *fenster);
 // Fills the editor from RezepteTotal[AktuellesRezept] and shows it.
 void Zeige_Rezept();
+// Removes RezepteTotal[index]; AktuellesRezept, WizRezept and the editor's
+// record follow (one that pointed at it becomes -1).
+void Entferne_Rezeptsatz(qint32 index);
 // Rebuilds LBZutatliste from the current recipe's Zutatenliste (lines in
 // Listenindex order, deleted lines dropped) and the shopping list.
 void Aktualisiere_Zutatenliste();
@@ -157,13 +187,17 @@ void Zeige_Zutatzeile();
 // record whose Listenposition is row.
 void Zeige_Zutatgrafik_DigI(qint32 count, qint32 row);
 // Prepares the editor for the current recipe (layout, background); fills
-// the fields from the record when the editor does not show that record.
+// the fields from the record when the editor does not show that record,
+// after asking about the unsaved edits of the recipe it shows.
 void Setze_Hintergrund_FRez();
 // The current recipe's Einkaufsliste from its ingredient lines; comment
 // lines and units marked NichtEinkaufen stay off.
 void Erstelle_Einkaufsliste();
 // Applies the option fonts to the editor's list and text fields.
 void Setze_Textschrift();
+// The font a field shows for an option font: the option's default font
+// stands for the system's font.
+QFont Anzeigeschrift(const QFont &option);
 
 // The servings calculator's inputs, set by Bereite_Mengenberechnung_vor.
 extern QString RechPortionentext;

@@ -15,17 +15,21 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "core/Dateioperationen.h"
 #include "core/Globals.h"
 #include "core/Grundoperationen.h"
 #include "core/Tabellen.h"
 #include "platform/Colors.h"
+#include "platform/CodePage.h"
+#include "platform/Paths.h"
 #include "platform/Pictures.h"
 #include "recipes/F_Hilfe.h"
 #include "recipes/F_Main.h"
 #include "recipes/F_Meldung.h"
 #include "recipes/F_Rez.h"
+#include "reference/F_DigI.h"
 
 TFWiz01 *FWiz01 = nullptr;
 TFWiz02 *FWiz02 = nullptr;
@@ -37,11 +41,40 @@ qint32 WizRezept = -1;
 
 namespace {
 
+// The file name the wizard gave its record: WizRezept counts only while the
+// record there still has it, so a stale index never reaches another recipe.
+QString Wizarddatei;
+bool WizardGemerkt = false;
+TTRezepteTotal WizardVorNeuladen;
+
+bool Gleiche_Datei(const QString &a, const QString &b)
+{
+    return !a.isEmpty() && platform::sameIgnoringCase(a, b);
+}
+
 TTRezepteTotal *Wizardrezept()
 {
-    if (WizRezept < 0 || WizRezept >= RezepteTotal.size())
+    if (WizRezept < 0 || WizRezept >= RezepteTotal.size()
+        || !Gleiche_Datei(RezepteTotal[WizRezept].Dateiname, Wizarddatei))
         return nullptr;
     return &RezepteTotal[WizRezept];
+}
+
+void Setze_Wizarddatei(TTRezepteTotal &r, const QString &datei)
+{
+    r.Dateiname = datei;
+    Wizarddatei = datei;
+}
+
+bool Speicherbar(const QString &feld, const QString &text)
+{
+    const QString fremd = Nicht_speicherbare_Zeichen(text);
+    if (fremd.isEmpty())
+        return true;
+    Zeige_Meldung(feld + QStringLiteral(": a recipe file cannot hold these characters: ") + fremd
+                      + QStringLiteral("\nPlease remove or replace them."),
+                  QStringLiteral("Note:"), 0);
+    return false;
 }
 
 QStringList Zeilen(const QPlainTextEdit *memo)
@@ -246,6 +279,8 @@ void TFWiz01::BWeiterClick()
         Zeige_Meldung(QStringLiteral("Please choose a category for the recipe!"), QStringLiteral("Note:"), 0);
         return;
     }
+    if (!Speicherbar(QStringLiteral("Recipe name"), name))
+        return;
     if (!Wizardrezept()) {
         RezepteTotal.append(TTRezepteTotal());
         WizRezept = RezepteTotal.size() - 1;
@@ -257,7 +292,7 @@ void TFWiz01::BWeiterClick()
     r.Dateiendung = Dateiendung_aus_Kategorie(kategorie);
     r.Kategoriezeile = Kategorieabschnitte[kategorie];
     r.Dateikopf = QStringLiteral("[TAFELWERKSTATT 2.0]");
-    r.Dateiname = Freier_Rezeptdateiname(Rezept_Dateiname(name, kategorie), WizRezept);
+    Setze_Wizarddatei(r, Freier_Rezeptdateiname(Rezept_Dateiname(name, kategorie), WizRezept));
     AktuellesRezept = WizRezept;
     Wechsle_zu(FWiz02);
 }
@@ -495,7 +530,32 @@ void TFWiz05::BZurueckClick()
 
 void TFWiz05::BWeiterClick()
 {
-    Wechsle_zu(FWiz06);
+    const QStringList zeilen = Zeilen(MZutaten);
+    for (const QString &zeile : zeilen)
+        if (!Speicherbar(QStringLiteral("Ingredient line \"") + zeile.trimmed() + QLatin1Char('"'), zeile))
+            return;
+    // Typed or pasted ingredients go through the digital import; without
+    // any, the last step offers finishing, the import and the kitchen.
+    if (!Wizardrezept() || !FDigI || zeilen.isEmpty()) {
+        Wechsle_zu(FWiz06);
+        return;
+    }
+    QStringList zutaten, anleitung;
+    for (QString zeile : zeilen) {
+        Ersetze_Tabulatoren(zeile);
+        Entferne_doppelte_Leerzeichen(zeile);
+        Entferne_doppelte_Kommas(zeile);
+        zutaten << zeile.trimmed();
+    }
+    for (QString zeile : Zeilen(MAnleitung)) {
+        Ersetze_Tabulatoren(zeile);
+        Entferne_doppelte_Leerzeichen(zeile);
+        Entferne_doppelte_Kommas(zeile);
+        anleitung << zeile;
+    }
+    hide();
+    AktuellesRezept = WizRezept;
+    Zeige_DigitalImport(zutaten, anleitung);
 }
 
 // --- step 6 -----------------------------------------------------------
@@ -515,8 +575,7 @@ TFWiz06::TFWiz06(QWidget *parent)
     BBFDigI->setObjectName(QStringLiteral("BBFDigI"));
     BBIAKochen = new QPushButton(QStringLiteral("Interactive cooking..."), this);
     BBIAKochen->setObjectName(QStringLiteral("BBIAKochen"));
-    // their windows are not there yet
-    BBFDigI->setEnabled(false);
+    // the kitchen is not there yet
     BBIAKochen->setEnabled(false);
     Inhalt->addWidget(LZusammenfassung);
     Inhalt->addStretch();
@@ -570,7 +629,11 @@ void TFWiz06::BBFertigClick()
 
 void TFWiz06::BBFDigIClick()
 {
-    // Stays disabled until the digital import exists.
+    if (!Wizardrezept() || !FDigI)
+        return;
+    hide();
+    AktuellesRezept = WizRezept;
+    Zeige_DigitalImport({}, {});
 }
 
 void TFWiz06::BBIAKochenClick()
@@ -604,20 +667,54 @@ void Starte_Rezeptassistent()
 void Breche_Rezeptassistent_ab()
 {
     bool gelistet = false;
+    // A record that another window saved meanwhile is a recipe of the book
+    // now: cancelling forgets it here but does not remove it.
     if (const TTRezepteTotal *r = Wizardrezept()) {
-        gelistet = r->Listenposition > 0; // an editor save rebuilt the overview meanwhile
-        RezepteTotal.remove(WizRezept);
-        if (AktuellesRezept == WizRezept)
-            AktuellesRezept = -1;
-        else if (AktuellesRezept > WizRezept)
-            --AktuellesRezept;
+        if (!platform::fileExists(r->Dateiname)) {
+            gelistet = r->Listenposition > 0; // an editor save rebuilt the overview meanwhile
+            Entferne_Rezeptsatz(WizRezept);
+        }
+    } else if (AktuellesRezept == WizRezept) {
+        AktuellesRezept = -1;
     }
     WizRezept = -1;
+    Wizarddatei.clear();
+    // the recipe open in the editor is the current one again
+    if (AktuellesRezept < 0 && FRez && FRez->isVisible() && FRez->Formularrezept() >= 0)
+        AktuellesRezept = FRez->Formularrezept();
     if (gelistet)
         Programmstart(false);
     for (TFWizBasis *s : Alle_Schritte())
         if (s)
             s->hide();
+}
+
+void Merke_Rezeptassistent_vor_Neuladen()
+{
+    const TTRezepteTotal *r = Wizardrezept();
+    WizardGemerkt = r != nullptr;
+    if (r)
+        WizardVorNeuladen = *r;
+}
+
+qint32 Folge_Rezeptassistent_nach_Neuladen()
+{
+    if (!WizardGemerkt) {
+        // whatever the index pointed at, it is not the wizard's record
+        WizRezept = -1;
+        return -1;
+    }
+    WizardGemerkt = false;
+    const TTRezepteTotal r = std::exchange(WizardVorNeuladen, TTRezepteTotal());
+    for (int i = 0; i < RezepteTotal.size(); ++i)
+        if (Gleiche_Datei(RezepteTotal[i].Dateiname, Wizarddatei)) {
+            WizRezept = i; // saved by another window meanwhile
+            return i;
+        }
+    // not written yet: the unfinished record goes on
+    RezepteTotal.append(r);
+    WizRezept = RezepteTotal.size() - 1;
+    return WizRezept;
 }
 
 bool Beende_Rezeptassistent()
@@ -652,12 +749,13 @@ bool Beende_Rezeptassistent()
     }
     r->Rezeptliste = Zeilen(FWiz05->MAnleitung);
     // nothing has been written for this record yet: its file name is still free to choose
-    r->Dateiname = Freier_Rezeptdateiname(Rezept_Dateiname(r->Rezeptname, r->Kategorie), WizRezept);
+    Setze_Wizarddatei(*r, Freier_Rezeptdateiname(Rezept_Dateiname(r->Rezeptname, r->Kategorie), WizRezept));
     AktuellesRezept = WizRezept;
     FRez->Fuelle_Formular();
     if (!FRez->MRezeptspeichernClick())
         return false;
     WizRezept = -1;
+    Wizarddatei.clear();
     for (TFWizBasis *s : Alle_Schritte())
         if (s)
             s->hide();

@@ -157,11 +157,20 @@ extern TFWiz05 *FWiz05;
 extern TFWiz06 *FWiz06;
 
 // Index in RezepteTotal of the recipe the wizard is building; -1 when none.
+// The wizard knows its record by file name as well and ignores an index
+// that no longer points at it.
 extern qint32 WizRezept;
+
+// Before and after RezepteTotal is read again: the wizard's record follows
+// to its new place (appended again while it has no file yet). Returns the
+// new WizRezept.
+void Merke_Rezeptassistent_vor_Neuladen();
+qint32 Folge_Rezeptassistent_nach_Neuladen();
 
 // Starts the wizard at its first step with empty fields.
 void Starte_Rezeptassistent();
-// Removes the unfinished record and hides the wizard.
+// Removes the unfinished record (one that was saved meanwhile stays) and
+// hides the wizard; WizRezept is -1 afterwards.
 void Breche_Rezeptassistent_ab();
 // Turns the texts into lines, saves, rebuilds the overview and opens the
 // editor. False when the recipe could not be saved (the wizard stays open).

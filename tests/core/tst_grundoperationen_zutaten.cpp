@@ -64,6 +64,11 @@ private slots:
         QTest::newRow("code-page case") << "1 STÜCK butter" << true << "1|Stück|butter";
         QTest::newRow("range") << "2-3 tbsp sugar" << true << "2-3|tbsp|sugar";
         QTest::newRow("decimal comma") << "1,5 kg potatoes" << true << "1,5|kg|potatoes";
+        QTest::newRow("whole number and fraction") << "2 1/2 tbsp brown sugar" << true << "2 1/2|tbsp|brown sugar";
+        QTest::newRow("fraction sign after a number") << "1 ½ cup milk" << true << "1 ½|cup|milk";
+        QTest::newRow("fraction alone") << "3/4 cup water" << true << "3/4|cup|water";
+        QTest::newRow("no fraction over 0") << "2 1/0 cup water" << true << "2||1/0 cup water";
+        QTest::newRow("fraction only after a whole number") << "1,5 1/2 cup" << true << "1,5||1/2 cup";
         QTest::newRow("longer unit first") << "2 piece of cake" << true << "2|piece of|cake";
         QTest::newRow("unit with blank") << "1 heaped tbsp salt" << true << "1|heaped tbsp|salt";
         QTest::newRow("unit without quantity") << "pinch of salt" << true << "|pinch|of salt";

@@ -310,6 +310,51 @@ private slots:
         QCOMPARE(Optionen.Textanzeigezeigen, quint8(1));
     }
 
+    // Beside the main window: right when there is room, else left, never
+    // over it; with room on neither side on the screen, on the roomier side.
+    void werkzeugfensterplaetze_data()
+    {
+        QTest::addColumn<QRect>("haupt");
+        QTest::addColumn<int>("x");
+        QTest::newRow("room on the right") << QRect(100, 50, 600, 400) << 708;
+        QTest::newRow("only left has room") << QRect(700, 50, 600, 400) << 392;
+        QTest::newRow("no room: more on the right") << QRect(10, 50, 1300, 400) << 1300;
+        QTest::newRow("no room: more on the left") << QRect(300, 50, 1300, 400) << 0;
+    }
+    void werkzeugfensterplaetze()
+    {
+        QFETCH(QRect, haupt);
+        QFETCH(int, x);
+        const QList<QPoint> p =
+            Werkzeugfensterplaetze(haupt, QRect(0, 0, 1600, 900), {QSize(300, 200), QSize(250, 100)});
+        QCOMPARE(p, (QList<QPoint>{QPoint(x, 50), QPoint(x, 258)}));
+    }
+
+    // They follow the main window when it moves or grows.
+    void werkzeugfensterFolgen()
+    {
+        const QRect bildschirm = QGuiApplication::primaryScreen()->availableGeometry();
+        FMain->move(bildschirm.topLeft());
+        FMain->show();
+        const QList<QWidget *> fenster{FMainRezeptbild, FMainTextanzeige, FMainZutatbild};
+        auto folgen = [&] {
+            QList<QSize> groessen;
+            QList<QPoint> ist;
+            for (QWidget *w : fenster) {
+                groessen << w->frameGeometry().size();
+                ist << w->frameGeometry().topLeft();
+            }
+            return ist == Werkzeugfensterplaetze(FMain->frameGeometry(), bildschirm, groessen);
+        };
+        QVERIFY(folgen());
+        const QPoint vorher = FMainRezeptbild->pos();
+        FMain->move(FMain->pos() + QPoint(0, 30));
+        QVERIFY(folgen());
+        QCOMPARE(FMainRezeptbild->pos(), vorher + QPoint(0, 30));
+        FMain->resize(FMain->width() + 40, FMain->height());
+        QVERIFY(folgen());
+    }
+
     void schliessen_data()
     {
         QTest::addColumn<int>("programmOK"); // 0: the program ends at start-up; nothing is saved

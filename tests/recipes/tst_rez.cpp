@@ -10,6 +10,7 @@
 #include "platform/Paths.h"
 #include "platform/Seams.h"
 #include "recipes/F_Main.h"
+#include "recipes/F_Meldung.h"
 #include "recipes/F_Rez.h"
 #include "testing/Testing.h"
 
@@ -160,9 +161,13 @@ private slots:
 
         // edit: servings, a new ingredient found by the search, bold instructions
         FRez->ERAnzahlportionen->setText("6 persons");
+        FRez->LBZutatliste->setCurrentRow(0);
+        QCOMPARE(FRez->CBMenge->currentText(), "200");
         FRez->EZutatSuchen->setText("eg");
         QCOMPARE(FRez->LBZutatsuche->count(), 1);
         QCOMPARE(FRez->EZutat->text(), "Eggs");
+        QCOMPARE(FRez->CBMenge->currentText(), QString()); // not the flour's quantity
+        FRez->LBZutatliste->setCurrentRow(-1);
         FRez->CBMenge->setCurrentText("2");
         FRez->CBEinheit->setCurrentText(QString());
         QTest::keyClick(FRez->LBZutatsuche, Qt::Key_Return); // adds it as a double click does
@@ -207,6 +212,7 @@ private slots:
         QCOMPARE(FRez->LBZutatliste->currentRow(), 1);
         FRez->CBMenge->setCurrentText("250");
         FRez->BZutataendern->click();
+        QCOMPARE(FRez->LZutatzeile->text(), "Selected: 250 g Flour");
         meldungen->expect("Delete ingredient: 1 pinch Salt?", 6);
         FRez->LBZutatliste->setCurrentRow(0);
         FRez->BZutatloeschen->click();
@@ -419,6 +425,161 @@ private slots:
         meldungen->expect("save the changes", 7);
         QVERIFY(FRez->close());
         QCOMPARE(RezepteTotal[AktuellesRezept].Zutatenliste.size(), 3);
+
+        // another window prepares the editor for another recipe: asked too
+        Zeige_Rezept();
+        FRez->ERAnzahlportionen->setText("2 persons");
+        AktuellesRezept = Rezept_mit_Namen("Pasta");
+        meldungen->expect("save the changes", 6);
+        Setze_Hintergrund_FRez();
+        QCOMPARE(FRez->ERName->text(), "Pasta");
+        QVERIFY(base->readLines("Recipes/Soup.KRP").contains("2 persons"));
+    }
+
+    // A reload re-sorts the recipes: the editor keeps its recipe (found by
+    // file name) and every unsaved edit, those made in the record included.
+    void folgtDemRezeptBeimNeuladen()
+    {
+        QVERIFY(Mit_Rezepten(*base, {"Pasta", "Soup"}));
+        const qint32 vorher = FRez->Formularrezept();
+        FRez->ERAnzahlportionen->setText("7 persons");
+        FRez->LBZutatliste->setCurrentRow(1);
+        meldungen->expect("Delete ingredient", 6);
+        FRez->BZutatloeschen->click();
+        // recipes that sort before it come in
+        base->writeLines("Recipes\\Apple.KRP", Rezeptdatei("Apple pie", "[KOCHREZEPT]:"));
+        base->writeLines("Recipes\\Beans.KRP", Rezeptdatei("Beans", "[KOCHREZEPT]:"));
+        Programmstart(true);
+        QVERIFY(FRez->Formularrezept() != vorher);
+        QCOMPARE(AktuellesRezept, FRez->Formularrezept());
+        QCOMPARE(RezepteTotal[AktuellesRezept].Rezeptname, "Pasta");
+        QCOMPARE(Formular().mid(1), (QStringList{"7 persons", "Mix the flour.\nBake it.", "Tasty.", "200 g Flour",
+                                                 "100 ml Water"}));
+        QVERIFY(FRez->Geaendert());
+        QVERIFY(FRez->MRezeptspeichernClick());
+        const QStringList datei = base->readLines("Recipes/Pasta.KRP");
+        QVERIFY(datei.contains("7 persons"));
+        QCOMPARE(Abschnitt(datei, "[ZUTATENLISTE]:"), (QStringList{"200", "g", "Flour", "100", "ml", "Water"}));
+        QCOMPARE(base->readLines("Recipes/Apple.KRP").value(2), "Apple pie");
+
+        // unchanged, the editor shows what another window saved meanwhile
+        QStringList anders = Rezeptdatei("Pasta", "[KOCHREZEPT]:");
+        anders[6] = "9 persons";
+        base->writeLines("Recipes\\Pasta.KRP", anders);
+        Programmstart(true);
+        QCOMPARE(FRez->ERAnzahlportionen->text(), "9 persons");
+        QVERIFY(!FRez->Geaendert());
+    }
+
+    // The recipe's file went away while it was open: the edits stay, saving
+    // says so and offers to store it again, closing asks before dropping them.
+    void rezeptVerschwindetWaehrendDerBearbeitung()
+    {
+        QVERIFY(Mit_Rezepten(*base, {"Pasta", "Soup"}));
+        auto entferne_dateien = [&] {
+            for (const char *d : {"Recipes/Pasta.KRP", "Recipes/Pasta.KRP.RRT", "Recipes/Pasta.KRP.BRT"})
+                QFile::remove(base->path(d));
+        };
+        FRez->ERAnzahlportionen->setText("7 persons");
+        entferne_dateien();
+        Programmstart(true);
+        QVERIFY(FRez->Verwaist());
+        QCOMPARE(FRez->ERAnzahlportionen->text(), "7 persons");
+        QCOMPARE(FMain->LVRezepte->topLevelItemCount(), 2); // "Cook interactively" and Soup
+        meldungen->expect("is no longer in the recipe book", 7);
+        QVERIFY(!FRez->MRezeptspeichernClick());
+        QVERIFY(!base->exists("Recipes/Pasta.KRP"));
+        meldungen->expect("is no longer in the recipe book", 6);
+        QVERIFY(FRez->MRezeptspeichernClick());
+        QVERIFY(!FRez->Verwaist());
+        QVERIFY(base->readLines("Recipes/Pasta.KRP").contains("7 persons"));
+        QVERIFY(base->readLines("PRGDATA/ENG/RMListe.hbr").join('|').contains("Pasta"));
+
+        // gone again, then closed: asked, and No leaves no record behind
+        FRez->ERAnzahlportionen->setText("8 persons");
+        entferne_dateien();
+        Programmstart(true);
+        QCOMPARE(RezepteTotal.size(), 2);
+        meldungen->expect("save the changes", 7);
+        QVERIFY(FRez->close());
+        QCOMPARE(RezepteTotal.size(), 1);
+        QCOMPARE(RezepteTotal[0].Rezeptname, "Soup");
+        QCOMPARE(AktuellesRezept, -1);
+    }
+
+    // Escape and the close box at the save question keep the edits: the
+    // question stays until Yes or No.
+    void escapeBeiDerSpeicherfrage()
+    {
+        QVERIFY(Mit_Rezepten(*base, {"Pasta"}));
+        FRez->ERAnzahlportionen->setText("5 persons");
+        meldungen.reset(); // the real message window
+        bool gefragt = false;
+        QTimer::singleShot(0, this, [&] {
+            QVERIFY(FMeldung && FMeldung->isVisible());
+            QCOMPARE(FMeldung->LText->text(), "Do you want to save the changes to the recipe?");
+            QTest::keyClick(FMeldung, Qt::Key_Escape);
+            QVERIFY(FMeldung->isVisible());
+            FMeldung->close();
+            QVERIFY(FMeldung->isVisible());
+            gefragt = true;
+            FMeldung->BJa->click();
+        });
+        QVERIFY(FRez->close());
+        meldungen.emplace();
+        QVERIFY(gefragt);
+        QVERIFY(base->readLines("Recipes/Pasta.KRP").contains("5 persons"));
+    }
+
+    // A character a recipe file cannot hold is refused where it is entered or
+    // saved, so that file name, index and side files always agree.
+    void zeichenAusserhalbDerCodepage_data()
+    {
+        QTest::addColumn<QString>("feld");
+        QTest::newRow("recipe name") << "ERName";
+        QTest::newRow("ingredient line") << "EZutat";
+        QTest::newRow("sub-categories") << "EUnterkategorien";
+    }
+    void zeichenAusserhalbDerCodepage()
+    {
+        QFETCH(QString, feld);
+        QVERIFY(Mit_Rezepten(*base, {"Pasta"}));
+        const QByteArray vorher = base->readBytes("Recipes/Pasta.KRP");
+        const QString emoji = QString::fromUtf8("\xF0\x9F\x8D\x9D");
+        FRez->findChild<QLineEdit *>(feld)->setText("Pasta " + emoji);
+        meldungen->expect("cannot hold these characters: " + emoji, 1);
+        if (feld == "EZutat") {
+            FRez->BZutathinzufuegen->click();
+            QCOMPARE(FRez->LBZutatliste->count(), 3);
+        } else {
+            QVERIFY(!FRez->MRezeptspeichernClick());
+        }
+        QCOMPARE(meldungen->seen.value(0).heading, "Error:");
+        QCOMPARE(base->readBytes("Recipes/Pasta.KRP"), vorher);
+        QCOMPARE(platform::listFiles("Recipes", "*.KRP"), QStringList{"Pasta.KRP"});
+        // the instructions are rich text and keep it
+        FRez->findChild<QLineEdit *>(feld)->setText(feld == "ERName" ? "Pasta" : QString());
+        FRez->REREingabe->setPlainText("Serve with " + emoji);
+        QVERIFY(FRez->MRezeptspeichernClick());
+        FRez->hide();
+        QVERIFY(Oeffne("Pasta"));
+        QCOMPARE(FRez->REREingabe->toPlainText(), "Serve with " + emoji);
+    }
+
+    // With the default options the ingredient list and the texts have the
+    // size of the other fields, remarks as instructions.
+    void schriften()
+    {
+        QVERIFY(Mit_Rezepten(*base, {"Pasta"}));
+        const double feld = QFontInfo(FRez->EZutat->font()).pointSizeF();
+        QCOMPARE(QFontInfo(FRez->LBZutatliste->font()).pointSizeF(), feld);
+        for (QTextEdit *t : {FRez->REREingabe, FRez->RERBemerkungen}) {
+            QTextCursor c(t->document());
+            c.setPosition(1);
+            const QTextCharFormat f = c.charFormat();
+            QCOMPARE(f.hasProperty(QTextFormat::FontPointSize) ? f.fontPointSize() : t->document()->defaultFont().pointSizeF(),
+                     feld);
+        }
     }
 
 private:
