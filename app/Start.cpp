@@ -8,6 +8,9 @@
 #include "core/Globals.h"
 #include "core/Hauptprogramm.h"
 #include "core/Meldung.h"
+#include "interactive/F_IAVDB.h"
+#include "interactive/F_IAVerb.h"
+#include "interactive/F_IAZutat.h"
 #include "internet/F_Down.h"
 #include "internet/F_GraDown.h"
 #include "internet/F_News.h"
@@ -17,7 +20,9 @@
 #include "internet/News.h"
 #include "internet/Update.h"
 #include "mastering/F_MIAVerb.h"
+#include "mastering/F_MRezOn.h"
 #include "mastering/F_TWSM.h"
+#include "mastering/F_TWSMNews.h"
 #include "mastering/F_TWSMZu.h"
 #include "mastering/Mastering.h"
 #include "platform/Paths.h"
@@ -73,6 +78,8 @@ void Erzeuge_Formulare()
     FTWSM = new TFTWSM;
     FTWSMZu = new TFTWSMZu;
     FMIAVerb = new TFMIAVerb;
+    FMRezOn = new TFMRezOn;
+    FTWSMNews = new TFTWSMNews;
     FRezDown = new TFRezDown;
     FGraDown = new TFGraDown;
     Installiere_Meldungsfenster();
@@ -81,6 +88,9 @@ void Erzeuge_Formulare()
     FRech = new TFRech;
     FZutKom = new TFZutKom;
     FDigI = new TFDigI;
+    FIAZutat = new TFIAZutat;
+    FIAVDB = new TFIAVDB;
+    FIAVerb = new TFIAVerb;
 }
 
 void Passe_an_Bildschirm_an(QWidget *fenster, const QSize &bildschirm)
