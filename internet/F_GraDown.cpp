@@ -126,6 +126,11 @@ void TFGraDown::FormClose()
 
 void TFGraDown::closeEvent(QCloseEvent *event)
 {
+    // Not while the install runs (the window is disabled then).
+    if (!isEnabled()) {
+        event->ignore();
+        return;
+    }
     event->accept();
     FormClose();
 }

@@ -271,6 +271,11 @@ void TFRezDown::FormClose()
 
 void TFRezDown::closeEvent(QCloseEvent *event)
 {
+    // Not while the install runs (the window is disabled then).
+    if (!isEnabled()) {
+        event->ignore();
+        return;
+    }
     event->accept();
     FormClose();
 }
@@ -377,4 +382,5 @@ void Zeige_Rezeptdownload()
     FRezDown->show();
     FRezDown->raise();
     FRezDown->activateWindow();
+    FRezDown->CLBRezepte->setFocus();
 }

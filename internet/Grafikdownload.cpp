@@ -110,7 +110,9 @@ bool Installiere_Grafiken()
             summe += qMax(0, e.GroesseKB);
     Oeffne_Fortschritt(summe);
     bool alle = true;
-    for (const TTGraphictype &e : std::as_const(Grafikdownloadliste)) {
+    // A copy: messages shown meanwhile run the event loop.
+    const TGraphictype liste = Grafikdownloadliste;
+    for (const TTGraphictype &e : liste) {
         if (e.Pfad.isEmpty())
             continue;
         const QString ziel = Programmverzeichnis + e.Pfad;

@@ -169,7 +169,8 @@ bool Installiere_Rezepte(const QList<qint32> &eintraege)
     for (qint32 i : eintraege) {
         if (i < 0 || i >= Rezeptdownloadliste.size())
             continue;
-        TTRecipetype &e = Rezeptdownloadliste[i];
+        // A copy: messages shown meanwhile run the event loop.
+        const TTRecipetype e = Rezeptdownloadliste[i];
         for (qsizetype k = 0; k < e.Dateien.size(); ++k) {
             const QString name = e.Dateien[k];
             if (name.isEmpty())

@@ -15,6 +15,7 @@
 #include "internet/Wertdatei.h"
 #include "mastering/Rezeptindex.h"
 #include "platform/Paths.h"
+#include "platform/Seams.h"
 #include "platform/TextFile.h"
 #include "recipes/F_Main.h"
 #include "Serverbaum.h"
@@ -289,6 +290,34 @@ private slots:
                      "Cannot find: " + m_server.url(QStringLiteral("/TWS/ENG/RECIPES/Pie.DRP")) + "!");
         QVERIFY(!m_base->exists(QStringLiteral("Recipes\\Pie.DRP")));
         QVERIFY(!m_base->exists(QStringLiteral("Recipes\\Pie.DRP.BRT")));
+    }
+
+    // The window cannot be closed while it installs (a message shown
+    // meanwhile runs the event loop); the install goes on.
+    void schliessen_waehrend_installation()
+    {
+        m_server.schreibe(QStringLiteral("TWS/ENG/RECIPES/RECIPESS.HRB"),
+                          Index(2, {{"0", "Pie", {"Pie.DRP"}, {}}, {"1", "Apple Crumble", {"Apple Crumble.DRP"}, {}}}));
+        m_server.schreibe(QStringLiteral("TWS/ENG/RECIPES/Apple Crumble.DRP"),
+                          Installiert(QStringLiteral("Apple Crumble.DRP")));
+        testing::ScriptedMessages meldungen;
+        FMain->MRezeptedownloadenClick();
+        FRezDown->PMAlleauswaehlen->trigger();
+        QStringList gesehen;
+        bool blieb = false;
+        platform::setMessageAnswerer([&](const QString &text, const QString &, int) {
+            gesehen << text;
+            FRezDown->close();
+            blieb = FRezDown->isVisible();
+            return 1;
+        });
+        FRezDown->BRezeptinstallierenClick();
+        platform::setMessageAnswerer({});
+        QCOMPARE(gesehen.size(), 1);
+        QVERIFY(gesehen[0].startsWith(QStringLiteral("Cannot find: ")));
+        QVERIFY(blieb);
+        QVERIFY(m_base->exists(QStringLiteral("Recipes\\Apple Crumble.DRP")));
+        QVERIFY(!FRezDown->isVisible());
     }
 
     // Nothing to offer: no empty window, the message, and the entry goes off.
