@@ -16,10 +16,13 @@
 #include "interactive/F_IARezeptladen.h"
 #include "interactive/F_IARezepttext.h"
 #include "internet/F_Down.h"
+#include "internet/F_GraDown.h"
 #include "internet/F_News.h"
+#include "internet/F_RezDown.h"
 #include "internet/F_RezUpload.h"
 #include "internet/Internet.h"
 #include "internet/News.h"
+#include "internet/Update.h"
 #include "mastering/F_MIAVerb.h"
 #include "mastering/F_MRezOn.h"
 #include "mastering/F_TWSM.h"
@@ -85,6 +88,8 @@ void Erzeuge_Formulare()
     FIARezepttext = new TFIARezepttext;
     FIAMSG = new TFIAMSG;
     FIARezeptladen = new TFIARezeptladen;
+    FRezDown = new TFRezDown;
+    FGraDown = new TFGraDown;
     Installiere_Meldungsfenster();
     Registriere_Optionsschrift(FRez, &Setze_Textschrift);
     Registriere_Optionsschrift(FLex, [] { Setze_Lexikonschrift(Optionen.Lexikonschrift); });
@@ -169,9 +174,11 @@ bool TWS_Programmstart_Daten()
     if (!TWS_Dateicheck())
         return false;
     Starte_Internetdienste();
-
-    // The version check and the update question belong to the internet
-    // services, which are not built; with no server nothing is asked.
+    TWS_Versionscheck();
+    // Yes to a waiting set-up ends the program here.
+    if (!ProgrammOK)
+        return false;
+    Frage_nach_Updates();
     if (Zaehle_UngeleseneNews() == 0)
         Zeige_Meldung(QStringLiteral("You have some news to read! Use the menu entry \"update\"!"),
                       QStringLiteral("Hinweis:"), 0);
@@ -216,11 +223,13 @@ int TWS_Hauptprogramm(QApplication &app)
         Passe_an_Bildschirm_an(FRez, screen->size());
     const bool weiter = TWS_Programmstart_Daten();
     Aufbereitungsfenster_Zu(AF_Nichts);
+    // A set-up started at the version check is a normal end.
     if (!weiter)
-        return 1;
+        return SetupStarten ? 0 : 1;
     Programmstart(false);
     FMain->show();
     if (Zeige_Tipp() == 0)
         platform::waitWhileVisible(FTipp);
+    Zeige_Updatehinweis();
     return app.exec();
 }

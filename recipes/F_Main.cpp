@@ -40,6 +40,9 @@
 #include "reference/F_GeAllZuDa.h"
 #include "internet/F_RezUpload.h"
 #include "internet/Internet.h"
+#include "internet/F_GraDown.h"
+#include "internet/F_RezDown.h"
+#include "internet/Update.h"
 #include "mastering/F_TWSM.h"
 #include "reference/F_Lex.h"
 #include "reference/F_VAR.h"
@@ -345,11 +348,12 @@ void TFMain::Baue_Menues()
     MInfo = eintrag(MHilfe, QStringLiteral("MInfo"), QStringLiteral("&About Tablecraft Works"),
                     &TFMain::MInfoClick);
 
-    // Their windows come with later parts of the program.
     // The mail entry waits for a contact address in the internet settings.
     MRezeptnachkochen->setEnabled(false); // follows the selected recipe
+    // The update entries wait for the start-up's internet check; only the
+    // manual check is ready at once (its menu opens with a server).
     for (QAction *a : {MPRGUpdatestarten, MRezeptedownloaden, MGrafikendownloaden, MDatenbankenupdaten,
-                       MNachrichtenlesen, MUpdateinformationenmanuelldownloaden, MUpdatesimInternet,
+                       MNachrichtenlesen, MUpdatesimInternet,
                        EmailansTafelwerkstatt1})
         a->setEnabled(false);
     MUpdate->setEnabled(false);
@@ -742,10 +746,25 @@ void TFMain::MLexikonClick()
     Zeige_Lexikon(true, -1, QString());
 }
 
-void TFMain::MPRGUpdatestartenClick() {}
-void TFMain::MRezeptedownloadenClick() {}
-void TFMain::MGrafikendownloadenClick() {}
-void TFMain::MDatenbankenupdatenClick() {}
+void TFMain::MPRGUpdatestartenClick()
+{
+    Lade_Programmupdate();
+}
+void TFMain::MRezeptedownloadenClick()
+{
+    Verstecke_Werkzeugfenster();
+    Zeige_Rezeptdownload();
+}
+void TFMain::MGrafikendownloadenClick()
+{
+    Verstecke_Werkzeugfenster();
+    Pruefe_Grafikupdate();
+}
+void TFMain::MDatenbankenupdatenClick()
+{
+    Verstecke_Werkzeugfenster();
+    Aktualisiere_Datenbank();
+}
 void TFMain::MZutatenverwaltungClick()
 {
     Zeige_Zutatenverwaltung();
@@ -758,8 +777,18 @@ void TFMain::MNachrichtenlesenClick()
 {
     Zeige_News(true);
 }
-void TFMain::MUpdateinformationenmanuelldownloadenClick() {}
-void TFMain::MUpdatesimInternetClick() {}
+void TFMain::MUpdateinformationenmanuelldownloadenClick()
+{
+    Updateinformationendownloaden1Click();
+}
+void TFMain::Updateinformationendownloaden1Click()
+{
+    Lade_Updateinformationen();
+}
+void TFMain::MUpdatesimInternetClick()
+{
+    Oeffne_Updateseite();
+}
 
 void TFMain::MRezeptUploadClick()
 {
@@ -848,7 +877,7 @@ void TFMain::FormClose(QCloseEvent *event)
     }
     Lade_Optionen(Save);
     Verstecke_Werkzeugfenster();
-    // Starte_Update();
+    Starte_Update();
     event->accept();
 }
 

@@ -146,6 +146,7 @@ public slots:
     void MNachrichtenlesenClick();
     void MUpdateinformationenmanuelldownloadenClick();
     void MUpdatesimInternetClick();
+    void Updateinformationendownloaden1Click();
     void MHilfeanzeigenClick();
     void MTippsanzeigenClick();
     void EmailansTafelwerkstatt1Click();
