@@ -15,6 +15,7 @@
 #include "core/Grundoperationen.h"
 #include "core/Tabellen.h"
 #include "platform/CodePage.h"
+#include "platform/ExactRead.h"
 #include "platform/Paths.h"
 #include "platform/Seams.h"
 #include "platform/TextFile.h"
@@ -202,16 +203,76 @@ using namespace dateien;
 
 namespace {
 
-bool ladeEinRezept(TTRezepteTotal &r, QString &grund)
+// Equal short values of many recipes (units, quantities, ingredient names,
+// devices, categories) held once: a loaded record shares them with the others.
+class Textspeicher
+{
+public:
+    void teile(QString &s)
+    {
+        if (s.isEmpty()) {
+            s = QString();
+            return;
+        }
+        if (s.size() > 48)
+            return; // lines of text: seldom alike
+        const auto it = m_texte.constFind(s);
+        if (it != m_texte.constEnd())
+            s = *it;
+        else
+            m_texte.insert(s);
+    }
+    void teile(TString &l)
+    {
+        for (QString &s : l)
+            teile(s);
+    }
+
+    void teile(TTRezepteTotal &r)
+    {
+        for (QString *s : {&r.Dateiendung, &r.Portionen, &r.Zubereitungszeit, &r.Kochgeraete, &r.Unterkategorien,
+                           &r.Anleitungsdatei, &r.Bemerkungsdatei})
+            teile(*s);
+        for (TTRezeptzutat &z : r.Zutaten) {
+            teile(z.Name);
+            teile(z.Menge);
+            teile(z.Einheit);
+        }
+        for (TTZutatenliste &z : r.Zutatenliste) {
+            teile(z.Menge);
+            teile(z.Einheit);
+            teile(z.Name);
+        }
+        teile(r.Deluxeliste.Menge);
+        teile(r.Deluxeliste.Einheit);
+        teile(r.Deluxeliste.Name);
+        // Most recipes keep their reserved lines empty: one list for all.
+        if (std::all_of(r.Reservezeilen.cbegin(), r.Reservezeilen.cend(), [](const QString &z) { return z.isEmpty(); })) {
+            if (m_leereReserve.size() != r.Reservezeilen.size())
+                m_leereReserve = TString(r.Reservezeilen.size());
+            r.Reservezeilen = m_leereReserve;
+        }
+    }
+
+private:
+    QSet<QString> m_texte;
+    TString m_leereReserve;
+};
+
+// native: the file's name as the folder listing spelt it, when known.
+bool ladeEinRezept(TTRezepteTotal &r, QString &grund, Textspeicher *speicher = nullptr,
+                   const QString &native = QString())
 {
     QByteArray z;
-    if (!platform::readBytes(r.Dateiname, z)) {
+    if (!(!native.isEmpty() && platform::readExactFile(native, z)) && !platform::readBytes(r.Dateiname, z)) {
         grund = QStringLiteral("it cannot be opened");
         return false;
     }
     TTRezepteTotal neu;
     if (!liesRezept(z, r.Dateiname, neu, grund))
         return false;
+    if (speicher)
+        speicher->teile(neu);
     neu.Listenposition = r.Listenposition;
     r = std::move(neu);
     return true;
@@ -313,11 +374,23 @@ bool Lade_Rezepte(int flags, qint32 index)
         TRezepteTotal geladen;
         geladen.reserve(RezepteTotal.size());
         QStringList fehlerhaft;
+        Textspeicher speicher;
+        // Each folder is found once; its files are then opened by the name
+        // the index took from the folder listing.
+        QHash<QString, QString> ordner;
         for (TTRezepteTotal &r : RezepteTotal) {
             if (r.Dateiname.isEmpty())
                 continue;
+            const QString verzeichnis = Ermittle_Verzeichnis(r.Dateiname);
+            auto o = ordner.find(verzeichnis);
+            if (o == ordner.end()) {
+                QString native = platform::nativePath(verzeichnis);
+                if (!native.isEmpty() && !native.endsWith(QLatin1Char('/')))
+                    native += QLatin1Char('/');
+                o = ordner.insert(verzeichnis, native);
+            }
             QString grund;
-            if (ladeEinRezept(r, grund)) {
+            if (ladeEinRezept(r, grund, &speicher, o->isEmpty() ? QString() : *o + Ermittle_Dateiname(r.Dateiname))) {
                 entsperre(r.Dateiname);
                 geladen.append(std::move(r));
             } else {
