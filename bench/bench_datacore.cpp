@@ -7,7 +7,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <QFileInfo>
+
 #include <chrono>
+#include <malloc.h>
 #include <cstdio>
 #include <map>
 #include <memory>
@@ -130,6 +133,19 @@ int main(int argc, char **argv)
         const double zutaten = besteZeit([] { Lade_Zutaten(Load); });
         std::printf("  index and folder %.1f ms, recipe files %.1f ms, ingredient database %.1f ms\n", index * 1000,
                     rezepte * 1000, zutaten * 1000);
+        // The heap the loaded recipes hold, against their files' size.
+        qint64 bytes = 0;
+        for (const QString &d : inst.dateien)
+            if (d.contains(QLatin1String("/Recipes/")))
+                bytes += QFileInfo(d).size();
+        leeren();
+        malloc_trim(0);
+        const size_t vorher = mallinfo2().uordblks;
+        Lade_RezeptdateiManager(Load);
+        Lade_Rezepte(Load | Alle, -1);
+        const size_t nachher = mallinfo2().uordblks;
+        std::printf("  heap held by the recipes: %.0f bytes per recipe of %.0f bytes on disk\n",
+                    double(nachher - vorher) / n, double(bytes) / n);
     }
     return 0;
 }

@@ -48,8 +48,8 @@ double taste(QChar c)
     QApplication::sendEvent(FMain->ESuche, &druck);
     QKeyEvent los(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
     QApplication::sendEvent(FMain->ESuche, &los);
+    // The list's new layout and the repaint of the window.
     QCoreApplication::processEvents();
-    FMain->LVRezepte->viewport()->repaint();
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
 }
 
@@ -90,9 +90,20 @@ int main(int argc, char **argv)
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     QVector<double> zeiten;
-    for (int i = 0; i < 20; ++i)
-        zeiten += tippe();
+    QVector<QVector<double>> jeBuchstabe(kWort.size());
+    for (int i = 0; i < 20; ++i) {
+        const QVector<double> runde = tippe();
+        zeiten += runde;
+        for (int k = 0; k < runde.size(); ++k)
+            jeBuchstabe[k] << runde[k];
+    }
     std::sort(zeiten.begin(), zeiten.end());
+    std::printf("median by letter:");
+    for (QVector<double> &b : jeBuchstabe) {
+        std::sort(b.begin(), b.end());
+        std::printf(" %.2f", b[b.size() / 2]);
+    }
+    std::printf(" ms\n");
     std::printf("\"%s\" typed over %d recipes: worst key press %.2f ms, median %.2f ms (%lld key presses)\n",
                 qPrintable(kWort), kRezepte, zeiten.last(), zeiten[zeiten.size() / 2], qint64(zeiten.size()));
     std::printf("the very first typing, which builds the search texts:");

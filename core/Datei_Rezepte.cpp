@@ -243,6 +243,8 @@ public:
             teile(z.Einheit);
             teile(z.Name);
         }
+        // Shopping lines are quantity, unit and name again.
+        teile(r.Einkaufsliste);
         teile(r.Deluxeliste.Menge);
         teile(r.Deluxeliste.Einheit);
         teile(r.Deluxeliste.Name);

@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QSet>
 #include <algorithm>
+#include <cstring>
 #include <numeric>
 
 #include "core/Grundoperationen.h"
@@ -137,8 +138,7 @@ void TUebersicht::Fuelle(Eintrag &e, qint32 index, const TTRezepteTotal &r)
     e.UnterkategorienQuelle = r.Unterkategorien;
     e.KategorieQuelle = r.Kategorie;
     if (!Gleicher_Inhalt(e, r)) {
-        e.Suchtext.clear();
-        e.Suchtext_da = false;
+        e.Suchtext = QByteArray();
         e.Zutatenliste = r.Zutatenliste;
         e.DeluxeName = r.Deluxeliste.Name;
         e.DeluxeZubereitung = r.Deluxeliste.Zubereitung;
@@ -191,13 +191,62 @@ void TUebersicht::Abgleichen(const TRezepteTotal &rezepte)
     m_trefferGueltig = false;
 }
 
+TUebersicht::TPaare TUebersicht::Paare(const QByteArray &text)
+{
+    static const std::array<quint8, 256> klasse = [] {
+        std::array<quint8, 256> k{};
+        for (int b = 0; b < 256; ++b) {
+            if (b >= 'A' && b <= 'Z')
+                k[b] = quint8(b - 'A');
+            else if (b >= '0' && b <= '9')
+                k[b] = 26;
+            else if (b == ' ' || b == '\n')
+                k[b] = 27;
+            else if (b >= 0x80)
+                k[b] = quint8(28 + b % 3);
+            else
+                k[b] = 31;
+        }
+        return k;
+    }();
+    TPaare paare{};
+    const auto *d = reinterpret_cast<const uchar *>(text.constData());
+    for (qsizetype i = 1; i < text.size(); ++i) {
+        const unsigned bit = unsigned(klasse[d[i - 1]]) * 32 + klasse[d[i]];
+        paare[bit / 64] |= quint64(1) << (bit % 64);
+    }
+    return paare;
+}
+
+TUebersicht::TWort::TWort(const QByteArray &text)
+    : Text(text), Paare(TUebersicht::Paare(text)),
+      Suche(Text.constData(), Text.constData() + Text.size())
+{
+}
+
+bool TUebersicht::Kommt_vor(const TWort &wort, const QByteArray &suchtext)
+{
+    TPaare paare;
+    std::memcpy(paare.data(), suchtext.constData(), sizeof paare);
+    for (int i = 0; i < 16; ++i)
+        if ((paare[i] & wort.Paare[i]) != wort.Paare[i])
+            return false;
+    const char *anfang = suchtext.constData() + sizeof paare;
+    const char *ende = suchtext.constData() + suchtext.size();
+    if (wort.Text.size() == 1)
+        return std::memchr(anfang, wort.Text[0], size_t(ende - anfang)) != nullptr;
+    return std::search(anfang, ende, wort.Suche) != ende;
+}
+
 const QByteArray &TUebersicht::Suchtext(Eintrag &e, const TRezepteTotal &rezepte)
 {
-    if (!e.Suchtext_da) {
+    if (e.Suchtext.isNull()) {
         // UTF-8: a word occurs in it exactly where it occurs in the text, at
         // about half the size.
-        e.Suchtext = Erzeuge_Suchtext(rezepte[e.Index]).toUtf8();
-        e.Suchtext_da = true;
+        const QByteArray text = Erzeuge_Suchtext(rezepte[e.Index]).toUtf8();
+        const TPaare paare = Paare(text);
+        e.Suchtext.reserve(qsizetype(sizeof paare) + text.size());
+        e.Suchtext.append(reinterpret_cast<const char *>(paare.data()), sizeof paare).append(text);
         ++m_gebaut;
     }
     return e.Suchtext;
@@ -207,10 +256,10 @@ bool TUebersicht::Engt_ein(const TBedingungen &neu, const TBedingungen &alt)
 {
     // Every old requirement follows from a new one: each spelling the new one
     // accepts contains a spelling the old one accepts.
-    return std::all_of(alt.cbegin(), alt.cend(), [&](const QVector<QByteArray> &a) {
-        return std::any_of(neu.cbegin(), neu.cend(), [&](const QVector<QByteArray> &n) {
-            return std::all_of(n.cbegin(), n.cend(), [&](const QByteArray &wort) {
-                return std::any_of(a.cbegin(), a.cend(), [&](const QByteArray &w) { return wort.contains(w); });
+    return std::all_of(alt.cbegin(), alt.cend(), [&](const QVector<TWort> &a) {
+        return std::any_of(neu.cbegin(), neu.cend(), [&](const QVector<TWort> &n) {
+            return std::all_of(n.cbegin(), n.cend(), [&](const TWort &wort) {
+                return std::any_of(a.cbegin(), a.cend(), [&](const TWort &w) { return wort.Text.contains(w.Text); });
             });
         });
     });
@@ -238,14 +287,15 @@ const QVector<qint32> &TUebersicht::Filtere(const TRezepteTotal &rezepte, const 
     TString woerter;
     Zerlege_Suchbegriffe(filter.Suchtext, true, modus, woerter, true, true);
     TBedingungen bedingungen;
-    QVector<QByteArray> sossen;
+    QVector<TWort> sossen;
     for (const QString &w : woerter) {
         if (w.isEmpty())
             continue;
+        const TWort wort(w.toUtf8());
         if (modus == 2 && istSossenwort(w))
-            sossen << w.toUtf8();
+            sossen << wort;
         else
-            bedingungen.append({w.toUtf8()});
+            bedingungen.append({wort});
     }
     if (!sossen.isEmpty())
         bedingungen.append(sossen);
@@ -273,7 +323,7 @@ const QVector<qint32> &TUebersicht::Filtere(const TRezepteTotal &rezepte, const 
         if (!bedingungen.isEmpty()) {
             const QByteArray &text = Suchtext(e, rezepte);
             const bool passt = std::all_of(bedingungen.cbegin(), bedingungen.cend(), [&](const auto &b) {
-                return std::any_of(b.cbegin(), b.cend(), [&](const QByteArray &w) { return text.contains(w); });
+                return std::any_of(b.cbegin(), b.cend(), [&](const TWort &w) { return Kommt_vor(w, text); });
             });
             if (!passt)
                 continue;

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <array>
+#include <functional>
 
 #include "core/Globals.h"
 
@@ -57,13 +59,28 @@ public:
     qint64 Gebaute_Suchtexte() const { return m_gebaut; }
 
 private:
+    // Which pairs of neighbouring bytes (letters, digits, blanks and three
+    // kinds of others) occur in a text: a word whose pairs do not all occur
+    // in it cannot occur in it, and most texts are passed over without being
+    // read.
+    using TPaare = std::array<quint64, 16>;
+    static TPaare Paare(const QByteArray &text);
+    struct TWort {
+        explicit TWort(const QByteArray &text);
+        QByteArray Text;
+        TPaare Paare{};
+        // Built once per key press, used on every text.
+        std::boyer_moore_horspool_searcher<const char *> Suche;
+    };
+    static bool Kommt_vor(const TWort &wort, const QByteArray &suchtext);
     struct Eintrag {
         qint32 Index = -1;
         qint32 Kategorie = -1;
         QString Sortname;          // upper case
         QString Unterkategorien;   // ",A,B," in upper case
-        QByteArray Suchtext;       // UTF-8; built at the first search
-        bool Suchtext_da = false;
+        // Built at the first search: the byte pairs that occur in the text
+        // (a TPaare), then the text in UTF-8.
+        QByteArray Suchtext;
         // The record's fields the entry was made from (shared, see above).
         QString Dateiname, Rezeptname, UnterkategorienQuelle;
         qint32 KategorieQuelle = -1;
@@ -71,7 +88,7 @@ private:
         TString DeluxeName, DeluxeZubereitung, Rezeptliste, Bemerkungsliste;
     };
     // One requirement of a search: any of its spellings (UTF-8) must occur.
-    using TBedingungen = QVector<QVector<QByteArray>>;
+    using TBedingungen = QVector<QVector<TWort>>;
 
     void Abgleichen(const TRezepteTotal &rezepte);
     static bool Gleich(const Eintrag &e, const TTRezepteTotal &r);
