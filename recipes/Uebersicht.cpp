@@ -133,11 +133,13 @@ void TUebersicht::Fuelle(Eintrag &e, qint32 index, const TTRezepteTotal &r)
     e.Kategorie = Ermittle_Rezeptkategorie(r);
     e.Sortname = platform::upperCase(r.Rezeptname);
     e.Unterkategorien = unterkategorienschluessel(r.Unterkategorien);
+    // The name is part of the search text too.
+    const bool neuerText = !geteilt(e.Rezeptname, r.Rezeptname) || !Gleicher_Inhalt(e, r);
     e.Dateiname = r.Dateiname;
     e.Rezeptname = r.Rezeptname;
     e.UnterkategorienQuelle = r.Unterkategorien;
     e.KategorieQuelle = r.Kategorie;
-    if (!Gleicher_Inhalt(e, r)) {
+    if (neuerText) {
         e.Suchtext = QByteArray();
         e.Zutatenliste = r.Zutatenliste;
         e.DeluxeName = r.Deluxeliste.Name;
