@@ -330,14 +330,21 @@ void sortiereRezepte(const QString &aktuelleDatei)
         schluessel.append({platform::upperCase(RezepteTotal[i].Rezeptname), i});
     std::stable_sort(schluessel.begin(), schluessel.end(),
                      [](const auto &a, const auto &b) { return a.first < b.first; });
-    TRezepteTotal sortiert;
-    sortiert.reserve(RezepteTotal.size());
-    for (const auto &s : schluessel) {
-        if (!aktuelleDatei.isEmpty() && RezepteTotal[s.second].Dateiname == aktuelleDatei)
-            AktuellesRezept = qint32(sortiert.size());
-        sortiert.append(std::move(RezepteTotal[s.second]));
-    }
-    RezepteTotal = std::move(sortiert);
+    // In place, cycle by cycle: a second array of records would double the
+    // memory the recipes take at their peak.
+    QVector<qsizetype> ziel(RezepteTotal.size()); // where the record at i goes
+    for (qsizetype pos = 0; pos < schluessel.size(); ++pos)
+        ziel[schluessel[pos].second] = pos;
+    for (qsizetype i = 0; i < ziel.size(); ++i)
+        while (ziel[i] != i) {
+            const qsizetype j = ziel[i];
+            std::swap(RezepteTotal[i], RezepteTotal[j]);
+            std::swap(ziel[i], ziel[j]);
+        }
+    if (!aktuelleDatei.isEmpty())
+        for (qint32 i = 0; i < RezepteTotal.size() && AktuellesRezept < 0; ++i)
+            if (RezepteTotal[i].Dateiname == aktuelleDatei)
+                AktuellesRezept = i;
 }
 
 } // namespace
@@ -373,14 +380,16 @@ bool Lade_Rezepte(int flags, qint32 index)
         QString aktuelleDatei;
         if (AktuellesRezept >= 0 && AktuellesRezept < RezepteTotal.size())
             aktuelleDatei = RezepteTotal[AktuellesRezept].Dateiname;
-        TRezepteTotal geladen;
-        geladen.reserve(RezepteTotal.size());
+        // Read in place; the records that fail drop out afterwards.
+        QVector<bool> gelesen(RezepteTotal.size(), false);
+        qsizetype i = 0;
         QStringList fehlerhaft;
         Textspeicher speicher;
         // Each folder is found once; its files are then opened by the name
         // the index took from the folder listing.
         QHash<QString, QString> ordner;
         for (TTRezepteTotal &r : RezepteTotal) {
+            const qsizetype nummer = i++;
             if (r.Dateiname.isEmpty())
                 continue;
             const QString verzeichnis = Ermittle_Verzeichnis(r.Dateiname);
@@ -394,7 +403,7 @@ bool Lade_Rezepte(int flags, qint32 index)
             QString grund;
             if (ladeEinRezept(r, grund, &speicher, o->isEmpty() ? QString() : *o + Ermittle_Dateiname(r.Dateiname))) {
                 entsperre(r.Dateiname);
-                geladen.append(std::move(r));
+                gelesen[nummer] = true;
             } else {
                 // Left out of the list, and kept from being saved over by a
                 // record that later takes its file name.
@@ -403,7 +412,14 @@ bool Lade_Rezepte(int flags, qint32 index)
                 fehlerhaft << Ermittle_Dateiname(r.Dateiname) + QStringLiteral(" (") + grund + QLatin1Char(')');
             }
         }
-        RezepteTotal = std::move(geladen);
+        qsizetype behalten = 0;
+        for (qsizetype k = 0; k < RezepteTotal.size(); ++k)
+            if (gelesen[k]) {
+                if (k != behalten)
+                    RezepteTotal[behalten] = std::move(RezepteTotal[k]);
+                ++behalten;
+            }
+        RezepteTotal.resize(behalten);
         sortiereRezepte(aktuelleDatei);
         if (!fehlerhaft.isEmpty()) {
             const int zeigen = 10;
