@@ -131,7 +131,6 @@ void TUebersicht::Fuelle(Eintrag &e, qint32 index, const TTRezepteTotal &r)
 {
     e.Index = index;
     e.Kategorie = Ermittle_Rezeptkategorie(r);
-    e.Sortname = platform::upperCase(r.Rezeptname);
     e.Unterkategorien = unterkategorienschluessel(r.Unterkategorien);
     // The name is part of the search text too.
     const bool neuerText = !geteilt(e.Rezeptname, r.Rezeptname) || !Gleicher_Inhalt(e, r);
@@ -182,13 +181,25 @@ void TUebersicht::Abgleichen(const TRezepteTotal &rezepte)
         Fuelle(e, i, r);
         neu.append(std::move(e));
     }
-    std::sort(neu.begin(), neu.end(), [](const Eintrag &a, const Eintrag &b) {
-        if (a.Sortname != b.Sortname)
-            return a.Sortname < b.Sortname;
-        if (a.Dateiname != b.Dateiname)
-            return a.Dateiname < b.Dateiname;
-        return a.Index < b.Index;
+    // By name regardless of letter case, then by file name.
+    QVector<std::pair<QString, qsizetype>> ordnung;
+    ordnung.reserve(neu.size());
+    for (qsizetype k = 0; k < neu.size(); ++k)
+        ordnung.append({platform::upperCase(neu[k].Rezeptname), k});
+    std::sort(ordnung.begin(), ordnung.end(), [&](const auto &a, const auto &b) {
+        if (a.first != b.first)
+            return a.first < b.first;
+        const Eintrag &x = neu[a.second];
+        const Eintrag &y = neu[b.second];
+        if (x.Dateiname != y.Dateiname)
+            return x.Dateiname < y.Dateiname;
+        return x.Index < y.Index;
     });
+    QVector<Eintrag> sortiert;
+    sortiert.reserve(neu.size());
+    for (const auto &o : ordnung)
+        sortiert.append(std::move(neu[o.second]));
+    neu = std::move(sortiert);
     m_eintraege = std::move(neu);
     m_trefferGueltig = false;
 }

@@ -40,7 +40,7 @@ QVector<qint32> Ermittle_Uebersicht(const TRezepteTotal &rezepte, const TUebersi
 QDate Kochdatum_als_Datum(double tage);
 
 // The overview's recipes kept between key presses: each listable record with
-// its sort key, category, sub-category key and (built at its first search)
+// its category, sub-category key and (built at its first search)
 // its search text, in list order. A key press only walks these.
 //
 // Each entry keeps copies of the record fields it was made from. Qt's strings
@@ -76,7 +76,6 @@ private:
     struct Eintrag {
         qint32 Index = -1;
         qint32 Kategorie = -1;
-        QString Sortname;          // upper case
         QString Unterkategorien;   // ",A,B," in upper case
         // Built at the first search: the byte pairs that occur in the text
         // (a TPaare), then the text in UTF-8.
