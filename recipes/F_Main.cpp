@@ -182,6 +182,7 @@ TFMain::TFMain(QWidget *parent) : QMainWindow(parent)
     LVRezepte = new QTreeView(m_mitte);
     LVRezepte->setObjectName(QStringLiteral("LVRezepte"));
     LVRezepte->setModel(m_liste);
+    LVRezepte->setItemDelegate(new TRezeptzeilen(LVRezepte));
     LVRezepte->setRootIsDecorated(false);
     LVRezepte->setItemsExpandable(false);
     LVRezepte->setUniformRowHeights(true);

@@ -1,6 +1,9 @@
 #include "recipes/Rezeptliste.h"
 
+#include <QApplication>
 #include <QFont>
+#include <QPainter>
+#include <QStyle>
 
 #include "core/Globals.h"
 #include "core/Tabellen.h"
@@ -95,4 +98,46 @@ QVariant TRezeptliste::data(const QModelIndex &index, int role) const
     default:
         return QVariant();
     }
+}
+
+void TRezeptzeilen::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
+{
+    QStyleOptionViewItem opt = option;
+    initStyleOption(&opt, index);
+    const QString text = opt.text;
+    opt.text.clear();
+    const QWidget *w = opt.widget;
+    const QStyle *style = w ? w->style() : QApplication::style();
+    // Background, selection, icon and focus as the style draws them.
+    style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, w);
+    if (text.isEmpty())
+        return;
+    const int rand = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, w) + 1;
+    QRect feld = opt.rect.adjusted(rand, 0, -rand, 0);
+    if (opt.features & QStyleOptionViewItem::HasDecoration)
+        feld.setLeft(feld.left() + opt.decorationSize.width() + 2 * rand);
+    if (feld.width() <= 0)
+        return;
+    const QString schluessel =
+        opt.font.key() + QLatin1Char('|') + QString::number(feld.width()) + QLatin1Char('|') + text;
+    auto it = m_texte.find(schluessel);
+    if (it == m_texte.end()) {
+        if (m_texte.size() > 4000)
+            m_texte.clear();
+        QStaticText st(opt.fontMetrics.elidedText(text, opt.textElideMode, feld.width()));
+        st.setTextFormat(Qt::PlainText);
+        st.setTextOption(QTextOption(Qt::AlignLeft | Qt::AlignVCenter));
+        st.prepare(QTransform(), opt.font);
+        it = m_texte.insert(schluessel, st);
+    }
+    const QPalette::ColorGroup gruppe = !(opt.state & QStyle::State_Enabled) ? QPalette::Disabled
+        : (opt.state & QStyle::State_Active)                                  ? QPalette::Normal
+                                                                              : QPalette::Inactive;
+    painter->save();
+    painter->setFont(opt.font);
+    painter->setPen(opt.palette.color(gruppe, (opt.state & QStyle::State_Selected) ? QPalette::HighlightedText
+                                                                                   : QPalette::Text));
+    const QSizeF groesse = it->size();
+    painter->drawStaticText(QPointF(feld.left(), feld.top() + (feld.height() - groesse.height()) / 2), *it);
+    painter->restore();
 }

@@ -6,6 +6,8 @@
 #include <QAbstractTableModel>
 #include <QHash>
 #include <QIcon>
+#include <QStaticText>
+#include <QStyledItemDelegate>
 #include <QVector>
 #include <functional>
 
@@ -33,4 +35,17 @@ public:
 private:
     QVector<qint32> m_rezepte;
     std::function<QIcon(qint32)> m_icon;
+};
+
+// Draws the list's cells as the style does, but lays out each text once: a
+// text shown at one width keeps its shaped glyphs, so scrolling and a new
+// filter result do not shape the same names again on every paint.
+class TRezeptzeilen : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+
+private:
+    mutable QHash<QString, QStaticText> m_texte; // key: font, width, text
 };
