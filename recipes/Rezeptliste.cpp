@@ -122,7 +122,7 @@ void TRezeptzeilen::paint(QPainter *painter, const QStyleOptionViewItem &option,
         opt.font.key() + QLatin1Char('|') + QString::number(feld.width()) + QLatin1Char('|') + text;
     auto it = m_texte.find(schluessel);
     if (it == m_texte.end()) {
-        if (m_texte.size() > 4000)
+        if (m_texte.size() > 1000) // a few screens full
             m_texte.clear();
         QStaticText st(opt.fontMetrics.elidedText(text, opt.textElideMode, feld.width()));
         st.setTextFormat(Qt::PlainText);
