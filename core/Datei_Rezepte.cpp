@@ -10,6 +10,9 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <deque>
+#include <string_view>
+#include <unordered_map>
 
 #include "core/Dateioperationen_p.h"
 #include "core/Grundoperationen.h"
@@ -43,9 +46,58 @@ QString sichererSeitenname(const QString &name)
     return name;
 }
 
-bool liesRezept(const QByteArray &z, const QString &dateiname, TTRezepteTotal &out, QString &grund)
+// Equal short values of many recipes (units, quantities, ingredient names,
+// shopping lines, devices, sub-categories) held once: a record shares them
+// with the others. Looked up by the file's bytes, so a value seen before is
+// neither decoded nor allocated again.
+class Textspeicher
+{
+public:
+    QString text(QByteArrayView v)
+    {
+        if (v.isEmpty())
+            return QString();
+        if (v.size() > 48)
+            return dekodiere(v); // lines of text: seldom alike
+        const std::string_view schluessel(v.data(), size_t(v.size()));
+        const auto it = m_texte.find(schluessel);
+        if (it != m_texte.end())
+            return it->second;
+        const QByteArray &kopie = m_bytes.emplace_back(v.toByteArray());
+        const QString text = dekodiere(v);
+        m_texte.emplace(std::string_view(kopie.constData(), size_t(kopie.size())), text);
+        return text;
+    }
+
+    // Most recipes keep their reserved lines empty: one list for all.
+    void teileReserve(TString &zeilen)
+    {
+        if (!std::all_of(zeilen.cbegin(), zeilen.cend(), [](const QString &z) { return z.isEmpty(); }))
+            return;
+        if (m_leereReserve.size() != zeilen.size())
+            m_leereReserve = TString(zeilen.size());
+        zeilen = m_leereReserve;
+    }
+
+private:
+    std::deque<QByteArray> m_bytes; // the keys' bytes
+    std::unordered_map<std::string_view, QString> m_texte;
+    TString m_leereReserve;
+};
+
+bool liesRezept(const QByteArray &z, const QString &dateiname, TTRezepteTotal &out, QString &grund,
+                Textspeicher *speicher)
 {
     Leser l(z);
+    auto wert = [&](QString &s) {
+        if (!speicher)
+            return l.zeile(s);
+        QByteArrayView v;
+        if (!l.roh(v))
+            return false;
+        s = speicher->text(v);
+        return true;
+    };
     if (!l.kopf(KopfRezept)) {
         grund = l.grund;
         return false;
@@ -61,41 +113,48 @@ bool liesRezept(const QByteArray &z, const QString &dateiname, TTRezepteTotal &o
     l.ganzzahl(r.Schwierigkeit);
     if (r.Schwierigkeit != -1 && (r.Schwierigkeit < 1 || r.Schwierigkeit > 5))
         r.Schwierigkeit = -1;
-    l.zeile(r.Portionen);
-    l.zeile(r.Zubereitungszeit);
-    l.zeile(r.Kochgeraete);
+    wert(r.Portionen);
+    wert(r.Zubereitungszeit);
+    wert(r.Kochgeraete);
     l.zeile(r.Rezeptgrafik);
-    l.zeile(r.Unterkategorien);
+    wert(r.Unterkategorien);
     l.kommazahl(r.Preis);
-    l.zeile(r.Anleitungsdatei);
-    l.zeile(r.Bemerkungsdatei);
+    wert(r.Anleitungsdatei);
+    wert(r.Bemerkungsdatei);
     r.Anleitungsdatei = sichererSeitenname(r.Anleitungsdatei);
     r.Bemerkungsdatei = sichererSeitenname(r.Bemerkungsdatei);
     l.zeilen(r.Reservezeilen, AnzahlReservezeilen);
+    if (speicher)
+        speicher->teileReserve(r.Reservezeilen);
     l.liste(r.Rezeptkurzinfo);
     qint32 n = 0;
     if (l.erwarte(QStringLiteral("[ZUTATEN]:")) && l.anzahl(n, 4)) {
         r.Zutaten.resize(n);
         for (qint32 i = 0; i < n && l.ok(); ++i) {
-            l.zeile(r.Zutaten[i].Name);
+            wert(r.Zutaten[i].Name);
             l.ganzzahl(r.Zutaten[i].Kategorie);
-            l.zeile(r.Zutaten[i].Menge);
-            l.zeile(r.Zutaten[i].Einheit);
+            wert(r.Zutaten[i].Menge);
+            wert(r.Zutaten[i].Einheit);
         }
     }
     if (l.erwarte(QStringLiteral("[ZUTATENLISTE]:")) && l.anzahl(n, 3)) {
         r.Zutatenliste.resize(n);
         for (qint32 i = 0; i < n && l.ok(); ++i) {
-            l.zeile(r.Zutatenliste[i].Menge);
-            l.zeile(r.Zutatenliste[i].Einheit);
-            l.zeile(r.Zutatenliste[i].Name);
+            wert(r.Zutatenliste[i].Menge);
+            wert(r.Zutatenliste[i].Einheit);
+            wert(r.Zutatenliste[i].Name);
             r.Zutatenliste[i].Listenindex = i;
         }
     }
     if (l.erwarte(QStringLiteral("[REZEPTLISTE]:")))
         l.liste(r.Rezeptliste);
-    if (l.erwarte(QStringLiteral("[EINKAUFSLISTE]:")))
-        l.liste(r.Einkaufsliste);
+    if (l.erwarte(QStringLiteral("[EINKAUFSLISTE]:")) && l.anzahl(n, 1)) {
+        // Shopping lines are quantity, unit and name again.
+        r.Einkaufsliste.reserve(n);
+        QString s;
+        for (qint32 i = 0; i < n && wert(s); ++i)
+            r.Einkaufsliste.append(s);
+    }
     if (l.erwarte(QStringLiteral("[DELUXELISTE]:")) && l.anzahl(n, 4)) {
         for (qint32 i = 0; i < n && l.ok(); ++i) {
             QString a, b, c, d;
@@ -203,64 +262,6 @@ using namespace dateien;
 
 namespace {
 
-// Equal short values of many recipes (units, quantities, ingredient names,
-// devices, categories) held once: a loaded record shares them with the others.
-class Textspeicher
-{
-public:
-    void teile(QString &s)
-    {
-        if (s.isEmpty()) {
-            s = QString();
-            return;
-        }
-        if (s.size() > 48)
-            return; // lines of text: seldom alike
-        const auto it = m_texte.constFind(s);
-        if (it != m_texte.constEnd())
-            s = *it;
-        else
-            m_texte.insert(s);
-    }
-    void teile(TString &l)
-    {
-        for (QString &s : l)
-            teile(s);
-    }
-
-    void teile(TTRezepteTotal &r)
-    {
-        for (QString *s : {&r.Dateiendung, &r.Portionen, &r.Zubereitungszeit, &r.Kochgeraete, &r.Unterkategorien,
-                           &r.Anleitungsdatei, &r.Bemerkungsdatei})
-            teile(*s);
-        for (TTRezeptzutat &z : r.Zutaten) {
-            teile(z.Name);
-            teile(z.Menge);
-            teile(z.Einheit);
-        }
-        for (TTZutatenliste &z : r.Zutatenliste) {
-            teile(z.Menge);
-            teile(z.Einheit);
-            teile(z.Name);
-        }
-        // Shopping lines are quantity, unit and name again.
-        teile(r.Einkaufsliste);
-        teile(r.Deluxeliste.Menge);
-        teile(r.Deluxeliste.Einheit);
-        teile(r.Deluxeliste.Name);
-        // Most recipes keep their reserved lines empty: one list for all.
-        if (std::all_of(r.Reservezeilen.cbegin(), r.Reservezeilen.cend(), [](const QString &z) { return z.isEmpty(); })) {
-            if (m_leereReserve.size() != r.Reservezeilen.size())
-                m_leereReserve = TString(r.Reservezeilen.size());
-            r.Reservezeilen = m_leereReserve;
-        }
-    }
-
-private:
-    QSet<QString> m_texte;
-    TString m_leereReserve;
-};
-
 // native: the file's name as the folder listing spelt it, when known.
 bool ladeEinRezept(TTRezepteTotal &r, QString &grund, Textspeicher *speicher = nullptr,
                    const QString &native = QString())
@@ -271,10 +272,8 @@ bool ladeEinRezept(TTRezepteTotal &r, QString &grund, Textspeicher *speicher = n
         return false;
     }
     TTRezepteTotal neu;
-    if (!liesRezept(z, r.Dateiname, neu, grund))
+    if (!liesRezept(z, r.Dateiname, neu, grund, speicher))
         return false;
-    if (speicher)
-        speicher->teile(neu);
     neu.Listenposition = r.Listenposition;
     r = std::move(neu);
     return true;
