@@ -120,7 +120,7 @@ private slots:
         QFETCH(bool, neu);
         QString name;
         if (weg == 0) {
-            FMain->LVRezepte->setCurrentItem(FMain->LVRezepte->topLevelItem(0));
+            FMain->LVRezepte->setCurrentIndex(FMain->LVRezepte->model()->index(0, 0));
             FMain->LVRezepteDblClick();
             name = QStringLiteral("Neues Rezept");
         } else if (weg == 1) {
@@ -184,7 +184,7 @@ private slots:
         QVERIFY(FRez->isVisible());
         const QString anleitung = FRez->REREingabe->toPlainText();
         QVERIFY(!anleitung.isEmpty());
-        FMain->LVRezepte->setCurrentItem(FMain->LVRezepte->topLevelItem(0));
+        FMain->LVRezepte->setCurrentIndex(FMain->LVRezepte->model()->index(0, 0));
         FMain->LVRezepteDblClick();
         QCOMPARE(FRez->REREingabe->toPlainText(), anleitung);
         QVERIFY(!FRez->Geaendert());
@@ -192,7 +192,7 @@ private slots:
         QVERIFY(FIAMain->close());
 
         FRez->hide();
-        FMain->LVRezepte->setCurrentItem(FMain->LVRezepte->topLevelItem(0));
+        FMain->LVRezepte->setCurrentIndex(FMain->LVRezepte->model()->index(0, 0));
         FMain->LVRezepteDblClick();
         QVERIFY(FRez->REREingabe->toPlainText().isEmpty());
         QVERIFY(FRez->RERBemerkungen->toPlainText().isEmpty());
@@ -205,7 +205,7 @@ private slots:
     {
         base->writeLines(QStringLiteral("Recipes\\IAKochen\\Alt.IAK"), iaDatei(QStringLiteral("Alt"), 0, 1));
         base->writeLines(QStringLiteral("Recipes\\IAKochen\\Fremd.IAK"), QStringList{"[ANDERS]", "Fremd", "0"});
-        FMain->LVRezepte->setCurrentItem(FMain->LVRezepte->topLevelItem(0));
+        FMain->LVRezepte->setCurrentIndex(FMain->LVRezepte->model()->index(0, 0));
         FMain->LVRezepteDblClick();
         QCOMPARE(zeilenVon(FIARezeptladen->LBRezept), (QStringList{"Alt", "Tutorial"}));
         QCOMPARE(FIARezeptladen->LBRezept->currentRow(), 0);
@@ -244,7 +244,7 @@ private slots:
     {
         QFETCH(int, ort);
         base->writeLines(QStringLiteral("Recipes\\IAKochen\\Waage.IAK"), iaDatei(QStringLiteral("Waage"), ort, 16));
-        FMain->LVRezepte->setCurrentItem(FMain->LVRezepte->topLevelItem(0));
+        FMain->LVRezepte->setCurrentIndex(FMain->LVRezepte->model()->index(0, 0));
         FMain->LVRezepteDblClick();
         FIARezeptladen->LBRezept->setCurrentRow(zeilenVon(FIARezeptladen->LBRezept).indexOf("Waage"));
         FIARezeptladen->BLaden->click();
@@ -446,7 +446,7 @@ private slots:
     {
         IAStatus.AlleVerben = 0;
         IAStatus.Tooltipps = 0;
-        FMain->LVRezepte->setCurrentItem(FMain->LVRezepte->topLevelItem(0));
+        FMain->LVRezepte->setCurrentIndex(FMain->LVRezepte->model()->index(0, 0));
         FMain->LVRezepteDblClick();
         FIARezeptladen->LBRezept->setCurrentRow(zeilenVon(FIARezeptladen->LBRezept).indexOf("Tutorial"));
         meldungen->expect(QStringLiteral("Herzlich willkommen beim Tutorial."));

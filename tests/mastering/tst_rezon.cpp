@@ -122,14 +122,14 @@ private slots:
             QCOMPARE(m_base->readBytes("Server/" + d), m_base->readBytes("Recipes/" + d));
 
         // Closing gave the overview its own list positions back.
-        QCOMPARE(FMain->LVRezepte->topLevelItemCount(), 3);
+        QCOMPARE(FMain->LVRezepte->model()->rowCount(), 3);
         for (int zeile = 1; zeile < 3; ++zeile) {
             qint32 index = -1;
             for (qint32 i = 0; i < RezepteTotal.size(); ++i)
                 if (RezepteTotal[i].Listenposition == zeile)
                     index = i;
             QVERIFY(index >= 0);
-            QCOMPARE(FMain->LVRezepte->topLevelItem(zeile)->text(0), RezepteTotal[index].Rezeptname);
+            QCOMPARE(FMain->LVRezepte->model()->index(zeile, 0).data().toString(), RezepteTotal[index].Rezeptname);
         }
     }
 

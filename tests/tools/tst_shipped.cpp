@@ -4,7 +4,7 @@
 #include <QDirIterator>
 #include <QRegularExpression>
 #include <QTextDocument>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include "core/Dateioperationen.h"
 #include "core/Globals.h"
@@ -169,7 +169,7 @@ private slots:
         QVERIFY(TWS_Programmstart_Daten());
         QVERIFY(ProgrammOK);
         Programmstart(true);
-        QVERIFY(FMain->LVRezepte->topLevelItemCount() >= 21);
+        QVERIFY(FMain->LVRezepte->model()->rowCount() >= 21);
         QVERIFY(messages.seen.isEmpty());
     }
 };
