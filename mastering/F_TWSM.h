@@ -56,6 +56,10 @@ public:
     void CBArtChange();
     void CBUpdateChange();
     void CBMPChange();
+    // The edition run of the chosen edition and update package.
+    void BMasternClick();
+    // True while a run goes on.
+    bool Laeuft() const;
     void BZutatClick();
     void BZutatErweiternClick();
     void BStatistikClick();
@@ -74,6 +78,7 @@ private:
     void Baue_Layout();
     void Verbinde();
     QPushButton *Knopf(const char *name, const QString &text, bool gebaut);
+    bool m_laeuft = false;
 };
 
 extern TFTWSM *FTWSM;
