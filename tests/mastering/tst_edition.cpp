@@ -226,6 +226,27 @@ private slots:
         QVERIFY(e.review.isEmpty());
     }
 
+    // Without a master tree or an edition the run stops before the prelude.
+    void needsRootAndEdition()
+    {
+        testing::BaseFolder base;
+        MasterTree tree(base);
+        tree.writeEditionSources();
+        Lade_Optionen(Save);
+        const QByteArray optionen = base.readBytes(MasterTree::master("nenoitpo.kop"));
+        FTWSM->CBMP->setEditText(QString());
+        FTWSM->CBArt->setCurrentIndex(9);
+        FTWSM->CBArtChange();
+        FTWSM->BMastern->click();
+        QCOMPARE(Protokoll.last(), "ERROR:   Masterpfad ohne Masterdaten: ");
+        FTWSM->CBMP->setEditText(tree.root());
+        FTWSM->CBArt->setCurrentIndex(-1);
+        FTWSM->CBArtChange();
+        FTWSM->BMastern->click();
+        QCOMPARE(Protokoll, QStringList{"ERROR:   Keine Edition gewählt."});
+        QCOMPARE(base.readBytes(MasterTree::master("nenoitpo.kop")), optionen);
+    }
+
     // --- golden results --------------------------------------------------------
 
     void golden_data()
