@@ -84,6 +84,24 @@ void Vergleiche_mit_Golden(const QString &name, const Ergebnis &e)
     QCOMPARE(ist.size(), soll.size());
 }
 
+// A fresh build of edition and package entry, or the one an earlier test
+// made from the same tree (listings and protocols only).
+Ergebnis Gebaut(int edition, int updateEintrag)
+{
+    static QHash<QPair<int, int>, Ergebnis> fertig;
+    const auto key = qMakePair(edition, updateEintrag);
+    if (!fertig.contains(key)) {
+        testing::BaseFolder base;
+        MasterTree tree(base);
+        tree.writeEditionSources();
+        Lade_Optionen(Save);
+        testing::ScriptedMessages msgs;
+        msgs.allow("Noch das EXE kopieren!");
+        fertig.insert(key, Mastere(base, tree, edition, updateEintrag));
+    }
+    return fertig.value(key);
+}
+
 bool Hat(const Ergebnis &e, const QString &datei)
 {
     return e.dateien.contains(datei);
@@ -276,13 +294,7 @@ private slots:
     {
         QFETCH(int, edition);
         QFETCH(int, update);
-        testing::BaseFolder base;
-        MasterTree tree(base);
-        tree.writeEditionSources();
-        Lade_Optionen(Save);
-        testing::ScriptedMessages msgs;
-        msgs.allow("Noch das EXE kopieren!");
-        const Ergebnis e = Mastere(base, tree, edition, update);
+        const Ergebnis e = Gebaut(edition, update);
         Vergleiche_mit_Golden(QString::fromLatin1(QTest::currentDataTag()), e);
     }
 
@@ -305,13 +317,7 @@ private slots:
         QFETCH(int, edition);
         QFETCH(int, update);
         QFETCH(bool, lexikon);
-        testing::BaseFolder base;
-        MasterTree tree(base);
-        tree.writeEditionSources();
-        Lade_Optionen(Save);
-        testing::ScriptedMessages msgs;
-        msgs.allow("Noch das EXE kopieren!");
-        const Ergebnis e = Mastere(base, tree, edition, update);
+        const Ergebnis e = Gebaut(edition, update);
         for (const char *neu : {"IAVariablenliste_NEU.hbr", "Lebensmittel_Neu.hbr", "Variablen200_NEU.hbr"})
             QVERIFY2(Hat(e, QStringLiteral("PRGDATA/ENG/") + QLatin1String(neu)), neu);
         for (const char *alt : {"IAVariablenliste.hbr", "Lebensmittel.hbr", "Variablen200.hbr"})
@@ -358,13 +364,7 @@ private slots:
         QFETCH(int, update);
         QFETCH(QStringList, mit);
         QFETCH(QStringList, ohne);
-        testing::BaseFolder base;
-        MasterTree tree(base);
-        tree.writeEditionSources();
-        Lade_Optionen(Save);
-        testing::ScriptedMessages msgs;
-        msgs.allow("Noch das EXE kopieren!");
-        const Ergebnis e = Mastere(base, tree, edition, update);
+        const Ergebnis e = Gebaut(edition, update);
         for (const QString &d : mit)
             QVERIFY2(Hat(e, d), qPrintable(d));
         for (const QString &d : ohne)
