@@ -8,25 +8,33 @@
 #include "core/Globals.h"
 #include "core/Hauptprogramm.h"
 #include "core/Meldung.h"
+#include "interactive/F_IAVDB.h"
+#include "interactive/F_IAVerb.h"
+#include "interactive/F_IAZutat.h"
 #include "internet/F_Down.h"
 #include "internet/F_News.h"
 #include "internet/F_RezUpload.h"
 #include "internet/Internet.h"
 #include "internet/News.h"
 #include "mastering/F_MIAVerb.h"
+#include "mastering/F_MRezOn.h"
 #include "mastering/F_TWSM.h"
+#include "mastering/F_TWSMNews.h"
 #include "mastering/F_TWSMZu.h"
 #include "mastering/Mastering.h"
 #include "platform/Paths.h"
 #include "platform/Wait.h"
 #include "reference/F_AktivZuDa.h"
+#include "reference/F_DigI.h"
 #include "reference/F_GeAllZuDa.h"
 #include "reference/F_ZEng.h"
 #include "reference/F_ZMerge.h"
 #include "reference/F_ZuDa.h"
 #include "reference/F_Lex.h"
+#include "reference/F_Rech.h"
 #include "reference/F_TWSMLex.h"
 #include "reference/F_VAR.h"
+#include "reference/F_ZutKom.h"
 #include "reference/Lexikon.h"
 #include "recipes/F_Main.h"
 #include "recipes/F_Hilfe.h"
@@ -67,9 +75,17 @@ void Erzeuge_Formulare()
     FTWSM = new TFTWSM;
     FTWSMZu = new TFTWSMZu;
     FMIAVerb = new TFMIAVerb;
+    FMRezOn = new TFMRezOn;
+    FTWSMNews = new TFTWSMNews;
     Installiere_Meldungsfenster();
     Registriere_Optionsschrift(FRez, &Setze_Textschrift);
     Registriere_Optionsschrift(FLex, [] { Setze_Lexikonschrift(Optionen.Lexikonschrift); });
+    FRech = new TFRech;
+    FZutKom = new TFZutKom;
+    FDigI = new TFDigI;
+    FIAZutat = new TFIAZutat;
+    FIAVDB = new TFIAVDB;
+    FIAVerb = new TFIAVerb;
 }
 
 void Passe_an_Bildschirm_an(QWidget *fenster, const QSize &bildschirm)

@@ -47,8 +47,11 @@
 #include "reference/Zutatensuche.h"
 #include "recipes/F_Meldung.h"
 #include "recipes/F_Wiz.h"
+#include "reference/F_DigI.h"
 #include "reference/F_Lex.h"
+#include "reference/F_Rech.h"
 #include "reference/F_VAR.h"
+#include "reference/F_ZutKom.h"
 
 TFRez *FRez = nullptr;
 
@@ -320,7 +323,6 @@ TFRez::TFRez(QWidget *parent) : QWidget(parent)
     MRezeptspeichern->setShortcut(QKeySequence::Save);
     MRezeptmengenberechnen = mRezept->addAction(QStringLiteral("Calculate servings..."));
     name(MRezeptmengenberechnen, "MRezeptmengenberechnen");
-    MRezeptmengenberechnen->setEnabled(false); // the servings calculator is not there yet
     MDeluxe = mRezept->addAction(QStringLiteral("Deluxe layout"));
     name(MDeluxe, "MDeluxe");
     MDeluxe->setCheckable(true);
@@ -343,9 +345,7 @@ TFRez::TFRez(QWidget *parent) : QWidget(parent)
     name(MHilfe, "MHilfe");
     MHilfe->setShortcut(QKeySequence::HelpContents);
     connect(MHilfe, &QAction::triggered, this, [] { Zeige_Hilfe(2); });
-    // Their windows come with the reference-data windows.
-    for (QAction *a : {MZutatkommentar})
-        a->setEnabled(false);
+    connect(MZutatkommentar, &QAction::triggered, this, [] { Zeige_Zutatkommentare(); });
     connect(MEinheiten, &QAction::triggered, this, [] { Zeige_Einheiten(); });
     connect(MLexikon, &QAction::triggered, this, [] { Zeige_Lexikon(true, -1, QString()); });
 
@@ -1381,7 +1381,8 @@ void TFRez::Rezept_entfernt(qint32 index)
 
 void TFRez::MRezeptmengenberechnenClick()
 {
-    Bereite_Mengenberechnung_vor();
+    if (Bereite_Mengenberechnung_vor())
+        Zeige_Mengenberechnung();
 }
 
 void TFRez::ZSNeueZutatinDatenbankaufnehmenClick()
@@ -1531,19 +1532,23 @@ void Zeige_Zutatgrafik_DigI(qint32 count, qint32 row)
 {
     if (!FRez)
         return;
+    QLabel *import = FDigI ? FDigI->IZutat : nullptr;
     if (count < 1) {
         FRez->ISuchbild->clear();
+        if (import && Optionen.Zutatengrafiken)
+            import->clear();
         return;
     }
     if (row < 0)
         return;
-    for (int i = 0; i < Zutatentotal.size(); ++i)
-        if (Zutatentotal[i].Listenposition == row) {
-            if (!Lade_Zutatengrafik(FRez->ISuchbild, i))
-                FRez->ISuchbild->clear();
-            return;
-        }
-    FRez->ISuchbild->clear();
+    qint32 zutat = -1;
+    for (int i = 0; i < Zutatentotal.size() && zutat < 0; ++i)
+        if (Zutatentotal[i].Listenposition == row)
+            zutat = i;
+    if (zutat < 0 || !Lade_Zutatengrafik(FRez->ISuchbild, zutat))
+        FRez->ISuchbild->clear();
+    if (import)
+        import->setPixmap(FRez->ISuchbild->pixmap());
 }
 
 void Setze_Hintergrund_FRez()
@@ -1600,6 +1605,12 @@ void Setze_Textschrift()
     // them), and a text saved before that would be written in another size.
     for (QTextEdit *t : {FRez->REREingabe, FRez->RERBemerkungen, FRez->RERBemerkungen1})
         t->setFont(Anzeigeschrift(Optionen.Schrift2));
+    if (FDigI) {
+        for (QWidget *w : std::initializer_list<QWidget *>{FDigI->MZutatenliste, FDigI->MOriginalzutaten,
+                                                            FDigI->LBZutatliste, FDigI->LBZutatsuchen})
+            w->setFont(Anzeigeschrift(Optionen.Schrift1));
+        FDigI->MRezeptliste->setFont(Anzeigeschrift(Optionen.Schrift2));
+    }
 }
 
 bool Bereite_Mengenberechnung_vor()

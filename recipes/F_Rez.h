@@ -111,6 +111,8 @@ public:
     // Unit choices for an ingredient group in the recipe's category, then
     // the quantity choices of the chosen unit.
     void Fuelle_Einheiten(qint32 gruppe, const QString &einheit, const QString &menge);
+    // Marks the recipe as changed (windows that edit its lines call it).
+    void Geaendert_setzen();
 
 public slots:
     // Saves the current recipe: fields into the record, Zutaten rebuilt,
@@ -144,7 +146,6 @@ protected:
     void paintEvent(class QPaintEvent *event) override;
 
 private:
-    void Geaendert_setzen();
     void Fuelle_Mengen(const QString &menge);
     qint32 Formularkategorie() const;
     void Zeige_Rezeptgrafik();

@@ -29,6 +29,7 @@
 #include "recipes/F_Main.h"
 #include "recipes/F_Meldung.h"
 #include "recipes/F_Rez.h"
+#include "reference/F_DigI.h"
 
 TFWiz01 *FWiz01 = nullptr;
 TFWiz02 *FWiz02 = nullptr;
@@ -533,7 +534,28 @@ void TFWiz05::BWeiterClick()
     for (const QString &zeile : zeilen)
         if (!Speicherbar(QStringLiteral("Ingredient line \"") + zeile.trimmed() + QLatin1Char('"'), zeile))
             return;
-    Wechsle_zu(FWiz06);
+    // Typed or pasted ingredients go through the digital import; without
+    // any, the last step offers finishing, the import and the kitchen.
+    if (!Wizardrezept() || !FDigI || zeilen.isEmpty()) {
+        Wechsle_zu(FWiz06);
+        return;
+    }
+    QStringList zutaten, anleitung;
+    for (QString zeile : zeilen) {
+        Ersetze_Tabulatoren(zeile);
+        Entferne_doppelte_Leerzeichen(zeile);
+        Entferne_doppelte_Kommas(zeile);
+        zutaten << zeile.trimmed();
+    }
+    for (QString zeile : Zeilen(MAnleitung)) {
+        Ersetze_Tabulatoren(zeile);
+        Entferne_doppelte_Leerzeichen(zeile);
+        Entferne_doppelte_Kommas(zeile);
+        anleitung << zeile;
+    }
+    hide();
+    AktuellesRezept = WizRezept;
+    Zeige_DigitalImport(zutaten, anleitung);
 }
 
 // --- step 6 -----------------------------------------------------------
@@ -553,8 +575,7 @@ TFWiz06::TFWiz06(QWidget *parent)
     BBFDigI->setObjectName(QStringLiteral("BBFDigI"));
     BBIAKochen = new QPushButton(QStringLiteral("Interactive cooking..."), this);
     BBIAKochen->setObjectName(QStringLiteral("BBIAKochen"));
-    // their windows are not there yet
-    BBFDigI->setEnabled(false);
+    // the kitchen is not there yet
     BBIAKochen->setEnabled(false);
     Inhalt->addWidget(LZusammenfassung);
     Inhalt->addStretch();
@@ -608,7 +629,11 @@ void TFWiz06::BBFertigClick()
 
 void TFWiz06::BBFDigIClick()
 {
-    // Stays disabled until the digital import exists.
+    if (!Wizardrezept() || !FDigI)
+        return;
+    hide();
+    AktuellesRezept = WizRezept;
+    Zeige_DigitalImport({}, {});
 }
 
 void TFWiz06::BBIAKochenClick()

@@ -139,9 +139,10 @@ private slots:
                 while (m.hasNext()) {
                     QString name = m.next().captured(1);
                     name.replace(QStringLiteral("\\\\"), QStringLiteral("\\"));
-                    // Files that are written by the program, or delivered later.
+                    // Files that are written by the program (the release tool's key
+                    // pictures too), or delivered later.
                     static const QRegularExpression written(
-                        QStringLiteral("(_NEU|_Neu|_neu|NEU\\.|RMListe|LM_Share|VERSIONS|RECIPESS|GRAPHICSS|NEWSS|New_|_E\\.)"),
+                        QStringLiteral("(_NEU|_Neu|_neu|NEU\\.|RMListe|LM_Share|VERSIONS|RECIPESS|GRAPHICSS|NEWSS|New_|_E\\.|__\\.png)"),
                         QRegularExpression::CaseInsensitiveOption);
                     // Suffixes joined to a computed name ("16.png" after an icon name).
                     if (written.match(name).hasMatch() || name.front().isDigit())

@@ -1,0 +1,404 @@
+// The digital import window, offscreen: from the wizard through the check,
+// the transfer and the matching of every line to a saved recipe; the reset;
+// loading text files; leaving without saving.
+#include <QtWidgets>
+#include <optional>
+
+#include "app/Start.h"
+#include "core/Dateioperationen.h"
+#include "core/Globals.h"
+#include "core/Grundoperationen.h"
+#include "core/Hauptprogramm.h"
+#include "platform/Paths.h"
+#include "platform/Seams.h"
+#include "recipes/F_Main.h"
+#include "recipes/F_Rez.h"
+#include "recipes/F_Wiz.h"
+#include "reference/F_DigI.h"
+#include "reference/F_ZuDa.h"
+#include "testing/Testing.h"
+
+namespace {
+
+TTZutatentotal Zutat(const QString &name, qint32 gruppe)
+{
+    TTZutatentotal z;
+    z.Zutatname = z.Rezepttextname = z.Suchname = name;
+    z.Kategorie = gruppe;
+    z.Status = 1;
+    return z;
+}
+
+// Globals as after start-up; the database is a file, since the import reads it.
+void Grundzustand()
+{
+    GlobalSystemInit();
+    GlobalVARInit();
+    Setze_GlobalOptionen();
+    Optionen.Tipps = 0;
+    ProgrammOK = 1;
+    VariablenTotal[0].Einheiten = {"[piece of]", "[tbsp]", "[g]"};
+    platform::makeFolder(QStringLiteral("PRGDATA\\ENG"));
+    platform::makeFolder(QStringLiteral("Recipes"));
+    Zutatentotal = {Zutat("Flour", 9), Zutat("Eggs", 5), Zutat("Hidden flour", 9)};
+    Zutatentotal[2].Status = 4;
+    QVERIFY(Lade_Zutaten(Save));
+}
+
+QStringList Zeilen(const QListWidget *l)
+{
+    QStringList z;
+    for (int i = 0; i < l->count(); ++i)
+        z << l->item(i)->text();
+    return z;
+}
+
+QStringList Memo(const QPlainTextEdit *m)
+{
+    return TFDigI::Zeilen(m);
+}
+
+// Which of the phase buttons are shown and usable.
+QString Knoepfe()
+{
+    QStringList an;
+    for (QPushButton *b : {FDigI->BBHaken, FDigI->BBPfeilrechts, FDigI->BBPFeillinks, FDigI->BBNeu, FDigI->BBSave})
+        if (b->isVisibleTo(FDigI) && b->isEnabled())
+            an << b->objectName();
+    return an.join(QLatin1Char(' '));
+}
+
+// A new recipe from the wizard up to step 5, which hands its text to the import.
+void Wizard_bis_zum_Import(const QString &zutaten, const QString &anleitung)
+{
+    Starte_Rezeptassistent();
+    FWiz01->ERezeptname->setText("Lemon cake");
+    FWiz01->CBKategorie->setCurrentIndex(Ermittle_Anzeigeposition_aus_Kategorie(17));
+    for (TFWizBasis *s : std::initializer_list<TFWizBasis *>{FWiz01, FWiz02, FWiz03, FWiz04})
+        s->BWeiter->click();
+    FWiz05->MZutaten->setPlainText(zutaten);
+    FWiz05->MAnleitung->setPlainText(anleitung);
+    FWiz05->BWeiter->click();
+}
+
+} // namespace
+
+class TestDigI : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        testing::BaseFolder base;
+        Grundzustand();
+        Erzeuge_Formulare();
+        QVERIFY(FDigI && FWiz05 && FRez);
+    }
+    void init()
+    {
+        testing::failOnWarnings();
+        base.emplace();
+        Grundzustand();
+        meldungen.emplace();
+    }
+    void cleanup()
+    {
+        FDigI->hide();
+        FMain->setEnabled(true);
+        if (WizRezept >= 0)
+            Breche_Rezeptassistent_ab();
+        FRez->hide();
+        QVERIFY2(meldungen->pending().isEmpty(), qPrintable(meldungen->pending().join(QLatin1Char('|'))));
+        meldungen.reset();
+        base.reset();
+    }
+
+    void vomWizardZumGespeichertenRezept()
+    {
+        Programmstart(true);
+        Wizard_bis_zum_Import("200g Flour\n3\tEggs\n\n2  Mehl\n*** for the glaze ***", "Mix.\nBake for 40 minutes.");
+        QVERIFY(FDigI->isVisible());
+        QVERIFY(!FWiz05->isVisible());
+        QVERIFY(!FMain->isEnabled());
+        QCOMPARE(Memo(FDigI->MZutatenliste),
+                 (QStringList{"200g Flour", "3 Eggs", "", "2 Mehl", "*** for the glaze ***"}));
+        QCOMPARE(FDigI->MOriginalzutaten->toPlainText(), FDigI->MZutatenliste->toPlainText());
+        QCOMPARE(FDigI->LRezeptname->text(), "Lemon cake");
+        QCOMPARE(Knoepfe(), "BBHaken");
+
+        meldungen->expect("Note: 3 of 4 ingredients found! Units converted!");
+        FDigI->BBHaken->click();
+        QCOMPARE(Memo(FDigI->MZutatenliste),
+                 (QStringList{"200 g Flour", "3 piece of Eggs", "2 Mehl (?\?)", "*** for the glaze ***"}));
+        QCOMPARE(Knoepfe(), "BBHaken BBPfeilrechts BBPFeillinks BBNeu");
+
+        // a line with a quantity and no unit stays behind, the others move
+        meldungen->expect("Missing unit or quantity: 2 Mehl (?\?) (unit is incorrect!)");
+        FDigI->BBPfeilrechts->click();
+        QCOMPARE(Memo(FDigI->MZutatenliste), QStringList{"2 Mehl (?\?)"});
+        FDigI->MZutatenliste->setPlainText("2 g Mehl (?\?)");
+        FDigI->BBPfeilrechts->click();
+        QVERIFY(FDigI->MZutatenliste->isReadOnly());
+        QVERIFY(FDigI->MZutatenliste->toPlainText().isEmpty());
+        QCOMPARE(Zeilen(FDigI->LBZutatliste),
+                 (QStringList{"200 g Flour", "3 piece of Eggs", "*** for the glaze ***", "2 g Mehl (?\?)"}));
+        QCOMPARE(Knoepfe(), "BBPFeillinks BBNeu");
+        QCOMPARE(FDigI->EZutatSuchen->text(), "Flour");
+        QCOMPARE(Zeilen(FDigI->LBZutatsuchen), QStringList{"Flour"}); // status 4 never listed
+
+        FDigI->BBPFeillinks->click();
+        QCOMPARE(FDigI->EZutatSuchen->text(), "Eggs");
+        // a known line is no new ingredient
+        meldungen->expect("Error: Ingredient exists on the database!");
+        FDigI->BBNeu->click();
+        FDigI->LBZutatsuchen->setCurrentRow(0);
+        FDigI->BBPFeillinks->click();
+        // the comment line: nothing found, so it is taken as a comment
+        QCOMPARE(FDigI->EZutatSuchen->text(), "for the glaze");
+        QCOMPARE(FDigI->LBZutatsuchen->count(), 0);
+        meldungen->expect("Register as comment: \"*** for the glaze ***\" inserting as comment?", 6);
+        FDigI->BBPFeillinks->click();
+        // the marked line: a double click does nothing, a search and the arrow take it
+        QCOMPARE(Zeilen(FDigI->LBZutatliste), QStringList{"2 g Mehl (?\?)"});
+        FDigI->EZutatSuchen->setText("flo");
+        QCOMPARE(FDigI->LBZutatsuchen->currentRow(), 0);
+        FDigI->LBZutatlisteDblClick();
+        QCOMPARE(FDigI->LBZutatliste->count(), 1);
+        FDigI->EZutatSuchen->setText("flo");
+        meldungen->expect("Note: You can save the recipe now");
+        FDigI->BBPFeillinks->click();
+        QCOMPARE(Knoepfe(), "BBSave");
+        QVERIFY(FDigI->Rezeptspeichern1->isEnabled());
+        QCOMPARE(Memo(FDigI->MZutatenliste),
+                 (QStringList{"200 g Flour", "3 piece of Eggs", "*** for the glaze ***", "2 g Flour"}));
+
+        meldungen->expect("Question Do you want to exit?", 6);
+        FDigI->BBSave->click();
+        QVERIFY(!FDigI->isVisible());
+        QVERIFY(FMain->isEnabled());
+        QCOMPARE(WizRezept, -1);
+        QVERIFY(base->exists("Recipes/Lemon cake.TRP"));
+        QVERIFY(base->readLines("PRGDATA/ENG/RMListe.hbr").join('|').contains("Lemon cake.TRP"));
+        const auto r = std::find_if(RezepteTotal.cbegin(), RezepteTotal.cend(),
+                                    [](const TTRezepteTotal &x) { return x.Rezeptname == "Lemon cake"; });
+        QVERIFY(r != RezepteTotal.cend());
+        QStringList zeilen;
+        for (const TTZutatenliste &z : r->Zutatenliste)
+            zeilen << z.Menge + '|' + z.Einheit + '|' + z.Name;
+        QCOMPARE(zeilen, (QStringList{"200|g|Flour", "3|piece of|Eggs", "||*** for the glaze ***", "2|g|Flour"}));
+        QCOMPARE(r->Zutaten.value(1).Kategorie, 5);
+        QCOMPARE(r->Rezeptliste, (QStringList{"Mix.", "Bake for 40 minutes."}));
+    }
+
+    void zuruecksetzen_data()
+    {
+        QTest::addColumn<int>("phase"); // 0 text, 1 checked, 2 matching, 3 complete
+        QTest::newRow("free text") << 0;
+        QTest::newRow("checked") << 1;
+        QTest::newRow("matching") << 2;
+        QTest::newRow("complete") << 3;
+    }
+    void zuruecksetzen()
+    {
+        QFETCH(int, phase);
+        Wizard_bis_zum_Import("200g Flour\n2 Eggs", "");
+        FDigI->MZutatenliste->setPlainText("1 g Flour");
+        if (phase >= 1) {
+            meldungen->expect("1 of 1 ingredients found!");
+            FDigI->BBHaken->click();
+        }
+        if (phase >= 2)
+            FDigI->BBPfeilrechts->click();
+        if (phase >= 3) {
+            meldungen->expect("You can save the recipe now");
+            FDigI->BBPFeillinks->click();
+            QCOMPARE(Knoepfe(), "BBSave");
+        }
+        meldungen->expect("Question: Do you want to replace the original ingredients?", 7);
+        FDigI->BBZutatResetClick();
+        meldungen->expect("Question: Do you want to replace the original ingredients?", 6);
+        FDigI->Datenreset1->trigger();
+        QCOMPARE(Memo(FDigI->MZutatenliste), (QStringList{"200g Flour", "2 Eggs"}));
+        QVERIFY(!FDigI->MZutatenliste->isReadOnly());
+        QCOMPARE(Knoepfe(), "BBHaken");
+        QCOMPARE(FDigI->LBZutatliste->count(), 0);
+        QVERIFY(!FDigI->Rezeptspeichern1->isEnabled());
+        // and the whole way again, with the completion note once more
+        meldungen->expect("2 of 2 ingredients found!");
+        FDigI->BBHaken->click();
+        FDigI->BBPfeilrechts->click();
+        FDigI->BBPFeillinks->click();
+        meldungen->expect("You can save the recipe now");
+        FDigI->BBPFeillinks->click();
+        QCOMPARE(Memo(FDigI->MZutatenliste), (QStringList{"200 g Flour", "2 piece of Eggs"}));
+    }
+
+    // Moving and deleting registered lines; deleting the last one completes.
+    void ordnenUndLoeschen()
+    {
+        Wizard_bis_zum_Import("1 g A\n2 g B\n3 g C", "");
+        meldungen->allow("ingredients found!");
+        FDigI->BBHaken->click();
+        FDigI->BBPfeilrechts->click();
+        FDigI->BBPfeilObenClick(); // the first line stays
+        FDigI->BBPfeiluntenClick();
+        FDigI->BBPfeiluntenClick();
+        FDigI->BBPfeiluntenClick(); // the last line stays
+        QCOMPARE(Zeilen(FDigI->LBZutatliste), (QStringList{"2 g B (?\?)", "3 g C (?\?)", "1 g A (?\?)"}));
+        QCOMPARE(FDigI->LBZutatliste->currentRow(), 2);
+        FDigI->BBPfeilObenClick();
+        QCOMPARE(FDigI->LBZutatliste->currentRow(), 1);
+        meldungen->expect("Question: Delete ingredient: 1 g A (?\?)?", 6);
+        FDigI->MZutatloeschenClick();
+        QCOMPARE(FDigI->LBZutatliste->currentRow(), 0);
+        meldungen->expect("Delete ingredient: 2 g B", 6);
+        FDigI->MZutatloeschenClick();
+        meldungen->expect("Delete ingredient: 3 g C", 6);
+        meldungen->expect("You can save the recipe now");
+        FDigI->MZutatloeschenClick();
+        QCOMPARE(Knoepfe(), "BBSave");
+        QVERIFY(!FDigI->BBPfeilOben->isVisibleTo(FDigI));
+    }
+
+    void textdateiLaden()
+    {
+        base->writeBytes("a.rtf", "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 2 g Salt\\par 1 tbsp Sugar\\par}");
+        base->writeBytes("b.txt", "1 g Cr\xC3\xA8" "me\r\n2 g Quark\r\n");
+        QString datei;
+        platform::setFileDialogScript([&](platform::DialogKind, const QString &, const QString &, const QString &filter) {
+            return filter.contains("*.rk") ? datei : QString();
+        });
+        Wizard_bis_zum_Import("200 g Flour", "");
+        QApplication::setActiveWindow(FDigI);
+        FDigI->MZutatenliste->setFocus();
+        QTRY_VERIFY(FDigI->MZutatenliste->hasFocus());
+        datei = base->path("a.rtf");
+        FDigI->PPDigiPopup();
+        QVERIFY(FDigI->MTextdateieinladen->isEnabled());
+        FDigI->MTextdateieinladenClick();
+        QCOMPARE(Memo(FDigI->MZutatenliste), (QStringList{"200 g Flour", "2 g Salt", "1 tbsp Sugar"}));
+        datei = base->path("b.txt");
+        FDigI->MTextdateieinladenClick();
+        QCOMPARE(Memo(FDigI->MZutatenliste), (QStringList{"1 g Crème", "2 g Quark"}));
+        // the instructions memo takes a file the same way
+        FDigI->MRezeptliste->setFocus();
+        QTRY_VERIFY(FDigI->MRezeptliste->hasFocus());
+        FDigI->MTextdateieinladenClick();
+        QCOMPARE(Memo(FDigI->MRezeptliste), (QStringList{"1 g Crème", "2 g Quark"}));
+        // after the transfer the ingredient memo is out of the menu's reach
+        FDigI->MZutatenliste->setFocus();
+        QTRY_VERIFY(FDigI->MZutatenliste->hasFocus());
+        meldungen->allow("ingredients found!");
+        FDigI->BBHaken->click();
+        FDigI->BBPfeilrechts->click();
+        FDigI->PPDigiPopup();
+        for (QAction *a : FDigI->PPDigi->actions())
+            QVERIFY2(!a->isEnabled(), qPrintable(a->objectName()));
+    }
+
+    // A marked line becomes a new database ingredient through the ingredient
+    // editor, which hands the line back matched.
+    void neueZutat()
+    {
+        Wizard_bis_zum_Import("200 g Mehl\n2 g Quark", "");
+        meldungen->expect("0 of 2 ingredients found!");
+        FDigI->BBHaken->click();
+        FDigI->BBPfeilrechts->click();
+        QCOMPARE(FDigI->LBZutatliste->currentRow(), 0);
+        QTimer::singleShot(0, this, [] {
+            QVERIFY(FZuDa->isVisible());
+            QVERIFY(!FDigI->isEnabled());
+            QCOMPARE(FZuDa->Ezutatname->text(), "Mehl");
+            FZuDa->Ezutatname->setText("Wheat flour");
+            FZuDa->BUebernehmen->click();
+        });
+        FDigI->BBNeu->click();
+        QVERIFY(FDigI->isEnabled());
+        QCOMPARE(Memo(FDigI->MZutatenliste), QStringList{"200 g Wheat flour"});
+        QCOMPARE(Zeilen(FDigI->LBZutatliste), QStringList{"2 g Quark (?\?)"});
+        QCOMPARE(FDigI->EZutatSuchen->text(), "Quark");
+        QVERIFY(base->readLines("PRGDATA/ENG/Lebensmittel.hbr").contains("Wheat flour"));
+        // the last line: the editor closed by its close box hands nothing back
+        QTimer::singleShot(0, this, [this] {
+            meldungen->expect("Exit edit mode?", 6);
+            FZuDa->close();
+        });
+        FDigI->BBNeu->click();
+        QCOMPARE(FDigI->LBZutatliste->count(), 1);
+        QTimer::singleShot(0, this, [this] {
+            meldungen->expect("Note: The recipe can be saved now!");
+            FZuDa->BUebernehmen->click();
+        });
+        FDigI->BBNeu->click();
+        QCOMPARE(Memo(FDigI->MZutatenliste), (QStringList{"200 g Wheat flour", "2 g Quark"}));
+        QCOMPARE(Knoepfe(), "BBSave");
+    }
+
+    // An ingredient made from the recipe editor meanwhile resolves no line.
+    void fremdeNeueZutat()
+    {
+        Wizard_bis_zum_Import("200 g Mehl", "");
+        meldungen->expect("0 of 1 ingredients found!");
+        FDigI->BBHaken->click();
+        FDigI->BBPfeilrechts->click();
+        QTimer::singleShot(0, this, [] {
+            FZuDa->Ezutatname->setText("Quark");
+            FZuDa->EZutatRezeptname->setText("Quark");
+            FZuDa->BUebernehmen->click();
+        });
+        QVERIFY(Bearbeite_Zutat(-1, true, FRez, false));
+        QCOMPARE(Zeilen(FDigI->LBZutatliste), QStringList{"200 g Mehl (?\?)"});
+        QVERIFY(Memo(FDigI->MZutatenliste).isEmpty());
+    }
+
+    // The picture of the chosen database ingredient and the option fonts
+    // reach the import as they reach the editor.
+    void bildUndSchrift()
+    {
+        Zutatentotal[0].Grafik() = "Flour.png";
+        QVERIFY(Lade_Zutaten(Save));
+        QVERIFY(QDir().mkpath(base->path("GFXZUTAT/ENG")));
+        QImage bild(8, 8, QImage::Format_RGB32);
+        bild.fill(Qt::green);
+        QVERIFY(bild.save(base->path("GFXZUTAT/ENG/Flour.png"), "PNG"));
+        Optionen.Schrift1 = QFont("Courier", 13);
+        Wizard_bis_zum_Import("200 g Flour", "");
+        QCOMPARE(FDigI->LBZutatliste->font().pointSize(), 13);
+        QCOMPARE(FDigI->MZutatenliste->font().pointSize(), 13);
+        meldungen->expect("1 of 1 ingredients found!");
+        FDigI->BBHaken->click();
+        FDigI->BBPfeilrechts->click();
+        QCOMPARE(FDigI->LBZutatsuchen->currentItem()->text(), "Flour");
+        QVERIFY(!FDigI->IZutat->pixmap().isNull());
+        FDigI->EZutatSuchen->setText("nothing like it");
+        QVERIFY(FDigI->IZutat->pixmap().isNull());
+    }
+
+    // Leaving without saving drops the wizard's recipe; nothing is written.
+    void verlassenOhneSpeichern()
+    {
+        Programmstart(true);
+        const int vorher = RezepteTotal.size();
+        Wizard_bis_zum_Import("", "");
+        QVERIFY(FWiz06->isVisible()); // no ingredients: the last step
+        FWiz06->BBFDigI->click();
+        QVERIFY(FDigI->isVisible());
+        QVERIFY(Memo(FDigI->MZutatenliste).isEmpty());
+        meldungen->expect("Back to recipe overwiew? Non-saved data will be lost!", 7);
+        FDigI->close();
+        QVERIFY(FDigI->isVisible());
+        meldungen->expect("Back to recipe overwiew?", 6);
+        FDigI->Importabbrechen1->trigger();
+        QVERIFY(!FDigI->isVisible());
+        QCOMPARE(WizRezept, -1);
+        QCOMPARE(RezepteTotal.size(), vorher);
+        QVERIFY(platform::listFiles("Recipes", "*.*").isEmpty());
+    }
+
+private:
+    std::optional<testing::BaseFolder> base;
+    std::optional<testing::ScriptedMessages> meldungen;
+};
+
+QTEST_MAIN(TestDigI)
+#include "tst_digi.moc"
