@@ -195,7 +195,34 @@ private slots:
         QCOMPARE(Editionsordner_erlaubt(programm + edition, programm, programm + QStringLiteral("M\\")), erlaubt);
     }
 
-    // The Part's sequences through the window: a package left selected from
+    // The length check after copying the verb backup: an empty file is a
+    // failed copy, one byte is not.
+    void preludeLengthCheck_data()
+    {
+        QTest::addColumn<QByteArray>("inhalt");
+        QTest::addColumn<bool>("fehler");
+        QTest::newRow("empty") << QByteArray() << true;
+        QTest::newRow("one byte") << QByteArray("x") << false;
+    }
+    void preludeLengthCheck()
+    {
+        QFETCH(QByteArray, inhalt);
+        QFETCH(bool, fehler);
+        testing::BaseFolder base;
+        MasterTree tree(base);
+        tree.writeEditionSources();
+        Lade_Optionen(Save);
+        base.writeBytes(MasterTree::master("IAVariablenlisteBAK.hbr"), inhalt);
+        Protokoll.clear();
+        Mastere_Vorlauf(tree.root());
+        const QString zeile = "ERROR:   Copy-FAILURE (Length=0): " + Programmverzeichnis + "PRGDATA\\ENG\\IAVariablenlisteBAK.hbr";
+        QCOMPARE(Protokoll.contains(zeile), fehler);
+        QCOMPARE(Protokoll.filter("ERROR").size(), fehler ? 1 : 0);
+        // The verb list went through the loader and back to the master.
+        QVERIFY(Protokoll.contains("OK:      Erstelle IA-Verben..."));
+    }
+
+    // The release makers' sequences through the window: a package left selected from
     // edition 3 does not make edition 7 an update, and edition 0 follows the
     // package list.
     void choiceSequences()
