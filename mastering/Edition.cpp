@@ -606,10 +606,9 @@ QString Protokolltitel(int edition)
     return edition >= 0 && edition < int(std::size(titel)) ? QString::fromUtf8(titel[edition]) : QString();
 }
 
-QString Ohne_Trenner(const QString &pfad)
+QString Sauberer_Pfad(const QString &pfad)
 {
-    QString p = QDir::cleanPath(QString(pfad).replace(QLatin1Char('\\'), QLatin1Char('/')));
-    return p;
+    return QDir::cleanPath(QString(pfad).replace(QLatin1Char('\\'), QLatin1Char('/')));
 }
 
 bool Liegt_in(const QString &innen, const QString &aussen)
@@ -776,9 +775,9 @@ QList<TSchritt> Bauschritte(const TBau &bau)
 
 bool Editionsordner_erlaubt(const QString &edition, const QString &programm, const QString &masterpfad)
 {
-    const QString e = Ohne_Trenner(platform::nativePath(edition));
-    const QString p = Ohne_Trenner(platform::nativePath(programm));
-    const QString r = Ohne_Trenner(platform::nativePath(masterpfad));
+    const QString e = Sauberer_Pfad(platform::nativePath(edition));
+    const QString p = Sauberer_Pfad(platform::nativePath(programm));
+    const QString r = Sauberer_Pfad(platform::nativePath(masterpfad));
     if (e.isEmpty())
         return false;
     return !Liegt_in(p, e) && !Liegt_in(r, e);
@@ -880,9 +879,10 @@ void Mastere_ENG(const QString &masterpfad, int edition)
     Fuehre_Bau_aus(masterpfad, Waehle_Bau(edition, -1));
 }
 
-bool Mastere_Edition(const QString &masterpfad, int edition, int paket, const QString &editionstext,
+bool Mastere_Edition(const QString &root, int edition, int paket, const QString &editionstext,
                      const QString &pakettext)
 {
+    const QString masterpfad = Normalisiere_Masterpfad(root);
     Zeile(ProtokollOK, editionstext);
     const QString titel = Protokolltitel(edition);
     if (!titel.isEmpty())

@@ -136,11 +136,9 @@ private slots:
         QTest::newRow("3/1") << 3 << 1 << int(TBauart::Programmdaten31) << 3;
         QTest::newRow("3/2") << 3 << 2 << int(TBauart::Keine) << -1;
         QTest::newRow("3/3") << 3 << 3 << int(TBauart::UpdateB) << -1;
-        QTest::newRow("3/4") << 3 << 4 << int(TBauart::Keine) << -1;
         QTest::newRow("4 with a package") << 4 << 2 << int(TBauart::Lexikon) << 4;
         QTest::newRow("5 with a package") << 5 << 0 << int(TBauart::Keine) << -1;
         QTest::newRow("8") << 8 << -1 << int(TBauart::Komplett) << 8;
-        QTest::newRow("8 with a package") << 8 << 1 << int(TBauart::Keine) << -1;
         QTest::newRow("10") << 10 << -1 << int(TBauart::Grafikpaket) << 10;
         QTest::newRow("11") << 11 << -1 << int(TBauart::Programmdaten) << 11;
         QTest::newRow("13 with a package") << 13 << 2 << int(TBauart::Englisch) << 13;
@@ -156,23 +154,6 @@ private slots:
         QCOMPARE(int(bau.Art), art);
         if (bau.Art != TBauart::Keine)
             QCOMPARE(bau.Variante, variante);
-    }
-
-    // Every row of the run table builds into a folder of its own.
-    void ownFolders()
-    {
-        QSet<QString> ordner;
-        int builds = 0;
-        for (int ed = 0; ed <= 13; ++ed)
-            for (int p = -1; p <= 4; ++p) {
-                const TBau b = Waehle_Bau(ed, p);
-                if (b.Art == TBauart::Keine || ordner.contains(b.Ordner))
-                    continue;
-                ordner.insert(b.Ordner);
-                ++builds;
-                QVERIFY(b.Ordner.endsWith(QLatin1Char('\\')));
-            }
-        QCOMPARE(builds, 18);
     }
 
     void editionFolder_data()
