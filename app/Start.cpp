@@ -11,6 +11,10 @@
 #include "interactive/F_IAVDB.h"
 #include "interactive/F_IAVerb.h"
 #include "interactive/F_IAZutat.h"
+#include "interactive/F_IAMSG.h"
+#include "interactive/F_IAMain.h"
+#include "interactive/F_IARezeptladen.h"
+#include "interactive/F_IARezepttext.h"
 #include "internet/F_Down.h"
 #include "internet/F_News.h"
 #include "internet/F_RezUpload.h"
@@ -77,6 +81,10 @@ void Erzeuge_Formulare()
     FMIAVerb = new TFMIAVerb;
     FMRezOn = new TFMRezOn;
     FTWSMNews = new TFTWSMNews;
+    FIAMain = new TFIAMain;
+    FIARezepttext = new TFIARezepttext;
+    FIAMSG = new TFIAMSG;
+    FIARezeptladen = new TFIARezeptladen;
     Installiere_Meldungsfenster();
     Registriere_Optionsschrift(FRez, &Setze_Textschrift);
     Registriere_Optionsschrift(FLex, [] { Setze_Lexikonschrift(Optionen.Lexikonschrift); });

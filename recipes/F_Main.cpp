@@ -34,6 +34,7 @@
 #include "recipes/Uebersicht.h"
 #include "recipes/F_Rez.h"
 #include "recipes/F_Wiz.h"
+#include "interactive/F_IAMain.h"
 #include "internet/F_News.h"
 #include "reference/F_AktivZuDa.h"
 #include "reference/F_GeAllZuDa.h"
@@ -346,8 +347,8 @@ void TFMain::Baue_Menues()
 
     // Their windows come with later parts of the program.
     // The mail entry waits for a contact address in the internet settings.
-    for (QAction *a : {MRezeptnachkochen,
-                       MPRGUpdatestarten, MRezeptedownloaden, MGrafikendownloaden, MDatenbankenupdaten,
+    MRezeptnachkochen->setEnabled(false); // follows the selected recipe
+    for (QAction *a : {MPRGUpdatestarten, MRezeptedownloaden, MGrafikendownloaden, MDatenbankenupdaten,
                        MNachrichtenlesen, MUpdateinformationenmanuelldownloaden, MUpdatesimInternet,
                        EmailansTafelwerkstatt1})
         a->setEnabled(false);
@@ -421,8 +422,6 @@ void TFMain::Aktualisiere_Uebersicht()
     f.setItalic(true);
     kochen->setFont(0, f);
     kochen->setData(0, RolleRezept, -1);
-    // Opens the kitchen once it exists.
-    kochen->setDisabled(true);
 
     QList<QTreeWidgetItem *> zeilen;
     zeilen.reserve(treffer.size());
@@ -665,6 +664,7 @@ void TFMain::LVRezepteClick()
         return;
     const qint32 index = Ausgewaehltes_Rezept();
     MRezeptoeffnen->setEnabled(index >= 0);
+    MRezeptnachkochen->setEnabled(index >= 0);
     Zeige_Vorschau(index);
 }
 
@@ -674,7 +674,8 @@ void TFMain::LVRezepteDblClick()
     if (!item)
         return;
     if (LVRezepte->indexOfTopLevelItem(item) == 0) {
-        // The kitchen opens here once it exists.
+        // A fresh working recipe; the chooser offers new and stored ones.
+        Oeffne_Kueche(TTRezepteTotal(), QStringLiteral("Neues Rezept"), true, true);
         return;
     }
     const qint32 index = Ausgewaehltes_Rezept();
@@ -720,8 +721,17 @@ void TFMain::MRezeptoeffnenClick()
         LVRezepteDblClick();
 }
 
+void TFMain::MRezeptnachkochenClick()
+{
+    // Cooks a copy of the selected recipe under its own name at once.
+    const qint32 index = Ausgewaehltes_Rezept();
+    if (index < 0)
+        return;
+    const TTRezepteTotal vorlage = RezepteTotal[index];
+    Oeffne_Kueche(vorlage, QString(), false, false);
+}
+
 // Wired when their windows exist.
-void TFMain::MRezeptnachkochenClick() {}
 void TFMain::MEinheitenClick()
 {
     Zeige_Einheiten();

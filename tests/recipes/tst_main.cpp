@@ -129,7 +129,7 @@ private slots:
     {
         QTreeWidgetItem *kochen = FMain->LVRezepte->topLevelItem(0);
         QCOMPARE(kochen->text(0), "Cook interactively");
-        QVERIFY(kochen->isDisabled());
+        QVERIFY(!kochen->isDisabled());
         QCOMPARE(FMain->LVRezepte->topLevelItem(3)->text(1), "Sauce Recipes");
         QVERIFY(!FMain->LVRezepte->topLevelItem(3)->text(3).isEmpty());
     }
