@@ -16,6 +16,7 @@
 #include "core/Tabellen.h"
 #include "internet/Internet.h"
 #include "mastering/F_MIAVerb.h"
+#include "mastering/Edition.h"
 #include "mastering/F_MRezOn.h"
 #include "mastering/F_TWSMNews.h"
 #include "mastering/F_TWSMZu.h"
@@ -153,7 +154,7 @@ QPushButton *TFTWSM::Knopf(const char *name, const QString &text, bool gebaut)
 
 void TFTWSM::Baue_Knoepfe()
 {
-    BMastern = Knopf("BMastern", QStringLiteral("Mastern"), false);
+    BMastern = Knopf("BMastern", QStringLiteral("Mastern"), true);
     BZutat = Knopf("BZutat", QStringLiteral("Checke Lebensmittel"), true);
     BMakeLebensmittel = Knopf("BMakeLebensmittel", QStringLiteral("Make %1").arg(QStringLiteral("Lebensmittel.hbr")), false);
     BZutatErweitern = Knopf("BZutatErweitern", QStringLiteral("Zutaten erweitern"), true);
@@ -200,6 +201,7 @@ void TFTWSM::Verbinde()
     connect(CBUpdate, &QComboBox::activated, this, &TFTWSM::CBUpdateChange);
     connect(CBMP, &QComboBox::activated, this, &TFTWSM::CBMPChange);
     connect(CBMP, &QComboBox::editTextChanged, this, &TFTWSM::CBMPChange);
+    connect(BMastern, &QPushButton::clicked, this, &TFTWSM::BMasternClick);
     connect(BZutat, &QPushButton::clicked, this, &TFTWSM::BZutatClick);
     connect(BZutatErweitern, &QPushButton::clicked, this, &TFTWSM::BZutatErweiternClick);
     connect(BStatistik, &QPushButton::clicked, this, &TFTWSM::BStatistikClick);
@@ -291,6 +293,38 @@ void TFTWSM::BIAVerbeneditorClick()
         return;
     FMIAVerb->Oeffne(Masterpfad);
     showMinimized();
+}
+
+void TFTWSM::BMasternClick()
+{
+    // The copy loops let window messages through; nothing else of this
+    // window may start (or close it) while a run goes on.
+    if (m_laeuft)
+        return;
+    m_laeuft = true;
+    QList<QWidget *> gesperrt;
+    for (QWidget *w : findChildren<QWidget *>()) {
+        if (w != MProto && w->isEnabled() && (qobject_cast<QPushButton *>(w) || qobject_cast<QComboBox *>(w))) {
+            w->setEnabled(false);
+            gesperrt << w;
+        }
+    }
+    Leere_Protokoll();
+    Masterpfad = Normalisiere_Masterpfad(Masterpfad);
+    if (Masterart < 0)
+        Schreibe_Protokoll(ProtokollFehler, QStringLiteral("Keine Edition gewählt."));
+    else
+        Mastere_Edition(Masterpfad, Masterart, Masterupdate, CBArt->itemText(Masterart),
+                        CBUpdate->currentIndex() >= 0 ? CBUpdate->currentText() : QString());
+    Lade_Programmzutaten();
+    for (QWidget *w : std::as_const(gesperrt))
+        w->setEnabled(true);
+    m_laeuft = false;
+}
+
+bool TFTWSM::Laeuft() const
+{
+    return m_laeuft;
 }
 
 void TFTWSM::BRezepteonlineClick()
@@ -387,12 +421,20 @@ void TFTWSM::BFTPKeysClick()
 
 void TFTWSM::FormClose()
 {
+    // The rest of the program goes on with its own databases, not with the
+    // master copies a tool left in memory.
     Lade_Programmzutaten();
+    GlobalLexikon.clear();
+    Lade_Lexikon(Load, -1, QString());
     hide();
 }
 
 void TFTWSM::closeEvent(QCloseEvent *event)
 {
+    if (m_laeuft) {
+        event->ignore();
+        return;
+    }
     FormClose();
     event->accept();
 }

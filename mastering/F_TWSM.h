@@ -58,6 +58,10 @@ public:
     void CBArtChange();
     void CBUpdateChange();
     void CBMPChange();
+    // The edition run of the chosen edition and update package.
+    void BMasternClick();
+    // True while a run goes on.
+    bool Laeuft() const;
     void BZutatClick();
     void BZutatErweiternClick();
     void BStatistikClick();
@@ -82,6 +86,7 @@ private:
     void Baue_Layout();
     void Verbinde();
     QPushButton *Knopf(const char *name, const QString &text, bool gebaut);
+    bool m_laeuft = false;
 };
 
 extern TFTWSM *FTWSM;

@@ -147,6 +147,11 @@ private slots:
                     // Suffixes joined to a computed name ("16.png" after an icon name).
                     if (written.match(name).hasMatch() || name.front().isDigit())
                         continue;
+                    // The edition builds ship pictures of the makers' own
+                    // program folder, which holds more than an installation.
+                    if (file.endsWith(QLatin1String("mastering/Edition.cpp"))
+                        && name.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
+                        continue;
                     const bool hasFolder = name.contains(QLatin1Char('\\'));
                     const bool found = hasFolder ? (platform::fileExists(name) ||
                                                     names.contains(name.section(QLatin1Char('\\'), -1).toUpper()))
