@@ -179,7 +179,7 @@ void MasterTree::writeEditionSources()
     writeIngredients(QStringLiteral("Lebensmittel.hbr"), editionIngredients());
     copyInstalled(QStringLiteral("PRGDATA/ENG/Variablen200.hbr"), master(QStringLiteral("Variablen200.hbr")));
     const QString d = QStringLiteral("Master/Masterdaten/PRGDATA/ENG/");
-    m_base.writeLines(d + QStringLiteral("Version.hrb"), {QStringLiteral("[VERSION]"), QStringLiteral("400")});
+    copyInstalled(QStringLiteral("PRGDATA/ENG/VERSION.HRB"), d + QStringLiteral("Version.hrb"));
     m_base.writeLines(d + QStringLiteral("RMListe.hbr"), {QStringLiteral("[RMLISTE 2.00]"), QStringLiteral("0")});
     m_base.writeLines(local(QStringLiteral("RMListe.hbr")), {QStringLiteral("[RMLISTE 2.00]"), QStringLiteral("0")});
     m_base.writeLines(d + QStringLiteral("Kommentare.hbr"), {QStringLiteral("[KOMMENTARE 2.00]"), QStringLiteral("0")});
