@@ -44,7 +44,10 @@ bool writeNative(const QString &native, const QByteArray &bytes)
     QSaveFile f(native);
     if (!f.open(QIODevice::WriteOnly))
         return false;
-    if (f.write(bytes) != bytes.size()) {
+    // The device buffers small writes and commit() does not look at the
+    // outcome of its own final flush, so a full disk would rename a cut-off
+    // file over the target. Flush here and check before the rename.
+    if (f.write(bytes) != bytes.size() || !f.flush() || f.error() != QFileDevice::NoError) {
         f.cancelWriting();
         return false;
     }

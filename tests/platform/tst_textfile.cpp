@@ -79,15 +79,25 @@ private slots:
         QCOMPARE(base.readLines(QStringLiteral("PRGDATA\\ENG\\a.hbr")).mid(0, 3), lines.mid(0, 3));
     }
 
+    void failedWriteKeepsOldFile_data()
+    {
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<int>("limit");
+        // A few KB stay in the device's buffer until the commit; 255 KB do not.
+        QTest::newRow("small file") << 60 << 1024;
+        QTest::newRow("large file") << 5000 << 4096;
+    }
     void failedWriteKeepsOldFile()
     {
+        QFETCH(int, lines);
+        QFETCH(int, limit);
         testing::BaseFolder base;
         const QStringList old{QStringLiteral("[TAFELWERKSTATT 2.0]"), QStringLiteral("alt")};
         base.writeLines(QStringLiteral("PRGDATA\\ENG\\data.hbr"), old);
         const QByteArray before = base.readBytes(QStringLiteral("PRGDATA\\ENG\\data.hbr"));
-        const QStringList big(5000, QStringLiteral("a line that will not fit into the allowed file size"));
+        const QStringList big(lines, QStringLiteral("a line that will not fit into the allowed file size"));
         {
-            FileSizeLimit limit(4096);
+            const FileSizeLimit sizeLimit{rlim_t(limit)};
             QVERIFY(!platform::writeLines(QStringLiteral("PRGDATA\\ENG\\data.hbr"), big));
         }
         QCOMPARE(base.readBytes(QStringLiteral("PRGDATA\\ENG\\data.hbr")), before);
