@@ -3,37 +3,10 @@
 #include <QDir>
 #include <QFile>
 
-#include <csignal>
-#include <sys/resource.h>
 
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
 
-namespace {
-// Writes beyond this size fail (EFBIG) while it lives: a disk that fills up
-// in the middle of a save, which even root cannot write through.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-
-private:
-    rlimit m_old{};
-    void (*m_oldHandler)(int) = nullptr;
-};
-} // namespace
 
 class TestTextFile : public QObject
 {
@@ -97,7 +70,7 @@ private slots:
         const QByteArray before = base.readBytes(QStringLiteral("PRGDATA\\ENG\\data.hbr"));
         const QStringList big(lines, QStringLiteral("a line that will not fit into the allowed file size"));
         {
-            const FileSizeLimit sizeLimit{rlim_t(limit)};
+            const testing::FileSizeLimit sizeLimit(limit);
             QVERIFY(!platform::writeLines(QStringLiteral("PRGDATA\\ENG\\data.hbr"), big));
         }
         QCOMPARE(base.readBytes(QStringLiteral("PRGDATA\\ENG\\data.hbr")), before);

@@ -25,7 +25,8 @@ const QString kInstallation = QStringLiteral(TW_INSTALLATION_DIR);
 
 QString sourceRoot()
 {
-    return QDir::cleanPath(QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../.."));
+    // Not __FILE__: a compiler cache may hand the compiler a relative path.
+    return QDir::cleanPath(QStringLiteral(TW_FIXTURES_DIR "/../.."));
 }
 
 QByteArray readAll(const QString &path)
