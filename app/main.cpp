@@ -1,6 +1,6 @@
 #include <QApplication>
 
-#include "core/Hauptprogramm.h"
+#include "app/Start.h"
 
 int main(int argc, char *argv[])
 {

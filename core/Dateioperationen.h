@@ -13,10 +13,12 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <functional>
 
 #include "core/Globals.h"
 
 class QImage;
+class QObject;
 class QLabel;
 class QWidget;
 
@@ -28,6 +30,9 @@ class QWidget;
 // the data came from a load of the same file without Alle, the inactive
 // records that load left out are kept. Missing file: false without a message.
 bool Lade_Zutaten(int flags, const QString &datei = QString());
+// True when Zutatentotal holds the user's database (Lebensmittel.hbr) as its
+// last load with Alle left it, inactive records included.
+bool Zutaten_mit_Inaktiven_geladen();
 
 // --- units list -----------------------------------------------------------
 
@@ -57,8 +62,16 @@ bool Update_IAVTotal();
 // --- options ------------------------------------------------------------
 
 // PRGDATA\ENG\nenoitpo.kop <-> Optionen and IAStatus. A missing file keeps
-// the defaults (true); Load applies the option fonts to the windows.
+// the defaults (true); Load applies the option fonts to the windows
+// (Wende_Optionsschriften_an).
 bool Lade_Optionen(int flags);
+
+// A window that shows an option font registers how it applies it (for
+// example the dictionary window with Setze_Lexikonschrift). The registered
+// routines run after every Load of the options, and once at registration.
+// A window that is destroyed drops out.
+void Registriere_Optionsschrift(QObject *fenster, std::function<void()> anwenden);
+void Wende_Optionsschriften_an();
 
 // --- recipes --------------------------------------------------------------
 
@@ -99,6 +112,8 @@ QString Rezept_Dateiname(const QString &rezeptname, qint32 kategorie);
 // Optionen.Zutatengruppengrafiken is set). True when a picture was loaded;
 // the label is cleared when none was. An index below 0 does nothing.
 bool Lade_Zutatengrafik(QLabel *bild, qint32 index);
+// The same rule for a record that need not be in Zutatentotal.
+bool Lade_Zutatengrafik(QLabel *bild, const TTZutatentotal &zutat);
 bool Lade_Zutatengrafik(QImage &bild, qint32 index);
 
 // Copies a file, replacing the target. The target is never truncated when the
@@ -122,22 +137,35 @@ bool Starte_ShellExecute(const QString &datei, const QString &parameter, const Q
 void Registriere_Tooltipps(QWidget *form, const QHash<QString, QString> &hintByObjectName,
                            const quint8 *schalter = nullptr);
 
-// Sets the hint pause (500 ms) and hide pause (4000 ms) for the application
-// and, for the windows in the set (empty set = every registered window),
-// shows or clears their hints according to each window's switch.
+// Sets the hint pause (500 ms) and hide pause (4000 ms) for the application,
+// the hint texts of every registered window and, for the windows in the set
+// only, whether their hints show according to each window's switch.
 void Setze_Tooltipps(const QList<QWidget *> &formen = {});
 // Whether a registered window shows its hints now (false when unregistered).
 bool Tooltipps_sichtbar(QWidget *form);
 
 // --- start-up -------------------------------------------------------------
 
-// Takes over the delivered files of PRGDATA\ENG\ (LM_Share.hbr,
-// Lebensmittel_Neu.hbr, Variablen200_NEU.hbr, IAVariablenliste_NEU.hbr,
-// RICNEU.hbr, RICWerteNEU.hbr, Kommentare_neu.hbr). Each valid one is taken
-// over and deleted; an invalid one is reported and left alone, and the file
-// it would replace is untouched. The dictionary's delivered file is the
-// dictionary loader's.
-void Uebernehme_Neue_Dateien();
+// The take-over of the delivered files of PRGDATA\ENG\ at start-up, one
+// routine per kind (the start-up in app/ calls them in order, with the units
+// list and the dictionary between). Each valid file is taken over and
+// deleted; an invalid one is reported and left alone, and the file it would
+// replace is untouched.
+// LM_Share.hbr (becomes Lebensmittel_ALL.hbr) and Lebensmittel_Neu.hbr (new
+// names appended to Lebensmittel.hbr).
+void Uebernehme_Neue_Zutaten();
+// IAVariablenliste_NEU.hbr replaces the verb list; the old one is kept as
+// IAVariablenlisteBAK.hbr.
+void Uebernehme_Neue_Verbliste();
+// RICNEU.hbr and RICWerteNEU.hbr: new entries merged into the units list.
+void Uebernehme_Neue_Einheiteneintraege();
+// Kommentare_neu.hbr: new comments appended.
+void Uebernehme_Neue_Kommentare();
+// Whether the file is a readable units list; the reason otherwise.
+bool Pruefe_Variablenliste(const QString &pfad, QString &grund);
+// The messages of the take-over, for the steps that live outside the core.
+void Melde_Lieferungsfehler(const QString &name, const QString &grund);
+void Melde_Schreibfehler(const QString &pfad);
 
 // Checks the installation: the required files and folders must exist
 // ("Installation error:" / "Missing file: " + item, ProgrammOK := 0 and

@@ -104,7 +104,7 @@ struct TTZutatentotal {
     QString Rezepttextname;
     QString Suchname;
     qint32 Kategorie = -1; // ingredient group 0..18
-    quint8 Status = 0;     // 0 inactive, 1 active, 4 never listed
+    qint32 Status = 0;     // 0 inactive, 1 active, 4 never listed; another value is kept
     // S1..S12; S2 = Grafik, S3 = Standardeinheit, S4 = Quellgrafik, S5 = Plural.
     std::array<QString, 12> S;
     qint32 Listenposition = -1;     // run time: -1 not listed, -2 filtered out

@@ -3,14 +3,18 @@
 #include <QColor>
 #include <QFont>
 #include <QHash>
+#include <QStringDecoder>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
+#include <utility>
 #include <vector>
 
+#include "platform/Charsets.h"
 #include "platform/CodePage.h"
 #include "platform/TextFile.h"
 
@@ -21,6 +25,25 @@ namespace {
 constexpr int kDefaultHalfPoints = 24; // RTF's default size: 12 pt
 constexpr int kMaxHalfPoints = 3276;   // what rich-edit fields accept
 constexpr std::size_t kMaxDepth = 4096; // deeper groups share their parent's state
+constexpr int kMaxTwips = 31680;        // 22 inches: paragraph spacing and indents
+constexpr double kTwipsPerPixel = 15.0; // a document pixel at 96 dpi
+
+// A font name as it is stored: no control characters (a tab read from a
+// font table would not survive being written as \tab), no ";" (it ends the
+// name) and no spaces at either end.
+QString canonicalFontName(const QString &name)
+{
+    QString out;
+    out.reserve(name.size());
+    for (QChar c : name) {
+        const char16_t u = c.unicode();
+        if (u < 0x20 || u == QChar::LineSeparator || u == QChar::ParagraphSeparator)
+            out += QLatin1Char(' ');
+        else if (u != ';')
+            out += c;
+    }
+    return out.trimmed();
+}
 
 // ---------------------------------------------------------------- reader
 
@@ -33,15 +56,66 @@ struct CharState {
     int font = -1; // -1: the default font (\deff)
     int halfPoints = kDefaultHalfPoints;
     int color = 0; // 0: automatic
+    bool hidden = false;
 
     bool operator==(const CharState &) const = default;
 };
 
+// Paragraph properties; spacing and indents in twips.
+struct ParaState {
+    Qt::Alignment align = Qt::AlignLeft;
+    int spaceBefore = 0;
+    int spaceAfter = 0;
+    int leftIndent = 0;
+    int rightIndent = 0;
+    int firstIndent = 0;
+
+    bool operator==(const ParaState &) const = default;
+};
+
+ParaState paraStateOf(const QTextBlockFormat &f)
+{
+    ParaState p;
+    const Qt::Alignment a = f.alignment() & Qt::AlignHorizontal_Mask;
+    p.align = (a & Qt::AlignHCenter)  ? Qt::AlignHCenter
+              : (a & Qt::AlignRight)  ? Qt::AlignRight
+              : (a & Qt::AlignJustify) ? Qt::AlignJustify
+                                       : Qt::AlignLeft;
+    const auto twips = [](qreal pixels) {
+        return int(std::clamp<qreal>(std::round(pixels * kTwipsPerPixel), -kMaxTwips, kMaxTwips));
+    };
+    p.spaceBefore = twips(f.topMargin());
+    p.spaceAfter = twips(f.bottomMargin());
+    p.leftIndent = twips(f.leftMargin());
+    p.rightIndent = twips(f.rightMargin());
+    p.firstIndent = twips(f.textIndent());
+    return p;
+}
+
+void applyParaState(QTextBlockFormat &f, const ParaState &p)
+{
+    f.setAlignment(p.align);
+    f.setTopMargin(p.spaceBefore / kTwipsPerPixel);
+    f.setBottomMargin(p.spaceAfter / kTwipsPerPixel);
+    f.setLeftMargin(p.leftIndent / kTwipsPerPixel);
+    f.setRightMargin(p.rightIndent / kTwipsPerPixel);
+    f.setTextIndent(p.firstIndent / kTwipsPerPixel);
+}
+
 struct GroupState {
     Dest dest = Dest::Text;
     CharState chars;
-    Qt::Alignment align = Qt::AlignLeft;
+    ParaState para;
     int uc = 1; // characters of fallback after \uN
+};
+
+struct FontEntry {
+    QString name;
+    int charset = -1; // -1: none given
+    int codePage = 0; // \cpg, 0: none given
+    // A symbol font: one of character set 2, or one without a character
+    // set that bears a symbol font's name.
+    SymbolFont symbol = SymbolFont::Other;
 };
 
 bool isLetter(char c)
@@ -98,9 +172,11 @@ public:
             const char c = *m_p++;
             switch (c) {
             case '{':
+                flushBytes();
                 openGroup();
                 break;
             case '}':
+                flushBytes();
                 closeGroup();
                 break;
             case '\\':
@@ -120,8 +196,8 @@ public:
                     break;
                 if (c == '\t')
                     put(QChar(u'\t'));
-                else if (static_cast<unsigned char>(c) >= 0x20)
-                    emitByte(static_cast<unsigned char>(c));
+                else if (static_cast<unsigned char>(c) >= 0x20 && m_state.dest != Dest::Skip)
+                    m_bytes += c;
                 break;
             }
         }
@@ -138,12 +214,17 @@ private:
     bool m_ended = false;       // the outermost group was closed
     int m_fallback = 0;         // characters still to skip after \uN
 
-    QHash<int, QString> m_fonts;
+    int m_codePage = 1252; // the document's (\ansicpg, \mac, \pc)
+    QHash<int, FontEntry> m_fonts;
     int m_defaultFont = 0;
     int m_fontNumber = -1;
-    QString m_fontName;
+    FontEntry m_font; // the font table entry being read
     QList<QColor> m_colors;
     int m_red = -1, m_green = -1, m_blue = -1;
+
+    // Text bytes are collected and decoded together, so that a character of
+    // a double-byte code page may come as two \'xx escapes.
+    QByteArray m_bytes;
 
     QString m_run;
     CharState m_runChars;
@@ -218,6 +299,8 @@ private:
         if (m_p >= m_end)
             return;
         const char c = *m_p;
+        if (c != '\'')
+            flushBytes();
         if (!isLetter(c)) {
             ++m_p;
             controlSymbol(c);
@@ -245,9 +328,9 @@ private:
                 value = value * 16 + hexValue(*m_p++);
                 ++digits;
             }
-            if (consumeFallback() || digits == 0)
+            if (consumeFallback() || digits == 0 || m_state.dest == Dest::Skip)
                 return;
-            emitByte(static_cast<unsigned char>(value));
+            m_bytes += char(value);
             return;
         }
         case '*':
@@ -294,7 +377,7 @@ private:
                 return;
             const int unit = ((param % 65536) + 65536) % 65536;
             if (unit != 0)
-                put(QChar(char16_t(unit)));
+                putUnicode(char16_t(unit));
             m_fallback = m_state.uc;
             return;
         }
@@ -303,7 +386,7 @@ private:
         if (word == "fonttbl") {
             m_state.dest = Dest::FontTable;
             m_fontNumber = -1;
-            m_fontName.clear();
+            m_font = FontEntry();
             return;
         }
         if (word == "colortbl") {
@@ -322,6 +405,12 @@ private:
             if (word == "f" && hasParam) {
                 commitFont();
                 m_fontNumber = param;
+            } else if (word == "fcharset" && hasParam) {
+                m_font.charset = param;
+            } else if (word == "cpg" && hasParam) {
+                m_font.codePage = param;
+            } else if (word == "tab") {
+                m_font.name += QLatin1Char(' ');
             }
             return;
         case Dest::ColorTable: {
@@ -343,7 +432,9 @@ private:
     void textControlWord(const QByteArray &word, bool hasParam, int param)
     {
         CharState &ch = m_state.chars;
+        ParaState &para = m_state.para;
         const bool on = !hasParam || param != 0;
+        const int twips = hasParam ? std::clamp(param, -kMaxTwips, kMaxTwips) : 0;
         if (word == "par" || word == "sect" || word == "page" || word == "row")
             paragraph();
         else if (word == "line")
@@ -358,6 +449,8 @@ private:
             ch.underline = false;
         else if (word.startsWith("ul") && word != "ulc")
             ch.underline = on; // \ul and its styles (\uld, \ulw ...)
+        else if (word == "v")
+            ch.hidden = on;
         else if (word == "f")
             ch.font = hasParam ? param : -1;
         else if (word == "fs")
@@ -367,19 +460,37 @@ private:
         else if (word == "plain")
             ch = CharState();
         else if (word == "pard")
-            m_state.align = Qt::AlignLeft;
+            para = ParaState();
         else if (word == "ql")
-            m_state.align = Qt::AlignLeft;
+            para.align = Qt::AlignLeft;
         else if (word == "qr")
-            m_state.align = Qt::AlignRight;
+            para.align = Qt::AlignRight;
         else if (word == "qc")
-            m_state.align = Qt::AlignHCenter;
+            para.align = Qt::AlignHCenter;
         else if (word == "qj")
-            m_state.align = Qt::AlignJustify;
+            para.align = Qt::AlignJustify;
+        else if (word == "sb")
+            para.spaceBefore = twips;
+        else if (word == "sa")
+            para.spaceAfter = twips;
+        else if (word == "li")
+            para.leftIndent = twips;
+        else if (word == "ri")
+            para.rightIndent = twips;
+        else if (word == "fi")
+            para.firstIndent = twips;
         else if (word == "uc")
             m_state.uc = std::clamp(hasParam ? param : 1, 0, 16);
         else if (word == "deff")
             m_defaultFont = hasParam ? param : 0;
+        else if (word == "ansicpg")
+            m_codePage = hasParam && param > 0 ? param : 1252;
+        else if (word == "mac")
+            m_codePage = 10000;
+        else if (word == "pc")
+            m_codePage = 437;
+        else if (word == "pca")
+            m_codePage = 850;
         else if (word == "emdash")
             put(QChar(char16_t(0x2014)));
         else if (word == "endash")
@@ -398,14 +509,89 @@ private:
             put(QChar(u' '));
     }
 
-    void emitByte(unsigned char b)
+    const FontEntry *fontOf(const CharState &ch) const
     {
-        QChar c;
-        decodeCp1252Into(reinterpret_cast<const char *>(&b), 1, &c);
-        put(c);
+        const auto it = m_fonts.constFind(ch.font < 0 ? m_defaultFont : ch.font);
+        if (it != m_fonts.constEnd())
+            return &*it;
+        const auto def = m_fonts.constFind(m_defaultFont);
+        return def != m_fonts.constEnd() ? &*def : nullptr;
+    }
+
+    SymbolFont symbolFontNow() const
+    {
+        const FontEntry *f = fontOf(m_state.chars);
+        return f ? f->symbol : SymbolFont::Other;
+    }
+
+    int codePageOf(const FontEntry *f) const
+    {
+        if (f && f->codePage > 0)
+            return f->codePage;
+        const int cp = f && f->charset >= 0 ? codePageOfCharset(f->charset) : 0;
+        return cp > 0 ? cp : m_codePage;
+    }
+
+    // Decodes the collected bytes by the character set of the font they are
+    // in, or else by the document's code page.
+    void flushBytes()
+    {
+        if (m_bytes.isEmpty())
+            return;
+        const QByteArray bytes = std::exchange(m_bytes, QByteArray());
+        if (m_state.dest == Dest::Text) {
+            const SymbolFont symbol = symbolFontNow();
+            if (symbol != SymbolFont::Other) {
+                for (char b : bytes) {
+                    const QChar c = symbolFontChar(symbol, static_cast<unsigned char>(b));
+                    if (c.isNull())
+                        putChar(decodeCodePage(1252, QByteArrayView(&b, 1)).at(0), m_state.chars);
+                    else
+                        putChar(c, textFontChars());
+                }
+                return;
+            }
+        }
+        const int cp = m_state.dest == Dest::Text        ? codePageOf(fontOf(m_state.chars))
+                       : m_state.dest == Dest::FontTable ? codePageOf(&m_font)
+                                                         : 1252;
+        const CharState chars = m_state.chars;
+        for (QChar c : decodeCodePage(cp, bytes))
+            putChar(c, chars);
+    }
+
+    // The current formats, but in the default font: for text that a symbol
+    // font showed and that is now in Unicode.
+    CharState textFontChars() const
+    {
+        CharState chars = m_state.chars;
+        if (symbolFontNow() != SymbolFont::Other)
+            chars.font = -1;
+        return chars;
+    }
+
+    void putUnicode(char16_t unit)
+    {
+        // Word processors write a symbol font's characters in the private
+        // use area at U+F000 + the byte.
+        const SymbolFont symbol = symbolFontNow();
+        if (symbol != SymbolFont::Other && unit >= 0xF020 && unit <= 0xF0FF) {
+            const QChar c = symbolFontChar(symbol, static_cast<unsigned char>(unit & 0xFF));
+            if (!c.isNull()) {
+                putChar(c, textFontChars());
+                return;
+            }
+        }
+        put(QChar(unit));
     }
 
     void put(QChar c)
+    {
+        flushBytes();
+        putChar(c, textFontChars());
+    }
+
+    void putChar(QChar c, const CharState &chars)
     {
         // Control characters and the document's own structure marks
         // (paragraph, frame and object characters) are no text.
@@ -415,22 +601,24 @@ private:
             return;
         switch (m_state.dest) {
         case Dest::Text:
+            if (chars.hidden)
+                return;
             if (m_pendingParagraphs > 0) {
                 flushRun();
                 m_cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
                 m_pendingParagraphs = 0;
             }
-            if (!m_run.isEmpty() && !(m_runChars == m_state.chars))
+            if (!m_run.isEmpty() && !(m_runChars == chars))
                 flushRun();
             if (m_run.isEmpty())
-                m_runChars = m_state.chars;
+                m_runChars = chars;
             m_run += c;
             break;
         case Dest::FontTable:
             if (c == QLatin1Char(';'))
                 commitFont();
             else
-                m_fontName += c;
+                m_font.name += c;
             break;
         case Dest::ColorTable:
             if (c == QLatin1Char(';')) {
@@ -448,10 +636,12 @@ private:
 
     void commitFont()
     {
-        const QString name = m_fontName.trimmed();
-        if (m_fontNumber >= 0 && !name.isEmpty() && !m_fonts.contains(m_fontNumber))
-            m_fonts.insert(m_fontNumber, name);
-        m_fontName.clear();
+        m_font.name = canonicalFontName(m_font.name);
+        if (m_font.charset == 2 || m_font.charset < 0)
+            m_font.symbol = symbolFontOf(m_font.name);
+        if (m_fontNumber >= 0 && !m_font.name.isEmpty() && !m_fonts.contains(m_fontNumber))
+            m_fonts.insert(m_fontNumber, m_font);
+        m_font = FontEntry();
         m_fontNumber = -1;
     }
 
@@ -462,10 +652,8 @@ private:
         f.setFontItalic(ch.italic);
         f.setFontUnderline(ch.underline);
         f.setFontPointSize(ch.halfPoints / 2.0);
-        const QString family = m_fonts.value(ch.font < 0 ? m_defaultFont : ch.font,
-                                             m_fonts.value(m_defaultFont));
-        if (!family.isEmpty())
-            f.setFontFamilies(QStringList{family});
+        if (const FontEntry *font = fontOf(ch))
+            f.setFontFamilies(QStringList{font->name});
         if (ch.color > 0 && ch.color < m_colors.size() && m_colors[ch.color].isValid())
             f.setForeground(m_colors[ch.color]);
         return f;
@@ -479,11 +667,11 @@ private:
         m_run.clear();
     }
 
-    void setAlignment(Qt::Alignment align)
+    void setParagraph(const ParaState &para)
     {
         QTextBlockFormat f = m_cursor.blockFormat();
-        if (f.alignment() != align) {
-            f.setAlignment(align);
+        if (!(paraStateOf(f) == para)) {
+            applyParaState(f, para);
             m_cursor.setBlockFormat(f);
         }
     }
@@ -498,15 +686,16 @@ private:
         flushRun();
         if (m_pendingParagraphs > 0)
             m_cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
-        setAlignment(m_state.align);
+        setParagraph(m_state.para);
         m_pendingParagraphs = 1;
     }
 
     void finish()
     {
+        flushBytes();
         flushRun();
         if (m_pendingParagraphs == 0)
-            setAlignment(m_state.align);
+            setParagraph(m_state.para);
     }
 };
 
@@ -525,7 +714,7 @@ WrittenChars describe(const QTextCharFormat &format, const QFont &documentFont)
 {
     const QFont f = format.font().resolve(documentFont);
     WrittenChars w;
-    w.family = f.families().value(0, f.family());
+    w.family = canonicalFontName(f.families().value(0, f.family()));
     const double pt = f.pointSizeF() > 0 ? f.pointSizeF() : kDefaultHalfPoints / 2.0;
     w.halfPoints = std::clamp(int(pt * 2 + 0.5), 1, kMaxHalfPoints);
     w.bold = f.bold();
@@ -564,6 +753,21 @@ void appendEscaped(QByteArray &out, QStringView text)
     }
 }
 
+// A side file that is not RTF is plain text: UTF-8 when it is valid UTF-8
+// or says so with a byte-order mark, UTF-16 when its byte-order mark says
+// so, Windows-1252 otherwise.
+QString decodePlainText(const QByteArray &bytes)
+{
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
+        return QStringDecoder(QStringConverter::Utf16)(bytes);
+    const bool bom = bytes.startsWith("\xEF\xBB\xBF");
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QString text = utf8(QByteArrayView(bytes).sliced(bom ? 3 : 0));
+    if (!bom && utf8.hasError())
+        return decodeCp1252(bytes);
+    return text;
+}
+
 } // namespace
 
 bool rtfToDocument(const QByteArray &rtf, QTextDocument *document)
@@ -585,7 +789,7 @@ bool rtfToDocument(const QByteArray &rtf, QTextDocument *document)
         Reader reader(body, document);
         reader.run();
     } else {
-        QString text = decodeCp1252(rtf);
+        QString text = decodePlainText(rtf);
         text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
         text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
         if (text.endsWith(QLatin1Char('\n')))
@@ -604,7 +808,7 @@ QByteArray documentToRtf(const QTextDocument *document)
     const QFont documentFont = document->defaultFont();
 
     // Tables first: every font and colour the text uses.
-    QStringList fonts{documentFont.families().value(0, documentFont.family())};
+    QStringList fonts{canonicalFontName(documentFont.families().value(0, documentFont.family()))};
     QList<QRgb> colors;
     for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
@@ -619,9 +823,7 @@ QByteArray documentToRtf(const QTextDocument *document)
     out += "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl";
     for (int i = 0; i < fonts.size(); ++i) {
         out += "{\\f" + QByteArray::number(i) + "\\fnil\\fcharset0 ";
-        QString name = fonts[i];
-        name.remove(QLatin1Char(';'));
-        appendEscaped(out, name);
+        appendEscaped(out, fonts[i]);
         out += ";}";
     }
     out += "}{\\colortbl;";
@@ -630,26 +832,31 @@ QByteArray documentToRtf(const QTextDocument *document)
                + QByteArray::number(qBlue(c)) + ";";
     out += "}\r\n\\viewkind4\\uc1\\pard";
 
-    Qt::Alignment align = Qt::AlignLeft;
+    ParaState para;
     bool first = true;
     WrittenChars cur;
     for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
-        const Qt::Alignment a = block.blockFormat().alignment() & Qt::AlignHorizontal_Mask;
-        const Qt::Alignment blockAlign = (a & Qt::AlignHCenter)  ? Qt::AlignHCenter
-                                         : (a & Qt::AlignRight)  ? Qt::AlignRight
-                                         : (a & Qt::AlignJustify) ? Qt::AlignJustify
-                                                                  : Qt::AlignLeft;
-        if (blockAlign != align) {
+        const ParaState blockPara = paraStateOf(block.blockFormat());
+        if (!(blockPara == para)) {
             out += "\\pard";
-            if (blockAlign == Qt::AlignHCenter)
+            if (blockPara.align == Qt::AlignHCenter)
                 out += "\\qc";
-            else if (blockAlign == Qt::AlignRight)
+            else if (blockPara.align == Qt::AlignRight)
                 out += "\\qr";
-            else if (blockAlign == Qt::AlignJustify)
+            else if (blockPara.align == Qt::AlignJustify)
                 out += "\\qj";
+            const auto twips = [&out](const char *word, int value) {
+                if (value != 0)
+                    out += QByteArray("\\") + word + QByteArray::number(value);
+            };
+            twips("fi", blockPara.firstIndent);
+            twips("li", blockPara.leftIndent);
+            twips("ri", blockPara.rightIndent);
+            twips("sb", blockPara.spaceBefore);
+            twips("sa", blockPara.spaceAfter);
             // The delimiter: text that follows must not run into the word.
             out += ' ';
-            align = blockAlign;
+            para = blockPara;
         }
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();

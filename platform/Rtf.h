@@ -1,8 +1,11 @@
 #pragma once
 // Rich text is stored as RTF. Qt reads none, so this is a small reader and
 // writer for what rich-edit fields write and common word processors produce:
-// paragraphs, bold, italic, underline, font table and size, colour table,
-// \'xx characters in the code page and \uN. Unknown destinations are skipped.
+// paragraphs with alignment, spacing and indents, bold, italic, underline,
+// font table and size, colour table, text in the fonts' character sets or
+// the document's code page, symbol-font bullets, and \uN. Hidden text and
+// unknown destinations are skipped. Everything is written as ASCII, with
+// \uN for characters beyond Windows-1252.
 #include <QByteArray>
 #include <QString>
 
@@ -10,8 +13,9 @@ class QTextDocument;
 
 namespace platform {
 
-// Replaces the document's content. False when the data is not RTF; plain
-// text that does not start with "{\rtf" is then put in as plain text.
+// Replaces the document's content. False when the data is not RTF; data
+// that does not start with "{\rtf" is then put in as plain text (UTF-8 when
+// valid, else Windows-1252).
 bool rtfToDocument(const QByteArray &rtf, QTextDocument *document);
 QByteArray documentToRtf(const QTextDocument *document);
 

@@ -104,6 +104,12 @@ bool startProgram(const QString &program, const QStringList &arguments, const QS
 {
     if (program.isEmpty())
         return false;
+    // A text editor named for one document: the desktop opens that document
+    // with whatever application it uses for text.
+    static const QStringList editoren{QStringLiteral("notepad.exe"), QStringLiteral("notepad")};
+    const QString name = program.section(QLatin1Char('\\'), -1).section(QLatin1Char('/'), -1);
+    if (arguments.size() == 1 && editoren.contains(name, Qt::CaseInsensitive))
+        return openDocument(arguments.first());
     if (g_shell)
         return g_shell({ShellRequest::Start, program, arguments, folder});
     // A bare name that is no file in the base folder is looked up on the PATH.

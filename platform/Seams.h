@@ -12,7 +12,7 @@ class QWidget;
 
 namespace platform {
 
-// --- messages (the message window itself is Zeige_Meldung in recipes/) ---
+// --- messages (Zeige_Meldung in core/Meldung.h asks the answerer first) ---
 // A scripted answerer returns 1 (OK), 6 (Yes) or 7 (No).
 using MessageAnswerer = std::function<int(const QString &text, const QString &heading, int buttons)>;
 void setMessageAnswerer(MessageAnswerer answerer); // empty = the real window
@@ -37,7 +37,8 @@ void setColorDialogScript(ColorDialogScript script);
 // --- the shell ---
 // Opens a document, a web page or a mail link ("mailto:").
 bool openDocument(const QString &pathOrUrl);
-// Starts a program and returns at once.
+// Starts a program and returns at once. A text editor ("notepad.exe") given
+// one document opens that document instead (openDocument).
 bool startProgram(const QString &program, const QStringList &arguments, const QString &folder);
 struct ShellRequest {
     enum Kind { Open, Start } kind;

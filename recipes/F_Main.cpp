@@ -14,6 +14,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QScreen>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QTreeWidget>
@@ -26,6 +27,7 @@
 #include "platform/CodePage.h"
 #include "platform/Paths.h"
 #include "platform/Pictures.h"
+#include "platform/Wait.h"
 #include "recipes/F_Hilfe.h"
 #include "recipes/F_Meldung.h"
 #include "recipes/F_Tipp.h"
@@ -33,6 +35,13 @@
 #include "recipes/F_Rez.h"
 #include "recipes/F_Wiz.h"
 #include "internet/F_News.h"
+#include "reference/F_AktivZuDa.h"
+#include "reference/F_GeAllZuDa.h"
+#include "internet/F_RezUpload.h"
+#include "internet/Internet.h"
+#include "mastering/F_TWSM.h"
+#include "reference/F_Lex.h"
+#include "reference/F_VAR.h"
 
 TFMain *FMain = nullptr;
 TFMainZutatbild *FMainZutatbild = nullptr;
@@ -228,6 +237,10 @@ TFMain::TFMain(QWidget *parent) : QMainWindow(parent)
         CBKategorie->addItem(Kategorienamen[pos]);
 
     Baue_Menues();
+    // The makers' release window has no menu entry.
+    auto *mastering = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::ALT | Qt::Key_M), this);
+    mastering->setObjectName(QStringLiteral("KMastering"));
+    connect(mastering, &QShortcut::activated, this, [] { Zeige_TWSM(); });
 
     connect(CBKategorie, &QComboBox::currentIndexChanged, this, &TFMain::CBKategorieChange);
     connect(CBUnterkategorie, &QComboBox::currentIndexChanged, this, &TFMain::CBUnterkategorieChange);
@@ -332,8 +345,9 @@ void TFMain::Baue_Menues()
                     &TFMain::MInfoClick);
 
     // Their windows come with later parts of the program.
-    for (QAction *a : {MRezeptnachkochen, MRezeptUpload, MZutatenverwaltung, MGesamtzutatendatenbank, MEinheiten,
-                       MLexikon, MPRGUpdatestarten, MRezeptedownloaden, MGrafikendownloaden, MDatenbankenupdaten,
+    // The mail entry waits for a contact address in the internet settings.
+    for (QAction *a : {MRezeptnachkochen,
+                       MPRGUpdatestarten, MRezeptedownloaden, MGrafikendownloaden, MDatenbankenupdaten,
                        MNachrichtenlesen, MUpdateinformationenmanuelldownloaden, MUpdatesimInternet,
                        EmailansTafelwerkstatt1})
         a->setEnabled(false);
@@ -683,22 +697,51 @@ void TFMain::MRezeptoeffnenClick()
 
 // Wired when their windows exist.
 void TFMain::MRezeptnachkochenClick() {}
-void TFMain::MRezeptUploadClick() {}
-void TFMain::MZutatenverwaltungClick() {}
-void TFMain::MGesamtzutatendatenbankClick() {}
-void TFMain::MEinheitenClick() {}
-void TFMain::MLexikonClick() {}
+void TFMain::MEinheitenClick()
+{
+    Zeige_Einheiten();
+}
+
+void TFMain::MLexikonClick()
+{
+    Zeige_Lexikon(true, -1, QString());
+}
+
 void TFMain::MPRGUpdatestartenClick() {}
 void TFMain::MRezeptedownloadenClick() {}
 void TFMain::MGrafikendownloadenClick() {}
 void TFMain::MDatenbankenupdatenClick() {}
+void TFMain::MZutatenverwaltungClick()
+{
+    Zeige_Zutatenverwaltung();
+}
+void TFMain::MGesamtzutatendatenbankClick()
+{
+    Zeige_Gesamtzutatendatenbank();
+}
 void TFMain::MNachrichtenlesenClick()
 {
     Zeige_News(true);
 }
 void TFMain::MUpdateinformationenmanuelldownloadenClick() {}
 void TFMain::MUpdatesimInternetClick() {}
-void TFMain::EmailansTafelwerkstatt1Click() {}
+
+void TFMain::MRezeptUploadClick()
+{
+    Verstecke_Werkzeugfenster();
+    setEnabled(false);
+    if (Zeige_Rezeptupload())
+        platform::waitWhileVisible(FRezUpload);
+    setEnabled(true);
+    Zeige_Werkzeugfenster();
+}
+
+void TFMain::EmailansTafelwerkstatt1Click()
+{
+    const QString adresse = Mailadresse(Interneteinstellungen.Kontaktadresse);
+    if (!adresse.isEmpty())
+        Oeffne_Dokument(this, QStringLiteral("open"), adresse, QString(), QString(), 1);
+}
 
 void TFMain::MBeendenClick()
 {

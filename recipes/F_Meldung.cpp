@@ -137,10 +137,13 @@ bool Dialogtaste(QWidget *fenster, QKeyEvent *event)
     }
 }
 
-int Zeige_Meldung(const QString &text, const QString &heading, int buttons)
+void Installiere_Meldungsfenster()
 {
-    if (const auto &answerer = platform::messageAnswerer())
-        return answerer(text, heading, buttons);
+    Setze_Meldungsfenster(&Zeige_Meldungsfenster);
+}
+
+int Zeige_Meldungsfenster(const QString &text, const QString &heading, int buttons)
+{
     if (!QApplication::instance())
         return buttons == 4 ? 7 : 1;
     if (!FMeldung)

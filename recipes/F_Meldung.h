@@ -3,6 +3,8 @@
 #include <QString>
 #include <QWidget>
 
+#include "core/Meldung.h"
+
 class QKeyEvent;
 class QLabel;
 class QPushButton;
@@ -35,10 +37,12 @@ private:
 
 extern TFMeldung *FMeldung;
 
-// (text, heading, buttons 0 or 4) -> 1, 6 or 7. Modal: waits in an event loop
-// until answered. Heading and text are shown as plain text. A test's
-// scripted answerer takes the place of the window.
-int Zeige_Meldung(const QString &text, const QString &heading, int buttons);
+// The message window behind Zeige_Meldung (core/Meldung.h), installed by
+// Installiere_Meldungsfenster: (text, heading, buttons 0 or 4) -> 1, 6 or 7.
+// Modal: waits in an event loop until answered. Heading and text are shown
+// as plain text.
+int Zeige_Meldungsfenster(const QString &text, const QString &heading, int buttons);
+void Installiere_Meldungsfenster();
 
 // The windows are no QDialogs, so Enter and Escape do nothing by themselves:
 // Enter clicks the focused button, else the visible default one; Escape

@@ -40,7 +40,12 @@
 #include "platform/TextFile.h"
 #include "recipes/F_Hilfe.h"
 #include "recipes/F_Main.h"
+#include "reference/F_GeAllZuDa.h"
+#include "reference/F_ZuDa.h"
+#include "reference/Zutatensuche.h"
 #include "recipes/F_Meldung.h"
+#include "reference/F_Lex.h"
+#include "reference/F_VAR.h"
 
 TFRez *FRez = nullptr;
 
@@ -312,8 +317,10 @@ TFRez::TFRez(QWidget *parent) : QWidget(parent)
     MHilfe->setShortcut(QKeySequence::HelpContents);
     connect(MHilfe, &QAction::triggered, this, [] { Zeige_Hilfe(2); });
     // Their windows come with the reference-data windows.
-    for (QAction *a : {ZSNeueZutatinDatenbankaufnehmen, MZutatkommentar, MGesamtzutatendatenbank, MEinheiten, MLexikon})
+    for (QAction *a : {MZutatkommentar})
         a->setEnabled(false);
+    connect(MEinheiten, &QAction::triggered, this, [] { Zeige_Einheiten(); });
+    connect(MLexikon, &QAction::triggered, this, [] { Zeige_Lexikon(true, -1, QString()); });
 
     // header
     auto *kopf = new QGroupBox(QStringLiteral("Recipe"), this);
@@ -546,6 +553,7 @@ TFRez::TFRez(QWidget *parent) : QWidget(parent)
     connect(MRezeptspeichern, &QAction::triggered, this, &TFRez::MRezeptspeichernClick);
     connect(MRezeptmengenberechnen, &QAction::triggered, this, &TFRez::MRezeptmengenberechnenClick);
     connect(ZSNeueZutatinDatenbankaufnehmen, &QAction::triggered, this, &TFRez::ZSNeueZutatinDatenbankaufnehmenClick);
+    connect(MGesamtzutatendatenbank, &QAction::triggered, this, [] { Zeige_Gesamtzutatendatenbank(); });
     connect(MDeluxe, &QAction::triggered, this, &TFRez::MDeluxeClick);
     connect(MSchliessen, &QAction::triggered, this, &TFRez::MSchliessenClick);
     connect(EZutatSuchen, &QLineEdit::textChanged, this, &TFRez::EZutatSuchenChange);
@@ -842,40 +850,10 @@ void TFRez::EZutatSuchenChange()
 {
     QString text = EZutatSuchen->text();
     Entferne_fuehrende_Leerzeichen(text);
-    qint32 modus = 0;
-    TString woerter;
-    Zerlege_Suchbegriffe(text, false, modus, woerter, true, true);
-    woerter.removeAll(QString());
-
-    QSignalBlocker b(LBZutatsuche);
-    LBZutatsuche->clear();
-    int vorwahl = -1;
-    for (TTZutatentotal &z : Zutatentotal) {
-        z.Listenposition = -1;
-        if (z.Status == 4 || z.Zutatname.isEmpty()) {
-            z.Listenposition = -2;
-            continue;
-        }
-        QString gefaltet = z.Zutatname;
-        Ersetze_Sonderbuchstaben(gefaltet);
-        gefaltet = platform::upperCase(gefaltet);
-        bool treffer = true;
-        for (const QString &w : woerter)
-            if (!gefaltet.contains(w)) {
-                treffer = false;
-                break;
-            }
-        if (!treffer)
-            continue;
-        z.Listenposition = LBZutatsuche->count();
-        LBZutatsuche->addItem(z.Zutatname);
-        // as the shared ingredient list search: the unfolded name
-        if (vorwahl < 0 && !woerter.isEmpty() && platform::upperCase(z.Zutatname).startsWith(woerter.first()))
-            vorwahl = z.Listenposition;
-    }
-    if (LBZutatsuche->count() > 0)
-        LBZutatsuche->setCurrentRow(vorwahl >= 0 ? vorwahl : 0);
-    b.unblock();
+    // the shared ingredient list search; here stray blanks give no empty word
+    QString woerter = text;
+    Entferne_doppelte_Leerzeichen(woerter);
+    Zeige_Zutatensuche(LBZutatsuche, Zutatentotal, woerter, TZutatensuchart());
     if (LBZutatsuche->count() > 0) {
         LBZutatsucheClick();
     } else {
@@ -1241,7 +1219,8 @@ void TFRez::MRezeptmengenberechnenClick()
 
 void TFRez::ZSNeueZutatinDatenbankaufnehmenClick()
 {
-    // Stays disabled until the ingredient editor can be opened from here.
+    if (Bearbeite_Zutat(-1, true, this, false))
+        EZutatSuchenChange();
 }
 
 bool TFRez::Verwerfe_Aenderungen()

@@ -11,6 +11,7 @@
 #include <QTreeWidget>
 
 #include "core/Globals.h"
+#include "app/Start.h"
 #include "core/Hauptprogramm.h"
 #include "platform/Seams.h"
 #include "recipes/F_Main.h"

@@ -102,7 +102,7 @@ private slots:
         QTest::addColumn<int>("zeile"); // line to replace (-1: cut in half, -2: empty, -3: no file)
         QTest::addColumn<QString>("neu");
         const int zaehlzeile[] = {1, 2, 1, 1, 1};
-        const int zahlzeile[] = {5, 10, -1, 3, -1};
+        const int zahlzeile[] = {6, 10, -1, 3, -1};
         for (int art = Zutaten; art <= VTotal; ++art) {
             const QByteArray n(Arten[art].name);
             QTest::newRow(n + ": wrong header") << art << 0 << u"[TAFELWERKSTATT 1.00]"_s;
@@ -141,7 +141,9 @@ private slots:
         if (zeile != -3) // a missing file is failure without a message
             messages->expect(u"could not be read"_s);
         QVERIFY(!lies(art, Load));
-        QCOMPARE(zustand(), zeilen("MARK|MARK|MARK|MARK|MARK|1111"));
+        // A failed load of the ingredient database leaves it empty; every
+        // other reader leaves its global as it was.
+        QCOMPARE(zustand(), zeilen(art == Zutaten ? "|MARK|MARK|MARK|MARK|0111" : "MARK|MARK|MARK|MARK|MARK|1111"));
         QVERIFY(messages->pending().isEmpty());
         if (zeile == -3)
             return;
@@ -185,13 +187,23 @@ private slots:
         z[0] += u" (shared)"_s; // the header need only begin the line
         z[5] = u"25"_s;         // group out of range reads as 16
         z[6] = u"3"_s;          // status 3 is kept
+        z[22] = u"herbs"_s;     // a group that is no number reads as 16
+        z[23] = u"-1"_s;        // odd status values are kept as they stand
+        z[40] = u"300"_s;
         z.removeLast();         // no [EOF]
-        base->writeLines(u"PRGDATA\\ENG\\Lebensmittel.hbr"_s, z + zeilen("[EOF]|junk"));
+        base->writeLines(u"PRGDATA\\ENG\\Lebensmittel.hbr"_s, z + zeilen("[EOF]||junk"));
         QVERIFY(Lade_Zutaten(Load | Alle));
         const TTZutatentotal &a = Zutatentotal[0];
-        QCOMPARE((QStringList{QString::number(Zutatentotal.size()), QString::number(a.Kategorie), QString::number(a.Status),
-                              a.Grafik(), a.Standardeinheit(), a.Plural(), Zutatentotal[2].Zutatname}),
-                 zeilen("3|16|3|Apple.png|g|Apples|Crème fraîche"));
+        const auto werte = [] {
+            return spalte(Zutatentotal, [](auto &r) { return u"%1/%2"_s.arg(r.Kategorie).arg(r.Status); });
+        };
+        QCOMPARE((QStringList{QString::number(Zutatentotal.size()), a.Grafik(), a.Standardeinheit(), a.Plural(),
+                              Zutatentotal[2].Zutatname}) + werte(),
+                 zeilen("3|Apple.png|g|Apples|Crème fraîche|16/3|16/-1|5/300"));
+        // ... and written back, so a save loses none of them.
+        QVERIFY(Lade_Zutaten(Save));
+        QVERIFY(Lade_Zutaten(Load | Alle));
+        QCOMPARE(werte(), zeilen("16/3|16/-1|5/300"));
     }
 
     void unitsLongerUnitBeforeItsPrefix()
@@ -274,6 +286,27 @@ private slots:
     }
 
     // A value with a line break stays on one line; a write that fails says so.
+    void optionFontsReachTheirWindowsOnLoad()
+    {
+        GlobalVARInit();
+        Setze_GlobalOptionen();
+        Optionen.Lexikonschrift.setFamily(u"DejaVu Serif"_s);
+        Optionen.Lexikonschrift.setPointSize(13);
+        QVERIFY(Lade_Optionen(Save));
+        Setze_GlobalOptionen();
+        QStringList gesehen;
+        {
+            QObject fenster;
+            Registriere_Optionsschrift(&fenster, [&gesehen] {
+                gesehen << u"%1 %2"_s.arg(Optionen.Lexikonschrift.family()).arg(Optionen.Lexikonschrift.pointSize());
+            });
+            QVERIFY(Lade_Optionen(Load));
+        }
+        QVERIFY(Lade_Optionen(Load)); // a window that is gone is not called
+        QCOMPARE(gesehen.size(), 2);
+        QCOMPARE(gesehen.last(), u"DejaVu Serif 13"_s);
+    }
+
     void commentsWrite()
     {
         Zutatenkommentare = TString{u"two\r\nlines"_s, QString(), u"one"_s};
@@ -333,6 +366,16 @@ private slots:
         QVERIFY(!Lade_Rezepte(Load | Alle, -1));
         QVERIFY(messages->seen.last().text.contains(u"Old.KRP"_s));
         QCOMPARE(spalte(RezepteTotal, [](auto &r) { return r.Rezeptname; }), QStringList{u"Good"_s});
+
+        // A record that later takes the name of a file left out is not
+        // written over it.
+        const QByteArray alt = base->readBytes(u"Recipes\\Old.KRP"_s);
+        RezepteTotal.append(RezepteTotal[0]);
+        RezepteTotal.last().Rezeptname = u"Old"_s;
+        RezepteTotal.last().Dateiname = base->root() + u"Recipes/Old.KRP"_s;
+        messages->expect(u"not overwritten"_s);
+        QVERIFY(!Lade_Rezepte(Save, qint32(RezepteTotal.size() - 1)));
+        QCOMPARE(base->readBytes(u"Recipes\\Old.KRP"_s), alt);
     }
 
     void recipeSaveRefusesEmptyNameAndSharedFile_data()
@@ -493,7 +536,9 @@ private slots:
         schalter = 0;
         Setze_Tooltipps({&anderes});
         sichtbar << Tooltipps_sichtbar(&fenster);
-        Setze_Tooltipps();
+        Setze_Tooltipps(); // an empty set switches no window
+        sichtbar << Tooltipps_sichtbar(&fenster);
+        Setze_Tooltipps({&fenster});
         sichtbar << Tooltipps_sichtbar(&fenster);
         QHelpEvent ereignis(QEvent::ToolTip, QPoint(1, 1), QPoint(1, 1));
         QVERIFY(QApplication::sendEvent(knopf, &ereignis)); // swallowed: no hint
@@ -502,7 +547,7 @@ private slots:
         Optionen.Tooltipps = 0;
         Registriere_Tooltipps(&standard, {});
         QCOMPARE(sichtbar << Tooltipps_sichtbar(&fenster) << Tooltipps_sichtbar(&standard),
-                 (QList<bool>{true, true, false, true, false}));
+                 (QList<bool>{true, true, true, false, true, false}));
     }
 };
 

@@ -4,6 +4,7 @@
 #include "CoreFixtures.h"
 #include "core/Dateioperationen.h"
 #include "core/Globals.h"
+#include "app/Start.h"
 #include "core/Hauptprogramm.h"
 #include "core/Tabellen.h"
 #include "platform/Paths.h"

@@ -59,6 +59,17 @@ private slots:
         QCOMPARE(seen[2].kind, platform::ShellRequest::Start);
         QCOMPARE(seen[2].arguments, QStringList{QStringLiteral("/S")});
         QCOMPARE(seen[2].folder, base.root());
+
+        // A text editor given one document: the document is opened instead.
+        seen.clear();
+        QVERIFY(platform::startProgram(QStringLiteral("notepad.exe"), {QStringLiteral("E\\history.txt")}, QString()));
+        QVERIFY(platform::startProgram(QStringLiteral("C:\\Windows\\NOTEPAD.EXE"), {QStringLiteral("a.txt")}, QString()));
+        QVERIFY(platform::startProgram(QStringLiteral("notepad.exe"), {QStringLiteral("a"), QStringLiteral("b")}, QString()));
+        QCOMPARE(seen.size(), 3);
+        QCOMPARE(seen[0].kind, platform::ShellRequest::Open);
+        QCOMPARE(seen[0].target, QStringLiteral("E\\history.txt"));
+        QCOMPARE(seen[1].kind, platform::ShellRequest::Open);
+        QCOMPARE(seen[2].kind, platform::ShellRequest::Start);
     }
 };
 

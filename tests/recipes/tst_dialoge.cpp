@@ -44,6 +44,7 @@ class TestDialoge : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { Installiere_Meldungsfenster(); }
     void init()
     {
         testing::failOnWarnings();

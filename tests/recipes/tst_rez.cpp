@@ -5,6 +5,7 @@
 
 #include "core/Globals.h"
 #include "core/Grundoperationen.h"
+#include "app/Start.h"
 #include "core/Hauptprogramm.h"
 #include "platform/Paths.h"
 #include "platform/Seams.h"

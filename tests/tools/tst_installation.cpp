@@ -25,8 +25,7 @@ const QString kInstallation = QStringLiteral(TW_INSTALLATION_DIR);
 
 QString sourceRoot()
 {
-    // Not __FILE__: a compiler cache may hand the compiler a relative path.
-    return QDir::cleanPath(QStringLiteral(TW_FIXTURES_DIR "/../.."));
+    return QStringLiteral(TW_SOURCE_DIR);
 }
 
 QByteArray readAll(const QString &path)

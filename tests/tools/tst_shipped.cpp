@@ -8,6 +8,7 @@
 
 #include "core/Dateioperationen.h"
 #include "core/Globals.h"
+#include "app/Start.h"
 #include "core/Hauptprogramm.h"
 #include "core/Tabellen.h"
 #include "internet/News.h"

@@ -1,0 +1,177 @@
+// The recipe index.
+#include "core/Dateioperationen.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QHash>
+#include <QSet>
+#include <algorithm>
+#include <climits>
+#include <charconv>
+#include <cmath>
+#include <cstring>
+
+#include "core/Dateioperationen_p.h"
+#include "core/Grundoperationen.h"
+#include "core/Tabellen.h"
+#include "platform/CodePage.h"
+#include "platform/Paths.h"
+#include "platform/Seams.h"
+#include "platform/TextFile.h"
+#include "core/Meldung.h"
+
+namespace dateien {
+
+// The base folder, for a path that is given as a system path below it.
+QString relativZurBasis(const QString &pfad)
+{
+    QString p = pfad;
+    p.replace(QLatin1Char('/'), QLatin1Char('\\'));
+    QString basis = Programmverzeichnis;
+    basis.replace(QLatin1Char('/'), QLatin1Char('\\'));
+    if (!basis.isEmpty() && p.startsWith(basis, Qt::CaseInsensitive))
+        return p.mid(basis.size());
+    return QString();
+}
+
+bool liesIndex(const QByteArray &z, QList<std::pair<QString, QString>> &out, QString &grund)
+{
+    Leser l(z);
+    if (!l.kopf(KopfIndex)) {
+        grund = l.grund;
+        return false;
+    }
+    qint32 n = 0;
+    QList<std::pair<QString, QString>> liste;
+    if (l.anzahl(n, 3)) {
+        liste.reserve(n);
+        for (qint32 i = 0; i < n && l.ok(); ++i) {
+            QString pfad, name;
+            qint32 kat = 0;
+            l.zeile(pfad);
+            l.zeile(name);
+            l.ganzzahl(kat);
+            liste.append({pfad, name});
+        }
+    }
+    if (!l.ende()) {
+        grund = l.grund;
+        return false;
+    }
+    out = std::move(liste);
+    return true;
+}
+
+} // namespace dateien
+
+using namespace dateien;
+
+bool Lade_RezeptdateiManager(int flags)
+{
+    const QString pfad = datenpfad(QStringLiteral("RMListe.hbr"));
+    bool gut = true;
+    if (flags & Save) {
+        Schreiber w;
+        w << KopfIndex;
+        QList<qsizetype> eintraege;
+        QStringList relativ;
+        for (qsizetype i = 0; i < RezepteTotal.size(); ++i) {
+            const TTRezepteTotal &r = RezepteTotal[i];
+            if (r.Dateiname.isEmpty() || Kategorie_aus_Dateiendung(rezeptendung(r.Dateiname)) < 0)
+                continue;
+            const QString rel = relativZurBasis(r.Dateiname);
+            if (rel.isEmpty() || !platform::isSafeRelativePath(rel))
+                continue;
+            eintraege << i;
+            relativ << rel;
+        }
+        w << qint32(eintraege.size());
+        for (qsizetype j = 0; j < eintraege.size(); ++j) {
+            const TTRezepteTotal &r = RezepteTotal[eintraege[j]];
+            w << relativ[j] << r.Rezeptname << Kategorie_aus_Dateiendung(rezeptendung(r.Dateiname));
+        }
+        w << EOFZeile;
+        // The index is rebuilt from the recipe folder on every load, so a
+        // damaged one may be written over.
+        entsperre(pfad);
+        if (!schreibe(pfad, w.z))
+            return false;
+    }
+    if (flags & Load) {
+        QList<std::pair<QString, QString>> index;
+        if (platform::fileExists(pfad)) {
+            QByteArray z;
+            QString grund;
+            if (!platform::readBytes(pfad, z) || !liesIndex(z, index, grund)) {
+                index.clear();
+                gut = false;
+            }
+        }
+        // Merge with the recipe files in Recipes\: files gone drop out, new
+        // files come in.
+        const QString ordner = Programmverzeichnis + QStringLiteral("Recipes\\");
+        // One listing of the folder answers for every entry that lies in it
+        // (key: the name in upper case, value: its spelling on disk).
+        const QStringList dateien = platform::listFiles(ordner, QStringLiteral("*.*"));
+        QHash<QString, QString> imOrdner;
+        QList<std::pair<QString, QString>> ordnerliste; // (upper case, spelling), in listing order
+        imOrdner.reserve(dateien.size());
+        ordnerliste.reserve(dateien.size());
+        for (const QString &d : dateien) {
+            const qsizetype punkt = d.lastIndexOf(QLatin1Char('.'));
+            if (punkt <= 0 || Kategorie_aus_Dateiendung(d.mid(punkt)) < 0)
+                continue;
+            const QString upper = platform::upperCase(d);
+            imOrdner.insert(upper, d);
+            ordnerliste.append({upper, d});
+        }
+        QSet<QString> gesehen;
+        gesehen.reserve(index.size() + ordnerliste.size());
+        TRezepteTotal neu;
+        neu.reserve(index.size() + ordnerliste.size());
+        // rel: relative path; key: its upper case.
+        auto nimm = [&](const QString &rel, const QString &key, const QString &name) {
+            const QString endung = rezeptendung(rel);
+            const qint32 kat = Kategorie_aus_Dateiendung(endung);
+            if (kat < 0 || gesehen.contains(key))
+                return;
+            gesehen.insert(key);
+            TTRezepteTotal r;
+            r.Dateikopf = KopfRezept;
+            r.Dateiname = Programmverzeichnis + rel;
+            r.Dateiendung = endung;
+            r.Kategorie = kat;
+            r.Kategoriezeile = Kategorieabschnitte[kat];
+            r.Rezeptname = name;
+            neu.append(std::move(r));
+        };
+        const QString praefix = QStringLiteral("RECIPES\\");
+        const QString ordnerRel = QStringLiteral("Recipes\\");
+        for (const auto &e : index) {
+            QString rel = e.first;
+            rel.replace(QLatin1Char('/'), QLatin1Char('\\'));
+            const QString upper = platform::upperCase(rel);
+            if (upper.startsWith(praefix) && upper.indexOf(QLatin1Char('\\'), praefix.size()) < 0) {
+                const auto it = imOrdner.constFind(upper.mid(praefix.size()));
+                if (it != imOrdner.constEnd())
+                    nimm(ordnerRel + *it, it.key(), e.second);
+            } else if (platform::isSafeRelativePath(rel) && platform::fileExists(rel)) {
+                // A sub-folder: its spelling as the resolver finds it.
+                const QString native = platform::nativePath(rel);
+                const QString basis = platform::baseFolder();
+                if (native.startsWith(basis)) {
+                    const QString gefunden = native.mid(basis.size()).replace(QLatin1Char('/'), QLatin1Char('\\'));
+                    nimm(gefunden, platform::upperCase(gefunden), e.second);
+                }
+            }
+        }
+        for (const auto &[upper, d] : ordnerliste) {
+            QString name = d;
+            name.truncate(name.lastIndexOf(QLatin1Char('.')));
+            nimm(ordnerRel + d, upper, name);
+        }
+        RezepteTotal = std::move(neu);
+        AktuellesRezept = -1;
+    }
+    return gut;
+}

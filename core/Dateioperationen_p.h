@@ -1,0 +1,316 @@
+#pragma once
+// Shared inside the data core's file routines: the reader and writer helpers,
+// the list of files whose load failed, the messages, and the pure readers and
+// writers of every data file (also used by the tests and the fuzz targets).
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <utility>
+
+#include "core/Globals.h"
+#include "core/Grundoperationen.h"
+#include "platform/CodePage.h"
+#include "platform/Paths.h"
+#include "platform/TextFile.h"
+
+class QFont;
+
+namespace dateien {
+
+inline const QString KopfZutaten = QStringLiteral("[TAFELWERKSTATT 2.00]");
+inline const QString KopfVariablen = QStringLiteral("[TAFELWERKSTATTVARIABLEN 2.00]");
+inline const QString KopfKommentare = QStringLiteral("[TAFELWERKSTATTZUTATKOMMENTARE 2.0]");
+inline const QString KopfVerben = QStringLiteral("[IAVERBEN 2.00]");
+inline const QString KopfVTotal = QStringLiteral("[IAVTOTAL 2.00]");
+inline const QString KopfOptionen = QStringLiteral("[TAFELWERKSTATTOPTIONEN 2.0]");
+inline const QString KopfRezept = QStringLiteral("[TAFELWERKSTATT 2.0]");
+inline const QString KopfIndex = QStringLiteral("[TAFELWERKSTATT RM]");
+inline const QString KopfRICDATA = QStringLiteral("[RICDATA 2.00]");
+inline const QString KopfRICWerte = QStringLiteral("[RICWERTE 2.00]");
+inline const QString EOFZeile = QStringLiteral("[EOF]");
+
+// PRGDATA\ENG\ + name below the base folder.
+QString datenpfad(const QString &name);
+
+// Files whose load failed: what memory holds is not their content, so
+// nothing is saved over them until a load succeeds.
+QString dateischluessel(const QString &pfad);
+void sperre(const QString &pfad);
+void entsperre(const QString &pfad);
+bool istGesperrt(const QString &pfad);
+bool gleicheDatei(const QString &a, const QString &b);
+
+// Messages.
+void meldeLesefehler(const QString &pfad, const QString &grund);
+void meldeSchreibfehler(const QString &pfad);
+bool meldeGesperrt(const QString &pfad); // always false
+void meldeLieferung(const QString &name, const QString &grund);
+
+QString dekodiere(QByteArrayView v);
+QByteArrayView ohneRand(QByteArrayView v);
+
+// Walks the lines of a data file (CR LF or LF) and checks every value; the
+// first problem is kept in grund (with its line number) and every later call
+// fails. Lines are decoded only when a text is wanted: numbers and counts are
+// read from the bytes.
+class Leser
+{
+public:
+    explicit Leser(const QByteArray &daten) : d(daten)
+    {
+        zeilenzahl = d.count('\n');
+        if (!d.isEmpty() && !d.endsWith('\n'))
+            ++zeilenzahl;
+    }
+
+    bool ok() const { return grund.isEmpty(); }
+    qsizetype rest() const { return zeilenzahl - pos; }
+
+    bool fehler(const QString &text)
+    {
+        if (grund.isEmpty())
+            grund = QStringLiteral("line %1: %2").arg(pos).arg(text);
+        return false;
+    }
+
+    // The header: the first line, exactly or (nurAnfang) at its start.
+    bool kopf(const QString &k, bool nurAnfang = false)
+    {
+        QString s;
+        if (rest() < 1 || !zeile(s) || (nurAnfang ? !s.startsWith(k) : s != k)) {
+            grund = QStringLiteral("the first line is not \"%1\"").arg(k);
+            return false;
+        }
+        return true;
+    }
+
+    bool roh(QByteArrayView &out)
+    {
+        if (!ok())
+            return false;
+        if (pos >= zeilenzahl) {
+            grund = QStringLiteral("the file ends too early");
+            return false;
+        }
+        const char *b = d.constData() + off;
+        const qsizetype n = d.size() - off;
+        const char *e = static_cast<const char *>(std::memchr(b, '\n', size_t(n)));
+        qsizetype len = e ? e - b : n;
+        off += len + (e ? 1 : 0);
+        if (len > 0 && b[len - 1] == '\r')
+            --len;
+        out = QByteArrayView(b, len);
+        ++pos;
+        return true;
+    }
+
+    bool zeile(QString &out)
+    {
+        QByteArrayView v;
+        if (!roh(v))
+            return false;
+        out = dekodiere(v);
+        return true;
+    }
+
+    bool erwarte(const QString &tag)
+    {
+        QByteArrayView v;
+        if (!roh(v))
+            return false;
+        return dekodiere(v) == tag || fehler(QStringLiteral("\"%1\" expected").arg(tag));
+    }
+
+    bool ganzzahl(qint32 &wert)
+    {
+        QByteArrayView v;
+        if (!roh(v))
+            return false;
+        v = ohneRand(v);
+        qint64 x = 0;
+        const auto [ende, fehlercode] = std::from_chars(v.data(), v.data() + v.size(), x);
+        if (v.isEmpty() || fehlercode != std::errc() || ende != v.data() + v.size() || x < INT_MIN || x > INT_MAX)
+            return fehler(QStringLiteral("a whole number was expected"));
+        wert = qint32(x);
+        return true;
+    }
+
+    // A whole number where a value that is not one reads as standard.
+    bool ganzzahlOder(qint32 &wert, qint32 standard)
+    {
+        QByteArrayView v;
+        if (!roh(v))
+            return false;
+        v = ohneRand(v);
+        qint64 x = 0;
+        const auto [ende, fehlercode] = std::from_chars(v.data(), v.data() + v.size(), x);
+        const bool zahl = !v.isEmpty() && fehlercode == std::errc() && ende == v.data() + v.size() && x >= INT_MIN
+            && x <= INT_MAX;
+        wert = zahl ? qint32(x) : standard;
+        return true;
+    }
+
+    bool byte(quint8 &wert)
+    {
+        qint32 x = 0;
+        if (!ganzzahl(x))
+            return false;
+        if (x < 0 || x > 255)
+            return fehler(QStringLiteral("a flag was expected"));
+        wert = quint8(x);
+        return true;
+    }
+
+    bool kommazahl(double &wert)
+    {
+        QByteArrayView v;
+        if (!roh(v))
+            return false;
+        QByteArray s = ohneRand(v).toByteArray();
+        s.replace(',', '.');
+        if (s.startsWith('+'))
+            s.remove(0, 1);
+        double x = 0;
+        const auto [ende, fehlercode] = std::from_chars(s.constData(), s.constData() + s.size(), x);
+        if (s.isEmpty() || fehlercode != std::errc() || ende != s.constData() + s.size() || !std::isfinite(x))
+            return fehler(QStringLiteral("a number was expected"));
+        wert = x;
+        return true;
+    }
+
+    // A count whose elements take at least proEintrag lines each.
+    bool anzahl(qint32 &n, qint32 proEintrag)
+    {
+        if (!ganzzahl(n))
+            return false;
+        if (n < 0 || qint64(n) * proEintrag > rest())
+            return fehler(QStringLiteral("the count %1 does not fit the file").arg(n));
+        return true;
+    }
+
+    bool zeilen(TString &out, qsizetype n)
+    {
+        if (!ok())
+            return false;
+        if (rest() < n) {
+            grund = QStringLiteral("the file ends too early");
+            return false;
+        }
+        out.clear();
+        out.reserve(n);
+        QString s;
+        for (qsizetype i = 0; i < n && zeile(s); ++i)
+            out.append(s);
+        return ok();
+    }
+
+    bool liste(TString &out)
+    {
+        qint32 n = 0;
+        return anzahl(n, 1) && zeilen(out, n);
+    }
+
+    // The end: nothing more, or "[EOF]" (what follows it is ignored).
+    bool ende()
+    {
+        if (!ok() || pos >= zeilenzahl)
+            return ok();
+        QByteArrayView v;
+        roh(v);
+        return v == QByteArrayView("[EOF]") || fehler(QStringLiteral("\"[EOF]\" expected"));
+    }
+
+    QString grund;
+
+private:
+    const QByteArray &d;
+    qsizetype zeilenzahl = 0;
+    qsizetype pos = 0; // lines read
+    qsizetype off = 0; // bytes read
+};
+
+
+bool pruefeKopf(const QStringList &z, const QString &kopf, QString &grund);
+QString einzeilig(const QString &s);
+
+class Schreiber
+{
+public:
+    Schreiber &operator<<(const QString &s)
+    {
+        z.append(einzeilig(s));
+        return *this;
+    }
+    Schreiber &operator<<(qint32 x)
+    {
+        z.append(QString::number(x));
+        return *this;
+    }
+    void liste(const TString &l)
+    {
+        *this << qint32(l.size());
+        for (const QString &s : l)
+            *this << s;
+    }
+    QStringList z;
+};
+
+QString kurzeZahl(double x);
+// Writes the lines atomically (not over a file whose load failed); a failure
+// is reported.
+bool schreibe(const QString &pfad, const QStringList &zeilen);
+bool istPlatzhalter(const TString &l);
+TString ohnePlatzhalter(const TString &l);
+
+// Reads a file that must be valid; false with the reason otherwise.
+template <typename Parser> bool liesDatei(const QString &pfad, Parser parser, QString &grund)
+{
+    QByteArray z;
+    if (!platform::readBytes(pfad, z)) {
+        grund = QStringLiteral("it cannot be opened");
+        return false;
+    }
+    return parser(z, grund);
+}
+
+// Loads a data file through its parser. A missing file is failure without a
+// message; one that cannot be read is reported and kept from being saved over.
+template <typename Parser> bool ladeDatei(const QString &pfad, Parser parser)
+{
+    if (!platform::fileExists(pfad))
+        return false;
+    QString grund;
+    if (!liesDatei(pfad, parser, grund)) {
+        sperre(pfad);
+        meldeLesefehler(pfad, grund);
+        return false;
+    }
+    entsperre(pfad);
+    return true;
+}
+
+// --- the pure readers and writers, one pair per file kind ---
+bool liesZutaten(const QByteArray &z, TZutatentotal &out, QString &grund);
+QStringList schreibeZutaten(const TZutatentotal &liste);
+void ordneEinheiten(TString &einheiten);
+bool liesRICDATA(Leser &l, QVector<TTRICDATA> &out);
+bool liesVariablen(const QByteArray &z, TTVariablenTotal &out, QString &grund);
+QStringList schreibeVariablen(const TTVariablenTotal &v);
+bool liesListe(const QByteArray &z, const QString &kopf, TString &out, QString &grund);
+QStringList schreibeListe(const QString &kopf, const TString &liste);
+bool liesVerben(const QByteArray &z, TIAVERBEN &out, QString &grund);
+QStringList schreibeVerben(const TIAVERBEN &liste);
+// Upper-case extension with the dot of a recipe file name.
+QString rezeptendung(const QString &dateiname);
+bool liesRezept(const QByteArray &z, const QString &dateiname, TTRezepteTotal &out, QString &grund);
+QStringList schreibeRezept(const TTRezepteTotal &r);
+bool liesIndex(const QByteArray &z, QList<std::pair<QString, QString>> &out, QString &grund);
+QStringList schreibeOptionen();
+void liesOptionen(const QStringList &z);
+
+} // namespace dateien

@@ -1,0 +1,299 @@
+#include "mastering/F_TWSM.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+#include "core/Dateioperationen.h"
+#include "core/Grundoperationen.h"
+#include "core/Tabellen.h"
+#include "mastering/F_MIAVerb.h"
+#include "mastering/F_TWSMZu.h"
+#include "mastering/Masterdaten.h"
+#include "mastering/Mastering.h"
+#include "mastering/Verblisten.h"
+#include "platform/Seams.h"
+#include "recipes/F_Meldung.h"
+
+QString Masterpfad;
+qint32 Masterart = 0;
+qint32 Masterupdate = 0;
+TFTWSM *FTWSM = nullptr;
+
+namespace {
+// The editions and update packages the makers build; the run itself picks
+// its folders by their index.
+const QStringList Editionen{
+    QStringLiteral("Vollversion A"),           QStringLiteral("Vollversion B"),
+    QStringLiteral("Markengrafiken"),          QStringLiteral("Vollversion C"),
+    QStringLiteral("Lexikon-Edition"),         QStringLiteral("Lexikon-Edition mit Update"),
+    QStringLiteral("Vollversion D"),           QStringLiteral("Vollversion E"),
+    QStringLiteral("Vollversion F"),           QStringLiteral("Grafikpaket 1"),
+    QStringLiteral("Grafikpaket 2"),           QStringLiteral("Programmdaten"),
+    QStringLiteral("Englische Edition"),       QStringLiteral("Englische Edition (nur Daten)"),
+};
+const QStringList Updatepakete{
+    QStringLiteral("Kein Update"),  QStringLiteral("Update A"),  QStringLiteral("Programmdaten-Update"),
+    QStringLiteral("Update (frei)"), QStringLiteral("Update B"), QStringLiteral("Update C"),
+};
+
+// The tools load master copies into Zutatentotal; afterwards the program
+// gets its own database back instead of an empty one that a later save
+// would write over the file.
+void Lade_Programmzutaten()
+{
+    Zutatentotal.clear();
+    Lade_Zutaten(Load);
+}
+} // namespace
+
+TUpdatewahl Update_fuer_Edition(int edition, TUpdatewahl jetzt)
+{
+    switch (edition) {
+    case 0:
+    case 1:
+        if (jetzt.Index != 0)
+            jetzt.Index = 5;
+        break;
+    case 2:
+        break;
+    case 3:
+    case 5:
+        jetzt.Aktiv = true;
+        if (jetzt.Index < 0)
+            jetzt.Index = 0;
+        break;
+    case 6:
+        jetzt.Index = 0;
+        break;
+    default: // 4, 7 to 13
+        jetzt.Aktiv = false;
+        jetzt.Index = -1;
+        break;
+    }
+    return jetzt;
+}
+
+qint32 Masterupdate_aus(TUpdatewahl wahl)
+{
+    return wahl.Aktiv ? wahl.Index - 1 : -1;
+}
+
+TFTWSM::TFTWSM(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("FTWSM"));
+    setWindowTitle(QStringLiteral("Mastering Tafelwerkstatt:"));
+    Setze_Fensterfarbe(this);
+    resize(820, 600);
+    Baue_Felder();
+    Baue_Knoepfe();
+    Baue_Layout();
+    Verbinde();
+}
+
+TFTWSM::~TFTWSM()
+{
+    Setze_Protokollempfaenger({});
+}
+
+void TFTWSM::Baue_Felder()
+{
+    CBArt = new QComboBox(this);
+    CBArt->setObjectName(QStringLiteral("CBArt"));
+    CBArt->addItems(Editionen);
+    CBArt->setMaxVisibleItems(20);
+    CBArt->setCurrentIndex(0);
+
+    CBMP = new QComboBox(this);
+    CBMP->setObjectName(QStringLiteral("CBMP"));
+    CBMP->setEditable(true);
+    CBMP->setEditText(QStringLiteral("CBMP"));
+    CBMP->setMinimumContentsLength(40);
+
+    CBUpdate = new QComboBox(this);
+    CBUpdate->setObjectName(QStringLiteral("CBUpdate"));
+    CBUpdate->addItems(Updatepakete);
+    CBUpdate->setCurrentIndex(-1);
+
+    MProto = new QPlainTextEdit(this);
+    MProto->setObjectName(QStringLiteral("MProto"));
+    MProto->setReadOnly(true);
+    MProto->setLineWrapMode(QPlainTextEdit::NoWrap);
+    MProto->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Lines written before the window existed (start-up) stand under the
+    // memo's own first line.
+    MProto->setPlainText((TString{QStringLiteral("MProto")} + Protokoll).join(QLatin1Char('\n')));
+}
+
+QPushButton *TFTWSM::Knopf(const char *name, const QString &text, bool gebaut)
+{
+    auto *b = new QPushButton(text, this);
+    b->setObjectName(QString::fromLatin1(name));
+    // The tools of the later release steps come with their own windows.
+    b->setEnabled(gebaut);
+    return b;
+}
+
+void TFTWSM::Baue_Knoepfe()
+{
+    BMastern = Knopf("BMastern", QStringLiteral("Mastern"), false);
+    BZutat = Knopf("BZutat", QStringLiteral("Checke Lebensmittel"), true);
+    BMakeLebensmittel = Knopf("BMakeLebensmittel", QStringLiteral("Make %1").arg(QStringLiteral("Lebensmittel.hbr")), false);
+    BZutatErweitern = Knopf("BZutatErweitern", QStringLiteral("Zutaten erweitern"), true);
+    BFTPKeys = Knopf("BFTPKeys", QStringLiteral("Make FTP keys"), false);
+    BStatistik = Knopf("BStatistik", QStringLiteral("Web-Statistik"), true);
+    BRezepteonline = Knopf("BRezepteonline", QStringLiteral("Rezepte-Online"), false);
+    BLexikon = Knopf("BLexikon", QStringLiteral("Lexikon erweitern"), false);
+    BGrafikschneiden = Knopf("BGrafikschneiden", QStringLiteral("Grafiken schneiden"), false);
+    BIAVerbeneditor = Knopf("BIAVerbeneditor", QStringLiteral("IA Verbeneditor"), true);
+    RTXTRTF = Knopf("RTXTRTF", QStringLiteral("Rezepte TXT to RTF"), false);
+    BNews = Knopf("BNews", QStringLiteral("News generieren"), false);
+    BLMEng = Knopf("BLMEng", QStringLiteral("LM Eng"), false);
+}
+
+void TFTWSM::Baue_Layout()
+{
+    auto *wahl = new QFormLayout;
+    wahl->addRow(QStringLiteral("Masterpfad:"), CBMP);
+    wahl->addRow(QStringLiteral("Edition:"), CBArt);
+    wahl->addRow(QStringLiteral("Update:"), CBUpdate);
+
+    auto *werkzeuge = new QGridLayout;
+    const QList<QPushButton *> knoepfe{BZutat,          BMakeLebensmittel, BZutatErweitern, BLMEng,
+                                       BStatistik,      BIAVerbeneditor,   BLexikon,        BNews,
+                                       BRezepteonline,  RTXTRTF,           BGrafikschneiden, BFTPKeys};
+    for (int i = 0; i < knoepfe.size(); ++i)
+        werkzeuge->addWidget(knoepfe[i], i / 4, i % 4);
+
+    auto *oben = new QHBoxLayout;
+    oben->addLayout(wahl, 1);
+    oben->addWidget(BMastern, 0, Qt::AlignTop);
+
+    auto *haupt = new QVBoxLayout(this);
+    haupt->addLayout(oben);
+    haupt->addLayout(werkzeuge);
+    haupt->addWidget(MProto, 1);
+}
+
+void TFTWSM::Verbinde()
+{
+    // Only the operator's choices count as changes; the window setting a
+    // selection itself does not run the handlers again.
+    connect(CBArt, &QComboBox::activated, this, &TFTWSM::CBArtChange);
+    connect(CBUpdate, &QComboBox::activated, this, &TFTWSM::CBUpdateChange);
+    connect(CBMP, &QComboBox::activated, this, &TFTWSM::CBMPChange);
+    connect(CBMP, &QComboBox::editTextChanged, this, &TFTWSM::CBMPChange);
+    connect(BZutat, &QPushButton::clicked, this, &TFTWSM::BZutatClick);
+    connect(BZutatErweitern, &QPushButton::clicked, this, &TFTWSM::BZutatErweiternClick);
+    connect(BStatistik, &QPushButton::clicked, this, &TFTWSM::BStatistikClick);
+    connect(BIAVerbeneditor, &QPushButton::clicked, this, &TFTWSM::BIAVerbeneditorClick);
+    Setze_Protokollempfaenger([this](const QString &zeile) {
+        MProto->appendPlainText(zeile);
+        MProto->verticalScrollBar()->setValue(MProto->verticalScrollBar()->maximum());
+    });
+}
+
+void TFTWSM::Leere_Protokoll()
+{
+    Protokoll.clear();
+    MProto->clear();
+}
+
+void TFTWSM::CBArtChange()
+{
+    Masterart = CBArt->currentIndex();
+    Leere_Protokoll();
+    Schreibe_Protokoll(ProtokollOK, CBArt->currentText() + QStringLiteral(":"));
+    const TUpdatewahl wahl = Update_fuer_Edition(Masterart, {CBUpdate->isEnabled(), CBUpdate->currentIndex()});
+    CBUpdate->setEnabled(wahl.Aktiv);
+    CBUpdate->setCurrentIndex(wahl.Index);
+    Masterupdate = Masterupdate_aus(wahl);
+}
+
+void TFTWSM::CBUpdateChange()
+{
+    CBArtChange();
+}
+
+void TFTWSM::CBMPChange()
+{
+    Masterpfad = Normalisiere_Masterpfad(CBMP->currentText());
+}
+
+void TFTWSM::BZutatClick()
+{
+    if (Pruefe_Masterpfad(Masterpfad))
+        Checke_Lebensmittel(Masterpfad);
+    Lade_Programmzutaten();
+}
+
+void TFTWSM::BZutatErweiternClick()
+{
+    Leere_Protokoll();
+    if (!Pruefe_Masterpfad(Masterpfad))
+        return;
+    const QString datei = platform::openFileName(this, QStringLiteral("Zutaten per Grafikimport erweitern:"),
+                                                 Programmverzeichnis, QStringLiteral("PNG (*.png);;* (*)"));
+    if (datei.isEmpty())
+        return;
+    const QString ordner = Ermittle_Verzeichnis(datei);
+    const int antwort = Zeige_Meldung(QStringLiteral("Zutaten aktiv aufnehmen?"), QStringLiteral("Frage:"), 4);
+    Zutatentotal = Erzeuge_Zutaten_aus_Grafiken(ordner, antwort == 6 ? 1 : 0);
+    const QString neueDatei = QStringLiteral("New_Lebensmittel.hbr");
+    Lade_Zutaten(Save, neueDatei);
+    if (!Zutatentotal.isEmpty()) {
+        Zeige_Zutatenkategorieauswahl();
+        ZuDaIndex = -1;
+    }
+    Lade_Zutaten(Save, neueDatei);
+    const TZutatentotal neu = Zutatentotal;
+    Uebernehme_neue_Zutaten(Masterpfad, neu);
+    Schreibe_Protokoll(ProtokollOK, QStringLiteral("Ready..."));
+    Lade_Programmzutaten();
+}
+
+void TFTWSM::BStatistikClick()
+{
+    Leere_Protokoll();
+    const QString datei = platform::openFileName(this, QStringLiteral("Verzeichnis für Statistikdaten UPLOAD"),
+                                                 Programmverzeichnis, QStringLiteral("VIA (*.VIA *.via);;* (*)"));
+    if (datei.isEmpty())
+        return;
+    Werte_Verbuploads_aus(Masterpfad, Ermittle_Verzeichnis(datei));
+}
+
+void TFTWSM::BIAVerbeneditorClick()
+{
+    if (!Lade_Verbeditordaten(Masterpfad))
+        return;
+    FMIAVerb->Oeffne(Masterpfad);
+    showMinimized();
+}
+
+void TFTWSM::FormClose()
+{
+    Lade_Programmzutaten();
+    hide();
+}
+
+void TFTWSM::closeEvent(QCloseEvent *event)
+{
+    FormClose();
+    event->accept();
+}
+
+void Zeige_TWSM()
+{
+    if (!FTWSM)
+        return;
+    FTWSM->showNormal();
+    FTWSM->raise();
+    FTWSM->activateWindow();
+}

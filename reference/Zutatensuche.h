@@ -1,0 +1,60 @@
+#pragma once
+// The ingredient list search: the incremental search behind every window
+// that lists ingredients of an ingredient array as the user types (the
+// ingredient editor, the ingredient management, the global database browser,
+// the digital import, the kitchen's ingredient selection).
+//
+// The rule: the text is split at blanks into words, accent-folded and upper
+// case (a leading blank or two blanks in a row give an empty word, which no
+// name contains). A record is a hit when every word occurs in its folded,
+// upper-cased Zutatname; with no words every candidate is a hit. Records with
+// Status 4 or an empty Zutatname are never listed; a window may exclude more.
+// Hits are listed in array order. The line selected is the first hit whose
+// listed text (upper case, not folded) begins with the first word, else the
+// first line.
+#include <QString>
+#include <QStringList>
+#include <QVector>
+#include <functional>
+
+#include "core/Globals.h"
+
+class QListWidget;
+
+// The search words of a typed text.
+TString Ermittle_Zutatensuchwoerter(const QString &text);
+// The form of a name the words are looked for in: folded, then upper case.
+QString Ermittle_Zutatensuchform(const QString &name);
+// True when every word occurs in the search form; an empty word never does.
+bool Zutat_passt(const QString &suchform, const TString &woerter);
+
+// What a window adds to the rule.
+struct TZutatensuchart {
+    // The record's run-time field that receives its line (-1 no hit, -2
+    // excluded).
+    qint32 TTZutatentotal::*Position = &TTZutatentotal::Listenposition;
+    // Further exclusions (filters of the window); empty = none.
+    std::function<bool(const TTZutatentotal &)> Ausgeschlossen;
+    // The listed text; empty = the Zutatname.
+    std::function<QString(const TTZutatentotal &)> Anzeigetext;
+};
+
+struct TZutatentreffer {
+    QStringList Zeilen;     // listed texts, in array order
+    QVector<qint32> Indexe; // the record of each line
+    qint32 Auswahl = -1;    // the line to select; -1 with no hit
+};
+
+// Runs the search over the array and sets every record's position field.
+TZutatentreffer Ermittle_Zutatensuche(TZutatentotal &zutaten, const QString &text, const TZutatensuchart &art);
+
+// For the windows: fills the list with the hits (with check boxes when
+// ankreuzbar), selects the line of the rule without emitting the list's
+// signals, and returns it (-1 when the list is empty).
+qint32 Zeige_Zutatensuche(QListWidget *liste, TZutatentotal &zutaten, const QString &text,
+                          const TZutatensuchart &art, bool ankreuzbar = false);
+
+// Index of the record listed in that line (position field equal to the
+// line); -1 for none.
+qint32 Zutat_in_Zeile(const TZutatentotal &zutaten, qint32 zeile,
+                      qint32 TTZutatentotal::*position = &TTZutatentotal::Listenposition);

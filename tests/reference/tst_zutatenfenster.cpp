@@ -1,0 +1,411 @@
+// The ingredient windows end to end on real files: the editor from a caller
+// (new, duplicate, cancel, pictures, the group shown), the management
+// (opening, minimum, filters, delete and close), the global database browser
+// (what is offered, take-over and close) and the makers' tools.
+#include <QtWidgets>
+
+#include "core/Dateioperationen.h"
+#include "core/Globals.h"
+#include "core/Tabellen.h"
+#include "platform/Paths.h"
+#include "platform/Seams.h"
+#include "reference/F_AktivZuDa.h"
+#include "reference/F_GeAllZuDa.h"
+#include "reference/F_ZEng.h"
+#include "reference/F_ZMerge.h"
+#include "reference/F_ZuDa.h"
+#include "recipes/F_Main.h"
+#include "recipes/F_Rez.h"
+#include "testing/Testing.h"
+
+namespace {
+TTZutatentotal Zutat(const QString &name, qint32 gruppe = 0, quint8 status = 1)
+{
+    TTZutatentotal z;
+    z.Zutatname = z.Rezepttextname = z.Suchname = name;
+    z.Kategorie = gruppe;
+    z.Status = status;
+    return z;
+}
+
+// Writes a database file below PRGDATA\ENG\ through the data core's writer.
+void Schreibe_Datenbank(const TZutatentotal &liste, const QString &datei = QString())
+{
+    // a whole load first: a save after a load without Alle keeps the
+    // inactive records that load left out
+    Lade_Zutaten(Load | Alle, datei);
+    Zutatentotal = liste;
+    QVERIFY(Lade_Zutaten(Save, datei));
+}
+
+// "name:status" of every record of a database file.
+QStringList Datei(const QString &datei = QString())
+{
+    const TZutatentotal gemerkt = Zutatentotal;
+    QStringList out;
+    if (Lade_Zutaten(Load | Alle, datei))
+        for (const TTZutatentotal &z : std::as_const(Zutatentotal))
+            out << z.Zutatname + ':' + QString::number(z.Status) + ':' + QString::number(z.Kategorie);
+    Zutatentotal = gemerkt;
+    return out;
+}
+
+QStringList Namen(const TZutatentotal &liste)
+{
+    QStringList out;
+    for (const TTZutatentotal &z : liste)
+        out << z.Zutatname;
+    return out;
+}
+
+QStringList Zeilen(QListWidget *l)
+{
+    QStringList out;
+    for (int i = 0; i < l->count(); ++i)
+        out << l->item(i)->text();
+    return out;
+}
+
+void Kreuze_an(QListWidget *l, const QStringList &texte)
+{
+    for (int i = 0; i < l->count(); ++i)
+        l->item(i)->setCheckState(texte.contains(l->item(i)->text()) ? Qt::Checked : Qt::Unchecked);
+}
+
+QString Bild(const testing::BaseFolder &base, const QString &relativ)
+{
+    QImage bild(4, 4, QImage::Format_RGB32);
+    bild.fill(Qt::red);
+    const QString pfad = base.path(relativ);
+    QDir().mkpath(QFileInfo(pfad).path());
+    bild.save(pfad, "PNG");
+    return pfad;
+}
+} // namespace
+
+class TestZutatenfenster : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        FZuDa = new TFZuDa;
+        FAktivZuDa = new TFAktivZuDa;
+        FGeAllZuDa = new TFGeAllZuDa;
+        FZEng = new TFZEng;
+        FZMerge = new TFZMerge;
+    }
+    void init()
+    {
+        testing::failOnWarnings();
+        GlobalVARInit();
+        Setze_GlobalOptionen();
+        ProgrammOK = 1;
+        ZuDaNeu = 0;
+        ZuDaIndex = -1;
+        for (QWidget *w : std::initializer_list<QWidget *>{FZuDa, FAktivZuDa, FGeAllZuDa, FZEng, FZMerge})
+            w->hide();
+    }
+
+    // A caller's whole round: the inactive ingredient stays in the file, a
+    // duplicate is refused, the group shown is the one stored.
+    void neueZutatVomAufrufer()
+    {
+        testing::BaseFolder base;
+        testing::ScriptedMessages messages;
+        Schreibe_Datenbank({Zutat("Apple", 1), Zutat("Quince", 1, 0)});
+        QVERIFY(Lade_Zutaten(Load));
+        QWidget aufrufer;
+        aufrufer.show();
+        bool gesperrt = false;
+        messages.expect("Ingredient already exists!");
+        QTimer::singleShot(0, [&] {
+            gesperrt = !aufrufer.isEnabled();
+            FZuDa->Ezutatname->setText(QStringLiteral("  apple\t"));
+            FZuDa->EZutatRezeptname->setText("apple");
+            FZuDa->BUebernehmen->click();
+            FZuDa->Ezutatname->setText(QStringLiteral("Chard "));
+            FZuDa->CBKategorie->setCurrentIndex(18);
+            FZuDa->BUebernehmen->click();
+        });
+        QVERIFY(Bearbeite_Zutat(-1, true, &aufrufer, false));
+        QVERIFY(gesperrt);
+        QVERIFY(aufrufer.isEnabled());
+        QVERIFY(FZuDa->isHidden());
+        QCOMPARE(messages.pending(), QStringList());
+        QCOMPARE(ZuDaIndex, -1);
+        QCOMPARE(Datei(), (QStringList{"Apple:1:1", "Quince:0:1", "Chard:1:18"}));
+        QCOMPARE(Namen(Zutatentotal), (QStringList{"Apple", "Chard"}));
+    }
+
+    // Cancel in new mode answered No keeps the record for a later take-over;
+    // confirmed, the appended record leaves the array.
+    void abbrechenImNeumodus()
+    {
+        testing::ScriptedMessages messages;
+        Zutatentotal = {Zutat("Apple"), Zutat("Pear")};
+        ZuDaNeu = 1;
+        QVERIFY(Zeige_Zutateneditor(QString(), QString(), QString(), false, nullptr, 0, 0));
+        QCOMPARE(ZuDaIndex, 2);
+        messages.expect("Exit edit mode?", 7);
+        FZuDa->BAbbrechen->click();
+        QVERIFY(FZuDa->isVisible());
+        QCOMPARE(ZuDaFertig, quint8(0));
+        FZuDa->Ezutatname->setText("Fig");
+        FZuDa->EZutatRezeptname->setText("fig");
+        FZuDa->BUebernehmen->click();
+        QCOMPARE(Namen(Zutatentotal), (QStringList{"Apple", "Pear", "Fig"}));
+        QCOMPARE(ZuDaFertig, quint8(1));
+
+        ZuDaNeu = 1;
+        QVERIFY(Zeige_Zutateneditor(QString(), QString(), QString(), false, nullptr, 0, 0));
+        messages.expect("Exit edit mode?", 6);
+        FZuDa->BAbbrechen->click();
+        QVERIFY(FZuDa->isHidden());
+        QCOMPARE(Zutatentotal.size(), 3);
+        QCOMPARE(ZuDaIndex, -1);
+        QCOMPARE(ZuDaFertig, quint8(1));
+        QCOMPARE(messages.pending(), QStringList());
+
+        // an index that names no record shows nothing
+        ZuDaNeu = 0;
+        ZuDaIndex = 7;
+        QVERIFY(!Zeige_Zutateneditor("x", "x", "", false, nullptr, 0, 0));
+        QVERIFY(FZuDa->isHidden());
+    }
+
+    // The group combo follows the selected search line, not the argument.
+    void gruppeFolgtDerSuche()
+    {
+        Zutatentotal = {Zutat("Hidden", 2, 4), Zutat("Apple", 1), Zutat("Red pepper", 7), Zutat("Pepper", 8)};
+        ZuDaIndex = 3;
+        QVERIFY(Zeige_Zutateneditor("Pepper", "Pepper", "", false, nullptr, 0, 5));
+        QCOMPARE(Zeilen(FZuDa->LBZutatsuche), (QStringList{"Apple", "Red pepper", "Pepper"}));
+        QCOMPARE(FZuDa->LBZutatsuche->currentRow(), 0);
+        QCOMPARE(FZuDa->CBKategorie->currentIndex(), 1);
+        FZuDa->Ezutatsuche->setText("pep");
+        QCOMPARE(FZuDa->CBKategorie->currentIndex(), 8);
+        FZuDa->LBZutatsuche->setCurrentRow(0);
+        QCOMPARE(FZuDa->CBKategorie->currentIndex(), 7);
+        FZuDa->hide();
+    }
+
+    void grafikwahl()
+    {
+        testing::BaseFolder base;
+        testing::ScriptedMessages messages;
+        Bild(base, "GFXZUTAT/ENG/Apple.png");
+        const QString fremd = Bild(base, "Bilder/Apple.png");
+        const QString neu = Bild(base, "Bilder/Fig.png");
+        Zutatentotal = {Zutat("Apple")};
+        ZuDaIndex = 0;
+        QString antwort;
+        platform::setFileDialogScript([&](platform::DialogKind, const QString &, const QString &, const QString &) {
+            return antwort;
+        });
+        QVERIFY(Zeige_Zutateneditor("Apple", "Apple", "", false, nullptr, 0, 0));
+        // from inside the picture folder, spelt as the dialog spells it: no copy, no question
+        antwort = base.root() + "gfxzutat/eng/Apple.png";
+        FZuDa->BRezeptgrafik->click();
+        QCOMPARE(FZuDa->Gewaehlte_Grafik(), QStringLiteral("Apple.png"));
+        QVERIFY(!FZuDa->IZutatneu->pixmap().isNull());
+        // another file of that name: No leaves no picture
+        antwort = fremd;
+        messages.expect("The file already exists! Overwrite?", 7);
+        FZuDa->BRezeptgrafik->click();
+        QCOMPARE(FZuDa->Gewaehlte_Grafik(), QString());
+        QVERIFY(FZuDa->IZutatneu->pixmap().isNull());
+        // a new name is copied in and stored with the take-over
+        antwort = neu;
+        FZuDa->BRezeptgrafik->click();
+        QVERIFY(base.exists("GFXZUTAT/ENG/Fig.png"));
+        QCOMPARE(Optionen.Zutatgrafikverzeichnis, base.root() + "Bilder/");
+        FZuDa->BUebernehmen->click();
+        QCOMPARE(Zutatentotal[0].Grafik(), QStringLiteral("Fig.png"));
+        QCOMPARE(messages.pending(), QStringList());
+    }
+
+    void verwaltung()
+    {
+        testing::BaseFolder base;
+        testing::ScriptedMessages messages;
+        Schreibe_Datenbank({Zutat("Apple"), Zutat(QString()), Zutat("Pear", 0, 0)});
+        messages.expect("No ingredients found!");
+        Zeige_Zutatenverwaltung();
+        QVERIFY(FAktivZuDa->isHidden());
+
+        Schreibe_Datenbank({Zutat("Apple", 1), Zutat("Beet", 4), Zutat("Chard", 4), Zutat("Dill", 8),
+                            Zutat("Egg", 5), Zutat("Fig", 1, 0), Zutat("Gin", 2, 2)});
+        QVERIFY(Lade_Zutaten(Load));
+        Zeige_Zutatenverwaltung();
+        QVERIFY(FAktivZuDa->isVisible());
+        QListWidget *l = FAktivZuDa->CLBZutat;
+        QCOMPARE(l->count(), 7);
+        FAktivZuDa->CBAktiv->setCurrentIndex(1);
+        QCOMPARE(Zeilen(l), QStringList{"Fig (inaktiv)"});
+        FAktivZuDa->CBAktiv->setCurrentIndex(0);
+        FAktivZuDa->CBZart->setCurrentIndex(5);
+        QCOMPARE(Zeilen(l), (QStringList{"Beet", "Chard"}));
+        FAktivZuDa->PMSucheingabenzuruecksetzenClick();
+
+        // five active: four checked is refused by button and popup alike
+        Kreuze_an(l, {"Apple", "Beet", "Chard", "Dill"});
+        FAktivZuDa->PMAktivZuDaPopup();
+        QVERIFY(!FAktivZuDa->PMMarkiertedeaktivieren->isEnabled());
+        QVERIFY(!FAktivZuDa->PMMarkierteloeschen->isEnabled());
+        messages.expect("Two ingredients are minimum on the database!");
+        FAktivZuDa->BInaktiv->click();
+        messages.expect("Two ingredients are minimum on the database!");
+        FAktivZuDa->BLoeschen->click();
+        QCOMPARE(Zaehle_aktive_Zutaten(Zutatentotal), 5);
+
+        // three checked: allowed; delete, then close writes the file
+        Kreuze_an(l, {"Apple", "Beet", "Fig (inaktiv)"});
+        FAktivZuDa->PMAktivZuDaPopup();
+        QVERIFY(FAktivZuDa->PMMarkierteloeschen->isEnabled());
+        messages.expect("Delete selected ingredients?", 6);
+        FAktivZuDa->BLoeschen->click();
+        QCOMPARE(Zeilen(l), (QStringList{"Chard", "Dill", "Egg", "Gin (inaktiv)"}));
+        // the deleted ones no longer count: two of three may not go
+        Kreuze_an(l, {"Chard", "Dill"});
+        messages.expect("Two ingredients are minimum on the database!");
+        FAktivZuDa->BInaktiv->click();
+        Kreuze_an(l, {"Chard"});
+        FAktivZuDa->BInaktiv->click();
+        messages.expect("Please select an ingredient!");
+        Kreuze_an(l, {});
+        FAktivZuDa->BAktiv->click();
+        FAktivZuDa->BZurueck->click();
+        QVERIFY(FAktivZuDa->isHidden());
+        QCOMPARE(messages.pending(), QStringList());
+        QCOMPARE(Datei(), (QStringList{"Chard:0:4", "Dill:1:8", "Egg:1:5", "Gin:2:2"}));
+        QCOMPARE(Namen(Zutatentotal), (QStringList{"Dill", "Egg", "Gin"}));
+    }
+
+    void gesamtdatenbank()
+    {
+        testing::BaseFolder base;
+        testing::ScriptedMessages messages;
+        Schreibe_Datenbank({Zutat("apple", 1), Zutat("Chard", 4), Zutat("Hidden", 4, 4), Zutat("Kale", 4, 0),
+                            Zutat("Egg", 5)},
+                           "Lebensmittel_ALL.hbr");
+        Schreibe_Datenbank({Zutat("Apple"), Zutat("Pear", 1, 0), Zutat("Egg", 5), Zutat("Fig")});
+        Bild(base, "Grafiken/ENG/PNG/IAKOCHEN/" + Zutatengruppengrafiken[4]);
+        // whether the user's database is loaded with its inactive records
+        QVERIFY(Lade_Zutaten(Load | Alle, "Lebensmittel_ALL.hbr"));
+        QVERIFY(!Zutaten_mit_Inaktiven_geladen());
+        QVERIFY(Lade_Zutaten(Load | Alle));
+        QVERIFY(Zutaten_mit_Inaktiven_geladen());
+        QVERIFY(Lade_Zutaten(Load));
+        QVERIFY(!Zutaten_mit_Inaktiven_geladen());
+        Zeige_Gesamtzutatendatenbank();
+        QVERIFY(FGeAllZuDa->isVisible());
+        QListWidget *l = FGeAllZuDa->CLBZutat;
+        QCOMPARE(Zeilen(l), (QStringList{"Chard", "Kale"}));
+        // the picture of a record that is not in Zutatentotal
+        QVERIFY(!FGeAllZuDa->IZutat->pixmap().isNull());
+        FGeAllZuDa->PMFGEPopup();
+        QVERIFY(!FGeAllZuDa->PMMarkierteimportieren->isEnabled());
+        QVERIFY(FGeAllZuDa->PMAlleMarkieren->isEnabled());
+        Kreuze_an(l, {"Kale"});
+        FGeAllZuDa->BImportieren->click();
+        QCOMPARE(Zeilen(l), QStringList{"Chard"});
+        FGeAllZuDa->BAlleClick();
+        FGeAllZuDa->PMFGEPopup();
+        QVERIFY(!FGeAllZuDa->PMAlleMarkieren->isEnabled());
+        FGeAllZuDa->BZurueck->click();
+        QVERIFY(FGeAllZuDa->isHidden());
+        QVERIFY(GesamtZutaten.isEmpty());
+        QCOMPARE(Datei(), (QStringList{"Apple:1:0", "Pear:0:1", "Egg:1:5", "Fig:1:0", "Kale:1:4"}));
+        QCOMPARE(Datei("Lebensmittel_ALL.hbr").size(), 5);
+
+        // nothing new left: the window stays closed
+        Schreibe_Datenbank({Zutat("EGG", 5)}, "Lebensmittel_ALL.hbr");
+        messages.expect("No new ingredients found!");
+        Zeige_Gesamtzutatendatenbank();
+        QVERIFY(FGeAllZuDa->isHidden());
+
+        // a global database that cannot be read: the user's stays as it was
+        base.writeLines("PRGDATA/ENG/Lebensmittel_ALL.hbr", {"[TAFELWERKSTATT 2.00]", "7", "Chard"});
+        messages.allow("Lebensmittel_ALL.hbr");
+        messages.expect("The global ingredient database could not be read!");
+        const QByteArray vorher = base.readBytes("PRGDATA/ENG/Lebensmittel.hbr");
+        Zeige_Gesamtzutatendatenbank();
+        QVERIFY(FGeAllZuDa->isHidden());
+        QCOMPARE(Namen(Zutatentotal), (QStringList{"Apple", "Egg", "Fig", "Kale"}));
+        QVERIFY(Lade_Zutaten(Save));
+        QCOMPARE(base.readBytes("PRGDATA/ENG/Lebensmittel.hbr"), vorher);
+        QCOMPARE(messages.pending(), QStringList());
+    }
+
+    // The menus open the windows; the recipe editor's new ingredient is in
+    // its search afterwards.
+    void menues()
+    {
+        testing::BaseFolder base;
+        testing::ScriptedMessages messages;
+        if (!FMain) {
+            FMain = new TFMain;
+            FRez = new TFRez;
+        }
+        Schreibe_Datenbank({Zutat("Apple"), Zutat("Beet", 4), Zutat("Chard", 4, 0)});
+        Schreibe_Datenbank({Zutat("Kale", 4)}, "Lebensmittel_ALL.hbr");
+        QVERIFY(Lade_Zutaten(Load));
+        for (QAction *a : {FMain->MZutatenverwaltung, FMain->MGesamtzutatendatenbank,
+                           FRez->ZSNeueZutatinDatenbankaufnehmen, FRez->MGesamtzutatendatenbank})
+            QVERIFY2(a->isEnabled(), qPrintable(a->objectName()));
+        FMain->MZutatenverwaltung->trigger();
+        QVERIFY(FAktivZuDa->isVisible());
+        FAktivZuDa->close();
+        FRez->MGesamtzutatendatenbank->trigger();
+        QCOMPARE(Zeilen(FGeAllZuDa->CLBZutat), QStringList{"Kale"});
+        FGeAllZuDa->close();
+
+        QTimer::singleShot(0, [] {
+            FZuDa->Ezutatname->setText("Fig");
+            FZuDa->EZutatRezeptname->setText("fig");
+            FZuDa->BUebernehmen->click();
+        });
+        FRez->ZSNeueZutatinDatenbankaufnehmen->trigger();
+        QVERIFY(FRez->isEnabled());
+        QCOMPARE(Datei(), (QStringList{"Apple:1:0", "Beet:1:4", "Chard:0:4", "Fig:1:0"}));
+        FRez->EZutatSuchen->setText("fi");
+        QCOMPARE(Zeilen(FRez->LBZutatsuche), QStringList{"Fig"});
+        QCOMPARE(messages.pending(), QStringList());
+    }
+
+    // Both tools work on the ENG\ databases and leave the user's in memory.
+    void werkzeuge()
+    {
+        testing::BaseFolder base;
+        testing::ScriptedMessages messages;
+        platform::makeFolder(Programmverzeichnis + "PRGDATA\\ENG\\ENG");
+        Schreibe_Datenbank({Zutat("Apfel", 1), Zutat("Birne", 1, 0)}, ZEngQuelldatei);
+        Schreibe_Datenbank({Zutat("Plum")});
+        QVERIFY(Lade_Zutaten(Load));
+        QVERIFY(Zeige_Zutatenuebersetzung());
+        QCOMPARE(FZEng->EZNO->text(), QStringLiteral("Apfel"));
+        FZEng->EZNEng->setText("Apple");
+        FZEng->EZNEngPlural->setText("Apples");
+        FZEng->BYes->click();
+        QCOMPARE(FZEng->EZNO->text(), QStringLiteral("Birne"));
+        FZEng->BNo->click();
+        QVERIFY(FZEng->isHidden());
+        QCOMPARE(Datei(ZEngZieldatei), QStringList{"Apple:1:1"});
+        QCOMPARE(Datei(ZEngQuelldatei), QStringList());
+        QCOMPARE(Namen(Zutatentotal), QStringList{"Plum"});
+
+        QVERIFY(Zeige_Zutatenzusammenfuehrung());
+        QCOMPARE(FZMerge->EName->text(), QStringLiteral("Apple"));
+        FZMerge->LBKat->setCurrentRow(3);
+        FZMerge->BOK->click();
+        QVERIFY(FZMerge->isHidden());
+        QCOMPARE(Datei(ZEngQuelldatei), QStringList{"Apple:1:3"});
+        QVERIFY(base.exists("PRGDATA/ENG/ENG/food.txt"));
+        QCOMPARE(base.readLines("PRGDATA/ENG/ENG/food.txt"), QStringList());
+        QCOMPARE(Namen(Zutatentotal), QStringList{"Plum"});
+    }
+};
+
+QTEST_MAIN(TestZutatenfenster)
+#include "tst_zutatenfenster.moc"

@@ -1,0 +1,219 @@
+// The ingredient list search and the ingredient windows' rules, without a
+// window: matching, preselection and exclusions; the editor's name checks;
+// the management's minimum and popup; the browser's take-over; the
+// translation tool's entry; comparing dialog paths with stored ones.
+#include <QtTest>
+
+#include "core/Globals.h"
+#include "platform/PathNames.h"
+#include "reference/F_AktivZuDa.h"
+#include "reference/F_GeAllZuDa.h"
+#include "reference/F_ZEng.h"
+#include "reference/F_ZuDa.h"
+#include "reference/Zutatensuche.h"
+#include "testing/Testing.h"
+
+namespace {
+TTZutatentotal Zutat(const QString &name, qint32 gruppe = 0, quint8 status = 1)
+{
+    TTZutatentotal z;
+    z.Zutatname = z.Rezepttextname = z.Suchname = name;
+    z.Kategorie = gruppe;
+    z.Status = status;
+    return z;
+}
+
+TZutatentotal Beispiel()
+{
+    return {Zutat("Red pepper"), Zutat("Bell pepper, red"), Zutat("Hidden pepper", 0, 4), Zutat(QString()),
+            Zutat(QStringLiteral("Crème fraîche"), 3), Zutat("Creamer", 3), Zutat("Pepper", 8, 0)};
+}
+} // namespace
+
+class TestZutatensuche : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { testing::failOnWarnings(); }
+
+    void suche_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("zeilen");
+        QTest::addColumn<int>("auswahl");
+        const QStringList alle{"Red pepper", "Bell pepper, red", QStringLiteral("Crème fraîche"), "Creamer",
+                               "Pepper"};
+        QTest::newRow("empty lists all, first selected") << "" << alle << 0;
+        QTest::newRow("leading blank lists nothing") << " pepper" << QStringList() << -1;
+        QTest::newRow("doubled blank lists nothing") << "red  pepper" << QStringList() << -1;
+        QTest::newRow("two words in any order") << "pepper red" << QStringList{"Red pepper", "Bell pepper, red"}
+                                                << 0;
+        QTest::newRow("start of the first word preselects") << "pep" << QStringList{"Red pepper",
+                                                                                     "Bell pepper, red", "Pepper"}
+                                                            << 2;
+        QTest::newRow("lower case matches") << "bell" << QStringList{"Bell pepper, red"} << 0;
+        // found through folding, but the start test sees the unfolded name
+        QTest::newRow("folded hit not preselected") << "creme" << QStringList{QStringLiteral("Crème fraîche")} << 0;
+        QTest::newRow("folded start loses to a plain one")
+            << "cre" << QStringList{QStringLiteral("Crème fraîche"), "Creamer"} << 1;
+        QTest::newRow("no hit") << "xyz" << QStringList() << -1;
+    }
+    void suche()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, zeilen);
+        QFETCH(int, auswahl);
+        TZutatentotal z = Beispiel();
+        const TZutatentreffer t = Ermittle_Zutatensuche(z, text, TZutatensuchart());
+        QCOMPARE(t.Zeilen, zeilen);
+        QCOMPARE(t.Auswahl, auswahl);
+        // every record's line agrees with the result; hidden and unnamed ones are excluded
+        for (int zeile = 0; zeile < t.Indexe.size(); ++zeile)
+            QCOMPARE(z[t.Indexe[zeile]].Listenposition, zeile);
+        QCOMPARE(z[2].Listenposition, -2);
+        QCOMPARE(z[3].Listenposition, -2);
+        QCOMPARE(Zutat_in_Zeile(z, auswahl), auswahl < 0 ? -1 : t.Indexe[auswahl]);
+    }
+
+    // A window's own exclusions and listed text, in its own position field.
+    void fensterregeln()
+    {
+        TZutatentotal z = Beispiel();
+        TZutatensuchart art;
+        art.Position = &TTZutatentotal::Suchlistenposition;
+        art.Ausgeschlossen = [](const TTZutatentotal &r) { return r.Kategorie != 0 && r.Kategorie != 8; };
+        art.Anzeigetext = [](const TTZutatentotal &r) {
+            return r.Status == 1 ? r.Zutatname : r.Zutatname + " (inaktiv)";
+        };
+        const TZutatentreffer t = Ermittle_Zutatensuche(z, "pepper", art);
+        QCOMPARE(t.Zeilen, (QStringList{"Red pepper", "Bell pepper, red", "Pepper (inaktiv)"}));
+        QCOMPARE(z[4].Suchlistenposition, -2);
+        QCOMPARE(z[6].Suchlistenposition, 2);
+        QCOMPARE(z[6].Listenposition, -1); // the other field is untouched
+    }
+
+    // The search remembers the forms of the names: a renamed, added or
+    // removed record is searched by what it is now.
+    void aenderungenZwischenSuchen()
+    {
+        TZutatentotal z = Beispiel();
+        QCOMPARE(Ermittle_Zutatensuche(z, "pepper", TZutatensuchart()).Zeilen.size(), 3);
+        z[0].Zutatname = "Chili";
+        z[6].Zutatname.append(" mild");
+        z.removeAt(1);
+        z.append(TTZutatentotal(z[0]));
+        z.last().Zutatname = QStringLiteral("Cayenne pepper");
+        QCOMPARE(Ermittle_Zutatensuche(z, "pepper", TZutatensuchart()).Zeilen,
+                 (QStringList{"Pepper mild", "Cayenne pepper"}));
+        QCOMPARE(Ermittle_Zutatensuche(z, "chil", TZutatensuchart()).Zeilen, QStringList{"Chili"});
+    }
+
+    void zutatpruefung_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("rezeptname");
+        QTest::addColumn<bool>("neu");
+        QTest::addColumn<QString>("ueberschrift");
+        QTest::newRow("new name") << "Chard" << "chard" << true << "";
+        QTest::newRow("duplicate, other case") << "red PEPPER" << "x" << true << "Error:";
+        QTest::newRow("duplicate with blanks and tabs") << "  Red \t pepper  " << "x" << true << "Error:";
+        QTest::newRow("duplicate accepted in edit mode") << "Red pepper" << "x" << false << "";
+        QTest::newRow("no name") << "  " << "x" << true << "Note:";
+        QTest::newRow("no recipe-text name") << "Chard" << "" << false << "Note:";
+    }
+    void zutatpruefung()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, rezeptname);
+        QFETCH(bool, neu);
+        QFETCH(QString, ueberschrift);
+        TZutatentotal z = Beispiel();
+        z.append(TTZutatentotal()); // the record appended in new mode
+        QCOMPARE(Pruefe_Zutat(z, name, rezeptname, neu, qint32(z.size() - 1)).Ueberschrift, ueberschrift);
+        QCOMPARE(Bereinige_Zutatname(QStringLiteral(" \tRed  \t pepper,, "), true), QStringLiteral("Red pepper,"));
+    }
+
+    // One bound serves the buttons and the popup: "Two ingredients are minimum".
+    void mindestzahl_data()
+    {
+        QTest::addColumn<int>("aktive");
+        QTest::addColumn<int>("markierte");
+        QTest::addColumn<bool>("erlaubt");
+        QTest::newRow("5 active, 3 checked") << 5 << 3 << true;
+        QTest::newRow("5 active, 4 checked") << 5 << 4 << false;
+        QTest::newRow("none checked") << 5 << 0 << false;
+        QTest::newRow("2 active, 1 checked") << 2 << 1 << false;
+    }
+    void mindestzahl()
+    {
+        QFETCH(int, aktive);
+        QFETCH(int, markierte);
+        QFETCH(bool, erlaubt);
+        QCOMPARE(Abwahl_erlaubt(aktive, markierte), erlaubt);
+        const TAktivZuDaPopup p = Ermittle_AktivZuDaPopup(6, markierte, aktive, true);
+        QCOMPARE(p.Markiertedeaktivieren, erlaubt);
+        QCOMPARE(p.Markierteloeschen, erlaubt);
+        QCOMPARE(p.Markierteaktivieren, markierte > 0);
+        QVERIFY(!Ermittle_AktivZuDaPopup(0, markierte, aktive, true).AlleAuswaehlen);
+        // deleted records (no name) no longer count as active
+        TZutatentotal z{Zutat("a"), Zutat("b"), Zutat(QString()), Zutat("c", 0, 0)};
+        QCOMPARE(Zaehle_aktive_Zutaten(z), 2);
+    }
+
+    void uebernahme()
+    {
+        TZutatentotal eigene{Zutat("Apple"), Zutat("Pear", 0, 0)};
+        TZutatentotal gesamt{Zutat("APPLE"), Zutat("pear"), Zutat("Chard", 4, 0), Zutat("Quince", 4, 0),
+                             Zutat("chard", 4)};
+        QCOMPARE(Entferne_vorhandene_Zutaten(gesamt, eigene), 3);
+        QVERIFY(gesamt[0].Zutatname.isEmpty() && gesamt[1].Zutatname.isEmpty());
+        gesamt[2].Listenposition = 0;
+        QCOMPARE(Uebernimm_Zutaten(eigene, gesamt, {2, 4, 0}), 1);
+        QCOMPARE(eigene.size(), 3);
+        QCOMPARE(eigene[2].Zutatname, QStringLiteral("Chard"));
+        QCOMPARE(eigene[2].Status, quint8(1));
+        QCOMPARE(eigene[2].Kategorie, 4);
+        QCOMPARE(eigene[2].Listenposition, -1);
+        QVERIFY(gesamt[2].Zutatname.isEmpty() && gesamt[4].Zutatname.isEmpty());
+        QCOMPARE(gesamt[3].Zutatname, QStringLiteral("Quince"));
+    }
+
+    void uebersetzung()
+    {
+        TTZutatentotal q = Zutat("Apfel", 2, 0);
+        q.Grafik() = "Apfel.png";
+        q.Standardeinheit() = "Stück";
+        const TTZutatentotal mit = Uebersetze_Zutat(q, "Apple", "Apples", true);
+        QCOMPARE((QStringList{mit.Zutatname, mit.Rezepttextname, mit.Suchname, mit.Plural(), mit.Grafik(),
+                              mit.Quellgrafik(), mit.Standardeinheit()}),
+                 (QStringList{"Apple", "Apple", "Apple", "Apples", "Apple.bmp", "Apfel.png", ""}));
+        QCOMPARE(mit.Status, quint8(1));
+        QCOMPARE(mit.Kategorie, 2);
+        QVERIFY(Uebersetze_Zutat(q, "Apple", "", false).Grafik().isEmpty());
+    }
+
+    void pfade_data()
+    {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<bool>("gleich");
+        QTest::newRow("dialog and stored") << "/base/GFXZUTAT/ENG/Apple.png" << "/base/GFXZUTAT\\ENG\\Apple.png"
+                                           << true;
+        QTest::newRow("letter case") << "/base/gfxzutat/eng/apple.PNG" << "/base/GFXZUTAT\\ENG\\Apple.png" << true;
+        QTest::newRow("doubled separator and dot") << "/base//GFXZUTAT/./ENG/Apple.png"
+                                                   << "/base/GFXZUTAT\\ENG\\Apple.png" << true;
+        QTest::newRow("other folder") << "/base/GFXZUTAT/ENG/X/Apple.png" << "/base/GFXZUTAT\\ENG\\Apple.png"
+                                      << false;
+        QTest::newRow("empty") << "" << "" << false;
+    }
+    void pfade()
+    {
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(bool, gleich);
+        QCOMPARE(platform::samePath(a, b), gleich);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestZutatensuche)
+#include "tst_zutatensuche.moc"
