@@ -20,21 +20,49 @@ command -v ccache >/dev/null && LAUNCHER=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 CC=clang CXX=clang++ cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=None \
   -DCMAKE_CXX_FLAGS="-O1 -gline-tables-only" -DTW_BUILD_FUZZ=ON -DTW_BUILD_TESTS=OFF \
   -DTW_BUILD_BENCH=OFF -DTW_WERROR=ON "${LAUNCHER[@]}" >/dev/null
-cmake --build "$BUILD" -j"$(nproc)" >/dev/null
+cmake --build "$BUILD" -j"${BUILD_JOBS:-$(nproc)}" >/dev/null
 
 INST="$BUILD/installation"
+E=PRGDATA/ENG
 # The shipped files that seed each target (paths below the installation).
+# "N:file" puts the selector byte N before the file, for the targets whose
+# first byte picks the kind of file.
 seeds() {
   case "$1" in
-    fuzz_lexikon) echo PRGDATA/ENG/LEXIKON/Lexikon.hbd ;;
-    fuzz_wertdatei) echo PRGDATA/ENG/VERSION.HRB PRGDATA/ENG/INTERNET.HRB ;;
-    fuzz_news) echo PRGDATA/ENG/NEWS.HRB ;;
-    fuzz_rtf) (cd "$INST" && ls Recipes/*.RRT Recipes/*.BRT | head -12) ;;
-    fuzz_pictures) (cd "$INST" && ls Recipes/*.png Grafiken/ENG/PNG/*.png 2>/dev/null | head -8) ;;
-    fuzz_platform) echo PRGDATA/ENG/Variablen200.hbr PRGDATA/ENG/RMListe.hbr ;;
-    fuzz_zutatenzeile) (cd "$INST" && ls Recipes/*.?RP | head -6) ;;
-    *) (cd "$INST" && ls PRGDATA/ENG/*.hbr | head -8) ;;
+    fuzz_lexikon) echo $E/LEXIKON/Lexikon.hbd ;;
+    fuzz_wertdatei) echo $E/VERSION.HRB $E/INTERNET.HRB ;;
+    fuzz_news) echo $E/NEWS.HRB ;;
+    fuzz_rtf) (cd "$INST" && ls Recipes/*.RRT Recipes/*.BRT | head -12 | sed 's/ /?/g') ;;
+    fuzz_pictures) (cd "$INST" && ls Recipes/*.png | head -4) ;;
+    fuzz_platform) echo $E/Variablen200.hbr $E/RMListe.hbr ;;
+    fuzz_zutatenzeile) (cd "$INST" && ls Recipes/*.?RP | head -6 | sed 's/ /?/g') ;;
+    fuzz_zutaten) echo $E/Lebensmittel.hbr $E/Lebensmittel_ALL.hbr ;;
+    fuzz_einheiten) echo $E/Variablen200.hbr ;;
+    fuzz_listen) echo 0:$E/Kommentare.hbr 1:$E/IAVTotal.hbr 2:$E/IAVariablenliste.hbr ;;
+    fuzz_rezept) echo "0:Recipes/Chilli?con?Carne.KRP 1:Recipes/Banana?Bread.BRP 2:Recipes/Apple?Crumble.DRP 3:Recipes/Greek?Salad.SRP" ;;
+    fuzz_optionen) echo $E/nenoitpo.kop ;;
+    fuzz_index) echo $E/RMListe.hbr ;;
+    fuzz_lieferung) echo 0:$E/Lebensmittel_ALL.hbr 1:$E/Lebensmittel.hbr 2:$E/IAVariablenliste.hbr 5:$E/Kommentare.hbr ;;
   esac
+}
+
+# Copies the seeds of target $1 into folder $2.
+put_seeds() {
+  local n=0 s prefix file
+  for s in $(seeds "$1"); do
+    n=$((n + 1))
+    prefix=""
+    file=$s
+    if [[ $s == [0-9]:* ]]; then prefix=${s%%:*}; file=${s#*:}; fi
+    for f in "$INST"/$file; do
+      [ -f "$f" ] || continue
+      if [ -n "$prefix" ]; then
+        { printf "\\x0$prefix"; cat "$f"; } >"$2/seed$n"
+      else
+        cp "$f" "$2/seed$n"
+      fi
+    done
+  done
 }
 
 targets=("$@")
@@ -51,7 +79,7 @@ for t in "${targets[@]}"; do
   seeddir="$BUILD/seeds/$t"
   findings="$BUILD/findings/$t"
   mkdir -p "$corpus" "$seeddir" "$findings"
-  for s in $(seeds "$t"); do cp "$INST/$s" "$seeddir/" 2>/dev/null || true; done
+  put_seeds "$t" "$seeddir"
   log="$BUILD/findings/$t.log"
   set +e
   if [ "$JOBS" -gt 1 ]; then

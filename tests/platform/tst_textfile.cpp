@@ -2,8 +2,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 
 
+#include "core/Globals.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
 
@@ -77,6 +80,43 @@ private slots:
         // No temporary file is left behind.
         QCOMPARE(QDir(base.path(QStringLiteral("PRGDATA\\ENG"))).entryList(QDir::Files | QDir::Hidden),
                  QStringList{QStringLiteral("data.hbr")});
+    }
+
+    // Only our own leftovers go, in every folder below, never behind a
+    // symlink and never a file that merely looks alike.
+    void removesStaleTemporaryFiles()
+    {
+        testing::BaseFolder base;
+        QTemporaryDir outside;
+        const QStringList ours{QStringLiteral("PRGDATA/ENG/Lebensmittel.hbr.tw-save-Ab12Cd"),
+                               QStringLiteral("Recipes/Unter/Pasta.KRP.tw-save-x9Y8z7")};
+        const QStringList others{QStringLiteral("PRGDATA/ENG/Lebensmittel.hbr"), QStringLiteral("Recipes/Pasta.KRP.RRT"),
+                                 QStringLiteral("Recipes/Notiz.tw-save-alt"), QStringLiteral("Recipes/x.tw-save-Ab12Cd.bak")};
+        for (const QString &f : ours + others)
+            base.writeLines(f, {QStringLiteral("x")});
+        QFile(outside.path() + QStringLiteral("/a.hbr.tw-save-Ab12Cd")).open(QIODevice::WriteOnly);
+        QVERIFY(QFile::link(outside.path(), base.root() + QStringLiteral("Recipes/Link")));
+        QCOMPARE(platform::removeStaleTemporaryFiles(Programmverzeichnis), 2);
+        for (const QString &f : ours)
+            QVERIFY2(!base.exists(f), qPrintable(f));
+        for (const QString &f : others)
+            QVERIFY2(base.exists(f), qPrintable(f));
+        QVERIFY(QFile::exists(outside.path() + QStringLiteral("/a.hbr.tw-save-Ab12Cd")));
+    }
+
+    // A save keeps the file's permissions and writes through a symlink
+    // that stays in the base folder.
+    void saveKeepsModeAndLink()
+    {
+        testing::BaseFolder base;
+        base.writeLines(QStringLiteral("PRGDATA/ENG/a.hbr"), {QStringLiteral("alt")});
+        const QString native = base.path(QStringLiteral("PRGDATA/ENG/a.hbr"));
+        QVERIFY(QFile::setPermissions(native, QFile::ReadOwner | QFile::WriteOwner));
+        QVERIFY(QFile::link(native, base.root() + QStringLiteral("PRGDATA/ENG/b.hbr")));
+        QVERIFY(platform::writeLines(QStringLiteral("PRGDATA\\ENG\\b.hbr"), {QStringLiteral("neu")}));
+        QVERIFY(QFileInfo(base.root() + QStringLiteral("PRGDATA/ENG/b.hbr")).isSymLink());
+        QCOMPARE(base.readLines(QStringLiteral("PRGDATA/ENG/a.hbr")), QStringList{QStringLiteral("neu")});
+        QCOMPARE(QFile::permissions(native) & 0x7077, QFile::ReadOwner | QFile::WriteOwner);
     }
 
     void writeToImpossiblePathFails_data()
