@@ -30,4 +30,4 @@ if grep -E -l "runtime error:|ERROR: (Address|Leak)Sanitizer" "$SAN/Testing/Temp
 fi
 
 echo "== fuzz targets, a short run each"
-FUZZ_BUILD_DIR="$BUILD-fuzz" ./tools/fuzz.sh "${FUZZ_SECONDS:-8}"
+FUZZ_BUILD_DIR="$BUILD-fuzz" ./tools/fuzz.sh "${FUZZ_SECONDS:-4}"
