@@ -30,6 +30,7 @@
 #include "mastering/F_TWSMZu.h"
 #include "mastering/Mastering.h"
 #include "platform/Paths.h"
+#include "platform/TextFile.h"
 #include "platform/Wait.h"
 #include "reference/F_AktivZuDa.h"
 #include "reference/F_DigI.h"
@@ -168,6 +169,8 @@ bool TWS_Programmstart_Daten()
 {
     if (!ProgrammOK)
         return false;
+    // Saves cut short by a kill may have left their temporary files.
+    platform::removeStaleTemporaryFiles(Programmverzeichnis);
     Lade_Lexikon(Load, -1, QString());
     Lade_FirstTipp();
     Uebernehme_Neue_Dateien();

@@ -6,6 +6,9 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <csignal>
+#include <sys/resource.h>
+
 #include "core/Globals.h"
 #include "platform/Paths.h"
 #include "platform/Seams.h"
@@ -162,6 +165,25 @@ int ScriptedMessages::answer(const QString &text, const QString &heading, int bu
     QTest::qFail(qPrintable(QStringLiteral("unexpected message: ") + heading + QStringLiteral(" / ") + text),
                  __FILE__, __LINE__);
     return buttons == 4 ? 7 : 1;
+}
+
+FileSizeLimit::FileSizeLimit(qint64 bytes)
+{
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    m_oldCurrent = qint64(limit.rlim_cur);
+    m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    limit.rlim_cur = rlim_t(bytes);
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FileSizeLimit::~FileSizeLimit()
+{
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = rlim_t(m_oldCurrent);
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, m_oldHandler);
 }
 
 } // namespace testing
