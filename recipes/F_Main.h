@@ -97,14 +97,14 @@ public:
     QAction *EmailansTafelwerkstatt1;
     QAction *MInfo;
 
-    QLabel *IBack; // background picture
+    QLabel *IBack = nullptr; // background picture
     QComboBox *CBKategorie;      // "All categories" + Kategorienamen
     QComboBox *CBUnterkategorie; // "All sub-categories" + those in use
     QLineEdit *ESuche;
     // Row 0 is "Cook interactively"; the other rows are recipes, each
     // record's Listenposition is its row (-1 for records not listed). Its
     // model is a TRezeptliste.
-    QTreeView *LVRezepte;
+    QTreeView *LVRezepte = nullptr; // the event filter runs before it exists
     QLabel *LAnzahl;
 
     // Rebuilds the filters and the list from RezepteTotal (no reload).

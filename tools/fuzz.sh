@@ -8,6 +8,8 @@
 # FUZZ_BUILD_DIR (default build-fuzz) is the build folder; the growing corpus
 # of each target stays in <build>/corpus/<target>, findings in
 # <build>/findings/<target>. FUZZ_JOBS runs that many workers per target.
+# FUZZ_TESTS=ON builds the tests in the same folder (the sanitizer test run
+# of ./test.sh uses it); FUZZ_BUILD_ONLY=1 builds and stops.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 SECONDS_PER_TARGET=${1:-10}
@@ -18,13 +20,14 @@ JOBS=${FUZZ_JOBS:-1}
 LAUNCHER=()
 command -v ccache >/dev/null && LAUNCHER=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 CC=clang CXX=clang++ cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=None \
-  -DCMAKE_CXX_FLAGS="-O1 -gline-tables-only" -DTW_BUILD_FUZZ=ON -DTW_BUILD_TESTS=OFF \
+  -DCMAKE_CXX_FLAGS="-O1 -gline-tables-only" -DTW_BUILD_FUZZ=ON -DTW_BUILD_TESTS="${FUZZ_TESTS:-OFF}" \
   -DTW_BUILD_BENCH=OFF -DTW_WERROR=OFF "${LAUNCHER[@]}" >/dev/null
 mkdir -p "$BUILD"
 if ! cmake --build "$BUILD" -j"${BUILD_JOBS:-$(nproc)}" >"$BUILD/build.log" 2>&1; then
   grep -E -A5 'error|FAILED' "$BUILD/build.log" | head -40
   exit 1
 fi
+[ -n "${FUZZ_BUILD_ONLY:-}" ] && exit 0
 
 INST="$BUILD/installation"
 E=PRGDATA/ENG
