@@ -130,6 +130,10 @@ void TFVAR::Baue_Layout()
     haupt->addLayout(oben);
     haupt->addLayout(gitter, 1);
     haupt->addLayout(knoepfe);
+    // "Apply to all categories" stands beside the category: Tab reaches it
+    // before the lists.
+    setTabOrder(CBKategorie, CBAll);
+    setTabOrder(CBAll, CLBEinheit);
 }
 
 void TFVAR::Verbinde()

@@ -338,6 +338,26 @@ private slots:
         QCOMPARE(messages.pending(), QStringList());
     }
 
+    // Tab follows the layout: search, both filters, the list, then the
+    // buttons of the right column from the top.
+    void tabfolge_data()
+    {
+        QTest::addColumn<QWidget *>("fenster");
+        QTest::addColumn<QStringList>("folge");
+        QTest::newRow("management") << static_cast<QWidget *>(FAktivZuDa)
+                                    << QStringList{"ESuche", "CBZart",    "CBAktiv", "CLBZutat", "BAktiv",
+                                                   "BInaktiv", "BLoeschen", "BBInfo", "BZurueck"};
+        QTest::newRow("global database") << static_cast<QWidget *>(FGeAllZuDa)
+                                         << QStringList{"ESuche",       "CBZart", "CBMarke", "CLBZutat",
+                                                        "BImportieren", "BAlle",  "BBInfo",  "BZurueck"};
+    }
+    void tabfolge()
+    {
+        QFETCH(QWidget *, fenster);
+        QFETCH(QStringList, folge);
+        QCOMPARE(testing::tabOrder(fenster), folge);
+    }
+
     // The menus open the windows; the recipe editor's new ingredient is in
     // its search afterwards.
     void menues()

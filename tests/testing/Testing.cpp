@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QWidget>
 
 #include "core/Globals.h"
 #include "platform/Paths.h"
@@ -162,6 +163,15 @@ int ScriptedMessages::answer(const QString &text, const QString &heading, int bu
     QTest::qFail(qPrintable(QStringLiteral("unexpected message: ") + heading + QStringLiteral(" / ") + text),
                  __FILE__, __LINE__);
     return buttons == 4 ? 7 : 1;
+}
+
+QStringList tabOrder(QWidget *window)
+{
+    QStringList namen;
+    for (QWidget *w = window->nextInFocusChain(); w && w != window; w = w->nextInFocusChain())
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(window) && !w->objectName().isEmpty())
+            namen << w->objectName();
+    return namen;
 }
 
 } // namespace testing
