@@ -391,7 +391,9 @@ void TFVAR::closeEvent(QCloseEvent *event)
 
 void TFVAR::keyPressEvent(QKeyEvent *event)
 {
-    if (!Dialogtaste(this, event))
+    if (event->key() == Qt::Key_F1)
+        BBInfoClick();
+    else if (!Dialogtaste(this, event))
         QWidget::keyPressEvent(event);
 }
 

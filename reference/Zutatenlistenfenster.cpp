@@ -171,7 +171,9 @@ void TZutatenlistenfenster::closeEvent(QCloseEvent *event)
 
 void TZutatenlistenfenster::keyPressEvent(QKeyEvent *event)
 {
-    if (!Dialogtaste(this, event))
+    if (event->key() == Qt::Key_F1)
+        Zeige_Hilfe(Hilfethema);
+    else if (!Dialogtaste(this, event))
         QWidget::keyPressEvent(event);
 }
 

@@ -2,8 +2,8 @@
 // What the ingredient management and the global database browser share: a
 // search field, a group filter and a second filter above a check list of
 // ingredients, the picture of the selected one and a column of buttons
-// beside it, a popup on the list, Back and Help. Escape closes, and closing
-// runs the window's FormClose.
+// beside it, a popup on the list, Back and Help. Escape closes, F1 opens the
+// window's help, and closing runs the window's FormClose.
 #include <QList>
 #include <QWidget>
 

@@ -14,6 +14,7 @@
 #include "reference/F_ZEng.h"
 #include "reference/F_ZMerge.h"
 #include "reference/F_ZuDa.h"
+#include "recipes/F_Hilfe.h"
 #include "recipes/F_Main.h"
 #include "recipes/F_Rez.h"
 #include "testing/Testing.h"
@@ -356,6 +357,23 @@ private slots:
         QFETCH(QWidget *, fenster);
         QFETCH(QStringList, folge);
         QCOMPARE(testing::tabOrder(fenster), folge);
+    }
+
+    // F1 opens the help from the list as the Help button does; Escape
+    // closes the window.
+    void tasten_data() { tabfolge_data(); }
+    void tasten()
+    {
+        QFETCH(QWidget *, fenster);
+        testing::BaseFolder base;
+        base.copyInstallation();
+        fenster->show();
+        auto *liste = fenster->findChild<QListWidget *>(QStringLiteral("CLBZutat"));
+        QTest::keyClick(liste, Qt::Key_F1);
+        QVERIFY(FHilfe && FHilfe->isVisible());
+        FHilfe->hide();
+        QTest::keyClick(liste, Qt::Key_Escape);
+        QVERIFY(fenster->isHidden());
     }
 
     // The menus open the windows; the recipe editor's new ingredient is in
