@@ -253,6 +253,7 @@ void TFAktivZuDa::FormClose()
     // the rest of the program works on the active ingredients
     Lade_Zutaten(Load);
     hide();
+    Gib_Aufrufer_frei();
 }
 
 void Zeige_Zutatenverwaltung()
@@ -272,6 +273,7 @@ void Zeige_Zutatenverwaltung()
         return;
     }
     FAktivZuDa->Vorbereiten();
+    FAktivZuDa->Sperre_Aufrufer();
     Aufbereitungsfenster_Zu(0);
     FAktivZuDa->show();
     FAktivZuDa->raise();

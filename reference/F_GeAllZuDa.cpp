@@ -193,6 +193,7 @@ void TFGeAllZuDa::FormClose()
     Lade_Zutaten(Save);
     Lade_Zutaten(Load);
     hide();
+    Gib_Aufrufer_frei();
 }
 
 void Zeige_Gesamtzutatendatenbank()
@@ -226,6 +227,7 @@ void Zeige_Gesamtzutatendatenbank()
         return abbrechen(QStringLiteral("No new ingredients found!"), QStringLiteral("Note:"));
     }
     FGeAllZuDa->Vorbereiten();
+    FGeAllZuDa->Sperre_Aufrufer();
     Aufbereitungsfenster_Zu(0);
     FGeAllZuDa->show();
     FGeAllZuDa->raise();

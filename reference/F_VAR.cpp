@@ -193,6 +193,7 @@ void TFVAR::Oeffne()
     Setze_Fensterfarbe(CBAll);
     Setze_Fensterfarbe(RGZEinkauf);
     BBInfo->setIcon(QIcon(platform::loadPixmap(Programmverzeichnis + QStringLiteral("Grafiken\\ENG\\BMP\\Hilfe_Blau.bmp"))));
+    BBInfo->setText(BBInfo->icon().isNull() ? QStringLiteral("Help") : QString());
     IBack->setPixmap(platform::loadPixmap(Hintergrunddatei()));
     setWindowTitle(QStringLiteral("Edit units and assignments:"));
     {

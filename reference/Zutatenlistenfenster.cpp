@@ -18,7 +18,9 @@
 #include "core/Tabellen.h"
 #include "platform/Pictures.h"
 #include "recipes/F_Hilfe.h"
+#include "recipes/F_Main.h"
 #include "recipes/F_Meldung.h"
+#include "recipes/F_Rez.h"
 
 namespace {
 
@@ -160,6 +162,23 @@ void TZutatenlistenfenster::Setze_Suche_zurueck(QComboBox *filter)
         filter->setCurrentIndex(0);
     }
     Suche();
+}
+
+void TZutatenlistenfenster::Sperre_Aufrufer()
+{
+    for (QWidget *w : std::initializer_list<QWidget *>{FMain, FRez})
+        if (w && w->isEnabled()) {
+            w->setEnabled(false);
+            m_gesperrt.append(w);
+        }
+}
+
+void TZutatenlistenfenster::Gib_Aufrufer_frei()
+{
+    for (const QPointer<QWidget> &w : std::as_const(m_gesperrt))
+        if (w)
+            w->setEnabled(true);
+    m_gesperrt.clear();
 }
 
 void TZutatenlistenfenster::closeEvent(QCloseEvent *event)

@@ -5,6 +5,7 @@
 // beside it, a popup on the list, Back and Help. Escape closes, F1 opens the
 // window's help, and closing runs the window's FormClose.
 #include <QList>
+#include <QPointer>
 #include <QWidget>
 
 class QAction;
@@ -33,6 +34,12 @@ public:
 
     qint32 Markierte() const;
 
+    // The window works on the database in memory and saves it on closing:
+    // while it is open, the overview and the recipe editor (which open both
+    // kinds) wait, so that neither window reloads the database under the
+    // other. FormClose lets them go again.
+    void Sperre_Aufrufer();
+
 protected:
     TZutatenlistenfenster(const QString &name, const QString &titel, qint32 hilfethema, QWidget *parent);
 
@@ -54,6 +61,7 @@ protected:
     // Empties the search field and puts both filters on their first entry,
     // then searches.
     void Setze_Suche_zurueck(QComboBox *filter);
+    void Gib_Aufrufer_frei();
 
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
@@ -61,4 +69,8 @@ protected:
 
     qint32 Hilfethema;
     QMenu *Popup = nullptr;
+
+private:
+    // Only the windows this one disabled are enabled again.
+    QList<QPointer<QWidget>> m_gesperrt;
 };
