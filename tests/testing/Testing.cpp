@@ -7,6 +7,9 @@
 #include <QRegularExpression>
 #include <QWidget>
 
+#include <csignal>
+#include <sys/resource.h>
+
 #include "core/Globals.h"
 #include "platform/Paths.h"
 #include "platform/Seams.h"
@@ -172,6 +175,25 @@ QStringList tabOrder(QWidget *window)
         if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(window) && !w->objectName().isEmpty())
             namen << w->objectName();
     return namen;
+}
+
+FileSizeLimit::FileSizeLimit(qint64 bytes)
+{
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    m_oldCurrent = qint64(limit.rlim_cur);
+    m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    limit.rlim_cur = rlim_t(bytes);
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FileSizeLimit::~FileSizeLimit()
+{
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = rlim_t(m_oldCurrent);
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, m_oldHandler);
 }
 
 } // namespace testing

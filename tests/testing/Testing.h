@@ -76,4 +76,19 @@ private:
     int answer(const QString &text, const QString &heading, int buttons);
 };
 
+// While it lives, writes beyond this many bytes fail (EFBIG): a disk that
+// fills up in the middle of a save, which even root cannot write through.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(qint64 bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    qint64 m_oldCurrent = 0;
+    void (*m_oldHandler)(int) = nullptr;
+};
+
 } // namespace testing
