@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QWidget>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -165,6 +166,15 @@ int ScriptedMessages::answer(const QString &text, const QString &heading, int bu
     QTest::qFail(qPrintable(QStringLiteral("unexpected message: ") + heading + QStringLiteral(" / ") + text),
                  __FILE__, __LINE__);
     return buttons == 4 ? 7 : 1;
+}
+
+QStringList tabOrder(QWidget *window)
+{
+    QStringList namen;
+    for (QWidget *w = window->nextInFocusChain(); w && w != window; w = w->nextInFocusChain())
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(window) && !w->objectName().isEmpty())
+            namen << w->objectName();
+    return namen;
 }
 
 FileSizeLimit::FileSizeLimit(qint64 bytes)
