@@ -8,16 +8,29 @@
 #include "core/Globals.h"
 #include "core/Hauptprogramm.h"
 #include "core/Meldung.h"
+#include "interactive/F_IAVDB.h"
+#include "interactive/F_IAVerb.h"
+#include "interactive/F_IAZutat.h"
+#include "interactive/F_IAMSG.h"
+#include "interactive/F_IAMain.h"
+#include "interactive/F_IARezeptladen.h"
+#include "interactive/F_IARezepttext.h"
 #include "internet/F_Down.h"
+#include "internet/F_GraDown.h"
 #include "internet/F_News.h"
+#include "internet/F_RezDown.h"
 #include "internet/F_RezUpload.h"
 #include "internet/Internet.h"
 #include "internet/News.h"
+#include "internet/Update.h"
 #include "mastering/F_MIAVerb.h"
+#include "mastering/F_MRezOn.h"
 #include "mastering/F_TWSM.h"
+#include "mastering/F_TWSMNews.h"
 #include "mastering/F_TWSMZu.h"
 #include "mastering/Mastering.h"
 #include "platform/Paths.h"
+#include "platform/TextFile.h"
 #include "platform/Wait.h"
 #include "reference/F_AktivZuDa.h"
 #include "reference/F_DigI.h"
@@ -70,12 +83,23 @@ void Erzeuge_Formulare()
     FTWSM = new TFTWSM;
     FTWSMZu = new TFTWSMZu;
     FMIAVerb = new TFMIAVerb;
+    FMRezOn = new TFMRezOn;
+    FTWSMNews = new TFTWSMNews;
+    FIAMain = new TFIAMain;
+    FIARezepttext = new TFIARezepttext;
+    FIAMSG = new TFIAMSG;
+    FIARezeptladen = new TFIARezeptladen;
+    FRezDown = new TFRezDown;
+    FGraDown = new TFGraDown;
     Installiere_Meldungsfenster();
     Registriere_Optionsschrift(FRez, &Setze_Textschrift);
     Registriere_Optionsschrift(FLex, [] { Setze_Lexikonschrift(Optionen.Lexikonschrift); });
     FRech = new TFRech;
     FZutKom = new TFZutKom;
     FDigI = new TFDigI;
+    FIAZutat = new TFIAZutat;
+    FIAVDB = new TFIAVDB;
+    FIAVerb = new TFIAVerb;
 }
 
 void Passe_an_Bildschirm_an(QWidget *fenster, const QSize &bildschirm)
@@ -145,15 +169,19 @@ bool TWS_Programmstart_Daten()
 {
     if (!ProgrammOK)
         return false;
+    // Saves cut short by a kill may have left their temporary files.
+    platform::removeStaleTemporaryFiles(Programmverzeichnis);
     Lade_Lexikon(Load, -1, QString());
     Lade_FirstTipp();
     Uebernehme_Neue_Dateien();
     if (!TWS_Dateicheck())
         return false;
     Starte_Internetdienste();
-
-    // The version check and the update question belong to the internet
-    // services, which are not built; with no server nothing is asked.
+    TWS_Versionscheck();
+    // Yes to a waiting set-up ends the program here.
+    if (!ProgrammOK)
+        return false;
+    Frage_nach_Updates();
     if (Zaehle_UngeleseneNews() == 0)
         Zeige_Meldung(QStringLiteral("You have some news to read! Use the menu entry \"update\"!"),
                       QStringLiteral("Hinweis:"), 0);
@@ -198,11 +226,13 @@ int TWS_Hauptprogramm(QApplication &app)
         Passe_an_Bildschirm_an(FRez, screen->size());
     const bool weiter = TWS_Programmstart_Daten();
     Aufbereitungsfenster_Zu(AF_Nichts);
+    // A set-up started at the version check is a normal end.
     if (!weiter)
-        return 1;
+        return SetupStarten ? 0 : 1;
     Programmstart(false);
     FMain->show();
     if (Zeige_Tipp() == 0)
         platform::waitWhileVisible(FTipp);
+    Zeige_Updatehinweis();
     return app.exec();
 }

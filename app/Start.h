@@ -23,7 +23,8 @@ void Passe_an_Bildschirm_an(QWidget *fenster, const QSize &bildschirm);
 void Uebernehme_Neue_Dateien();
 
 // Everything of the start that comes after the defaults: dictionary and tips,
-// delivered files taken over, installation check, news, options, ingredient
+// delivered files taken over, installation check, version check, the update
+// question (only with a server configured), news, options, ingredient
 // database, units list, verb lists, recipe index and recipes, the index
 // written back. Needs no window. Returns whether the program may go on
 // (ProgrammOK).

@@ -7,7 +7,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <QFileInfo>
+
 #include <chrono>
+#include <malloc.h>
 #include <cstdio>
 #include <map>
 #include <memory>
@@ -18,92 +21,12 @@
 #include "platform/CodePage.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
+#include "Rezeptbuch.h"
 
 namespace {
 
-constexpr int kZutaten = 5000;
-
-QStringList rezeptdatei(int i)
-{
-    const int kat = i % AnzahlKategorien;
-    QStringList z{QStringLiteral("[TAFELWERKSTATT 2.0]"), Kategorieabschnitte[kat],
-                  QStringLiteral("Recipe number %1 with a longer name").arg(i), QString::number(i % 2),
-                  QStringLiteral("45321.750000"), QString::number(1 + i % 5), QStringLiteral("4 persons"),
-                  QStringLiteral("45 minutes"), QStringLiteral("cooking pot,skillet,"), QStringLiteral("picture.png"),
-                  QStringLiteral("quick,vegetarian,"), QStringLiteral("7.50"), QString(), QString()};
-    for (int r = 0; r < 29; ++r)
-        z << QString();
-    z << QStringLiteral("1") << QStringLiteral("A short description of the dish.");
-    z << QStringLiteral("[ZUTATEN]:") << QStringLiteral("8");
-    for (int k = 0; k < 8; ++k)
-        z << QStringLiteral("Ingredient %1").arg((i * 7 + k) % kZutaten) << QString::number(k % 19)
-          << QString::number(50 * (k + 1)) << QStringLiteral("g");
-    z << QStringLiteral("[ZUTATENLISTE]:") << QStringLiteral("8");
-    for (int k = 0; k < 8; ++k)
-        z << QString::number(50 * (k + 1)) << QStringLiteral("g") << QStringLiteral("Ingredient %1").arg((i * 7 + k) % kZutaten);
-    z << QStringLiteral("[REZEPTLISTE]:") << QStringLiteral("6");
-    for (int k = 0; k < 6; ++k)
-        z << QStringLiteral("Step %1: stir the pot gently and let it simmer for a few minutes.").arg(k + 1);
-    z << QStringLiteral("[EINKAUFSLISTE]:") << QStringLiteral("8");
-    for (int k = 0; k < 8; ++k)
-        z << QStringLiteral("%1 g Ingredient %2").arg(50 * (k + 1)).arg((i * 7 + k) % kZutaten);
-    z << QStringLiteral("[DELUXELISTE]:") << QStringLiteral("0") << QStringLiteral("[BEMERKUNGSLISTE]:")
-      << QStringLiteral("2") << QStringLiteral("Serve hot.") << QStringLiteral("Keeps two days.") << QStringLiteral("[EOF]");
-    return z;
-}
-
-// Setting up writes straight to the file: the resolver's case-insensitive
-// search for a new name would list the growing folder for every file.
-QString schreibeDirekt(const QString &relativ, const QStringList &zeilen)
-{
-    QString native = platform::baseFolder() + relativ;
-    native.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    QFile f(native);
-    f.open(QIODevice::WriteOnly);
-    f.write(platform::encodeCp1252(zeilen.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")));
-    return native;
-}
-
-// A base folder with n recipes, their index and the ingredient database.
-struct Installation {
-    QTemporaryDir dir;
-    QStringList dateien; // native paths of every file the load reads
-
-    explicit Installation(int n)
-    {
-        platform::setBaseFolder(dir.path());
-        Programmverzeichnis = platform::baseFolder();
-        platform::makeFolder(QStringLiteral("PRGDATA\\ENG"));
-        platform::makeFolder(QStringLiteral("Recipes"));
-        QStringList index{QStringLiteral("[TAFELWERKSTATT RM]"), QString::number(n)};
-        for (int i = 0; i < n; ++i) {
-            const int kat = i % AnzahlKategorien;
-            const QString rel = QStringLiteral("Recipes\\Recipe %1%2").arg(i).arg(Dateiendung_aus_Kategorie(kat));
-            dateien << schreibeDirekt(rel, rezeptdatei(i));
-            index << rel << QStringLiteral("Recipe number %1 with a longer name").arg(i) << QString::number(kat);
-        }
-        index << QStringLiteral("[EOF]");
-        dateien << schreibeDirekt(QStringLiteral("PRGDATA\\ENG\\RMListe.hbr"), index);
-
-        QStringList db{QStringLiteral("[TAFELWERKSTATT 2.00]"), QString::number(kZutaten)};
-        for (int i = 0; i < kZutaten; ++i) {
-            db << QStringLiteral("Ingredient %1").arg(i) << QStringLiteral("ingredient %1").arg(i)
-               << QStringLiteral("INGREDIENT %1").arg(i) << QString::number(i % 19) << QString::number(i % 5 == 0 ? 0 : 1)
-               << QString() << QStringLiteral("Ingredient%1.png").arg(i) << QStringLiteral("g") << QString()
-               << QStringLiteral("Ingredients %1").arg(i);
-            for (int s = 5; s < 12; ++s)
-                db << QString();
-        }
-        db << QStringLiteral("[EOF]");
-        dateien << schreibeDirekt(QStringLiteral("PRGDATA\\ENG\\Lebensmittel.hbr"), db);
-    }
-
-    void aktiviere() const
-    {
-        platform::setBaseFolder(dir.path());
-        Programmverzeichnis = platform::baseFolder();
-    }
-};
+using rezeptbuch::Installation;
+using rezeptbuch::kZutaten;
 
 Installation &installation(int n)
 {
@@ -153,7 +76,7 @@ void BM_Startladen(benchmark::State &state)
     }
     state.counters["recipes"] = n;
 }
-BENCHMARK(BM_Startladen)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Startladen)->Arg(1000)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond);
 
 void BM_RohLesen(benchmark::State &state)
 {
@@ -161,7 +84,7 @@ void BM_RohLesen(benchmark::State &state)
     for (auto _ : state)
         rohLesen(inst);
 }
-BENCHMARK(BM_RohLesen)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RohLesen)->Arg(1000)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond);
 
 template <typename F> double besteZeit(F f)
 {
@@ -182,12 +105,20 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // --write-book FOLDER N: only writes a book of N recipes into an existing
+    // base folder (for measuring the whole program on it).
+    if (argc == 4 && qstrcmp(argv[1], "--write-book") == 0) {
+        platform::setBaseFolder(QString::fromLocal8Bit(argv[2]));
+        Programmverzeichnis = platform::baseFolder();
+        rezeptbuch::schreibe(QByteArray(argv[3]).toInt());
+        return 0;
+    }
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    for (int n : {1000, 10000}) {
+    for (int n : {1000, 10000, 50000}) {
         const Installation &inst = installation(n);
         const double laden = besteZeit([n] { startladen(n); });
         const double roh = besteZeit([&inst] { rohLesen(inst); });
@@ -202,6 +133,19 @@ int main(int argc, char **argv)
         const double zutaten = besteZeit([] { Lade_Zutaten(Load); });
         std::printf("  index and folder %.1f ms, recipe files %.1f ms, ingredient database %.1f ms\n", index * 1000,
                     rezepte * 1000, zutaten * 1000);
+        // The heap the loaded recipes hold, against their files' size.
+        qint64 bytes = 0;
+        for (const QString &d : inst.dateien)
+            if (d.contains(QLatin1String("/Recipes/")))
+                bytes += QFileInfo(d).size();
+        leeren();
+        malloc_trim(0);
+        const size_t vorher = mallinfo2().uordblks;
+        Lade_RezeptdateiManager(Load);
+        Lade_Rezepte(Load | Alle, -1);
+        const size_t nachher = mallinfo2().uordblks;
+        std::printf("  heap held by the recipes: %.0f bytes per recipe of %.0f bytes on disk\n",
+                    double(nachher - vorher) / n, double(bytes) / n);
     }
     return 0;
 }

@@ -112,7 +112,8 @@ QStringList schreibeOptionen()
       << ordner(o.Exportverzeichnis, "PreparedRecipes\\") << o.Zutatgrafikverzeichnis
       << o.Rezeptgrafikverzeichnis << qint32(o.Tooltipps) << qint32(o.Tipps) << o.TippsGezeigt << o.Hintergrundmodus
       << Hintergrundgrafik << qint32(o.Zutatengrafiken) << qint32(o.Zutatengruppengrafiken)
-      << qint32(o.AutoMengenergaenzung) << qint32(o.TooltippsFDigI) << qint32(o.Internetabfrage);
+      << qint32(o.AutoMengenergaenzung) << qint32(o.TooltippsFDigI)
+      << qint32(1); // a slot no longer used, kept so that the file's layout stays
     const TTIAStatus &s = IAStatus;
     w << s.Panel << s.Geraet << s.Auswahlmodus << qint32(s.AlleVerben) << qint32(s.Tooltipps)
       << qint32(s.TooltippsVerbeditor) << s.Temperatur << s.Zeit << s.VTotalSpeichern << s.VerbenSpeichern;
@@ -173,7 +174,8 @@ void liesOptionen(const QStringList &z)
     y.flag(o.Zutatengruppengrafiken);
     y.flag(o.AutoMengenergaenzung);
     y.flag(o.TooltippsFDigI);
-    y.flag(o.Internetabfrage);
+    QString frei; // the unused slot
+    y.text(frei);
     TTIAStatus &s = IAStatus;
     // The kitchen indexes its panels and devices with these.
     y.zahl(s.Panel, 0, 2);

@@ -10,11 +10,15 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <deque>
+#include <string_view>
+#include <unordered_map>
 
 #include "core/Dateioperationen_p.h"
 #include "core/Grundoperationen.h"
 #include "core/Tabellen.h"
 #include "platform/CodePage.h"
+#include "platform/ExactRead.h"
 #include "platform/Paths.h"
 #include "platform/Seams.h"
 #include "platform/TextFile.h"
@@ -42,9 +46,58 @@ QString sichererSeitenname(const QString &name)
     return name;
 }
 
-bool liesRezept(const QByteArray &z, const QString &dateiname, TTRezepteTotal &out, QString &grund)
+// Equal short values of many recipes (units, quantities, ingredient names,
+// shopping lines, devices, sub-categories) held once: a record shares them
+// with the others. Looked up by the file's bytes, so a value seen before is
+// neither decoded nor allocated again.
+class Textspeicher
+{
+public:
+    QString text(QByteArrayView v)
+    {
+        if (v.isEmpty())
+            return QString();
+        if (v.size() > 48)
+            return dekodiere(v); // lines of text: seldom alike
+        const std::string_view schluessel(v.data(), size_t(v.size()));
+        const auto it = m_texte.find(schluessel);
+        if (it != m_texte.end())
+            return it->second;
+        const QByteArray &kopie = m_bytes.emplace_back(v.toByteArray());
+        const QString text = dekodiere(v);
+        m_texte.emplace(std::string_view(kopie.constData(), size_t(kopie.size())), text);
+        return text;
+    }
+
+    // Most recipes keep their reserved lines empty: one list for all.
+    void teileReserve(TString &zeilen)
+    {
+        if (!std::all_of(zeilen.cbegin(), zeilen.cend(), [](const QString &z) { return z.isEmpty(); }))
+            return;
+        if (m_leereReserve.size() != zeilen.size())
+            m_leereReserve = TString(zeilen.size());
+        zeilen = m_leereReserve;
+    }
+
+private:
+    std::deque<QByteArray> m_bytes; // the keys' bytes
+    std::unordered_map<std::string_view, QString> m_texte;
+    TString m_leereReserve;
+};
+
+bool liesRezept(const QByteArray &z, const QString &dateiname, TTRezepteTotal &out, QString &grund,
+                Textspeicher *speicher)
 {
     Leser l(z);
+    auto wert = [&](QString &s) {
+        if (!speicher)
+            return l.zeile(s);
+        QByteArrayView v;
+        if (!l.roh(v))
+            return false;
+        s = speicher->text(v);
+        return true;
+    };
     if (!l.kopf(KopfRezept)) {
         grund = l.grund;
         return false;
@@ -60,41 +113,48 @@ bool liesRezept(const QByteArray &z, const QString &dateiname, TTRezepteTotal &o
     l.ganzzahl(r.Schwierigkeit);
     if (r.Schwierigkeit != -1 && (r.Schwierigkeit < 1 || r.Schwierigkeit > 5))
         r.Schwierigkeit = -1;
-    l.zeile(r.Portionen);
-    l.zeile(r.Zubereitungszeit);
-    l.zeile(r.Kochgeraete);
+    wert(r.Portionen);
+    wert(r.Zubereitungszeit);
+    wert(r.Kochgeraete);
     l.zeile(r.Rezeptgrafik);
-    l.zeile(r.Unterkategorien);
+    wert(r.Unterkategorien);
     l.kommazahl(r.Preis);
-    l.zeile(r.Anleitungsdatei);
-    l.zeile(r.Bemerkungsdatei);
+    wert(r.Anleitungsdatei);
+    wert(r.Bemerkungsdatei);
     r.Anleitungsdatei = sichererSeitenname(r.Anleitungsdatei);
     r.Bemerkungsdatei = sichererSeitenname(r.Bemerkungsdatei);
     l.zeilen(r.Reservezeilen, AnzahlReservezeilen);
+    if (speicher)
+        speicher->teileReserve(r.Reservezeilen);
     l.liste(r.Rezeptkurzinfo);
     qint32 n = 0;
     if (l.erwarte(QStringLiteral("[ZUTATEN]:")) && l.anzahl(n, 4)) {
         r.Zutaten.resize(n);
         for (qint32 i = 0; i < n && l.ok(); ++i) {
-            l.zeile(r.Zutaten[i].Name);
+            wert(r.Zutaten[i].Name);
             l.ganzzahl(r.Zutaten[i].Kategorie);
-            l.zeile(r.Zutaten[i].Menge);
-            l.zeile(r.Zutaten[i].Einheit);
+            wert(r.Zutaten[i].Menge);
+            wert(r.Zutaten[i].Einheit);
         }
     }
     if (l.erwarte(QStringLiteral("[ZUTATENLISTE]:")) && l.anzahl(n, 3)) {
         r.Zutatenliste.resize(n);
         for (qint32 i = 0; i < n && l.ok(); ++i) {
-            l.zeile(r.Zutatenliste[i].Menge);
-            l.zeile(r.Zutatenliste[i].Einheit);
-            l.zeile(r.Zutatenliste[i].Name);
+            wert(r.Zutatenliste[i].Menge);
+            wert(r.Zutatenliste[i].Einheit);
+            wert(r.Zutatenliste[i].Name);
             r.Zutatenliste[i].Listenindex = i;
         }
     }
     if (l.erwarte(QStringLiteral("[REZEPTLISTE]:")))
         l.liste(r.Rezeptliste);
-    if (l.erwarte(QStringLiteral("[EINKAUFSLISTE]:")))
-        l.liste(r.Einkaufsliste);
+    if (l.erwarte(QStringLiteral("[EINKAUFSLISTE]:")) && l.anzahl(n, 1)) {
+        // Shopping lines are quantity, unit and name again.
+        r.Einkaufsliste.reserve(n);
+        QString s;
+        for (qint32 i = 0; i < n && wert(s); ++i)
+            r.Einkaufsliste.append(s);
+    }
     if (l.erwarte(QStringLiteral("[DELUXELISTE]:")) && l.anzahl(n, 4)) {
         for (qint32 i = 0; i < n && l.ok(); ++i) {
             QString a, b, c, d;
@@ -202,15 +262,17 @@ using namespace dateien;
 
 namespace {
 
-bool ladeEinRezept(TTRezepteTotal &r, QString &grund)
+// native: the file's name as the folder listing spelt it, when known.
+bool ladeEinRezept(TTRezepteTotal &r, QString &grund, Textspeicher *speicher = nullptr,
+                   const QString &native = QString())
 {
     QByteArray z;
-    if (!platform::readBytes(r.Dateiname, z)) {
+    if (!(!native.isEmpty() && platform::readExactFile(native, z)) && !platform::readBytes(r.Dateiname, z)) {
         grund = QStringLiteral("it cannot be opened");
         return false;
     }
     TTRezepteTotal neu;
-    if (!liesRezept(z, r.Dateiname, neu, grund))
+    if (!liesRezept(z, r.Dateiname, neu, grund, speicher))
         return false;
     neu.Listenposition = r.Listenposition;
     r = std::move(neu);
@@ -270,14 +332,21 @@ void sortiereRezepte(const QString &aktuelleDatei)
         schluessel.append({platform::upperCase(RezepteTotal[i].Rezeptname), i});
     std::stable_sort(schluessel.begin(), schluessel.end(),
                      [](const auto &a, const auto &b) { return a.first < b.first; });
-    TRezepteTotal sortiert;
-    sortiert.reserve(RezepteTotal.size());
-    for (const auto &s : schluessel) {
-        if (!aktuelleDatei.isEmpty() && RezepteTotal[s.second].Dateiname == aktuelleDatei)
-            AktuellesRezept = qint32(sortiert.size());
-        sortiert.append(std::move(RezepteTotal[s.second]));
-    }
-    RezepteTotal = std::move(sortiert);
+    // In place, cycle by cycle: a second array of records would double the
+    // memory the recipes take at their peak.
+    QVector<qsizetype> ziel(RezepteTotal.size()); // where the record at i goes
+    for (qsizetype pos = 0; pos < schluessel.size(); ++pos)
+        ziel[schluessel[pos].second] = pos;
+    for (qsizetype i = 0; i < ziel.size(); ++i)
+        while (ziel[i] != i) {
+            const qsizetype j = ziel[i];
+            std::swap(RezepteTotal[i], RezepteTotal[j]);
+            std::swap(ziel[i], ziel[j]);
+        }
+    if (!aktuelleDatei.isEmpty())
+        for (qint32 i = 0; i < RezepteTotal.size() && AktuellesRezept < 0; ++i)
+            if (RezepteTotal[i].Dateiname == aktuelleDatei)
+                AktuellesRezept = i;
 }
 
 } // namespace
@@ -318,16 +387,30 @@ bool Lade_Rezepte(int flags, qint32 index)
         QString aktuelleDatei;
         if (AktuellesRezept >= 0 && AktuellesRezept < RezepteTotal.size())
             aktuelleDatei = RezepteTotal[AktuellesRezept].Dateiname;
-        TRezepteTotal geladen;
-        geladen.reserve(RezepteTotal.size());
+        // Read in place; the records that fail drop out afterwards.
+        QVector<bool> gelesen(RezepteTotal.size(), false);
+        qsizetype i = 0;
         QStringList fehlerhaft;
+        Textspeicher speicher;
+        // Each folder is found once; its files are then opened by the name
+        // the index took from the folder listing.
+        QHash<QString, QString> ordner;
         for (TTRezepteTotal &r : RezepteTotal) {
+            const qsizetype nummer = i++;
             if (r.Dateiname.isEmpty())
                 continue;
+            const QString verzeichnis = Ermittle_Verzeichnis(r.Dateiname);
+            auto o = ordner.find(verzeichnis);
+            if (o == ordner.end()) {
+                QString native = platform::nativePath(verzeichnis);
+                if (!native.isEmpty() && !native.endsWith(QLatin1Char('/')))
+                    native += QLatin1Char('/');
+                o = ordner.insert(verzeichnis, native);
+            }
             QString grund;
-            if (ladeEinRezept(r, grund)) {
+            if (ladeEinRezept(r, grund, &speicher, o->isEmpty() ? QString() : *o + Ermittle_Dateiname(r.Dateiname))) {
                 entsperre(r.Dateiname);
-                geladen.append(std::move(r));
+                gelesen[nummer] = true;
             } else {
                 // Left out of the list, and kept from being saved over by a
                 // record that later takes its file name.
@@ -336,7 +419,14 @@ bool Lade_Rezepte(int flags, qint32 index)
                 fehlerhaft << Ermittle_Dateiname(r.Dateiname) + QStringLiteral(" (") + grund + QLatin1Char(')');
             }
         }
-        RezepteTotal = std::move(geladen);
+        qsizetype behalten = 0;
+        for (qsizetype k = 0; k < RezepteTotal.size(); ++k)
+            if (gelesen[k]) {
+                if (k != behalten)
+                    RezepteTotal[behalten] = std::move(RezepteTotal[k]);
+                ++behalten;
+            }
+        RezepteTotal.resize(behalten);
         sortiereRezepte(aktuelleDatei);
         if (!fehlerhaft.isEmpty()) {
             const int zeigen = 10;

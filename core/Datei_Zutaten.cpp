@@ -83,15 +83,20 @@ QStringList schreibeZutaten(const TZutatentotal &liste)
 
 // Puts the inactive records of the file that the load left out (ausgelassen:
 // upper-case names) back among the records in memory, each at its place in
-// the file, when memory does not hold that name. A record that memory had
+// the file, when memory does not hold an inactive record of that name (an
+// active one of the same name is another record). A record that memory had
 // and deleted stays deleted.
 TZutatentotal mitInaktivenDerDatei(const TZutatentotal &speicher, const TZutatentotal &datei,
                                    const QSet<QString> &ausgelassen)
 {
     QHash<QString, qsizetype> imSpeicher;
+    QSet<QString> inaktivImSpeicher;
     for (qsizetype i = 0; i < speicher.size(); ++i)
-        if (!speicher[i].Zutatname.isEmpty())
+        if (!speicher[i].Zutatname.isEmpty()) {
             imSpeicher.insert(platform::upperCase(speicher[i].Zutatname), i);
+            if (speicher[i].Status == 0)
+                inaktivImSpeicher.insert(platform::upperCase(speicher[i].Zutatname));
+        }
     TZutatentotal out;
     out.reserve(speicher.size() + datei.size());
     QVector<bool> geschrieben(speicher.size(), false);
@@ -105,11 +110,13 @@ TZutatentotal mitInaktivenDerDatei(const TZutatentotal &speicher, const TZutaten
     };
     for (const TTZutatentotal &r : datei) {
         const QString name = platform::upperCase(r.Zutatname);
-        const auto it = imSpeicher.constFind(name);
-        if (it == imSpeicher.constEnd()) {
-            if (r.Status == 0 && ausgelassen.contains(name))
+        if (r.Status == 0 && ausgelassen.contains(name)) {
+            if (!inaktivImSpeicher.contains(name))
                 out.append(r);
-        } else if (*it >= weiter) {
+            continue;
+        }
+        const auto it = imSpeicher.constFind(name);
+        if (it != imSpeicher.constEnd() && *it >= weiter) {
             schreibeBis(*it);
         }
     }

@@ -51,6 +51,8 @@ void sperre(const QString &pfad)
 
 void entsperre(const QString &pfad)
 {
+    if (gesperrteDateien().isEmpty())
+        return; // the usual case, without finding the file
     gesperrteDateien().remove(dateischluessel(pfad));
 }
 

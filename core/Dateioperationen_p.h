@@ -309,7 +309,10 @@ bool liesVerben(const QByteArray &z, TIAVERBEN &out, QString &grund);
 QStringList schreibeVerben(const TIAVERBEN &liste);
 // Upper-case extension with the dot of a recipe file name.
 QString rezeptendung(const QString &dateiname);
-bool liesRezept(const QByteArray &z, const QString &dateiname, TTRezepteTotal &out, QString &grund);
+class Textspeicher;
+// speicher, when given, shares the short values repeated across recipes.
+bool liesRezept(const QByteArray &z, const QString &dateiname, TTRezepteTotal &out, QString &grund,
+                Textspeicher *speicher = nullptr);
 QStringList schreibeRezept(const TTRezepteTotal &r);
 bool liesIndex(const QByteArray &z, QList<std::pair<QString, QString>> &out, QString &grund);
 QStringList schreibeOptionen();

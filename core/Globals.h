@@ -267,7 +267,6 @@ struct TOptionen {
     quint8 Zutatengruppengrafiken = 1;
     quint8 AutoMengenergaenzung = 1;
     quint8 TooltippsFDigI = 1;
-    quint8 Internetabfrage = 1; // ask for updates at start
     // [FLEX]
     QFont Lexikonschrift;
     // What QFont does not hold, per font (0..3 = Schrift1..4, 4 =

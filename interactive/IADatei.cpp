@@ -269,3 +269,30 @@ QString Erzeuge_IARezeptdateiname(const QString &rezeptname)
             name += c;
     return name;
 }
+
+TIARLadeliste Lies_IARezeptliste()
+{
+    TIARLadeliste liste;
+    const QString ordner = Programmverzeichnis + IAOrdner;
+    for (const QString &datei : platform::listFiles(ordner, QStringLiteral("*.IAK"))) {
+        QStringList z;
+        if (!platform::readLines(ordner + datei, z) || z.isEmpty() || z[0] != IAKopf)
+            continue;
+        TTIARLadeliste e;
+        e.Dateiname = datei;
+        e.Dateiendung = QStringLiteral(".IAK");
+        e.Rezeptname = z.value(1);
+        e.Kategorie = z.value(2).trimmed().toInt();
+        liste.append(e);
+    }
+    return liste;
+}
+
+bool Ist_IARezeptdatei_vorhanden(const TIARLadeliste &liste, const QString &dateiname)
+{
+    const QString gesucht = platform::upperCase(dateiname);
+    for (const TTIARLadeliste &e : liste)
+        if (platform::upperCase(e.Dateiname) == gesucht)
+            return true;
+    return false;
+}

@@ -32,3 +32,19 @@ bool Lade_IARezept();
 // , ; : ? # + * \ @ - / " [ ] ( ) and every character no file name may hold
 // (< > | and control characters) are deleted.
 QString Erzeuge_IARezeptdateiname(const QString &rezeptname);
+
+// One interactive recipe offered by the chooser.
+struct TTIARLadeliste {
+    QString Dateiname;   // the file name as found in the folder
+    QString Dateiendung; // ".IAK"
+    QString Rezeptname;  // line 2
+    qint32 Kategorie = 0; // line 3 (0 when it does not read as a number)
+    qint32 Listenindex = -1; // row in the chooser's list
+};
+using TIARLadeliste = QVector<TTIARLadeliste>;
+
+// The .IAK files of IAOrdner whose first line is the header, sorted by name.
+// Files that cannot be read or carry another header are left out.
+TIARLadeliste Lies_IARezeptliste();
+// True when an entry has that file name (code-page upper case on both sides).
+bool Ist_IARezeptdatei_vorhanden(const TIARLadeliste &liste, const QString &dateiname);

@@ -303,3 +303,113 @@ const TTIASteuerelemente Leere_Waage_Elemente = {
     {QStringLiteral("IZW1"), QStringLiteral("IZW10"), QStringLiteral("IZW11"), QStringLiteral("IZW12"),
      QStringLiteral("IZW13"), QStringLiteral("IZW14"), QStringLiteral("LW10"), QStringLiteral("LW11"),
      QStringLiteral("EZutatName"), QStringLiteral("LTitel")}};
+
+void Setze_IAStartwerte()
+{
+    TutorialSchritt = 0;
+    IAHandZutat = -1;
+    IAVerbInHand = -1;
+    IAPopupZutat = -1;
+    IAWaageZutat = -1;
+    IAStatus.Auswahlmodus = 0;
+    IARegalZaehler = 0;
+    IAGewuerzregalOffset = 0;
+    IAZutatenregalOffset = 0;
+    IAVerbOffset = 0;
+    IAGeraeteOffset = 0;
+    IAStatus.Temperatur = 50;
+    IAStatus.Zeit = 0;
+}
+
+qint32 Lege_IAArbeitsrezept_an(const TTRezepteTotal &vorlage)
+{
+    RezepteTotal.append(vorlage);
+    AktuellesRezept = RezepteTotal.size() - 1;
+    TTRezepteTotal &r = RezepteTotal.last();
+    // The record is the kitchen's own: not a row of the overview.
+    r.Listenposition = -1;
+    r.IAZutaten.clear();
+    return AktuellesRezept;
+}
+
+TTIAEinheitenliste Ermittle_IAEinheitenliste(qint32 datensatz, qint32 zutat, bool standard)
+{
+    TTIAEinheitenliste l;
+    TTIAZutatenliste *z = IAZutat(zutat);
+    const TTRezepteTotal *r = IARezept();
+    if (!z || !r)
+        return l;
+    const qint32 gruppe = datensatz >= 0 && datensatz < Zutatentotal.size() ? Zutatentotal[datensatz].Kategorie : -1;
+    const TTAEinheit *einheiten = nullptr;
+    if (!VariablenTotal.isEmpty() && r->Kategorie >= 0 && r->Kategorie < AnzahlKategorien)
+        einheiten = &VariablenTotal[0].Kategorien[r->Kategorie];
+    if (einheiten && gruppe >= 0 && gruppe < AnzahlZutatengruppen)
+        for (const TTEinheit &e : *einheiten)
+            if (!e.Name.isEmpty() && e.Zuordnung[gruppe]) {
+                if (!z->Einheit.isEmpty() && z->Einheit == e.Name)
+                    l.Einheit = l.Einheiten.size();
+                l.Einheiten.append(e.Name);
+            }
+    const QString vorgabe = standard && datensatz >= 0 && datensatz < Zutatentotal.size()
+                                ? Zutatentotal[datensatz].Standardeinheit()
+                                : QString();
+    if (standard && !vorgabe.isEmpty() && z->Einheit.isEmpty())
+        l.Einheit = l.Einheiten.indexOf(vorgabe);
+    else if (!standard && !z->Einheit.isEmpty())
+        l.Einheit = l.Einheiten.indexOf(z->Einheit);
+    if (l.Einheit < 0 || l.Einheit >= l.Einheiten.size())
+        l.Einheit = l.Einheiten.isEmpty() ? -1 : 0;
+
+    l.Mengentext = z->Menge;
+    if (l.Einheit >= 0 && einheiten) {
+        for (const TTEinheit &e : *einheiten)
+            if (e.Name == l.Einheiten[l.Einheit]) {
+                l.Mengen = e.Mengentabelle.mid(1);
+                if (!z->Menge.isEmpty())
+                    l.Menge = l.Mengen.indexOf(z->Menge);
+                break;
+            }
+        if (z->Einheit.isEmpty())
+            z->Einheit = l.Einheiten[l.Einheit];
+    }
+    z->Menge = l.Mengentext;
+    l.Anzeige = (z->Gewuerz == 0 && z->Menge.isEmpty() ? QStringLiteral("???") : z->Menge) + QLatin1Char(' ')
+                + z->Einheit;
+    l.Name = z->Anzeigename;
+    return l;
+}
+
+namespace {
+struct Tutorialschalter {
+    bool gemerkt = false;
+    quint8 Tooltipps = 1;
+    quint8 AlleVerben = 1;
+};
+Tutorialschalter &tutorialschalter()
+{
+    static Tutorialschalter s;
+    return s;
+}
+} // namespace
+
+void Setze_Tutorialschalter()
+{
+    Tutorialschalter &s = tutorialschalter();
+    if (!s.gemerkt) {
+        s.Tooltipps = IAStatus.Tooltipps;
+        s.AlleVerben = IAStatus.AlleVerben;
+        s.gemerkt = true;
+    }
+    IAStatus.Tooltipps = 1;
+    IAStatus.AlleVerben = 1;
+}
+
+void Stelle_Tutorialschalter_zurueck()
+{
+    Tutorialschalter &s = tutorialschalter();
+    if (!s.gemerkt)
+        return;
+    IAStatus.Tooltipps = s.Tooltipps;
+    IAStatus.AlleVerben = s.AlleVerben;
+    s.gemerkt = false;
+}

@@ -121,3 +121,35 @@ struct TTIASteuerelemente {
 extern const TTIASteuerelemente Lege_Zutat_ab_Elemente;
 extern const TTIASteuerelemente Lege_Verb_ab_Elemente;
 extern const TTIASteuerelemente Leere_Waage_Elemente;
+
+// The hand, page and kitchen values every start of the kitchen begins with:
+// tutorial off, nothing in hand or on the way to the scale, no selection,
+// every page at its first slot, oven off, no time.
+void Setze_IAStartwerte();
+
+// Appends the kitchen's working recipe to RezepteTotal and makes it the
+// current recipe; its item list starts empty. Returns its index.
+qint32 Lege_IAArbeitsrezept_an(const TTRezepteTotal &vorlage);
+
+// What the scale's unit list and quantity box offer for an item: the units of
+// the working recipe's category assigned to the ingredient's group, the one
+// selected, and the quantities of that unit (without the first entry). The
+// item takes the box's text as its quantity and, when it has none, the
+// selected unit. `standard`: preselect the database's default unit when the
+// item has no unit yet.
+struct TTIAEinheitenliste {
+    QStringList Einheiten;
+    qint32 Einheit = -1;   // selected row, -1 with an empty list
+    QStringList Mengen;
+    qint32 Menge = -1;     // selected entry, -1 none
+    QString Mengentext;    // the quantity box's text
+    QString Anzeige;       // LW10: quantity and unit ("??? g" for an unweighed ingredient)
+    QString Name;          // LW11 and EZutatName
+};
+TTIAEinheitenliste Ermittle_IAEinheitenliste(qint32 datensatz, qint32 zutat, bool standard);
+
+// The tutorial shows every hint and offers every verb. The user's own
+// settings are remembered when it starts and come back when it ends, however
+// it ends; ending without a start changes nothing.
+void Setze_Tutorialschalter();
+void Stelle_Tutorialschalter_zurueck();

@@ -14,12 +14,23 @@
 #include "core/Dateioperationen.h"
 #include "core/Grundoperationen.h"
 #include "core/Tabellen.h"
+#include "internet/Internet.h"
 #include "mastering/F_MIAVerb.h"
+#include "mastering/Edition.h"
+#include "mastering/F_MRezOn.h"
+#include "mastering/F_TWSMNews.h"
 #include "mastering/F_TWSMZu.h"
 #include "mastering/Masterdaten.h"
 #include "mastering/Mastering.h"
 #include "mastering/Verblisten.h"
+#include "mastering/Webseiten.h"
+#include "platform/Paths.h"
+#include "platform/Pictures.h"
 #include "platform/Seams.h"
+#include "platform/TextFile.h"
+#include "platform/Wait.h"
+#include "reference/F_Lex.h"
+#include "reference/Lexikon.h"
 #include "recipes/F_Meldung.h"
 
 QString Masterpfad;
@@ -143,18 +154,18 @@ QPushButton *TFTWSM::Knopf(const char *name, const QString &text, bool gebaut)
 
 void TFTWSM::Baue_Knoepfe()
 {
-    BMastern = Knopf("BMastern", QStringLiteral("Mastern"), false);
+    BMastern = Knopf("BMastern", QStringLiteral("Mastern"), true);
     BZutat = Knopf("BZutat", QStringLiteral("Checke Lebensmittel"), true);
     BMakeLebensmittel = Knopf("BMakeLebensmittel", QStringLiteral("Make %1").arg(QStringLiteral("Lebensmittel.hbr")), false);
     BZutatErweitern = Knopf("BZutatErweitern", QStringLiteral("Zutaten erweitern"), true);
-    BFTPKeys = Knopf("BFTPKeys", QStringLiteral("Make FTP keys"), false);
+    BFTPKeys = Knopf("BFTPKeys", QStringLiteral("Make FTP keys"), true);
     BStatistik = Knopf("BStatistik", QStringLiteral("Web-Statistik"), true);
-    BRezepteonline = Knopf("BRezepteonline", QStringLiteral("Rezepte-Online"), false);
-    BLexikon = Knopf("BLexikon", QStringLiteral("Lexikon erweitern"), false);
-    BGrafikschneiden = Knopf("BGrafikschneiden", QStringLiteral("Grafiken schneiden"), false);
+    BRezepteonline = Knopf("BRezepteonline", QStringLiteral("Rezepte-Online"), true);
+    BLexikon = Knopf("BLexikon", QStringLiteral("Lexikon erweitern"), true);
+    BGrafikschneiden = Knopf("BGrafikschneiden", QStringLiteral("Grafiken schneiden"), true);
     BIAVerbeneditor = Knopf("BIAVerbeneditor", QStringLiteral("IA Verbeneditor"), true);
-    RTXTRTF = Knopf("RTXTRTF", QStringLiteral("Rezepte TXT to RTF"), false);
-    BNews = Knopf("BNews", QStringLiteral("News generieren"), false);
+    RTXTRTF = Knopf("RTXTRTF", QStringLiteral("Rezepte TXT to RTF"), true);
+    BNews = Knopf("BNews", QStringLiteral("News generieren"), true);
     BLMEng = Knopf("BLMEng", QStringLiteral("LM Eng"), false);
 }
 
@@ -190,10 +201,17 @@ void TFTWSM::Verbinde()
     connect(CBUpdate, &QComboBox::activated, this, &TFTWSM::CBUpdateChange);
     connect(CBMP, &QComboBox::activated, this, &TFTWSM::CBMPChange);
     connect(CBMP, &QComboBox::editTextChanged, this, &TFTWSM::CBMPChange);
+    connect(BMastern, &QPushButton::clicked, this, &TFTWSM::BMasternClick);
     connect(BZutat, &QPushButton::clicked, this, &TFTWSM::BZutatClick);
     connect(BZutatErweitern, &QPushButton::clicked, this, &TFTWSM::BZutatErweiternClick);
     connect(BStatistik, &QPushButton::clicked, this, &TFTWSM::BStatistikClick);
     connect(BIAVerbeneditor, &QPushButton::clicked, this, &TFTWSM::BIAVerbeneditorClick);
+    connect(BRezepteonline, &QPushButton::clicked, this, &TFTWSM::BRezepteonlineClick);
+    connect(BNews, &QPushButton::clicked, this, &TFTWSM::BNewsClick);
+    connect(RTXTRTF, &QPushButton::clicked, this, &TFTWSM::RTXTRTFClick);
+    connect(BLexikon, &QPushButton::clicked, this, &TFTWSM::BLexikonClick);
+    connect(BGrafikschneiden, &QPushButton::clicked, this, &TFTWSM::BGrafikschneidenClick);
+    connect(BFTPKeys, &QPushButton::clicked, this, &TFTWSM::BFTPKeysClick);
     Setze_Protokollempfaenger([this](const QString &zeile) {
         MProto->appendPlainText(zeile);
         MProto->verticalScrollBar()->setValue(MProto->verticalScrollBar()->maximum());
@@ -277,14 +295,146 @@ void TFTWSM::BIAVerbeneditorClick()
     showMinimized();
 }
 
+void TFTWSM::BMasternClick()
+{
+    // The copy loops let window messages through; nothing else of this
+    // window may start (or close it) while a run goes on.
+    if (m_laeuft)
+        return;
+    m_laeuft = true;
+    QList<QWidget *> gesperrt;
+    for (QWidget *w : findChildren<QWidget *>()) {
+        if (w != MProto && w->isEnabled() && (qobject_cast<QPushButton *>(w) || qobject_cast<QComboBox *>(w))) {
+            w->setEnabled(false);
+            gesperrt << w;
+        }
+    }
+    Leere_Protokoll();
+    Masterpfad = Normalisiere_Masterpfad(Masterpfad);
+    if (Masterart < 0)
+        Schreibe_Protokoll(ProtokollFehler, QStringLiteral("Keine Edition gewählt."));
+    else
+        Mastere_Edition(Masterpfad, Masterart, Masterupdate, CBArt->itemText(Masterart),
+                        CBUpdate->currentIndex() >= 0 ? CBUpdate->currentText() : QString());
+    Lade_Programmzutaten();
+    for (QWidget *w : std::as_const(gesperrt))
+        w->setEnabled(true);
+    m_laeuft = false;
+}
+
+bool TFTWSM::Laeuft() const
+{
+    return m_laeuft;
+}
+
+void TFTWSM::BRezepteonlineClick()
+{
+    Zeige_RezepteOnline();
+}
+
+void TFTWSM::BNewsClick()
+{
+    Zeige_Newseditor(true);
+}
+
+void TFTWSM::RTXTRTFClick()
+{
+    Leere_Protokoll();
+    const QString datei = platform::openFileName(this, QStringLiteral("Rezepte txt to rtf konvertieren"),
+                                                 Programmverzeichnis, QStringLiteral("TXT (*.txt *.TXT);;* (*)"));
+    if (datei.isEmpty())
+        return;
+    Konvertiere_Texte_und_Webseiten(Ermittle_Verzeichnis(datei), Interneteinstellungen.Webseite);
+}
+
+void TFTWSM::BLexikonClick()
+{
+    Leere_Protokoll();
+    if (!Pruefe_Masterpfad(Masterpfad))
+        return;
+    const QString master = Masterpfad + QStringLiteral("Masterdaten\\PRGDATA\\ENG\\LEXIKON\\Lexikon.hbd");
+    const QString lokal = Programmverzeichnis + QStringLiteral("PRGDATA\\ENG\\LEXIKON\\Lexikon.hbd");
+    // Only a master dictionary that arrived and loads is edited and copied
+    // back; one that does not load gives the program its own file back.
+    QByteArray eigenes;
+    const bool hatteEigenes = platform::readBytes(lokal, eigenes);
+    if (!Kopiere_Datei(master, lokal)) {
+        Schreibe_Protokoll(ProtokollFehler, QStringLiteral("Copy-FAILURE ") + master + QStringLiteral("->") + lokal);
+        return;
+    }
+    Schreibe_Protokoll(3, QStringLiteral("Kopiere: ") + master + QStringLiteral("->") + lokal);
+    if (!Lade_Lexikon(Load, -1, QString())) {
+        Schreibe_Protokoll(ProtokollFehler, QStringLiteral("Lexikon nicht lesbar: ") + master);
+        if (hatteEigenes && platform::writeBytes(lokal, eigenes))
+            Lade_Lexikon(Load, -1, QString());
+        return;
+    }
+    setEnabled(false);
+    Zeige_Lexikon(true, -1, QString());
+    platform::waitWhileVisible(FLex);
+    setEnabled(true);
+    GlobalLexikon.clear();
+    if (Kopiere_Datei(lokal, master))
+        Schreibe_Protokoll(3, QStringLiteral("Kopiere: ") + lokal + QStringLiteral("->") + master);
+    else
+        Schreibe_Protokoll(ProtokollFehler, QStringLiteral("Copy-FAILURE ") + lokal + QStringLiteral("->") + master);
+    // The program keeps a dictionary: the one just edited, now its own.
+    Lade_Lexikon(Load, -1, QString());
+    Schreibe_Protokoll(ProtokollOK, QStringLiteral("Ready..."));
+}
+
+void TFTWSM::BGrafikschneidenClick()
+{
+    QString filter = QStringLiteral("*.") + platform::pictureExtensions().join(QStringLiteral(" *."));
+    const QString datei = platform::openFileName(this, QStringLiteral("Grafiken schneiden"), Programmverzeichnis,
+                                                 QStringLiteral("Grafiken (") + filter + QStringLiteral(");;* (*)"));
+    if (datei.isEmpty() || !platform::fileExists(datei))
+        return;
+    if (Schneide_Grafikdatei(datei))
+        Schreibe_Protokoll(ProtokollOK, QStringLiteral("Geschnitten: ") + datei);
+    else
+        Zeige_Meldung(QStringLiteral("Grafik nicht geschnitten: ") + datei, QStringLiteral("Error:"), 0);
+}
+
+void TFTWSM::BFTPKeysClick()
+{
+    if (!Pruefe_Masterpfad(Masterpfad))
+        return;
+    const QString ori = Masterpfad + QStringLiteral("Masterdaten\\FTP_KEYs\\ORI\\");
+    const QString ready = Masterpfad + QStringLiteral("Masterdaten\\FTP_KEYs\\READY\\");
+    const struct {
+        QString wert, name, meldung;
+    } schluessel[] = {
+        {Interneteinstellungen.FTPPasswort, QStringLiteral("Pfirsich__.png"), QStringLiteral("Key generated: PW")},
+        {Interneteinstellungen.FTPBenutzer, QStringLiteral("Sossenbinder__.png"), QStringLiteral("Key generated: UID")},
+    };
+    for (const auto &s : schluessel) {
+        // An empty login would ship a key picture that opens nothing.
+        if (s.wert.isEmpty()) {
+            Schreibe_Protokoll(ProtokollFehler, QStringLiteral("Kein Zugang eingestellt (INTERNET.HRB): ") + s.name);
+            continue;
+        }
+        if (Verberge_Wert_in_Datei(s.wert, ori, s.name, ready, s.name))
+            Zeige_Meldung(s.meldung, QStringLiteral("Hinweis:"), 0);
+    }
+}
+
 void TFTWSM::FormClose()
 {
+    // The rest of the program goes on with its own databases, not with the
+    // master copies a tool left in memory.
     Lade_Programmzutaten();
+    GlobalLexikon.clear();
+    Lade_Lexikon(Load, -1, QString());
     hide();
 }
 
 void TFTWSM::closeEvent(QCloseEvent *event)
 {
+    if (m_laeuft) {
+        event->ignore();
+        return;
+    }
     FormClose();
     event->accept();
 }

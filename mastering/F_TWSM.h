@@ -3,7 +3,9 @@
 // and opened only with a key combination in the main window. It holds the
 // master root, the edition and update choices, the protocol memo and the
 // tool buttons (checks and extensions of the master ingredient databases,
-// the merge of uploaded verb files, the whole verb list).
+// the merge of uploaded verb files, the whole verb list, the recipe download
+// index, the server's news, recipe texts and web pages, the master
+// dictionary, the picture crop and the upload key pictures).
 #include <QString>
 #include <QWidget>
 
@@ -56,10 +58,20 @@ public:
     void CBArtChange();
     void CBUpdateChange();
     void CBMPChange();
+    // The edition run of the chosen edition and update package.
+    void BMasternClick();
+    // True while a run goes on.
+    bool Laeuft() const;
     void BZutatClick();
     void BZutatErweiternClick();
     void BStatistikClick();
     void BIAVerbeneditorClick();
+    void BRezepteonlineClick();
+    void BNewsClick();
+    void RTXTRTFClick();
+    void BLexikonClick();
+    void BGrafikschneidenClick();
+    void BFTPKeysClick();
     void FormClose();
 
     // Clears the memo and the protocol lines behind it.
@@ -74,6 +86,7 @@ private:
     void Baue_Layout();
     void Verbinde();
     QPushButton *Knopf(const char *name, const QString &text, bool gebaut);
+    bool m_laeuft = false;
 };
 
 extern TFTWSM *FTWSM;

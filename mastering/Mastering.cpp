@@ -1,6 +1,7 @@
 #include "mastering/Mastering.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
 
 #include "platform/CodePage.h"
 #include "platform/Paths.h"
@@ -13,11 +14,13 @@ TString Protokoll;
 namespace {
 TProtokollEmpfaenger g_empfaenger;
 
-// The release window repaints and grows its protocol during long runs.
+// The release window repaints and grows its protocol during long runs; the
+// operator's clicks wait until the command is done, so no second command
+// starts in the middle of this one.
 void Nachrichten_verarbeiten()
 {
     if (QCoreApplication::instance())
-        QCoreApplication::processEvents();
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 bool Hat_Platzhalter(const QString &maske, bool auchFragezeichen)

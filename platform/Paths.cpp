@@ -93,6 +93,31 @@ bool lessIgnoringCase(const QString &a, const QString &b)
         return a.size() < b.size();
     return a < b;
 }
+// True when the path, with every symlink resolved, stays in the base folder.
+// The deepest part that exists decides, since what does not exist yet would
+// be created below it; a dangling symlink leads nowhere we can check.
+bool staysInBase(const QString &native)
+{
+    const QString base = QFileInfo(g_base).canonicalFilePath();
+    if (base.isEmpty())
+        return true;
+    QString p = native;
+    while (p.size() > 1 && p.endsWith(QLatin1Char('/')))
+        p.chop(1);
+    for (;;) {
+        const QFileInfo fi(p);
+        if (fi.isSymLink() && !fi.exists())
+            return false;
+        if (fi.exists()) {
+            const QString real = fi.canonicalFilePath();
+            return real == base || real.startsWith(base + QLatin1Char('/'));
+        }
+        const QString parent = fi.path();
+        if (parent == p || parent.isEmpty())
+            return true;
+        p = parent;
+    }
+}
 } // namespace
 
 void setBaseFolder(const QString &folder)
@@ -171,8 +196,11 @@ QString nativePath(const QString &path)
 
     // Most paths are spelt right: one stat and done.
     QString out = root + parts.join(QLatin1Char('/'));
-    if (parts.isEmpty() || exists(out))
+    if (parts.isEmpty() || exists(out)) {
+        if (inBase && !staysInBase(out))
+            return QString();
         return trailing ? out + QLatin1Char('/') : out;
+    }
 
     // Each component in turn: the exact spelling if it exists, else an entry
     // that differs only in case. Below a missing folder nothing can exist.
@@ -189,6 +217,8 @@ QString nativePath(const QString &path)
         }
         current = next;
     }
+    if (inBase && !staysInBase(current))
+        return QString();
     return trailing ? current + QLatin1Char('/') : current;
 }
 

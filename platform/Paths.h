@@ -16,7 +16,8 @@ QString baseFolder();
 // into a native path. Each component that does not exist in the given
 // spelling is matched case-insensitively, so a write reuses an existing
 // spelling. Returns an empty string for a path that starts in the base
-// folder but would leave it.
+// folder but would leave it, by ".." or through a symlink (a dangling one
+// included).
 QString nativePath(const QString &path);
 
 // For paths that come from data files or the network: relative to the base

@@ -2,9 +2,15 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QDirIterator>
+#include <QRegularExpression>
 
+#include <algorithm>
+#include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 #include "platform/CodePage.h"
@@ -37,18 +43,71 @@ bool encodesTo(const QString &text, const char *bytes)
     return std::memcmp(buffer, text.constData(), size_t(n) * sizeof(QChar)) == 0;
 }
 
+// Our temporary files end in this marker and six random characters, so
+// that the start-up can tell a leftover of ours from anything else.
+constexpr char kTemporaryMarker[] = ".tw-save-";
+
+mode_t newFileMode()
+{
+    static const mode_t mode = [] {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        return mode_t(0666 & ~mask);
+    }();
+    return mode;
+}
+
+bool writeAll(int fd, const char *data, qsizetype size)
+{
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size_t(std::min<qsizetype>(size, 1 << 20)));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        data += n;
+        size -= n;
+    }
+    return true;
+}
+
+// The atomic write: every byte goes to a temporary file in the target's
+// folder and reaches the disk (each write checked, then fsync) before the
+// rename replaces the target; on any failure the temporary file goes and
+// the target stays as it was. A symlink (inside the base folder, see Paths)
+// is written through, as the file it names.
 bool writeNative(const QString &native, const QByteArray &bytes)
 {
     if (native.isEmpty() || QFileInfo(native).isDir())
         return false;
-    QSaveFile f(native);
-    if (!f.open(QIODevice::WriteOnly))
+    QFileInfo target(native);
+    QString finalPath = native;
+    if (target.isSymLink()) {
+        finalPath = target.canonicalFilePath();
+        if (finalPath.isEmpty())
+            return false;
+        target = QFileInfo(finalPath);
+    }
+    const QByteArray finalName = QFile::encodeName(finalPath);
+    QByteArray temporary = finalName + kTemporaryMarker + "XXXXXX";
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0)
         return false;
-    if (f.write(bytes) != bytes.size()) {
-        f.cancelWriting();
+    struct stat old {};
+    const mode_t mode = ::stat(finalName.constData(), &old) == 0 ? (old.st_mode & 07777) : newFileMode();
+    bool ok = ::fchmod(fd, mode) == 0 && writeAll(fd, bytes.constData(), bytes.size()) && ::fsync(fd) == 0;
+    ok = (::close(fd) == 0) && ok;
+    if (!ok || ::rename(temporary.constData(), finalName.constData()) != 0) {
+        ::unlink(temporary.constData());
         return false;
     }
-    return f.commit();
+    // The rename itself reaches the disk with its folder.
+    const int dir = ::open(QFile::encodeName(target.absolutePath()).constData(), O_RDONLY | O_DIRECTORY);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+    return true;
 }
 } // namespace
 
@@ -152,6 +211,24 @@ bool copyFile(const QString &source, const QString &target)
     if (!readNative(a, bytes))
         return false;
     return writeNative(b, bytes);
+}
+
+int removeStaleTemporaryFiles(const QString &folder)
+{
+    const QString root = nativePath(folder);
+    if (root.isEmpty())
+        return 0;
+    static const QRegularExpression ours(QRegularExpression::escape(QLatin1String(kTemporaryMarker))
+                                         + QStringLiteral("[A-Za-z0-9]{6}$"));
+    int removed = 0;
+    // Symlinked folders are not followed: what lies behind them is not ours.
+    QDirIterator it(root, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        if (ours.match(it.fileName()).hasMatch() && !it.fileInfo().isSymLink() && QFile::remove(path))
+            ++removed;
+    }
+    return removed;
 }
 
 } // namespace platform

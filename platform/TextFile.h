@@ -12,8 +12,9 @@ namespace platform {
 bool readLines(const QString &path, QStringList &lines);
 
 // Writes the lines, each followed by CR LF, atomically: a temporary file in
-// the same folder is renamed over the target. On failure the old file stays
-// as it was and false is returned.
+// the same folder, written and synced to the disk, is renamed over the
+// target. On failure (a full disk included) the old file stays as it was and
+// false is returned.
 bool writeLines(const QString &path, const QStringList &lines);
 
 // Raw bytes, same rules.
@@ -28,5 +29,10 @@ QByteArray joinLines(const QStringList &lines);
 // Copies a file without ever truncating the target before the source was
 // read, and never onto itself (that is a success that changes nothing).
 bool copyFile(const QString &source, const QString &target);
+
+// Removes the temporary files a save left when the program was killed
+// between writing and renaming, in the folder and every folder below it.
+// Only our own are touched. Returns how many went.
+int removeStaleTemporaryFiles(const QString &folder);
 
 } // namespace platform

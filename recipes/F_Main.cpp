@@ -17,7 +17,7 @@
 #include <QShortcut>
 #include <QTextBrowser>
 #include <QTextCursor>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 #include "core/Dateioperationen.h"
@@ -31,14 +31,19 @@
 #include "recipes/F_Hilfe.h"
 #include "recipes/F_Meldung.h"
 #include "recipes/F_Tipp.h"
+#include "recipes/Rezeptliste.h"
 #include "recipes/Uebersicht.h"
 #include "recipes/F_Rez.h"
 #include "recipes/F_Wiz.h"
+#include "interactive/F_IAMain.h"
 #include "internet/F_News.h"
 #include "reference/F_AktivZuDa.h"
 #include "reference/F_GeAllZuDa.h"
 #include "internet/F_RezUpload.h"
 #include "internet/Internet.h"
+#include "internet/F_GraDown.h"
+#include "internet/F_RezDown.h"
+#include "internet/Update.h"
 #include "mastering/F_TWSM.h"
 #include "reference/F_Lex.h"
 #include "reference/F_VAR.h"
@@ -50,8 +55,6 @@ TFMainRezeptbild *FMainRezeptbild = nullptr;
 
 namespace {
 const QString Grafikpfad = QStringLiteral("Grafiken\\ENG\\");
-constexpr int RolleRezept = Qt::UserRole;
-constexpr int RolleDatei = Qt::UserRole + 1; // survives a reload, the index does not
 
 QString geraeteliste(const QString &kochgeraete)
 {
@@ -60,13 +63,6 @@ QString geraeteliste(const QString &kochgeraete)
         if (!g.trimmed().isEmpty())
             out << g.trimmed();
     return out.join(QStringLiteral(", "));
-}
-
-QString datumstext(double tage)
-{
-    if (tage <= 0)
-        return QString();
-    return TWSToDateTime(tage).date().toString(QStringLiteral("yyyy-MM-dd"));
 }
 
 bool gueltig(qint32 index)
@@ -192,14 +188,19 @@ TFMain::TFMain(QWidget *parent) : QMainWindow(parent)
     ESuche->setPlaceholderText(QStringLiteral("Search words"));
     ESuche->setClearButtonEnabled(true);
 
-    LVRezepte = new QTreeWidget(m_mitte);
+    m_liste = new TRezeptliste(this);
+    m_liste->Setze_Iconquelle([this](qint32 kategorie) { return Kategorieicon(kategorie); });
+    LVRezepte = new QTreeView(m_mitte);
     LVRezepte->setObjectName(QStringLiteral("LVRezepte"));
+    LVRezepte->setModel(m_liste);
+    LVRezepte->setItemDelegate(new TRezeptzeilen(LVRezepte));
     LVRezepte->setRootIsDecorated(false);
+    LVRezepte->setItemsExpandable(false);
     LVRezepte->setUniformRowHeights(true);
     LVRezepte->setAlternatingRowColors(true);
     LVRezepte->setSelectionMode(QAbstractItemView::SingleSelection);
-    LVRezepte->setHeaderLabels({QStringLiteral("Recipe"), QStringLiteral("Category"),
-                                QStringLiteral("Sub-categories"), QStringLiteral("Cooked on")});
+    LVRezepte->setSelectionBehavior(QAbstractItemView::SelectRows);
+    LVRezepte->setEditTriggers(QAbstractItemView::NoEditTriggers);
     LVRezepte->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     LVRezepte->header()->setStretchLastSection(false);
     LVRezepte->setColumnWidth(1, 150);
@@ -245,12 +246,9 @@ TFMain::TFMain(QWidget *parent) : QMainWindow(parent)
     connect(CBKategorie, &QComboBox::currentIndexChanged, this, &TFMain::CBKategorieChange);
     connect(CBUnterkategorie, &QComboBox::currentIndexChanged, this, &TFMain::CBUnterkategorieChange);
     connect(ESuche, &QLineEdit::textChanged, this, &TFMain::ESucheChange);
-    connect(LVRezepte, &QTreeWidget::itemSelectionChanged, this, &TFMain::LVRezepteClick);
-    connect(LVRezepte, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem *item) {
-        // The fixed first row cannot be made current while it is disabled.
-        if (LVRezepte->indexOfTopLevelItem(item) == 0 && item->isDisabled())
-            return;
-        LVRezepte->setCurrentItem(item);
+    connect(LVRezepte->selectionModel(), &QItemSelectionModel::selectionChanged, this, &TFMain::LVRezepteClick);
+    connect(LVRezepte, &QTreeView::doubleClicked, this, [this](const QModelIndex &index) {
+        LVRezepte->setCurrentIndex(index.siblingAtColumn(0));
         LVRezepteDblClick();
     });
 
@@ -344,11 +342,12 @@ void TFMain::Baue_Menues()
     MInfo = eintrag(MHilfe, QStringLiteral("MInfo"), QStringLiteral("&About Tablecraft Works"),
                     &TFMain::MInfoClick);
 
-    // Their windows come with later parts of the program.
     // The mail entry waits for a contact address in the internet settings.
-    for (QAction *a : {MRezeptnachkochen,
-                       MPRGUpdatestarten, MRezeptedownloaden, MGrafikendownloaden, MDatenbankenupdaten,
-                       MNachrichtenlesen, MUpdateinformationenmanuelldownloaden, MUpdatesimInternet,
+    MRezeptnachkochen->setEnabled(false); // follows the selected recipe
+    // The update entries wait for the start-up's internet check; only the
+    // manual check is ready at once (its menu opens with a server).
+    for (QAction *a : {MPRGUpdatestarten, MRezeptedownloaden, MGrafikendownloaden, MDatenbankenupdaten,
+                       MNachrichtenlesen, MUpdatesimInternet,
                        EmailansTafelwerkstatt1})
         a->setEnabled(false);
     MUpdate->setEnabled(false);
@@ -395,9 +394,6 @@ void TFMain::Fuelle_Unterkategorien()
 void TFMain::Aktualisiere_Uebersicht()
 {
     ++m_bauen;
-    const QList<QTreeWidgetItem *> auswahl = LVRezepte->selectedItems();
-    const QString gewaehlteDatei = auswahl.isEmpty() ? QString() : auswahl.first()->data(0, RolleDatei).toString();
-
     for (int pos = 0; pos < AnzahlKategorien; ++pos)
         CBKategorie->setItemIcon(pos + 1, Kategorieicon(Ermittle_Kategorie_aus_Anzeigeposition(pos)));
     int zeile = Optionen.Kategoriefilter + 1;
@@ -406,59 +402,52 @@ void TFMain::Aktualisiere_Uebersicht()
     CBKategorie->setCurrentIndex(zeile);
     Optionen.Kategoriefilter = zeile - 1;
     Fuelle_Unterkategorien();
+    --m_bauen;
+    Zeige_Liste();
+}
+
+void TFMain::Zeige_Liste()
+{
+    ++m_bauen;
+    const QString gewaehlteDatei = m_gewaehlteDatei;
 
     TUebersichtFilter filter;
     filter.Kategorie = Ermittle_Kategorie_aus_Anzeigeposition(Optionen.Kategoriefilter);
     filter.Unterkategorie = Optionen.Unterkategoriefilter;
     filter.Suchtext = ESuche->text();
-    const QVector<qint32> treffer = Ermittle_Uebersicht(RezepteTotal, filter);
+    const QVector<qint32> &treffer = m_uebersicht.Filtere(RezepteTotal, filter);
 
     for (TTRezepteTotal &r : RezepteTotal)
         r.Listenposition = -1;
-    LVRezepte->clear();
-    auto *kochen = new QTreeWidgetItem(LVRezepte, {QStringLiteral("Cook interactively")});
-    QFont f = kochen->font(0);
-    f.setItalic(true);
-    kochen->setFont(0, f);
-    kochen->setData(0, RolleRezept, -1);
-    // Opens the kitchen once it exists.
-    kochen->setDisabled(true);
-
-    QList<QTreeWidgetItem *> zeilen;
-    zeilen.reserve(treffer.size());
-    for (qint32 index : treffer) {
-        TTRezepteTotal &r = RezepteTotal[index];
-        const qint32 kategorie = Ermittle_Rezeptkategorie(r);
-        auto *item = new QTreeWidgetItem({r.Rezeptname,
-                                          kategorie >= 0 ? Kategoriebezeichnungen[kategorie] : QString(),
-                                          Zerlege_Unterkategorien(r.Unterkategorien).join(QStringLiteral(", ")),
-                                          datumstext(r.Kochdatum)});
-        item->setIcon(0, Kategorieicon(kategorie));
-        item->setData(0, RolleRezept, index);
-        item->setData(0, RolleDatei, r.Dateiname);
-        r.Listenposition = qint32(zeilen.size()) + 1;
-        zeilen.append(item);
+    qint32 wieder = -1;
+    for (qint32 zeile = 0; zeile < treffer.size(); ++zeile) {
+        TTRezepteTotal &r = RezepteTotal[treffer[zeile]];
+        r.Listenposition = zeile + 1;
+        if (!gewaehlteDatei.isEmpty() && r.Dateiname == gewaehlteDatei)
+            wieder = treffer[zeile];
     }
-    LVRezepte->addTopLevelItems(zeilen);
+    m_liste->Setze_Rezepte(treffer);
 
     LAnzahl->setText(treffer.size() == 1 ? QStringLiteral("1 recipe")
                                          : QStringLiteral("%1 recipes").arg(treffer.size()));
-    qint32 wieder = -1;
-    for (qint32 index : treffer)
-        if (!gewaehlteDatei.isEmpty() && RezepteTotal[index].Dateiname == gewaehlteDatei)
-            wieder = index;
     --m_bauen;
     if (wieder < 0 || !Waehle_Rezept(wieder))
         LVRezepteClick();
 }
 
+void TFMain::Vergiss_Rezepte()
+{
+    m_uebersicht.Vergiss();
+    m_liste->Setze_Rezepte({});
+}
+
 qint32 TFMain::Ausgewaehltes_Rezept() const
 {
-    const QList<QTreeWidgetItem *> auswahl = LVRezepte->selectedItems();
+    const QModelIndexList auswahl = LVRezepte->selectionModel()->selectedRows();
     if (auswahl.isEmpty())
         return -1;
-    const int zeile = LVRezepte->indexOfTopLevelItem(auswahl.first());
-    const qint32 index = auswahl.first()->data(0, RolleRezept).toInt();
+    const int zeile = auswahl.first().row();
+    const qint32 index = auswahl.first().data(TRezeptliste::RolleRezept).toInt();
     if (zeile < 1 || !gueltig(index) || RezepteTotal[index].Listenposition != zeile)
         return -1;
     return index;
@@ -466,13 +455,12 @@ qint32 TFMain::Ausgewaehltes_Rezept() const
 
 bool TFMain::Waehle_Rezept(qint32 index)
 {
-    if (!gueltig(index) || RezepteTotal[index].Listenposition < 1)
+    if (!gueltig(index) || RezepteTotal[index].Listenposition < 1
+        || RezepteTotal[index].Listenposition >= m_liste->rowCount())
         return false;
-    QTreeWidgetItem *item = LVRezepte->topLevelItem(RezepteTotal[index].Listenposition);
-    if (!item)
-        return false;
-    LVRezepte->setCurrentItem(item);
-    LVRezepte->scrollToItem(item);
+    const QModelIndex zeile = m_liste->index(RezepteTotal[index].Listenposition, 0);
+    LVRezepte->setCurrentIndex(zeile);
+    LVRezepte->scrollTo(zeile);
     return true;
 }
 
@@ -664,17 +652,21 @@ void TFMain::LVRezepteClick()
     if (m_bauen)
         return;
     const qint32 index = Ausgewaehltes_Rezept();
+    // Kept by file name, which survives a reload; the index does not.
+    m_gewaehlteDatei = index >= 0 ? RezepteTotal[index].Dateiname : QString();
     MRezeptoeffnen->setEnabled(index >= 0);
+    MRezeptnachkochen->setEnabled(index >= 0);
     Zeige_Vorschau(index);
 }
 
 void TFMain::LVRezepteDblClick()
 {
-    QTreeWidgetItem *item = LVRezepte->currentItem();
-    if (!item)
+    const QModelIndex item = LVRezepte->currentIndex();
+    if (!item.isValid())
         return;
-    if (LVRezepte->indexOfTopLevelItem(item) == 0) {
-        // The kitchen opens here once it exists.
+    if (item.row() == 0) {
+        // A fresh working recipe; the chooser offers new and stored ones.
+        Oeffne_Kueche(TTRezepteTotal(), QStringLiteral("Neues Rezept"), true, true);
         return;
     }
     const qint32 index = Ausgewaehltes_Rezept();
@@ -699,14 +691,14 @@ void TFMain::CBUnterkategorieChange()
         return;
     Optionen.Unterkategoriefilter = CBUnterkategorie->currentIndex() > 0 ? CBUnterkategorie->currentText()
                                                                           : QString();
-    Aktualisiere_Uebersicht();
+    Zeige_Liste();
 }
 
 void TFMain::ESucheChange()
 {
     if (m_bauen)
         return;
-    Aktualisiere_Uebersicht();
+    Zeige_Liste();
 }
 
 void TFMain::MNeuesRezeptClick()
@@ -720,8 +712,17 @@ void TFMain::MRezeptoeffnenClick()
         LVRezepteDblClick();
 }
 
+void TFMain::MRezeptnachkochenClick()
+{
+    // Cooks a copy of the selected recipe under its own name at once.
+    const qint32 index = Ausgewaehltes_Rezept();
+    if (index < 0)
+        return;
+    const TTRezepteTotal vorlage = RezepteTotal[index];
+    Oeffne_Kueche(vorlage, QString(), false, false);
+}
+
 // Wired when their windows exist.
-void TFMain::MRezeptnachkochenClick() {}
 void TFMain::MEinheitenClick()
 {
     Zeige_Einheiten();
@@ -732,10 +733,25 @@ void TFMain::MLexikonClick()
     Zeige_Lexikon(true, -1, QString());
 }
 
-void TFMain::MPRGUpdatestartenClick() {}
-void TFMain::MRezeptedownloadenClick() {}
-void TFMain::MGrafikendownloadenClick() {}
-void TFMain::MDatenbankenupdatenClick() {}
+void TFMain::MPRGUpdatestartenClick()
+{
+    Lade_Programmupdate();
+}
+void TFMain::MRezeptedownloadenClick()
+{
+    Verstecke_Werkzeugfenster();
+    Zeige_Rezeptdownload();
+}
+void TFMain::MGrafikendownloadenClick()
+{
+    Verstecke_Werkzeugfenster();
+    Pruefe_Grafikupdate();
+}
+void TFMain::MDatenbankenupdatenClick()
+{
+    Verstecke_Werkzeugfenster();
+    Aktualisiere_Datenbank();
+}
 void TFMain::MZutatenverwaltungClick()
 {
     Zeige_Zutatenverwaltung();
@@ -748,8 +764,18 @@ void TFMain::MNachrichtenlesenClick()
 {
     Zeige_News(true);
 }
-void TFMain::MUpdateinformationenmanuelldownloadenClick() {}
-void TFMain::MUpdatesimInternetClick() {}
+void TFMain::MUpdateinformationenmanuelldownloadenClick()
+{
+    Updateinformationendownloaden1Click();
+}
+void TFMain::Updateinformationendownloaden1Click()
+{
+    Lade_Updateinformationen();
+}
+void TFMain::MUpdatesimInternetClick()
+{
+    Oeffne_Updateseite();
+}
 
 void TFMain::MRezeptUploadClick()
 {
@@ -838,7 +864,7 @@ void TFMain::FormClose(QCloseEvent *event)
     }
     Lade_Optionen(Save);
     Verstecke_Werkzeugfenster();
-    // Starte_Update();
+    Starte_Update();
     event->accept();
 }
 
@@ -895,6 +921,9 @@ bool TFMain::eventFilter(QObject *watched, QEvent *event)
 void Programmstart(bool reload)
 {
     if (reload) {
+        // The list shows no stale rows while the files are read.
+        if (FMain)
+            FMain->Vergiss_Rezepte();
         const QString aktuell = gueltig(AktuellesRezept) ? RezepteTotal[AktuellesRezept].Dateiname : QString();
         // The editor and the wizard hold records of their own; they follow
         // them, not their old positions.

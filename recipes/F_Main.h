@@ -5,6 +5,8 @@
 #include <QIcon>
 #include <QMainWindow>
 
+#include "recipes/Uebersicht.h"
+
 class QAction;
 class QCloseEvent;
 class QComboBox;
@@ -13,7 +15,8 @@ class QLineEdit;
 class QListWidget;
 class QMenu;
 class QTextBrowser;
-class QTreeWidget;
+class QTreeView;
+class TRezeptliste;
 
 // Preview: the ingredient pictures of the selected recipe.
 class TFMainZutatbild : public QWidget
@@ -94,17 +97,22 @@ public:
     QAction *EmailansTafelwerkstatt1;
     QAction *MInfo;
 
-    QLabel *IBack; // background picture
+    QLabel *IBack = nullptr; // background picture
     QComboBox *CBKategorie;      // "All categories" + Kategorienamen
     QComboBox *CBUnterkategorie; // "All sub-categories" + those in use
     QLineEdit *ESuche;
     // Row 0 is "Cook interactively"; the other rows are recipes, each
-    // record's Listenposition is its row (-1 for records not listed).
-    QTreeWidget *LVRezepte;
+    // record's Listenposition is its row (-1 for records not listed). Its
+    // model is a TRezeptliste.
+    QTreeView *LVRezepte = nullptr; // the event filter runs before it exists
     QLabel *LAnzahl;
 
     // Rebuilds the filters and the list from RezepteTotal (no reload).
     void Aktualisiere_Uebersicht();
+    // The list alone for the filters as they are set.
+    void Zeige_Liste();
+    // After a reload: no record is the one the overview knew.
+    void Vergiss_Rezepte();
     // RezepteTotal index of the selected row; -1 for none or row 0.
     qint32 Ausgewaehltes_Rezept() const;
     // Selects the row of a recipe; false when it is not listed.
@@ -146,6 +154,7 @@ public slots:
     void MNachrichtenlesenClick();
     void MUpdateinformationenmanuelldownloadenClick();
     void MUpdatesimInternetClick();
+    void Updateinformationendownloaden1Click();
     void MHilfeanzeigenClick();
     void MTippsanzeigenClick();
     void EmailansTafelwerkstatt1Click();
@@ -167,6 +176,9 @@ private:
 
     int m_bauen = 0; // > 0 while the filters are filled from code
     QHash<qint32, QIcon> m_icons;
+    TRezeptliste *m_liste = nullptr;
+    TUebersicht m_uebersicht;
+    QString m_gewaehlteDatei; // the selected recipe's file
     QWidget *m_mitte = nullptr;
 };
 

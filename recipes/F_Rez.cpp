@@ -668,6 +668,17 @@ void TFRez::paintEvent(QPaintEvent *)
         p.drawPixmap(rect(), m_hintergrund);
 }
 
+void TFRez::Leere_Kuechentexte()
+{
+    // A recipe still open here would lose its texts on its next save.
+    if (isVisible() || m_geaendert)
+        return;
+    ++m_fuellen;
+    for (QTextEdit *t : {REREingabe, RERBemerkungen, RERBemerkungen1})
+        t->clear();
+    --m_fuellen;
+}
+
 void TFRez::Geaendert_setzen()
 {
     if (m_fuellen)

@@ -93,6 +93,9 @@ public:
     // The record index the fields were filled from (-1 none).
     qint32 Formularrezept() const { return m_rezept; }
     bool Geaendert() const { return m_geaendert; }
+    // The kitchen starts with empty instruction and remark fields. Emptying
+    // them is no edit, and a recipe open in the editor keeps its texts.
+    void Leere_Kuechentexte();
     // The recipe's file was removed or renamed while it was open here: the
     // form keeps its record (without a file name) until it is saved again
     // or closed.

@@ -21,6 +21,7 @@
 #include "core/Globals.h"
 #include "core/Grundoperationen.h"
 #include "core/Tabellen.h"
+#include "interactive/F_IAMain.h"
 #include "platform/Colors.h"
 #include "platform/CodePage.h"
 #include "platform/Paths.h"
@@ -575,8 +576,6 @@ TFWiz06::TFWiz06(QWidget *parent)
     BBFDigI->setObjectName(QStringLiteral("BBFDigI"));
     BBIAKochen = new QPushButton(QStringLiteral("Interactive cooking..."), this);
     BBIAKochen->setObjectName(QStringLiteral("BBIAKochen"));
-    // the kitchen is not there yet
-    BBIAKochen->setEnabled(false);
     Inhalt->addWidget(LZusammenfassung);
     Inhalt->addStretch();
     auto *knoepfe = new QHBoxLayout;
@@ -638,7 +637,14 @@ void TFWiz06::BBFDigIClick()
 
 void TFWiz06::BBIAKochenClick()
 {
-    // Stays disabled until the interactive kitchen exists.
+    // The kitchen cooks the new record instead of saving it: it takes a copy,
+    // and the wizard lets its unsaved record go.
+    const TTRezepteTotal *r = Wizardrezept();
+    if (!r)
+        return;
+    const TTRezepteTotal neu = *r;
+    Breche_Rezeptassistent_ab();
+    Oeffne_Kueche(neu, neu.Rezeptname, false, true);
 }
 
 // --- the run ----------------------------------------------------------

@@ -1,7 +1,10 @@
 #include "recipes/Uebersicht.h"
 
+#include <QHash>
 #include <QSet>
 #include <algorithm>
+#include <cstring>
+#include <numeric>
 
 #include "core/Grundoperationen.h"
 #include "core/Tabellen.h"
@@ -75,34 +78,6 @@ QString Erzeuge_Suchtext(const TTRezepteTotal &rezept)
 }
 
 namespace {
-// Folding and upper-casing every recipe's text on each key press is slow with
-// many recipes, so the texts are kept; a fingerprint of what they are made of
-// notices a record that was changed in memory.
-struct TSuchtext {
-    size_t Fingerabdruck = 0;
-    QString Text;
-};
-
-size_t fingerabdruck(const TTRezepteTotal &r)
-{
-    size_t h = qHash(r.Rezeptname);
-    for (const TTZutatenliste &z : r.Zutatenliste)
-        h = qHashMulti(h, z.Menge, z.Einheit, z.Name);
-    for (const TString *liste : {&r.Deluxeliste.Name, &r.Deluxeliste.Zubereitung, &r.Rezeptliste,
-                                 &r.Bemerkungsliste})
-        h = qHashMulti(h, liste->size(), qHashRange(liste->cbegin(), liste->cend()));
-    return h;
-}
-
-const QString &suchtext(QHash<QString, TSuchtext> &speicher, const TTRezepteTotal &r)
-{
-    const size_t f = fingerabdruck(r);
-    auto it = speicher.find(r.Dateiname);
-    if (it == speicher.end() || it->Fingerabdruck != f)
-        it = speicher.insert(r.Dateiname, TSuchtext{f, Erzeuge_Suchtext(r)});
-    return it->Text;
-}
-
 bool istSossenwort(const QString &grossWort)
 {
     static const QStringList formen = {platform::upperCase(QStringLiteral("sauce")),
@@ -112,60 +87,272 @@ bool istSossenwort(const QString &grossWort)
 }
 } // namespace
 
-QVector<qint32> Ermittle_Uebersicht(const TRezepteTotal &rezepte, const TUebersichtFilter &filter)
+namespace {
+// Strings and lists compare as the same data without looking at the text.
+template <typename T> bool geteilt(const T &a, const T &b)
 {
+    return a.constData() == b.constData() && a.size() == b.size();
+}
+
+QString unterkategorienschluessel(const QString &liste)
+{
+    QStringList teile = Zerlege_Unterkategorien(liste);
+    if (teile.isEmpty())
+        return QString();
+    for (QString &t : teile)
+        t = platform::upperCase(t);
+    return QLatin1Char(',') + teile.join(QLatin1Char(',')) + QLatin1Char(',');
+}
+} // namespace
+
+QDate Kochdatum_als_Datum(double tage)
+{
+    if (!(tage > 0))
+        return QDate();
+    // Rounded to the millisecond as the day count's conversion to a time does.
+    const qint64 ms = qint64(std::min(tage, 2958465.999999) * 86400000.0 + 0.5);
+    return QDate(1899, 12, 30).addDays(ms / 86400000);
+}
+
+bool TUebersicht::Gleich(const Eintrag &e, const TTRezepteTotal &r)
+{
+    return geteilt(e.Rezeptname, r.Rezeptname) && geteilt(e.UnterkategorienQuelle, r.Unterkategorien)
+        && e.KategorieQuelle == r.Kategorie;
+}
+
+bool TUebersicht::Gleicher_Inhalt(const Eintrag &e, const TTRezepteTotal &r)
+{
+    return geteilt(e.Zutatenliste, r.Zutatenliste) && geteilt(e.DeluxeName, r.Deluxeliste.Name)
+        && geteilt(e.DeluxeZubereitung, r.Deluxeliste.Zubereitung) && geteilt(e.Rezeptliste, r.Rezeptliste)
+        && geteilt(e.Bemerkungsliste, r.Bemerkungsliste);
+}
+
+void TUebersicht::Fuelle(Eintrag &e, qint32 index, const TTRezepteTotal &r)
+{
+    e.Index = index;
+    e.Kategorie = Ermittle_Rezeptkategorie(r);
+    e.Unterkategorien = unterkategorienschluessel(r.Unterkategorien);
+    // The name is part of the search text too.
+    const bool neuerText = !geteilt(e.Rezeptname, r.Rezeptname) || !Gleicher_Inhalt(e, r);
+    e.Dateiname = r.Dateiname;
+    e.Rezeptname = r.Rezeptname;
+    e.UnterkategorienQuelle = r.Unterkategorien;
+    e.KategorieQuelle = r.Kategorie;
+    if (neuerText) {
+        e.Suchtext = QByteArray();
+        e.Zutatenliste = r.Zutatenliste;
+        e.DeluxeName = r.Deluxeliste.Name;
+        e.DeluxeZubereitung = r.Deluxeliste.Zubereitung;
+        e.Rezeptliste = r.Rezeptliste;
+        e.Bemerkungsliste = r.Bemerkungsliste;
+    }
+}
+
+void TUebersicht::Vergiss()
+{
+    m_eintraege.clear();
+    m_eintraege.squeeze();
+    m_dateinamen.clear();
+    m_treffer.clear();
+    m_trefferpositionen.clear();
+    m_trefferGueltig = false;
+}
+
+void TUebersicht::Abgleichen(const TRezepteTotal &rezepte)
+{
+    // Search texts of records that are still there and unchanged are kept,
+    // wherever the records moved to.
+    QHash<QString, qsizetype> alt;
+    alt.reserve(m_eintraege.size());
+    for (qsizetype i = 0; i < m_eintraege.size(); ++i)
+        alt.insert(m_eintraege[i].Dateiname, i);
+    QVector<Eintrag> neu;
+    neu.reserve(rezepte.size());
+    m_dateinamen.resize(rezepte.size());
+    for (qint32 i = 0; i < rezepte.size(); ++i) {
+        const TTRezepteTotal &r = rezepte[i];
+        m_dateinamen[i] = r.Dateiname;
+        if (!Ist_Uebersichtsrezept(r))
+            continue;
+        Eintrag e;
+        const auto it = alt.constFind(r.Dateiname);
+        if (it != alt.constEnd() && geteilt(m_eintraege[*it].Dateiname, r.Dateiname))
+            e = std::move(m_eintraege[*it]);
+        Fuelle(e, i, r);
+        neu.append(std::move(e));
+    }
+    // By name regardless of letter case, then by file name.
+    QVector<std::pair<QString, qsizetype>> ordnung;
+    ordnung.reserve(neu.size());
+    for (qsizetype k = 0; k < neu.size(); ++k)
+        ordnung.append({platform::upperCase(neu[k].Rezeptname), k});
+    std::sort(ordnung.begin(), ordnung.end(), [&](const auto &a, const auto &b) {
+        if (a.first != b.first)
+            return a.first < b.first;
+        const Eintrag &x = neu[a.second];
+        const Eintrag &y = neu[b.second];
+        if (x.Dateiname != y.Dateiname)
+            return x.Dateiname < y.Dateiname;
+        return x.Index < y.Index;
+    });
+    QVector<Eintrag> sortiert;
+    sortiert.reserve(neu.size());
+    for (const auto &o : ordnung)
+        sortiert.append(std::move(neu[o.second]));
+    neu = std::move(sortiert);
+    m_eintraege = std::move(neu);
+    m_trefferGueltig = false;
+}
+
+TUebersicht::TPaare TUebersicht::Paare(const QByteArray &text)
+{
+    static const std::array<quint8, 256> klasse = [] {
+        std::array<quint8, 256> k{};
+        for (int b = 0; b < 256; ++b) {
+            if (b >= 'A' && b <= 'Z')
+                k[b] = quint8(b - 'A');
+            else if (b >= '0' && b <= '9')
+                k[b] = 26;
+            else if (b == ' ' || b == '\n')
+                k[b] = 27;
+            else if (b >= 0x80)
+                k[b] = quint8(28 + b % 3);
+            else
+                k[b] = 31;
+        }
+        return k;
+    }();
+    TPaare paare{};
+    const auto *d = reinterpret_cast<const uchar *>(text.constData());
+    for (qsizetype i = 1; i < text.size(); ++i) {
+        const unsigned bit = unsigned(klasse[d[i - 1]]) * 32 + klasse[d[i]];
+        paare[bit / 64] |= quint64(1) << (bit % 64);
+    }
+    return paare;
+}
+
+TUebersicht::TWort::TWort(const QByteArray &text)
+    : Text(text), Paare(TUebersicht::Paare(text)),
+      Suche(Text.constData(), Text.constData() + Text.size())
+{
+}
+
+bool TUebersicht::Kommt_vor(const TWort &wort, const QByteArray &suchtext)
+{
+    TPaare paare;
+    std::memcpy(paare.data(), suchtext.constData(), sizeof paare);
+    for (int i = 0; i < 16; ++i)
+        if ((paare[i] & wort.Paare[i]) != wort.Paare[i])
+            return false;
+    const char *anfang = suchtext.constData() + sizeof paare;
+    const char *ende = suchtext.constData() + suchtext.size();
+    if (wort.Text.size() == 1)
+        return std::memchr(anfang, wort.Text[0], size_t(ende - anfang)) != nullptr;
+    return std::search(anfang, ende, wort.Suche) != ende;
+}
+
+const QByteArray &TUebersicht::Suchtext(Eintrag &e, const TRezepteTotal &rezepte)
+{
+    if (e.Suchtext.isNull()) {
+        // UTF-8: a word occurs in it exactly where it occurs in the text, at
+        // about half the size.
+        const QByteArray text = Erzeuge_Suchtext(rezepte[e.Index]).toUtf8();
+        const TPaare paare = Paare(text);
+        e.Suchtext.reserve(qsizetype(sizeof paare) + text.size());
+        e.Suchtext.append(reinterpret_cast<const char *>(paare.data()), sizeof paare).append(text);
+        ++m_gebaut;
+    }
+    return e.Suchtext;
+}
+
+bool TUebersicht::Engt_ein(const TBedingungen &neu, const TBedingungen &alt)
+{
+    // Every old requirement follows from a new one: each spelling the new one
+    // accepts contains a spelling the old one accepts.
+    return std::all_of(alt.cbegin(), alt.cend(), [&](const QVector<TWort> &a) {
+        return std::any_of(neu.cbegin(), neu.cend(), [&](const QVector<TWort> &n) {
+            return std::all_of(n.cbegin(), n.cend(), [&](const TWort &wort) {
+                return std::any_of(a.cbegin(), a.cend(), [&](const TWort &w) { return wort.Text.contains(w.Text); });
+            });
+        });
+    });
+}
+
+const QVector<qint32> &TUebersicht::Filtere(const TRezepteTotal &rezepte, const TUebersichtFilter &filter)
+{
+    bool abgleichen = m_dateinamen.size() != rezepte.size();
+    for (qsizetype i = 0; i < rezepte.size() && !abgleichen; ++i)
+        abgleichen = !geteilt(m_dateinamen[i], rezepte[i].Dateiname);
+    for (qsizetype i = 0; i < m_eintraege.size() && !abgleichen; ++i) {
+        Eintrag &e = m_eintraege[i];
+        const TTRezepteTotal &r = rezepte[e.Index];
+        if (!Gleich(e, r)) {
+            abgleichen = true; // its place in the list may change
+        } else if (!Gleicher_Inhalt(e, r)) {
+            Fuelle(e, e.Index, r);
+            m_trefferGueltig = false;
+        }
+    }
+    if (abgleichen)
+        Abgleichen(rezepte);
+
     qint32 modus = 0;
     TString woerter;
     Zerlege_Suchbegriffe(filter.Suchtext, true, modus, woerter, true, true);
-    // Each entry is one requirement: any of its spellings must occur.
-    QVector<QStringList> bedingungen;
-    QStringList sossen;
+    TBedingungen bedingungen;
+    QVector<TWort> sossen;
     for (const QString &w : woerter) {
         if (w.isEmpty())
             continue;
+        const TWort wort(w.toUtf8());
         if (modus == 2 && istSossenwort(w))
-            sossen << w;
+            sossen << wort;
         else
-            bedingungen.append(QStringList{w});
+            bedingungen.append({wort});
     }
     if (!sossen.isEmpty())
         bedingungen.append(sossen);
-
-    static QHash<QString, TSuchtext> speicher;
-    if (speicher.size() > 2 * rezepte.size() + 64)
-        speicher.clear(); // recipes gone or renamed
     const QString unterkategorie = platform::upperCase(filter.Unterkategorie.trimmed());
-    QVector<qint32> treffer;
-    for (qint32 i = 0; i < rezepte.size(); ++i) {
-        const TTRezepteTotal &r = rezepte[i];
-        if (!Ist_Uebersichtsrezept(r))
+    const QString unterkategorieschluessel = QLatin1Char(',') + unterkategorie + QLatin1Char(',');
+
+    // Typing on narrows the search: only the last hits can still match.
+    const bool eingeengt = m_trefferGueltig && filter.Kategorie == m_kategorie && unterkategorie == m_unterkategorie
+        && Engt_ein(bedingungen, m_bedingungen);
+    QVector<qint32> kandidaten;
+    if (eingeengt) {
+        kandidaten = std::move(m_trefferpositionen);
+    } else {
+        kandidaten.resize(m_eintraege.size());
+        std::iota(kandidaten.begin(), kandidaten.end(), 0);
+    }
+    m_treffer.clear();
+    m_trefferpositionen.clear();
+    for (qint32 pos : kandidaten) {
+        Eintrag &e = m_eintraege[pos];
+        if (filter.Kategorie >= 0 && e.Kategorie != filter.Kategorie)
             continue;
-        if (filter.Kategorie >= 0 && Ermittle_Rezeptkategorie(r) != filter.Kategorie)
+        if (!unterkategorie.isEmpty() && !e.Unterkategorien.contains(unterkategorieschluessel))
             continue;
-        if (!unterkategorie.isEmpty()) {
-            bool gefunden = false;
-            for (const QString &u : Zerlege_Unterkategorien(r.Unterkategorien))
-                gefunden = gefunden || platform::upperCase(u) == unterkategorie;
-            if (!gefunden)
-                continue;
-        }
         if (!bedingungen.isEmpty()) {
-            const QString &text = suchtext(speicher, r);
-            const bool passt = std::all_of(bedingungen.cbegin(), bedingungen.cend(), [&](const QStringList &b) {
-                return std::any_of(b.cbegin(), b.cend(), [&](const QString &w) { return text.contains(w); });
+            const QByteArray &text = Suchtext(e, rezepte);
+            const bool passt = std::all_of(bedingungen.cbegin(), bedingungen.cend(), [&](const auto &b) {
+                return std::any_of(b.cbegin(), b.cend(), [&](const TWort &w) { return Kommt_vor(w, text); });
             });
             if (!passt)
                 continue;
         }
-        treffer.append(i);
+        m_treffer.append(e.Index);
+        m_trefferpositionen.append(pos);
     }
-    QVector<QString> schluessel(rezepte.size());
-    for (qint32 i : treffer)
-        schluessel[i] = platform::upperCase(rezepte[i].Rezeptname);
-    std::stable_sort(treffer.begin(), treffer.end(), [&](qint32 a, qint32 b) {
-        if (schluessel[a] != schluessel[b])
-            return schluessel[a] < schluessel[b];
-        return rezepte[a].Dateiname < rezepte[b].Dateiname;
-    });
-    return treffer;
+    m_trefferGueltig = true;
+    m_kategorie = filter.Kategorie;
+    m_unterkategorie = unterkategorie;
+    m_bedingungen = std::move(bedingungen);
+    return m_treffer;
+}
+
+QVector<qint32> Ermittle_Uebersicht(const TRezepteTotal &rezepte, const TUebersichtFilter &filter)
+{
+    TUebersicht uebersicht;
+    return uebersicht.Filtere(rezepte, filter);
 }

@@ -1,8 +1,12 @@
 #pragma once
 // Which recipes the overview lists and in what order; no windows here.
+#include <QByteArray>
+#include <QDate>
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <array>
+#include <functional>
 
 #include "core/Globals.h"
 
@@ -29,3 +33,77 @@ QString Erzeuge_Suchtext(const TTRezepteTotal &rezept);
 // search word must occur in the recipe's text; the spellings "sauce",
 // "sosse" and "soße" count as one word of which any may occur.
 QVector<qint32> Ermittle_Uebersicht(const TRezepteTotal &rezepte, const TUebersichtFilter &filter);
+
+// The date of a day count (days since 30 December 1899, the fraction the time
+// of day) by plain day arithmetic, without the time zone; an invalid date for
+// 0 or less (never cooked).
+QDate Kochdatum_als_Datum(double tage);
+
+// The overview's recipes kept between key presses: each listable record with
+// its category, sub-category key and (built at its first search)
+// its search text, in list order. A key press only walks these.
+//
+// Each entry keeps copies of the record fields it was made from. Qt's strings
+// and lists share their data with such a copy until one side is written to,
+// so a record changed since, in any way, no longer shares its data with the
+// entry; that is checked on every Filtere and only that entry is made again.
+class TUebersicht
+{
+public:
+    // Indexes into rezepte of the listed recipes, in list order.
+    const QVector<qint32> &Filtere(const TRezepteTotal &rezepte, const TUebersichtFilter &filter);
+    // Drops everything (after a reload every record is new).
+    void Vergiss();
+    // How many search texts were built since the start (for tests and
+    // measurements: a text is built once per recipe and change).
+    qint64 Gebaute_Suchtexte() const { return m_gebaut; }
+
+private:
+    // Which pairs of neighbouring bytes (letters, digits, blanks and three
+    // kinds of others) occur in a text: a word whose pairs do not all occur
+    // in it cannot occur in it, and most texts are passed over without being
+    // read.
+    using TPaare = std::array<quint64, 16>;
+    static TPaare Paare(const QByteArray &text);
+    struct TWort {
+        explicit TWort(const QByteArray &text);
+        QByteArray Text;
+        TPaare Paare{};
+        // Built once per key press, used on every text.
+        std::boyer_moore_horspool_searcher<const char *> Suche;
+    };
+    static bool Kommt_vor(const TWort &wort, const QByteArray &suchtext);
+    struct Eintrag {
+        qint32 Index = -1;
+        qint32 Kategorie = -1;
+        QString Unterkategorien;   // ",A,B," in upper case
+        // Built at the first search: the byte pairs that occur in the text
+        // (a TPaare), then the text in UTF-8.
+        QByteArray Suchtext;
+        // The record's fields the entry was made from (shared, see above).
+        QString Dateiname, Rezeptname, UnterkategorienQuelle;
+        qint32 KategorieQuelle = -1;
+        TTAZutatenliste Zutatenliste;
+        TString DeluxeName, DeluxeZubereitung, Rezeptliste, Bemerkungsliste;
+    };
+    // One requirement of a search: any of its spellings (UTF-8) must occur.
+    using TBedingungen = QVector<QVector<TWort>>;
+
+    void Abgleichen(const TRezepteTotal &rezepte);
+    static bool Gleich(const Eintrag &e, const TTRezepteTotal &r);
+    static bool Gleicher_Inhalt(const Eintrag &e, const TTRezepteTotal &r);
+    static void Fuelle(Eintrag &e, qint32 index, const TTRezepteTotal &r);
+    const QByteArray &Suchtext(Eintrag &e, const TRezepteTotal &rezepte);
+    static bool Engt_ein(const TBedingungen &neu, const TBedingungen &alt);
+
+    QVector<Eintrag> m_eintraege;  // in list order
+    QVector<QString> m_dateinamen; // every record's Dateiname, by index (shared)
+    QVector<qint32> m_treffer;
+    QVector<qint32> m_trefferpositionen; // positions in m_eintraege of m_treffer
+    // The filter m_treffer answers; a narrower search only looks at them.
+    bool m_trefferGueltig = false;
+    qint32 m_kategorie = -1;
+    QString m_unterkategorie;
+    TBedingungen m_bedingungen;
+    qint64 m_gebaut = 0;
+};

@@ -1,18 +1,13 @@
 #include "reference/F_AktivZuDa.h"
 
 #include <QAction>
-#include <QCloseEvent>
 #include <QComboBox>
-#include <QGridLayout>
-#include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QVBoxLayout>
 
 #include "core/Dateioperationen.h"
 #include "core/Tabellen.h"
@@ -28,12 +23,6 @@
 TFAktivZuDa *FAktivZuDa = nullptr;
 
 namespace {
-
-template <typename T> T *benannt(T *w, const char *name)
-{
-    w->setObjectName(QLatin1String(name));
-    return w;
-}
 
 const QString Mindestmeldung = QStringLiteral("Two ingredients are minimum on the database!");
 
@@ -66,15 +55,16 @@ TAktivZuDaPopup Ermittle_AktivZuDaPopup(qint32 zeilen, qint32 markierte, qint32 
     return p;
 }
 
-TFAktivZuDa::TFAktivZuDa(QWidget *parent) : QWidget(parent)
+TFAktivZuDa::TFAktivZuDa(QWidget *parent)
+    : TZutatenlistenfenster(QStringLiteral("FAktivZuDa"), QStringLiteral("Organize ingredients on the database:"), 3,
+                            parent)
 {
-    setObjectName(QStringLiteral("FAktivZuDa"));
-    setWindowTitle(QStringLiteral("Organize ingredients on the database:"));
-    resize(560, 520);
-    Setze_Fensterfarbe(this);
-    Baue_Felder();
+    CBAktiv = Neue_Auswahl("CBAktiv");
+    BAktiv = Neuer_Knopf("BAktiv", QStringLiteral("Activate"));
+    BInaktiv = Neuer_Knopf("BInaktiv", QStringLiteral("Deactivate"));
+    BLoeschen = Neuer_Knopf("BLoeschen", QStringLiteral("Delete"));
     Baue_Menue();
-    Baue_Layout();
+    Baue_Layout(CBAktiv, {BAktiv, BInaktiv, BLoeschen});
     Verbinde();
     Registriere_Tooltipps(this, {
         {QStringLiteral("ESuche"), QStringLiteral("Search ingredients")},
@@ -88,82 +78,30 @@ TFAktivZuDa::TFAktivZuDa(QWidget *parent) : QWidget(parent)
     });
 }
 
-void TFAktivZuDa::Baue_Felder()
-{
-    IBack = benannt(new QLabel(this), "IBack");
-    IBack->setScaledContents(true);
-    IBack->lower();
-    ESuche = benannt(new QLineEdit(this), "ESuche");
-    CBZart = benannt(new QComboBox(this), "CBZart");
-    CBAktiv = benannt(new QComboBox(this), "CBAktiv");
-    CLBZutat = benannt(new QListWidget(this), "CLBZutat");
-    CLBZutat->setContextMenuPolicy(Qt::CustomContextMenu);
-    IZutat = benannt(new QLabel(this), "IZutat");
-    IZutat->setFixedSize(96, 96);
-    IZutat->setScaledContents(true);
-    BAktiv = benannt(new QPushButton(QStringLiteral("Activate"), this), "BAktiv");
-    BInaktiv = benannt(new QPushButton(QStringLiteral("Deactivate"), this), "BInaktiv");
-    BLoeschen = benannt(new QPushButton(QStringLiteral("Delete"), this), "BLoeschen");
-    BZurueck = benannt(new QPushButton(QStringLiteral("Back"), this), "BZurueck");
-    BBInfo = benannt(new QPushButton(QStringLiteral("Help"), this), "BBInfo");
-}
-
 void TFAktivZuDa::Baue_Menue()
 {
-    PMAktivZuDa = benannt(new QMenu(this), "PMAktivZuDa");
-    auto eintrag = [this](const char *name, const QString &text) {
-        return benannt(PMAktivZuDa->addAction(text), name);
-    };
-    PMAlleAuswaehlen = eintrag("PMAlleAuswaehlen", QStringLiteral("Select all"));
-    PMAuswahlaufheben = eintrag("PMAuswahlaufheben", QStringLiteral("Clear selection"));
+    PMAktivZuDa = Neues_Popup("PMAktivZuDa");
+    PMAlleAuswaehlen = Eintrag("PMAlleAuswaehlen", QStringLiteral("Select all"));
+    PMAuswahlaufheben = Eintrag("PMAuswahlaufheben", QStringLiteral("Clear selection"));
     PMAktivZuDa->addSeparator();
-    PMMarkierteaktivieren = eintrag("PMMarkierteaktivieren", QStringLiteral("Activate selected ingredients"));
-    PMMarkiertedeaktivieren = eintrag("PMMarkiertedeaktivieren", QStringLiteral("Deactivate selected ingredients"));
-    PMMarkierteloeschen = eintrag("PMMarkierteloeschen", QStringLiteral("Delete selected ingredients"));
+    PMMarkierteaktivieren = Eintrag("PMMarkierteaktivieren", QStringLiteral("Activate selected ingredients"));
+    PMMarkiertedeaktivieren = Eintrag("PMMarkiertedeaktivieren", QStringLiteral("Deactivate selected ingredients"));
+    PMMarkierteloeschen = Eintrag("PMMarkierteloeschen", QStringLiteral("Delete selected ingredients"));
     PMAktivZuDa->addSeparator();
-    PMSucheingabenzuruecksetzen = eintrag("PMSucheingabenzuruecksetzen", QStringLiteral("Reset search"));
-    PMZudatendetailsbearbeiten = eintrag("PMZudatendetailsbearbeiten", QStringLiteral("Edit ingredient details..."));
+    PMSucheingabenzuruecksetzen = Eintrag("PMSucheingabenzuruecksetzen", QStringLiteral("Reset search"));
+    PMZudatendetailsbearbeiten = Eintrag("PMZudatendetailsbearbeiten", QStringLiteral("Edit ingredient details..."));
     PMAktivZuDa->addSeparator();
-    PMHerdfibel = eintrag("PMHerdfibel", QStringLiteral("Cooking dictionary..."));
-    PMHilfe = eintrag("PMHilfe", QStringLiteral("Help"));
-    PMBearbeitungbeenden = eintrag("PMBearbeitungbeenden", QStringLiteral("Close"));
-}
-
-void TFAktivZuDa::Baue_Layout()
-{
-    auto *filter = new QHBoxLayout;
-    filter->addWidget(CBZart, 1);
-    filter->addWidget(CBAktiv, 1);
-    auto *rechts = new QVBoxLayout;
-    rechts->addWidget(IZutat);
-    rechts->addWidget(BAktiv);
-    rechts->addWidget(BInaktiv);
-    rechts->addWidget(BLoeschen);
-    rechts->addStretch(1);
-    rechts->addWidget(BBInfo);
-    rechts->addWidget(BZurueck);
-    auto *gitter = new QGridLayout(this);
-    gitter->addWidget(ESuche, 0, 0);
-    gitter->addLayout(filter, 1, 0);
-    gitter->addWidget(CLBZutat, 2, 0);
-    gitter->addLayout(rechts, 0, 1, 3, 1);
-    gitter->setRowStretch(2, 1);
+    PMHerdfibel = Eintrag("PMHerdfibel", QStringLiteral("Cooking dictionary..."));
+    PMHilfe = Eintrag("PMHilfe", QStringLiteral("Help"));
+    PMBearbeitungbeenden = Eintrag("PMBearbeitungbeenden", QStringLiteral("Close"));
 }
 
 void TFAktivZuDa::Verbinde()
 {
-    connect(ESuche, &QLineEdit::textChanged, this, &TFAktivZuDa::Suche);
-    connect(CBZart, &QComboBox::currentIndexChanged, this, &TFAktivZuDa::Suche);
-    connect(CBAktiv, &QComboBox::currentIndexChanged, this, &TFAktivZuDa::Suche);
-    connect(CLBZutat, &QListWidget::currentRowChanged, this, &TFAktivZuDa::CLBZutatClick);
-    connect(CLBZutat, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &p) { PMAktivZuDa->popup(CLBZutat->viewport()->mapToGlobal(p)); });
     connect(PMAktivZuDa, &QMenu::aboutToShow, this, &TFAktivZuDa::PMAktivZuDaPopup);
     connect(BAktiv, &QPushButton::clicked, this, &TFAktivZuDa::BAktivClick);
     connect(BInaktiv, &QPushButton::clicked, this, &TFAktivZuDa::BInaktivClick);
     connect(BLoeschen, &QPushButton::clicked, this, &TFAktivZuDa::BLoeschenClick);
-    connect(BZurueck, &QPushButton::clicked, this, &QWidget::close);
-    connect(BBInfo, &QPushButton::clicked, this, [] { Zeige_Hilfe(3); });
     connect(PMAlleAuswaehlen, &QAction::triggered, this, &TFAktivZuDa::PMAlleAuswaehlenClick);
     connect(PMAuswahlaufheben, &QAction::triggered, this, &TFAktivZuDa::PMAuswahlaufhebenClick);
     connect(PMMarkierteaktivieren, &QAction::triggered, this, &TFAktivZuDa::BAktivClick);
@@ -172,31 +110,21 @@ void TFAktivZuDa::Verbinde()
     connect(PMSucheingabenzuruecksetzen, &QAction::triggered, this, &TFAktivZuDa::PMSucheingabenzuruecksetzenClick);
     connect(PMZudatendetailsbearbeiten, &QAction::triggered, this, &TFAktivZuDa::PMZudatendetailsbearbeitenClick);
     connect(PMHerdfibel, &QAction::triggered, this, [] { Zeige_Lexikon(true, -1, QString()); });
-    connect(PMHilfe, &QAction::triggered, this, [] { Zeige_Hilfe(3); });
+    connect(PMHilfe, &QAction::triggered, this, [this] { Zeige_Hilfe(Hilfethema); });
     connect(PMBearbeitungbeenden, &QAction::triggered, this, &QWidget::close);
 }
 
 void TFAktivZuDa::Vorbereiten()
 {
-    IBack->setPixmap(platform::loadPixmap(Programmverzeichnis + QStringLiteral("Grafiken\\ENG\\PNG\\")
-                                          + Hintergrundgrafik));
-    BBInfo->setIcon(QIcon(platform::loadPixmap(Programmverzeichnis
-                                               + QStringLiteral("Grafiken\\ENG\\BMP\\Hilfe_Blau.bmp"))));
+    Lade_Bilder();
     {
-        const QSignalBlocker a(CBAktiv), z(CBZart), s(ESuche);
+        const QSignalBlocker a(CBAktiv);
         CBAktiv->clear();
         CBAktiv->addItems({QStringLiteral("All ingredient categories"), QStringLiteral("Non-active ingredients"),
                            QStringLiteral("Active ingredients")});
-        CBZart->clear();
-        CBZart->addItem(QStringLiteral("All ingredient categories"));
-        for (const QString &g : Zutatengruppen)
-            CBZart->addItem(g);
         CBAktiv->setCurrentIndex(0);
-        CBZart->setCurrentIndex(0);
-        ESuche->clear();
     }
-    IZutat->clear();
-    CLBZutat->clear();
+    Fuelle_Gruppen(QStringLiteral("All ingredient categories"));
     Suche();
 }
 
@@ -220,15 +148,6 @@ void TFAktivZuDa::CLBZutatClick()
     const qint32 i = Zutat_in_Zeile(Zutatentotal, CLBZutat->currentRow());
     if (i < 0 || !Lade_Zutatengrafik(IZutat, i))
         IZutat->clear();
-}
-
-qint32 TFAktivZuDa::Markierte() const
-{
-    qint32 n = 0;
-    for (int i = 0; i < CLBZutat->count(); ++i)
-        if (CLBZutat->item(i)->checkState() == Qt::Checked)
-            ++n;
-    return n;
 }
 
 void TFAktivZuDa::Aendere_Markierte(const std::function<void(TTZutatentotal &)> &aenderung)
@@ -301,13 +220,6 @@ void TFAktivZuDa::PMAktivZuDaPopup()
     PMHerdfibel->setEnabled(true);
 }
 
-void TFAktivZuDa::Markiere_alle(bool an)
-{
-    const QSignalBlocker sperre(CLBZutat);
-    for (int i = 0; i < CLBZutat->count(); ++i)
-        CLBZutat->item(i)->setCheckState(an ? Qt::Checked : Qt::Unchecked);
-}
-
 void TFAktivZuDa::PMAlleAuswaehlenClick()
 {
     Markiere_alle(true);
@@ -320,13 +232,7 @@ void TFAktivZuDa::PMAuswahlaufhebenClick()
 
 void TFAktivZuDa::PMSucheingabenzuruecksetzenClick()
 {
-    {
-        const QSignalBlocker a(CBAktiv), z(CBZart), s(ESuche);
-        ESuche->clear();
-        CBZart->setCurrentIndex(0);
-        CBAktiv->setCurrentIndex(0);
-    }
-    Suche();
+    Setze_Suche_zurueck(CBAktiv);
 }
 
 void TFAktivZuDa::PMZudatendetailsbearbeitenClick()
@@ -347,25 +253,7 @@ void TFAktivZuDa::FormClose()
     // the rest of the program works on the active ingredients
     Lade_Zutaten(Load);
     hide();
-}
-
-void TFAktivZuDa::closeEvent(QCloseEvent *event)
-{
-    event->accept();
-    if (isVisible())
-        FormClose();
-}
-
-void TFAktivZuDa::keyPressEvent(QKeyEvent *event)
-{
-    if (!Dialogtaste(this, event))
-        QWidget::keyPressEvent(event);
-}
-
-void TFAktivZuDa::resizeEvent(QResizeEvent *event)
-{
-    QWidget::resizeEvent(event);
-    IBack->setGeometry(rect());
+    Gib_Aufrufer_frei();
 }
 
 void Zeige_Zutatenverwaltung()
@@ -385,6 +273,7 @@ void Zeige_Zutatenverwaltung()
         return;
     }
     FAktivZuDa->Vorbereiten();
+    FAktivZuDa->Sperre_Aufrufer();
     Aufbereitungsfenster_Zu(0);
     FAktivZuDa->show();
     FAktivZuDa->raise();

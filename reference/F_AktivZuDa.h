@@ -3,18 +3,10 @@
 // with a search text, a group filter and a state filter, and activates,
 // deactivates or deletes the checked ones. Changes stay in memory until the
 // window closes (or the details of one are edited), which saves the database.
-#include <QWidget>
 #include <functional>
 
 #include "core/Globals.h"
-
-class QAction;
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QListWidget;
-class QMenu;
-class QPushButton;
+#include "reference/Zutatenlistenfenster.h"
 
 // Fewest active ingredients a database keeps: deactivating or deleting is
 // refused when fewer would stay active.
@@ -37,23 +29,17 @@ struct TAktivZuDaPopup {
 };
 TAktivZuDaPopup Ermittle_AktivZuDaPopup(qint32 zeilen, qint32 markierte, qint32 aktive, bool zeileGewaehlt);
 
-class TFAktivZuDa : public QWidget
+class TFAktivZuDa : public TZutatenlistenfenster
 {
     Q_OBJECT
 public:
     explicit TFAktivZuDa(QWidget *parent = nullptr);
 
-    QLabel *IBack;
-    QLineEdit *ESuche;
-    QComboBox *CBZart;  // "All ingredient categories", then the 19 groups
+    // CBZart: "All ingredient categories", then the 19 groups
     QComboBox *CBAktiv; // all, non-active (Status 0), active (Status 1)
-    QListWidget *CLBZutat;
-    QLabel *IZutat;
     QPushButton *BAktiv;
     QPushButton *BInaktiv;
     QPushButton *BLoeschen;
-    QPushButton *BZurueck;
-    QPushButton *BBInfo;
 
     QMenu *PMAktivZuDa;
     QAction *PMAlleAuswaehlen;
@@ -69,8 +55,8 @@ public:
 
     // Fills the filters and runs the search (on opening).
     void Vorbereiten();
-    void Suche();
-    void CLBZutatClick();
+    void Suche() override;
+    void CLBZutatClick() override;
     void BAktivClick();
     void BInaktivClick();
     void BLoeschenClick();
@@ -79,23 +65,13 @@ public:
     void PMAuswahlaufhebenClick();
     void PMSucheingabenzuruecksetzenClick();
     void PMZudatendetailsbearbeitenClick();
-    void FormClose();
-
-    qint32 Markierte() const;
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
+    void FormClose() override;
 
 private:
-    void Baue_Felder();
     void Baue_Menue();
-    void Baue_Layout();
     void Verbinde();
     // Changes the record of every checked line and searches again.
     void Aendere_Markierte(const std::function<void(TTZutatentotal &)> &aenderung);
-    void Markiere_alle(bool an);
 };
 
 extern TFAktivZuDa *FAktivZuDa;

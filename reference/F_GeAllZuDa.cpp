@@ -1,11 +1,7 @@
 #include "reference/F_GeAllZuDa.h"
 
 #include <QAction>
-#include <QCloseEvent>
 #include <QComboBox>
-#include <QGridLayout>
-#include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -13,7 +9,6 @@
 #include <QPushButton>
 #include <QSet>
 #include <QSignalBlocker>
-#include <QVBoxLayout>
 
 #include "core/Dateioperationen.h"
 #include "core/Tabellen.h"
@@ -30,12 +25,6 @@ TZutatentotal GesamtZutaten;
 TFGeAllZuDa *FGeAllZuDa = nullptr;
 
 namespace {
-
-template <typename T> T *benannt(T *w, const char *name)
-{
-    w->setObjectName(QLatin1String(name));
-    return w;
-}
 
 QSet<QString> Namen(const TZutatentotal &zutaten)
 {
@@ -83,15 +72,15 @@ qint32 Uebernimm_Zutaten(TZutatentotal &eigene, TZutatentotal &gesamt, const QVe
     return n;
 }
 
-TFGeAllZuDa::TFGeAllZuDa(QWidget *parent) : QWidget(parent)
+TFGeAllZuDa::TFGeAllZuDa(QWidget *parent)
+    : TZutatenlistenfenster(QStringLiteral("FGeAllZuDa"),
+                            QStringLiteral("Import ingredients from the global ingredient database:"), 5, parent)
 {
-    setObjectName(QStringLiteral("FGeAllZuDa"));
-    setWindowTitle(QStringLiteral("Import ingredients from the global ingredient database:"));
-    resize(560, 520);
-    Setze_Fensterfarbe(this);
-    Baue_Felder();
+    CBMarke = Neue_Auswahl("CBMarke");
+    BImportieren = Neuer_Knopf("BImportieren", QStringLiteral("Import"));
+    BAlle = Neuer_Knopf("BAlle", QStringLiteral("Mark all"));
     Baue_Menue();
-    Baue_Layout();
+    Baue_Layout(CBMarke, {BImportieren, BAlle});
     Verbinde();
     Registriere_Tooltipps(this, {
         {QStringLiteral("ESuche"), QStringLiteral("Search ingredients")},
@@ -103,101 +92,43 @@ TFGeAllZuDa::TFGeAllZuDa(QWidget *parent) : QWidget(parent)
     });
 }
 
-void TFGeAllZuDa::Baue_Felder()
-{
-    IBack = benannt(new QLabel(this), "IBack");
-    IBack->setScaledContents(true);
-    IBack->lower();
-    ESuche = benannt(new QLineEdit(this), "ESuche");
-    CBZart = benannt(new QComboBox(this), "CBZart");
-    CBMarke = benannt(new QComboBox(this), "CBMarke");
-    CLBZutat = benannt(new QListWidget(this), "CLBZutat");
-    CLBZutat->setContextMenuPolicy(Qt::CustomContextMenu);
-    IZutat = benannt(new QLabel(this), "IZutat");
-    IZutat->setFixedSize(96, 96);
-    IZutat->setScaledContents(true);
-    BImportieren = benannt(new QPushButton(QStringLiteral("Import"), this), "BImportieren");
-    BAlle = benannt(new QPushButton(QStringLiteral("Mark all"), this), "BAlle");
-    BZurueck = benannt(new QPushButton(QStringLiteral("Back"), this), "BZurueck");
-    BBInfo = benannt(new QPushButton(QStringLiteral("Help"), this), "BBInfo");
-}
-
 void TFGeAllZuDa::Baue_Menue()
 {
-    PMFGE = benannt(new QMenu(this), "PMFGE");
-    auto eintrag = [this](const char *name, const QString &text) { return benannt(PMFGE->addAction(text), name); };
-    PMMarkierteimportieren = eintrag("PMMarkierteimportieren", QStringLiteral("Import selected ingredients"));
-    PMAlleMarkieren = eintrag("PMAlleMarkieren", QStringLiteral("Select all"));
-    PMAuswahlaufheben = eintrag("PMAuswahlaufheben", QStringLiteral("Clear selection"));
+    PMFGE = Neues_Popup("PMFGE");
+    PMMarkierteimportieren = Eintrag("PMMarkierteimportieren", QStringLiteral("Import selected ingredients"));
+    PMAlleMarkieren = Eintrag("PMAlleMarkieren", QStringLiteral("Select all"));
+    PMAuswahlaufheben = Eintrag("PMAuswahlaufheben", QStringLiteral("Clear selection"));
     PMFGE->addSeparator();
-    PMSucheingabenzuruecksetzen = eintrag("PMSucheingabenzuruecksetzen", QStringLiteral("Reset search"));
-    PMHerdfibel = eintrag("PMHerdfibel", QStringLiteral("Cooking dictionary..."));
-    PMHilfe = eintrag("PMHilfe", QStringLiteral("Help"));
-    PMImportbeenden = eintrag("PMImportbeenden", QStringLiteral("Close"));
-}
-
-void TFGeAllZuDa::Baue_Layout()
-{
-    auto *filter = new QHBoxLayout;
-    filter->addWidget(CBZart, 1);
-    filter->addWidget(CBMarke, 1);
-    auto *rechts = new QVBoxLayout;
-    rechts->addWidget(IZutat);
-    rechts->addWidget(BImportieren);
-    rechts->addWidget(BAlle);
-    rechts->addStretch(1);
-    rechts->addWidget(BBInfo);
-    rechts->addWidget(BZurueck);
-    auto *gitter = new QGridLayout(this);
-    gitter->addWidget(ESuche, 0, 0);
-    gitter->addLayout(filter, 1, 0);
-    gitter->addWidget(CLBZutat, 2, 0);
-    gitter->addLayout(rechts, 0, 1, 3, 1);
-    gitter->setRowStretch(2, 1);
+    PMSucheingabenzuruecksetzen = Eintrag("PMSucheingabenzuruecksetzen", QStringLiteral("Reset search"));
+    PMHerdfibel = Eintrag("PMHerdfibel", QStringLiteral("Cooking dictionary..."));
+    PMHilfe = Eintrag("PMHilfe", QStringLiteral("Help"));
+    PMImportbeenden = Eintrag("PMImportbeenden", QStringLiteral("Close"));
 }
 
 void TFGeAllZuDa::Verbinde()
 {
-    connect(ESuche, &QLineEdit::textChanged, this, &TFGeAllZuDa::Suche);
-    connect(CBZart, &QComboBox::currentIndexChanged, this, &TFGeAllZuDa::Suche);
-    connect(CBMarke, &QComboBox::currentIndexChanged, this, &TFGeAllZuDa::Suche);
-    connect(CLBZutat, &QListWidget::currentRowChanged, this, &TFGeAllZuDa::CLBZutatClick);
-    connect(CLBZutat, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &p) { PMFGE->popup(CLBZutat->viewport()->mapToGlobal(p)); });
     connect(PMFGE, &QMenu::aboutToShow, this, &TFGeAllZuDa::PMFGEPopup);
     connect(BImportieren, &QPushButton::clicked, this, &TFGeAllZuDa::BImportierenClick);
     connect(BAlle, &QPushButton::clicked, this, &TFGeAllZuDa::BAlleClick);
-    connect(BZurueck, &QPushButton::clicked, this, &QWidget::close);
-    connect(BBInfo, &QPushButton::clicked, this, [] { Zeige_Hilfe(5); });
     connect(PMMarkierteimportieren, &QAction::triggered, this, &TFGeAllZuDa::BImportierenClick);
     connect(PMAlleMarkieren, &QAction::triggered, this, &TFGeAllZuDa::BAlleClick);
     connect(PMAuswahlaufheben, &QAction::triggered, this, &TFGeAllZuDa::PMAuswahlaufhebenClick);
     connect(PMSucheingabenzuruecksetzen, &QAction::triggered, this, &TFGeAllZuDa::PMSucheingabenzuruecksetzenClick);
     connect(PMHerdfibel, &QAction::triggered, this, [] { Zeige_Lexikon(true, -1, QString()); });
-    connect(PMHilfe, &QAction::triggered, this, [] { Zeige_Hilfe(5); });
+    connect(PMHilfe, &QAction::triggered, this, [this] { Zeige_Hilfe(Hilfethema); });
     connect(PMImportbeenden, &QAction::triggered, this, &QWidget::close);
 }
 
 void TFGeAllZuDa::Vorbereiten()
 {
-    IBack->setPixmap(platform::loadPixmap(Programmverzeichnis + QStringLiteral("Grafiken\\ENG\\PNG\\")
-                                          + Hintergrundgrafik));
-    BBInfo->setIcon(QIcon(platform::loadPixmap(Programmverzeichnis
-                                               + QStringLiteral("Grafiken\\ENG\\BMP\\Hilfe_Blau.bmp"))));
+    Lade_Bilder();
     {
-        const QSignalBlocker m(CBMarke), z(CBZart), s(ESuche);
+        const QSignalBlocker m(CBMarke);
         CBMarke->clear();
         CBMarke->addItem(QStringLiteral("Ingredients of all makes"));
-        CBZart->clear();
-        CBZart->addItem(QStringLiteral("All ingredients"));
-        for (const QString &g : Zutatengruppen)
-            CBZart->addItem(g);
         CBMarke->setCurrentIndex(0);
-        CBZart->setCurrentIndex(0);
-        ESuche->clear();
     }
-    IZutat->clear();
-    CLBZutat->clear();
+    Fuelle_Gruppen(QStringLiteral("All ingredients"));
     Suche();
 }
 
@@ -215,22 +146,6 @@ void TFGeAllZuDa::CLBZutatClick()
     const qint32 i = Zutat_in_Zeile(GesamtZutaten, CLBZutat->currentRow());
     if (i < 0 || !Lade_Zutatengrafik(IZutat, GesamtZutaten[i]))
         IZutat->clear();
-}
-
-qint32 TFGeAllZuDa::Markierte() const
-{
-    qint32 n = 0;
-    for (int i = 0; i < CLBZutat->count(); ++i)
-        if (CLBZutat->item(i)->checkState() == Qt::Checked)
-            ++n;
-    return n;
-}
-
-void TFGeAllZuDa::Markiere_alle(bool an)
-{
-    const QSignalBlocker sperre(CLBZutat);
-    for (int i = 0; i < CLBZutat->count(); ++i)
-        CLBZutat->item(i)->setCheckState(an ? Qt::Checked : Qt::Unchecked);
 }
 
 void TFGeAllZuDa::BAlleClick()
@@ -257,13 +172,7 @@ void TFGeAllZuDa::BImportierenClick()
 
 void TFGeAllZuDa::PMSucheingabenzuruecksetzenClick()
 {
-    {
-        const QSignalBlocker m(CBMarke), z(CBZart), s(ESuche);
-        ESuche->clear();
-        CBZart->setCurrentIndex(0);
-        CBMarke->setCurrentIndex(0);
-    }
-    Suche();
+    Setze_Suche_zurueck(CBMarke);
 }
 
 void TFGeAllZuDa::PMFGEPopup()
@@ -284,25 +193,7 @@ void TFGeAllZuDa::FormClose()
     Lade_Zutaten(Save);
     Lade_Zutaten(Load);
     hide();
-}
-
-void TFGeAllZuDa::closeEvent(QCloseEvent *event)
-{
-    event->accept();
-    if (isVisible())
-        FormClose();
-}
-
-void TFGeAllZuDa::keyPressEvent(QKeyEvent *event)
-{
-    if (!Dialogtaste(this, event))
-        QWidget::keyPressEvent(event);
-}
-
-void TFGeAllZuDa::resizeEvent(QResizeEvent *event)
-{
-    QWidget::resizeEvent(event);
-    IBack->setGeometry(rect());
+    Gib_Aufrufer_frei();
 }
 
 void Zeige_Gesamtzutatendatenbank()
@@ -336,6 +227,7 @@ void Zeige_Gesamtzutatendatenbank()
         return abbrechen(QStringLiteral("No new ingredients found!"), QStringLiteral("Note:"));
     }
     FGeAllZuDa->Vorbereiten();
+    FGeAllZuDa->Sperre_Aufrufer();
     Aufbereitungsfenster_Zu(0);
     FGeAllZuDa->show();
     FGeAllZuDa->raise();

@@ -2,17 +2,8 @@
 // The global ingredient database browser: lists the ingredients of
 // PRGDATA\ENG\Lebensmittel_ALL.hbr that the user's database does not hold
 // yet and takes the checked ones over. Closing saves the user's database.
-#include <QWidget>
-
 #include "core/Globals.h"
-
-class QAction;
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QListWidget;
-class QMenu;
-class QPushButton;
+#include "reference/Zutatenlistenfenster.h"
 
 // The candidates: a copy of the global database in which every record whose
 // name the user's database holds has an empty Zutatname. Filled on opening,
@@ -27,22 +18,16 @@ qint32 Entferne_vorhandene_Zutaten(TZutatentotal &gesamt, const TZutatentotal &e
 // empties their names in gesamt. Returns the number appended.
 qint32 Uebernimm_Zutaten(TZutatentotal &eigene, TZutatentotal &gesamt, const QVector<qint32> &indexe);
 
-class TFGeAllZuDa : public QWidget
+class TFGeAllZuDa : public TZutatenlistenfenster
 {
     Q_OBJECT
 public:
     explicit TFGeAllZuDa(QWidget *parent = nullptr);
 
-    QLabel *IBack;
-    QLineEdit *ESuche;
-    QComboBox *CBZart;  // "All ingredients", then the 19 groups
+    // CBZart: "All ingredients", then the 19 groups
     QComboBox *CBMarke; // "Ingredients of all makes"
-    QListWidget *CLBZutat;
-    QLabel *IZutat;
     QPushButton *BImportieren;
     QPushButton *BAlle;
-    QPushButton *BZurueck;
-    QPushButton *BBInfo;
 
     QMenu *PMFGE;
     QAction *PMMarkierteimportieren;
@@ -54,28 +39,18 @@ public:
     QAction *PMImportbeenden;
 
     void Vorbereiten();
-    void Suche();
-    void CLBZutatClick();
+    void Suche() override;
+    void CLBZutatClick() override;
     void BAlleClick();
     void PMAuswahlaufhebenClick();
     void BImportierenClick();
     void PMSucheingabenzuruecksetzenClick();
     void PMFGEPopup();
-    void FormClose();
-
-    qint32 Markierte() const;
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
+    void FormClose() override;
 
 private:
-    void Baue_Felder();
     void Baue_Menue();
-    void Baue_Layout();
     void Verbinde();
-    void Markiere_alle(bool an);
 };
 
 extern TFGeAllZuDa *FGeAllZuDa;

@@ -386,7 +386,9 @@ void TFLex::contextMenuEvent(QContextMenuEvent *event)
 
 void TFLex::keyPressEvent(QKeyEvent *event)
 {
-    if (!Dialogtaste(this, event))
+    if (event->key() == Qt::Key_F1)
+        MLHilfeClick();
+    else if (!Dialogtaste(this, event))
         QWidget::keyPressEvent(event);
 }
 

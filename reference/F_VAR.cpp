@@ -130,6 +130,10 @@ void TFVAR::Baue_Layout()
     haupt->addLayout(oben);
     haupt->addLayout(gitter, 1);
     haupt->addLayout(knoepfe);
+    // "Apply to all categories" stands beside the category: Tab reaches it
+    // before the lists.
+    setTabOrder(CBKategorie, CBAll);
+    setTabOrder(CBAll, CLBEinheit);
 }
 
 void TFVAR::Verbinde()
@@ -189,6 +193,7 @@ void TFVAR::Oeffne()
     Setze_Fensterfarbe(CBAll);
     Setze_Fensterfarbe(RGZEinkauf);
     BBInfo->setIcon(QIcon(platform::loadPixmap(Programmverzeichnis + QStringLiteral("Grafiken\\ENG\\BMP\\Hilfe_Blau.bmp"))));
+    BBInfo->setText(BBInfo->icon().isNull() ? QStringLiteral("Help") : QString());
     IBack->setPixmap(platform::loadPixmap(Hintergrunddatei()));
     setWindowTitle(QStringLiteral("Edit units and assignments:"));
     {
@@ -387,7 +392,9 @@ void TFVAR::closeEvent(QCloseEvent *event)
 
 void TFVAR::keyPressEvent(QKeyEvent *event)
 {
-    if (!Dialogtaste(this, event))
+    if (event->key() == Qt::Key_F1)
+        BBInfoClick();
+    else if (!Dialogtaste(this, event))
         QWidget::keyPressEvent(event);
 }
 

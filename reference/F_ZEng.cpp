@@ -39,7 +39,7 @@ TFZEng::TFZEng(QWidget *parent) : QWidget(parent)
     setObjectName(QStringLiteral("FZEng"));
     setWindowTitle(QStringLiteral("Zutaten übersetzen und bearbeiten"));
     Setze_Fensterfarbe(this);
-    auto neu = [this](auto *w, const char *name) {
+    auto neu = [](auto *w, const char *name) {
         w->setObjectName(QLatin1String(name));
         return w;
     };

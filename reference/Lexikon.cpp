@@ -42,36 +42,43 @@ bool Ist_Ganzzahl(const QString &zeile, qint32 &zahl)
     return ok;
 }
 
-bool Oeffnet_Eintrag(const QStringList &zeilen, qsizetype i, qint32 gruppenfilter, qint32 &gruppe)
+// A line that begins with "{GRUPPENART}" and is followed by a whole-line
+// integer opens an entry.
+bool Oeffnet_Eintrag(const QStringList &zeilen, qsizetype i, qint32 &gruppe)
 {
-    return zeilen[i].startsWith(MarkeGruppenart) && i + 1 < zeilen.size() && Ist_Ganzzahl(zeilen[i + 1], gruppe)
-           && (gruppenfilter == -1 || gruppe == gruppenfilter);
+    return zeilen[i].startsWith(MarkeGruppenart) && i + 1 < zeilen.size() && Ist_Ganzzahl(zeilen[i + 1], gruppe);
 }
 
 // Old dictionaries name their pictures .bmp; the shipped pictures are PNG.
+// Only the extension is replaced, so a converted name stays as it is.
 QString Grafik_als_PNG(QString grafik)
 {
-    const qsizetype p = platform::upperCase(grafik).indexOf(QLatin1String(".BMP"));
-    if (p >= 0) {
-        grafik.remove(p, 4);
+    if (grafik.endsWith(QLatin1String(".BMP"), Qt::CaseInsensitive)) {
+        grafik.chop(4);
         grafik += QStringLiteral(".PNG");
     }
     return grafik;
 }
 
-// Reads the lines after the marker at i into slots; returns the line that
-// ended the run, from which the scan of the entry goes on.
+bool Beendet_Eintrag(const QString &zeile)
+{
+    return zeile.startsWith(MarkeEnde) || zeile.startsWith(MarkeGruppenart);
+}
+
+// Reads the lines after the marker at i into slots until a line that begins
+// with a marker ending the run; lines past the last slot are passed over.
+// Returns the line that ended the run (or the end of the lines), from which
+// the scan of the entry goes on.
 qsizetype Lies_Zeilenblock(const QStringList &zeilen, qsizetype i, TString &ziel, int plaetze)
 {
     int slot = 0;
-    qsizetype k = i;
-    while (k + 1 < zeilen.size() && slot < plaetze) {
-        ++k;
+    qsizetype k = i + 1;
+    for (; k < zeilen.size(); ++k) {
         const QString &zeile = zeilen[k];
-        if (!zeile.contains(MarkeEnde) && !zeile.contains(MarkeDivers))
-            ziel[slot++] = zeile;
-        if (zeile.startsWith(MarkeEnde) || zeile.startsWith(MarkeDivers) || zeile.startsWith(MarkeGruppenart))
+        if (Beendet_Eintrag(zeile) || zeile.startsWith(MarkeDivers))
             break;
+        if (slot < plaetze)
+            ziel[slot++] = zeile;
     }
     return k;
 }
@@ -84,12 +91,41 @@ TTLexikon Leerer_Eintrag()
     return e;
 }
 
-bool Lade(qint32 gruppenfilter, const QString &pfad)
+// Reads the entry opened at i; returns the line after it. A marker counts
+// only at the start of a line, and the value lines after the group, picture
+// and term markers are taken as values, never as markers. An entry ends at
+// "{END}" or where the next one begins, so every line is looked at once.
+qsizetype Lies_Eintrag(const QStringList &zeilen, qsizetype i, TTLexikon &e)
+{
+    qsizetype k = i + 2;
+    while (k < zeilen.size()) {
+        const QString &zeile = zeilen[k];
+        if (zeile.startsWith(MarkeEnde))
+            return k + 1;
+        if (zeile.startsWith(MarkeGruppenart))
+            return k;
+        if (zeile.startsWith(MarkeGrafik) || zeile.startsWith(MarkeGruppe)) {
+            const QString wert = k + 1 < zeilen.size() ? zeilen[k + 1] : QString();
+            if (zeile.startsWith(MarkeGrafik))
+                e.Grafik = Grafik_als_PNG(wert);
+            else
+                e.Begriff = wert;
+            k += 2;
+        } else if (zeile.startsWith(MarkeText)) {
+            k = Lies_Zeilenblock(zeilen, k, e.Text, Textzeilen);
+        } else if (zeile.startsWith(MarkeDivers)) {
+            k = Lies_Zeilenblock(zeilen, k, e.Divers, Diverszeilen);
+        } else {
+            ++k;
+        }
+    }
+    return k;
+}
+} // namespace
+
+bool Lies_Lexikon(QStringList zeilen, qint32 gruppenfilter)
 {
     GlobalLexikon.clear();
-    QStringList zeilen;
-    if (!platform::fileExists(pfad) || !platform::readLines(pfad, zeilen))
-        return false;
     // Header, the line count (which older files use as the number of lines to
     // read; the whole file is read instead, so nothing past it is lost), the
     // title, the group count and the group names.
@@ -101,48 +137,30 @@ bool Lade(qint32 gruppenfilter, const QString &pfad)
     LexikonGruppenanzahl = gruppen;
     LexikonGruppen = zeilen.mid(4, gruppen);
 
-    for (QString &zeile : zeilen)
-        if (zeile.startsWith(QLatin1String(";;")))
-            zeile.clear();
+    // The entries follow the group names, which may read like anything.
+    const qsizetype erste = 4 + qsizetype(gruppen);
+    for (qsizetype i = erste; i < zeilen.size(); ++i)
+        if (zeilen[i].startsWith(QLatin1String(";;")))
+            zeilen[i].clear();
 
-    qint32 gruppe = 0;
-    qsizetype eintraege = 0;
-    for (qsizetype i = 0; i < zeilen.size(); ++i)
-        if (Oeffnet_Eintrag(zeilen, i, gruppenfilter, gruppe))
-            ++eintraege;
-    GlobalLexikon = TGlobalLexikon(eintraege, Leerer_Eintrag());
-
-    qsizetype nr = 0;
-    for (qsizetype i = 0; i < zeilen.size(); ++i) {
-        if (!Oeffnet_Eintrag(zeilen, i, gruppenfilter, gruppe))
+    qsizetype i = erste;
+    while (i < zeilen.size()) {
+        qint32 gruppe = 0;
+        if (!Oeffnet_Eintrag(zeilen, i, gruppe)) {
+            ++i;
             continue;
-        TTLexikon &e = GlobalLexikon[nr++];
-        e.Gruppe = gruppe;
-        for (qsizetype k = i + 1; k < zeilen.size(); ++k) {
-            const QString &zeile = zeilen[k];
-            if (zeile.startsWith(MarkeEnde))
-                break;
-            const QString naechste = k + 1 < zeilen.size() ? zeilen[k + 1] : QString();
-            if (zeile.startsWith(MarkeGrafik))
-                e.Grafik = Grafik_als_PNG(naechste);
-            else if (zeile.startsWith(MarkeGruppe))
-                e.Begriff = naechste;
-            else if (zeile.startsWith(MarkeText) || zeile.startsWith(MarkeDivers)) {
-                const bool text = zeile.startsWith(MarkeText);
-                const qsizetype ende = text ? Lies_Zeilenblock(zeilen, k, e.Text, Textzeilen)
-                                            : Lies_Zeilenblock(zeilen, k, e.Divers, Diverszeilen);
-                // The line that ended the run is looked at again, so a
-                // following {DIVERS} or {END} is seen.
-                if (ende > k)
-                    k = ende - 1;
-            }
         }
+        TTLexikon e = Leerer_Eintrag();
+        e.Gruppe = gruppe;
+        i = Lies_Eintrag(zeilen, i, e);
+        if (gruppenfilter == -1 || gruppe == gruppenfilter)
+            GlobalLexikon.append(std::move(e));
     }
     Sortiere_Lexikon();
     return true;
 }
 
-bool Speichere(const QString &pfad)
+QStringList Lexikonzeilen()
 {
     QStringList z;
     z << Lexikonkopf << QStringLiteral("380000") << QStringLiteral("Das kleine Herdfibel 5.00");
@@ -168,19 +186,22 @@ bool Speichere(const QString &pfad)
                 z << d;
         z << MarkeEnde;
     }
-    return platform::writeLines(pfad, z);
+    return z;
 }
-} // namespace
 
 bool Lade_Lexikon(quint8 flags, qint32 gruppenfilter, const QString &dateiname)
 {
     const QString pfad = Lexikonpfad(dateiname);
     if (flags & Load) {
-        if (!Lade(gruppenfilter, pfad))
+        GlobalLexikon.clear();
+        QStringList zeilen;
+        if (!platform::fileExists(pfad) || !platform::readLines(pfad, zeilen))
+            return false;
+        if (!Lies_Lexikon(std::move(zeilen), gruppenfilter))
             return false;
     }
     if (flags & Save)
-        return Speichere(pfad);
+        return platform::writeLines(pfad, Lexikonzeilen());
     return true;
 }
 

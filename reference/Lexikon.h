@@ -3,6 +3,7 @@
 // globals GlobalLexikon, LexikonGruppenanzahl and LexikonGruppen (declared in
 // core/Globals.h).
 #include <QString>
+#include <QStringList>
 
 #include "core/Globals.h"
 
@@ -13,6 +14,11 @@
 // file in the same folder. True when every requested step succeeded: the
 // file existed with a valid header, or was written.
 bool Lade_Lexikon(quint8 flags, qint32 gruppenfilter, const QString &dateiname);
+
+// The file's lines to and from the three globals, without the file: what
+// Lade_Lexikon reads and writes. False (dictionary empty) for a bad header.
+bool Lies_Lexikon(QStringList zeilen, qint32 gruppenfilter);
+QStringList Lexikonzeilen();
 
 // Stable sort by term with accents folded, in code-page byte order; one or two
 // entries keep their order.

@@ -8,12 +8,21 @@
 #include <QFile>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QFrame>
 #include <QTreeWidget>
 
 #include "core/Globals.h"
 #include "app/Start.h"
 #include "core/Hauptprogramm.h"
 #include "platform/Seams.h"
+#include "core/Dateioperationen.h"
+#include "core/Grundoperationen.h"
+#include "interactive/F_IAMain.h"
+#include "interactive/F_IARezeptladen.h"
+#include "interactive/IAModell.h"
+#include "interactive/IATabellen.h"
 #include "recipes/F_Main.h"
 #include "recipes/F_Rez.h"
 
@@ -53,6 +62,61 @@ QImage grabWithTools(QWidget *main, const QList<QWidget *> &tools)
             p.drawPixmap(t->geometry().topLeft() - all.topLeft(), t->grab());
     return out;
 }
+// A pan of vegetables in the middle of cooking: items on the shelf and in the
+// pan, a few sentences written, the oven set.
+bool cookVegetables()
+{
+    FRez->hide();
+    FMain->LVRezepte->setCurrentItem(FMain->LVRezepte->topLevelItem(0));
+    FMain->LVRezepteDblClick();
+    FIARezeptladen->EName->setText(QStringLiteral("Gemüsepfanne"));
+    FIARezeptladen->BNeu->click();
+    settle();
+    if (!FIAMain->isVisible() || !IARezept())
+        return false;
+    const struct {
+        const char *name, *menge, *einheit;
+        int ort;
+    } items[] = {{"Potatoes", "500", "g", 0}, {"Carrots", "3", "Stück", 0},   {"Garlic", "2", "Zehe(n)", 0},
+                 {"Eggs", "2", "Stück", 0},   {"Butter", "20", "g", 0},        {"Tomatoes", "400", "g", 1},
+                 {"Red onions", "2", "Stück", 1}, {"Cucumber", "1", "Stück", 1}, {"Olive oil", "2", "EL", 1}};
+    for (const auto &i : items) {
+        const qint32 k = Suche_Zutat(QString::fromUtf8(i.name), -1);
+        if (k < 0)
+            return false;
+        TTIAZutatenliste z;
+        z.Zutatname = Zutatentotal[k].Zutatname;
+        z.Anzeigename = z.Zutatname;
+        z.Kategorie = Zutatentotal[k].Kategorie;
+        z.Menge = QString::fromUtf8(i.menge);
+        z.Einheit = QString::fromUtf8(i.einheit);
+        z.Ort = i.ort;
+        z.DBIndex = k;
+        z.Grafik = Zutatentotal[k].Grafik().isEmpty()
+                       ? Zutatengruppengrafik(z.Kategorie)
+                       : Programmverzeichnis + QStringLiteral("GFXZUTAT\\ENG\\") + Zutatentotal[k].Grafik();
+        z.Geraete = {-1, -1, -1, 0, i.ort == 1 ? 3 : 0};
+        IARezept()->IAZutaten.append(z);
+    }
+    for (const char *satz : {"Die Tomaten waschen und vierteln.", "Die Zwiebeln schälen und in Ringe schneiden.",
+                             "Das Olivenöl in der Pfanne erhitzen.", "Die Zwiebeln darin glasig dünsten."}) {
+        TTIARezepttext zeile;
+        zeile.Satz = QString::fromUtf8(satz);
+        IARezepttext.prepend(zeile);
+    }
+    IAStatus.Geraet = 3;
+    IAStatus.Panel = 0;
+    IAStatus.Zeit = 12;
+    FIAMain->P0->show();
+    FIAMain->P2->show();
+    FIAMain->P3->hide();
+    FIAMain->Aktualisiere();
+    FIAMain->Zeige_Zutatenregal();
+    FIAMain->Zeige_Kochgeraet();
+    settle();
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -105,5 +169,8 @@ int main(int argc, char *argv[])
     settle();
     if (!FRez->grab().save(output + QStringLiteral("/editor.png")))
         return 3;
+
+    if (!cookVegetables() || !FIAMain->grab().save(output + QStringLiteral("/kitchen.png")))
+        return 4;
     return 0;
 }

@@ -181,6 +181,25 @@ private slots:
                  zeilen("Apple/0|Basil/0|Dill/0"));
     }
 
+    // An inactive record that shares its name (ignoring case) with an active
+    // one is a record of its own: a load without Alle and a save keep it.
+    void inactiveNamesakeOfActiveRecordIsKept()
+    {
+        const QString datei = u"PRGDATA\\ENG\\Lebensmittel.hbr"_s;
+        QStringList z = zutaten();
+        z.removeLast(); // [EOF]
+        z[1] = QString::number(z[1].toInt() + 1);
+        z << zutatenRecord(u"APPLE"_s, 3, 0) << u"[EOF]"_s;
+        base->writeLines(datei, z);
+        QVERIFY(Lade_Zutaten(Load | Alle));
+        const auto alle = spalte(Zutatentotal, [](auto &r) { return r.Zutatname + u'/' + QString::number(r.Status); });
+        QVERIFY(alle.contains(u"APPLE/0"_s));
+        QVERIFY(Lade_Zutaten(Load));
+        QVERIFY(Lade_Zutaten(Save));
+        QVERIFY(Lade_Zutaten(Load | Alle));
+        QCOMPARE(spalte(Zutatentotal, [](auto &r) { return r.Zutatname + u'/' + QString::number(r.Status); }), alle);
+    }
+
     void ingredientFileAcceptsOddValues()
     {
         QStringList z = zutaten();

@@ -76,6 +76,8 @@ private slots:
         // A delivered database stands in for the missing one: the take-over
         // comes before the installation check.
         QFile::rename(base->path(u"PRGDATA/ENG/Lebensmittel.hbr"_s), base->path(u"PRGDATA/ENG/Lebensmittel_Neu.hbr"_s));
+        // A save killed before its rename left its temporary file.
+        base->writeLines(u"Recipes\\Zucchini.KRP.tw-save-a1B2c3"_s, {u"cut"_s});
         TWS_Grundwerte();
         QCOMPARE(Programmverzeichnis, platform::baseFolder());
         QVERIFY(TWS_Programmstart_Daten());
@@ -94,6 +96,7 @@ private slots:
                  zeilen("Apple Pie17|Zucchini0"));
         QCOMPARE(base->readLines(RM),
                  index({{u"Recipes\\Apple Pie.TRP"_s, u"Apple Pie"_s}, {u"Recipes\\Zucchini.KRP"_s, u"Zucchini"_s}}));
+        QVERIFY(!base->exists(u"Recipes\\Zucchini.KRP.tw-save-a1B2c3"_s));
         for (const char *ordner : {"Recipes/IAKochen", "PreparedRecipes", "DRUCKTEMP", "PRGDATA/ENG/LEXIKON"})
             QVERIFY2(QFileInfo(base->path(QLatin1String(ordner))).isDir(), ordner);
     }

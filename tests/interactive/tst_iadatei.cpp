@@ -208,6 +208,30 @@ private slots:
         QFETCH(QString, name);
         QTEST(Erzeuge_IARezeptdateiname(name), "datei");
     }
+
+    // The chooser offers only files with the header, whatever their letter
+    // case, and finds a name again ignoring case.
+    void chooserList()
+    {
+        base->writeLines(u"Recipes\\IAKochen\\b.IAK"_s, datei({}));
+        base->writeLines(u"Recipes\\IAKochen\\A.iak"_s, zeilen("[IATAFELWERKSTATT 3.00]|Apfelmus|x"));
+        base->writeLines(u"Recipes\\IAKochen\\old.IAK"_s, zeilen("[IATAFELWERKSTATT 2.00]|Alt|0"));
+        base->writeLines(u"Recipes\\IAKochen\\lower.IAK"_s, zeilen("[iatafelwerkstatt 3.00]|Klein|0"));
+        base->writeBytes(u"Recipes\\IAKochen\\leer.IAK"_s, QByteArray());
+        base->writeLines(u"Recipes\\IAKochen\\notes.txt"_s, zeilen("[IATAFELWERKSTATT 3.00]|Notiz|0"));
+        const TIARLadeliste liste = Lies_IARezeptliste();
+        QCOMPARE(liste.size(), 2);
+        QCOMPARE(liste[0].Dateiname, u"A.iak"_s);
+        QCOMPARE(liste[0].Rezeptname, u"Apfelmus"_s);
+        QCOMPARE(liste[0].Kategorie, 0);
+        QCOMPARE(liste[1].Rezeptname, u"Kartoffelsuppe"_s);
+        QCOMPARE(liste[1].Kategorie, 4);
+        QCOMPARE(liste[1].Dateiendung, u".IAK"_s);
+        QVERIFY(Ist_IARezeptdatei_vorhanden(liste, u"B.IAK"_s));
+        QVERIFY(Ist_IARezeptdatei_vorhanden(liste, u"a.IAK"_s));
+        QVERIFY(!Ist_IARezeptdatei_vorhanden(liste, u"old.IAK"_s));
+        QVERIFY(!Ist_IARezeptdatei_vorhanden(liste, u".IAK"_s));
+    }
 };
 
 QTEST_MAIN(TestIADatei)

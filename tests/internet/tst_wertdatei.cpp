@@ -103,10 +103,9 @@ private slots:
         QCOMPARE(base.readBytes(Datei), QByteArray("[TWS 2.X]\r\n; Kommentar\r\nTWSVERSION=400\r\nSETUPNAME=\r\n"));
         QCOMPARE(werte, TString({"[TWS 2.X]", "; Kommentar", "", "", "TWSVERSION=400", "SETUPNAME="}));
 
-        // A file on a read-only file system: the failed write is reported.
+        // A full disk: the failed write is reported.
         messages.expect("VERSION.HRB");
-        QVERIFY(QFile::remove(base.path(Datei)));
-        QVERIFY(QFile::link("/proc/version", base.path(Datei)));
+        const testing::FileSizeLimit fullDisk(0);
         QCOMPARE(SaveValueFile(Programmverzeichnis + Datei, werte), -2);
         QVERIFY(messages.pending().isEmpty());
         QCOMPARE(messages.seen.first().heading, QStringLiteral("Error:"));

@@ -106,7 +106,7 @@ private slots:
         QVERIFY(!FTWSM->CBUpdate->isEnabled());
         QCOMPARE(FTWSM->CBUpdate->currentIndex(), -1);
         QCOMPARE(Masterupdate, -1);
-        QVERIFY(!FTWSM->BMastern->isEnabled());
+        QVERIFY(FTWSM->BMastern->isEnabled());
     }
 
     void masterRoot()

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 #include "core/Globals.h"
 #include "platform/Paths.h"
@@ -95,6 +96,48 @@ private slots:
             QCOMPARE(platform::nativePath(path), QString());
             QVERIFY(!platform::writeLines(path, {QStringLiteral("x")}));
             QVERIFY(!platform::fileExists(path));
+        }
+    }
+
+    // A symlink in the base folder that leads out of it is no way out: the
+    // file behind it is neither read nor written, whatever the spelling.
+    void symlinksStayInBase_data()
+    {
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("followed");
+        QTest::newRow("file outside") << "Recipes/x.KRP" << "<out>/x.KRP" << "Recipes\\x.krp" << false;
+        QTest::newRow("folder outside") << "Recipes/Ext" << "<out>" << "RECIPES\\ext\\x.KRP" << false;
+        QTest::newRow("dangling, outside") << "Recipes/neu.KRP" << "<out>/neu.KRP" << "Recipes\\neu.KRP" << false;
+        QTest::newRow("through the parent") << "Recipes/up" << "../.." << "Recipes\\up\\x.KRP" << false;
+        QTest::newRow("inside") << "Recipes/y.KRP" << "<base>PRGDATA/y.KRP" << "Recipes\\Y.KRP" << true;
+    }
+    void symlinksStayInBase()
+    {
+        QFETCH(QString, link);
+        QFETCH(QString, target);
+        QFETCH(QString, path);
+        QFETCH(bool, followed);
+        testing::BaseFolder base;
+        QTemporaryDir outside;
+        base.writeLines(QStringLiteral("PRGDATA/y.KRP"), {QStringLiteral("innen")});
+        QFile::copy(base.path(QStringLiteral("PRGDATA/y.KRP")), outside.path() + QStringLiteral("/x.KRP"));
+        QVERIFY(platform::makeFolder(QStringLiteral("Recipes")));
+        target.replace(QStringLiteral("<out>"), outside.path()).replace(QStringLiteral("<base>"), base.root());
+        QVERIFY(QFile::link(target, base.root() + link));
+        const QByteArray before = base.readBytes(QStringLiteral("PRGDATA/y.KRP"));
+
+        QStringList lines;
+        QCOMPARE(platform::readLines(path, lines), followed);
+        QCOMPARE(platform::fileExists(path), followed);
+        QCOMPARE(platform::writeLines(path, {QStringLiteral("neu")}), followed);
+        if (!followed) {
+            QCOMPARE(platform::nativePath(path), QString());
+            QCOMPARE(QDir(outside.path()).entryList(QDir::Files), QStringList{QStringLiteral("x.KRP")});
+            QFile f(outside.path() + QStringLiteral("/x.KRP"));
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QCOMPARE(f.readAll(), before);
         }
     }
 

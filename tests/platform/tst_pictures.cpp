@@ -1,6 +1,7 @@
 #include "testing/Testing.h"
 
 #include <QImageWriter>
+#include <QTemporaryDir>
 #include <QPainter>
 
 #include "platform/Colors.h"
@@ -37,6 +38,21 @@ private slots:
         QFETCH(QColor, color);
         QCOMPARE(platform::fromTColor(tcolor), color);
         QCOMPARE(platform::toTColor(color), tcolor);
+    }
+
+    void pictureBehindSymlinkOutsideIsNotRead()
+    {
+        testing::BaseFolder base;
+        QTemporaryDir outside;
+        QVERIFY(keyedPicture().save(outside.path() + QStringLiteral("/fremd.png")));
+        QVERIFY(QDir().mkpath(base.root() + QStringLiteral("Grafiken")));
+        QVERIFY(QFile::link(outside.path() + QStringLiteral("/fremd.png"), base.root() + QStringLiteral("Grafiken/fremd.png")));
+        QVERIFY(QFile::link(outside.path(), base.root() + QStringLiteral("Grafiken/Ordner")));
+        QVERIFY(platform::loadImage(QStringLiteral("Grafiken\\fremd.png")).isNull());
+        QVERIFY(platform::loadImage(QStringLiteral("GRAFIKEN\\ordner\\fremd.png")).isNull());
+        // The same picture reached as a file of its own (outside the base
+        // folder, as a file dialog gives it) is read.
+        QVERIFY(!platform::loadImage(outside.path() + QStringLiteral("/fremd.png")).isNull());
     }
 
     void unreadableGivesEmptyPicture_data()

@@ -2,38 +2,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 
-#include <csignal>
-#include <sys/resource.h>
 
+#include "core/Globals.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
 
-namespace {
-// Writes beyond this size fail (EFBIG) while it lives: a disk that fills up
-// in the middle of a save, which even root cannot write through.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-
-private:
-    rlimit m_old{};
-    void (*m_oldHandler)(int) = nullptr;
-};
-} // namespace
 
 class TestTextFile : public QObject
 {
@@ -79,21 +55,68 @@ private slots:
         QCOMPARE(base.readLines(QStringLiteral("PRGDATA\\ENG\\a.hbr")).mid(0, 3), lines.mid(0, 3));
     }
 
+    void failedWriteKeepsOldFile_data()
+    {
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<int>("limit");
+        // A few KB stay in the device's buffer until the commit; 255 KB do not.
+        QTest::newRow("small file") << 60 << 1024;
+        QTest::newRow("large file") << 5000 << 4096;
+    }
     void failedWriteKeepsOldFile()
     {
+        QFETCH(int, lines);
+        QFETCH(int, limit);
         testing::BaseFolder base;
         const QStringList old{QStringLiteral("[TAFELWERKSTATT 2.0]"), QStringLiteral("alt")};
         base.writeLines(QStringLiteral("PRGDATA\\ENG\\data.hbr"), old);
         const QByteArray before = base.readBytes(QStringLiteral("PRGDATA\\ENG\\data.hbr"));
-        const QStringList big(5000, QStringLiteral("a line that will not fit into the allowed file size"));
+        const QStringList big(lines, QStringLiteral("a line that will not fit into the allowed file size"));
         {
-            FileSizeLimit limit(4096);
+            const testing::FileSizeLimit sizeLimit(limit);
             QVERIFY(!platform::writeLines(QStringLiteral("PRGDATA\\ENG\\data.hbr"), big));
         }
         QCOMPARE(base.readBytes(QStringLiteral("PRGDATA\\ENG\\data.hbr")), before);
         // No temporary file is left behind.
         QCOMPARE(QDir(base.path(QStringLiteral("PRGDATA\\ENG"))).entryList(QDir::Files | QDir::Hidden),
                  QStringList{QStringLiteral("data.hbr")});
+    }
+
+    // Only our own leftovers go, in every folder below, never behind a
+    // symlink and never a file that merely looks alike.
+    void removesStaleTemporaryFiles()
+    {
+        testing::BaseFolder base;
+        QTemporaryDir outside;
+        const QStringList ours{QStringLiteral("PRGDATA/ENG/Lebensmittel.hbr.tw-save-Ab12Cd"),
+                               QStringLiteral("Recipes/Unter/Pasta.KRP.tw-save-x9Y8z7")};
+        const QStringList others{QStringLiteral("PRGDATA/ENG/Lebensmittel.hbr"), QStringLiteral("Recipes/Pasta.KRP.RRT"),
+                                 QStringLiteral("Recipes/Notiz.tw-save-alt"), QStringLiteral("Recipes/x.tw-save-Ab12Cd.bak")};
+        for (const QString &f : ours + others)
+            base.writeLines(f, {QStringLiteral("x")});
+        QFile(outside.path() + QStringLiteral("/a.hbr.tw-save-Ab12Cd")).open(QIODevice::WriteOnly);
+        QVERIFY(QFile::link(outside.path(), base.root() + QStringLiteral("Recipes/Link")));
+        QCOMPARE(platform::removeStaleTemporaryFiles(Programmverzeichnis), 2);
+        for (const QString &f : ours)
+            QVERIFY2(!base.exists(f), qPrintable(f));
+        for (const QString &f : others)
+            QVERIFY2(base.exists(f), qPrintable(f));
+        QVERIFY(QFile::exists(outside.path() + QStringLiteral("/a.hbr.tw-save-Ab12Cd")));
+    }
+
+    // A save keeps the file's permissions and writes through a symlink
+    // that stays in the base folder.
+    void saveKeepsModeAndLink()
+    {
+        testing::BaseFolder base;
+        base.writeLines(QStringLiteral("PRGDATA/ENG/a.hbr"), {QStringLiteral("alt")});
+        const QString native = base.path(QStringLiteral("PRGDATA/ENG/a.hbr"));
+        QVERIFY(QFile::setPermissions(native, QFile::ReadOwner | QFile::WriteOwner));
+        QVERIFY(QFile::link(native, base.root() + QStringLiteral("PRGDATA/ENG/b.hbr")));
+        QVERIFY(platform::writeLines(QStringLiteral("PRGDATA\\ENG\\b.hbr"), {QStringLiteral("neu")}));
+        QVERIFY(QFileInfo(base.root() + QStringLiteral("PRGDATA/ENG/b.hbr")).isSymLink());
+        QCOMPARE(base.readLines(QStringLiteral("PRGDATA/ENG/a.hbr")), QStringList{QStringLiteral("neu")});
+        QCOMPARE(QFile::permissions(native) & 0x7077, QFile::ReadOwner | QFile::WriteOwner);
     }
 
     void writeToImpossiblePathFails_data()

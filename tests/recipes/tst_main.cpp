@@ -53,11 +53,17 @@ QStringList Rezeptdatei(const Probe &p)
     return l;
 }
 
+QString text(int zeile, int spalte)
+{
+    const QAbstractItemModel *m = FMain->LVRezepte->model();
+    return m->index(zeile, spalte).data().toString();
+}
+
 QStringList zeilen()
 {
     QStringList out;
-    for (int i = 1; i < FMain->LVRezepte->topLevelItemCount(); ++i)
-        out << FMain->LVRezepte->topLevelItem(i)->text(0);
+    for (int i = 1; i < FMain->LVRezepte->model()->rowCount(); ++i)
+        out << text(i, 0);
     return out;
 }
 
@@ -127,11 +133,12 @@ private slots:
 
     void browse()
     {
-        QTreeWidgetItem *kochen = FMain->LVRezepte->topLevelItem(0);
-        QCOMPARE(kochen->text(0), "Cook interactively");
-        QVERIFY(kochen->isDisabled());
-        QCOMPARE(FMain->LVRezepte->topLevelItem(3)->text(1), "Sauce Recipes");
-        QVERIFY(!FMain->LVRezepte->topLevelItem(3)->text(3).isEmpty());
+        const QModelIndex kochen = FMain->LVRezepte->model()->index(0, 0);
+        QCOMPARE(kochen.data().toString(), "Cook interactively");
+        QVERIFY(kochen.flags() & Qt::ItemIsEnabled);
+        QCOMPARE(text(3, 1), "Sauce Recipes");
+        // 45300.5 days after 30 December 1899.
+        QCOMPARE(text(3, 3), "2024-01-09");
     }
 
     void filter_data()
@@ -185,7 +192,7 @@ private slots:
         for (const TTRezepteTotal &r : RezepteTotal)
             if (r.Listenposition >= 0) {
                 ++gelistet;
-                QCOMPARE(FMain->LVRezepte->topLevelItem(r.Listenposition)->text(0), r.Rezeptname);
+                QCOMPARE(text(r.Listenposition, 0), r.Rezeptname);
             }
         QCOMPARE(gelistet, erwartet.size());
         // The filters stay when the overview is rebuilt.
@@ -226,6 +233,37 @@ private slots:
         QCOMPARE(zeilen().first(), "Almond Soup");
     }
 
+    // A saved recipe, or a file changed on disk and read again, is found by
+    // its new words and no longer by its old ones.
+    void geaendertesRezeptGefunden_data()
+    {
+        QTest::addColumn<bool>("vonPlatte");
+        QTest::newRow("saved") << false;
+        QTest::newRow("file read again") << true;
+    }
+    void geaendertesRezeptGefunden()
+    {
+        QFETCH(bool, vonPlatte);
+        FMain->ESuche->setText("stock");
+        QCOMPARE(zeilen(), QStringList{"Bratensosse"});
+        if (vonPlatte) {
+            Probe neu = Proben[1];
+            neu.zutaten = "1|l|Red wine";
+            neu.anleitung = "Reduce the wine.";
+            m_base->writeLines(QStringLiteral("Recipes\\Bratensosse.ORP"), Rezeptdatei(neu));
+            Programmstart(true);
+        } else {
+            const qint32 sosse = rezept("Bratensosse");
+            RezepteTotal[sosse].Zutatenliste[0].Name = QStringLiteral("Red wine");
+            RezepteTotal[sosse].Rezeptliste[0] = QStringLiteral("Reduce the wine.");
+            QVERIFY(Lade_Rezepte(Save, sosse));
+            Programmstart(false);
+        }
+        QCOMPARE(zeilen(), QStringList{});
+        FMain->ESuche->setText("wine");
+        QCOMPARE(zeilen(), QStringList{"Bratensosse"});
+    }
+
     void vorschau()
     {
         FMain->show();
@@ -261,9 +299,9 @@ private slots:
         QCOMPARE(AktuellesRezept, salat);
         // The fixed first row opens no recipe.
         AktuellesRezept = -1;
-        emit FMain->LVRezepte->itemDoubleClicked(FMain->LVRezepte->topLevelItem(0), 0);
+        emit FMain->LVRezepte->doubleClicked(FMain->LVRezepte->model()->index(0, 0));
         QCOMPARE(AktuellesRezept, -1);
-        emit FMain->LVRezepte->itemDoubleClicked(FMain->LVRezepte->topLevelItem(1), 0);
+        emit FMain->LVRezepte->doubleClicked(FMain->LVRezepte->model()->index(1, 2));
         QCOMPARE(RezepteTotal[AktuellesRezept].Rezeptname, "apple crumble");
     }
 

@@ -485,7 +485,7 @@ private slots:
         Programmstart(true);
         QVERIFY(FRez->Verwaist());
         QCOMPARE(FRez->ERAnzahlportionen->text(), "7 persons");
-        QCOMPARE(FMain->LVRezepte->topLevelItemCount(), 2); // "Cook interactively" and Soup
+        QCOMPARE(FMain->LVRezepte->model()->rowCount(), 2); // "Cook interactively" and Soup
         meldungen->expect("is no longer in the recipe book", 7);
         QVERIFY(!FRez->MRezeptspeichernClick());
         QVERIFY(!base->exists("Recipes/Pasta.KRP"));

@@ -138,7 +138,7 @@ private slots:
         FWiz05->BWeiter->click();
         QVERIFY(FWiz06->isVisible());
         QVERIFY(FWiz06->BBFDigI->isEnabled());
-        QVERIFY(!FWiz06->BBIAKochen->isEnabled());
+        QVERIFY(FWiz06->BBIAKochen->isEnabled());
         QTest::keyClick(FWiz06, Qt::Key_Return); // Finish is the default
 
         QVERIFY(!FWiz06->isVisible());

@@ -167,6 +167,60 @@ private slots:
         QCOMPARE(base.readBytes(Datei), vorher);
     }
 
+    // Whatever the first load accepts, load, save, load, save gives the same
+    // bytes, and the marker-like values read back as they were.
+    void markerLikeValuesSurvive_data()
+    {
+        QTest::addColumn<QStringList>("datei");
+        QTest::addColumn<QString>("begriff");
+        QTest::addColumn<QStringList>("text");
+        QTest::addColumn<QStringList>("divers");
+        QTest::addColumn<int>("eintraege");
+        QTest::newRow("markers inside text lines")
+            << Kopf() + Eintrag(0, "Etikett", {"Write {END} on the label", "see {DIVERS} below", "{TEXT} again"}, {"x {END}"})
+            << "Etikett" << QStringList({"Write {END} on the label", "see {DIVERS} below", "{TEXT} again"})
+            << QStringList({"x {END}"}) << 1;
+        QTest::newRow("term that is a marker") << Kopf() + Eintrag(0, "{TEXT}", {"eins"}) << "{TEXT}"
+                                               << QStringList({"eins"}) << QStringList() << 1;
+        QTest::newRow("term that begins with the end marker") << Kopf() + Eintrag(0, "{END} of it", {"eins"}, {"d"})
+                                                              << "{END} of it" << QStringList({"eins"}) << QStringList({"d"}) << 1;
+        QStringList gruppen = Kopf("380000", "5") + Eintrag(0, "Nur einer", {"t"});
+        gruppen.insert(7, "{GRUPPENART}");
+        gruppen.insert(8, "0");
+        QTest::newRow("group names that are markers") << gruppen << "Nur einer" << QStringList({"t"}) << QStringList() << 1;
+        QStringList ohneEnde = Kopf() + Eintrag(0, "Erster", {"a"}) + Eintrag(0, "Zweiter", {"b"});
+        ohneEnde.removeAll("{END}");
+        ohneEnde.removeAll("{DIVERS}");
+        QTest::newRow("entries without end marker") << ohneEnde << "Erster" << QStringList({"a"}) << QStringList() << 2;
+        QTest::newRow("text run ended by a dangling group marker")
+            << Kopf() + QStringList({"{GRUPPENART}", "0", "{GRUPPE}", "Zeilen", "{TEXT}", "a", "{GRUPPENART}", "",
+                                     "7", "{END}"})
+            << "Zeilen" << QStringList({"a"}) << QStringList() << 1;
+        QTest::newRow("picture named twice .bmp") << Kopf() + Eintrag(0, "Bild", {"t"}, {}, "a.bmp.bmp") << "Bild"
+                                                  << QStringList({"t"}) << QStringList() << 1;
+    }
+    void markerLikeValuesSurvive()
+    {
+        QFETCH(QStringList, datei);
+        QFETCH(QString, begriff);
+        QFETCH(QStringList, text);
+        QFETCH(QStringList, divers);
+        QFETCH(int, eintraege);
+        testing::BaseFolder base;
+        base.writeLines(Datei, datei);
+        QVERIFY(Lade_Lexikon(Load | Save, -1, QString()));
+        const QByteArray erste = base.readBytes(Datei);
+        const qsizetype anzahl = GlobalLexikon.size();
+        QVERIFY(Lade_Lexikon(Load | Save, -1, QString()));
+        QCOMPARE(base.readBytes(Datei), erste);
+        QCOMPARE(GlobalLexikon.size(), anzahl);
+        QCOMPARE(anzahl, qsizetype(eintraege));
+        const TTLexikon &e = GlobalLexikon.first();
+        QCOMPARE(e.Begriff, begriff);
+        QCOMPARE(e.Text.mid(0, text.size() + 1), text + QStringList{QString()});
+        QCOMPARE(e.Divers.mid(0, divers.size() + 1), divers + QStringList{QString()});
+    }
+
     void takeOver()
     {
         testing::BaseFolder base;

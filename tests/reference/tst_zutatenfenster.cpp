@@ -14,6 +14,7 @@
 #include "reference/F_ZEng.h"
 #include "reference/F_ZMerge.h"
 #include "reference/F_ZuDa.h"
+#include "recipes/F_Hilfe.h"
 #include "recipes/F_Main.h"
 #include "recipes/F_Rez.h"
 #include "testing/Testing.h"
@@ -336,6 +337,83 @@ private slots:
         QVERIFY(Lade_Zutaten(Save));
         QCOMPARE(base.readBytes("PRGDATA/ENG/Lebensmittel.hbr"), vorher);
         QCOMPARE(messages.pending(), QStringList());
+    }
+
+    // Both windows work on the ingredient database in memory and save it on
+    // closing: while one is open, the overview and the recipe editor, which
+    // open them, wait, so that the other cannot reload the database under
+    // it and lose the changes not saved yet. A window that was already
+    // waiting keeps waiting.
+    void eines_nach_dem_anderen()
+    {
+        testing::BaseFolder base;
+        testing::ScriptedMessages messages;
+        if (!FMain) {
+            FMain = new TFMain;
+            FRez = new TFRez;
+        }
+        Schreibe_Datenbank({Zutat("Apple"), Zutat("Beet", 4), Zutat("Chard", 4), Zutat("Dill", 7, 0)});
+        Schreibe_Datenbank({Zutat("Kale", 4)}, "Lebensmittel_ALL.hbr");
+        QVERIFY(Lade_Zutaten(Load));
+        FRez->setEnabled(false); // waiting for another window already
+        FMain->MZutatenverwaltung->trigger();
+        QVERIFY(FAktivZuDa->isVisible());
+        QVERIFY(!FMain->isEnabled());
+        Kreuze_an(FAktivZuDa->CLBZutat, {"Apple"});
+        FAktivZuDa->BInaktiv->click();
+        FAktivZuDa->close();
+        QVERIFY(FMain->isEnabled());
+        QVERIFY(!FRez->isEnabled());
+        QCOMPARE(Datei(), (QStringList{"Apple:0:0", "Beet:1:4", "Chard:1:4", "Dill:0:7"}));
+
+        FRez->setEnabled(true);
+        FRez->MGesamtzutatendatenbank->trigger();
+        QVERIFY(FGeAllZuDa->isVisible());
+        QVERIFY(!FMain->isEnabled());
+        QVERIFY(!FRez->isEnabled());
+        FGeAllZuDa->close();
+        QVERIFY(FMain->isEnabled());
+        QVERIFY(FRez->isEnabled());
+        QCOMPARE(messages.pending(), QStringList());
+    }
+
+    // Tab follows the layout: search, both filters, the list, then the
+    // buttons of the right column from the top.
+    void tabfolge_data()
+    {
+        QTest::addColumn<QWidget *>("fenster");
+        QTest::addColumn<QStringList>("folge");
+        QTest::newRow("management") << static_cast<QWidget *>(FAktivZuDa)
+                                    << QStringList{"ESuche", "CBZart",    "CBAktiv", "CLBZutat", "BAktiv",
+                                                   "BInaktiv", "BLoeschen", "BBInfo", "BZurueck"};
+        QTest::newRow("global database") << static_cast<QWidget *>(FGeAllZuDa)
+                                         << QStringList{"ESuche",       "CBZart", "CBMarke", "CLBZutat",
+                                                        "BImportieren", "BAlle",  "BBInfo",  "BZurueck"};
+    }
+    void tabfolge()
+    {
+        QFETCH(QWidget *, fenster);
+        QFETCH(QStringList, folge);
+        QCOMPARE(testing::tabOrder(fenster), folge);
+    }
+
+    // F1 opens the help from the list as the Help button does; Escape
+    // closes the window.
+    void tasten_data() { tabfolge_data(); }
+    void tasten()
+    {
+        QFETCH(QWidget *, fenster);
+        testing::BaseFolder base;
+        QFile hilfe(QStringLiteral(TW_INSTALLATION_DIR "/PRGDATA/ENG/Anleitung.hbr"));
+        QVERIFY(hilfe.open(QIODevice::ReadOnly));
+        base.writeBytes("PRGDATA/ENG/Anleitung.hbr", hilfe.readAll());
+        fenster->show();
+        auto *liste = fenster->findChild<QListWidget *>(QStringLiteral("CLBZutat"));
+        QTest::keyClick(liste, Qt::Key_F1);
+        QVERIFY(FHilfe && FHilfe->isVisible());
+        FHilfe->hide();
+        QTest::keyClick(liste, Qt::Key_Escape);
+        QVERIFY(fenster->isHidden());
     }
 
     // The menus open the windows; the recipe editor's new ingredient is in

@@ -12,6 +12,7 @@ import os
 import sys
 import threading
 import time
+import urllib.parse
 
 
 class Handler(http.server.BaseHTTPRequestHandler):
@@ -21,7 +22,7 @@ class Handler(http.server.BaseHTTPRequestHandler):
         pass
 
     def do_GET(self):
-        path = self.path.split("?", 1)[0]
+        path = urllib.parse.unquote(self.path.split("?", 1)[0])
         mode = ""
         for prefix in ("/cut/", "/slow/"):
             if path.startswith(prefix):

@@ -80,6 +80,25 @@ public:
 
     QStringList masterLines(const QString &name) const;
 
+    // --- what the edition builds read ---
+    // Ingredients covering the category rules of the picture copies: groups
+    // -1, 0, 1 and 2, a branded one and a kitchen-only one.
+    static QList<MasterIngredient> editionIngredients();
+    // Writes the rest of the master tree (units list, version, recipe index,
+    // comments, help, dictionary with its help, kitchen, diet and tip files,
+    // recipes, manuals, the old picture set), the shipped database as
+    // editionIngredients(), and a small program tree: pictures of every
+    // folder the builds copy from, the tutorial, numbered and basic
+    // ingredient pictures. The units list and dictionary are valid files, so
+    // an edition built from this tree starts.
+    void writeEditionSources();
+    // Creates the folder skeleton of an edition folder below the master root
+    // (every folder a build empties or fills); the run itself creates none.
+    void makeEditionFolders(const QString &folder);
+    // Every file below a folder (relative to the base folder), as paths
+    // relative to that folder with "/", sorted.
+    QStringList fileListing(const QString &relative) const;
+
 private:
     BaseFolder &m_base;
 };

@@ -12,6 +12,10 @@ namespace testing {
 // Call from every test class's init(): any Qt warning fails the test.
 void failOnWarnings();
 
+// The object names of the controls Tab reaches in a window, in the order it
+// reaches them from the window's first one.
+QStringList tabOrder(QWidget *window);
+
 // A fresh temporary base folder; it becomes the program's base folder
 // (platform::baseFolder and Programmverzeichnis) and every seam is reset.
 class BaseFolder
@@ -70,6 +74,21 @@ private:
     };
     QList<Rule> m_rules;
     int answer(const QString &text, const QString &heading, int buttons);
+};
+
+// While it lives, writes beyond this many bytes fail (EFBIG): a disk that
+// fills up in the middle of a save, which even root cannot write through.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(qint64 bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    qint64 m_oldCurrent = 0;
+    void (*m_oldHandler)(int) = nullptr;
 };
 
 } // namespace testing

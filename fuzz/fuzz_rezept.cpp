@@ -1,0 +1,17 @@
+// Recipe files: what loads saves, reloads and saves to the same bytes. The
+// first byte picks the category's extension.
+#include "FuzzSupport.h"
+
+#include "core/Dateioperationen_p.h"
+
+void fuzzOne(const uint8_t *data, size_t size)
+{
+    if (size == 0)
+        return;
+    static const char *const endungen[] = {".KRP", ".BRP", ".DRP", ".SRP", ".TXT"};
+    const QString datei = QStringLiteral("Rezept") + QLatin1String(endungen[data[0] % 5]);
+    fuzzing::roundTrip<TTRezepteTotal>(
+        "recipe file", data + 1, size - 1,
+        [&datei](const QByteArray &z, TTRezepteTotal &out, QString &grund) { return dateien::liesRezept(z, datei, out, grund); },
+        dateien::schreibeRezept);
+}

@@ -1,0 +1,63 @@
+#include "interactive/F_IARezepttext.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "core/Tabellen.h"
+#include "platform/Colors.h"
+#include "recipes/F_Hilfe.h"
+
+TFIARezepttext *FIARezepttext = nullptr;
+
+TFIARezepttext::TFIARezepttext(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("FIARezepttext"));
+    resize(560, 380);
+    Setze_Fensterfarbe(this);
+    MRezepttext = new QPlainTextEdit(this);
+    MRezepttext->setObjectName(QStringLiteral("MRezepttext"));
+    MRezepttext->setReadOnly(true);
+    MRezepttext->setFrameShape(QFrame::NoFrame);
+    MRezepttext->setLineWrapMode(QPlainTextEdit::NoWrap);
+    MRezepttext->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    MRezepttext->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QPalette pal = MRezepttext->palette();
+    pal.setColor(QPalette::Base, platform::fromTColor(Fensterfarbe));
+    MRezepttext->setPalette(pal);
+    auto *l = new QVBoxLayout(this);
+    l->setContentsMargins(0, 0, 0, 0);
+    l->addWidget(MRezepttext);
+    if (QScreen *s = QApplication::primaryScreen())
+        move(s->availableGeometry().center() - rect().center());
+}
+
+void TFIARezepttext::Zeige(const QString &titel, const QStringList &saetze)
+{
+    setWindowTitle(titel);
+    MRezepttext->setPlainText(saetze.join(QLatin1Char('\n')));
+}
+
+void TFIARezepttext::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    hide();
+}
+
+void TFIARezepttext::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_F4) {
+        hide();
+        event->accept();
+    } else if (event->key() == Qt::Key_F1) {
+        Zeige_Hilfe(17);
+        event->accept();
+    } else {
+        QWidget::keyPressEvent(event);
+    }
+}

@@ -1,0 +1,180 @@
+#include "internet/F_GraDown.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "core/Globals.h"
+#include "core/Meldung.h"
+#include "core/Tabellen.h"
+#include "internet/Grafikdownload.h"
+#include "platform/Pictures.h"
+#include "recipes/F_Hilfe.h"
+#include "recipes/F_Main.h"
+#include "recipes/F_Meldung.h"
+
+TFGraDown *FGraDown = nullptr;
+
+namespace {
+// The help chapter on downloads.
+constexpr int Hilfethema = 6;
+} // namespace
+
+TFGraDown::TFGraDown(QWidget *parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("FGraDown"));
+    setWindowTitle(QStringLiteral("Download:"));
+    Setze_Fensterfarbe(this);
+    Baue_Felder();
+    Baue_Layout();
+    Verbinde();
+}
+
+void TFGraDown::Baue_Felder()
+{
+    IBack = new QLabel(this);
+    IBack->setObjectName(QStringLiteral("IBack"));
+    IBack->setScaledContents(true);
+    IBack->lower();
+
+    Label1 = new QLabel(this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setAlignment(Qt::AlignCenter);
+    Label1->setWordWrap(true);
+
+    BInstallieren = new QPushButton(QStringLiteral("Install"), this);
+    BInstallieren->setObjectName(QStringLiteral("BInstallieren"));
+    BInstallieren->setDefault(true);
+    BAbbrechen = new QPushButton(QStringLiteral("Cancel"), this);
+    BAbbrechen->setObjectName(QStringLiteral("BAbbrechen"));
+    BBInfo = new QPushButton(this);
+    BBInfo->setObjectName(QStringLiteral("BBInfo"));
+    BBInfo->setToolTip(QStringLiteral("Help"));
+    BBInfo->setFixedSize(36, 36);
+    BBInfo->setIconSize(QSize(32, 32));
+}
+
+void TFGraDown::Baue_Layout()
+{
+    auto *knoepfe = new QHBoxLayout;
+    knoepfe->addWidget(BBInfo);
+    knoepfe->addStretch(1);
+    knoepfe->addWidget(BInstallieren);
+    knoepfe->addWidget(BAbbrechen);
+
+    auto *haupt = new QVBoxLayout(this);
+    haupt->addWidget(Label1, 1);
+    haupt->addLayout(knoepfe);
+    setFixedSize(380, 160);
+}
+
+void TFGraDown::Verbinde()
+{
+    connect(BInstallieren, &QPushButton::clicked, this, &TFGraDown::BInstallierenClick);
+    connect(BAbbrechen, &QPushButton::clicked, this, &TFGraDown::BAbbrechenClick);
+    connect(BBInfo, &QPushButton::clicked, this, &TFGraDown::BBInfoClick);
+}
+
+void TFGraDown::BInstallierenClick()
+{
+    setEnabled(false);
+    const bool alle = Installiere_Grafiken();
+    setEnabled(true);
+    close();
+    // Only a complete run counts as done; otherwise the entry stays for a
+    // second try.
+    if (alle) {
+        Zeige_Meldung(QStringLiteral("Download was successful!"), QStringLiteral("Note:"), 0);
+        if (FMain)
+            FMain->MGrafikendownloaden->setEnabled(false);
+    }
+}
+
+void TFGraDown::BAbbrechenClick()
+{
+    close();
+}
+
+void TFGraDown::BBInfoClick()
+{
+    Zeige_Hilfe(Hilfethema);
+}
+
+void TFGraDown::FormClose()
+{
+    Grafikdownloadliste.clear();
+    hide();
+    if (FMain) {
+        FMain->hide();
+        FMain->setEnabled(true);
+    }
+    // New pictures are read at the rebuild.
+    Programmstart(true);
+    if (FMain) {
+        FMain->show();
+        FMain->raise();
+        FMain->activateWindow();
+    }
+}
+
+void TFGraDown::closeEvent(QCloseEvent *event)
+{
+    // Not while the install runs (the window is disabled then).
+    if (!isEnabled()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    FormClose();
+}
+
+void TFGraDown::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+        Zeige_Hilfe(Hilfethema);
+        return;
+    }
+    if (!Dialogtaste(this, event))
+        QWidget::keyPressEvent(event);
+}
+
+void TFGraDown::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    IBack->setGeometry(rect());
+}
+
+void Pruefe_Grafikupdate()
+{
+    const qint32 summe = Hole_Grafikliste();
+    if (summe < 0)
+        return;
+    if (summe == 0) {
+        Grafikdownloadliste.clear();
+        Zeige_Meldung(QStringLiteral("All graphics and data already exists!"), QStringLiteral("Note:"), 0);
+        return;
+    }
+    if (!FGraDown)
+        return;
+    if (FMain) {
+        FMain->setEnabled(false);
+        FMain->hide();
+    }
+    FGraDown->setWindowTitle(QStringLiteral("Download:"));
+    FGraDown->Label1->setText(QString::number(summe) + QStringLiteral(" KB new data wait for downloading!"));
+    FGraDown->IBack->setPixmap(platform::loadPixmap(Hintergrunddatei()));
+    FGraDown->BBInfo->setIcon(
+        QIcon(platform::loadPixmap(Programmverzeichnis + QStringLiteral("Grafiken\\ENG\\BMP\\Hilfe_Blau.bmp"))));
+    if (const QScreen *bildschirm = QGuiApplication::primaryScreen())
+        FGraDown->move(bildschirm->availableGeometry().center() - FGraDown->rect().center());
+    FGraDown->show();
+    FGraDown->raise();
+    FGraDown->activateWindow();
+}

@@ -1,0 +1,381 @@
+#include <QtWidgets>
+
+#include "KuecheFixtures.h"
+#include "interactive/F_IAVDB.h"
+#include "interactive/F_IAVerb.h"
+#include "interactive/F_IAZutat.h"
+#include "interactive/IAAuswahl.h"
+#include "interactive/IAExportdialog.h"
+#include "interactive/IAModell.h"
+#include "interactive/IATabellen.h"
+#include "core/Tabellen.h"
+#include "platform/Seams.h"
+#include "recipes/Uebersicht.h"
+#include "reference/F_ZuDa.h"
+
+using namespace kueche;
+
+namespace {
+
+const QString Datenbank = u"PRGDATA\\ENG\\Lebensmittel.hbr"_s;
+const QString Verbdatei = u"PRGDATA\\ENG\\IAVariablenliste.hbr"_s;
+
+QStringList zeilenVon(const QListWidget *l)
+{
+    QStringList z;
+    for (int i = 0; i < l->count(); ++i)
+        z << l->item(i)->text();
+    return z;
+}
+
+// Name and status of every record in the database file.
+QStringList datenbankdatei(testing::BaseFolder &base)
+{
+    const QStringList z = base.readLines(Datenbank);
+    QStringList namen;
+    for (qsizetype i = 2; i + 16 < z.size(); i += 17)
+        namen << z[i] + u':' + z[i + 4];
+    return namen;
+}
+
+// Text, icon and allowed devices of each verb in the verb list file.
+QStringList verbdatei(testing::BaseFolder &base)
+{
+    const QStringList z = base.readLines(Verbdatei);
+    QStringList verben;
+    for (qsizetype i = 2; i + 7 < z.size(); i += 8)
+        verben << z[i] + u'|' + z[i + 1] + u'|' + z[i + 2];
+    return verben;
+}
+
+// Category 0 offers "Stück" to every group and "g" to vegetables and spices.
+void einheiten()
+{
+    VariablenTotal = TVariablenTotal(1);
+    TTEinheit stueck, gramm;
+    stueck.Name = u"Stück"_s;
+    stueck.Zuordnung.fill(1);
+    stueck.Mengentabelle = {u"x"_s, u"1"_s, u"2"_s};
+    gramm.Name = u"g"_s;
+    gramm.Zuordnung[2] = gramm.Zuordnung[8] = 1;
+    gramm.Mengentabelle = {u"0"_s, u"100"_s, u"500"_s};
+    VariablenTotal[0].Kategorien[0] = {stueck, gramm};
+}
+
+} // namespace
+
+class TestIAFenster : public QObject, Testumgebung
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        FZuDa = new TFZuDa;
+        FIAZutat = new TFIAZutat;
+        FIAVDB = new TFIAVDB;
+        FIAVerb = new TFIAVerb;
+    }
+    void init()
+    {
+        beginne();
+        ProgrammOK = 1;
+        schreibeDatenbank(*base);
+        neueKueche();
+        einheiten();
+        IAKuechenanbindung = {};
+        for (QWidget *w : std::initializer_list<QWidget *>{FZuDa, FIAZutat, FIAVDB, FIAVerb})
+            w->hide();
+    }
+    void cleanup() { beende(); }
+
+    // Only active ingredients are listed; taking one puts it on the scale
+    // with the database's default unit, hands the kitchen the scale panel and
+    // leaves the window minimised and disabled; a spice gets only a unit.
+    void auswahlUndUebernahme()
+    {
+        QList<TTIAWaagenaufnahme> waage;
+        int vorn = 0;
+        IAKuechenanbindung.Waage_oeffnen = [&](const TTIAWaagenaufnahme &a) { waage << a; };
+        IAKuechenanbindung.Kueche_nach_vorn = [&] { ++vorn; };
+        Zeige_IAZutatenauswahl();
+        QVERIFY(FIAZutat->isVisible());
+        QCOMPARE(zeilenVon(FIAZutat->LBZutat), (QStringList{u"Kartoffeln"_s, u"Zwiebel"_s, u"Salz"_s}));
+        QCOMPARE(Zutatentotal.size(), 5); // the inactive one is loaded, not listed
+
+        FIAZutat->ESuche->setText(u"zwie"_s);
+        QCOMPARE(zeilenVon(FIAZutat->LBZutat), QStringList{u"Zwiebel"_s});
+        QCOMPARE(FIAZutat->LDetails->text(), Zutatengruppen[2]);
+        FIAZutat->BZabwiegen->click();
+        QCOMPARE(IAZutaten().size(), 1);
+        const TTIAZutatenliste &z = IAZutaten()[0];
+        QCOMPARE((QStringList{z.Zutatname, z.Einheit, z.Menge}), (QStringList{u"Zwiebel"_s, u"g"_s, QString()}));
+        QCOMPARE(z.Ort, 2);
+        QCOMPARE(IAWaageZutat, 0);
+        QCOMPARE(waage.size(), 1);
+        QCOMPARE(waage[0].Einheiten.LW10, u"??? g"_s);
+        QListWidget einheiten;
+        QComboBox mengen;
+        mengen.setEditable(true);
+        QLabel lw10, lw11;
+        QLineEdit name;
+        Zeige_IAEinheitenliste(waage[0].Einheiten, &einheiten, &mengen, &lw10, &lw11, &name);
+        QCOMPARE(zeilenVon(&einheiten), (QStringList{u"Stück"_s, u"g"_s}));
+        QCOMPARE(einheiten.currentRow(), 1);
+        QCOMPARE(mengen.count(), 2); // the table's first entry is not offered
+        QCOMPARE(mengen.currentText(), QString());
+        QCOMPARE((QStringList{lw10.text(), lw11.text(), name.text()}),
+                 (QStringList{u"??? g"_s, u"Zwiebel (recipe)"_s, u"Zwiebel (recipe)"_s}));
+        QVERIFY(waage[0].MengeZeigen);
+        QCOMPARE(vorn, 1);
+        QVERIFY(FIAZutat->isMinimized());
+        QVERIFY(!FIAZutat->isEnabled());
+
+        // the scale's OK brings the window back
+        FIAZutat->setEnabled(true);
+        FIAZutat->showNormal();
+        FIAZutat->ESuche->setText(u"salz"_s);
+        FIAZutat->BGabwiegen->click();
+        QCOMPARE(IAZutaten().size(), 2);
+        QCOMPARE(IAZutaten()[1].Gewuerz, quint8(1));
+        QCOMPARE(IAZutaten()[1].Einheit, u"g"_s);
+        QVERIFY(IAZutaten()[1].Menge.isEmpty());
+        QVERIFY(!waage[1].MengeZeigen);
+        QCOMPARE(waage[1].Titel, u"Gewürzeinheit festlegen:"_s);
+
+        // a second take asks; No takes nothing
+        FIAZutat->setEnabled(true);
+        messages->expect(u"Das Gewürz existiert bereits."_s, 7);
+        FIAZutat->BGabwiegen->click();
+        QCOMPARE(IAZutaten().size(), 2);
+    }
+
+    // With no row selected the take-over buttons do nothing, and the popup's
+    // entries follow the selection every time it opens.
+    void ohneAuswahl()
+    {
+        Zeige_IAZutatenauswahl();
+        FIAZutat->ESuche->setText(u"quitte"_s);
+        QCOMPARE(FIAZutat->LBZutat->count(), 0);
+        QVERIFY(FIAZutat->IZutat->pixmap().isNull());
+        FIAZutat->BZabwiegen->click();
+        FIAZutat->BGabwiegen->click();
+        QVERIFY(IAZutaten().isEmpty());
+        QCOMPARE(IAWaageZutat, -1);
+        const QList<QAction *> auswahl{FIAZutat->MAlsZutatabwiegen, FIAZutat->MAlsGewuerzdefinieren,
+                                       FIAZutat->MZutatendetailsbearbeiten};
+        FIAZutat->PPIAZutatPopup();
+        for (QAction *a : auswahl)
+            QVERIFY(!a->isEnabled());
+        FIAZutat->ESuche->clear();
+        FIAZutat->PPIAZutatPopup();
+        for (QAction *a : auswahl)
+            QVERIFY(a->isEnabled());
+        QVERIFY(FIAZutat->MNeueZutatinDatenbankaufnehmen->isEnabled());
+    }
+
+    // New and edited ingredients go through the editor and are saved with
+    // the inactive ingredient still in the file; an ingredient in use
+    // cannot be edited.
+    void neueUndGeaenderteZutat()
+    {
+        Zeige_IAZutatenauswahl();
+        QTimer::singleShot(0, [] {
+            FZuDa->Ezutatname->setText(u"Lauch"_s);
+            FZuDa->EZutatRezeptname->setText(u"Lauch"_s);
+            FZuDa->CBKategorie->setCurrentIndex(2);
+            FZuDa->BUebernehmen->click();
+        });
+        FIAZutat->MNeueZutatinDatenbankaufnehmenClick();
+        QVERIFY(FIAZutat->isVisible());
+        QCOMPARE(datenbankdatei(*base), (QStringList{u"Kartoffeln:1"_s, u"Zwiebel:1"_s, u"Salz:1"_s,
+                                                     u"Basilikum:0"_s, u"Die Sauce ...:4"_s, u"Lauch:1"_s}));
+        QVERIFY(zeilenVon(FIAZutat->LBZutat).contains(u"Lauch"_s));
+
+        // an item of the recipe names Kartoffeln: it cannot be edited
+        FIAZutat->ESuche->setText(u"kartoffeln"_s);
+        FIAZutat->BZabwiegen->click();
+        FIAZutat->setEnabled(true);
+        FIAZutat->showNormal();
+        messages->expect(u"Diese Zutat wird bereits verwendet."_s);
+        FIAZutat->MZutatendetailsbearbeitenClick();
+
+        FIAZutat->ESuche->setText(u"zwiebel"_s);
+        QTimer::singleShot(0, [] {
+            FZuDa->Ezutatname->setText(u"Zwiebeln"_s);
+            FZuDa->BUebernehmen->click();
+        });
+        FIAZutat->MZutatendetailsbearbeitenClick();
+        QVERIFY(FIAZutat->isVisible());
+        QCOMPARE(datenbankdatei(*base), (QStringList{u"Kartoffeln:1"_s, u"Zwiebeln:1"_s, u"Salz:1"_s,
+                                                     u"Basilikum:0"_s, u"Die Sauce ...:4"_s, u"Lauch:1"_s}));
+        QCOMPARE(IAZutaten()[0].DBIndex, Suche_Zutat(u"Kartoffeln"_s, -1));
+    }
+
+    // Closing leaves the scale and shows the ingredient shelf of device 0.
+    void schliessen()
+    {
+        int zurueck = 0;
+        IAKuechenanbindung.Zutatenauswahl_beendet = [&] { ++zurueck; };
+        Zeige_IAZutatenauswahl();
+        IAWaageZutat = 3;
+        IAStatus.Panel = 2;
+        IAStatus.Geraet = 5;
+        FIAZutat->BFertig->click();
+        QVERIFY(FIAZutat->isHidden());
+        QCOMPARE((QList<qint32>{IAWaageZutat, IAStatus.Panel, IAStatus.Geraet, zurueck}), (QList<qint32>{-1, 0, 0, 1}));
+    }
+
+    // A double click takes the verb for the current device into the hand and
+    // writes the verb list; on the scale a note comes instead.
+    void ganzeVerbliste()
+    {
+        qint32 inHand = -1;
+        IAKuechenanbindung.Verb_in_Hand = [&](qint32 v) { inHand = v; };
+        IAVTotalliste = {{u" ... schneiden"_s, 0}, {u"schneiden ... fein"_s, 0}, {u" ... schälen"_s, 0}};
+        IAStatus.Geraet = 0;
+        FIAVDB->show();
+        FIAVDB->ESuche->setText(u"schneiden"_s);
+        QCOMPARE(zeilenVon(FIAVDB->LBVerb), (QStringList{u"schneiden ... fein"_s, u" ... schneiden"_s}));
+        FIAVDB->LBVerb->setCurrentRow(1);
+        FIAVDB->LBVerbDblClick();
+        QCOMPARE(IAVERBEN.size(), 1);
+        QCOMPARE(IAVerbInHand, 0);
+        QCOMPARE(inHand, 0);
+        QCOMPARE(verbdatei(*base), QStringList{u" ... schneiden|16|0,"_s});
+        QVERIFY(FIAVDB->isMinimized());
+
+        // with a verb in hand nothing is taken
+        FIAVDB->showNormal();
+        FIAVDB->LBVerb->setCurrentRow(0);
+        FIAVDB->LBVerbDblClick();
+        QCOMPARE(IAVERBEN.size(), 1);
+
+        IAVerbInHand = -1;
+        IAStatus.Geraet = IAWaage;
+        messages->expect(u"Die Waage ist nicht zugelassen!"_s);
+        FIAVDB->LBVerbDblClick();
+        QCOMPARE(IAVERBEN.size(), 1);
+        QVERIFY(FIAVDB->isEnabled());
+
+        // "Neu" adds the search text to the whole list and takes it
+        IAStatus.Geraet = 1;
+        FIAVDB->ESuche->setText(u" ... würzen"_s);
+        FIAVDB->BNeu->click();
+        QCOMPARE(IAVTotalliste.size(), 4);
+        QCOMPARE(IAVERBEN.last().Text, u" ... würzen"_s);
+        QCOMPARE(IAVERBEN.last().Symbol, 15);
+        QVERIFY(FIAVDB->ESuche->text().isEmpty());
+    }
+
+    // Each step of the verb editor is in the file at once: add, change the
+    // text (the verb changes, no copy, no other verb touched), change the
+    // devices, delete down to one verb.
+    void verbeditor()
+    {
+        base->writeLines(Verbdatei, zeilen("[IAVERBEN 2.00]|2| ... schälen|3|1,|1,|0|0||| ... braten|4|3,|3,|0|0||"));
+        QCOMPARE(Lade_IAVerben(Load), 0);
+        Zeige_Verbeditor();
+        QVERIFY(FIAVerb->isVisible());
+        QCOMPARE(zeilenVon(FIAVerb->LBVerb), (QStringList{u" ... schälen"_s, u" ... braten"_s}));
+        QCOMPARE(FIAVerb->EVerb->text(), u" ... schälen"_s);
+
+        FIAVerb->EVerb->setText(u"   ... würfeln"_s);
+        FIAVerb->Waehle_Verbsymbol(2);
+        messages->expect(u"\" ... würfeln\" neu aufnehmen?"_s, 6);
+        FIAVerb->BBOK->click();
+        QCOMPARE(verbdatei(*base), (QStringList{u" ... schälen|3|1,"_s, u" ... braten|4|3,"_s, u" ... würfeln|5|1,"_s}));
+        QCOMPARE(FIAVerb->LBVerb->currentRow(), 2);
+
+        FIAVerb->EVerb->setText(u" ... klein würfeln"_s);
+        messages->expect(u"neu aufnehmen?"_s, 7);
+        messages->expect(u"Für \" ... würfeln\" Änderungen übernehmen?"_s, 6);
+        FIAVerb->BBOK->click();
+        QCOMPARE(verbdatei(*base),
+                 (QStringList{u" ... schälen|3|1,"_s, u" ... braten|4|3,"_s, u" ... klein würfeln|5|1,"_s}));
+
+        // the text of another verb: that verb is changed, keeping its text
+        FIAVerb->LBVerb->setCurrentRow(0);
+        FIAVerb->EVerb->setText(u" ... braten"_s);
+        messages->expect(u"Für \" ... braten\" Änderungen übernehmen?"_s, 6);
+        FIAVerb->BBOK->click();
+        QCOMPARE(verbdatei(*base),
+                 (QStringList{u" ... schälen|3|1,"_s, u" ... braten|3|1,"_s, u" ... klein würfeln|5|1,"_s}));
+
+        FIAVerb->Schalte_Verbflaeche(4);
+        FIAVerb->Schalte_Verbflaeche(1);
+        messages->expect(u"Änderungen übernehmen?"_s, 6);
+        FIAVerb->BBOK->click();
+        QCOMPARE(verbdatei(*base)[1], u" ... braten|3|4,"_s);
+
+        for (int rest = 3; rest > 1; --rest) {
+            FIAVerb->LBVerb->setCurrentRow(0);
+            messages->expect(u"wirklich löschen?"_s, 6);
+            FIAVerb->Verblschen1Click();
+            QCOMPARE(verbdatei(*base).size(), rest - 1);
+        }
+        QCOMPARE(verbdatei(*base), QStringList{u" ... klein würfeln|5|1,"_s});
+        QCOMPARE(FIAVerb->EVerb->text(), u" ... klein würfeln"_s);
+        FIAVerb->Verblschen1Click(); // the last verb stays, without a question
+        QCOMPARE(IAVERBEN.size(), 1);
+
+        int board = 0;
+        IAKuechenanbindung.Verbleiste_zeigen = [&] { ++board; };
+        messages->expect(u"Verbeneditor beenden"_s, 6);
+        FIAVerb->BFertig->click();
+        QVERIFY(FIAVerb->isHidden());
+        QVERIFY(IAVerbPuffer.isEmpty());
+        QCOMPARE(board, 1);
+    }
+
+    // The dialog proposes the cleaned name in the recipe folder with the
+    // category's filter; the exported recipe is listed by the overview with
+    // its ingredients, devices and instructions. Cancelling writes nothing.
+    void exportieren()
+    {
+        QVERIFY(Lade_Zutaten(Load | Alle));
+        RezepteTotal[0].Rezeptname = u"Kartoffeln: gebraten"_s;
+        TTIAZutatenliste k = zutat(u"Kartoffeln"_s, 1, 0, u"500"_s, u"g"_s);
+        k.Geraete = {-1, -1, -1, 1, 3};
+        RezepteTotal[0].IAZutaten = {k};
+        IARezepttext = {{0, {}, {}, {}, {}, u"Kartoffeln braten."_s}, {0, {}, {}, {}, {}, u"Kartoffeln kochen."_s}};
+
+        QStringList dialoge;
+        platform::setFileDialogScript([&](platform::DialogKind art, const QString &titel, const QString &ordner,
+                                          const QString &filter) {
+            dialoge << QString::number(int(art)) + u'|' + titel + u'|' + ordner + u'|' + filter;
+            return QString();
+        });
+        QCOMPARE(Exportiere_zur_Tafelwerkstatt(nullptr), TIAExportergebnis::Abgebrochen);
+        QCOMPARE(dialoge, QStringList{u"1|Rezept speichern:|"_s + Programmverzeichnis
+                                      + u"Recipes\\Kartoffeln gebraten.KRP|Cooking Recipes (*.KRP)"_s});
+        QVERIFY(!base->exists(u"Recipes/Kartoffeln gebraten.KRP"_s));
+
+        platform::setFileDialogScript([](platform::DialogKind, const QString &, const QString &ordner, const QString &) {
+            return ordner.left(ordner.size() - 4); // the user removed the extension
+        });
+        QCOMPARE(Exportiere_zur_Tafelwerkstatt(nullptr), TIAExportergebnis::Geschrieben);
+        // the file the appended extension names exists now: asked, kept
+        const QByteArray geschrieben = base->readBytes(u"Recipes/Kartoffeln gebraten.KRP"_s);
+        IARezepttext.clear();
+        messages->expect(u"The file already exists! Overwrite?"_s, 7);
+        QCOMPARE(Exportiere_zur_Tafelwerkstatt(nullptr), TIAExportergebnis::Abgebrochen);
+        QCOMPARE(base->readBytes(u"Recipes/Kartoffeln gebraten.KRP"_s), geschrieben);
+
+        RezepteTotal.clear();
+        QVERIFY(Lade_RezeptdateiManager(Load));
+        QVERIFY(Lade_Rezepte(Load, -1));
+        TUebersichtFilter filter;
+        filter.Suchtext = u"gebraten"_s;
+        const QVector<qint32> treffer = Ermittle_Uebersicht(RezepteTotal, filter);
+        QCOMPARE(treffer.size(), 1);
+        const TTRezepteTotal &r = RezepteTotal[treffer[0]];
+        QCOMPARE(r.Zutatenliste.size(), 1);
+        QCOMPARE(r.Zutatenliste[0].Menge + u' ' + r.Zutatenliste[0].Einheit + u' ' + r.Zutatenliste[0].Name,
+                 u"500 g Kartoffeln"_s);
+        QCOMPARE(r.Kochgeraete, u"cooking pot,skillet,"_s);
+        QCOMPARE(r.Rezeptliste, (QStringList{u"Kartoffeln kochen."_s, u"Kartoffeln braten."_s}));
+    }
+};
+
+QTEST_MAIN(TestIAFenster)
+#include "tst_iafenster.moc"

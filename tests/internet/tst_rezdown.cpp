@@ -1,0 +1,350 @@
+// The recipe download index reader and the recipe download window,
+// installing from a real HTTP server on 127.0.0.1.
+#include <QAction>
+#include <QComboBox>
+#include <QListWidget>
+#include <QPlainTextEdit>
+
+#include "core/Globals.h"
+#include "core/Grundoperationen.h"
+#include "core/Tabellen.h"
+#include "internet/F_Down.h"
+#include "internet/F_RezDown.h"
+#include "internet/Rezeptdownload.h"
+#include "internet/Update.h"
+#include "internet/Wertdatei.h"
+#include "mastering/Rezeptindex.h"
+#include "platform/Paths.h"
+#include "platform/Seams.h"
+#include "platform/TextFile.h"
+#include "recipes/F_Main.h"
+#include "Serverbaum.h"
+#include "testing/Testing.h"
+
+namespace {
+struct Block {
+    QString nummer;
+    QString name;
+    QStringList dateien;
+    QStringList text;
+    bool mitGroesse = true;
+};
+
+QStringList Index(int anzahl, const QList<Block> &bloecke)
+{
+    QStringList z{QStringLiteral("[TWS 2.X]"), QStringLiteral("TWSRECIPESVERSION=4"),
+                  QStringLiteral("COUNTRECIPES=%1").arg(anzahl)};
+    for (const Block &b : bloecke) {
+        z << "RECIPE=" + b.nummer;
+        if (b.mitGroesse)
+            z << QStringLiteral("DOWNLOADSIZEKB=3");
+        z << "RECIPENAME=" + b.name;
+        for (const QString &d : b.dateien)
+            z << "RECIPEFILE=" + d;
+        z << QStringLiteral("RECIPETEXTBEGIN=") << (b.text.isEmpty() ? QStringList{" "} : b.text)
+          << QStringLiteral("RECIPETEXTEND=") << "RECIPEEND" + b.nummer + "=";
+    }
+    return z;
+}
+
+QStringList Namen(const TRecipetype &eintraege)
+{
+    QStringList n;
+    for (const TTRecipetype &e : eintraege)
+        n << e.Name;
+    return n;
+}
+
+QByteArray Installiert(const QString &name)
+{
+    QByteArray b;
+    platform::readBytes(QStringLiteral(TW_INSTALLATION_DIR "/Recipes/") + name, b);
+    return b;
+}
+
+// The combo line of a category.
+QString Kategoriezeile(qint32 kategorie)
+{
+    for (qint32 p = 0; p < AnzahlKategorien; ++p)
+        if (Ermittle_Kategorie_aus_Anzeigeposition(p) == kategorie)
+            return FRezDown->CBKategorie->itemText(p + 1);
+    return QString();
+}
+} // namespace
+
+class TestRezDown : public QObject
+{
+    Q_OBJECT
+
+    testing::Serverbaum m_server;
+    std::unique_ptr<testing::BaseFolder> m_base;
+
+    // Two dessert recipes (one already installed), one cake, one bread.
+    void Standardserver()
+    {
+        const QList<Block> bloecke{
+            {"0", "Apple Crumble", {"Apple Crumble.DRP", "Apple Crumble.DRP.BRT", "Apple Crumble.DRP.RRT"},
+             {"Baked apples", "with crumbs"}},
+            {"1", "Banana Bread", {"Banana Bread.BRP", "", ""}, {}},
+            {"2", "Old Dessert", {"Old.DRP", "", ""}, {}},
+            {"3", "Cheesecake", {"Cheesecake.URP", "", ""}, {"Creamy"}}};
+        m_server.schreibe(QStringLiteral("TWS/ENG/RECIPES/RECIPESS.HRB"), Index(4, bloecke));
+        for (const char *d : {"Apple Crumble.DRP", "Apple Crumble.DRP.BRT", "Apple Crumble.DRP.RRT",
+                                 "Banana Bread.BRP"})
+            m_server.schreibe(QStringLiteral("TWS/ENG/RECIPES/") + d, Installiert(d));
+        QByteArray kaese = Installiert(QStringLiteral("Banana Bread.BRP"));
+        kaese.replace("Banana Bread", "Cheesecake");
+        m_server.schreibe(QStringLiteral("TWS/ENG/RECIPES/Cheesecake.URP"), kaese);
+        m_base->writeBytes(QStringLiteral("Recipes\\Old.DRP"), Installiert(QStringLiteral("Banana Bread.BRP")));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(m_server.starte(), qPrintable(m_server.error()));
+        FMain = new TFMain;
+        FDown = new TFDown;
+        FRezDown = new TFRezDown;
+    }
+    void cleanupTestCase()
+    {
+        delete FRezDown;
+        delete FDown;
+        delete FMain;
+        FRezDown = nullptr;
+        FDown = nullptr;
+        FMain = nullptr;
+    }
+    void init()
+    {
+        testing::failOnWarnings();
+        m_base.reset(new testing::BaseFolder);
+        QVERIFY(platform::makeFolder(QStringLiteral("PRGDATA\\ENG")));
+        QVERIFY(platform::makeFolder(QStringLiteral("Recipes")));
+        m_base->writeLines(QStringLiteral("PRGDATA\\ENG\\VERSION.HRB"),
+                           {QStringLiteral("[TWS 2.X]"), QStringLiteral("TWSRECIPESVERSION=1")});
+        GlobalVARInit();
+        Setze_GlobalOptionen();
+        m_server.verbinde();
+        FMain->setEnabled(true);
+        FMain->show();
+        FMain->MRezeptedownloaden->setEnabled(true);
+    }
+    void cleanup()
+    {
+        FRezDown->hide();
+        Rezeptdownloadliste.clear();
+        FMain->hide();
+        m_base.reset();
+    }
+
+    // The reader finds each block by its whole number line and keeps every
+    // block to its own files.
+    void lies_rezeptliste_data()
+    {
+        QTest::addColumn<QStringList>("index");
+        QTest::addColumn<QStringList>("namen");
+        QTest::newRow("RECIPE=1 is not RECIPE=10")
+            << Index(2, {{"10", "Ten", {"T.KRP"}, {}}, {"1", "One", {"O.KRP"}, {}}, {"0", "Zero", {"Z.KRP"}, {}}})
+            << QStringList{"One", "Zero"};
+        QTest::newRow("sorted by bytes")
+            << Index(3, {{"0", "b", {"b.KRP"}, {}}, {"1", "A", {"A.KRP"}, {}}, {"2", "a", {"a.KRP"}, {}}})
+            << QStringList{"A", "a", "b"};
+        Block ohneGroesse{"1", "No size", {"N.KRP"}, {}};
+        ohneGroesse.mitGroesse = false;
+        QTest::newRow("block without size skipped")
+            << Index(2, {{"0", "Soup", {"S.KRP"}, {}}, ohneGroesse}) << QStringList{"Soup"};
+        QTest::newRow("count far beyond the file") << Index(2000000000, {{"0", "Soup", {"S.KRP"}, {}}})
+                                                   << QStringList{"Soup"};
+        QStringList kopf = Index(1, {{"0", "Soup", {"S.KRP"}, {}}});
+        kopf[0] = QStringLiteral("<html>");
+        QTest::newRow("wrong header") << kopf << QStringList();
+    }
+    void lies_rezeptliste()
+    {
+        QFETCH(QStringList, index);
+        QTEST(Namen(Lies_Rezeptindex(platform::joinLines(index))), "namen");
+    }
+
+    void lies_rezeptliste_felder()
+    {
+        QStringList index = Index(2, {{"0", "Soup", {"Soup.KRP", "", "Soup.KRP.RRT"}, {"Hot", "and quick"}},
+                                      {"1", "Stew", {"Stew.KRP"}, {}}});
+        // A block that lost its description must not take the next block's files.
+        index.removeAt(index.indexOf(QStringLiteral("RECIPETEXTBEGIN="), index.indexOf("RECIPE=1")));
+        index[index.indexOf(QStringLiteral("DOWNLOADSIZEKB=3"))] = QStringLiteral("DOWNLOADSIZEKB=a lot");
+        const TRecipetype e = Lies_Rezeptindex(platform::joinLines(index));
+        QCOMPARE(e.size(), 2);
+        QCOMPARE(e[0].GroesseKB, 0);
+        QCOMPARE(e[0].Dateien, QStringList({"Soup.KRP", "", "Soup.KRP.RRT"}));
+        QCOMPARE(e[0].Text, QStringList({"Hot", "and quick"}));
+        QCOMPARE(e[1].Dateien, QStringList{"Stew.KRP"});
+        QCOMPARE(e[1].GroesseKB, 3);
+    }
+
+    // What the release tool writes is what the download reads.
+    void index_des_releasewerkzeugs()
+    {
+        m_base->writeLines(QStringLiteral("Recipes\\Soup.KRP"), {"[TAFELWERKSTATT 2.0]"});
+        m_base->writeLines(QStringLiteral("Recipes\\Soup.KRP.BRT"), {"{\\rtf1 hot}"});
+        m_base->writeLines(QStringLiteral("Recipes\\Tart.TRP"), {"[TAFELWERKSTATT 2.0]"});
+        TTRezepteTotal suppe, torte;
+        suppe.Dateiname = Programmverzeichnis + QStringLiteral("Recipes\\Soup.KRP");
+        suppe.Rezeptname = QStringLiteral("Soup");
+        suppe.Bemerkungsdatei = QStringLiteral("Soup.KRP.BRT");
+        suppe.Rezeptkurzinfo = QStringList{"Hot", "and quick"};
+        torte.Dateiname = Programmverzeichnis + QStringLiteral("Recipes\\Tart.TRP");
+        torte.Rezeptname = QStringLiteral("Apple tart");
+        TString index, speicherliste;
+        Fuege_Rezeptbloecke_an(index, {suppe, torte}, speicherliste);
+        const TRecipetype e = Lies_Rezeptindex(platform::joinLines(index));
+        QCOMPARE(Namen(e), QStringList({"Apple tart", "Soup"}));
+        QCOMPARE(e[0].Dateien, QStringList({"Tart.TRP", "", ""}));
+        QCOMPARE(e[1].Dateien, QStringList({"Soup.KRP", "Soup.KRP.BRT", ""}));
+        QCOMPARE(e[1].Text, QStringList({"Hot", "and quick"}));
+        QCOMPARE(e[1].GroesseKB, 2);
+    }
+
+    // The window offers what is not installed, by category with counts.
+    void kategorien()
+    {
+        Standardserver();
+        testing::ScriptedMessages meldungen;
+        FMain->MRezeptedownloadenClick();
+        QVERIFY(FRezDown->isVisible());
+        QVERIFY(!FMain->isVisible());
+        QCOMPARE(FRezDown->CBKategorie->count(), AnzahlKategorien + 1);
+        QCOMPARE(FRezDown->CBKategorie->itemText(0), QStringLiteral("All categories"));
+        QCOMPARE(Kategoriezeile(2), QStringLiteral("Dessert Recipes 1"));
+        QCOMPARE(Kategoriezeile(1), QStringLiteral("Baking Recipes 1"));
+        QCOMPARE(Kategoriezeile(0), QStringLiteral("Cooking Recipes 0"));
+        QCOMPARE(FRezDown->CLBRezepte->count(), 3);
+        QCOMPARE(FRezDown->CLBRezepte->item(0)->text(), QStringLiteral("Apple Crumble"));
+        QCOMPARE(FRezDown->MRezepte->toPlainText(), QStringLiteral("Baked apples\nwith crumbs"));
+
+        FRezDown->CBKategorie->setCurrentText(Kategoriezeile(1));
+        QCOMPARE(FRezDown->CLBRezepte->count(), 1);
+        QCOMPARE(FRezDown->CLBRezepte->item(0)->text(), QStringLiteral("Banana Bread"));
+        // The index's version is kept as soon as it is fetched.
+        TString v;
+        QCOMPARE(LoadValueFile(Datenpfad(QStringLiteral("VERSION.HRB")), v), 0);
+        QCOMPARE(GetValueInt(QStringLiteral("TWSRECIPESVERSION"), v), 4);
+        FRezDown->close();
+        QVERIFY(FMain->isVisible() && FMain->isEnabled());
+    }
+
+    // The checked recipes arrive with their side files and are listed in
+    // the overview.
+    void installieren()
+    {
+        Standardserver();
+        testing::ScriptedMessages meldungen;
+        FMain->MRezeptedownloadenClick();
+        QVERIFY(FRezDown->isVisible());
+        meldungen.expect(QStringLiteral("No recipe selected!"));
+        FRezDown->BRezeptinstallierenClick();
+        QVERIFY(FRezDown->isVisible());
+        FRezDown->CLBRezepte->item(0)->setCheckState(Qt::Checked); // Apple Crumble
+        FRezDown->CLBRezepte->item(2)->setCheckState(Qt::Checked); // Cheesecake
+        FRezDown->BRezeptinstallierenClick();
+        QVERIFY(meldungen.pending().isEmpty());
+        QVERIFY(!FRezDown->isVisible());
+        QVERIFY(FMain->isVisible() && FMain->isEnabled());
+        for (const char *d : {"Apple Crumble.DRP", "Apple Crumble.DRP.BRT", "Apple Crumble.DRP.RRT"})
+            QCOMPARE(m_base->readBytes(QStringLiteral("Recipes\\") + QLatin1String(d)), Installiert(QLatin1String(d)));
+        QVERIFY(m_base->exists(QStringLiteral("Recipes\\Cheesecake.URP")));
+        QVERIFY(!m_base->exists(QStringLiteral("Recipes\\Banana Bread.BRP")));
+        QStringList namen;
+        for (const TTRezepteTotal &r : std::as_const(RezepteTotal))
+            namen << r.Rezeptname;
+        QVERIFY2(namen.contains("Apple Crumble") && namen.contains("Cheesecake"), qPrintable(namen.join(',')));
+    }
+
+    // A recipe file that does not arrive, or arrives as something else, is
+    // reported; its side files are not fetched.
+    void fehlende_rezepte_data()
+    {
+        QTest::addColumn<QByteArray>("inhalt"); // empty = not on the server
+        QTest::addColumn<QString>("meldung");
+        QTest::newRow("error page") << QByteArray("<html>Not here</html>\r\n")
+                                    << "\"Pie\" cannot be found on the Internet server!";
+        QTest::newRow("404") << QByteArray() << "Cannot find: ";
+    }
+    void fehlende_rezepte()
+    {
+        QFETCH(QByteArray, inhalt);
+        QFETCH(QString, meldung);
+        m_server.schreibe(QStringLiteral("TWS/ENG/RECIPES/RECIPESS.HRB"),
+                          Index(1, {{"0", "Pie", {"Pie.DRP", "Pie.DRP.BRT"}, {}}}));
+        if (!inhalt.isEmpty())
+            m_server.schreibe(QStringLiteral("TWS/ENG/RECIPES/Pie.DRP"), inhalt);
+        m_server.schreibe(QStringLiteral("TWS/ENG/RECIPES/Pie.DRP.BRT"), QByteArray("{\\rtf1 x}"));
+        testing::ScriptedMessages meldungen;
+        FMain->MRezeptedownloadenClick();
+        FRezDown->CLBRezepte->item(0)->setCheckState(Qt::Checked);
+        meldungen.expect(meldung);
+        FRezDown->BRezeptinstallierenClick();
+        QVERIFY(meldungen.pending().isEmpty());
+        if (inhalt.isEmpty())
+            QCOMPARE(meldungen.seen.last().text,
+                     "Cannot find: " + m_server.url(QStringLiteral("/TWS/ENG/RECIPES/Pie.DRP")) + "!");
+        QVERIFY(!m_base->exists(QStringLiteral("Recipes\\Pie.DRP")));
+        QVERIFY(!m_base->exists(QStringLiteral("Recipes\\Pie.DRP.BRT")));
+    }
+
+    // The window cannot be closed while it installs (a message shown
+    // meanwhile runs the event loop); the install goes on.
+    void schliessen_waehrend_installation()
+    {
+        m_server.schreibe(QStringLiteral("TWS/ENG/RECIPES/RECIPESS.HRB"),
+                          Index(2, {{"0", "Pie", {"Pie.DRP"}, {}}, {"1", "Apple Crumble", {"Apple Crumble.DRP"}, {}}}));
+        m_server.schreibe(QStringLiteral("TWS/ENG/RECIPES/Apple Crumble.DRP"),
+                          Installiert(QStringLiteral("Apple Crumble.DRP")));
+        testing::ScriptedMessages meldungen;
+        FMain->MRezeptedownloadenClick();
+        FRezDown->PMAlleauswaehlen->trigger();
+        QStringList gesehen;
+        bool blieb = false;
+        platform::setMessageAnswerer([&](const QString &text, const QString &, int) {
+            gesehen << text;
+            FRezDown->close();
+            blieb = FRezDown->isVisible();
+            return 1;
+        });
+        FRezDown->BRezeptinstallierenClick();
+        platform::setMessageAnswerer({});
+        QCOMPARE(gesehen.size(), 1);
+        QVERIFY(gesehen[0].startsWith(QStringLiteral("Cannot find: ")));
+        QVERIFY(blieb);
+        QVERIFY(m_base->exists(QStringLiteral("Recipes\\Apple Crumble.DRP")));
+        QVERIFY(!FRezDown->isVisible());
+    }
+
+    // Nothing to offer: no empty window, the message, and the entry goes off.
+    void nichts_anzubieten_data()
+    {
+        QTest::addColumn<QString>("datei");
+        QTest::addColumn<QStringList>("erwartet");
+        QTest::newRow("all installed") << "Old.DRP" << QStringList{"All recipes are installed!"};
+        QTest::newRow("only a refused name") << "../Old.DRP"
+                                             << QStringList{"cannot be used: ../Old.DRP", "All recipes are installed!"};
+    }
+    void nichts_anzubieten()
+    {
+        QFETCH(QString, datei);
+        m_base->writeLines(QStringLiteral("Recipes\\Old.DRP"), {"[TAFELWERKSTATT 2.0]"});
+        m_server.schreibe(QStringLiteral("TWS/ENG/RECIPES/RECIPESS.HRB"), Index(1, {{"0", "Old", {datei}, {}}}));
+        testing::ScriptedMessages meldungen;
+        QFETCH(QStringList, erwartet);
+        for (const QString &m : erwartet)
+            meldungen.expect(m);
+        FMain->MRezeptedownloadenClick();
+        QVERIFY(meldungen.pending().isEmpty());
+        QVERIFY(!FRezDown->isVisible());
+        QVERIFY(!FMain->MRezeptedownloaden->isEnabled());
+        QVERIFY(FMain->isVisible() && FMain->isEnabled());
+    }
+};
+
+QTEST_MAIN(TestRezDown)
+#include "tst_rezdown.moc"

@@ -1,0 +1,490 @@
+// The version check, the internet check with the news merge, the set-up
+// download and its start at exit, the database update and the start-up's
+// question and notice, against a real HTTP server on 127.0.0.1.
+#include <QAction>
+#include <QMenu>
+
+#include "core/Dateioperationen.h"
+#include "app/Start.h"
+#include "core/Globals.h"
+#include "core/Hauptprogramm.h"
+#include "internet/F_Down.h"
+#include "internet/News.h"
+#include "internet/Update.h"
+#include "internet/Wertdatei.h"
+#include "platform/Paths.h"
+#include "platform/Seams.h"
+#include "recipes/F_Main.h"
+#include "Serverbaum.h"
+#include "testing/Testing.h"
+
+namespace {
+const QString Setup = QStringLiteral("Setup401.exe");
+
+QStringList Versionen(int programm, int news, int rezepte, int grafik, int datenbank, const QString &setup)
+{
+    return {QStringLiteral("[TWS 2.X]"),
+            QStringLiteral("TWSVERSION=%1").arg(programm),
+            QStringLiteral("TWSNEWSVERSION=%1").arg(news),
+            QStringLiteral("TWSRECIPESVERSION=%1").arg(rezepte),
+            QStringLiteral("TWSGRAPHICSVERSION=%1").arg(grafik),
+            QStringLiteral("TWSDATENBANKVERSION=%1").arg(datenbank),
+            QStringLiteral("SETUPNAME=") + setup,
+            QStringLiteral("DOWNLOADSIZEKB=1")};
+}
+
+QStringList Newsdatei(const QList<QStringList> &eintraege)
+{
+    // Each entry: ID, product tag, language, subject.
+    QStringList z{QStringLiteral("[TWSNEWS]"), QString::number(eintraege.size())};
+    for (const QStringList &e : eintraege)
+        z << QStringLiteral("**NEWSSTART**") << e[0] << QStringLiteral(" 4.53210000000000E+0004") << e[1]
+          << QStringLiteral("*ALL*") << e[2] << QStringLiteral("-1") << e[3] << QStringLiteral("1")
+          << QStringLiteral("Text of ") + e[3];
+    z << QString();
+    return z;
+}
+
+QString Wert(const QString &datei, const QString &schluessel)
+{
+    TString werte;
+    LoadValueFile(Programmverzeichnis + QStringLiteral("PRGDATA\\ENG\\") + datei, werte);
+    return GetValueStr(schluessel, werte);
+}
+} // namespace
+
+class TestUpdate : public QObject
+{
+    Q_OBJECT
+
+    testing::Serverbaum m_server;
+    std::unique_ptr<testing::BaseFolder> m_base;
+    QList<platform::ShellRequest> m_shell;
+
+    QList<QAction *> Eintraege() const
+    {
+        return {FMain->MPRGUpdatestarten, FMain->MRezeptedownloaden, FMain->MGrafikendownloaden,
+                FMain->MDatenbankenupdaten, FMain->MNachrichtenlesen, FMain->MUpdateinformationenmanuelldownloaden,
+                FMain->MUpdatesimInternet};
+    }
+    QStringList Eingeschaltet() const
+    {
+        QStringList namen;
+        for (QAction *a : Eintraege())
+            if (a->isEnabled())
+                namen << a->objectName();
+        return namen;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(m_server.starte(), qPrintable(m_server.error()));
+        FMain = new TFMain;
+        FDown = new TFDown;
+    }
+    void cleanupTestCase()
+    {
+        delete FDown;
+        FDown = nullptr;
+        delete FMain;
+        FMain = nullptr;
+    }
+    void init()
+    {
+        testing::failOnWarnings();
+        m_base.reset(new testing::BaseFolder);
+        QVERIFY(platform::makeFolder(QStringLiteral("PRGDATA\\ENG")));
+        QVERIFY(platform::makeFolder(QStringLiteral("Recipes")));
+        m_base->writeLines(QStringLiteral("PRGDATA\\ENG\\VERSION.HRB"), Versionen(400, 0, 1, 1, 1, QString()));
+        GlobalVARInit();
+        Setze_GlobalOptionen();
+        m_server.verbinde();
+        ProgrammOK = 1;
+        SetupStarten = NeueVersion = NeueRezepte = NeueGrafiken = NeueZutaten = NewsLaden = 0;
+        for (QAction *a : Eintraege())
+            a->setEnabled(false);
+        FMain->MUpdate->setEnabled(false);
+        FMain->setEnabled(true);
+        m_shell.clear();
+        platform::setShellRecorder([this](const platform::ShellRequest &r) {
+            m_shell.append(r);
+            return true;
+        });
+    }
+    void cleanup()
+    {
+        FMain->hide();
+        m_base.reset();
+    }
+
+    // The local check against the server's version file of the last run.
+    void versionscheck_data()
+    {
+        QTest::addColumn<QString>("server");   // TWSVERSION in VERSIONS.HRB
+        QTest::addColumn<QString>("setup");    // SETUPNAME in VERSION.HRB
+        QTest::addColumn<int>("antwort");      // to the question; 0 = none asked
+        QTest::addColumn<bool>("bleibt");      // the set-up file is still there
+        QTest::addColumn<QString>("name");     // SETUPNAME afterwards
+        QTest::newRow("401 asks, No keeps it") << "401" << Setup << 7 << true << Setup;
+        QTest::newRow("400 means installed") << "400" << Setup << 0 << false << "";
+        QTest::newRow("399 changes nothing") << "399" << Setup << 0 << true << Setup;
+        QTest::newRow("not a number reads 0") << "4.01" << Setup << 0 << true << Setup;
+        QTest::newRow("a path is refused") << "401" << "..\\PRGDATA\\ENG\\Setup401.exe" << -1 << true << "";
+        QTest::newRow("no set-up, nothing asked") << "401" << "" << 0 << true << "";
+    }
+    void versionscheck()
+    {
+        QFETCH(QString, server);
+        QFETCH(QString, setup);
+        QFETCH(int, antwort);
+        m_base->writeLines(QStringLiteral("PRGDATA\\ENG\\VERSION.HRB"),
+                           {QStringLiteral("[TWS 2.X]"), QStringLiteral("TWSVERSION=300"), "SETUPNAME=" + setup});
+        m_base->writeLines(QStringLiteral("PRGDATA\\ENG\\VERSIONS.HRB"),
+                           {QStringLiteral("[TWS 2.X]"), "TWSVERSION=" + server});
+        m_base->writeBytes(QStringLiteral("PRGDATA\\ENG\\") + Setup, "setup");
+        testing::ScriptedMessages meldungen;
+        if (antwort > 0)
+            meldungen.expect(QStringLiteral("Do you want to start the update?"), antwort);
+        if (antwort < 0)
+            meldungen.expect(QStringLiteral("cannot be used: ") + setup);
+        TWS_Versionscheck();
+        QVERIFY(meldungen.pending().isEmpty());
+        QTEST(m_base->exists(QStringLiteral("PRGDATA\\ENG\\") + Setup), "bleibt");
+        QTEST(Wert(QStringLiteral("VERSION.HRB"), QStringLiteral("SETUPNAME")), "name");
+        QCOMPARE(Wert(QStringLiteral("VERSION.HRB"), QStringLiteral("TWSVERSION")), QStringLiteral("400"));
+        QCOMPARE(ProgrammOK, quint8(1));
+        QVERIFY(m_shell.isEmpty());
+    }
+
+    // Yes to a waiting set-up closes the main window, which starts it
+    // through the shell, and ends the start-up.
+    void versionscheck_startet_setup()
+    {
+        m_base->writeLines(QStringLiteral("PRGDATA\\ENG\\VERSION.HRB"), Versionen(400, 0, 1, 1, 1, Setup));
+        m_base->writeLines(QStringLiteral("PRGDATA\\ENG\\VERSIONS.HRB"), Versionen(401, 0, 1, 1, 1, Setup));
+        m_base->writeBytes(QStringLiteral("PRGDATA\\ENG\\") + Setup, "setup");
+        FMain->show();
+        testing::ScriptedMessages meldungen;
+        meldungen.expect(QStringLiteral("Do you want to start the update?"), 6);
+        meldungen.expect(QStringLiteral("The update starts now!"));
+        TWS_Versionscheck();
+        QVERIFY(meldungen.pending().isEmpty());
+        QCOMPARE(ProgrammOK, quint8(0));
+        QCOMPARE(SetupStarten, quint8(1));
+        QCOMPARE(m_shell.size(), 1);
+        QCOMPARE(m_shell[0].target, m_base->path(QStringLiteral("PRGDATA/ENG/") + Setup));
+    }
+
+    // Leaving the program normally starts a downloaded set-up too; a name
+    // with a folder in it is never started.
+    void setup_beim_beenden_data()
+    {
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<bool>("gestartet");
+        QTest::newRow("downloaded set-up") << Setup << true;
+        QTest::newRow("name with a folder") << "sub/" + Setup << false;
+        QTest::newRow("none") << "" << false;
+    }
+    void setup_beim_beenden()
+    {
+        QFETCH(QString, setup);
+        QFETCH(bool, gestartet);
+        m_base->writeLines(QStringLiteral("PRGDATA\\ENG\\VERSION.HRB"), Versionen(400, 0, 1, 1, 1, setup));
+        QVERIFY(platform::makeFolder(QStringLiteral("PRGDATA\\ENG\\sub")));
+        m_base->writeBytes(QStringLiteral("PRGDATA\\ENG\\") + Setup, "setup");
+        m_base->writeBytes(QStringLiteral("PRGDATA\\ENG\\sub\\") + Setup, "setup");
+        FMain->show();
+        testing::ScriptedMessages meldungen;
+        meldungen.expect(QStringLiteral("Exit Tablecraft Works?"), 6);
+        if (gestartet)
+            meldungen.expect(QStringLiteral("The update starts now!"));
+        QVERIFY(FMain->close());
+        QVERIFY(meldungen.pending().isEmpty());
+        QCOMPARE(m_shell.size(), gestartet ? 1 : 0);
+    }
+
+    // Each newer server version switches on its entry; older ones are taken
+    // over silently.
+    void internetcheck_data()
+    {
+        QTest::addColumn<QStringList>("server");
+        QTest::addColumn<QStringList>("eingeschaltet");
+        QTest::addColumn<QString>("hinweis");
+        QTest::addColumn<int>("rezepte"); // TWSRECIPESVERSION afterwards
+        QTest::newRow("new program") << Versionen(401, 0, 1, 1, 1, Setup) << QStringList{"MPRGUpdatestarten"}
+                                     << "A new program version" << 1;
+        QTest::newRow("new data and database")
+            << Versionen(400, 0, 1, 2, 2, Setup) << QStringList{"MGrafikendownloaden", "MDatenbankenupdaten"}
+            << "New data" << 1;
+        QTest::newRow("new recipes") << Versionen(400, 0, 2, 1, 1, Setup) << QStringList{"MRezeptedownloaden"}
+                                     << "New recipes" << 1;
+        QTest::newRow("server older: taken over") << Versionen(399, 0, 0, 0, 0, Setup) << QStringList() << "" << 0;
+    }
+    void internetcheck()
+    {
+        QFETCH(QStringList, server);
+        QFETCH(QStringList, eingeschaltet);
+        m_server.schreibe(QStringLiteral("TWS/ENG/DOWNLOAD/VERSIONS.HRB"), server);
+        testing::ScriptedMessages meldungen;
+        QVERIFY(Internetupdate_Starten());
+        QCOMPARE(Eingeschaltet(), eingeschaltet);
+        QCOMPARE(FMain->MUpdate->isEnabled(), !eingeschaltet.isEmpty());
+        QFETCH(QString, hinweis);
+        QCOMPARE(Updatehinweis().isEmpty(), hinweis.isEmpty());
+        QVERIFY(hinweis.isEmpty() || Updatehinweis().startsWith(hinweis));
+        if (eingeschaltet.contains(QStringLiteral("MPRGUpdatestarten")))
+            QCOMPARE(FMain->MPRGUpdatestarten->text(), QStringLiteral("Download update to version 4.01"));
+        // A newer version is raised only by its download; one the server
+        // has gone back on is taken over.
+        QTEST(Wert(QStringLiteral("VERSION.HRB"), QStringLiteral("TWSRECIPESVERSION")).toInt(), "rezepte");
+    }
+
+    void internetcheck_ohne_server()
+    {
+        testing::ScriptedMessages meldungen;
+        QVERIFY(!Internetupdate_Starten()); // no VERSIONS.HRB on the server
+        QVERIFY(Eingeschaltet().isEmpty());
+        QCOMPARE(Wert(QStringLiteral("VERSION.HRB"), QStringLiteral("TWSRECIPESVERSION")), QStringLiteral("1"));
+    }
+
+    // A recipe index of an earlier download whose recipes are not all
+    // installed keeps the recipe download on offer.
+    void alter_rezeptindex_data()
+    {
+        QTest::addColumn<bool>("installiert");
+        QTest::newRow("not installed") << false;
+        QTest::newRow("installed") << true;
+    }
+    void alter_rezeptindex()
+    {
+        QFETCH(bool, installiert);
+        m_server.schreibe(QStringLiteral("TWS/ENG/DOWNLOAD/VERSIONS.HRB"), Versionen(400, 0, 1, 1, 1, Setup));
+        m_base->writeLines(QStringLiteral("PRGDATA\\ENG\\RECIPESS.HRB"),
+                           {"[TWS 2.X]", "TWSRECIPESVERSION=1", "COUNTRECIPES=1", "RECIPE=0", "DOWNLOADSIZEKB=1",
+                            "RECIPENAME=Stew", "RECIPEFILE=Stew.KRP", "RECIPEFILE=", "RECIPEFILE=", "RECIPETEXTBEGIN=",
+                            " ", "RECIPETEXTEND=", "RECIPEEND0="});
+        if (installiert)
+            m_base->writeLines(QStringLiteral("Recipes\\Stew.KRP"), {"[TAFELWERKSTATT 2.0]"});
+        testing::ScriptedMessages meldungen;
+        QVERIFY(Internetupdate_Starten());
+        QCOMPARE(FMain->MRezeptedownloaden->isEnabled(), !installiert);
+    }
+
+    // Newer news are fetched and merged: only items for this program in
+    // English, none twice, new ones dated today.
+    void news_data()
+    {
+        QTest::addColumn<int>("lokal");
+        QTest::addColumn<int>("server");
+        QTest::addColumn<bool>("geholt");
+        QTest::addColumn<int>("danach");
+        QTest::newRow("first run 0 -> 5") << 0 << 5 << true << 5;
+        QTest::newRow("behind 3 -> 5: fetched, kept") << 3 << 5 << true << 3;
+        QTest::newRow("same version") << 5 << 5 << false << 5;
+        QTest::newRow("ahead 7 -> 5") << 7 << 5 << false << 5;
+    }
+    void news()
+    {
+        QFETCH(int, lokal);
+        QFETCH(int, server);
+        QFETCH(bool, geholt);
+        m_base->writeLines(QStringLiteral("PRGDATA\\ENG\\VERSION.HRB"), Versionen(400, lokal, 1, 1, 1, QString()));
+        m_base->writeLines(QStringLiteral("PRGDATA\\ENG\\NEWS.HRB"),
+                           Newsdatei({{"1", "*TWSTCW*", "ENG", "Welcome"}}));
+        m_server.schreibe(QStringLiteral("TWS/ENG/DOWNLOAD/VERSIONS.HRB"), Versionen(400, server, 1, 1, 1, QString()));
+        m_server.schreibe(QStringLiteral("TWS/ENG/DOWNLOAD/NEWSS.HBR"),
+                          Newsdatei({{"1", "*TWSTCW*", "ENG", "Welcome"},
+                                     {"2", "*TWSTCW*", "GER", "Willkommen"},
+                                     {"3", "*TWSTCW**PQ*", "ENG", "Other product"},
+                                     {"4", "*OTHER*", "ENG", "Not for us"},
+                                     {"5", "*ALL**TWSTCW*", "ENG", "New recipes online"},
+                                     {"5", "*ALL**TWSTCW*", "ENG", "New recipes online"}}));
+        platform::setClock([] { return QDateTime(QDate(2026, 3, 1), QTime(15, 30)); });
+        testing::ScriptedMessages meldungen;
+        QVERIFY(Internetupdate_Starten());
+        QVERIFY(Lade_News(Load, QString()));
+        QStringList betreffe;
+        for (const TTNewsInhalt &n : std::as_const(News.Inhalt))
+            betreffe << n.Betreff;
+        QCOMPARE(betreffe, geholt ? QStringList({"Welcome", "New recipes online"}) : QStringList{"Welcome"});
+        if (geholt)
+            QCOMPARE(News.Inhalt[1].Datum, std::floor(DateTimeToTWS(QDateTime(QDate(2026, 3, 1), QTime(0, 0)))));
+        QTEST(Wert(QStringLiteral("VERSION.HRB"), QStringLiteral("TWSNEWSVERSION")).toInt(), "danach");
+    }
+
+    // The set-up download names the file in VERSION.HRB only when it arrived.
+    void setup_download_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("aufServer");
+        QTest::addColumn<QStringList>("erwartet");
+        QTest::addColumn<QString>("danach");
+        QTest::newRow("arrives") << Setup << true
+                                 << QStringList{"Loading update", "Download was succesful! You can install"} << Setup;
+        QTest::newRow("missing on the server") << Setup << false
+                                               << QStringList{"Loading update", "Error by downloading!"} << "";
+        QTest::newRow("path refused") << "../" + Setup << true << QStringList{"cannot be used"} << "";
+    }
+    void setup_download()
+    {
+        QFETCH(QString, name);
+        QFETCH(QStringList, erwartet);
+        m_base->writeLines(QStringLiteral("PRGDATA\\ENG\\VERSIONS.HRB"), Versionen(401, 0, 1, 1, 1, name));
+        QFETCH(bool, aufServer);
+        QFETCH(QString, danach);
+        if (aufServer)
+            m_server.schreibe(QStringLiteral("TWS/ENG/DOWNLOAD/") + Setup, QByteArray("MZ setup program"));
+        testing::ScriptedMessages meldungen;
+        for (const QString &t : erwartet)
+            meldungen.expect(t);
+        FMain->MPRGUpdatestartenClick();
+        QVERIFY(meldungen.pending().isEmpty());
+        QCOMPARE(Wert(QStringLiteral("VERSION.HRB"), QStringLiteral("SETUPNAME")), danach);
+        QCOMPARE(m_base->exists(QStringLiteral("PRGDATA\\ENG\\") + Setup), !danach.isEmpty());
+        QVERIFY(FMain->isEnabled());
+        QVERIFY(!FDown->isVisible());
+    }
+
+    // The database update installs a checked copy and keeps what is wrong.
+    void datenbank_data()
+    {
+        QTest::addColumn<QByteArray>("inhalt"); // empty = not on the server
+        QTest::addColumn<QString>("meldung");
+        QTest::addColumn<bool>("installiert");
+        QTest::addColumn<bool>("downloadBleibt");
+        QTest::newRow("database") << QByteArray("[TAFELWERKSTATT 2.00]\r\n1\r\nApple\r\n")
+                                  << "Download and installation were succesful!" << true << false;
+        QTest::newRow("error page") << QByteArray("<html><body>Sorry</body></html>\r\n")
+                                    << "Download file is corrupt!" << false << true;
+        QTest::newRow("not on the server") << QByteArray() << "Download was not succesful!" << false << false;
+    }
+    void datenbank()
+    {
+        QFETCH(QByteArray, inhalt);
+        QFETCH(bool, installiert);
+        if (!inhalt.isEmpty())
+            m_server.schreibe(QStringLiteral("TWS/ENG/DOWNLAOD/Lebensmittel_All.HBR"), inhalt);
+        m_base->writeLines(QStringLiteral("PRGDATA\\ENG\\VERSIONS.HRB"), Versionen(400, 0, 1, 1, 7, QString()));
+        FMain->MDatenbankenupdaten->setEnabled(true);
+        testing::ScriptedMessages meldungen;
+        QFETCH(QString, meldung);
+        meldungen.expect(meldung);
+        FMain->MDatenbankenupdatenClick();
+        QVERIFY(meldungen.pending().isEmpty());
+        QCOMPARE(m_base->exists(QStringLiteral("PRGDATA\\ENG\\LM_Share.hbr")), installiert);
+        if (installiert)
+            QCOMPARE(m_base->readBytes(QStringLiteral("PRGDATA\\ENG\\LM_Share.hbr")), inhalt);
+        QTEST(m_base->exists(QStringLiteral("PRGDATA\\ENG\\D_LM_Share.hbr")), "downloadBleibt");
+        QCOMPARE(Wert(QStringLiteral("VERSION.HRB"), QStringLiteral("TWSDATENBANKVERSION")),
+                 installiert ? QStringLiteral("7") : QStringLiteral("1"));
+        QCOMPARE(FMain->MDatenbankenupdaten->isEnabled(), !installiert);
+        QVERIFY(FMain->isEnabled());
+    }
+
+    // The start-up asks only with a server; No leaves the manual check.
+    void startfrage_data()
+    {
+        QTest::addColumn<bool>("server");
+        QTest::addColumn<int>("antwort");
+        QTest::addColumn<QStringList>("eingeschaltet");
+        QTest::newRow("no server: nothing asked") << false << 0 << QStringList();
+        QTest::newRow("No") << true << 7 << QStringList{"MUpdateinformationenmanuelldownloaden"};
+        QTest::newRow("Yes runs the check") << true << 6 << QStringList{"MPRGUpdatestarten"};
+    }
+    void startfrage()
+    {
+        QFETCH(int, antwort);
+        QFETCH(bool, server);
+        if (!server)
+            Interneteinstellungen.Serveradresse.clear();
+        m_server.schreibe(QStringLiteral("TWS/ENG/DOWNLOAD/VERSIONS.HRB"), Versionen(401, 0, 1, 1, 1, Setup));
+        FMain->MUpdateinformationenmanuelldownloaden->setEnabled(true);
+        testing::ScriptedMessages meldungen;
+        if (antwort)
+            meldungen.expect(QStringLiteral("Do you want to search for new program versions or new recipes?"), antwort);
+        Frage_nach_Updates();
+        QVERIFY(meldungen.pending().isEmpty());
+        if (antwort)
+            QTEST(Eingeschaltet(), "eingeschaltet");
+        QCOMPARE(FMain->MUpdate->isEnabled(), antwort != 0);
+    }
+
+    // The manual check says how it went.
+    void manuell()
+    {
+        testing::ScriptedMessages meldungen;
+        meldungen.expect(QStringLiteral("Download fails!"));
+        FMain->MUpdateinformationenmanuelldownloadenClick();
+        m_server.schreibe(QStringLiteral("TWS/ENG/DOWNLOAD/VERSIONS.HRB"), Versionen(400, 0, 2, 1, 1, Setup));
+        meldungen.expect(QStringLiteral("Loaded update, recipe and data update information succesful!"));
+        FMain->MUpdateinformationenmanuelldownloadenClick();
+        QVERIFY(meldungen.pending().isEmpty());
+        QVERIFY(FMain->MRezeptedownloaden->isEnabled());
+    }
+
+    // The start-up on the default installation: the version check, the
+    // question only with a server, then the news; a waiting set-up that the
+    // user starts ends the start-up.
+    void startablauf_data()
+    {
+        QTest::addColumn<int>("antwort");
+        QTest::addColumn<bool>("setup");
+        QTest::addColumn<QStringList>("meldungen");
+        QTest::addColumn<bool>("weiter");
+        const QString frage = QStringLiteral("Do you want to search for new program versions or new recipes?");
+        const QString news = QStringLiteral("You have some news to read! Use the menu entry \"update\"!");
+        QTest::newRow("Yes") << 6 << false << QStringList{frage, news} << true;
+        QTest::newRow("No") << 7 << false << QStringList{frage} << true;
+        QTest::newRow("waiting set-up started")
+            << 6 << true
+            << QStringList{"Do you want to start the update?", "The update starts now! Please install the setup!"}
+            << false;
+    }
+    void startablauf()
+    {
+        QFETCH(int, antwort);
+        QFETCH(bool, setup);
+        QFETCH(QStringList, meldungen);
+        m_base->copyInstallation();
+        m_base->writeLines(QStringLiteral("PRGDATA\\ENG\\INTERNET.HRB"),
+                           {QStringLiteral("[TWS 2.X]"), "SERVERURL=" + m_server.url(QString())});
+        m_server.schreibe(QStringLiteral("TWS/ENG/DOWNLOAD/VERSIONS.HRB"), Versionen(401, 5, 1, 1, 1, Setup));
+        m_server.schreibe(QStringLiteral("TWS/ENG/DOWNLOAD/NEWSS.HBR"),
+                          Newsdatei({{"7", "*TWSTCW*", "ENG", "Version 4.01 is out"}}));
+        if (setup) {
+            m_base->writeLines(QStringLiteral("PRGDATA\\ENG\\VERSION.HRB"), Versionen(400, 0, 1, 1, 1, Setup));
+            m_base->writeLines(QStringLiteral("PRGDATA\\ENG\\VERSIONS.HRB"), Versionen(401, 0, 1, 1, 1, Setup));
+            m_base->writeBytes(QStringLiteral("PRGDATA\\ENG\\") + Setup, "setup");
+        }
+        testing::ScriptedMessages meldungenSkript;
+        // The first message is the question.
+        for (const QString &m : meldungen)
+            meldungenSkript.expect(m, m == meldungen.first() ? antwort : 1);
+        TWS_Grundwerte();
+        QTEST(TWS_Programmstart_Daten(), "weiter");
+        QStringList gesehen;
+        for (const auto &m : std::as_const(meldungenSkript.seen))
+            gesehen << m.text;
+        QCOMPARE(gesehen, meldungen);
+        QCOMPARE(FMain->MPRGUpdatestarten->isEnabled(), antwort == 6 && !setup);
+        QCOMPARE(FMain->MUpdateinformationenmanuelldownloaden->isEnabled(), antwort == 7);
+        QCOMPARE(m_shell.size(), setup ? 1 : 0);
+    }
+
+    // One notice, by priority.
+    void hinweis()
+    {
+        QCOMPARE(Updatehinweis(), QString());
+        NeueZutaten = 1;
+        QVERIFY(Updatehinweis().startsWith(QStringLiteral("A new ingredient database")));
+        NeueGrafiken = 1;
+        NeueRezepte = 1;
+        QVERIFY(Updatehinweis().startsWith(QStringLiteral("New recipes")));
+        NeueVersion = 1;
+        QVERIFY(Updatehinweis().startsWith(QStringLiteral("A new program version")));
+    }
+};
+
+QTEST_MAIN(TestUpdate)
+#include "tst_update.moc"

@@ -1,0 +1,544 @@
+#include "testing/Masterbaum.h"
+#include "testing/Testing.h"
+
+#include <QComboBox>
+#include <QDirIterator>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "app/Start.h"
+#include "core/Dateioperationen.h"
+#include "core/Globals.h"
+#include "core/Hauptprogramm.h"
+#include "core/Tabellen.h"
+#include "mastering/Edition.h"
+#include "mastering/F_TWSM.h"
+#include "mastering/Mastering.h"
+#include "platform/Seams.h"
+#include "recipes/F_Main.h"
+#include "reference/Lexikon.h"
+
+using testing::MasterTree;
+
+namespace {
+const QString Golden = QStringLiteral(TW_FIXTURES_DIR "/editionen/");
+
+struct Ergebnis {
+    QStringList protokoll; // base folder removed from every path
+    QStringList dateien;   // the edition folder's files
+    QString ordner;        // the edition folder relative to the base folder
+    QStringList review;    // documents the text editor was asked to open
+};
+
+// The run as the operator does it: master root typed without its trailing
+// separator, edition chosen, package chosen, "Mastern".
+Ergebnis Mastere(testing::BaseFolder &base, MasterTree &tree, int edition, int updateEintrag = -1)
+{
+    Ergebnis e;
+    platform::setShellRecorder([&e](const platform::ShellRequest &r) {
+        e.review << (r.arguments.isEmpty() ? QStringList{r.target} : r.arguments);
+        return true;
+    });
+    QString root = tree.root();
+    root.chop(1);
+    FTWSM->CBMP->setEditText(root);
+    // Edition 3 enables the package list, whatever an earlier test left.
+    FTWSM->CBArt->setCurrentIndex(3);
+    FTWSM->CBArtChange();
+    FTWSM->CBArt->setCurrentIndex(edition);
+    FTWSM->CBArtChange();
+    if (updateEintrag >= 0) {
+        FTWSM->CBUpdate->setCurrentIndex(updateEintrag);
+        FTWSM->CBUpdateChange();
+    }
+    const QString ordner = Waehle_Bau(Masterart, Masterupdate).Ordner;
+    if (!ordner.isEmpty())
+        tree.makeEditionFolders(ordner.chopped(1));
+    FTWSM->BMastern->click();
+    for (QString z : std::as_const(Protokoll))
+        e.protokoll << z.replace(Programmverzeichnis, QString());
+    for (QString &r : e.review)
+        r.remove(base.root());
+    if (!ordner.isEmpty()) {
+        e.ordner = QStringLiteral("Master/") + ordner.chopped(1);
+        e.dateien = tree.fileListing(e.ordner);
+    }
+    return e;
+}
+
+void Vergleiche_mit_Golden(const QString &name, const Ergebnis &e)
+{
+    const QStringList ist = QStringList{QStringLiteral("# files")} + e.dateien + QStringList{QStringLiteral("# protocol")}
+                            + e.protokoll;
+    QFile datei(Golden + name + QStringLiteral(".txt"));
+    if (qEnvironmentVariableIsSet("TW_UPDATE_GOLDEN")) {
+        QVERIFY(datei.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        datei.write((ist.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
+        return;
+    }
+    QVERIFY2(datei.open(QIODevice::ReadOnly), qPrintable(datei.fileName()));
+    QStringList soll = QString::fromUtf8(datei.readAll()).split(QLatin1Char('\n'));
+    soll.removeLast();
+    for (qsizetype i = 0; i < std::min(ist.size(), soll.size()); ++i)
+        QCOMPARE(ist[i], soll[i]);
+    QCOMPARE(ist.size(), soll.size());
+}
+
+// A fresh build of edition and package entry, or the one an earlier test
+// made from the same tree (listings and protocols only).
+Ergebnis Gebaut(int edition, int updateEintrag)
+{
+    static QHash<QPair<int, int>, Ergebnis> fertig;
+    const auto key = qMakePair(edition, updateEintrag);
+    if (!fertig.contains(key)) {
+        testing::BaseFolder base;
+        MasterTree tree(base);
+        tree.writeEditionSources();
+        Lade_Optionen(Save);
+        testing::ScriptedMessages msgs;
+        msgs.allow("Noch das EXE kopieren!");
+        fertig.insert(key, Mastere(base, tree, edition, updateEintrag));
+    }
+    return fertig.value(key);
+}
+
+bool Hat(const Ergebnis &e, const QString &datei)
+{
+    return e.dateien.contains(datei);
+}
+} // namespace
+
+class TestEdition : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        TWS_Grundwerte();
+        Erzeuge_Formulare();
+    }
+    void init() { testing::failOnWarnings(); }
+
+    // --- choosing the build ---------------------------------------------------
+
+    void runTable_data()
+    {
+        QTest::addColumn<int>("edition");
+        QTest::addColumn<int>("paket");
+        QTest::addColumn<int>("art");
+        QTest::addColumn<int>("variante");
+        QTest::newRow("0 plain") << 0 << -1 << int(TBauart::Komplett) << 0;
+        QTest::newRow("1 with package 4") << 1 << 4 << int(TBauart::UpdateC) << -1;
+        QTest::newRow("0 with package 0") << 0 << 0 << int(TBauart::Keine) << -1;
+        QTest::newRow("2 with any package") << 2 << 3 << int(TBauart::Marken) << 2;
+        QTest::newRow("3 plain") << 3 << -1 << int(TBauart::Komplett) << 3;
+        QTest::newRow("3/0") << 3 << 0 << int(TBauart::UpdateA) << -1;
+        QTest::newRow("3/1") << 3 << 1 << int(TBauart::Programmdaten31) << 3;
+        QTest::newRow("3/2") << 3 << 2 << int(TBauart::Keine) << -1;
+        QTest::newRow("3/3") << 3 << 3 << int(TBauart::UpdateB) << -1;
+        QTest::newRow("4 with a package") << 4 << 2 << int(TBauart::Lexikon) << 4;
+        QTest::newRow("5 with a package") << 5 << 0 << int(TBauart::Keine) << -1;
+        QTest::newRow("8") << 8 << -1 << int(TBauart::Komplett) << 8;
+        QTest::newRow("10") << 10 << -1 << int(TBauart::Grafikpaket) << 10;
+        QTest::newRow("11") << 11 << -1 << int(TBauart::Programmdaten) << 11;
+        QTest::newRow("13 with a package") << 13 << 2 << int(TBauart::Englisch) << 13;
+        QTest::newRow("no edition") << -1 << -1 << int(TBauart::Keine) << -1;
+    }
+    void runTable()
+    {
+        QFETCH(int, edition);
+        QFETCH(int, paket);
+        QFETCH(int, art);
+        QFETCH(int, variante);
+        const TBau bau = Waehle_Bau(edition, paket);
+        QCOMPARE(int(bau.Art), art);
+        if (bau.Art != TBauart::Keine)
+            QCOMPARE(bau.Variante, variante);
+    }
+
+    void editionFolder_data()
+    {
+        QTest::addColumn<QString>("edition");
+        QTest::addColumn<bool>("erlaubt");
+        QTest::newRow("below the master root") << "M/Edition_0\\" << true;
+        QTest::newRow("the program folder") << "" << false;
+        QTest::newRow("above the program folder") << ".." << false;
+        QTest::newRow("the master root") << "M\\" << false;
+        QTest::newRow("the master root, other separator") << "M/" << false;
+    }
+    void editionFolder()
+    {
+        QFETCH(QString, edition);
+        QFETCH(bool, erlaubt);
+        testing::BaseFolder base;
+        const QString programm = base.root() + QStringLiteral("P/");
+        QDir().mkpath(programm + QStringLiteral("M"));
+        QCOMPARE(Editionsordner_erlaubt(programm + edition, programm, programm + QStringLiteral("M\\")), erlaubt);
+    }
+
+    // The length check after copying the verb backup: an empty file is a
+    // failed copy, one byte is not.
+    void preludeLengthCheck_data()
+    {
+        QTest::addColumn<QByteArray>("inhalt");
+        QTest::addColumn<bool>("fehler");
+        QTest::newRow("empty") << QByteArray() << true;
+        QTest::newRow("one byte") << QByteArray("x") << false;
+    }
+    void preludeLengthCheck()
+    {
+        QFETCH(QByteArray, inhalt);
+        QFETCH(bool, fehler);
+        testing::BaseFolder base;
+        MasterTree tree(base);
+        tree.writeEditionSources();
+        Lade_Optionen(Save);
+        base.writeBytes(MasterTree::master("IAVariablenlisteBAK.hbr"), inhalt);
+        Protokoll.clear();
+        Mastere_Vorlauf(tree.root());
+        const QString zeile = "ERROR:   Copy-FAILURE (Length=0): " + Programmverzeichnis + "PRGDATA\\ENG\\IAVariablenlisteBAK.hbr";
+        QCOMPARE(Protokoll.contains(zeile), fehler);
+        QCOMPARE(Protokoll.filter("ERROR").size(), fehler ? 1 : 0);
+        // The verb list went through the loader and back to the master.
+        QVERIFY(Protokoll.contains("OK:      Erstelle IA-Verben..."));
+    }
+
+    // The release makers' sequences through the window: a package left selected from
+    // edition 3 does not make edition 7 an update, and edition 0 follows the
+    // package list.
+    void choiceSequences()
+    {
+        testing::BaseFolder base;
+        MasterTree tree(base);
+        tree.writeEditionSources();
+        testing::ScriptedMessages msgs;
+        msgs.allow("Noch das EXE kopieren!");
+        FTWSM->CBArt->setCurrentIndex(3);
+        FTWSM->CBArtChange();
+        FTWSM->CBUpdate->setCurrentIndex(2);
+        FTWSM->CBUpdateChange();
+        QCOMPARE(Masterupdate, 1);
+        FTWSM->CBArt->setCurrentIndex(7);
+        FTWSM->CBArtChange();
+        QCOMPARE(Masterupdate, -1);
+        QCOMPARE(Waehle_Bau(Masterart, Masterupdate).Ordner, QStringLiteral("Edition_7\\"));
+
+        FTWSM->CBArt->setCurrentIndex(3);
+        FTWSM->CBArtChange();
+        FTWSM->CBUpdate->setCurrentIndex(1);
+        FTWSM->CBUpdateChange();
+        FTWSM->CBArt->setCurrentIndex(0);
+        FTWSM->CBArtChange();
+        QCOMPARE(FTWSM->CBUpdate->currentIndex(), 5);
+        QCOMPARE(int(Waehle_Bau(Masterart, Masterupdate).Art), int(TBauart::UpdateC));
+        FTWSM->CBUpdate->setCurrentIndex(0);
+        FTWSM->CBUpdateChange();
+        QCOMPARE(int(Waehle_Bau(Masterart, Masterupdate).Art), int(TBauart::Komplett));
+    }
+
+    // A combination without a build touches nothing, not even the master
+    // copies the prelude would refresh.
+    void noBuildRunsNothing()
+    {
+        testing::BaseFolder base;
+        MasterTree tree(base);
+        tree.writeEditionSources();
+        const QByteArray optionen = base.readBytes(MasterTree::master("nenoitpo.kop"));
+        Lade_Optionen(Save);
+        const Ergebnis e = Mastere(base, tree, 3, 3); // package 2
+        QCOMPARE(base.readBytes(MasterTree::master("nenoitpo.kop")), optionen);
+        QCOMPARE(e.protokoll.size(), 5);
+        QVERIFY(e.protokoll.last().startsWith("ERROR:   Kein Build"));
+        QVERIFY(e.review.isEmpty());
+    }
+
+    // Without a master tree or an edition the run stops before the prelude.
+    void needsRootAndEdition()
+    {
+        testing::BaseFolder base;
+        MasterTree tree(base);
+        tree.writeEditionSources();
+        Lade_Optionen(Save);
+        const QByteArray optionen = base.readBytes(MasterTree::master("nenoitpo.kop"));
+        FTWSM->CBMP->setEditText(QString());
+        FTWSM->CBArt->setCurrentIndex(9);
+        FTWSM->CBArtChange();
+        FTWSM->BMastern->click();
+        QCOMPARE(Protokoll.last(), "ERROR:   Masterpfad ohne Masterdaten: ");
+        FTWSM->CBMP->setEditText(tree.root());
+        FTWSM->CBArt->setCurrentIndex(-1);
+        FTWSM->CBArtChange();
+        FTWSM->BMastern->click();
+        QCOMPARE(Protokoll, QStringList{"ERROR:   Keine Edition gewählt."});
+        QCOMPARE(base.readBytes(MasterTree::master("nenoitpo.kop")), optionen);
+    }
+
+    // --- golden results --------------------------------------------------------
+
+    void golden_data()
+    {
+        QTest::addColumn<int>("edition");
+        QTest::addColumn<int>("update");
+        QTest::newRow("edition_0") << 0 << 0;
+        QTest::newRow("edition_1") << 1 << 0;
+        QTest::newRow("markengrafiken") << 2 << -1;
+        QTest::newRow("edition_3") << 3 << 0;
+        QTest::newRow("update_a") << 3 << 1;
+        QTest::newRow("programmdaten_3_1") << 3 << 2;
+        QTest::newRow("update_b") << 3 << 4;
+        QTest::newRow("update_c") << 1 << 5;
+        QTest::newRow("lexikon_4") << 4 << -1;
+        QTest::newRow("lexikon_5") << 5 << 0;
+        QTest::newRow("edition_6") << 6 << -1;
+        QTest::newRow("edition_7") << 7 << -1;
+        QTest::newRow("edition_8") << 8 << -1;
+        QTest::newRow("grafikpaket_9") << 9 << -1;
+        QTest::newRow("grafikpaket_10") << 10 << -1;
+        QTest::newRow("programmdaten_11") << 11 << -1;
+        QTest::newRow("englisch_12") << 12 << -1;
+        QTest::newRow("englisch_13") << 13 << -1;
+    }
+    void golden()
+    {
+        QFETCH(int, edition);
+        QFETCH(int, update);
+        const Ergebnis e = Gebaut(edition, update);
+        Vergleiche_mit_Golden(QString::fromLatin1(QTest::currentDataTag()), e);
+    }
+
+    // --- edition contents --------------------------------------------------------
+
+    // Every complete build ships the databases under the names the start-up
+    // takes over, spelled as it reads them, and none under its plain name.
+    void takeOverNames_data()
+    {
+        QTest::addColumn<int>("edition");
+        QTest::addColumn<int>("update");
+        QTest::addColumn<bool>("lexikon");
+        for (int v : {0, 1, 3, 6, 7, 8})
+            QTest::addRow("edition %d", v) << v << (v <= 1 || v == 3 ? 0 : -1) << true;
+        QTest::newRow("program data 11") << 11 << -1 << true;
+        QTest::newRow("program data 3/1") << 3 << 2 << false;
+    }
+    void takeOverNames()
+    {
+        QFETCH(int, edition);
+        QFETCH(int, update);
+        QFETCH(bool, lexikon);
+        const Ergebnis e = Gebaut(edition, update);
+        for (const char *neu : {"IAVariablenliste_NEU.hbr", "Lebensmittel_Neu.hbr", "Variablen200_NEU.hbr"})
+            QVERIFY2(Hat(e, QStringLiteral("PRGDATA/ENG/") + QLatin1String(neu)), neu);
+        for (const char *alt : {"IAVariablenliste.hbr", "Lebensmittel.hbr", "Variablen200.hbr"})
+            QVERIFY2(!Hat(e, QStringLiteral("PRGDATA/ENG/") + QLatin1String(alt)), alt);
+        QCOMPARE(Hat(e, "PRGDATA/ENG/LEXIKON/Lexikon_NEU.hbd"), lexikon);
+        QVERIFY(!Hat(e, "PRGDATA/ENG/LEXIKON/Lexikon.hbd"));
+        QCOMPARE(Hat(e, "PRGDATA/ENG/RMListe.hbr"), edition == 3 && update == 0);
+    }
+
+    // What the variants ship of the all-ingredients database and the
+    // pictures their category rules pick.
+    void variants_data()
+    {
+        QTest::addColumn<int>("edition");
+        QTest::addColumn<int>("update");
+        QTest::addColumn<QStringList>("mit");
+        QTest::addColumn<QStringList>("ohne");
+        const QString d = QStringLiteral("PRGDATA/ENG/");
+        const QString g = QStringLiteral("GFXZUTAT/ENG/");
+        QTest::newRow("0") << 0 << 0 << QStringList{d + "LM_Share.hbr", g + "Apfel.png", g + "Milch.png", "Tafelwerkstatt.pdf"}
+                           << QStringList{d + "Lebensmittel_ALL.hbr", d + "LM_SHARE.hbr", g + "Salz.png"};
+        QTest::newRow("3") << 3 << 0 << QStringList{d + "Lebensmittel_ALL.hbr", d + "RMListe.hbr", g + "Kochtopf.png"}
+                           << QStringList{};
+        QTest::newRow("6") << 6 << -1 << QStringList{d + "LM_Share.hbr", g + "Apfel.png", g + "0.png", g + "20.png"}
+                           << QStringList{g + "Brot.png", g + "Ohne_Gruppe.png", g + "Milch.png", g + "21.png",
+                                          d + "Lebensmittel_ALL.hbr"};
+        QTest::newRow("7") << 7 << -1
+                           << QStringList{g + "Apfel.png", g + "Brot.png", g + "Ohne_Gruppe.png", g + "Salz.png",
+                                          d + "Reigenkost/Diaet.hbr", "RGKAnleitung.pdf"}
+                           << QStringList{g + "Milch.png", d + "Lebensmittel_ALL.hbr", "Grafiken/ENG/JPG/Holz.jpg",
+                                          d + "FIRSTTIPP/Tipp1.hbr", "Recipes/Apple Crumble.DRP"};
+        QTest::newRow("9") << 9 << -1 << QStringList{g + "Milch.png", g + "Kochtopf.png"}
+                           << QStringList{g + "Apfel.png", g + "Brot.png", g + "Ohne_Gruppe.png"};
+        QTest::newRow("10") << 10 << -1 << QStringList{g + "Milch.png", g + "Brot.png", g + "Ohne_Gruppe.png"}
+                            << QStringList{g + "Apfel.png"};
+        QTest::newRow("update A") << 3 << 1 << QStringList{g + "Alt.png", d + "IAVariablenliste_NEU.hbr"}
+                                  << QStringList{d + "Lebensmittel.hbr", d + "Variablen200.hbr", d + "IAVariablenliste.hbr"};
+        QTest::newRow("update C") << 0 << 5 << QStringList{d + "Lebensmittel_Neu.hbr", d + "RICNEU.hbr"}
+                                  << QStringList{d + "Lebensmittel.hbr"};
+    }
+    void variants()
+    {
+        QFETCH(int, edition);
+        QFETCH(int, update);
+        QFETCH(QStringList, mit);
+        QFETCH(QStringList, ohne);
+        const Ergebnis e = Gebaut(edition, update);
+        for (const QString &d : mit)
+            QVERIFY2(Hat(e, d), qPrintable(d));
+        for (const QString &d : ohne)
+            QVERIFY2(!Hat(e, d), qPrintable(d));
+    }
+
+    // Variant 8's all-ingredients database is its shipped one; the branded
+    // picture keeps its brand folder.
+    void variant8AllEqualsShipped()
+    {
+        testing::BaseFolder base;
+        MasterTree tree(base);
+        tree.writeEditionSources();
+        Lade_Optionen(Save);
+        testing::ScriptedMessages msgs;
+        msgs.allow("Noch das EXE kopieren!");
+        const Ergebnis e = Mastere(base, tree, 8);
+        QCOMPARE(base.readBytes(e.ordner + "/PRGDATA/ENG/Lebensmittel_ALL.hbr"),
+                 base.readBytes(e.ordner + "/PRGDATA/ENG/Lebensmittel_Neu.hbr"));
+        QVERIFY(Hat(e, QStringLiteral("GFXZUTAT/ENG/%1/Ketchup_(%1).png").arg(Markennamen[1])));
+    }
+
+    // Emptying removes what an earlier build left at the top of each folder
+    // and leaves sub-folders and their files alone.
+    void subFoldersSurvive()
+    {
+        testing::BaseFolder base;
+        MasterTree tree(base);
+        tree.writeEditionSources();
+        Lade_Optionen(Save);
+        tree.makeEditionFolders("Edition_7");
+        base.writeLines("Master/Edition_7/PRGDATA/ENG/Alt.hbr", {"old"});
+        base.writeLines("Master/Edition_7/Recipes/Alt/Rezept.KRP", {"kept"});
+        testing::ScriptedMessages msgs;
+        msgs.allow("Noch das EXE kopieren!");
+        const Ergebnis e = Mastere(base, tree, 7);
+        QVERIFY(!Hat(e, "PRGDATA/ENG/Alt.hbr"));
+        QVERIFY(Hat(e, "Recipes/Alt/Rezept.KRP"));
+        QVERIFY(QDir(base.path("Master/Edition_7/GFXZUTAT/ENG/" + Markennamen[0])).exists());
+        QVERIFY(Hat(e, "Recipes/IAKochen/Tutorial.IAK"));
+        QCOMPARE(e.review, QStringList{"Master/Edition_7/history.txt"});
+    }
+
+    // The plain background needs no copy onto itself; a picture path in the
+    // database that leaves the picture folder is refused.
+    void backgroundAndUnsafePicture()
+    {
+        testing::BaseFolder base;
+        MasterTree tree(base);
+        tree.writeEditionSources();
+        auto liste = MasterTree::editionIngredients();
+        liste << testing::MasterIngredient{"Flucht", 1, 1, "\\..\\..\\Master\\Masterdaten\\Anleitung\\history.txt", false};
+        tree.writeIngredients("Lebensmittel.hbr", liste);
+        Lade_Optionen(Save);
+        Hintergrundgrafik = "original.png";
+        testing::ScriptedMessages msgs;
+        msgs.allow("Noch das EXE kopieren!");
+        const Ergebnis e = Mastere(base, tree, 6);
+        Hintergrundgrafik = "Hintergrund.png";
+        QVERIFY(base.readBytes(e.ordner + "/Grafiken/ENG/PNG/Original.png").size() > 0);
+        QVERIFY(e.protokoll.contains("ERROR:   Grafikpfad nicht erlaubt: \\..\\..\\Master\\Masterdaten\\Anleitung\\history.txt"));
+        QVERIFY(!Hat(e, "history.txt"));
+        QVERIFY(e.protokoll.filter("Hintergrund").isEmpty());
+    }
+
+    // --- the window during and after a run -----------------------------------------
+
+    void oneCommandAtATime()
+    {
+        testing::BaseFolder base;
+        MasterTree tree(base);
+        tree.writeEditionSources();
+        Lade_Optionen(Save);
+        testing::ScriptedMessages msgs;
+        msgs.allow("Noch das EXE kopieren!");
+        FTWSM->show();
+        int waehrend = 0;
+        bool gesperrt = true;
+        const auto verbindung = connect(FTWSM->MProto, &QPlainTextEdit::textChanged, this, [&] {
+            if (!FTWSM->Laeuft() || waehrend++ > 0)
+                return;
+            gesperrt = !FTWSM->BMastern->isEnabled() && !FTWSM->BZutat->isEnabled() && !FTWSM->CBArt->isEnabled();
+            FTWSM->BMasternClick();
+            FTWSM->close();
+        });
+        const Ergebnis e = Mastere(base, tree, 2);
+        disconnect(verbindung);
+        QVERIFY(waehrend > 0);
+        QVERIFY(gesperrt);
+        QCOMPARE(e.protokoll.count("OK:      Markengrafiken"), 1);
+        QVERIFY(FTWSM->isVisible());
+        QVERIFY(FTWSM->BMastern->isEnabled());
+        QCOMPARE(e.protokoll.last(), "OK:      Ready.");
+        FTWSM->close();
+        QVERIFY(!FTWSM->isVisible());
+    }
+
+    // After a dictionary build the window closes with the program's own
+    // ingredient database and dictionary in memory.
+    void closingKeepsDataLoaded()
+    {
+        testing::BaseFolder base;
+        MasterTree tree(base);
+        tree.writeEditionSources();
+        Lade_Optionen(Save);
+        testing::ScriptedMessages msgs;
+        msgs.allow("Noch das EXE kopieren!");
+        FTWSM->show();
+        Mastere(base, tree, 4);
+        FTWSM->close();
+        QCOMPARE(Zutatentotal.size(), MasterTree::shippedIngredients().size());
+        QCOMPARE(GlobalLexikon.size(), 4);
+    }
+
+    // --- round trip ------------------------------------------------------------------
+
+    // An edition installed as a fresh base folder starts: the start-up takes
+    // its delivered files over and the main window shows the shipped recipe.
+    void roundTrip()
+    {
+        QTemporaryDir kopie;
+        {
+            testing::BaseFolder base;
+            MasterTree tree(base);
+            tree.writeEditionSources();
+            Lade_Optionen(Save);
+            testing::ScriptedMessages msgs;
+            msgs.allow("Noch das EXE kopieren!");
+            const Ergebnis e = Mastere(base, tree, 0, 0);
+            const QString von = base.path(e.ordner) + QLatin1Char('/');
+            QDirIterator it(von, QDir::Files, QDirIterator::Subdirectories);
+            while (it.hasNext()) {
+                const QString datei = it.next();
+                const QString ziel = kopie.path() + QLatin1Char('/') + datei.mid(von.size());
+                QDir().mkpath(QFileInfo(ziel).absolutePath());
+                QVERIFY(QFile::copy(datei, ziel));
+            }
+        }
+        testing::BaseFolder base;
+        QDirIterator it(kopie.path(), QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString datei = it.next();
+            const QString ziel = base.root() + datei.mid(kopie.path().size() + 1);
+            QDir().mkpath(QFileInfo(ziel).absolutePath());
+            QVERIFY(QFile::copy(datei, ziel));
+        }
+        testing::ScriptedMessages msgs;
+        msgs.allow("Error in the recipe manager file!");
+        TWS_Grundwerte();
+        QVERIFY(TWS_Programmstart_Daten());
+        for (const char *neu : {"Lebensmittel_Neu.hbr", "IAVariablenliste_NEU.hbr", "Variablen200_NEU.hbr",
+                                "LEXIKON/Lexikon_NEU.hbd", "LM_Share.hbr"})
+            QVERIFY2(!base.exists(QStringLiteral("PRGDATA/ENG/") + QLatin1String(neu)), neu);
+        QVERIFY(base.exists("PRGDATA/ENG/Lebensmittel.hbr"));
+        QVERIFY(base.exists("PRGDATA/ENG/Lebensmittel_ALL.hbr"));
+        QCOMPARE(Zutatentotal.size(), MasterTree::editionIngredients().size());
+        QCOMPARE(IAVERBEN.size(), MasterTree::verbs().size());
+        QCOMPARE(GlobalLexikon.size(), 4);
+        QVERIFY(std::any_of(RezepteTotal.cbegin(), RezepteTotal.cend(),
+                            [](const TTRezepteTotal &r) { return r.Rezeptname == "Apple Crumble"; }));
+        Programmstart(false);
+        FMain->show();
+        QVERIFY(QTest::qWaitForWindowExposed(FMain));
+        FMain->hide();
+    }
+};
+
+QTEST_MAIN(TestEdition)
+#include "tst_edition.moc"

@@ -1,0 +1,199 @@
+#include "testing/Testing.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QImage>
+#include <QPushButton>
+#include <QTimer>
+
+#include "app/Start.h"
+#include "core/Globals.h"
+#include "core/Hauptprogramm.h"
+#include "internet/Internet.h"
+#include "mastering/F_TWSM.h"
+#include "mastering/Mastering.h"
+#include "platform/Seams.h"
+#include "reference/F_Lex.h"
+#include "reference/Lexikon.h"
+
+// The small tools of the release window, run through its buttons: the
+// master dictionary, the upload key pictures, and the dialogs of the text
+// conversion and the crop.
+
+namespace {
+const QString Masterlexikon = QStringLiteral("Master/Masterdaten/PRGDATA/ENG/LEXIKON/Lexikon.hbd");
+const QString Lexikon = QStringLiteral("PRGDATA/ENG/LEXIKON/Lexikon.hbd");
+
+QStringList Lexikondatei(const QStringList &begriffe)
+{
+    QStringList z{"[TAFELWERKSTATT LEXIKON]", "380000", "Das kleine Herdfibel 5.00", "1", "Kochbegriffe"};
+    for (const QString &b : begriffe)
+        z << "{GRUPPENART}" << "0" << "{GRAFIKFILENAME}" << "" << "{GRUPPE}" << b << "{TEXT}" << "Text." << "{DIVERS}"
+          << "{END}";
+    return z;
+}
+
+// The value the key picture holds: length at byte 61, start at byte 60,
+// each character stored 10 higher.
+QString Verborgener_Wert(const QByteArray &b)
+{
+    const int p = quint8(b[60]);
+    QString wert;
+    for (int i = 0; i < quint8(b[61]); ++i)
+        wert += QChar(quint8(b[p + i]) - 10);
+    return wert;
+}
+} // namespace
+
+class TestTWSMWerkzeuge : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<testing::BaseFolder> m_base;
+    std::unique_ptr<testing::ScriptedMessages> m_meldungen;
+
+private slots:
+    void initTestCase()
+    {
+        TWS_Grundwerte();
+        Erzeuge_Formulare();
+    }
+    void init()
+    {
+        testing::failOnWarnings();
+        m_base = std::make_unique<testing::BaseFolder>();
+        m_meldungen = std::make_unique<testing::ScriptedMessages>();
+        QVERIFY(QDir().mkpath(m_base->path("Master/Masterdaten/PRGDATA/ENG/LEXIKON")));
+        QVERIFY(QDir().mkpath(m_base->path("PRGDATA/ENG/LEXIKON")));
+        FTWSM->CBMP->setEditText(m_base->root() + "Master");
+        Protokoll.clear();
+    }
+    void cleanup()
+    {
+        QVERIFY2(m_meldungen->pending().isEmpty(), qPrintable(m_meldungen->pending().join(", ")));
+        m_meldungen.reset();
+        m_base.reset();
+    }
+
+    // The master dictionary is edited in the dictionary window and goes
+    // back to the master; the release window waits meanwhile.
+    void dictionary()
+    {
+        m_base->writeLines(Masterlexikon, Lexikondatei({"Blanchieren", "Zesten"}));
+        m_base->writeLines(Lexikon, Lexikondatei({"Eigenes"}));
+        m_meldungen->allow("Lexikongrafiken");
+        m_meldungen->expect("Das Lexikon wurde abgespeichert!");
+        bool gewartet = false;
+        QTimer::singleShot(0, this, [&] {
+            gewartet = FLex->isVisible() && !FTWSM->isEnabled();
+            TTLexikon neu;
+            neu.Begriff = "Abschrecken";
+            neu.Text = {"Kalt abspülen."};
+            GlobalLexikon.append(neu);
+            FLex->EditSpeichernClick();
+            FLex->close();
+        });
+        FTWSM->BLexikon->click();
+        QVERIFY(gewartet);
+        QVERIFY(FTWSM->isEnabled());
+        const QStringList master = m_base->readLines(Masterlexikon);
+        QVERIFY(master.contains("Abschrecken") && master.contains("Zesten") && !master.contains("Eigenes"));
+        const QString m = Masterpfad + "Masterdaten\\PRGDATA\\ENG\\LEXIKON\\Lexikon.hbd";
+        const QString l = Programmverzeichnis + "PRGDATA\\ENG\\LEXIKON\\Lexikon.hbd";
+        QCOMPARE(Protokoll, (TString{"Kopiere: " + m + "->" + l, "Kopiere: " + l + "->" + m, "OK:      Ready..."}));
+        QCOMPARE(GlobalLexikon.size(), 3);
+    }
+
+    // A master dictionary that is missing or does not load opens nothing,
+    // and the program keeps its own dictionary.
+    void dictionaryRefused_data()
+    {
+        QTest::addColumn<QStringList>("master");
+        QTest::addColumn<QString>("zeile");
+        QTest::newRow("missing") << QStringList{} << "ERROR:   Copy-FAILURE ";
+        QTest::newRow("not a dictionary") << QStringList{"[TWS 2.X]"} << "ERROR:   Lexikon nicht lesbar: ";
+    }
+    void dictionaryRefused()
+    {
+        QFETCH(QStringList, master);
+        QFETCH(QString, zeile);
+        if (!master.isEmpty())
+            m_base->writeLines(Masterlexikon, master);
+        m_base->writeLines(Lexikon, Lexikondatei({"Eigenes"}));
+        QVERIFY(Lade_Lexikon(Load, -1, QString()));
+        FTWSM->BLexikon->click();
+        QVERIFY(!FLex->isVisible());
+        QCOMPARE(m_base->readLines(Masterlexikon), master);
+        QCOMPARE(m_base->readLines(Lexikon), Lexikondatei({"Eigenes"}));
+        QCOMPARE(GlobalLexikon.size(), 1);
+        QCOMPARE(GlobalLexikon[0].Begriff, "Eigenes");
+        QVERIFY(Protokoll.last().startsWith(zeile));
+    }
+
+    // Each login goes into its key picture; an empty one is refused.
+    void ftpKeys_data()
+    {
+        QTest::addColumn<QString>("passwort");
+        QTest::addColumn<QString>("benutzer");
+        QTest::newRow("both") << "k12345678" << "AbCd1234";
+        QTest::newRow("no password") << "" << "AbCd1234";
+    }
+    void ftpKeys()
+    {
+        QFETCH(QString, passwort);
+        QFETCH(QString, benutzer);
+        Interneteinstellungen = TInterneteinstellungen();
+        Interneteinstellungen.FTPPasswort = passwort;
+        Interneteinstellungen.FTPBenutzer = benutzer;
+        QVERIFY(QDir().mkpath(m_base->path("Master/Masterdaten/FTP_KEYS/READY")));
+        QByteArray ori(600, '\0');
+        for (int i = 0; i < ori.size(); ++i)
+            ori[i] = char(i * 7);
+        for (const char *n : {"Pfirsich__.png", "Sossenbinder__.png"})
+            m_base->writeBytes(QString("Master/Masterdaten/FTP_KEYS/ORI/") + n, ori);
+        if (!passwort.isEmpty())
+            m_meldungen->expect("Key generated: PW");
+        m_meldungen->expect("Key generated: UID");
+        FTWSM->BFTPKeys->click();
+        QCOMPARE(m_base->exists("Master/Masterdaten/FTP_KEYS/READY/Pfirsich__.png"), !passwort.isEmpty());
+        if (!passwort.isEmpty())
+            QCOMPARE(Verborgener_Wert(m_base->readBytes("Master/Masterdaten/FTP_KEYS/READY/Pfirsich__.png")), passwort);
+        const QByteArray uid = m_base->readBytes("Master/Masterdaten/FTP_KEYS/READY/Sossenbinder__.png");
+        QCOMPARE(uid.size(), ori.size());
+        QCOMPARE(Verborgener_Wert(uid), benutzer);
+        QCOMPARE(Protokoll.size(), passwort.isEmpty() ? 1 : 0);
+        for (const auto &m : std::as_const(m_meldungen->seen))
+            QCOMPARE(m.heading, "Hinweis:");
+        Interneteinstellungen = TInterneteinstellungen();
+    }
+
+    // The conversion and the crop start from their dialogs.
+    void dialogs()
+    {
+        m_base->writeLines("conv/Pasta.txt", {"Pasta"});
+        QImage bild(900, 800, QImage::Format_RGB32);
+        bild.fill(Qt::red);
+        QVERIFY(bild.save(m_base->path("bild.png")));
+        m_base->writeBytes("kaputt.png", "x");
+        QString antwort;
+        platform::setFileDialogScript([&](platform::DialogKind, const QString &titel, const QString &, const QString &) {
+            if (titel == "Rezepte txt to rtf konvertieren")
+                return m_base->path("conv/Pasta.txt");
+            return titel == "Grafiken schneiden" ? antwort : QString();
+        });
+        Schreibe_Protokoll(ProtokollOK, "alt");
+        FTWSM->RTXTRTF->click();
+        QVERIFY(m_base->exists("conv/Pasta.rtf"));
+        QVERIFY(!Protokoll.contains("OK:      alt"));
+
+        antwort = m_base->path("bild.png");
+        FTWSM->BGrafikschneiden->click();
+        QCOMPARE(QImage(m_base->path("bild.png")).size(), QSize(660, 330));
+        antwort = m_base->path("kaputt.png");
+        m_meldungen->expect("Grafik nicht geschnitten: ");
+        FTWSM->BGrafikschneiden->click();
+        QCOMPARE(m_base->readBytes("kaputt.png"), QByteArray("x"));
+    }
+};
+
+QTEST_MAIN(TestTWSMWerkzeuge)
+#include "tst_twsmwerkzeuge.moc"
