@@ -20,6 +20,7 @@
 #include "interactive/F_IARezeptladen.h"
 #include "interactive/F_IARezepttext.h"
 #include "interactive/IASaetze.h"
+#include "interactive/IASchliessen.h"
 #include "interactive/IATabellen.h"
 #include "platform/Colors.h"
 #include "platform/Pictures.h"
@@ -156,7 +157,7 @@ TFIAMain::TFIAMain(QWidget *parent) : QWidget(parent, Qt::Window)
     Baue_Waage();
     Baue_Symbole();
     Baue_Traeger();
-    // The hints follow the pointer with the hover handling of cooking by hand.
+    Baue_Kochen();
 }
 
 void TFIAMain::Baue_Fenster()
@@ -230,8 +231,6 @@ void TFIAMain::Baue_Kueche()
         s->setPageStep(schritt);
         // The lowest value at the top, as the kitchen's sliders always ran.
         s->setInvertedAppearance(true);
-        // Moving them belongs to cooking by hand, which is not wired yet.
-        s->setEnabled(false);
         s->hide();
         return s;
     };
@@ -893,29 +892,6 @@ void TFIAMain::Fuelle_IAEinheitenliste(qint32 datensatz, qint32 zutat, bool stan
     EZutatName->setText(l.Name);
 }
 
-// --- cooking by hand (next part of the kitchen) ---------------------------
-
-void TFIAMain::IZFrontClick() {}
-void TFIAMain::IVFrontClick() {}
-void TFIAMain::IKFrontClick() {}
-void TFIAMain::IWFrontClick() {}
-void TFIAMain::ICClick(int) {}
-void TFIAMain::TBGradChange() {}
-void TFIAMain::TBZeitChange() {}
-
-void TFIAMain::closeEvent(QCloseEvent *event)
-{
-    // Not while the start or the chooser still works on the kitchen.
-    if (!isEnabled()) {
-        event->ignore();
-        return;
-    }
-    // Until the kitchen keeps its last run on closing, closing drops the
-    // working recipe and goes back to the recipe overview.
-    event->accept();
-    Verlasse_Kueche(false);
-}
-
 void TFIAMain::Verlasse_Kueche(bool uebersichtNeu)
 {
     if (FIARezepttext)
@@ -927,11 +903,8 @@ void TFIAMain::Verlasse_Kueche(bool uebersichtNeu)
     Setze_Tooltipps({this});
     IAStatus.Bild.reset();
     hide();
-    // The working recipe is the last record, appended when the kitchen opened.
-    if (AktuellesRezept >= 0 && AktuellesRezept == RezepteTotal.size() - 1) {
-        RezepteTotal.removeLast();
-        AktuellesRezept = -1;
-    }
+    // The working recipe goes wherever it stands in the list.
+    Entferne_IAArbeitsrezept();
     if (uebersichtNeu)
         Programmstart(true);
     if (FMain) {

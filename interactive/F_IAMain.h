@@ -16,6 +16,8 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QMenu;
+class QAction;
 class QPushButton;
 class QSlider;
 
@@ -120,22 +122,74 @@ public:
     QLabel *IZDummy, *IZDummyL, *LDummy, *IVDummy, *LDummyVerb;
     QLabel *LWuerze, *LWuerzeAnzahl, *LWuerzeEinheit, *LWuerzeGewuerz, *LZuwuerzen;
 
+    // --- cooking by hand (F_IAKochen.cpp) -------------------------------------
+    // Every pointer movement ends here: the carried item or verb follows the
+    // pointer, the seasoning preview and the kitchen's own hints are shown,
+    // and the tutorial's step is set up or tested.
+    void Verarbeite_IAMausbewegung();
+    void Zeige_IATooltipp(const QString &text, int x, int y);
+    // The left panel by IAStatus.Panel: ingredient shelf, spice shelf or verb board.
+    void Zeige_linkes_Panel();
+    // The shelf of the item's kind.
+    void Zeige_Regal_von(qint32 zutat);
+
+    // The popup menu PMIA and its entries.
+    QMenu *PMIA;
+    QAction *MZutatoderGewuerzloeschen, *MZutatzumGewuerz, *MVerbendatenbankanzeigen, *Zwischenspeichern1,
+        *ExportzumTafelwerkstatt1, *MVariablenanzeige, *MTooltippsallgemeinanzeigen,
+        *MTooltippsimVerbeneditoranzeigen, *MKochverbenspeichern, *MKochverbendatenbankspeichern,
+        *MLetzteRezeptzeileloeschen, *MZutatoderGewuerzneuaufnehmen, *MHilfeanzeigen, *MHerdfibelanzeigen,
+        *MVerbeneditieren, *MRezepttextanzeigen, *MRezeptladen, *MZutatenzurueckholen, *MInteraktivesKochenbeenden;
+    QMenu *MRezeptspeichern, *MAnzeigeoptionen;
+
 public slots:
-    // Cooking by hand: the clicks on shelves, kitchen, scale, verb board and
-    // icons, the sliders, the kitchen's menu, its keys and its closing come
-    // with the next part of the kitchen and are not connected yet.
+    void IFrontClick();
     void IZFrontClick();
     void IVFrontClick();
     void IKFrontClick();
     void IWFrontClick();
+    void IZDummyClick();
+    void IVDummyClick();
     void ICClick(int geraet);
     void TBGradChange();
     void TBZeitChange();
+    void LBEinheitClick();
+    void CBMengeChange();
+    void CBMengeExit();
+    void EZutatNameChange();
+    void BBOKClick();
+    void PMIAPopup(const QPoint &global);
+    void MZutatoderGewuerzloeschenClick();
+    void MZutatzumGewuerzClick();
+    void MZutatenzurueckholenClick();
+    void MZutatoderGewuerzneuaufnehmenClick();
+    void MLetzteRezeptzeileloeschenClick();
+    void MRezepttextanzeigenClick();
+    void Zwischenspeichern1Click();
+    void ExportzumTafelwerkstatt1Click();
+    void MRezeptladenClick();
+    void MVerbeneditierenClick();
+    void MVerbendatenbankanzeigenClick();
 
 protected:
     void closeEvent(class QCloseEvent *event) override;
+    bool eventFilter(QObject *objekt, QEvent *event) override;
+    void keyPressEvent(class QKeyEvent *event) override;
+    void keyReleaseEvent(class QKeyEvent *event) override;
+    void contextMenuEvent(class QContextMenuEvent *event) override;
 
 private:
+    void Baue_Kochen();
+    void Baue_Menue();
+    void Verbinde_Satelliten();
+    // Window coordinates of the stored pointer inside the visible control.
+    bool Unter_Zeiger(const QWidget *w) const;
+    // The kitchen slot 0..5 whose picture or label lies under the pointer.
+    qint32 Kuechenslot_unter_Zeiger() const;
+    qint32 Meldung(const QString &text, const QString &titel, int knoepfe);
+    void Nach_Schieber(QSlider *s);
+    void Tutorialschritt();
+    void Zeige_Rezepttextfenster();
     void Baue_Fenster();
     void Baue_Regal();
     void Baue_Verbleiste();

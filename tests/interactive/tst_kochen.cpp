@@ -1,0 +1,437 @@
+// Cooking by hand in the kitchen window, driven by mouse events on its click
+// surfaces and the carried item: weighing, putting into a device, verbs,
+// seasoning, products, selection, the popup menu, keys, the tutorial's end
+// and closing.
+#include <QtWidgets>
+
+#include "app/Start.h"
+#include "core/Globals.h"
+#include "core/Grundoperationen.h"
+#include "core/Hauptprogramm.h"
+#include "interactive/F_IAMSG.h"
+#include "interactive/F_IAMain.h"
+#include "interactive/F_IARezeptladen.h"
+#include "interactive/IADatei.h"
+#include "interactive/IAHandlung.h"
+#include "interactive/IATabellen.h"
+#include "platform/Paths.h"
+#include "recipes/F_Main.h"
+#include "testing/Testing.h"
+
+namespace {
+
+TTIAZutatenliste zutat(const QString &name, int ort, int gewuerz = 0, const QString &menge = {},
+                       const QString &einheit = {})
+{
+    TTIAZutatenliste z;
+    z.Zutatname = name;
+    z.Anzeigename = name;
+    z.Ort = ort;
+    z.Gewuerz = quint8(gewuerz);
+    z.Menge = menge;
+    z.Einheit = einheit;
+    z.DBIndex = Suche_Zutat(name, -1);
+    z.Grafik = Zutatengruppengrafik(2);
+    return z;
+}
+
+TTIAVERBEN verb(const QString &text, int geraet, int symbol = 0)
+{
+    TTIAVERBEN v;
+    v.Text = text;
+    v.Geraete[geraet] = 1;
+    v.Symbol = symbol;
+    return v;
+}
+
+qint32 saucensymbol()
+{
+    for (qint32 s = 0; s < AnzahlVerbsymbole; ++s)
+        if (IAVerbsymbole[s].Produkt > 0
+            && IAZwischenprodukte[IAVerbsymbole[s].Produkt - 1].Zutatname == QStringLiteral("Die Sauce ..."))
+            return s;
+    return -1;
+}
+
+void maus(QWidget *w, QEvent::Type typ, const QPoint &lokal, Qt::MouseButton knopf)
+{
+    const Qt::MouseButtons knoepfe = typ == QEvent::MouseButtonPress ? Qt::MouseButtons(knopf) : Qt::NoButton;
+    QMouseEvent e(typ, lokal, w->mapToGlobal(lokal), knopf, knoepfe, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+
+// The pointer moves to a point of the window (over the whole-window surface).
+void zeige(const QPoint &fensterpunkt)
+{
+    maus(FIAMain->IFront, QEvent::MouseMove, fensterpunkt, Qt::NoButton);
+}
+
+QPoint mitte(const QWidget *w)
+{
+    return w->mapTo(FIAMain, w->rect().center());
+}
+
+// A click at a window point, landing on the surface `flaeche`.
+void klicke(QWidget *flaeche, const QPoint &fensterpunkt, Qt::MouseButton knopf = Qt::LeftButton)
+{
+    const QPoint lokal = flaeche->mapFrom(FIAMain, fensterpunkt);
+    maus(flaeche, QEvent::MouseMove, lokal, Qt::NoButton);
+    maus(flaeche, QEvent::MouseButtonPress, lokal, knopf);
+    maus(flaeche, QEvent::MouseButtonRelease, lokal, knopf);
+}
+
+// The carried item (or verb) is put down at a window point: the pointer goes
+// there, the carried picture follows it, and the click lands on the picture.
+void legeAb(const QPoint &fensterpunkt, QWidget *getragen = nullptr)
+{
+    zeige(fensterpunkt);
+    klicke(getragen ? getragen : FIAMain->IZDummy, fensterpunkt);
+}
+
+QStringList saetze()
+{
+    QStringList s;
+    for (const TTIARezepttext &z : IARezepttext)
+        s << z.Satz;
+    return s;
+}
+
+} // namespace
+
+class TestKochen : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        base.emplace();
+        base->copyInstallation();
+        TWS_Grundwerte();
+        Erzeuge_Formulare();
+        QVERIFY(TWS_Programmstart_Daten());
+        Optionen.Tipps = 0;
+        Programmstart(true);
+    }
+    void cleanupTestCase() { base.reset(); }
+    void init()
+    {
+        testing::failOnWarnings();
+        meldungen.emplace();
+        m_rezepte = RezepteTotal.size();
+        IAStatus = TTIAStatus();
+        Programmstart(false);
+        FMain->show();
+        oeffneKueche();
+    }
+    void cleanup()
+    {
+        if (FIAMSG->isVisible())
+            FIAMSG->hide();
+        if (FIAMain->isVisible()) {
+            FIAMain->setEnabled(true);
+            TutorialSchritt = 0;
+            meldungen->allow(QStringLiteral("Soll das Interaktive Kochen beendet werden?"), 6);
+            FIAMain->close();
+        }
+        QVERIFY(!FIAMain->isVisible());
+        QCOMPARE(RezepteTotal.size(), m_rezepte);
+        QVERIFY(FMain->isVisible());
+        QVERIFY2(meldungen->pending().isEmpty(), qPrintable(meldungen->pending().join(QLatin1Char('|'))));
+        meldungen.reset();
+        platform::removeFile(base->path(QStringLiteral("Recipes/IAKochen/Letztes Rezept.IAK")));
+    }
+
+    // Flour from the shelf, weighed, into the pot, a verb on it; salt twice
+    // on it gives one line; a sauce verb books it out and adds the sauce.
+    void fullRun()
+    {
+        IARezept()->IAZutaten = {zutat(QStringLiteral("Flour"), 0), zutat(QStringLiteral("Salt"), 0, 1, {}, QStringLiteral("Prise(n)"))};
+        IAVERBEN = {verb(QStringLiteral(" ... sieben"), 1), verb(QStringLiteral(" ... zu einer Sauce rühren"), 1, saucensymbol())};
+        zeigeGeraet(1, 0);
+
+        klicke(FIAMain->IZFront, mitte(FIAMain->IZ[0]));
+        QCOMPARE(IAHandZutat, 0);
+        QVERIFY(!FIAMain->P4->isHidden());
+        // Unweighed: it stays in the hand.
+        meldungen->expect(QStringLiteral("Bitte wiegen Sie die Zutat erst in der Waage ab!"));
+        legeAb(FIAMain->P2->geometry().center());
+        QCOMPARE(IAHandZutat, 0);
+
+        // The scale icon, clicked with the item in hand, opens the scale.
+        legeAb(mitte(FIAMain->IC[0]));
+        QVERIFY(!FIAMain->P3->isHidden());
+        QCOMPARE(IAStatus.Geraet, IAWaage);
+        legeAb(FIAMain->P3->geometry().center());
+        QCOMPARE(IAZutaten()[0].Ort, 2);
+        QVERIFY(FIAMain->LBEinheit->count() > 0);
+        FIAMain->LBEinheit->setCurrentRow(0);
+        const QString einheit = FIAMain->LBEinheit->item(0)->text();
+        FIAMain->CBMenge->setEditText(QStringLiteral("200"));
+        klicke(FIAMain->IWFront, mitte(FIAMain->IZW1));
+        QCOMPARE(IAHandZutat, 0);
+        QCOMPARE(IAZutaten()[0].Menge, QStringLiteral("200"));
+        QCOMPARE(IAZutaten()[0].Einheit, einheit);
+
+        // Into the pot: the device icon first, then the free kitchen area.
+        legeAb(mitte(FIAMain->IC[2]));
+        QCOMPARE(IAStatus.Geraet, 1);
+        QVERIFY(!FIAMain->P2->isHidden());
+        legeAb(FIAMain->P2->geometry().center());
+        QCOMPARE(IAZutaten()[0].Ort, 1);
+        QVERIFY(FIAMain->P4->isHidden());
+        QVERIFY(!FIAMain->IZK[0]->isHidden());
+
+        klicke(FIAMain->IFront, mitte(FIAMain->IVariable));
+        QVERIFY(!FIAMain->P1->isHidden());
+        klicke(FIAMain->IVFront, mitte(FIAMain->IV[0]));
+        QCOMPARE(IAVerbInHand, 0);
+        zeige(mitte(FIAMain->IZK[0]));
+        maus(FIAMain->IVDummy, QEvent::MouseMove, FIAMain->IVDummy->mapFrom(FIAMain, mitte(FIAMain->IZK[0])), Qt::NoButton);
+        QCOMPARE(FIAMain->LDummyVerb->text(), QStringLiteral("Flour sieben."));
+        legeAb(mitte(FIAMain->IZK[0]), FIAMain->IVDummy);
+        QCOMPARE(saetze(), QStringList{QStringLiteral("Flour sieben.")});
+        QCOMPARE(FIAMain->LRK[0]->text(), QStringLiteral("Flour sieben."));
+        QVERIFY(FIAMain->P6->isHidden());
+
+        // Seasoning twice: one merged line, the spice stays in the hand.
+        klicke(FIAMain->IFront, mitte(FIAMain->IGewuerz));
+        klicke(FIAMain->IZFront, mitte(FIAMain->IZ[0]));
+        QCOMPARE(IAHandZutat, 1);
+        zeige(mitte(FIAMain->IZK[0]));
+        QVERIFY(!FIAMain->P8->isHidden());
+        legeAb(mitte(FIAMain->IZK[0]));
+        zeige(mitte(FIAMain->IZK[0]));
+        legeAb(mitte(FIAMain->IZK[0]));
+        QCOMPARE(IARezepttext.size(), 2);
+        QCOMPARE(IARezepttext[0].Satz, QStringLiteral("Flour mit 2 Prisen Salt würzen."));
+        QCOMPARE(IAHandZutat, 1);
+        // Back onto its shelf over the margin.
+        legeAb(QPoint(FIAMain->width() - 5, FIAMain->height() - 5));
+        QCOMPARE(IAHandZutat, -1);
+        QCOMPARE(IAZutaten()[1].Ort, 0);
+        QVERIFY(FIAMain->P8->isHidden());
+
+        // A product verb: the flour is booked out, the sauce comes in.
+        klicke(FIAMain->IFront, mitte(FIAMain->IVariable));
+        klicke(FIAMain->IVFront, mitte(FIAMain->IV[1]));
+        meldungen->expect(QStringLiteral("Sollen die Zutaten nun durch"), 6);
+        legeAb(mitte(FIAMain->IZK[0]), FIAMain->IVDummy);
+        QCOMPARE(IAZutaten()[0].Ort, -1);
+        QCOMPARE(IAZutaten().size(), 3);
+        QCOMPARE(IAZutaten()[2].Anzeigename, QStringLiteral("Sauce"));
+        QCOMPARE(FIAMain->LK[0]->text().endsWith(QStringLiteral("Sauce")), true);
+    }
+
+    // Taking part of a weighed lot off the scale splits it after asking.
+    void scaleSplit()
+    {
+        IARezept()->IAZutaten = {zutat(QStringLiteral("Flour"), -1, 0, QStringLiteral("500"), QStringLiteral("g"))};
+        zeigeGeraet(IAWaage, 0);
+        IAHandZutat = 0;
+        FIAMain->Lege_auf_Waage();
+        FIAMain->CBMenge->setEditText(QStringLiteral("200"));
+        QVERIFY(FIAMain->LBEinheit->count() > 0);
+        const QString einheit = FIAMain->LBEinheit->item(0)->text();
+        IAZutat(0)->Einheit = IAZutat(0)->WaageEinheit = einheit;
+        FIAMain->LBEinheit->setCurrentRow(0);
+        meldungen->expect(QStringLiteral("Soll die Zutat gesplittet werden?"), 6);
+        klicke(FIAMain->IWFront, mitte(FIAMain->IZW1));
+        QCOMPARE(IAZutaten().size(), 2);
+        QCOMPARE(IAZutaten()[0].Menge, QStringLiteral("300"));
+        QCOMPARE(IAZutaten()[0].Ort, 0);
+        QCOMPARE(IAHandZutat, 1);
+        QCOMPARE(FIAMain->IZDummyL->text(), QStringLiteral("200 ") + einheit);
+        QVERIFY(FIAMain->LW10->text().isEmpty());
+    }
+
+    // A right click selects; select-all takes a new arrival into the group.
+    void selection()
+    {
+        IARezept()->IAZutaten = {zutat(QStringLiteral("Flour"), 1, 0, QStringLiteral("1"), QStringLiteral("g")),
+                                 zutat(QStringLiteral("Butter"), 1, 0, QStringLiteral("1"), QStringLiteral("g")),
+                                 zutat(QStringLiteral("Sugar"), 0, 0, QStringLiteral("1"), QStringLiteral("g"))};
+        zeigeGeraet(1, 0);
+        klicke(FIAMain->IKFront, mitte(FIAMain->IZK[1]), Qt::RightButton);
+        QCOMPARE((QList<int>{IAStatus.Auswahlmodus, IAZutaten()[0].Auswahl, IAZutaten()[1].Auswahl}), (QList<int>{2, 0, 2}));
+        QVERIFY(FIAMain->LK[1]->font().underline());
+        klicke(FIAMain->IKFront, mitte(FIAMain->LK[1]));
+        QCOMPARE(IAStatus.Auswahlmodus, 0);
+
+        klicke(FIAMain->IKFront, mitte(FIAMain->IZKGruppe));
+        QCOMPARE(IAStatus.Auswahlmodus, 1);
+        klicke(FIAMain->IZFront, mitte(FIAMain->IZ[0]));
+        legeAb(FIAMain->P2->geometry().center() + QPoint(100, 40));
+        QCOMPARE(IAZutaten()[2].Ort, 1);
+        QCOMPARE(IAZutaten()[2].Auswahl, 1);
+        QCOMPARE(FIAMain->LK[0]->text(), QStringLiteral("Alle Zutaten..."));
+    }
+
+    // The popup offers nothing with a full hand; on a shelf item it offers to
+    // throw it away.
+    void popupAndKeys()
+    {
+        IARezept()->IAZutaten = {zutat(QStringLiteral("Flour"), 0, 0, QStringLiteral("1"), QStringLiteral("g")),
+                                 zutat(QStringLiteral("Sugar"), 0, 0, QStringLiteral("1"), QStringLiteral("g"))};
+        IAVERBEN = {verb(QStringLiteral(" ... sieben"), 1)};
+        zeigeGeraet(1, 0);
+        FIAMain->PMIAPopup(FIAMain->mapToGlobal(mitte(FIAMain->IZ[1])));
+        QVERIFY(FIAMain->MZutatoderGewuerzloeschen->isVisible());
+        QCOMPARE(FIAMain->MZutatoderGewuerzloeschen->text(), QStringLiteral("Zutat wegwerfen"));
+        FIAMain->PMIA->hide();
+        meldungen->expect(QStringLiteral("Soll die Zutat \"Sugar\" wirklich gelöscht werden?"), 6);
+        FIAMain->MZutatoderGewuerzloeschen->trigger();
+        QCOMPARE(IAZutaten().size(), 1);
+        QVERIFY(FIAMain->IZ[1]->isHidden());
+
+        // Converting puts the item on the scale as a spice.
+        FIAMain->PMIAPopup(FIAMain->mapToGlobal(mitte(FIAMain->IZ[0])));
+        FIAMain->PMIA->hide();
+        meldungen->expect(QStringLiteral("Die Zutat \"Flour\" wird zu einem Gewürz gewandelt! Richtig?"), 6);
+        FIAMain->MZutatzumGewuerz->trigger();
+        QCOMPARE((QList<int>{IAZutaten()[0].Gewuerz, IAZutaten()[0].Ort, IAHandZutat}), (QList<int>{1, 2, -1}));
+        QVERIFY(!FIAMain->P3->isHidden() && !FIAMain->IZW1->isHidden());
+        QCOMPARE(FIAMain->LTitel->text(), QStringLiteral("Gewürzeinheit festlegen:"));
+        klicke(FIAMain->IWFront, mitte(FIAMain->IZW1));
+        QCOMPARE(IAHandZutat, 0);
+        legeAb(mitte(FIAMain->IZ[0]));
+        QCOMPARE(IAZutaten()[0].Ort, 0);
+        klicke(FIAMain->IFront, mitte(FIAMain->IC[2]));
+        QVERIFY(FIAMain->P3->isHidden());
+
+        // Typing k over the board scrolls it to the first verb with K.
+        IAStatus.AlleVerben = 0;
+        IAVERBEN = {verb(QStringLiteral("Abgießen"), 1), verb(QStringLiteral("Kneten"), 2), verb(QStringLiteral("kochen"), 1)};
+        for (int n = 0; n < 30; ++n)
+            IAVERBEN << verb(QStringLiteral("rühren ") + QString::number(n), 1);
+        klicke(FIAMain->IFront, mitte(FIAMain->IVariable));
+        QTest::keyClick(FIAMain, Qt::Key_K);
+        QCOMPARE(IAVerbOffset, 1);
+        QCOMPARE(FIAMain->LV[0]->text(), QStringLiteral("kochen"));
+        IAVERBEN = {verb(QStringLiteral(" ... sieben"), 1)};
+
+        // F3 does not open the verb editor while a verb is in hand.
+        IAVerbInHand = 0;
+        QTest::keyClick(FIAMain, Qt::Key_F3);
+        QVERIFY(FIAMain->isEnabled());
+        FIAMain->PMIAPopup(FIAMain->mapToGlobal(mitte(FIAMain->IZ[0])));
+        QVERIFY(!FIAMain->MZutatoderGewuerzloeschen->isVisible());
+        QVERIFY(!FIAMain->MRezeptladen->isVisible());
+        IAVerbInHand = -1;
+
+        // Ctrl+S saves; Del takes the newest line back after asking.
+        IARezepttext = {TTIARezepttext{0, {}, {}, {}, {}, QStringLiteral("Flour sieben.")}};
+        FIAMain->Zeige_Rezeptzeilen();
+        IADateiname = QStringLiteral("Kochtest.IAK");
+        meldungen->expect(QStringLiteral("Das Rezept wurde gespeichert!"));
+        QTest::keyClick(FIAMain, Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(QFile::exists(base->path(QStringLiteral("Recipes/IAKochen/Kochtest.IAK"))));
+        meldungen->expect(QStringLiteral("Letzte Rezeptzeile löschen?"), 6);
+        QTest::keyClick(FIAMain, Qt::Key_Delete);
+        QVERIFY(IARezepttext.isEmpty());
+        QVERIFY(FIAMain->LRK[0]->text().isEmpty());
+        platform::removeFile(base->path(QStringLiteral("Recipes/IAKochen/Kochtest.IAK")));
+    }
+
+    // "Rezept laden" keeps the running recipe when the chooser is closed.
+    void loadingKeepsTheRecipeUntilChosen()
+    {
+        IARezept()->IAZutaten = {zutat(QStringLiteral("Flour"), 0, 0, QStringLiteral("1"), QStringLiteral("g"))};
+        IARezept()->Rezeptname = QStringLiteral("Brot");
+        FIAMain->MRezeptladen->trigger();
+        QVERIFY(FIARezeptladen->isVisible());
+        FIARezeptladen->close();
+        QVERIFY(FIAMain->isEnabled());
+        QCOMPARE(IARezept()->Rezeptname, QStringLiteral("Brot"));
+        QCOMPARE(IAZutaten().size(), 1);
+    }
+
+    // The temperature slider at the top is 250 degrees and passes step 5 of
+    // the tour; step 6 moves on by itself and step 7 ends the tour.
+    void tutorialToItsEnd()
+    {
+        IARezept()->Rezeptname = QStringLiteral("Tutorial");
+        zeigeGeraet(11, 2);
+        TutorialSchritt = 5;
+        FIAMSG->Setze_Tutorialknoepfe(true, false);
+        FIAMSG->show();
+        FIAMain->TBGrad->setValue(FIAMain->TBGrad->minimum());
+        QCOMPARE(IAStatus.Temperatur, 250);
+        QCOMPARE(FIAMain->LGrad->text(), QStringLiteral("250°C"));
+        zeige(QPoint(500, 300));
+        QCOMPARE(TutorialSchritt, 6);
+        QVERIFY(FIAMSG->BWeiter->isEnabled());
+        FIAMSG->hide();
+
+        // The next page is shown and waits; "Weiter" hides it.
+        QTimer::singleShot(0, this, [] { FIAMSG->hide(); });
+        zeige(QPoint(500, 300));
+        QCOMPARE(TutorialSchritt, 7);
+        QCOMPARE(IAStatus.Geraet, 2);
+        QVERIFY(FIAMain->IC[3]->isVisibleTo(FIAMain) && !FIAMain->IC[12]->isVisibleTo(FIAMain));
+
+        // Closing asks nothing during the tour and keeps the kitchen open.
+        FIAMain->close();
+        QVERIFY(FIAMain->isVisible());
+
+        zeige(QPoint(500, 300));
+        QCOMPARE(TutorialSchritt, 0);
+        QVERIFY(!FIAMain->isVisible());
+        QVERIFY(FMain->isVisible());
+        QVERIFY(!QFile::exists(base->path(QStringLiteral("Recipes/IAKochen/Letztes Rezept.IAK"))));
+    }
+
+    // Closing keeps the run as the last recipe and returns to the overview.
+    void closing()
+    {
+        IARezept()->IAZutaten = {zutat(QStringLiteral("Flour"), 0, 0, QStringLiteral("1"), QStringLiteral("g"))};
+        IARezept()->Rezeptname = QStringLiteral("Brot");
+        IAStatus.VerbenSpeichern = 0;
+        meldungen->expect(QStringLiteral("Soll das Interaktive Kochen beendet werden?"), 7);
+        FIAMain->close();
+        QVERIFY(FIAMain->isVisible());
+        meldungen->expect(QStringLiteral("Soll das Interaktive Kochen beendet werden?"), 6);
+        FIAMain->MInteraktivesKochenbeenden->trigger();
+        QVERIFY(!FIAMain->isVisible());
+        QVERIFY(FMain->isVisible());
+        QCOMPARE(AktuellesRezept, -1);
+        const QStringList datei = base->readLines(QStringLiteral("Recipes/IAKochen/Letztes Rezept.IAK"));
+        QCOMPARE(datei.value(1), QStringLiteral("-Letztes Rezept-"));
+    }
+
+private:
+    void oeffneKueche()
+    {
+        Oeffne_Kueche(TTRezepteTotal(), QStringLiteral("Neues Rezept"), true, true);
+        FIARezeptladen->hide();
+        FIAMain->setEnabled(true);
+        IARezepttext.clear();
+        IADateiname.clear();
+        IARezept()->Kategorie = 0;
+    }
+
+    // Device (or the scale) and left panel shown and drawn.
+    void zeigeGeraet(qint32 geraet, qint32 panel)
+    {
+        IAStatus.Geraet = geraet;
+        IAStatus.Panel = panel;
+        FIAMain->P2->setVisible(geraet < IAWaage);
+        FIAMain->P3->setVisible(geraet == IAWaage);
+        FIAMain->P0->setVisible(panel < 2);
+        FIAMain->P1->setVisible(panel == 2);
+        std::array<bool, 17> alle;
+        alle.fill(true);
+        FIAMain->Zeige_Geraetesymbole(alle);
+        FIAMain->Zeige_Regalsymbole(true, true, true, true, true);
+        FIAMain->Aktualisiere();
+        FIAMain->Zeige_Kochgeraet();
+        FIAMain->Aktualisiere();
+        FIAMain->Zeige_linkes_Panel();
+    }
+
+    std::optional<testing::BaseFolder> base;
+    std::optional<testing::ScriptedMessages> meldungen;
+    qsizetype m_rezepte = 0;
+};
+
+QTEST_MAIN(TestKochen)
+#include "tst_kochen.moc"
