@@ -360,19 +360,6 @@ private slots:
         QVERIFY(Darf_Verbeditor_oeffnen());
     }
 
-    void typeAheadOnTheVerbBoard()
-    {
-        IAVERBEN = {verb(u"Abgießen"_s, 0, {1}), verb(u"kochen"_s, 0, {2}), verb(u"Kneten"_s, 0, {1})};
-        IAStatus.Geraet = 1;
-        IAStatus.AlleVerben = 0;
-        Aktualisiere_IAZustand();
-        QVERIFY(Springe_zu_Verb(u'k'));
-        QCOMPARE(IAVerbOffset, 1); // "kochen" is not on the board of this device
-        QVERIFY(!Springe_zu_Verb(u'!'));
-        QCOMPARE(Schieberwert(50, 250, 250), 50);
-        QCOMPARE(Schieberwert(50, 250, 50), 250);
-    }
-
     void tutorialSteps()
     {
         mitDatenbank({zutat(u"Zwiebel"_s, 2, 0, u"1"_s, u"Stück"_s), zutat(u"Möhre"_s, 0, 0, u"1"_s, u"Stück"_s),
