@@ -10,6 +10,8 @@
 #include "core/Hauptprogramm.h"
 #include "interactive/F_IAMSG.h"
 #include "interactive/F_IAMain.h"
+#include "interactive/F_IAZutat.h"
+#include "interactive/IAAuswahl.h"
 #include "interactive/F_IARezeptladen.h"
 #include "interactive/IADatei.h"
 #include "interactive/IAHandlung.h"
@@ -242,6 +244,37 @@ private slots:
         QCOMPARE(IAHandZutat, 1);
         QCOMPARE(FIAMain->IZDummyL->text(), QStringLiteral("200 ") + einheit);
         QVERIFY(FIAMain->LW10->text().isEmpty());
+    }
+
+    // "Fertig" on the scale opened by the ingredient selection puts the item
+    // on the shelf, keeps its unit as the default and hands back.
+    void scaleFromTheSelection()
+    {
+        zeigeGeraet(1, 0);
+        const qint32 db = Suche_Zutat(QStringLiteral("Flour"), -1);
+        QVERIFY(db >= 0);
+        FIAZutat->show();
+        IAKuechenanbindung.Waage_oeffnen(Nimm_IAZutat_auf(db, false));
+        QVERIFY(!FIAMain->BBOK->isHidden() && !FIAMain->P3->isHidden());
+        FIAMain->CBMenge->setEditText(QString());
+        meldungen->expect(QStringLiteral("Bei Zutaten muß eine Menge angegeben werden!"));
+        FIAMain->BBOK->click();
+        QVERIFY(!FIAMain->P3->isHidden());
+        const int letzte = FIAMain->LBEinheit->count() - 1;
+        QVERIFY(letzte >= 0);
+        FIAMain->LBEinheit->setCurrentRow(letzte);
+        const QString einheit = FIAMain->LBEinheit->item(letzte)->text();
+        FIAMain->CBMenge->setEditText(QStringLiteral("250"));
+        FIAMain->BBOK->click();
+        const TTIAZutatenliste &z = IAZutaten().last();
+        QCOMPARE((QStringList{z.Menge, z.WaageMenge, z.Einheit}), (QStringList{QStringLiteral("250"), QStringLiteral("250"), einheit}));
+        QCOMPARE(z.Ort, 0);
+        QCOMPARE(Zutatentotal[db].Standardeinheit(), einheit);
+        QVERIFY(FIAMain->P3->isHidden() && !FIAMain->IZ[0]->isHidden());
+        QVERIFY(!FIAMain->isEnabled() && FIAZutat->isEnabled());
+        QCOMPARE(IAWaageZutat, -1);
+        FIAZutat->close();
+        QVERIFY(FIAMain->isEnabled());
     }
 
     // A right click selects; select-all takes a new arrival into the group.
