@@ -794,6 +794,14 @@ bool rtfToDocument(const QByteArray &rtf, QTextDocument *document)
         text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
         if (text.endsWith(QLatin1Char('\n')))
             text.chop(1);
+        // What the RTF reader leaves out is no text here either: a character
+        // the writer cannot keep would otherwise vanish only on the first save.
+        text.removeIf([](QChar c) {
+            const char16_t u = c.unicode();
+            return (u < 0x20 && u != '\t' && u != '\n') || u == QChar::ObjectReplacementCharacter || u == 0xFDD0
+                   || u == 0xFDD1;
+        });
+        text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
         document->setPlainText(text);
     }
     document->setUndoRedoEnabled(undo);

@@ -152,6 +152,8 @@ void Lade_Text(QTextEdit *feld, const QString &pfad, const TString &zeilen)
         feld->document()->setModified(false);
         return;
     }
+    // the formats of the recipe shown before do not carry over
+    feld->setCurrentCharFormat(QTextCharFormat());
     feld->setPlainText(soll.join(QLatin1Char('\n')));
     feld->document()->setModified(false);
 }
@@ -247,28 +249,19 @@ bool Datei_vergeben(const QString &datei, qint32 ausser)
     return false;
 }
 
-struct Seitendatei {
-    QString pfad;
-    bool vorhanden = false;
-    QByteArray inhalt;
-};
-
-Seitendatei Sichere_Datei(const QString &pfad)
+// Any record's side file at pfad, the record ausser excepted.
+bool Seitendatei_vergeben(const QString &pfad, qint32 ausser)
 {
-    Seitendatei s;
-    s.pfad = pfad;
-    s.vorhanden = platform::fileExists(pfad) && platform::readBytes(pfad, s.inhalt);
-    return s;
+    for (int i = 0; i < RezepteTotal.size(); ++i)
+        if (i != ausser
+            && (Gleiche_Datei(Rezept_Anleitungspfad(i), pfad) || Gleiche_Datei(Rezept_Bemerkungspfad(i), pfad)))
+            return true;
+    return false;
 }
 
-void Stelle_Datei_wieder_her(const Seitendatei &s)
+bool Schritt(int schritt)
 {
-    if (s.pfad.isEmpty())
-        return;
-    if (s.vorhanden)
-        platform::writeBytes(s.pfad, s.inhalt);
-    else
-        platform::removeFile(s.pfad);
+    return !Rezeptspeichern_Schritt || Rezeptspeichern_Schritt(schritt);
 }
 
 QPlainTextEdit *Neue_Spalte(QWidget *parent, const char *name)
@@ -1270,36 +1263,49 @@ bool TFRez::MRezeptspeichernClick()
                       QStringLiteral("Error:"), 0);
         return false;
     }
-    neu.Anleitungsdatei = Ermittle_Dateiname(neu.Dateiname) + QStringLiteral(".RRT");
-    neu.Bemerkungsdatei = Ermittle_Dateiname(neu.Dateiname) + QStringLiteral(".BRT");
+    // New side files under names nothing refers to yet; the recipe file's
+    // own atomic write switches to them, and only then the old ones go.
+    QStringList belegt{altAnleitung, altBemerkung};
+    for (int i = 0; i < RezepteTotal.size(); ++i)
+        if (i != idx)
+            belegt << Rezept_Anleitungspfad(i) << Rezept_Bemerkungspfad(i);
+    const QString ordner = Ermittle_Verzeichnis(neu.Dateiname);
+    neu.Anleitungsdatei = Neue_Seitendatei(neu.Dateiname, QStringLiteral(".RRT"), belegt);
+    belegt << ordner + neu.Anleitungsdatei;
+    neu.Bemerkungsdatei = Neue_Seitendatei(neu.Dateiname, QStringLiteral(".BRT"), belegt);
+    const QString neuAnleitung = ordner + neu.Anleitungsdatei;
+    const QString neuBemerkung = ordner + neu.Bemerkungsdatei;
 
     RezepteTotal[idx] = neu;
     Erstelle_Einkaufsliste();
-    platform::makeFolder(Ermittle_Verzeichnis(neu.Dateiname));
-    const Seitendatei sicherungA = Sichere_Datei(Rezept_Anleitungspfad(idx));
-    const Seitendatei sicherungB = Sichere_Datei(Rezept_Bemerkungspfad(idx));
-
-    bool ok = !sicherungA.pfad.isEmpty() && !sicherungB.pfad.isEmpty()
-              && platform::saveRtfFile(sicherungA.pfad, REREingabe->document())
-              && platform::saveRtfFile(sicherungB.pfad, bemerkungen->document());
+    platform::makeFolder(ordner);
+    if (!Schritt(1))
+        return false;
+    bool ok = platform::saveRtfFile(neuAnleitung, REREingabe->document());
+    if (ok && !Schritt(2))
+        return false;
+    ok = ok && platform::saveRtfFile(neuBemerkung, bemerkungen->document());
+    if (ok && !Schritt(3))
+        return false;
     ok = ok && Lade_Rezepte(Save, idx);
     if (!ok) {
-        Stelle_Datei_wieder_her(sicherungA);
-        Stelle_Datei_wieder_her(sicherungB);
+        platform::removeFile(neuAnleitung);
+        platform::removeFile(neuBemerkung);
         RezepteTotal[idx] = alt;
         Zeige_Meldung(QStringLiteral("The recipe could not be saved! The recipe file was not changed."),
                       QStringLiteral("Error:"), 0);
         LStatus->setText(QStringLiteral("Not saved"));
         return false;
     }
-    // a recipe that changed its category leaves its old files behind otherwise
-    if (!alt.Dateiname.isEmpty() && !Gleiche_Datei(alt.Dateiname, neu.Dateiname)) {
+    if (!Schritt(4))
+        return false;
+    // a recipe that changed its category leaves its old file behind otherwise
+    if (!alt.Dateiname.isEmpty() && !Gleiche_Datei(alt.Dateiname, neu.Dateiname))
         platform::removeFile(alt.Dateiname);
-        if (!Gleiche_Datei(altAnleitung, sicherungA.pfad))
-            platform::removeFile(altAnleitung);
-        if (!Gleiche_Datei(altBemerkung, sicherungB.pfad))
-            platform::removeFile(altBemerkung);
-    }
+    for (const QString &vorher : {altAnleitung, altBemerkung})
+        if (!vorher.isEmpty() && !Gleiche_Datei(vorher, neuAnleitung) && !Gleiche_Datei(vorher, neuBemerkung)
+            && !Seitendatei_vergeben(vorher, idx))
+            platform::removeFile(vorher);
     if (!Lade_RezeptdateiManager(Save))
         Zeige_Meldung(QStringLiteral("The recipe was saved, but the recipe index could not be written!"),
                       QStringLiteral("Error:"), 0);
@@ -1461,6 +1467,20 @@ void TFRez::closeEvent(QCloseEvent *event)
 }
 
 // --- free routines ------------------------------------------------------------
+
+std::function<bool(int)> Rezeptspeichern_Schritt;
+
+QString Neue_Seitendatei(const QString &rezeptdatei, const QString &endung, const QStringList &belegt)
+{
+    const QString ordner = Ermittle_Verzeichnis(rezeptdatei);
+    const QString stamm = Ermittle_Dateiname(rezeptdatei);
+    QString name = stamm + endung;
+    for (int n = 1; std::any_of(belegt.cbegin(), belegt.cend(),
+                                [&](const QString &b) { return Gleiche_Datei(b, ordner + name); });
+         ++n)
+        name = stamm + QLatin1Char('.') + QString::number(n) + endung;
+    return name;
+}
 
 void Zeige_Rezept()
 {

@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QString>
 #include <QWidget>
+#include <functional>
 
 #include "core/Globals.h"
 
@@ -225,3 +226,17 @@ QString Freier_Rezeptdateiname(const QString &wunsch, qint32 ausser);
 // Rech* globals. False (nothing set) without a current recipe, an
 // ingredient line or a selected line.
 bool Bereite_Mengenberechnung_vor();
+
+// The bare name a side file of a recipe is written under at a save, for the
+// recipe file rezeptdatei and the extension endung (".RRT", ".BRT"): the
+// recipe file name plus endung, or, when that path is among belegt (the side
+// files the recipe file on disk still names, another record's), the recipe
+// file name plus ".1", ".2", ... plus endung. A save that writes its side
+// files under names nothing refers to yet and lets the recipe file switch to
+// them leaves the old set or the new set whole, wherever it is cut short.
+QString Neue_Seitendatei(const QString &rezeptdatei, const QString &endung, const QStringList &belegt);
+
+// Test seam: asked before each step of an editor save (1 instructions, 2
+// remarks, 3 recipe file, 4 the old side files removed); false stops the
+// save there as a kill would, leaving the files as they are.
+extern std::function<bool(int schritt)> Rezeptspeichern_Schritt;

@@ -268,6 +268,10 @@ private slots:
         QTest::newRow("Windows-1252") << QByteArray("Cr\xE8me \x80 5") << QStringLiteral("Crème € 5");
         QTest::newRow("UTF-16 with byte-order mark")
             << QByteArray("\xFF\xFE" "C\0r\0\xE8\0m\0e\0", 12) << QStringLiteral("Crème");
+        // control characters RTF cannot hold are gone on reading, not on the first save
+        QTest::newRow("vertical tab alone") << QByteArray("\x0B") << QString();
+        QTest::newRow("control characters") << QByteArray("a\x0B" "b\x01\x1F" "c\x0C" "d\te\x00" "f\n\x0B\xEF\xBF\xBC" "g", 18)
+                                            << QStringLiteral("abcd\tef\ng");
     }
     void readsPlainTextSideFiles()
     {

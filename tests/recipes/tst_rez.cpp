@@ -3,6 +3,7 @@
 #include <QtWidgets>
 #include <optional>
 
+#include "core/Dateioperationen.h"
 #include "core/Globals.h"
 #include "core/Grundoperationen.h"
 #include "app/Start.h"
@@ -185,8 +186,11 @@ private slots:
         QCOMPARE(Abschnitt(datei, "[REZEPTLISTE]:"), QStringList{"Boil the pasta carefully."});
         // the pinch of salt is not bought
         QCOMPARE(Abschnitt(datei, "[EINKAUFSLISTE]:"), (QStringList{"200 g Flour", "100 ml Water", "2 Eggs"}));
-        QVERIFY(base->readBytes("Recipes/Pasta.KRP.RRT").startsWith("{\\rtf"));
-        QVERIFY(base->exists("Recipes/Pasta.KRP.BRT"));
+        // new side files beside the old one, which is gone
+        QCOMPARE(datei.mid(12, 2), (QStringList{"Pasta.KRP.1.RRT", "Pasta.KRP.1.BRT"}));
+        QVERIFY(base->readBytes("Recipes/Pasta.KRP.1.RRT").startsWith("{\\rtf"));
+        QVERIFY(base->exists("Recipes/Pasta.KRP.1.BRT"));
+        QVERIFY(!base->exists("Recipes/Pasta.KRP.RRT"));
         QVERIFY(base->readLines("PRGDATA/ENG/RMListe.hbr").join('|').contains("Pasta al forno"));
 
         // reopen from the files
@@ -313,7 +317,7 @@ private slots:
         FRez->ERAnzahlportionen->setText("8 persons");
         FRez->ERName->setText(fall == "name" ? "  " : "Pasta new");
         if (fall == "rrt")
-            QVERIFY(QDir().mkpath(base->path("Recipes/Pasta.KRP.RRT")));
+            QVERIFY(QDir().mkpath(base->path("Recipes/Pasta.KRP.1.RRT")));
         if (fall == "fremd")
             RezepteTotal[Rezept_mit_Namen("Soup")].Dateiname = RezepteTotal[AktuellesRezept].Dateiname;
 
@@ -322,6 +326,7 @@ private slots:
         QCOMPARE(meldungen->seen.value(0).heading, "Error:");
         QCOMPARE(base->readBytes("Recipes/Pasta.KRP"), vorher);
         QVERIFY(!base->exists("Recipes/Pasta.KRP.BRT"));
+        QVERIFY(!base->exists("Recipes/Pasta.KRP.1.BRT"));
         // the record still holds what the file holds; the edit is still on screen
         const TTRezepteTotal &r = RezepteTotal[AktuellesRezept];
         QCOMPARE((QStringList{r.Rezeptname, r.Portionen}), (QStringList{"Pasta", "4 persons"}));
@@ -346,6 +351,84 @@ private slots:
         FRez->hide();
         QVERIFY(Oeffne("Pasta"));
         QCOMPARE(RezepteTotal[AktuellesRezept].Kategorie, 12);
+    }
+
+    // A save cut short after any of its steps leaves the old recipe with its
+    // old side files or the new one with its new ones, formatting included;
+    // the next save leaves no stray side file.
+    void unterbrochenesSpeichern_data()
+    {
+        QTest::addColumn<int>("schritt");
+        QTest::addColumn<bool>("neu");
+        QTest::newRow("before the instructions") << 1 << false;
+        QTest::newRow("before the remarks") << 2 << false;
+        QTest::newRow("before the recipe file") << 3 << false;
+        QTest::newRow("before the old side files go") << 4 << true;
+        QTest::newRow("not cut short") << 0 << true;
+    }
+    void unterbrochenesSpeichern()
+    {
+        QFETCH(int, schritt);
+        QFETCH(bool, neu);
+        const auto ordner = [&] { return QDir(base->path("Recipes")).entryList(QDir::Files); };
+        QVERIFY(Mit_Rezepten(*base, {"Pasta"}));
+        FRez->REREingabe->setHtml("Old <b>way</b>.");
+        FRez->RERBemerkungen->setHtml("Old remarks.");
+        QVERIFY(FRez->MRezeptspeichernClick());
+
+        FRez->REREingabe->setHtml("New <i>way</i>.");
+        FRez->RERBemerkungen->setHtml("New remarks.");
+        Rezeptspeichern_Schritt = [schritt](int s) { return s != schritt; };
+        const bool gespeichert = FRez->MRezeptspeichernClick();
+        Rezeptspeichern_Schritt = nullptr;
+        QCOMPARE(gespeichert, schritt == 0);
+
+        FRez->hide();
+        QVERIFY(Oeffne("Pasta"));
+        QCOMPARE(FRez->REREingabe->toPlainText(), neu ? "New way." : "Old way.");
+        QCOMPARE(FRez->RERBemerkungen->toPlainText(), neu ? "New remarks." : "Old remarks.");
+        // read from the side file, not made up from the recipe file's lines
+        const QTextCharFormat f = FRez->REREingabe->document()->find("way").charFormat();
+        QCOMPARE(f.fontItalic(), neu);
+        QCOMPARE(f.fontWeight() >= QFont::Bold, !neu);
+        if (schritt == 0)
+            QCOMPARE(ordner().size(), 3);
+
+        FRez->REREingabe->setHtml("Third way.");
+        QVERIFY(FRez->MRezeptspeichernClick());
+        // names alternate from save to save
+        QCOMPARE(ordner(), neu ? QStringList({"Pasta.KRP", "Pasta.KRP.1.BRT", "Pasta.KRP.1.RRT"})
+                               : QStringList({"Pasta.KRP", "Pasta.KRP.BRT", "Pasta.KRP.RRT"}));
+    }
+
+    // Side files under names of another installation are read, and the
+    // next save puts them under the recipe's own names.
+    void fremdeSeitendateinamen()
+    {
+        QVERIFY(Mit_Rezepten(*base, {"Pasta"}));
+        FRez->hide();
+        QStringList datei = base->readLines("Recipes/Pasta.KRP");
+        datei[12] = "Anleitung.RRT";
+        datei[13] = "Pasta.KRP.RRT"; // the remarks under the instructions' usual name
+        base->writeLines("Recipes\\Pasta.KRP", datei);
+        base->writeBytes("Recipes/Anleitung.RRT", "{\\rtf1 Mix the flour.\\par Bake {\\b it}.}");
+        base->writeBytes("Recipes/Pasta.KRP.RRT", "{\\rtf1 {\\i Tasty}.}");
+        QVERIFY(Oeffne("Pasta"));
+        QVERIFY(FRez->REREingabe->document()->find("it").charFormat().fontWeight() >= QFont::Bold);
+        QVERIFY(FRez->RERBemerkungen->document()->find("Tasty").charFormat().fontItalic());
+
+        QCOMPARE(Neue_Seitendatei(RezepteTotal[AktuellesRezept].Dateiname, ".RRT",
+                                  {Rezept_Anleitungspfad(AktuellesRezept), Rezept_Bemerkungspfad(AktuellesRezept)}),
+                 "Pasta.KRP.1.RRT");
+        FRez->Geaendert_setzen();
+        QVERIFY(FRez->MRezeptspeichernClick());
+        QCOMPARE(base->readLines("Recipes/Pasta.KRP").mid(12, 2), (QStringList{"Pasta.KRP.1.RRT", "Pasta.KRP.BRT"}));
+        QCOMPARE(QDir(base->path("Recipes")).entryList(QDir::Files),
+                 (QStringList{"Pasta.KRP", "Pasta.KRP.1.RRT", "Pasta.KRP.BRT"}));
+        FRez->hide();
+        QVERIFY(Oeffne("Pasta"));
+        QVERIFY(FRez->REREingabe->document()->find("it").charFormat().fontWeight() >= QFont::Bold);
+        QVERIFY(FRez->RERBemerkungen->document()->find("Tasty").charFormat().fontItalic());
     }
 
     void deluxeLayout()
