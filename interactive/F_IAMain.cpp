@@ -1,4 +1,7 @@
 #include "interactive/F_IAMain.h"
+#include "interactive/F_IAVDB.h"
+
+#include "interactive/F_IAZutat.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -444,6 +447,16 @@ void TFIAMain::Oeffne_InteraktivesKochen()
         w->raise();
     for (QLabel *ic : IC)
         ic->raise();
+
+    // The whole verb list stands in the kitchen's lower right corner.
+    if (FIAVDB) {
+        FIAVDB->resize(240, 495);
+        FIAVDB->ESuche->clear();
+        const QRect innen = geometry();
+        FIAVDB->move(innen.left() + innen.width() - FIAVDB->frameGeometry().width(),
+                     innen.top() + innen.height() - FIAVDB->frameGeometry().height());
+        Fuelle_Verbliste();
+    }
 }
 
 void TFIAMain::Starte_IASitzung(bool neu)
@@ -456,9 +469,9 @@ void TFIAMain::Starte_IASitzung(bool neu)
     setWindowFlag(Qt::WindowCloseButtonHint, false);
     show();
 
-    // A new recipe gets its first items from the ingredient selection window,
-    // which is not there yet; the recipe opens on its empty shelf and the
-    // chopping board, as that window leaves the kitchen when it closes.
+    // A new recipe gets its first items from the ingredient selection window
+    // (below); the kitchen behind it shows its empty shelf and the chopping
+    // board, as that window leaves the kitchen when it closes.
     IAStatus.Geraet = neu ? 0 : geraet;
     IAStatus.Panel = neu ? 0 : panel;
     std::array<bool, 17> alle;
@@ -520,6 +533,13 @@ void TFIAMain::Starte_IASitzung(bool neu)
     }
     setWindowFlag(Qt::WindowCloseButtonHint, true);
     show();
+    if (neu && TutorialSchritt == 0 && FIAZutat) {
+        // A new recipe first fills its shelf: the kitchen waits, disabled,
+        // until the ingredient selection closes and hands it back.
+        setEnabled(false);
+        Zeige_IAZutatenauswahl();
+        return;
+    }
     setEnabled(true);
 }
 

@@ -16,6 +16,7 @@
 #include "core/Meldung.h"
 #include "core/Tabellen.h"
 #include "interactive/F_IAMain.h"
+#include "interactive/F_IAZutat.h"
 #include "platform/Paths.h"
 #include "platform/Pictures.h"
 #include "platform/Wait.h"
@@ -52,13 +53,16 @@ QLabel *ueberschrift(QWidget *eltern, const char *name, const QString &text)
 // Shows a tip and keeps `fenster` disabled while it is up.
 void Zeige_Tipp_ueber(QWidget *fenster, int tipp)
 {
+    // The window may be waiting for another one (a new recipe's kitchen
+    // waits for the ingredient selection): it gets its own state back.
+    const bool bereit = fenster->isEnabled();
     fenster->setEnabled(false);
     AktuellerTipp = tipp;
     if (Zeige_Tipp() == 0 && FTipp) {
         platform::waitWhileVisible(FTipp);
         fenster->raise();
     }
-    fenster->setEnabled(true);
+    fenster->setEnabled(bereit);
     fenster->raise();
 }
 
@@ -240,6 +244,9 @@ void TFIARezeptladen::BNeuClick()
         return;
     FIAMain->Starte_IASitzung(true);
     Zeige_Tipp_ueber(FIAMain, 7);
+    // The ingredient selection the new recipe starts with stays in front.
+    if (FIAZutat && FIAZutat->isVisible())
+        FIAZutat->raise();
 }
 
 void TFIARezeptladen::MRezeptloeschenClick()

@@ -8,6 +8,7 @@
 #include "core/Hauptprogramm.h"
 #include "interactive/F_IAMSG.h"
 #include "interactive/F_IAMain.h"
+#include "interactive/F_IAZutat.h"
 #include "interactive/F_IARezeptladen.h"
 #include "interactive/IADatei.h"
 #include "interactive/IASaetze.h"
@@ -88,6 +89,7 @@ private slots:
     void cleanup()
     {
         FIARezeptladen->hide();
+        FIAZutat->hide();
         if (FIAMain->isVisible()) {
             FIAMain->setEnabled(true);
             TutorialSchritt = 0;
@@ -166,6 +168,12 @@ private slots:
         FIARezeptladen->LBKategorie->setCurrentRow(Ermittle_Anzeigeposition_aus_Kategorie(4));
         FIARezeptladen->BNeu->click();
         QVERIFY(!FIARezeptladen->isVisible());
+        // A new recipe first fills its shelf; the kitchen waits until the
+        // ingredient selection hands it back.
+        QVERIFY(FIAZutat->isVisible());
+        QVERIFY(!FIAMain->isEnabled());
+        FIAZutat->BFertig->click();
+        QVERIFY(!FIAZutat->isVisible());
         QVERIFY(FIAMain->isEnabled());
         QCOMPARE(IARezept()->Rezeptname, QStringLiteral("Erbsen (neu): 1/2"));
         QCOMPARE(IARezept()->Kategorie, 4);
