@@ -1,3 +1,4 @@
+#include "internet/Downloadfenster.h"
 #include "internet/F_GraDown.h"
 
 #include <QAction>
@@ -111,37 +112,19 @@ void TFGraDown::FormClose()
 {
     Grafikdownloadliste.clear();
     hide();
-    if (FMain) {
-        FMain->hide();
-        FMain->setEnabled(true);
-    }
     // New pictures are read at the rebuild.
-    Programmstart(true);
-    if (FMain) {
-        FMain->show();
-        FMain->raise();
-        FMain->activateWindow();
-    }
+    Kehre_zur_Uebersicht_zurueck();
 }
 
 void TFGraDown::closeEvent(QCloseEvent *event)
 {
-    // Not while the install runs (the window is disabled then).
-    if (!isEnabled()) {
-        event->ignore();
-        return;
-    }
-    event->accept();
-    FormClose();
+    if (Downloadfenster_darf_schliessen(this, event))
+        FormClose();
 }
 
 void TFGraDown::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-        Zeige_Hilfe(Hilfethema);
-        return;
-    }
-    if (!Dialogtaste(this, event))
+    if (!Downloadfenster_Taste(this, event, Hilfethema))
         QWidget::keyPressEvent(event);
 }
 

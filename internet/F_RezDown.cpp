@@ -1,3 +1,4 @@
+#include "internet/Downloadfenster.h"
 #include "internet/F_RezDown.h"
 
 #include <QAction>
@@ -256,37 +257,19 @@ void TFRezDown::FormClose()
         CLBRezepte->clear();
     }
     hide();
-    if (FMain) {
-        FMain->hide();
-        FMain->setEnabled(true);
-    }
     // The new recipe files are read in here.
-    Programmstart(true);
-    if (FMain) {
-        FMain->show();
-        FMain->raise();
-        FMain->activateWindow();
-    }
+    Kehre_zur_Uebersicht_zurueck();
 }
 
 void TFRezDown::closeEvent(QCloseEvent *event)
 {
-    // Not while the install runs (the window is disabled then).
-    if (!isEnabled()) {
-        event->ignore();
-        return;
-    }
-    event->accept();
-    FormClose();
+    if (Downloadfenster_darf_schliessen(this, event))
+        FormClose();
 }
 
 void TFRezDown::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-        Zeige_Hilfe(Hilfethema);
-        return;
-    }
-    if (!Dialogtaste(this, event))
+    if (!Downloadfenster_Taste(this, event, Hilfethema))
         QWidget::keyPressEvent(event);
 }
 
