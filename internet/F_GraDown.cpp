@@ -1,4 +1,3 @@
-#include "internet/Downloadfenster.h"
 #include "internet/F_GraDown.h"
 
 #include <QAction>
@@ -15,6 +14,7 @@
 #include "core/Globals.h"
 #include "core/Meldung.h"
 #include "core/Tabellen.h"
+#include "internet/Downloadfenster.h"
 #include "internet/Grafikdownload.h"
 #include "platform/Pictures.h"
 #include "recipes/F_Hilfe.h"

@@ -1,4 +1,3 @@
-#include "internet/Downloadfenster.h"
 #include "internet/F_RezDown.h"
 
 #include <QAction>
@@ -21,6 +20,7 @@
 #include "core/Grundoperationen.h"
 #include "core/Meldung.h"
 #include "core/Tabellen.h"
+#include "internet/Downloadfenster.h"
 #include "internet/Rezeptdownload.h"
 #include "platform/Paths.h"
 #include "platform/Pictures.h"
