@@ -56,7 +56,7 @@ void Schreibe_Zutatenzaehler(const TZutatenzaehler &z, qint32 anzahl, bool alle)
 // with the corrected names.
 void Checke_Lebensmittel(const QString &masterpfad);
 
-// "Make Lebensmittel.hbr" before the browser: the master copies of the
+// Making the shipped database, before the browser: the master copies of the
 // shipped and the all-ingredients database copied in and loaded. False when
 // either is missing or does not load; the program's own local copies are
 // then put back, so that the browser never saves a failed load anywhere.
