@@ -29,6 +29,7 @@
 #include "platform/Seams.h"
 #include "platform/TextFile.h"
 #include "platform/Wait.h"
+#include "reference/F_GeAllZuDa.h"
 #include "reference/F_Lex.h"
 #include "reference/Lexikon.h"
 #include "recipes/F_Meldung.h"
@@ -156,7 +157,7 @@ void TFTWSM::Baue_Knoepfe()
 {
     BMastern = Knopf("BMastern", QStringLiteral("Mastern"), true);
     BZutat = Knopf("BZutat", QStringLiteral("Checke Lebensmittel"), true);
-    BMakeLebensmittel = Knopf("BMakeLebensmittel", QStringLiteral("Make %1").arg(QStringLiteral("Lebensmittel.hbr")), false);
+    BMakeLebensmittel = Knopf("BMakeLebensmittel", QStringLiteral("Make %1").arg(QStringLiteral("Lebensmittel.hbr")), true);
     BZutatErweitern = Knopf("BZutatErweitern", QStringLiteral("Zutaten erweitern"), true);
     BFTPKeys = Knopf("BFTPKeys", QStringLiteral("Make FTP keys"), true);
     BStatistik = Knopf("BStatistik", QStringLiteral("Web-Statistik"), true);
@@ -203,6 +204,7 @@ void TFTWSM::Verbinde()
     connect(CBMP, &QComboBox::editTextChanged, this, &TFTWSM::CBMPChange);
     connect(BMastern, &QPushButton::clicked, this, &TFTWSM::BMasternClick);
     connect(BZutat, &QPushButton::clicked, this, &TFTWSM::BZutatClick);
+    connect(BMakeLebensmittel, &QPushButton::clicked, this, &TFTWSM::BMakeLebensmittelClick);
     connect(BZutatErweitern, &QPushButton::clicked, this, &TFTWSM::BZutatErweiternClick);
     connect(BStatistik, &QPushButton::clicked, this, &TFTWSM::BStatistikClick);
     connect(BIAVerbeneditor, &QPushButton::clicked, this, &TFTWSM::BIAVerbeneditorClick);
@@ -249,6 +251,19 @@ void TFTWSM::BZutatClick()
 {
     if (Pruefe_Masterpfad(Masterpfad))
         Checke_Lebensmittel(Masterpfad);
+    Lade_Programmzutaten();
+}
+
+void TFTWSM::BMakeLebensmittelClick()
+{
+    Leere_Protokoll();
+    if (Pruefe_Masterpfad(Masterpfad) && Hole_Lebensmitteldatenbanken(Masterpfad)) {
+        setEnabled(false);
+        Zeige_Gesamtzutatendatenbank();
+        platform::waitWhileVisible(FGeAllZuDa);
+        setEnabled(true);
+        Bringe_Lebensmittel_zurueck(Masterpfad);
+    }
     Lade_Programmzutaten();
 }
 

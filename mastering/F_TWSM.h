@@ -63,6 +63,7 @@ public:
     // True while a run goes on.
     bool Laeuft() const;
     void BZutatClick();
+    void BMakeLebensmittelClick();
     void BZutatErweiternClick();
     void BStatistikClick();
     void BIAVerbeneditorClick();

@@ -9,6 +9,7 @@
 #include "mastering/Mastering.h"
 #include "platform/CodePage.h"
 #include "platform/Paths.h"
+#include "platform/TextFile.h"
 
 namespace {
 const QString Grafikordner = QStringLiteral("GFXZUTAT\\ENG\\");
@@ -249,6 +250,35 @@ qint32 Haenge_Zutaten_an(TZutatentotal &ziel, const TZutatentotal &neu)
         ++angehaengt;
     }
     return angehaengt;
+}
+
+bool Hole_Lebensmitteldatenbanken(const QString &masterpfad)
+{
+    const QStringList namen{QStringLiteral("Lebensmittel.hbr"), QStringLiteral("Lebensmittel_ALL.hbr")};
+    QList<QByteArray> eigene;
+    QList<bool> vorhanden;
+    for (const QString &n : namen) {
+        QByteArray b;
+        vorhanden << platform::readBytes(Lokale_Datei(n), b);
+        eigene << b;
+    }
+    bool ok = true;
+    for (const QString &n : namen)
+        ok = ok && Kopiere_Master_herein(masterpfad, n) && Lade_Arbeitskopie(n);
+    Zutatentotal.clear();
+    if (ok)
+        return true;
+    for (qsizetype i = 0; i < namen.size(); ++i)
+        if (vorhanden[i] && !platform::writeBytes(Lokale_Datei(namen[i]), eigene[i]))
+            Zeile(ProtokollFehler, QStringLiteral("Copy-FAILURE ") + Lokale_Datei(namen[i]));
+    return false;
+}
+
+bool Bringe_Lebensmittel_zurueck(const QString &masterpfad)
+{
+    const bool ok = Zurueck_zum_Master(masterpfad, QStringLiteral("Lebensmittel.hbr"));
+    Ende_der_Datei();
+    return ok;
 }
 
 bool Uebernehme_neue_Zutaten(const QString &masterpfad, const TZutatentotal &neu)

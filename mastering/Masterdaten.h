@@ -56,6 +56,15 @@ void Schreibe_Zutatenzaehler(const TZutatenzaehler &z, qint32 anzahl, bool alle)
 // with the corrected names.
 void Checke_Lebensmittel(const QString &masterpfad);
 
+// Making the shipped database, before the browser: the master copies of the
+// shipped and the all-ingredients database copied in and loaded. False when
+// either is missing or does not load; the program's own local copies are
+// then put back, so that the browser never saves a failed load anywhere.
+bool Hole_Lebensmitteldatenbanken(const QString &masterpfad);
+// After the browser: the local shipped database back to its master copy
+// ("Back-Copying "), then OK "Ready." and an empty OK line.
+bool Bringe_Lebensmittel_zurueck(const QString &masterpfad);
+
 // --- new ingredients from pictures ---------------------------------------------
 
 // The picture file name with blank , ; : ? # + * \ @ - / each replaced by "_".

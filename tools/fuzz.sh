@@ -33,7 +33,8 @@ INST="$BUILD/installation"
 E=PRGDATA/ENG
 # The shipped files that seed each target (paths below the installation).
 # "N:file" puts the selector byte N before the file, for the targets whose
-# first byte picks the kind of file.
+# first byte picks the kind of file. Paths beginning with fuzz/ are the
+# repository's own seeds, for files that the installation does not ship.
 seeds() {
   case "$1" in
     fuzz_lexikon) echo $E/LEXIKON/Lexikon.hbd ;;
@@ -50,6 +51,11 @@ seeds() {
     fuzz_optionen) echo $E/nenoitpo.kop ;;
     fuzz_index) echo $E/RMListe.hbr ;;
     fuzz_lieferung) echo 0:$E/Lebensmittel_ALL.hbr 1:$E/Lebensmittel.hbr 2:$E/IAVariablenliste.hbr 5:$E/Kommentare.hbr ;;
+    fuzz_iarezept) echo Recipes/IAKochen/Tutorial.IAK ;;
+    fuzz_verbupload) echo fuzz/seeds/Verben.VIA ;;
+    fuzz_rezeptindex) echo fuzz/seeds/RECIPESS.HRB ;;
+    fuzz_grafikliste) echo fuzz/seeds/GRAPHICSS.HRB ;;
+    fuzz_zutatentext) (cd "$INST" && ls Recipes/*.?RP | head -4 | sed 's/ /?/g') ;;
   esac
 }
 
@@ -61,7 +67,9 @@ put_seeds() {
     prefix=""
     file=$s
     if [[ $s == [0-9]:* ]]; then prefix=${s%%:*}; file=${s#*:}; fi
-    for f in "$INST"/$file; do
+    local from=$INST
+    [[ $file == fuzz/* ]] && from=.
+    for f in "$from"/$file; do
       [ -f "$f" ] || continue
       if [ -n "$prefix" ]; then
         { printf "\\x0$prefix"; cat "$f"; } >"$2/seed$n"

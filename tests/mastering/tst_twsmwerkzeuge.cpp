@@ -1,18 +1,24 @@
+#include "testing/Masterbaum.h"
 #include "testing/Testing.h"
 
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QImage>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
+#include <functional>
 
 #include "app/Start.h"
 #include "core/Globals.h"
+#include "core/Grundoperationen.h"
 #include "core/Hauptprogramm.h"
 #include "internet/Internet.h"
 #include "mastering/F_TWSM.h"
 #include "mastering/Mastering.h"
 #include "platform/Seams.h"
+#include "reference/F_GeAllZuDa.h"
 #include "reference/F_Lex.h"
 #include "reference/Lexikon.h"
 
@@ -127,6 +133,89 @@ private slots:
         QCOMPARE(GlobalLexikon.size(), 1);
         QCOMPARE(GlobalLexikon[0].Begriff, "Eigenes");
         QVERIFY(Protokoll.last().startsWith(zeile));
+    }
+
+    // "Make Lebensmittel.hbr": the browser offers what the master's shipped
+    // database lacks of the all-ingredients one, the release window waits,
+    // and the imported ingredient reaches the master; the program then
+    // loads its (now replaced) database again.
+    void makeShippedDatabase()
+    {
+        testing::MasterTree tree(*m_base);
+        m_base->writeLines(tree.local("Lebensmittel.hbr"),
+                           testing::MasterTree::ingredientLines({{"Eigenes", 5, 1, "Butter.png"}}));
+        QStringList angeboten;
+        bool gewartet = false;
+        // The loading notice lets events through before the browser shows.
+        std::function<void()> imBrowser = [&] {
+            if (!FGeAllZuDa->isVisible()) {
+                QTimer::singleShot(10, this, imBrowser);
+                return;
+            }
+            gewartet = !FTWSM->isEnabled();
+            QListWidget *l = FGeAllZuDa->CLBZutat;
+            for (int i = 0; i < l->count(); ++i) {
+                angeboten << l->item(i)->text();
+                l->item(i)->setCheckState(l->item(i)->text() == "Anis" ? Qt::Checked : Qt::Unchecked);
+            }
+            FGeAllZuDa->BImportieren->click();
+            FGeAllZuDa->BZurueck->click();
+        };
+        QTimer::singleShot(0, this, imBrowser);
+        FTWSM->BMakeLebensmittel->click();
+        QVERIFY(gewartet);
+        QVERIFY(FTWSM->isEnabled());
+        angeboten.sort();
+        QCOMPARE(angeboten, (QStringList{"Anis", "Drei", "Zwei"}));
+        const QStringList master = tree.masterLines("Lebensmittel.hbr");
+        QVERIFY(master.contains("Anis") && master.contains("Butter") && !master.contains("Zwei"));
+        QVERIFY(!master.contains("Eigenes"));
+        QCOMPARE(tree.masterLines("Lebensmittel_ALL.hbr"),
+                 testing::MasterTree::ingredientLines(testing::MasterTree::allIngredients()));
+        const QString lokal = Programmverzeichnis + "PRGDATA\\ENG\\";
+        QCOMPARE(Protokoll, (TString{"OK:      Copying " + lokal + "Lebensmittel.hbr",
+                                     "OK:      Zutatendatei: " + lokal + "Lebensmittel.hbr",
+                                     "OK:      Geladene Zutaten: 3",
+                                     "OK:      Copying " + lokal + "Lebensmittel_ALL.hbr",
+                                     "OK:      Zutatendatei: " + lokal + "Lebensmittel_ALL.hbr",
+                                     "OK:      Geladene Zutaten: 5",
+                                     "OK:      Back-Copying " + Masterpfad + "Masterdaten\\PRGDATA\\ENG\\Lebensmittel.hbr",
+                                     "OK:      Ready.", "OK:      "}));
+        QVERIFY(Suche_Zutat("Anis", -1) >= 0);
+        QVERIFY(Suche_Zutat("Eigenes", -1) < 0);
+    }
+
+    // A master database that is missing or does not load opens no browser
+    // and touches no master copy; the program keeps its own database.
+    void makeShippedDatabaseRefused_data()
+    {
+        QTest::addColumn<QString>("datei");
+        QTest::addColumn<QStringList>("inhalt");
+        QTest::newRow("shipped garbled") << "Lebensmittel.hbr" << QStringList{"[TAFELWERKSTATT 2.00]", "7", "Chard"};
+        QTest::newRow("all-ingredients garbled") << "Lebensmittel_ALL.hbr" << QStringList{"[TWS 2.X]"};
+        QTest::newRow("all-ingredients missing") << "Lebensmittel_ALL.hbr" << QStringList{};
+    }
+    void makeShippedDatabaseRefused()
+    {
+        QFETCH(QString, datei);
+        QFETCH(QStringList, inhalt);
+        testing::MasterTree tree(*m_base);
+        if (inhalt.isEmpty())
+            QVERIFY(QFile::remove(m_base->path(tree.master(datei))));
+        else
+            m_base->writeLines(tree.master(datei), inhalt);
+        const QStringList eigene = testing::MasterTree::ingredientLines({{"Eigenes", 5, 1, "Butter.png"}});
+        m_base->writeLines(tree.local("Lebensmittel.hbr"), eigene);
+        const QByteArray shipped = m_base->readBytes(tree.master("Lebensmittel.hbr"));
+        m_meldungen->allow("Lebensmittel");
+        FTWSM->BMakeLebensmittel->click();
+        QVERIFY(!FGeAllZuDa->isVisible());
+        QVERIFY(FTWSM->isEnabled());
+        QCOMPARE(m_base->readBytes(tree.master("Lebensmittel.hbr")), shipped);
+        QCOMPARE(m_base->readLines(tree.local("Lebensmittel.hbr")), eigene);
+        QVERIFY(Protokoll.last().startsWith("ERROR:   "));
+        QVERIFY(!Protokoll.contains("OK:      Ready."));
+        QVERIFY(Suche_Zutat("Eigenes", -1) >= 0);
     }
 
     // Each login goes into its key picture; an empty one is refused.
