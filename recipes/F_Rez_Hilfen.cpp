@@ -1,0 +1,260 @@
+// Helpers of the recipe editor: records, lines, units and file names.
+#include "recipes/F_Rez.h"
+#include "recipes/F_Rez_p.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+#include "core/Dateioperationen.h"
+#include "core/Globals.h"
+#include "core/Grundoperationen.h"
+#include "core/Tabellen.h"
+#include "platform/CodePage.h"
+#include "platform/Colors.h"
+#include "platform/Paths.h"
+#include "platform/Pictures.h"
+#include "platform/Rtf.h"
+#include "platform/Seams.h"
+#include "platform/TextFile.h"
+#include "recipes/F_Hilfe.h"
+#include "recipes/F_Main.h"
+#include "reference/F_GeAllZuDa.h"
+#include "reference/F_ZuDa.h"
+#include "reference/Zutatensuche.h"
+#include "recipes/F_Meldung.h"
+#include "recipes/F_Wiz.h"
+#include "reference/F_DigI.h"
+#include "reference/F_Lex.h"
+#include "reference/F_Rech.h"
+#include "reference/F_VAR.h"
+#include "reference/F_ZutKom.h"
+
+namespace rezeditor {
+
+extern const QString Dateikopf20;
+const QString Dateikopf20 = QStringLiteral("[TAFELWERKSTATT 2.0]");
+
+bool Gueltiger_Satz(qint32 index)
+{
+    return index >= 0 && index < RezepteTotal.size();
+}
+
+TTRezepteTotal *Aktuelles()
+{
+    if (AktuellesRezept < 0 || AktuellesRezept >= RezepteTotal.size())
+        return nullptr;
+    return &RezepteTotal[AktuellesRezept];
+}
+
+// Deleted lines (Listenindex -1, the initialiser's placeholder among them)
+// go; the rest keep their order and are numbered from 0 again.
+void Ordne_Zutatenliste(TTAZutatenliste &liste)
+{
+    TTAZutatenliste neu;
+    for (const TTZutatenliste &z : liste)
+        if (z.Listenindex >= 0)
+            neu.append(z);
+    std::stable_sort(neu.begin(), neu.end(),
+                     [](const TTZutatenliste &a, const TTZutatenliste &b) { return a.Listenindex < b.Listenindex; });
+    for (int i = 0; i < neu.size(); ++i)
+        neu[i].Listenindex = i;
+    liste = neu;
+}
+
+TTZutatenliste *Zeile_mit_Index(TTRezepteTotal &r, int index)
+{
+    for (TTZutatenliste &z : r.Zutatenliste)
+        if (z.Listenindex == index)
+            return &z;
+    return nullptr;
+}
+
+// "Selected: ..." for the selected ingredient line as it is now.
+void Zeige_Zeilenbeschriftung()
+{
+    TTRezepteTotal *r = Aktuelles();
+    const int markiert = FRez->LBZutatliste->currentRow();
+    const TTZutatenliste *z = r && markiert >= 0 ? Zeile_mit_Index(*r, markiert) : nullptr;
+    if (z)
+        FRez->LZutatzeile->setText(QStringLiteral("Selected: ") + Verbinde_Zutatenstring(z->Menge, z->Einheit, z->Name));
+    else
+        FRez->LZutatzeile->clear();
+}
+
+QStringList Ohne_Leerzeilen_am_Ende(QStringList zeilen)
+{
+    while (!zeilen.isEmpty() && zeilen.last().trimmed().isEmpty())
+        zeilen.removeLast();
+    return zeilen;
+}
+
+QStringList Dokumentzeilen(const QTextDocument *doc)
+{
+    if (doc->isEmpty())
+        return {};
+    return Ohne_Leerzeilen_am_Ende(doc->toPlainText().split(QLatin1Char('\n')));
+}
+
+QStringList Memozeilen(const QPlainTextEdit *memo)
+{
+    if (memo->document()->isEmpty())
+        return {};
+    return memo->toPlainText().split(QLatin1Char('\n'));
+}
+
+// Lines as the recipe file holds them: a character the code page lacks
+// reads back as "?" there, while the rich text keeps it.
+QByteArray In_Codepage(const QStringList &zeilen)
+{
+    return platform::encodeCp1252(zeilen.join(QLatin1Char('\n')));
+}
+
+// The side file when it still matches the record's plain lines (another
+// window may have rewritten the lines since), else the plain lines.
+void Lade_Text(QTextEdit *feld, const QString &pfad, const TString &zeilen)
+{
+    const QStringList soll = Ohne_Leerzeilen_am_Ende(zeilen);
+    if (!pfad.isEmpty() && platform::fileExists(pfad) && platform::loadRtfFile(pfad, feld->document())
+        && In_Codepage(Dokumentzeilen(feld->document())) == In_Codepage(soll)) {
+        feld->document()->setModified(false);
+        return;
+    }
+    // the formats of the recipe shown before do not carry over
+    feld->setCurrentCharFormat(QTextCharFormat());
+    feld->setPlainText(soll.join(QLatin1Char('\n')));
+    feld->document()->setModified(false);
+}
+
+const TTAEinheit *Einheitenliste(qint32 kategorie)
+{
+    if (VariablenTotal.isEmpty())
+        return nullptr;
+    if (kategorie < 0 || kategorie >= AnzahlKategorien)
+        kategorie = 0;
+    return &VariablenTotal[0].Kategorien[kategorie];
+}
+
+const TTEinheit *Finde_Einheit(qint32 kategorie, const QString &einheit)
+{
+    const TTAEinheit *liste = Einheitenliste(kategorie);
+    if (!liste || einheit.trimmed().isEmpty())
+        return nullptr;
+    const QString gross = platform::upperCase(einheit.trimmed());
+    for (const TTEinheit &e : *liste)
+        if (platform::upperCase(e.Name) == gross
+            || platform::upperCase(e.Schluessel) == QLatin1Char('[') + gross + QLatin1Char(']'))
+            return &e;
+    return nullptr;
+}
+
+qint32 Zutatengruppe(const QString &name)
+{
+    const qint32 k = Suche_Zutat(name, -1);
+    if (k >= 0 && Zutatentotal[k].Kategorie >= 0 && Zutatentotal[k].Kategorie < AnzahlZutatengruppen)
+        return Zutatentotal[k].Kategorie;
+    return 16; // other ingredients
+}
+
+bool Ist_Kommentarzeile(const TTZutatenliste &z)
+{
+    return z.Menge.isEmpty() && z.Einheit.isEmpty() && z.Name.startsWith(QLatin1String("***"));
+}
+
+// The deluxe columns from the ingredient lines; a preparation stays with
+// its line as long as the line keeps its place and name.
+TTDeluxeliste Deluxe_aus_Zutaten(const TTRezepteTotal &r)
+{
+    TTAZutatenliste zeilen = r.Zutatenliste;
+    Ordne_Zutatenliste(zeilen);
+    TTDeluxeliste d;
+    for (int i = 0; i < zeilen.size(); ++i) {
+        d.Menge.append(zeilen[i].Menge);
+        d.Einheit.append(zeilen[i].Einheit);
+        d.Name.append(zeilen[i].Name);
+        QString zubereitung;
+        if (i < r.Deluxeliste.Name.size() && i < r.Deluxeliste.Zubereitung.size()
+            && r.Deluxeliste.Name[i] == zeilen[i].Name)
+            zubereitung = r.Deluxeliste.Zubereitung[i];
+        d.Zubereitung.append(zubereitung);
+    }
+    return d;
+}
+
+bool Hat_Deluxezeilen(const TTDeluxeliste &d)
+{
+    for (const TString *l : {&d.Menge, &d.Einheit, &d.Name, &d.Zubereitung})
+        for (const QString &s : *l)
+            if (!s.trimmed().isEmpty())
+                return true;
+    return false;
+}
+
+// Each device once; "oven" is not a repeat of "baking oven".
+QString Kochgeraeteliste(const QString &text)
+{
+    QStringList geraete;
+    for (QString teil : text.split(QLatin1Char(','))) {
+        teil = teil.trimmed();
+        if (!teil.isEmpty() && !geraete.contains(teil))
+            geraete << teil;
+    }
+    return geraete.isEmpty() ? QString() : geraete.join(QLatin1Char(',')) + QLatin1Char(',');
+}
+
+bool Gleiche_Datei(const QString &a, const QString &b)
+{
+    if (a.isEmpty() || b.isEmpty())
+        return false;
+    return QString::compare(platform::nativePath(a), platform::nativePath(b), Qt::CaseInsensitive) == 0;
+}
+
+bool Datei_vergeben(const QString &datei, qint32 ausser)
+{
+    for (int i = 0; i < RezepteTotal.size(); ++i)
+        if (i != ausser && Gleiche_Datei(RezepteTotal[i].Dateiname, datei))
+            return true;
+    return false;
+}
+
+// Any record's side file at pfad, the record ausser excepted.
+bool Seitendatei_vergeben(const QString &pfad, qint32 ausser)
+{
+    for (int i = 0; i < RezepteTotal.size(); ++i)
+        if (i != ausser
+            && (Gleiche_Datei(Rezept_Anleitungspfad(i), pfad) || Gleiche_Datei(Rezept_Bemerkungspfad(i), pfad)))
+            return true;
+    return false;
+}
+
+bool Schritt(int schritt)
+{
+    return !Rezeptspeichern_Schritt || Rezeptspeichern_Schritt(schritt);
+}
+
+} // namespace rezeditor
