@@ -224,20 +224,9 @@ private slots:
         QCOMPARE((QList<int>{IAStatus.Tooltipps, IAStatus.AlleVerben}), (QList<int>{0, 1}));
     }
 
-    void startValues()
+    // The working recipe is the last record and starts without items.
+    void workingRecipe()
     {
-        TutorialSchritt = 3;
-        IAHandZutat = IAVerbInHand = IAPopupZutat = IAWaageZutat = 2;
-        IARegalZaehler = IAZutatenregalOffset = IAGewuerzregalOffset = IAVerbOffset = IAGeraeteOffset = 5;
-        IAStatus.Auswahlmodus = 2;
-        IAStatus.Temperatur = 180;
-        IAStatus.Zeit = 20;
-        Setze_IAStartwerte();
-        QCOMPARE((QList<int>{TutorialSchritt, IAHandZutat, IAVerbInHand, IAPopupZutat, IAWaageZutat, IARegalZaehler,
-                             IAZutatenregalOffset, IAGewuerzregalOffset, IAVerbOffset, IAGeraeteOffset,
-                             IAStatus.Auswahlmodus, IAStatus.Temperatur, IAStatus.Zeit}),
-                 (QList<int>{0, -1, -1, -1, -1, 0, 0, 0, 0, 0, 0, 50, 0}));
-        // The working recipe is the last record and starts without items.
         TTRezepteTotal vorlage;
         vorlage.Rezeptname = u"Kopie"_s;
         vorlage.IAZutaten = TTAIAZutatenliste(1);

@@ -19,6 +19,7 @@
 #include "platform/Paths.h"
 #include "recipes/F_Main.h"
 #include "testing/Testing.h"
+#include "KuechenLauf.h"
 
 namespace {
 
@@ -100,46 +101,23 @@ QStringList saetze()
 
 } // namespace
 
-class TestKochen : public QObject
+class TestKochen : public QObject, protected KuechenLauf
 {
     Q_OBJECT
 private slots:
-    void initTestCase()
-    {
-        base.emplace();
-        base->copyInstallation();
-        TWS_Grundwerte();
-        Erzeuge_Formulare();
-        QVERIFY(TWS_Programmstart_Daten());
-        Optionen.Tipps = 0;
-        Programmstart(true);
-    }
+    void initTestCase() { starteInstallation(); }
     void cleanupTestCase() { base.reset(); }
     void init()
     {
-        testing::failOnWarnings();
-        meldungen.emplace();
-        m_rezepte = RezepteTotal.size();
-        IAStatus = TTIAStatus();
-        Programmstart(false);
-        FMain->show();
+        beginneTest();
         oeffneKueche();
     }
     void cleanup()
     {
         if (FIAMSG->isVisible())
             FIAMSG->hide();
-        if (FIAMain->isVisible()) {
-            FIAMain->setEnabled(true);
-            TutorialSchritt = 0;
-            meldungen->allow(QStringLiteral("Soll das Interaktive Kochen beendet werden?"), 6);
-            FIAMain->close();
-        }
-        QVERIFY(!FIAMain->isVisible());
-        QCOMPARE(RezepteTotal.size(), m_rezepte);
-        QVERIFY(FMain->isVisible());
-        QVERIFY2(meldungen->pending().isEmpty(), qPrintable(meldungen->pending().join(QLatin1Char('|'))));
-        meldungen.reset();
+        verlasseKueche();
+        beendeTest();
         platform::removeFile(base->path(QStringLiteral("Recipes/IAKochen/Letztes Rezept.IAK")));
     }
 
@@ -460,10 +438,6 @@ private:
         FIAMain->Aktualisiere();
         FIAMain->Zeige_linkes_Panel();
     }
-
-    std::optional<testing::BaseFolder> base;
-    std::optional<testing::ScriptedMessages> meldungen;
-    qsizetype m_rezepte = 0;
 };
 
 QTEST_MAIN(TestKochen)

@@ -18,6 +18,7 @@
 #include "recipes/F_Rez.h"
 #include "recipes/F_Wiz.h"
 #include "testing/Testing.h"
+#include "KuechenLauf.h"
 
 namespace {
 
@@ -61,48 +62,21 @@ QStringList iaDatei(const QString &name, int ort, int geraet)
 
 } // namespace
 
-class TestKueche : public QObject
+class TestKueche : public QObject, protected KuechenLauf
 {
     Q_OBJECT
 private slots:
     // One installation for all tests; each test leaves its files as it found them.
-    void initTestCase()
-    {
-        base.emplace();
-        base->copyInstallation();
-        TWS_Grundwerte();
-        Erzeuge_Formulare();
-        QVERIFY(TWS_Programmstart_Daten());
-        Optionen.Tipps = 0;
-        Programmstart(true);
-    }
+    void initTestCase() { starteInstallation(); }
     void cleanupTestCase() { base.reset(); }
-    void init()
-    {
-        testing::failOnWarnings();
-        meldungen.emplace();
-        m_rezepte = RezepteTotal.size();
-        IAStatus = TTIAStatus();
-        Programmstart(false);
-        FMain->show();
-    }
+    void init() { beginneTest(); }
     void cleanup()
     {
         FIARezeptladen->hide();
         FIAZutat->hide();
-        if (FIAMain->isVisible()) {
-            FIAMain->setEnabled(true);
-            TutorialSchritt = 0;
-            meldungen->allow(QStringLiteral("Soll das Interaktive Kochen beendet werden?"), 6);
-            FIAMain->close();
-            QVERIFY(!FIAMain->isVisible());
-        }
-        // Leaving the kitchen drops its working recipe and shows the overview.
-        QCOMPARE(RezepteTotal.size(), m_rezepte);
-        QVERIFY(FMain->isVisible());
+        verlasseKueche();
         FRez->hide();
-        QVERIFY2(meldungen->pending().isEmpty(), qPrintable(meldungen->pending().join(QLatin1Char('|'))));
-        meldungen.reset();
+        beendeTest();
         for (const char *datei : {"Alt.IAK", "Fremd.IAK", "Waage.IAK", "Letztes Rezept.IAK"})
             platform::removeFile(base->path(QStringLiteral("Recipes/IAKochen/") + QLatin1String(datei)));
     }
@@ -524,9 +498,6 @@ private:
         FIAMain->setEnabled(true);
     }
 
-    std::optional<testing::BaseFolder> base;
-    std::optional<testing::ScriptedMessages> meldungen;
-    qsizetype m_rezepte = 0;
 };
 
 QTEST_MAIN(TestKueche)

@@ -18,7 +18,7 @@
 #include "platform/Seams.h"
 #include "platform/TextFile.h"
 #include "recipes/F_Main.h"
-#include "Serverbaum.h"
+#include "Downloadfenster.h"
 #include "testing/Testing.h"
 
 namespace {
@@ -102,30 +102,18 @@ private slots:
     void initTestCase()
     {
         QVERIFY2(m_server.starte(), qPrintable(m_server.error()));
-        FMain = new TFMain;
-        FDown = new TFDown;
+        testing::erzeugeDownloadfenster();
         FRezDown = new TFRezDown;
     }
     void cleanupTestCase()
     {
         delete FRezDown;
-        delete FDown;
-        delete FMain;
         FRezDown = nullptr;
-        FDown = nullptr;
-        FMain = nullptr;
+        testing::loescheDownloadfenster();
     }
     void init()
     {
-        testing::failOnWarnings();
-        m_base.reset(new testing::BaseFolder);
-        QVERIFY(platform::makeFolder(QStringLiteral("PRGDATA\\ENG")));
-        QVERIFY(platform::makeFolder(QStringLiteral("Recipes")));
-        m_base->writeLines(QStringLiteral("PRGDATA\\ENG\\VERSION.HRB"),
-                           {QStringLiteral("[TWS 2.X]"), QStringLiteral("TWSRECIPESVERSION=1")});
-        GlobalVARInit();
-        Setze_GlobalOptionen();
-        m_server.verbinde();
+        testing::neueDownloadbasis(m_base, m_server, {QStringLiteral("[TWS 2.X]"), QStringLiteral("TWSRECIPESVERSION=1")});
         FMain->setEnabled(true);
         FMain->show();
         FMain->MRezeptedownloaden->setEnabled(true);

@@ -15,7 +15,7 @@
 #include "platform/Paths.h"
 #include "platform/Seams.h"
 #include "recipes/F_Main.h"
-#include "Serverbaum.h"
+#include "Downloadfenster.h"
 #include "testing/Testing.h"
 
 namespace {
@@ -80,26 +80,12 @@ private slots:
     void initTestCase()
     {
         QVERIFY2(m_server.starte(), qPrintable(m_server.error()));
-        FMain = new TFMain;
-        FDown = new TFDown;
+        testing::erzeugeDownloadfenster();
     }
-    void cleanupTestCase()
-    {
-        delete FDown;
-        FDown = nullptr;
-        delete FMain;
-        FMain = nullptr;
-    }
+    void cleanupTestCase() { testing::loescheDownloadfenster(); }
     void init()
     {
-        testing::failOnWarnings();
-        m_base.reset(new testing::BaseFolder);
-        QVERIFY(platform::makeFolder(QStringLiteral("PRGDATA\\ENG")));
-        QVERIFY(platform::makeFolder(QStringLiteral("Recipes")));
-        m_base->writeLines(QStringLiteral("PRGDATA\\ENG\\VERSION.HRB"), Versionen(400, 0, 1, 1, 1, QString()));
-        GlobalVARInit();
-        Setze_GlobalOptionen();
-        m_server.verbinde();
+        testing::neueDownloadbasis(m_base, m_server, Versionen(400, 0, 1, 1, 1, QString()));
         ProgrammOK = 1;
         SetupStarten = NeueVersion = NeueRezepte = NeueGrafiken = NeueZutaten = NewsLaden = 0;
         for (QAction *a : Eintraege())
