@@ -193,12 +193,6 @@ private slots:
         FVAR->BAbbrechenClick();
     }
 
-    // "Apply to all categories" stands beside the category and comes next.
-    void tabOrder()
-    {
-        QCOMPARE(testing::tabOrder(FVAR).mid(0, 3), (QStringList{"CBKategorie", "CBAll", "CLBEinheit"}));
-    }
-
     void lastUnitAndLastGroupStay()
     {
         testing::BaseFolder base;

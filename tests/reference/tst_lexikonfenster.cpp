@@ -193,21 +193,6 @@ private slots:
         FLex->close();
     }
 
-    void mainMenuOpensTheWindows()
-    {
-        testing::BaseFolder base;
-        testing::ScriptedMessages messages;
-        Lexikon(base, Standard);
-        QVERIFY(FMain->MLexikon->isEnabled());
-        FMain->MLexikon->trigger();
-        QVERIFY(FLex->isVisible());
-        FLex->close();
-        QVERIFY(FMain->MEinheiten->isEnabled());
-        FMain->MEinheiten->trigger();
-        QVERIFY(FVAR->isVisible());
-        FVAR->close();
-    }
-
     void pictures_data()
     {
         QTest::addColumn<QString>("grafik");

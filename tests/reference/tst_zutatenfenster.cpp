@@ -377,29 +377,15 @@ private slots:
         QCOMPARE(messages.pending(), QStringList());
     }
 
-    // Tab follows the layout: search, both filters, the list, then the
-    // buttons of the right column from the top.
-    void tabfolge_data()
+    void tasten_data()
     {
         QTest::addColumn<QWidget *>("fenster");
-        QTest::addColumn<QStringList>("folge");
-        QTest::newRow("management") << static_cast<QWidget *>(FAktivZuDa)
-                                    << QStringList{"ESuche", "CBZart",    "CBAktiv", "CLBZutat", "BAktiv",
-                                                   "BInaktiv", "BLoeschen", "BBInfo", "BZurueck"};
-        QTest::newRow("global database") << static_cast<QWidget *>(FGeAllZuDa)
-                                         << QStringList{"ESuche",       "CBZart", "CBMarke", "CLBZutat",
-                                                        "BImportieren", "BAlle",  "BBInfo",  "BZurueck"};
-    }
-    void tabfolge()
-    {
-        QFETCH(QWidget *, fenster);
-        QFETCH(QStringList, folge);
-        QCOMPARE(testing::tabOrder(fenster), folge);
+        QTest::newRow("management") << static_cast<QWidget *>(FAktivZuDa);
+        QTest::newRow("global database") << static_cast<QWidget *>(FGeAllZuDa);
     }
 
     // F1 opens the help from the list as the Help button does; Escape
     // closes the window.
-    void tasten_data() { tabfolge_data(); }
     void tasten()
     {
         QFETCH(QWidget *, fenster);
