@@ -520,21 +520,6 @@ private slots:
         Optionen = TOptionen();
     }
 
-    void shellExecute()
-    {
-        QList<platform::ShellRequest> gesehen;
-        platform::setShellRecorder([&](const platform::ShellRequest &r) {
-            gesehen << r;
-            return true;
-        });
-        QVERIFY(Starte_ShellExecute(u"notepad.exe"_s, u"\"C:\\my file.txt\" -x"_s, QString(), 5));
-        QVERIFY(Starte_ShellExecute(Programmverzeichnis + u"Manual.pdf"_s, QString(), QString(), 1));
-        QVERIFY(!Starte_ShellExecute(QString(), QString(), QString(), 1));
-        QCOMPARE(spalte(gesehen, [](auto &r) { return QString::number(r.kind); }),
-                 (QStringList{QString::number(platform::ShellRequest::Start), QString::number(platform::ShellRequest::Open)}));
-        QCOMPARE(gesehen[0].arguments, zeilen("C:\\my file.txt|-x"));
-    }
-
     // Hints by object name; a window's hints follow its switch when the set
     // of windows named includes it (the empty set is all), and the default
     // switch is the general tool-tip option.

@@ -8,38 +8,6 @@ class TestSeams : public QObject
 private slots:
     void init() { testing::failOnWarnings(); }
 
-    void scriptedFileDialogs()
-    {
-        testing::BaseFolder base;
-        QList<platform::DialogKind> kinds;
-        QStringList captions;
-        platform::setFileDialogScript([&](platform::DialogKind kind, const QString &caption, const QString &,
-                                          const QString &filter) {
-            kinds << kind;
-            captions << caption + QLatin1Char('|') + filter;
-            return kind == platform::DialogKind::SaveFile ? QString() : QStringLiteral("/tmp/Bild.png");
-        });
-        QCOMPARE(platform::openFileName(nullptr, QStringLiteral("Load picture:"), base.root(), QStringLiteral("*.png")),
-                 QStringLiteral("/tmp/Bild.png"));
-        QCOMPARE(platform::saveFileName(nullptr, QStringLiteral("Save:"), base.root(), QString()), QString());
-        QCOMPARE(platform::existingFolder(nullptr, QStringLiteral("Backup:"), base.root()), QStringLiteral("/tmp/Bild.png"));
-        QCOMPARE(kinds, (QList<platform::DialogKind>{platform::DialogKind::OpenFile, platform::DialogKind::SaveFile,
-                                                     platform::DialogKind::Folder}));
-        QCOMPARE(captions.first(), QStringLiteral("Load picture:|*.png"));
-
-        platform::setFontDialogScript([](QFont &font) {
-            font.setPointSize(14);
-            return true;
-        });
-        QFont font;
-        QVERIFY(platform::chooseFont(nullptr, font));
-        QCOMPARE(font.pointSize(), 14);
-        platform::setColorDialogScript([](QColor &) { return false; }); // cancelled
-        QColor color(Qt::red);
-        QVERIFY(!platform::chooseColor(nullptr, color));
-        QCOMPARE(color, QColor(Qt::red));
-    }
-
     void recordedShellRequests()
     {
         testing::BaseFolder base;

@@ -131,16 +131,6 @@ private slots:
         m_base.reset();
     }
 
-    void browse()
-    {
-        const QModelIndex kochen = FMain->LVRezepte->model()->index(0, 0);
-        QCOMPARE(kochen.data().toString(), "Cook interactively");
-        QVERIFY(kochen.flags() & Qt::ItemIsEnabled);
-        QCOMPARE(text(3, 1), "Sauce Recipes");
-        // 45300.5 days after 30 December 1899.
-        QCOMPARE(text(3, 3), "2024-01-09");
-    }
-
     void filter_data()
     {
         QTest::addColumn<QString>("kategorie"); // a display name, or empty for all
