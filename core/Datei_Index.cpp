@@ -143,17 +143,41 @@ bool Lade_RezeptdateiManager(int flags)
             imOrdner.insert(upper, d);
             ordnerliste.append({upper, d});
         }
+        const QString praefix = QStringLiteral("RECIPES\\");
+        const QString ordnerRel = QStringLiteral("Recipes\\");
+        auto imRezeptordner = [&](const QString &upper) {
+            return upper.startsWith(praefix) && upper.indexOf(QLatin1Char('\\'), praefix.size()) < 0;
+        };
+        // Room for exactly what can come in: every file of the folder and the
+        // index's entries elsewhere (an entry of the folder is one of its
+        // files or drops out). The array of records is the largest single
+        // block of the start-up.
+        // (Counted roughly: a wrong guess only costs the array a regrowth.)
+        qsizetype anderswo = 0;
+        for (const auto &e : index) {
+            const QString &rel = e.first;
+            const bool imOrdnerRel = rel.size() > praefix.size() && rel.startsWith(ordnerRel.chopped(1), Qt::CaseInsensitive)
+                && (rel[praefix.size() - 1] == QLatin1Char('\\') || rel[praefix.size() - 1] == QLatin1Char('/'));
+            if (!imOrdnerRel)
+                ++anderswo;
+        }
         QSet<QString> gesehen;
-        gesehen.reserve(index.size() + ordnerliste.size());
+        gesehen.reserve(ordnerliste.size() + anderswo);
         TRezepteTotal neu;
-        neu.reserve(index.size() + ordnerliste.size());
+        neu.reserve(ordnerliste.size() + anderswo);
+        // One string per extension, shared by the records that have it.
+        QHash<QString, QString> endungen;
         // datei: the system path; key: its upper case.
         auto nimm = [&](const QString &datei, const QString &key, const QString &name) {
-            const QString endung = rezeptendung(datei);
+            QString endung = rezeptendung(datei);
             const qint32 kat = Kategorie_aus_Dateiendung(endung);
             if (kat < 0 || gesehen.contains(key))
                 return;
             gesehen.insert(key);
+            auto gleiche = endungen.constFind(endung);
+            if (gleiche == endungen.constEnd())
+                gleiche = endungen.insert(endung, endung);
+            endung = *gleiche;
             TTRezepteTotal r;
             r.Dateikopf = KopfRezept;
             r.Dateiname = datei;
@@ -163,8 +187,6 @@ bool Lade_RezeptdateiManager(int flags)
             r.Rezeptname = name;
             neu.append(std::move(r));
         };
-        const QString praefix = QStringLiteral("RECIPES\\");
-        const QString ordnerRel = QStringLiteral("Recipes\\");
         for (const auto &e : index) {
             // Outside the base folder only recipe files are taken.
             if (const QString aussen = rezeptAusserhalb(e.first); !aussen.isEmpty()) {
@@ -175,7 +197,7 @@ bool Lade_RezeptdateiManager(int flags)
             QString rel = e.first;
             rel.replace(QLatin1Char('/'), QLatin1Char('\\'));
             const QString upper = platform::upperCase(rel);
-            if (upper.startsWith(praefix) && upper.indexOf(QLatin1Char('\\'), praefix.size()) < 0) {
+            if (imRezeptordner(upper)) {
                 const auto it = imOrdner.constFind(upper.mid(praefix.size()));
                 if (it != imOrdner.constEnd())
                     nimm(Programmverzeichnis + ordnerRel + *it, it.key(), e.second);

@@ -128,7 +128,10 @@ bool liesRezept(const QByteArray &z, const QString &dateiname, TTRezepteTotal &o
         speicher->teileReserve(r.Reservezeilen);
     l.liste(r.Rezeptkurzinfo);
     qint32 n = 0;
+    // reserve() first: resize() alone would leave room to grow in every
+    // record.
     if (l.erwarte(QStringLiteral("[ZUTATEN]:")) && l.anzahl(n, 4)) {
+        r.Zutaten.reserve(n);
         r.Zutaten.resize(n);
         for (qint32 i = 0; i < n && l.ok(); ++i) {
             wert(r.Zutaten[i].Name);
@@ -138,6 +141,7 @@ bool liesRezept(const QByteArray &z, const QString &dateiname, TTRezepteTotal &o
         }
     }
     if (l.erwarte(QStringLiteral("[ZUTATENLISTE]:")) && l.anzahl(n, 3)) {
+        r.Zutatenliste.reserve(n);
         r.Zutatenliste.resize(n);
         for (qint32 i = 0; i < n && l.ok(); ++i) {
             wert(r.Zutatenliste[i].Menge);
@@ -332,17 +336,13 @@ void sortiereRezepte(const QString &aktuelleDatei)
         schluessel.append({platform::upperCase(RezepteTotal[i].Rezeptname), i});
     std::stable_sort(schluessel.begin(), schluessel.end(),
                      [](const auto &a, const auto &b) { return a.first < b.first; });
-    // In place, cycle by cycle: a second array of records would double the
-    // memory the recipes take at their peak.
-    QVector<qsizetype> ziel(RezepteTotal.size()); // where the record at i goes
-    for (qsizetype pos = 0; pos < schluessel.size(); ++pos)
-        ziel[schluessel[pos].second] = pos;
-    for (qsizetype i = 0; i < ziel.size(); ++i)
-        while (ziel[i] != i) {
-            const qsizetype j = ziel[i];
-            std::swap(RezepteTotal[i], RezepteTotal[j]);
-            std::swap(ziel[i], ziel[j]);
-        }
+    // In place: a second array of records would double the memory the
+    // recipes take at their peak.
+    QVector<qsizetype> reihenfolge;
+    reihenfolge.reserve(schluessel.size());
+    for (const auto &s : schluessel)
+        reihenfolge.append(s.second);
+    Ordne_um(RezepteTotal, reihenfolge);
     if (!aktuelleDatei.isEmpty())
         for (qint32 i = 0; i < RezepteTotal.size() && AktuellesRezept < 0; ++i)
             if (RezepteTotal[i].Dateiname == aktuelleDatei)

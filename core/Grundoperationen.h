@@ -3,6 +3,8 @@
 // quantities and ranges, blank clean-up, search words, paths, categories,
 // brands. None of them touches a file; all are safe on empty or odd text.
 #include <QString>
+#include <QVector>
+#include <utility>
 
 #include "core/Globals.h"
 
@@ -104,3 +106,21 @@ void Entferne_MArkenzutatzusatz(QString &name);
 void Setze_Verbflaechen_aus_Liste(const QString &liste, qint32 verb, TIAVERBEN &verben);
 
 bool Ist_Punkt_im_Rechteck(qint32 x, qint32 y, qint32 left, qint32 top, qint32 width, qint32 height);
+
+// --- arrays ----------------------------------------------------------------
+
+// Puts the elements into a new order in place: afterwards liste[pos] is the
+// element that was at reihenfolge[pos] (reihenfolge a permutation of the
+// indexes). Moves element by element, so a large array is not held twice.
+template <typename T, typename Index> void Ordne_um(QVector<T> &liste, const QVector<Index> &reihenfolge)
+{
+    QVector<Index> ziel(liste.size()); // where the element now at i goes
+    for (qsizetype pos = 0; pos < reihenfolge.size(); ++pos)
+        ziel[reihenfolge[pos]] = Index(pos);
+    for (qsizetype i = 0; i < ziel.size(); ++i)
+        while (ziel[i] != Index(i)) {
+            const qsizetype j = ziel[i];
+            std::swap(liste[i], liste[j]);
+            std::swap(ziel[i], ziel[j]);
+        }
+}

@@ -195,11 +195,12 @@ void TUebersicht::Abgleichen(const TRezepteTotal &rezepte)
             return x.Dateiname < y.Dateiname;
         return x.Index < y.Index;
     });
-    QVector<Eintrag> sortiert;
-    sortiert.reserve(neu.size());
+    QVector<qsizetype> reihenfolge;
+    reihenfolge.reserve(ordnung.size());
     for (const auto &o : ordnung)
-        sortiert.append(std::move(neu[o.second]));
-    neu = std::move(sortiert);
+        reihenfolge.append(o.second);
+    ordnung = {};
+    Ordne_um(neu, reihenfolge);
     m_eintraege = std::move(neu);
     m_trefferGueltig = false;
 }
