@@ -103,7 +103,12 @@ int main(int argc, char **argv)
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
     laden();
-    // The first search builds every recipe's search text once.
+    // The search texts are built while the program is idle, in slices; the
+    // first typing then finds them ready.
+    const auto t0 = std::chrono::steady_clock::now();
+    while (!FMain->Suchtexte_bereit())
+        QCoreApplication::processEvents();
+    const double vorbau = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
     const QVector<double> erste = tippe();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
@@ -128,7 +133,7 @@ int main(int argc, char **argv)
     std::sort(g_cpuZeiten.begin(), g_cpuZeiten.end());
     std::printf("processor time of a key press: worst %.2f ms, median %.2f ms\n", g_cpuZeiten.last(),
                 g_cpuZeiten[g_cpuZeiten.size() / 2]);
-    std::printf("the very first typing, which builds the search texts:");
+    std::printf("search texts built while idle in %.0f ms; then the very first typing:", vorbau);
     for (double t : erste)
         std::printf(" %.1f", t);
     std::printf(" ms\n");

@@ -506,21 +506,51 @@ void Entferne_endende_Leerzeichen(QString &text)
     text.truncate(e);
 }
 
+namespace {
+// The plain letter for an accented vowel; any other character unchanged.
+// (Sharp s becomes two letters and is handled by the callers.)
+QChar ohneAkzent(QChar c)
+{
+    switch (c.unicode()) {
+    case u'î': return QLatin1Char('i');
+    case u'Î': return QLatin1Char('I');
+    case u'û': return QLatin1Char('u');
+    case u'Û': return QLatin1Char('U');
+    case u'â': case u'á': case u'à': return QLatin1Char('a');
+    case u'Â': case u'Á': case u'À': return QLatin1Char('A');
+    case u'ô': return QLatin1Char('o');
+    case u'Ô': return QLatin1Char('O');
+    case u'è': case u'é': return QLatin1Char('e');
+    case u'È': case u'É': return QLatin1Char('E');
+    default: return c;
+    }
+}
+} // namespace
+
 void Ersetze_Sonderbuchstaben(QString &text)
 {
-    static const QString von = QStringLiteral("îÎûÛâÂôÔèÈéÉáÁàÀ");
-    static const QString nach = QStringLiteral("iIuUaAoOeEeEaAaA");
     QString t;
     t.reserve(text.size() + 4);
-    for (const QChar c : text) {
-        if (c == QChar(0xDF)) {
+    for (const QChar c : std::as_const(text)) {
+        if (c == QChar(0xDF))
             t += QStringLiteral("ss");
-            continue;
-        }
-        const qsizetype p = von.indexOf(c);
-        t += p >= 0 ? nach.at(p) : c;
+        else
+            t += ohneAkzent(c);
     }
     text = t;
+}
+
+void Haenge_Suchform_an(QString &ziel, QStringView text)
+{
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x80)
+            ziel += u >= 'a' && u <= 'z' ? QChar(char16_t(u - 32)) : c;
+        else if (u == 0xDF)
+            ziel += QLatin1String("SS");
+        else
+            ziel += platform::upperChar(ohneAkzent(c));
+    }
 }
 
 void Zerlege_Suchbegriffe(const QString &text, bool sossen, qint32 &modus, TString &woerter,

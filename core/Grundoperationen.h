@@ -73,6 +73,10 @@ void Entferne_endende_Leerzeichen(QString &text);
 // Folds letters for searching: sharp s -> "ss", accented vowels -> plain;
 // umlauts stay.
 void Ersetze_Sonderbuchstaben(QString &text);
+// Appends the text folded as Ersetze_Sonderbuchstaben does and then in upper
+// case (platform::upperCase), in one pass: the search texts of many recipes
+// are made this way.
+void Haenge_Suchform_an(QString &ziel, QStringView text);
 // Splits a search text at blanks. modus becomes 2 when a "sauce" spelling was
 // expanded, else 0.
 void Zerlege_Suchbegriffe(const QString &text, bool sossen, qint32 &modus, TString &woerter,

@@ -17,6 +17,7 @@
 #include <QShortcut>
 #include <QTextBrowser>
 #include <QTextCursor>
+#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -187,6 +188,14 @@ TFMain::TFMain(QWidget *parent) : QMainWindow(parent)
     ESuche->setObjectName(QStringLiteral("ESuche"));
     ESuche->setPlaceholderText(QStringLiteral("Search words"));
     ESuche->setClearButtonEnabled(true);
+
+    m_suchtexte = new QTimer(this);
+    m_suchtexte->setInterval(0);
+    connect(m_suchtexte, &QTimer::timeout, this, [this] {
+        // A slice short enough that typing meanwhile is not held up.
+        if (m_uebersicht.Baue_Suchtexte(3000000))
+            m_suchtexte->stop();
+    });
 
     m_liste = new TRezeptliste(this);
     m_liste->Setze_Iconquelle([this](qint32 kategorie) { return Kategorieicon(kategorie); });
@@ -430,6 +439,7 @@ void TFMain::Zeige_Liste()
 
     LAnzahl->setText(treffer.size() == 1 ? QStringLiteral("1 recipe")
                                          : QStringLiteral("%1 recipes").arg(treffer.size()));
+    m_suchtexte->start();
     --m_bauen;
     if (wieder < 0 || !Waehle_Rezept(wieder))
         LVRezepteClick();
@@ -438,7 +448,13 @@ void TFMain::Zeige_Liste()
 void TFMain::Vergiss_Rezepte()
 {
     m_uebersicht.Vergiss();
+    m_suchtexte->stop();
     m_liste->Setze_Rezepte({});
+}
+
+bool TFMain::Suchtexte_bereit() const
+{
+    return !m_suchtexte->isActive();
 }
 
 qint32 TFMain::Ausgewaehltes_Rezept() const

@@ -7,6 +7,8 @@
 
 #include "recipes/Uebersicht.h"
 
+class QTimer;
+
 class QAction;
 class QCloseEvent;
 class QComboBox;
@@ -113,6 +115,9 @@ public:
     void Zeige_Liste();
     // After a reload: no record is the one the overview knew.
     void Vergiss_Rezepte();
+    // True once every listed recipe's search text is built (they are built
+    // while the program is idle after the list is shown).
+    bool Suchtexte_bereit() const;
     // RezepteTotal index of the selected row; -1 for none or row 0.
     qint32 Ausgewaehltes_Rezept() const;
     // Selects the row of a recipe; false when it is not listed.
@@ -178,6 +183,9 @@ private:
     QHash<qint32, QIcon> m_icons;
     TRezeptliste *m_liste = nullptr;
     TUebersicht m_uebersicht;
+    // Builds the search texts a slice at a time while the program is idle,
+    // after the list is shown.
+    QTimer *m_suchtexte = nullptr;
     QString m_gewaehlteDatei; // the selected recipe's file
     QWidget *m_mitte = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "recipes/Uebersicht.h"
 
+#include <QElapsedTimer>
 #include <QHash>
 #include <QSet>
 #include <algorithm>
@@ -64,17 +65,37 @@ QStringList Ermittle_Unterkategorien(const TRezepteTotal &rezepte, qint32 katego
 
 QString Erzeuge_Suchtext(const TTRezepteTotal &rezept)
 {
-    QStringList teile;
-    teile << rezept.Rezeptname;
-    for (const TTZutatenliste &z : rezept.Zutatenliste)
-        teile << Verbinde_Zutatenstring(z.Menge, z.Einheit, z.Name);
+    // The parts joined by line breaks (so no word is made of two parts'
+    // ends), folded and in upper case, written in one pass.
+    QString text;
+    text.reserve(1024);
+    bool erster = true;
+    auto neuerTeil = [&] {
+        if (!erster)
+            text += QLatin1Char('\n');
+        erster = false;
+    };
+    auto teil = [&](QStringView t) {
+        neuerTeil();
+        Haenge_Suchform_an(text, t);
+    };
+    teil(rezept.Rezeptname);
+    // An ingredient line as the recipe shows it: quantity, unit and name.
+    for (const TTZutatenliste &z : rezept.Zutatenliste) {
+        neuerTeil();
+        for (const QString *wort : {&z.Menge, &z.Einheit})
+            if (!wort->isEmpty()) {
+                Haenge_Suchform_an(text, *wort);
+                text += QLatin1Char(' ');
+            }
+        Haenge_Suchform_an(text, z.Name);
+    }
     // The deluxe layout keeps its lines in four columns.
-    teile << rezept.Deluxeliste.Name << rezept.Deluxeliste.Zubereitung;
-    teile << rezept.Rezeptliste << rezept.Bemerkungsliste;
-    // A line break between parts, so no word is made of two parts' ends.
-    QString text = teile.join(QLatin1Char('\n'));
-    Ersetze_Sonderbuchstaben(text);
-    return platform::upperCase(text);
+    for (const TString *liste : {&rezept.Deluxeliste.Name, &rezept.Deluxeliste.Zubereitung, &rezept.Rezeptliste,
+                                 &rezept.Bemerkungsliste})
+        for (const QString &zeile : *liste)
+            teil(zeile);
+    return text;
 }
 
 namespace {
@@ -156,6 +177,7 @@ void TUebersicht::Vergiss()
     m_treffer.clear();
     m_trefferpositionen.clear();
     m_trefferGueltig = false;
+    m_ohneSuchtext = 0;
 }
 
 void TUebersicht::Abgleichen(const TRezepteTotal &rezepte)
@@ -203,6 +225,7 @@ void TUebersicht::Abgleichen(const TRezepteTotal &rezepte)
     Ordne_um(neu, reihenfolge);
     m_eintraege = std::move(neu);
     m_trefferGueltig = false;
+    m_ohneSuchtext = 0;
 }
 
 TUebersicht::TPaare TUebersicht::Paare(const QByteArray &text)
@@ -232,38 +255,62 @@ TUebersicht::TPaare TUebersicht::Paare(const QByteArray &text)
     return paare;
 }
 
-TUebersicht::TWort::TWort(const QByteArray &text)
-    : Text(text), Paare(TUebersicht::Paare(text)),
-      Suche(Text.constData(), Text.constData() + Text.size())
+TUebersicht::TWort::TWort(const QByteArray &text) : Text(text)
 {
+    const TPaare paare = TUebersicht::Paare(text);
+    for (int i = 0; i < int(paare.size()); ++i)
+        if (paare[i])
+            Pruefungen.append({i, paare[i]});
 }
 
 bool TUebersicht::Kommt_vor(const TWort &wort, const QByteArray &suchtext)
 {
-    TPaare paare;
-    std::memcpy(paare.data(), suchtext.constData(), sizeof paare);
-    for (int i = 0; i < 16; ++i)
-        if ((paare[i] & wort.Paare[i]) != wort.Paare[i])
+    // Only the parts of the table where the word has pairs are looked at.
+    const char *d = suchtext.constData();
+    for (const auto &[teil, maske] : wort.Pruefungen) {
+        quint64 paare;
+        std::memcpy(&paare, d + teil * sizeof(quint64), sizeof paare);
+        if ((paare & maske) != maske)
             return false;
-    const char *anfang = suchtext.constData() + sizeof paare;
-    const char *ende = suchtext.constData() + suchtext.size();
-    if (wort.Text.size() == 1)
-        return std::memchr(anfang, wort.Text[0], size_t(ende - anfang)) != nullptr;
-    return std::search(anfang, ende, wort.Suche) != ende;
+    }
+    const char *anfang = d + sizeof(TPaare);
+    const char *ende = d + suchtext.size();
+    return memmem(anfang, size_t(ende - anfang), wort.Text.constData(), size_t(wort.Text.size())) != nullptr;
 }
 
-const QByteArray &TUebersicht::Suchtext(Eintrag &e, const TRezepteTotal &rezepte)
+const QByteArray &TUebersicht::Suchtext(Eintrag &e)
 {
     if (e.Suchtext.isNull()) {
+        // From the entry's copies: the text always belongs to the fields the
+        // entry is compared with.
+        TTRezepteTotal r;
+        r.Rezeptname = e.Rezeptname;
+        r.Zutatenliste = e.Zutatenliste;
+        r.Deluxeliste.Name = e.DeluxeName;
+        r.Deluxeliste.Zubereitung = e.DeluxeZubereitung;
+        r.Rezeptliste = e.Rezeptliste;
+        r.Bemerkungsliste = e.Bemerkungsliste;
         // UTF-8: a word occurs in it exactly where it occurs in the text, at
         // about half the size.
-        const QByteArray text = Erzeuge_Suchtext(rezepte[e.Index]).toUtf8();
+        const QByteArray text = Erzeuge_Suchtext(r).toUtf8();
         const TPaare paare = Paare(text);
         e.Suchtext.reserve(qsizetype(sizeof paare) + text.size());
         e.Suchtext.append(reinterpret_cast<const char *>(paare.data()), sizeof paare).append(text);
         ++m_gebaut;
     }
     return e.Suchtext;
+}
+
+bool TUebersicht::Baue_Suchtexte(qint64 nanosekunden)
+{
+    QElapsedTimer uhr;
+    uhr.start();
+    for (; m_ohneSuchtext < m_eintraege.size(); ++m_ohneSuchtext) {
+        if ((m_ohneSuchtext & 63) == 0 && uhr.nsecsElapsed() >= nanosekunden)
+            return false;
+        Suchtext(m_eintraege[m_ohneSuchtext]);
+    }
+    return true;
 }
 
 bool TUebersicht::Engt_ein(const TBedingungen &neu, const TBedingungen &alt)
@@ -292,6 +339,7 @@ const QVector<qint32> &TUebersicht::Filtere(const TRezepteTotal &rezepte, const 
         } else if (!Gleicher_Inhalt(e, r)) {
             Fuelle(e, e.Index, r);
             m_trefferGueltig = false;
+            m_ohneSuchtext = 0;
         }
     }
     if (abgleichen)
@@ -335,7 +383,7 @@ const QVector<qint32> &TUebersicht::Filtere(const TRezepteTotal &rezepte, const 
         if (!unterkategorie.isEmpty() && !e.Unterkategorien.contains(unterkategorieschluessel))
             continue;
         if (!bedingungen.isEmpty()) {
-            const QByteArray &text = Suchtext(e, rezepte);
+            const QByteArray &text = Suchtext(e);
             const bool passt = std::all_of(bedingungen.cbegin(), bedingungen.cend(), [&](const auto &b) {
                 return std::any_of(b.cbegin(), b.cend(), [&](const TWort &w) { return Kommt_vor(w, text); });
             });

@@ -6,7 +6,6 @@
 #include <QStringList>
 #include <QVector>
 #include <array>
-#include <functional>
 
 #include "core/Globals.h"
 
@@ -54,6 +53,11 @@ public:
     const QVector<qint32> &Filtere(const TRezepteTotal &rezepte, const TUebersichtFilter &filter);
     // Drops everything (after a reload every record is new).
     void Vergiss();
+    // Builds the search texts still missing, for about the given time, so
+    // that the first key press finds them ready; true once all are built.
+    // (The texts come from each entry's own copies of the record's fields,
+    // so the records may change meanwhile: Filtere notices that.)
+    bool Baue_Suchtexte(qint64 nanosekunden);
     // How many search texts were built since the start (for tests and
     // measurements: a text is built once per recipe and change).
     qint64 Gebaute_Suchtexte() const { return m_gebaut; }
@@ -68,9 +72,8 @@ private:
     struct TWort {
         explicit TWort(const QByteArray &text);
         QByteArray Text;
-        TPaare Paare{};
-        // Built once per key press, used on every text.
-        std::boyer_moore_horspool_searcher<const char *> Suche;
+        // The parts of a TPaare where the word has pairs, with those pairs.
+        QVector<std::pair<int, quint64>> Pruefungen;
     };
     static bool Kommt_vor(const TWort &wort, const QByteArray &suchtext);
     struct Eintrag {
@@ -93,7 +96,7 @@ private:
     static bool Gleich(const Eintrag &e, const TTRezepteTotal &r);
     static bool Gleicher_Inhalt(const Eintrag &e, const TTRezepteTotal &r);
     static void Fuelle(Eintrag &e, qint32 index, const TTRezepteTotal &r);
-    const QByteArray &Suchtext(Eintrag &e, const TRezepteTotal &rezepte);
+    const QByteArray &Suchtext(Eintrag &e);
     static bool Engt_ein(const TBedingungen &neu, const TBedingungen &alt);
 
     QVector<Eintrag> m_eintraege;  // in list order
@@ -106,4 +109,5 @@ private:
     QString m_unterkategorie;
     TBedingungen m_bedingungen;
     qint64 m_gebaut = 0;
+    qsizetype m_ohneSuchtext = 0; // entries before it all have their text
 };

@@ -3,6 +3,8 @@
 #include <QtTest>
 
 #include "core/Globals.h"
+#include "core/Grundoperationen.h"
+#include "platform/CodePage.h"
 #include "recipes/Uebersicht.h"
 #include "testing/Testing.h"
 
@@ -97,6 +99,26 @@ private slots:
         QCOMPARE(u.Gebaute_Suchtexte(), 6);
     }
 
+    // Texts built ahead while the program is idle belong to the records as
+    // they were: a record changed after its text was built is searched by its
+    // new words.
+    void suchtexteVorgebaut()
+    {
+        TRezepteTotal rezepte = buch();
+        TUebersicht u;
+        QCOMPARE(suche(u, rezepte, QString()).size(), 5);
+        QVERIFY(!u.Baue_Suchtexte(0)); // no time at all: nothing built yet
+        QVERIFY(u.Baue_Suchtexte(1000000000));
+        QCOMPARE(u.Gebaute_Suchtexte(), 5);
+        rezepte[1].Rezeptliste[0] = QStringLiteral("Spread the herb oil.");
+        QCOMPARE(suche(u, rezepte, "herb"), QStringList{"Garlic Bread"});
+        QCOMPARE(suche(u, rezepte, "garlic"), (QStringList{"Aioli", "Garlic Bread", "Zucchini Soup"}));
+        QVERIFY(suche(u, rezepte, "butter").isEmpty());
+        QCOMPARE(u.Gebaute_Suchtexte(), 6);
+        QVERIFY(u.Baue_Suchtexte(1000000000)); // nothing left to build
+        QCOMPARE(u.Gebaute_Suchtexte(), 6);
+    }
+
     // Records added, removed or renamed between two searches: the list
     // follows them, and the texts of the others are kept.
     void datensaetzeVerschoben()
@@ -145,6 +167,28 @@ private slots:
         }
         QCOMPARE(suche(u, rezepte, "sauce"), QStringList{"Gravy"});
         QCOMPARE(suche(u, rezepte, "purée garlic"), QStringList{"Zucchini Soup"});
+    }
+
+    // The search text is written in one pass; it must read as the recipe's
+    // lines joined, folded and upper-cased one after the other would.
+    void suchtextInEinemGang()
+    {
+        TTRezepteTotal r = rezept("Tart.TRP", QStringLiteral("Cr\u00E8me br\u00FBl\u00E9e \u00E0 la Stra\u00DFe"),
+                                  {QStringLiteral("Fl\u00E2mbier \u00ECt, na\u00EFve \u00FF \u0153uf \u0161 \u017E"),
+                                   QString(), QStringLiteral("\u00C0\u00C1\u00C2 \u00C8\u00C9 \u00CE\u00D4\u00DB \U0001F373 x\u00F7y")});
+        r.Zutatenliste.append({QString(), QStringLiteral("g"), QStringLiteral("Gr\u00FCner Tee"), 1});
+        r.Zutatenliste.append({QStringLiteral("1"), QString(), QStringLiteral("\u00C9clair"), 2});
+        r.Deluxeliste.Name = QStringList{QStringLiteral("Pi\u00F1a")};
+        r.Deluxeliste.Zubereitung = QStringList{QStringLiteral("gew\u00FCrfelt")};
+        r.Bemerkungsliste = QStringList{QStringLiteral("S\u00FC\u00DF")};
+
+        QStringList teile{r.Rezeptname};
+        for (const TTZutatenliste &z : r.Zutatenliste)
+            teile << Verbinde_Zutatenstring(z.Menge, z.Einheit, z.Name);
+        teile << r.Deluxeliste.Name << r.Deluxeliste.Zubereitung << r.Rezeptliste << r.Bemerkungsliste;
+        QString erwartet = teile.join(QLatin1Char('\n'));
+        Ersetze_Sonderbuchstaben(erwartet);
+        QCOMPARE(Erzeuge_Suchtext(r), platform::upperCase(erwartet));
     }
 
     void kochdatum_data()
