@@ -113,18 +113,6 @@ private slots:
         QCOMPARE(IAWaageZutat, 0);
         QCOMPARE(waage.size(), 1);
         QCOMPARE(waage[0].Einheiten.LW10, u"??? g"_s);
-        QListWidget einheiten;
-        QComboBox mengen;
-        mengen.setEditable(true);
-        QLabel lw10, lw11;
-        QLineEdit name;
-        Zeige_IAEinheitenliste(waage[0].Einheiten, &einheiten, &mengen, &lw10, &lw11, &name);
-        QCOMPARE(zeilenVon(&einheiten), (QStringList{u"Stück"_s, u"g"_s}));
-        QCOMPARE(einheiten.currentRow(), 1);
-        QCOMPARE(mengen.count(), 2); // the table's first entry is not offered
-        QCOMPARE(mengen.currentText(), QString());
-        QCOMPARE((QStringList{lw10.text(), lw11.text(), name.text()}),
-                 (QStringList{u"??? g"_s, u"Zwiebel (recipe)"_s, u"Zwiebel (recipe)"_s}));
         QVERIFY(waage[0].MengeZeigen);
         QCOMPARE(vorn, 1);
         QVERIFY(FIAZutat->isMinimized());
