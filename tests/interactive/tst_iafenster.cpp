@@ -20,14 +20,6 @@ namespace {
 const QString Datenbank = u"PRGDATA\\ENG\\Lebensmittel.hbr"_s;
 const QString Verbdatei = u"PRGDATA\\ENG\\IAVariablenliste.hbr"_s;
 
-QStringList zeilenVon(const QListWidget *l)
-{
-    QStringList z;
-    for (int i = 0; i < l->count(); ++i)
-        z << l->item(i)->text();
-    return z;
-}
-
 // Name and status of every record in the database file.
 QStringList datenbankdatei(testing::BaseFolder &base)
 {
@@ -36,16 +28,6 @@ QStringList datenbankdatei(testing::BaseFolder &base)
     for (qsizetype i = 2; i + 16 < z.size(); i += 17)
         namen << z[i] + u':' + z[i + 4];
     return namen;
-}
-
-// Text, icon and allowed devices of each verb in the verb list file.
-QStringList verbdatei(testing::BaseFolder &base)
-{
-    const QStringList z = base.readLines(Verbdatei);
-    QStringList verben;
-    for (qsizetype i = 2; i + 7 < z.size(); i += 8)
-        verben << z[i] + u'|' + z[i + 1] + u'|' + z[i + 2];
-    return verben;
 }
 
 // Category 0 offers "Stück" to every group and "g" to vegetables and spices.

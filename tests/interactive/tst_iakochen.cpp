@@ -17,15 +17,6 @@ namespace {
 const QString Teilen = u"Soll die Zutat gesplittet werden?"_s;
 const QString Einheitwechsel = u"Soll die Zutateneinheit geändert werden?"_s;
 
-// The verb icon that makes the sauce.
-qint32 saucensymbol()
-{
-    for (qint32 s = 0; s < AnzahlVerbsymbole; ++s)
-        if (IAVerbsymbole[s].Produkt > 0 && IAZwischenprodukte[IAVerbsymbole[s].Produkt - 1].Zutatname == u"Die Sauce ..."_s)
-            return s;
-    return -1;
-}
-
 // A fresh kitchen with these items and the database read.
 void mitDatenbank(const TTAIAZutatenliste &zutaten = {})
 {

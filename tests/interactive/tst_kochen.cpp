@@ -19,20 +19,16 @@
 #include "platform/Paths.h"
 #include "recipes/F_Main.h"
 #include "testing/Testing.h"
+#include "KuecheFixtures.h"
 #include "KuechenLauf.h"
 
 namespace {
 
+// Items with their database record and a picture, as the kitchen keeps them.
 TTIAZutatenliste zutat(const QString &name, int ort, int gewuerz = 0, const QString &menge = {},
                        const QString &einheit = {})
 {
-    TTIAZutatenliste z;
-    z.Zutatname = name;
-    z.Anzeigename = name;
-    z.Ort = ort;
-    z.Gewuerz = quint8(gewuerz);
-    z.Menge = menge;
-    z.Einheit = einheit;
+    TTIAZutatenliste z = kueche::zutat(name, ort, gewuerz, menge, einheit);
     z.DBIndex = Suche_Zutat(name, -1);
     z.Grafik = Zutatengruppengrafik(2);
     return z;
@@ -40,20 +36,9 @@ TTIAZutatenliste zutat(const QString &name, int ort, int gewuerz = 0, const QStr
 
 TTIAVERBEN verb(const QString &text, int geraet, int symbol = 0)
 {
-    TTIAVERBEN v;
-    v.Text = text;
-    v.Geraete[geraet] = 1;
+    TTIAVERBEN v = kueche::verb(text, 0, {geraet});
     v.Symbol = symbol;
     return v;
-}
-
-qint32 saucensymbol()
-{
-    for (qint32 s = 0; s < AnzahlVerbsymbole; ++s)
-        if (IAVerbsymbole[s].Produkt > 0
-            && IAZwischenprodukte[IAVerbsymbole[s].Produkt - 1].Zutatname == QStringLiteral("Die Sauce ..."))
-            return s;
-    return -1;
 }
 
 void maus(QWidget *w, QEvent::Type typ, const QPoint &lokal, Qt::MouseButton knopf)
@@ -118,7 +103,7 @@ private slots:
     void fullRun()
     {
         IARezept()->IAZutaten = {zutat(QStringLiteral("Flour"), 0), zutat(QStringLiteral("Salt"), 0, 1, {}, QStringLiteral("Prise(n)"))};
-        IAVERBEN = {verb(QStringLiteral(" ... sieben"), 1), verb(QStringLiteral(" ... zu einer Sauce rühren"), 1, saucensymbol())};
+        IAVERBEN = {verb(QStringLiteral(" ... sieben"), 1), verb(QStringLiteral(" ... zu einer Sauce rühren"), 1, kueche::saucensymbol())};
         zeigeGeraet(1, 0);
 
         klicke(FIAMain->IZFront, mitte(FIAMain->IZ[0]));

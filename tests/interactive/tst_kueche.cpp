@@ -18,17 +18,12 @@
 #include "recipes/F_Rez.h"
 #include "recipes/F_Wiz.h"
 #include "testing/Testing.h"
+#include "KuecheFixtures.h"
 #include "KuechenLauf.h"
 
 namespace {
 
-QStringList zeilenVon(const QListWidget *l)
-{
-    QStringList out;
-    for (int i = 0; i < l->count(); ++i)
-        out << l->item(i)->text();
-    return out;
-}
+using kueche::zeilenVon;
 
 int sichtbare(const auto &bilder)
 {
