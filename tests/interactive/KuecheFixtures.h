@@ -5,6 +5,9 @@
 #include "core/Dateioperationen.h"
 #include "core/Globals.h"
 #include "core/Grundoperationen.h"
+#include "interactive/IATabellen.h"
+
+#include <QListWidget>
 
 namespace kueche {
 using namespace corefixtures;
@@ -64,6 +67,33 @@ inline void schreibeDatenbank(testing::BaseFolder &base)
                         + zutatenRecord(u"Zwiebel"_s, 2, 1) + zutatenRecord(u"Salz"_s, 8, 1)
                         + zutatenRecord(u"Basilikum"_s, 7, 0) + produktRecord(u"Die Sauce ..."_s, u"Die Sauce"_s)
                         + zeilen("[EOF]"));
+}
+
+inline QStringList zeilenVon(const QListWidget *l)
+{
+    QStringList z;
+    for (int i = 0; i < l->count(); ++i)
+        z << l->item(i)->text();
+    return z;
+}
+
+// Text, icon and allowed devices of each verb in the verb list file.
+inline QStringList verbdatei(testing::BaseFolder &base)
+{
+    const QStringList z = base.readLines(u"PRGDATA\\ENG\\IAVariablenliste.hbr"_s);
+    QStringList verben;
+    for (qsizetype i = 2; i + 7 < z.size(); i += 8)
+        verben << z[i] + u'|' + z[i + 1] + u'|' + z[i + 2];
+    return verben;
+}
+
+// The verb icon that makes the sauce.
+inline qint32 saucensymbol()
+{
+    for (qint32 s = 0; s < AnzahlVerbsymbole; ++s)
+        if (IAVerbsymbole[s].Produkt > 0 && IAZwischenprodukte[IAVerbsymbole[s].Produkt - 1].Zutatname == u"Die Sauce ..."_s)
+            return s;
+    return -1;
 }
 
 } // namespace kueche

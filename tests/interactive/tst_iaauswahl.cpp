@@ -51,16 +51,6 @@ TIAVTotalliste gesamtliste()
     return l;
 }
 
-// Text, icon and allowed devices of each verb in the verb list file.
-QStringList verbdatei(testing::BaseFolder &base)
-{
-    const QStringList z = base.readLines(u"PRGDATA\\ENG\\IAVariablenliste.hbr"_s);
-    QStringList verben;
-    for (qsizetype i = 2; i + 7 < z.size(); i += 8)
-        verben << z[i] + u'|' + z[i + 1] + u'|' + z[i + 2];
-    return verben;
-}
-
 } // namespace
 
 class TestIAAuswahl : public QObject, Testumgebung

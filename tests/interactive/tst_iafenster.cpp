@@ -20,14 +20,6 @@ namespace {
 const QString Datenbank = u"PRGDATA\\ENG\\Lebensmittel.hbr"_s;
 const QString Verbdatei = u"PRGDATA\\ENG\\IAVariablenliste.hbr"_s;
 
-QStringList zeilenVon(const QListWidget *l)
-{
-    QStringList z;
-    for (int i = 0; i < l->count(); ++i)
-        z << l->item(i)->text();
-    return z;
-}
-
 // Name and status of every record in the database file.
 QStringList datenbankdatei(testing::BaseFolder &base)
 {
@@ -36,16 +28,6 @@ QStringList datenbankdatei(testing::BaseFolder &base)
     for (qsizetype i = 2; i + 16 < z.size(); i += 17)
         namen << z[i] + u':' + z[i + 4];
     return namen;
-}
-
-// Text, icon and allowed devices of each verb in the verb list file.
-QStringList verbdatei(testing::BaseFolder &base)
-{
-    const QStringList z = base.readLines(Verbdatei);
-    QStringList verben;
-    for (qsizetype i = 2; i + 7 < z.size(); i += 8)
-        verben << z[i] + u'|' + z[i + 1] + u'|' + z[i + 2];
-    return verben;
 }
 
 // Category 0 offers "Stück" to every group and "g" to vegetables and spices.
@@ -113,18 +95,6 @@ private slots:
         QCOMPARE(IAWaageZutat, 0);
         QCOMPARE(waage.size(), 1);
         QCOMPARE(waage[0].Einheiten.LW10, u"??? g"_s);
-        QListWidget einheiten;
-        QComboBox mengen;
-        mengen.setEditable(true);
-        QLabel lw10, lw11;
-        QLineEdit name;
-        Zeige_IAEinheitenliste(waage[0].Einheiten, &einheiten, &mengen, &lw10, &lw11, &name);
-        QCOMPARE(zeilenVon(&einheiten), (QStringList{u"Stück"_s, u"g"_s}));
-        QCOMPARE(einheiten.currentRow(), 1);
-        QCOMPARE(mengen.count(), 2); // the table's first entry is not offered
-        QCOMPARE(mengen.currentText(), QString());
-        QCOMPARE((QStringList{lw10.text(), lw11.text(), name.text()}),
-                 (QStringList{u"??? g"_s, u"Zwiebel (recipe)"_s, u"Zwiebel (recipe)"_s}));
         QVERIFY(waage[0].MengeZeigen);
         QCOMPARE(vorn, 1);
         QVERIFY(FIAZutat->isMinimized());

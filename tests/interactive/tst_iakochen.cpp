@@ -17,15 +17,6 @@ namespace {
 const QString Teilen = u"Soll die Zutat gesplittet werden?"_s;
 const QString Einheitwechsel = u"Soll die Zutateneinheit geändert werden?"_s;
 
-// The verb icon that makes the sauce.
-qint32 saucensymbol()
-{
-    for (qint32 s = 0; s < AnzahlVerbsymbole; ++s)
-        if (IAVerbsymbole[s].Produkt > 0 && IAZwischenprodukte[IAVerbsymbole[s].Produkt - 1].Zutatname == u"Die Sauce ..."_s)
-            return s;
-    return -1;
-}
-
 // A fresh kitchen with these items and the database read.
 void mitDatenbank(const TTAIAZutatenliste &zutaten = {})
 {
@@ -187,51 +178,33 @@ private slots:
         QCOMPARE(VariablenTotal[0].Kategorien[0][0].Mengentabelle, nachher);
     }
 
-    // Onion from the shelf, weighed, into the kitchen, a verb on it; salt twice
-    // on it gives one line; a sauce verb on the selection makes the sauce.
-    void fullRun()
+    // Nothing is picked from the shelf while the scale holds an item. A
+    // product verb on a manual selection books out the selected items only,
+    // and they can be fetched back. (The way by mouse is the window's test.)
+    void productFromASelection()
     {
         mitDatenbank({zutat(u"Zwiebel"_s, 0), zutat(u"Kartoffeln"_s, 1, 0, u"1"_s, u"kg"_s),
                     zutat(u"Salz"_s, 0, 1, {}, u"Prise(n)"_s), zutat(u"Möhre"_s, 1, 0, u"2"_s, u"Stück"_s)});
-        IAVERBEN = {verb(u" ... schälen"_s, 0, {1}), verb(u" ... zu einer Sauce verkochen"_s, 0, {1})};
-        IAVERBEN[1].Symbol = saucensymbol();
-        QVERIFY(IAVERBEN[1].Symbol >= 0);
+        IAVERBEN = {verb(u" ... zu einer Sauce verkochen"_s, 0, {1})};
+        IAVERBEN[0].Symbol = saucensymbol();
+        QVERIFY(IAVERBEN[0].Symbol >= 0);
         IAStatus.Geraet = 1;
         IAStatus.Panel = 0;
         Aktualisiere_IAZustand();
 
         QCOMPARE(Nimm_aus_Regal(0), 0);
-        messages->expect(u"Bitte wiegen Sie die Zutat erst in der Waage ab!"_s);
-        QVERIFY(!Lege_in_Kueche(-1));
-        QCOMPARE(IAHandZutat, 0);
         QVERIFY(Lege_auf_Waage());
-        QCOMPARE(Nimm_aus_Regal(0), -1); // nothing is picked while the scale holds an item
+        QCOMPARE(Nimm_aus_Regal(0), -1);
         QCOMPARE(Nimm_von_Waage(u"200"_s, u"g"_s), 0);
         QVERIFY(Lege_in_Kueche(-1));
         Aktualisiere_IAZustand();
         QCOMPARE(IAZutaten()[0].Ort, 1);
 
-        QCOMPARE(Nimm_Verb(0), 0);
-        QVERIFY(Wende_Verb_an(0));
-        QCOMPARE(IARezepttext[0].Satz, u"Zwiebel schälen."_s);
-        QCOMPARE(IAVerbInHand, -1);
-        QCOMPARE(IAZutaten()[0].Geraete[4], 1);
-
-        IAStatus.Panel = 1;
-        QCOMPARE(Nimm_aus_Regal(0), 2);
-        QVERIFY(Wuerze(1));
-        QVERIFY(Wuerze(1));
-        QCOMPARE(IARezepttext.size(), 2);
-        QCOMPARE(IARezepttext[0].Satz, u"Kartoffeln mit 2 Prisen Salz würzen."_s);
-        QCOMPARE(IAHandZutat, 2);
-        Zurueck_ins_Regal();
-
-        // Manual selection of onion and potatoes; the carrot stays apart.
         Waehle_Kuechenzutat(0);
         Waehle_Kuechenzutat(1);
-        IAVerbInHand = 1;
+        IAVerbInHand = 0;
         messages->expect(u"Sollen die Zutaten nun durch"_s, 6);
-        QVERIFY(Wende_Verb_an(1));
+        QVERIFY(Wende_Verb_an(0));
         QCOMPARE(orte().mid(0, 4), (QStringList{u"Zwiebel:-1:200"_s, u"Kartoffeln:-1:1"_s, u"Salz:0:"_s, u"Möhre:1:2"_s}));
         QCOMPARE(IAZutaten().size(), 5);
         QCOMPARE(IAZutaten()[4].Anzeigename, u"Sauce"_s);

@@ -224,20 +224,6 @@ private slots:
         QCOMPARE((QList<int>{IAStatus.Tooltipps, IAStatus.AlleVerben}), (QList<int>{0, 1}));
     }
 
-    // The working recipe is the last record and starts without items.
-    void workingRecipe()
-    {
-        TTRezepteTotal vorlage;
-        vorlage.Rezeptname = u"Kopie"_s;
-        vorlage.IAZutaten = TTAIAZutatenliste(1);
-        vorlage.Listenposition = 4;
-        QCOMPARE(Lege_IAArbeitsrezept_an(vorlage), 1);
-        QCOMPARE(AktuellesRezept, 1);
-        QCOMPARE(IARezept()->Rezeptname, u"Kopie"_s);
-        QVERIFY(IAZutaten().isEmpty());
-        QCOMPARE(IARezept()->Listenposition, -1);
-    }
-
     void unitList_data()
     {
         QTest::addColumn<int>("gewuerz");

@@ -150,17 +150,6 @@ private slots:
         QCOMPARE(Erzeuge_Verbbeschriftung(u" ... ZZZ "_s), u" ... 5 Minuten"_s);
     }
 
-    void preheating()
-    {
-        IAStatus.Geraet = 11;
-        IAStatus.Temperatur = 200;
-        QCOMPARE(Vorheizfrage(), u"Den Backofen auf 200°C vorheizen?"_s);
-        Schreibe_Vorheizzeile(Vorheiztext(true));
-        QCOMPARE(saetze(), QStringList{u"Den Backofen auf 200°C vorheizen. (Umluft)"_s});
-        IAStatus.Geraet = 10; // the microwave is not preheated
-        QCOMPARE(Vorheiztext(false), QString());
-    }
-
     // A product comes from its database record; without the record the
     // kitchen stays as it was and the user is told why.
     void intermediateProducts()

@@ -19,20 +19,16 @@
 #include "platform/Paths.h"
 #include "recipes/F_Main.h"
 #include "testing/Testing.h"
+#include "KuecheFixtures.h"
 #include "KuechenLauf.h"
 
 namespace {
 
+// Items with their database record and a picture, as the kitchen keeps them.
 TTIAZutatenliste zutat(const QString &name, int ort, int gewuerz = 0, const QString &menge = {},
                        const QString &einheit = {})
 {
-    TTIAZutatenliste z;
-    z.Zutatname = name;
-    z.Anzeigename = name;
-    z.Ort = ort;
-    z.Gewuerz = quint8(gewuerz);
-    z.Menge = menge;
-    z.Einheit = einheit;
+    TTIAZutatenliste z = kueche::zutat(name, ort, gewuerz, menge, einheit);
     z.DBIndex = Suche_Zutat(name, -1);
     z.Grafik = Zutatengruppengrafik(2);
     return z;
@@ -40,20 +36,9 @@ TTIAZutatenliste zutat(const QString &name, int ort, int gewuerz = 0, const QStr
 
 TTIAVERBEN verb(const QString &text, int geraet, int symbol = 0)
 {
-    TTIAVERBEN v;
-    v.Text = text;
-    v.Geraete[geraet] = 1;
+    TTIAVERBEN v = kueche::verb(text, 0, {geraet});
     v.Symbol = symbol;
     return v;
-}
-
-qint32 saucensymbol()
-{
-    for (qint32 s = 0; s < AnzahlVerbsymbole; ++s)
-        if (IAVerbsymbole[s].Produkt > 0
-            && IAZwischenprodukte[IAVerbsymbole[s].Produkt - 1].Zutatname == QStringLiteral("Die Sauce ..."))
-            return s;
-    return -1;
 }
 
 void maus(QWidget *w, QEvent::Type typ, const QPoint &lokal, Qt::MouseButton knopf)
@@ -91,14 +76,6 @@ void legeAb(const QPoint &fensterpunkt, QWidget *getragen = nullptr)
     klicke(getragen ? getragen : FIAMain->IZDummy, fensterpunkt);
 }
 
-QStringList saetze()
-{
-    QStringList s;
-    for (const TTIARezepttext &z : IARezepttext)
-        s << z.Satz;
-    return s;
-}
-
 } // namespace
 
 class TestKochen : public QObject, protected KuechenLauf
@@ -126,7 +103,7 @@ private slots:
     void fullRun()
     {
         IARezept()->IAZutaten = {zutat(QStringLiteral("Flour"), 0), zutat(QStringLiteral("Salt"), 0, 1, {}, QStringLiteral("Prise(n)"))};
-        IAVERBEN = {verb(QStringLiteral(" ... sieben"), 1), verb(QStringLiteral(" ... zu einer Sauce rühren"), 1, saucensymbol())};
+        IAVERBEN = {verb(QStringLiteral(" ... sieben"), 1), verb(QStringLiteral(" ... zu einer Sauce rühren"), 1, kueche::saucensymbol())};
         zeigeGeraet(1, 0);
 
         klicke(FIAMain->IZFront, mitte(FIAMain->IZ[0]));
@@ -169,7 +146,8 @@ private slots:
         maus(FIAMain->IVDummy, QEvent::MouseMove, FIAMain->IVDummy->mapFrom(FIAMain, mitte(FIAMain->IZK[0])), Qt::NoButton);
         QCOMPARE(FIAMain->LDummyVerb->text(), QStringLiteral("Flour sieben."));
         legeAb(mitte(FIAMain->IZK[0]), FIAMain->IVDummy);
-        QCOMPARE(saetze(), QStringList{QStringLiteral("Flour sieben.")});
+        QCOMPARE(IARezepttext.size(), 1);
+        QCOMPARE(IARezepttext[0].Satz, QStringLiteral("Flour sieben."));
         QCOMPARE(FIAMain->LRK[0]->text(), QStringLiteral("Flour sieben."));
         QVERIFY(FIAMain->P6->isHidden());
 
@@ -202,28 +180,6 @@ private slots:
         QCOMPARE(FIAMain->LK[0]->text().endsWith(QStringLiteral("Sauce")), true);
     }
 
-    // Taking part of a weighed lot off the scale splits it after asking.
-    void scaleSplit()
-    {
-        IARezept()->IAZutaten = {zutat(QStringLiteral("Flour"), -1, 0, QStringLiteral("500"), QStringLiteral("g"))};
-        zeigeGeraet(IAWaage, 0);
-        IAHandZutat = 0;
-        FIAMain->Lege_auf_Waage();
-        FIAMain->CBMenge->setEditText(QStringLiteral("200"));
-        QVERIFY(FIAMain->LBEinheit->count() > 0);
-        const QString einheit = FIAMain->LBEinheit->item(0)->text();
-        IAZutat(0)->Einheit = IAZutat(0)->WaageEinheit = einheit;
-        FIAMain->LBEinheit->setCurrentRow(0);
-        meldungen->expect(QStringLiteral("Soll die Zutat gesplittet werden?"), 6);
-        klicke(FIAMain->IWFront, mitte(FIAMain->IZW1));
-        QCOMPARE(IAZutaten().size(), 2);
-        QCOMPARE(IAZutaten()[0].Menge, QStringLiteral("300"));
-        QCOMPARE(IAZutaten()[0].Ort, 0);
-        QCOMPARE(IAHandZutat, 1);
-        QCOMPARE(FIAMain->IZDummyL->text(), QStringLiteral("200 ") + einheit);
-        QVERIFY(FIAMain->LW10->text().isEmpty());
-    }
-
     // "Fertig" on the scale opened by the ingredient selection puts the item
     // on the shelf, keeps its unit as the default and hands back.
     void scaleFromTheSelection()
@@ -234,10 +190,6 @@ private slots:
         FIAZutat->show();
         IAKuechenanbindung.Waage_oeffnen(Nimm_IAZutat_auf(db, false));
         QVERIFY(!FIAMain->BBOK->isHidden() && !FIAMain->P3->isHidden());
-        FIAMain->CBMenge->setEditText(QString());
-        meldungen->expect(QStringLiteral("Bei Zutaten muß eine Menge angegeben werden!"));
-        FIAMain->BBOK->click();
-        QVERIFY(!FIAMain->P3->isHidden());
         const int letzte = FIAMain->LBEinheit->count() - 1;
         QVERIFY(letzte >= 0);
         FIAMain->LBEinheit->setCurrentRow(letzte);

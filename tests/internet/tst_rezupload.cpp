@@ -140,8 +140,6 @@ private slots:
         meldungen.expect(meldung);
 
         QVERIFY(Zeige_Rezeptupload());
-        QCOMPARE(FRezUpload->EEmail->text(), Upload_Beispieladresse);
-        QCOMPARE(FRezUpload->RG1Auswahl(), -1);
         FRezUpload->EEmail->setText(adresse);
         FRezUpload->Setze_RG1Auswahl(wahl);
         FRezUpload->BOK->click();

@@ -17,17 +17,9 @@
 #include "reference/F_DigI.h"
 #include "reference/F_ZuDa.h"
 #include "testing/Testing.h"
+#include "Zutatenhilfen.h"
 
 namespace {
-
-TTZutatentotal Zutat(const QString &name, qint32 gruppe)
-{
-    TTZutatentotal z;
-    z.Zutatname = z.Rezepttextname = z.Suchname = name;
-    z.Kategorie = gruppe;
-    z.Status = 1;
-    return z;
-}
 
 // Globals as after start-up; the database is a file, since the import reads it.
 void Grundzustand()
@@ -43,14 +35,6 @@ void Grundzustand()
     Zutatentotal = {Zutat("Flour", 9), Zutat("Eggs", 5), Zutat("Hidden flour", 9)};
     Zutatentotal[2].Status = 4;
     QVERIFY(Lade_Zutaten(Save));
-}
-
-QStringList Zeilen(const QListWidget *l)
-{
-    QStringList z;
-    for (int i = 0; i < l->count(); ++i)
-        z << l->item(i)->text();
-    return z;
 }
 
 QStringList Memo(const QPlainTextEdit *m)

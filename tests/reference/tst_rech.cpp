@@ -13,6 +13,7 @@
 #include "reference/F_Rech.h"
 #include "reference/F_ZutKom.h"
 #include "testing/Testing.h"
+#include "Zutatenhilfen.h"
 
 namespace {
 
@@ -59,14 +60,6 @@ void Kommentare(testing::BaseFolder &base, const QStringList &liste)
 QStringList Kommentare(const testing::BaseFolder &base)
 {
     return base.readLines("PRGDATA/ENG/Kommentare.hbr").mid(2);
-}
-
-QStringList Zeilen(const QListWidget *l)
-{
-    QStringList z;
-    for (int i = 0; i < l->count(); ++i)
-        z << l->item(i)->text();
-    return z;
 }
 
 QStringList Rezeptzeilen()

@@ -18,17 +18,9 @@
 #include "recipes/F_Main.h"
 #include "recipes/F_Rez.h"
 #include "testing/Testing.h"
+#include "Zutatenhilfen.h"
 
 namespace {
-TTZutatentotal Zutat(const QString &name, qint32 gruppe = 0, quint8 status = 1)
-{
-    TTZutatentotal z;
-    z.Zutatname = z.Rezepttextname = z.Suchname = name;
-    z.Kategorie = gruppe;
-    z.Status = status;
-    return z;
-}
-
 // Writes a database file below PRGDATA\ENG\ through the data core's writer.
 void Schreibe_Datenbank(const TZutatentotal &liste, const QString &datei = QString())
 {
@@ -56,14 +48,6 @@ QStringList Namen(const TZutatentotal &liste)
     QStringList out;
     for (const TTZutatentotal &z : liste)
         out << z.Zutatname;
-    return out;
-}
-
-QStringList Zeilen(QListWidget *l)
-{
-    QStringList out;
-    for (int i = 0; i < l->count(); ++i)
-        out << l->item(i)->text();
     return out;
 }
 
@@ -249,17 +233,6 @@ private slots:
         QCOMPARE(Zeilen(l), (QStringList{"Beet", "Chard"}));
         FAktivZuDa->PMSucheingabenzuruecksetzenClick();
 
-        // five active: four checked is refused by button and popup alike
-        Kreuze_an(l, {"Apple", "Beet", "Chard", "Dill"});
-        FAktivZuDa->PMAktivZuDaPopup();
-        QVERIFY(!FAktivZuDa->PMMarkiertedeaktivieren->isEnabled());
-        QVERIFY(!FAktivZuDa->PMMarkierteloeschen->isEnabled());
-        messages.expect("Two ingredients are minimum on the database!");
-        FAktivZuDa->BInaktiv->click();
-        messages.expect("Two ingredients are minimum on the database!");
-        FAktivZuDa->BLoeschen->click();
-        QCOMPARE(Zaehle_aktive_Zutaten(Zutatentotal), 5);
-
         // three checked: allowed; delete, then close writes the file
         Kreuze_an(l, {"Apple", "Beet", "Fig (inaktiv)"});
         FAktivZuDa->PMAktivZuDaPopup();
@@ -343,7 +316,7 @@ private slots:
     // closing: while one is open, the overview and the recipe editor, which
     // open them, wait, so that the other cannot reload the database under
     // it and lose the changes not saved yet. A window that was already
-    // waiting keeps waiting.
+    // waiting keeps waiting. The menus are the ways in.
     void eines_nach_dem_anderen()
     {
         testing::BaseFolder base;
@@ -368,12 +341,24 @@ private slots:
 
         FRez->setEnabled(true);
         FRez->MGesamtzutatendatenbank->trigger();
-        QVERIFY(FGeAllZuDa->isVisible());
+        QCOMPARE(Zeilen(FGeAllZuDa->CLBZutat), QStringList{"Kale"});
         QVERIFY(!FMain->isEnabled());
         QVERIFY(!FRez->isEnabled());
         FGeAllZuDa->close();
         QVERIFY(FMain->isEnabled());
         QVERIFY(FRez->isEnabled());
+
+        // The editor's new ingredient is saved and found by its search.
+        QTimer::singleShot(0, [] {
+            FZuDa->Ezutatname->setText("Fig");
+            FZuDa->EZutatRezeptname->setText("fig");
+            FZuDa->BUebernehmen->click();
+        });
+        FRez->ZSNeueZutatinDatenbankaufnehmen->trigger();
+        QVERIFY(FRez->isEnabled());
+        QCOMPARE(Datei(), (QStringList{"Apple:0:0", "Beet:1:4", "Chard:1:4", "Dill:0:7", "Fig:1:0"}));
+        FRez->EZutatSuchen->setText("fi");
+        QCOMPARE(Zeilen(FRez->LBZutatsuche), QStringList{"Fig"});
         QCOMPARE(messages.pending(), QStringList());
     }
 
@@ -400,42 +385,6 @@ private slots:
         FHilfe->hide();
         QTest::keyClick(liste, Qt::Key_Escape);
         QVERIFY(fenster->isHidden());
-    }
-
-    // The menus open the windows; the recipe editor's new ingredient is in
-    // its search afterwards.
-    void menues()
-    {
-        testing::BaseFolder base;
-        testing::ScriptedMessages messages;
-        if (!FMain) {
-            FMain = new TFMain;
-            FRez = new TFRez;
-        }
-        Schreibe_Datenbank({Zutat("Apple"), Zutat("Beet", 4), Zutat("Chard", 4, 0)});
-        Schreibe_Datenbank({Zutat("Kale", 4)}, "Lebensmittel_ALL.hbr");
-        QVERIFY(Lade_Zutaten(Load));
-        for (QAction *a : {FMain->MZutatenverwaltung, FMain->MGesamtzutatendatenbank,
-                           FRez->ZSNeueZutatinDatenbankaufnehmen, FRez->MGesamtzutatendatenbank})
-            QVERIFY2(a->isEnabled(), qPrintable(a->objectName()));
-        FMain->MZutatenverwaltung->trigger();
-        QVERIFY(FAktivZuDa->isVisible());
-        FAktivZuDa->close();
-        FRez->MGesamtzutatendatenbank->trigger();
-        QCOMPARE(Zeilen(FGeAllZuDa->CLBZutat), QStringList{"Kale"});
-        FGeAllZuDa->close();
-
-        QTimer::singleShot(0, [] {
-            FZuDa->Ezutatname->setText("Fig");
-            FZuDa->EZutatRezeptname->setText("fig");
-            FZuDa->BUebernehmen->click();
-        });
-        FRez->ZSNeueZutatinDatenbankaufnehmen->trigger();
-        QVERIFY(FRez->isEnabled());
-        QCOMPARE(Datei(), (QStringList{"Apple:1:0", "Beet:1:4", "Chard:0:4", "Fig:1:0"}));
-        FRez->EZutatSuchen->setText("fi");
-        QCOMPARE(Zeilen(FRez->LBZutatsuche), QStringList{"Fig"});
-        QCOMPARE(messages.pending(), QStringList());
     }
 
     // Both tools work on the ENG\ databases and leave the user's in memory.

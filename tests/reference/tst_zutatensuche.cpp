@@ -12,16 +12,9 @@
 #include "reference/F_ZuDa.h"
 #include "reference/Zutatensuche.h"
 #include "testing/Testing.h"
+#include "Zutatenhilfen.h"
 
 namespace {
-TTZutatentotal Zutat(const QString &name, qint32 gruppe = 0, quint8 status = 1)
-{
-    TTZutatentotal z;
-    z.Zutatname = z.Rezepttextname = z.Suchname = name;
-    z.Kategorie = gruppe;
-    z.Status = status;
-    return z;
-}
 
 TZutatentotal Beispiel()
 {
