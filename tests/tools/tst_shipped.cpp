@@ -1,14 +1,12 @@
 // The default installation: every shipped data file loads through its own
 // reader without a message, the units list passes the units editor's save
-// checks, every file the sources name exists, and the program starts on it.
+// checks, and every file the sources name exists.
 #include <QDirIterator>
 #include <QRegularExpression>
 #include <QTextDocument>
-#include <QTreeView>
 
 #include "core/Dateioperationen.h"
 #include "core/Globals.h"
-#include "app/Start.h"
 #include "core/Hauptprogramm.h"
 #include "core/Tabellen.h"
 #include "internet/News.h"
@@ -16,7 +14,6 @@
 #include "platform/Paths.h"
 #include "platform/Rtf.h"
 #include "platform/TextFile.h"
-#include "recipes/F_Main.h"
 #include "reference/Lexikon.h"
 #include "testing/Testing.h"
 
@@ -162,20 +159,6 @@ private slots:
             }
         }
         QVERIFY(checked > 10);
-    }
-
-    void startsWithoutMessage()
-    {
-        testing::BaseFolder base;
-        base.copyInstallation();
-        testing::ScriptedMessages messages; // any message fails
-        TWS_Grundwerte();
-        Erzeuge_Formulare();
-        QVERIFY(TWS_Programmstart_Daten());
-        QVERIFY(ProgrammOK);
-        Programmstart(true);
-        QVERIFY(FMain->LVRezepte->model()->rowCount() >= 21);
-        QVERIFY(messages.seen.isEmpty());
     }
 };
 
