@@ -1,6 +1,4 @@
-#include <QApplication>
-#include <QLabel>
-#include <QPushButton>
+#include <QtWidgets>
 
 #include "CoreFixtures.h"
 #include "core/Dateioperationen.h"

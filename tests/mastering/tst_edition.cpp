@@ -1,10 +1,7 @@
 #include "testing/Masterbaum.h"
 #include "testing/Testing.h"
 
-#include <QComboBox>
-#include <QDirIterator>
-#include <QPlainTextEdit>
-#include <QPushButton>
+#include <QtWidgets>
 
 #include "app/Start.h"
 #include "core/Dateioperationen.h"

@@ -1,14 +1,6 @@
 #include "testing/Testing.h"
 
-#include <QButtonGroup>
-#include <QComboBox>
-#include <QDateEdit>
-#include <QDir>
-#include <QGroupBox>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPlainTextEdit>
-#include <QPushButton>
+#include <QtWidgets>
 
 #include "app/Start.h"
 #include "core/Globals.h"

@@ -1,12 +1,7 @@
 #include "testing/Masterbaum.h"
 #include "testing/Testing.h"
 
-#include <QComboBox>
-#include <QDir>
-#include <QFile>
-#include <QListWidget>
-#include <QPushButton>
-#include <QTimer>
+#include <QtWidgets>
 #include <functional>
 
 #include "app/Start.h"

@@ -1,13 +1,6 @@
 #include "testing/Testing.h"
 
-#include <QDir>
-#include <QDirIterator>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QRegularExpression>
-#include <QTextBlock>
-#include <QTextCursor>
-#include <QTextDocument>
+#include <QtGui>
 
 #include "platform/Paths.h"
 #include "platform/Rtf.h"

@@ -1,9 +1,7 @@
 // The default installation: every shipped data file loads through its own
 // reader without a message, the units list passes the units editor's save
 // checks, and every file the sources name exists.
-#include <QDirIterator>
-#include <QRegularExpression>
-#include <QTextDocument>
+#include <QtGui>
 
 #include "core/Dateioperationen.h"
 #include "core/Globals.h"
