@@ -233,7 +233,6 @@ private slots:
         QVERIFY(FMain->Waehle_Rezept(salat));
         QTest::keyClick(FMain->LVRezepte, Qt::Key_Return);
         QCOMPARE(AktuellesRezept, salat);
-        // The editor shows that recipe.
         QVERIFY(FRez->isVisible());
         QCOMPARE(FRez->Formularrezept(), salat);
         FRez->hide();

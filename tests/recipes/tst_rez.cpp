@@ -160,7 +160,6 @@ private slots:
         QCOMPARE(Formular(), (QStringList{"Pasta al forno", "4 persons", "Mix the flour.\nBake it.", "Tasty.",
                                           "200 g Flour", "1 pinch Salt", "100 ml Water"}));
 
-        // edit: servings, a new ingredient found by the search, bold instructions
         FRez->ERAnzahlportionen->setText("6 persons");
         FRez->LBZutatliste->setCurrentRow(0);
         QCOMPARE(FRez->CBMenge->currentText(), "200");
@@ -193,7 +192,6 @@ private slots:
         QVERIFY(!base->exists("Recipes/Pasta.KRP.RRT"));
         QVERIFY(base->readLines("PRGDATA/ENG/RMListe.hbr").join('|').contains("Pasta al forno"));
 
-        // reopen from the files
         QVERIFY(Oeffne("Pasta al forno"));
         QCOMPARE(Formular(), (QStringList{"Pasta al forno", "6 persons", "Boil the pasta carefully.", "Tasty.",
                                           "200 g Flour", "1 pinch Salt", "100 ml Water", "2 Eggs"}));
