@@ -1,7 +1,4 @@
-#include <QApplication>
-#include <QLabel>
-#include <QPushButton>
-#include <QStyle>
+#include <QtWidgets>
 
 #include "CoreFixtures.h"
 #include "core/Dateioperationen.h"
@@ -463,18 +460,6 @@ private slots:
         QCOMPARE(Rezept_Anleitungspfad(0), Programmverzeichnis + u"Recipes\\Pasta.KRP.RRT"_s);
     }
 
-    void kopiereDatei()
-    {
-        const auto p = [](const char *name) { return Programmverzeichnis + QLatin1String(name); };
-        base->writeLines(u"a.txt"_s, {u"new"_s});
-        base->writeLines(u"b.txt"_s, {u"old"_s});
-        QVERIFY(!Kopiere_Datei(p("missing.txt"), p("b.txt")));
-        QVERIFY(Kopiere_Datei(p("b.txt"), p("B.TXT"))); // onto itself
-        QCOMPARE(base->readLines(u"b.txt"_s), QStringList{u"old"_s});
-        QVERIFY(Kopiere_Datei(p("a.txt"), p("b.txt")));
-        QCOMPARE(base->readLines(u"b.txt"_s), QStringList{u"new"_s});
-    }
-
     void zutatengrafik_data()
     {
         QTest::addColumn<QString>("grafik");
@@ -535,7 +520,6 @@ private slots:
         Registriere_Tooltipps(&fenster, {{u"BOK"_s, u"Take over"_s}, {u"FTest"_s, u"The window"_s},
                                          {u"Missing"_s, u"ignored"_s}}, &schalter);
         QCOMPARE((QStringList{knopf->toolTip(), fenster.toolTip()}), zeilen("Take over|The window"));
-        QCOMPARE(QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 500);
         QList<bool> sichtbar{Tooltipps_sichtbar(&fenster)};
         schalter = 0;
         Setze_Tooltipps({&anderes});

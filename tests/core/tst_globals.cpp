@@ -1,26 +1,14 @@
-#include <QDir>
 #include <cmath>
-#include <optional>
 
 #include "core/Globals.h"
-#include "platform/Paths.h"
-#include "platform/Seams.h"
 #include "testing/Testing.h"
 
 class TestGlobals : public QObject
 {
     Q_OBJECT
-    std::optional<testing::BaseFolder> base;
-    const QDateTime jetzt{QDate(2025, 3, 1), QTime(12, 0)};
 
 private slots:
-    void init()
-    {
-        testing::failOnWarnings();
-        base.emplace();
-        platform::setClock([this] { return jetzt; });
-    }
-    void cleanup() { base.reset(); }
+    void init() { testing::failOnWarnings(); }
 
     void dayNumbers_data()
     {
@@ -45,7 +33,6 @@ private slots:
         QCOMPARE(TWSToDateTime(-1e300).date(), QDate(1, 1, 1));
         QCOMPARE(TWSToDateTime(std::nan("")), QDateTime(QDate(1899, 12, 30), QTime(0, 0)));
     }
-
 };
 
 QTEST_MAIN(TestGlobals)

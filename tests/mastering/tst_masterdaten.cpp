@@ -1,10 +1,7 @@
 #include "testing/Masterbaum.h"
 #include "testing/Testing.h"
 
-#include <QComboBox>
-#include <QLabel>
-#include <QPushButton>
-#include <QTimer>
+#include <QtWidgets>
 
 #include "core/Dateioperationen.h"
 #include "core/Globals.h"

@@ -39,17 +39,6 @@ private slots:
         Setze_Protokollempfaenger({});
     }
 
-    void protocol()
-    {
-        QStringList empfangen;
-        Setze_Protokollempfaenger([&](const QString &z) { empfangen << z; });
-        for (quint8 art : {0, 1, 2, 3})
-            Schreibe_Protokoll(art, "Schritt");
-        const TString erwartet{"OK:      Schritt", "ERROR:   Schritt", "WARNING: Schritt", "Schritt"};
-        QCOMPARE(Protokoll, erwartet);
-        QCOMPARE(empfangen, erwartet);
-    }
-
     void copyAndDeleteByMask_data()
     {
         QTest::addColumn<bool>("kopieren");

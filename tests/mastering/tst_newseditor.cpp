@@ -1,14 +1,6 @@
 #include "testing/Testing.h"
 
-#include <QButtonGroup>
-#include <QComboBox>
-#include <QDateEdit>
-#include <QDir>
-#include <QGroupBox>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPlainTextEdit>
-#include <QPushButton>
+#include <QtWidgets>
 
 #include "app/Start.h"
 #include "core/Globals.h"
@@ -39,11 +31,6 @@ QStringList Zeilen()
     for (int i = 0; i < FTWSMNews->CHLB->count(); ++i)
         z << FTWSMNews->CHLB->item(i)->text();
     return z;
-}
-
-void Waehle(int zeile)
-{
-    FTWSMNews->CHLB->setCurrentRow(zeile);
 }
 
 QList<TTNewsInhalt> Datei_gelesen(testing::BaseFolder &base)
@@ -112,13 +99,13 @@ private slots:
         QCOMPARE(FTWSMNews->CHLB->currentRow(), 0);
         QCOMPARE(FTWSMNews->Memo1->toPlainText(), "Hello\nthere");
         QCOMPARE(FTWSMNews->DateTimePicker1->date(), QDate(2024, 1, 30));
-        Waehle(1);
+        FTWSMNews->CHLB->setCurrentRow(1);
         QCOMPARE(FTWSMNews->EID->text(), "2");
         QCOMPARE(FTWSMNews->EBetreff->text(), "Neu");
         QCOMPARE(FTWSMNews->Auswahl(FTWSMNews->RGPRG), 1);
         QCOMPARE(FTWSMNews->Auswahl(FTWSMNews->RGTyp), 1);
         QCOMPARE(FTWSMNews->Auswahl(FTWSMNews->RGL), 1);
-        Waehle(2);
+        FTWSMNews->CHLB->setCurrentRow(2);
         QCOMPARE(FTWSMNews->Auswahl(FTWSMNews->RGPRG), 0);
         QCOMPARE(FTWSMNews->Auswahl(FTWSMNews->RGTyp), 1);
         FTWSMNews->close();
@@ -147,7 +134,7 @@ private slots:
         QCOMPARE(FTWSMNews->CHLB->count(), 4);
 
         // Saving the selected item unchanged gives it a new ID.
-        Waehle(0);
+        FTWSMNews->CHLB->setCurrentRow(0);
         FTWSMNews->BSpeichern->click();
         datei = Datei_gelesen(*m_base);
         QCOMPARE(datei[0].ID, "01234567890123456789");

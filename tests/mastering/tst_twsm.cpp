@@ -1,11 +1,7 @@
 #include "testing/Masterbaum.h"
 #include "testing/Testing.h"
 
-#include <QComboBox>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPlainTextEdit>
-#include <QPushButton>
+#include <QtWidgets>
 
 #include "core/Globals.h"
 #include "app/Start.h"

@@ -56,10 +56,7 @@ QStringList Texte(const TIAVTotalliste &l)
     return out;
 }
 
-QStringList Verbdatei(const QList<MasterVerb> &liste)
-{
-    return MasterTree::verbLines(liste);
-}
+const auto Verbdatei = [](const QList<MasterVerb> &liste) { return MasterTree::verbLines(liste); };
 } // namespace
 
 class TestVerblisten : public QObject

@@ -1,9 +1,6 @@
 #include "testing/Testing.h"
 
-#include <QDir>
-#include <QImage>
-#include <QImageReader>
-#include <QTextDocument>
+#include <QtGui>
 
 #include "core/Globals.h"
 #include "core/Hauptprogramm.h"

@@ -18,6 +18,7 @@ private slots:
         QTest::newRow("latin letters") << QStringLiteral("äöüéèçñþ") << QStringLiteral("ÄÖÜÉÈÇÑÞ");
         QTest::newRow("y diaeresis") << QStringLiteral("ÿ") << QStringLiteral("Ÿ");
         QTest::newRow("0x8A..0x9E pairs") << QStringLiteral("šœž") << QStringLiteral("ŠŒŽ");
+        // Qt's Unicode upper case would grow "ß" into "SS"
         QTest::newRow("sharp s stays") << QStringLiteral("soße straße") << QStringLiteral("SOßE STRAßE");
         QTest::newRow("no case") << QStringLiteral("÷×µ§ª") << QStringLiteral("÷×µ§ª");
     }
@@ -27,14 +28,7 @@ private slots:
         QFETCH(QString, upper);
         QCOMPARE(platform::upperCase(lower), upper);
         QCOMPARE(platform::lowerCase(upper), lower);
-    }
-
-    void sharpSDiffersFromQtUpperCase()
-    {
-        // The reason the helper exists: Qt's Unicode upper case grows "ß".
-        QCOMPARE(QStringLiteral("Soße").toUpper(), QStringLiteral("SOSSE"));
-        QCOMPARE(platform::upperCase(QStringLiteral("Soße")), QStringLiteral("SOßE"));
-        QVERIFY(platform::sameIgnoringCase(QStringLiteral("soße"), QStringLiteral("SOßE")));
+        QVERIFY(platform::sameIgnoringCase(lower, upper));
         QVERIFY(!platform::sameIgnoringCase(QStringLiteral("sosse"), QStringLiteral("SOßE")));
     }
 

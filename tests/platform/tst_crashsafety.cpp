@@ -1,9 +1,7 @@
 // A save killed at any point leaves the old file or the new one, whole.
 #include "testing/Testing.h"
 
-#include <QDir>
-#include <QElapsedTimer>
-#include <QRandomGenerator>
+#include <QtCore>
 
 #include <csignal>
 #include <sys/wait.h>

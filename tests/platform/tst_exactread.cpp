@@ -11,47 +11,35 @@ class TestExactRead : public QObject
 private slots:
     void init() { testing::failOnWarnings(); }
 
+    // A file by the exact name is read whole; anything else is false and
+    // hands nothing back.
     void lesen_data()
     {
+        QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("inhalt");
-        QTest::newRow("empty") << QByteArray();
-        QTest::newRow("lines") << QByteArray("[TAFELWERKSTATT 2.0]\r\nName\r\n");
-        QTest::newRow("larger than a buffer") << QByteArray(300000, 'x');
+        QTest::addColumn<bool>("gelesen");
+        QTest::newRow("empty") << "Recipe.TRP" << QByteArray() << true;
+        QTest::newRow("lines") << "Recipe.TRP" << QByteArray("[TAFELWERKSTATT 2.0]\r\nName\r\n") << true;
+        QTest::newRow("larger than a buffer") << "Recipe.TRP" << QByteArray(300000, 'x') << true;
+        QTest::newRow("folder") << "Sub" << QByteArray("x") << false;
+        QTest::newRow("missing") << "Gone.TRP" << QByteArray("x") << false;
+        QTest::newRow("other letter case") << "recipe.trp" << QByteArray("x") << false;
+        QTest::newRow("empty name") << "" << QByteArray("x") << false;
     }
     void lesen()
     {
-        QFETCH(QByteArray, inhalt);
-        QTemporaryDir dir;
-        QFile f(dir.filePath("Recipe.TRP"));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(inhalt);
-        f.close();
-        QByteArray gelesen("old");
-        QVERIFY(platform::readExactFile(f.fileName(), gelesen));
-        QCOMPARE(gelesen, inhalt);
-    }
-
-    // Not a file by that exact name: false, and nothing is handed back.
-    void keineDatei_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::newRow("folder") << "Sub";
-        QTest::newRow("missing") << "Gone.TRP";
-        QTest::newRow("other letter case") << "recipe.trp";
-        QTest::newRow("empty name") << "";
-    }
-    void keineDatei()
-    {
         QFETCH(QString, name);
+        QFETCH(QByteArray, inhalt);
+        QFETCH(bool, gelesen);
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkdir("Sub"));
         QFile f(dir.filePath("Recipe.TRP"));
         QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("x");
+        f.write(inhalt);
         f.close();
-        QByteArray gelesen("old");
-        QVERIFY(!platform::readExactFile(name.isEmpty() ? QString() : dir.filePath(name), gelesen));
-        QCOMPARE(gelesen, QByteArray("old"));
+        QByteArray ergebnis("old");
+        QCOMPARE(platform::readExactFile(name.isEmpty() ? QString() : dir.filePath(name), ergebnis), gelesen);
+        QCOMPARE(ergebnis, gelesen ? inhalt : QByteArray("old"));
     }
 };
 

@@ -1,8 +1,6 @@
 #include "testing/Testing.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
+#include <QtCore>
 
 #include "core/Globals.h"
 #include "platform/Paths.h"

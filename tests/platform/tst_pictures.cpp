@@ -1,8 +1,6 @@
 #include "testing/Testing.h"
 
-#include <QImageWriter>
-#include <QTemporaryDir>
-#include <QPainter>
+#include <QtGui>
 
 #include "platform/Colors.h"
 #include "platform/Pictures.h"

@@ -1,15 +1,10 @@
 #include "testing/Testing.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QTemporaryDir>
-
+#include <QtCore>
 
 #include "core/Globals.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
-
 
 class TestTextFile : public QObject
 {

@@ -1,8 +1,6 @@
 #include "testing/Testing.h"
 
-#include <QPushButton>
-#include <QTimer>
-#include <QWidget>
+#include <QtWidgets>
 
 #include "platform/Wait.h"
 

@@ -279,14 +279,6 @@ private slots:
         QVERIFY(FTipp->isHidden());
         QCOMPARE(Optionen.Tipps, quint8(1));
         QCOMPARE(Zeige_Tipp(), -1);
-
-        // Remembered through the options file.
-        QVERIFY(Lade_Optionen(Save));
-        Setze_GlobalOptionen();
-        QVERIFY(Optionen.TippsGezeigt.isEmpty());
-        QVERIFY(Lade_Optionen(Load));
-        QCOMPARE(Optionen.TippsGezeigt, "01");
-        QCOMPARE(Zeige_Tipp(), -1);
         AktuellerTipp = 1;
         QCOMPARE(Zeige_Tipp(), 0);
         FTipp->close(); // the close box counts as OK

@@ -3,16 +3,7 @@
 // picture the program loads by name.
 #include "testing/Testing.h"
 
-#include <QDir>
-#include <QDirIterator>
-#include <QFile>
-#include <QFileInfo>
-#include <QHash>
-#include <QImage>
-#include <QMap>
-#include <QProcess>
-#include <QSet>
-#include <QTemporaryDir>
+#include <QtGui>
 
 #include "core/Tabellen.h"
 #include "platform/CodePage.h"

@@ -1,14 +1,10 @@
 // The default installation: every shipped data file loads through its own
 // reader without a message, the units list passes the units editor's save
-// checks, every file the sources name exists, and the program starts on it.
-#include <QDirIterator>
-#include <QRegularExpression>
-#include <QTextDocument>
-#include <QTreeView>
+// checks, and every file the sources name exists.
+#include <QtGui>
 
 #include "core/Dateioperationen.h"
 #include "core/Globals.h"
-#include "app/Start.h"
 #include "core/Hauptprogramm.h"
 #include "core/Tabellen.h"
 #include "internet/News.h"
@@ -16,7 +12,6 @@
 #include "platform/Paths.h"
 #include "platform/Rtf.h"
 #include "platform/TextFile.h"
-#include "recipes/F_Main.h"
 #include "reference/Lexikon.h"
 #include "testing/Testing.h"
 
@@ -32,44 +27,25 @@ private slots:
         Setze_GlobalOptionen();
     }
 
+    // What the start-up on the installation (see the start-up's round trip)
+    // does not read loads without a message too.
     void dataFilesLoad()
     {
         testing::BaseFolder base;
         base.copyInstallation();
         testing::ScriptedMessages messages; // any message fails
-        Setze_GlobalOptionen();
         const QString eng = Programmverzeichnis + QStringLiteral("PRGDATA\\ENG\\");
-
-        QVERIFY(Lade_Optionen(Load));
-        QVERIFY(Lade_Zutaten(Load | Alle));
-        QVERIFY(Zutatentotal.size() >= 400);
-        QVERIFY(Lade_Zutaten(Load | Alle, QStringLiteral("Lebensmittel_ALL.hbr")));
-        QVERIFY(Zutatentotal.size() >= 1000);
-        QVERIFY(Lade_Variablenlisten(Load));
-        TString kommentare;
-        QVERIFY(Lade_Zutatenkommentare(Load, kommentare));
-        QVERIFY(kommentare.size() >= 20);
-        QCOMPARE(Lade_IAVerben(Load), 0);
-        QVERIFY(IAVERBEN.size() >= 80);
         QCOMPARE(Lade_IAVerben(Load, QStringLiteral("IAVariablenlisteBAK.hbr")), 0);
-        TIAVTotalliste total;
-        QVERIFY(Lade_IAVerbenTotal(Load, total));
-        QVERIFY(total.size() >= 250);
         QVERIFY(Lade_RezeptdateiManager(Load));
         QVERIFY(RezepteTotal.size() >= 20);
-        QVERIFY(Lade_Lexikon(Load, -1, QString()));
-        QVERIFY(GlobalLexikon.size() >= 40);
         QVERIFY(Lade_News(Load, eng + QStringLiteral("NEWS.HRB")));
+        QVERIFY(Lade_Lexikon(Load, -1, QString()));
         for (const char *name : {"VERSION.HRB", "INTERNET.HRB"}) {
             TString werte;
             QVERIFY2(LoadValueFile(eng + QLatin1String(name), werte) >= 0, name);
+            if (QByteArray(name) == "VERSION.HRB")
+                QCOMPARE(GetValueInt(QStringLiteral("TWSVERSION"), werte), 400);
         }
-        QCOMPARE(GetValueInt(QStringLiteral("TWSVERSION"), [&] {
-                     TString w;
-                     LoadValueFile(eng + QStringLiteral("VERSION.HRB"), w);
-                     return w;
-                 }()),
-                 400);
 
         // Rich text: help, tips, tutorial pages and every recipe's side files.
         QStringList rtf = {eng + QStringLiteral("Anleitung.hbr")};
@@ -162,20 +138,6 @@ private slots:
             }
         }
         QVERIFY(checked > 10);
-    }
-
-    void startsWithoutMessage()
-    {
-        testing::BaseFolder base;
-        base.copyInstallation();
-        testing::ScriptedMessages messages; // any message fails
-        TWS_Grundwerte();
-        Erzeuge_Formulare();
-        QVERIFY(TWS_Programmstart_Daten());
-        QVERIFY(ProgrammOK);
-        Programmstart(true);
-        QVERIFY(FMain->LVRezepte->model()->rowCount() >= 21);
-        QVERIFY(messages.seen.isEmpty());
     }
 };
 
