@@ -39,6 +39,8 @@ QString relativZurBasis(const QString &pfad)
 // path with a recipe category's extension. Empty for anything else.
 QString rezeptAusserhalb(const QString &pfad)
 {
+    if (!QDir::isAbsolutePath(pfad)) // as most entries are: no work for them
+        return QString();
     const QString p = QDir::cleanPath(QDir::fromNativeSeparators(pfad));
     if (!QDir::isAbsolutePath(p) || !relativZurBasis(p).isEmpty()
         || Kategorie_aus_Dateiendung(rezeptendung(p)) < 0)
@@ -169,9 +171,11 @@ bool Lade_RezeptdateiManager(int flags)
         QHash<QString, QString> endungen;
         // datei: the system path; key: its upper case.
         auto nimm = [&](const QString &datei, const QString &key, const QString &name) {
+            if (gesehen.contains(key))
+                return;
             QString endung = rezeptendung(datei);
             const qint32 kat = Kategorie_aus_Dateiendung(endung);
-            if (kat < 0 || gesehen.contains(key))
+            if (kat < 0)
                 return;
             gesehen.insert(key);
             auto gleiche = endungen.constFind(endung);
@@ -212,6 +216,8 @@ bool Lade_RezeptdateiManager(int flags)
             }
         }
         for (const auto &[upper, d] : ordnerliste) {
+            if (gesehen.contains(upper))
+                continue; // taken through the index
             QString name = d;
             name.truncate(name.lastIndexOf(QLatin1Char('.')));
             nimm(Programmverzeichnis + ordnerRel + d, upper, name);

@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QSet>
 #include <algorithm>
+#include <array>
 #include <climits>
 #include <charconv>
 #include <cmath>
@@ -59,29 +60,38 @@ public:
             return QString();
         if (v.size() > 48)
             return dekodiere(v); // lines of text: seldom alike
-        const std::string_view schluessel(v.data(), size_t(v.size()));
-        const auto it = m_texte.find(schluessel);
-        if (it != m_texte.end())
-            return it->second;
+        const auto it = m_texte.constFind(v);
+        if (it != m_texte.constEnd())
+            return *it;
         const QByteArray &kopie = m_bytes.emplace_back(v.toByteArray());
         const QString text = dekodiere(v);
-        m_texte.emplace(std::string_view(kopie.constData(), size_t(kopie.size())), text);
+        m_texte.insert(QByteArrayView(kopie), text);
         return text;
     }
 
     // Most recipes keep their reserved lines empty: one list for all.
-    void teileReserve(TString &zeilen)
+    bool reservezeilen(Leser &l, TString &zeilen)
     {
-        if (!std::all_of(zeilen.cbegin(), zeilen.cend(), [](const QString &z) { return z.isEmpty(); }))
-            return;
-        if (m_leereReserve.size() != zeilen.size())
-            m_leereReserve = TString(zeilen.size());
-        zeilen = m_leereReserve;
+        std::array<QByteArrayView, AnzahlReservezeilen> roh;
+        for (QByteArrayView &v : roh)
+            if (!l.roh(v))
+                return false;
+        if (std::all_of(roh.cbegin(), roh.cend(), [](QByteArrayView v) { return v.isEmpty(); })) {
+            if (m_leereReserve.isEmpty())
+                m_leereReserve = TString(AnzahlReservezeilen);
+            zeilen = m_leereReserve;
+            return true;
+        }
+        zeilen.clear();
+        zeilen.reserve(AnzahlReservezeilen);
+        for (QByteArrayView v : roh)
+            zeilen.append(dekodiere(v));
+        return true;
     }
 
 private:
     std::deque<QByteArray> m_bytes; // the keys' bytes
-    std::unordered_map<std::string_view, QString> m_texte;
+    QHash<QByteArrayView, QString> m_texte; // keys in m_bytes
     TString m_leereReserve;
 };
 
@@ -123,9 +133,10 @@ bool liesRezept(const QByteArray &z, const QString &dateiname, TTRezepteTotal &o
     wert(r.Bemerkungsdatei);
     r.Anleitungsdatei = sichererSeitenname(r.Anleitungsdatei);
     r.Bemerkungsdatei = sichererSeitenname(r.Bemerkungsdatei);
-    l.zeilen(r.Reservezeilen, AnzahlReservezeilen);
     if (speicher)
-        speicher->teileReserve(r.Reservezeilen);
+        speicher->reservezeilen(l, r.Reservezeilen);
+    else
+        l.zeilen(r.Reservezeilen, AnzahlReservezeilen);
     l.liste(r.Rezeptkurzinfo);
     qint32 n = 0;
     // reserve() first: resize() alone would leave room to grow in every

@@ -100,6 +100,45 @@ QString dekodiere(QByteArrayView v)
     return s;
 }
 
+bool istText(QByteArrayView v, QStringView text)
+{
+    // The code page gives one character per byte.
+    if (v.size() != text.size())
+        return false;
+    for (qsizetype i = 0; i < v.size(); ++i) {
+        const auto b = uchar(v[i]);
+        if (b >= 0x80)
+            return dekodiere(v) == text;
+        if (b != text[i].unicode())
+            return false;
+    }
+    return true;
+}
+
+qsizetype zeilenenden(QByteArrayView v)
+{
+    constexpr quint64 einsen = 0x0101010101010101ull;
+    constexpr quint64 hoch = einsen * 0x80;
+    constexpr quint64 niedrig = ~hoch;
+    const char *p = v.data();
+    const qsizetype n = v.size();
+    qsizetype anzahl = 0;
+    qsizetype i = 0;
+    for (; i + 8 <= n; i += 8) {
+        quint64 w;
+        std::memcpy(&w, p + i, sizeof w);
+        w ^= einsen * '\n'; // a line feed becomes a zero byte
+        // The high bit of each byte is set unless the byte is zero.
+        const quint64 nichtNull = (((w & niedrig) + niedrig) | w) & hoch;
+        // The high bits moved to the bytes' low bits and summed up in the
+        // top byte by the multiplication.
+        anzahl += 8 - qsizetype(((nichtNull >> 7) * einsen) >> 56);
+    }
+    for (; i < n; ++i)
+        anzahl += p[i] == '\n';
+    return anzahl;
+}
+
 QByteArrayView ohneRand(QByteArrayView v)
 {
     while (!v.isEmpty() && (v.front() == ' ' || v.front() == '\t'))

@@ -52,7 +52,12 @@ bool meldeGesperrt(const QString &pfad); // always false
 void meldeLieferung(const QString &name, const QString &grund);
 
 QString dekodiere(QByteArrayView v);
+// True when the line decodes to the text (compared on the bytes while they
+// are plain ASCII, without decoding).
+bool istText(QByteArrayView v, QStringView text);
 QByteArrayView ohneRand(QByteArrayView v);
+// How many line feeds the bytes hold (eight bytes at a time).
+qsizetype zeilenenden(QByteArrayView v);
 
 // Walks the lines of a data file (CR LF or LF) and checks every value; the
 // first problem is kept in grund (with its line number) and every later call
@@ -63,7 +68,7 @@ class Leser
 public:
     explicit Leser(const QByteArray &daten) : d(daten)
     {
-        zeilenzahl = d.count('\n');
+        zeilenzahl = zeilenenden(d);
         if (!d.isEmpty() && !d.endsWith('\n'))
             ++zeilenzahl;
     }
@@ -81,8 +86,8 @@ public:
     // The header: the first line, exactly or (nurAnfang) at its start.
     bool kopf(const QString &k, bool nurAnfang = false)
     {
-        QString s;
-        if (rest() < 1 || !zeile(s) || (nurAnfang ? !s.startsWith(k) : s != k)) {
+        QByteArrayView v;
+        if (rest() < 1 || !roh(v) || (nurAnfang ? !dekodiere(v).startsWith(k) : !istText(v, k))) {
             grund = QStringLiteral("the first line is not \"%1\"").arg(k);
             return false;
         }
@@ -123,7 +128,7 @@ public:
         QByteArrayView v;
         if (!roh(v))
             return false;
-        return dekodiere(v) == tag || fehler(QStringLiteral("\"%1\" expected").arg(tag));
+        return istText(v, tag) || fehler(QStringLiteral("\"%1\" expected").arg(tag));
     }
 
     bool ganzzahl(qint32 &wert)

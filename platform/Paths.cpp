@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <dirent.h>
+#include <sys/stat.h>
 
 #include "platform/CodePage.h"
 
@@ -80,19 +82,6 @@ bool globMatch(QStringView name, QStringView mask)
     return m == mask.size();
 }
 
-bool lessIgnoringCase(const QString &a, const QString &b)
-{
-    const qsizetype n = std::min(a.size(), b.size());
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar x = upperChar(a[i]);
-        const QChar y = upperChar(b[i]);
-        if (x != y)
-            return x < y;
-    }
-    if (a.size() != b.size())
-        return a.size() < b.size();
-    return a < b;
-}
 // True when the path, with every symlink resolved, stays in the base folder.
 // The deepest part that exists decides, since what does not exist yet would
 // be created below it; a dangling symlink leads nowhere we can check.
@@ -275,20 +264,50 @@ bool matchesMask(const QString &name, const QString &mask)
     return globMatch(name, mask);
 }
 
+namespace {
+// Sorted by their upper case, then as they are; each name upper-cased once.
+void sortIgnoringCase(QStringList &names)
+{
+    QList<std::pair<QString, QString>> keyed;
+    keyed.reserve(names.size());
+    for (QString &name : names)
+        keyed.append({upperCase(name), std::move(name)});
+    std::sort(keyed.begin(), keyed.end());
+    names.clear();
+    for (auto &[upper, name] : keyed)
+        names.append(std::move(name));
+}
+} // namespace
+
 QStringList listFiles(const QString &folder, const QString &mask)
 {
     const QString n = nativePath(folder);
     QStringList out;
-    if (n.isEmpty() || !QFileInfo(n).isDir())
+    if (n.isEmpty())
         return out;
-    QDirIterator it(n, QDir::Files | QDir::Hidden | QDir::System);
-    while (it.hasNext()) {
-        it.next();
-        const QString name = it.fileName();
+    // Everything but folders, hidden and special files included. The kind
+    // comes with the listing; only a symlink or a name of unknown kind is
+    // looked up (a dangling symlink counts as a file).
+    DIR *dir = opendir(QFile::encodeName(n).constData());
+    if (!dir)
+        return out;
+    const int fd = dirfd(dir);
+    while (const dirent *e = readdir(dir)) {
+        if (qstrcmp(e->d_name, ".") == 0 || qstrcmp(e->d_name, "..") == 0)
+            continue;
+        bool folder = e->d_type == DT_DIR;
+        if (e->d_type == DT_LNK || e->d_type == DT_UNKNOWN) {
+            struct stat st;
+            folder = fstatat(fd, e->d_name, &st, 0) == 0 && S_ISDIR(st.st_mode);
+        }
+        if (folder)
+            continue;
+        const QString name = QFile::decodeName(e->d_name);
         if (matchesMask(name, mask))
             out << name;
     }
-    std::sort(out.begin(), out.end(), lessIgnoringCase);
+    closedir(dir);
+    sortIgnoringCase(out);
     return out;
 }
 
@@ -303,7 +322,7 @@ QStringList listFolders(const QString &folder)
         it.next();
         out << it.fileName();
     }
-    std::sort(out.begin(), out.end(), lessIgnoringCase);
+    sortIgnoringCase(out);
     return out;
 }
 
