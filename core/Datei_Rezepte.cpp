@@ -5,15 +5,13 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
+#include <QVarLengthArray>
 #include <algorithm>
 #include <array>
 #include <climits>
 #include <charconv>
 #include <cmath>
 #include <cstring>
-#include <deque>
-#include <string_view>
-#include <unordered_map>
 
 #include "core/Dateioperationen_p.h"
 #include "core/Grundoperationen.h"
@@ -47,66 +45,13 @@ QString sichererSeitenname(const QString &name)
     return name;
 }
 
-// Equal short values of many recipes (units, quantities, ingredient names,
-// shopping lines, devices, sub-categories) held once: a record shares them
-// with the others. Looked up by the file's bytes, so a value seen before is
-// neither decoded nor allocated again.
-class Textspeicher
-{
-public:
-    QString text(QByteArrayView v)
-    {
-        if (v.isEmpty())
-            return QString();
-        if (v.size() > 48)
-            return dekodiere(v); // lines of text: seldom alike
-        const auto it = m_texte.constFind(v);
-        if (it != m_texte.constEnd())
-            return *it;
-        const QByteArray &kopie = m_bytes.emplace_back(v.toByteArray());
-        const QString text = dekodiere(v);
-        m_texte.insert(QByteArrayView(kopie), text);
-        return text;
-    }
-
-    // Most recipes keep their reserved lines empty: one list for all.
-    bool reservezeilen(Leser &l, TString &zeilen)
-    {
-        std::array<QByteArrayView, AnzahlReservezeilen> roh;
-        for (QByteArrayView &v : roh)
-            if (!l.roh(v))
-                return false;
-        if (std::all_of(roh.cbegin(), roh.cend(), [](QByteArrayView v) { return v.isEmpty(); })) {
-            if (m_leereReserve.isEmpty())
-                m_leereReserve = TString(AnzahlReservezeilen);
-            zeilen = m_leereReserve;
-            return true;
-        }
-        zeilen.clear();
-        zeilen.reserve(AnzahlReservezeilen);
-        for (QByteArrayView v : roh)
-            zeilen.append(dekodiere(v));
-        return true;
-    }
-
-private:
-    std::deque<QByteArray> m_bytes; // the keys' bytes
-    QHash<QByteArrayView, QString> m_texte; // keys in m_bytes
-    TString m_leereReserve;
-};
-
 bool liesRezept(const QByteArray &z, const QString &dateiname, TTRezepteTotal &out, QString &grund,
                 Textspeicher *speicher)
 {
     Leser l(z);
     auto wert = [&](QString &s) {
-        if (!speicher)
-            return l.zeile(s);
-        QByteArrayView v;
-        if (!l.roh(v))
-            return false;
-        s = speicher->text(v);
-        return true;
+        QByteArrayView bytes;
+        return speicher ? speicher->wert(l, s, bytes) : l.zeile(s);
     };
     if (!l.kopf(KopfRezept)) {
         grund = l.grund;
@@ -134,31 +79,51 @@ bool liesRezept(const QByteArray &z, const QString &dateiname, TTRezepteTotal &o
     r.Anleitungsdatei = sichererSeitenname(r.Anleitungsdatei);
     r.Bemerkungsdatei = sichererSeitenname(r.Bemerkungsdatei);
     if (speicher)
-        speicher->reservezeilen(l, r.Reservezeilen);
+        speicher->leereZeilenGeteilt(l, r.Reservezeilen, AnzahlReservezeilen);
     else
         l.zeilen(r.Reservezeilen, AnzahlReservezeilen);
     l.liste(r.Rezeptkurzinfo);
     qint32 n = 0;
     // reserve() first: resize() alone would leave room to grow in every
     // record.
+    // The ingredient list mostly repeats the ingredients' values in the same
+    // order: a value with the same bytes is taken from there.
+    QVarLengthArray<std::array<QByteArrayView, 3>, 16> zutatenbytes; // quantity, unit, name
+    auto wertUndBytes = [&](QString &s, QByteArrayView &bytes) {
+        return speicher ? speicher->wert(l, s, bytes) : l.zeile(s);
+    };
+    auto wertWie = [&](QString &s, const QString &vorlage, QByteArrayView vorlagenbytes) {
+        return speicher ? speicher->wertWie(l, s, vorlage, vorlagenbytes) : l.zeile(s);
+    };
     if (l.erwarte(QStringLiteral("[ZUTATEN]:")) && l.anzahl(n, 4)) {
         r.Zutaten.reserve(n);
         r.Zutaten.resize(n);
+        zutatenbytes.resize(n);
         for (qint32 i = 0; i < n && l.ok(); ++i) {
-            wert(r.Zutaten[i].Name);
-            l.ganzzahl(r.Zutaten[i].Kategorie);
-            wert(r.Zutaten[i].Menge);
-            wert(r.Zutaten[i].Einheit);
+            TTRezeptzutat &z = r.Zutaten[i];
+            wertUndBytes(z.Name, zutatenbytes[i][2]);
+            l.ganzzahl(z.Kategorie);
+            wertUndBytes(z.Menge, zutatenbytes[i][0]);
+            wertUndBytes(z.Einheit, zutatenbytes[i][1]);
         }
     }
     if (l.erwarte(QStringLiteral("[ZUTATENLISTE]:")) && l.anzahl(n, 3)) {
         r.Zutatenliste.reserve(n);
         r.Zutatenliste.resize(n);
         for (qint32 i = 0; i < n && l.ok(); ++i) {
-            wert(r.Zutatenliste[i].Menge);
-            wert(r.Zutatenliste[i].Einheit);
-            wert(r.Zutatenliste[i].Name);
-            r.Zutatenliste[i].Listenindex = i;
+            TTZutatenliste &z = r.Zutatenliste[i];
+            if (i < r.Zutaten.size()) {
+                const TTRezeptzutat &gleich = r.Zutaten[i];
+                const auto &bytes = zutatenbytes[i];
+                wertWie(z.Menge, gleich.Menge, bytes[0]);
+                wertWie(z.Einheit, gleich.Einheit, bytes[1]);
+                wertWie(z.Name, gleich.Name, bytes[2]);
+            } else {
+                wert(z.Menge);
+                wert(z.Einheit);
+                wert(z.Name);
+            }
+            z.Listenindex = i;
         }
     }
     if (l.erwarte(QStringLiteral("[REZEPTLISTE]:")))

@@ -35,21 +35,35 @@ bool liesZutaten(const QByteArray &z, TZutatentotal &out, QString &grund)
     }
     qint32 n = 0;
     TZutatentotal liste;
+    // Most records repeat their name as recipe-text and search name, and
+    // many share a standard unit: such values are held once.
+    Textspeicher speicher;
     if (l.anzahl(n, 17)) {
+        liste.reserve(n);
         liste.resize(n);
         for (qint32 i = 0; i < n && l.ok(); ++i) {
             TTZutatentotal &r = liste[i];
-            l.zeile(r.Zutatname);
-            l.zeile(r.Rezepttextname);
-            l.zeile(r.Suchname);
+            QByteArrayView name;
+            if (l.roh(name))
+                r.Zutatname = dekodiere(name);
+            for (QString *gleich : {&r.Rezepttextname, &r.Suchname}) {
+                QByteArrayView v;
+                if (l.roh(v))
+                    *gleich = v == name ? r.Zutatname : dekodiere(v);
+            }
             // An unknown category reads as "other"; an odd status is kept
             // as it stands (the release tool counts it as wrong).
             l.ganzzahlOder(r.Kategorie, 16);
             if (r.Kategorie < -1 || r.Kategorie >= AnzahlZutatengruppen)
                 r.Kategorie = 16;
             l.ganzzahl(r.Status);
-            for (QString &s : r.S)
-                l.zeile(s);
+            for (qsizetype k = 0; k < qsizetype(r.S.size()); ++k) {
+                QByteArrayView bytes;
+                if (k == 2) // the standard unit
+                    speicher.wert(l, r.S[k], bytes);
+                else
+                    l.zeile(r.S[k]);
+            }
         }
     }
     if (!l.ende()) {

@@ -4,12 +4,16 @@
 // writers of every data file (also used by the tests and the fuzz targets).
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QVarLengthArray>
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <deque>
 #include <utility>
 
 #include "core/Globals.h"
@@ -314,7 +318,73 @@ bool liesVerben(const QByteArray &z, TIAVERBEN &out, QString &grund);
 QStringList schreibeVerben(const TIAVERBEN &liste);
 // Upper-case extension with the dot of a recipe file name.
 QString rezeptendung(const QString &dateiname);
-class Textspeicher;
+// Equal short values of many records (units, quantities, ingredient names,
+// shopping lines, devices, sub-categories) held once: a record shares them
+// with the others. Looked up by the file's bytes, so a value seen before is
+// neither decoded nor allocated again.
+class Textspeicher
+{
+public:
+    QString text(QByteArrayView v)
+    {
+        if (v.isEmpty())
+            return QString();
+        if (v.size() > 48)
+            return dekodiere(v); // lines of text: seldom alike
+        const auto it = m_texte.constFind(v);
+        if (it != m_texte.constEnd())
+            return *it;
+        const QByteArray &kopie = m_bytes.emplace_back(v.toByteArray());
+        const QString text = dekodiere(v);
+        m_texte.insert(QByteArrayView(kopie), text);
+        return text;
+    }
+
+    // Reads a value through the store; its bytes go to bytes.
+    bool wert(Leser &l, QString &s, QByteArrayView &bytes)
+    {
+        if (!l.roh(bytes))
+            return false;
+        s = text(bytes);
+        return true;
+    }
+
+    // Reads a value; when its bytes are vorlagenbytes, it is vorlage.
+    bool wertWie(Leser &l, QString &s, const QString &vorlage, QByteArrayView vorlagenbytes)
+    {
+        QByteArrayView v;
+        if (!l.roh(v))
+            return false;
+        s = v == vorlagenbytes ? vorlage : text(v);
+        return true;
+    }
+
+    // Lines that are all empty in most records: then one list for all.
+    bool leereZeilenGeteilt(Leser &l, TString &zeilen, qsizetype anzahl)
+    {
+        QVarLengthArray<QByteArrayView, 32> roh(anzahl);
+        for (QByteArrayView &v : roh)
+            if (!l.roh(v))
+                return false;
+        if (std::all_of(roh.cbegin(), roh.cend(), [](QByteArrayView v) { return v.isEmpty(); })) {
+            if (m_leereZeilen.size() != anzahl)
+                m_leereZeilen = TString(anzahl);
+            zeilen = m_leereZeilen;
+            return true;
+        }
+        zeilen.clear();
+        zeilen.reserve(anzahl);
+        for (QByteArrayView v : roh)
+            zeilen.append(dekodiere(v));
+        return true;
+    }
+
+private:
+    std::deque<QByteArray> m_bytes;         // the keys' bytes
+    QHash<QByteArrayView, QString> m_texte; // keys in m_bytes
+    TString m_leereZeilen;
+};
+
 // speicher, when given, shares the short values repeated across recipes.
 bool liesRezept(const QByteArray &z, const QString &dateiname, TTRezepteTotal &out, QString &grund,
                 Textspeicher *speicher = nullptr);

@@ -47,7 +47,7 @@ seeds() {
     fuzz_zutaten) echo $E/Lebensmittel.hbr $E/Lebensmittel_ALL.hbr ;;
     fuzz_einheiten) echo $E/Variablen200.hbr ;;
     fuzz_listen) echo 0:$E/Kommentare.hbr 1:$E/IAVTotal.hbr 2:$E/IAVariablenliste.hbr ;;
-    fuzz_rezept) echo "0:Recipes/Chilli?con?Carne.KRP 1:Recipes/Banana?Bread.BRP 2:Recipes/Apple?Crumble.DRP 3:Recipes/Greek?Salad.SRP" ;;
+    fuzz_rezept) echo "0:Recipes/Chilli?con?Carne.KRP 1:Recipes/Banana?Bread.BRP 7:Recipes/Apple?Crumble.DRP 8:Recipes/Greek?Salad.SRP" ;;
     fuzz_optionen) echo $E/nenoitpo.kop ;;
     fuzz_index) echo $E/RMListe.hbr ;;
     fuzz_lieferung) echo 0:$E/Lebensmittel_ALL.hbr 1:$E/Lebensmittel.hbr 2:$E/IAVariablenliste.hbr 5:$E/Kommentare.hbr ;;

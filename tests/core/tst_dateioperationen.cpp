@@ -11,7 +11,7 @@ using namespace corefixtures;
 
 namespace {
 
-enum Art { Zutaten, Variablen, Kommentare, Verben, VTotal, Optionen_, Rezept, Index };
+enum Art { Zutaten, Variablen, Kommentare, Verben, VTotal, Optionen_, Rezept, RezeptStart, Index };
 
 // Each kind's file, name and a valid content.
 const struct {
@@ -24,6 +24,15 @@ const struct {
              {"PRGDATA\\ENG\\IAVTotal.hbr", "verb list", vtotal},
              {"PRGDATA\\ENG\\nenoitpo.kop", "options", optionen},
              {"Recipes\\Pasta.KRP", "recipe", [] { return rezept(u"Pasta"_s); }},
+             // The start-up load shares values between records and takes the
+             // ingredient list's values from the ingredients where they match.
+             {"Recipes\\Pasta.KRP", "recipe at start-up", [] {
+                  QStringList z = rezept(u"Pasta"_s);
+                  const qsizetype liste = z.indexOf(u"[ZUTATENLISTE]:"_s);
+                  for (int i = 0; i < 6; ++i)
+                      z[liste + 2 + i] = zeilen("||Salt|500|kg|Spaghetti")[i];
+                  return z;
+              }},
              {"PRGDATA\\ENG\\RMListe.hbr", "index", [] { return index({{u"Recipes\\Pasta.KRP"_s, u"Pasta"_s}}); }}};
 
 // Loads (flags Load) or saves (flags Save) the file of the kind.
@@ -42,6 +51,9 @@ bool lies(int art, int flags)
             RezepteTotal[0].Dateiname = Programmverzeichnis + u"Recipes\\Pasta.KRP"_s;
         }
         return Lade_Rezepte(flags, 0);
+    case RezeptStart:
+        return flags == Load ? Lade_RezeptdateiManager(Load) && Lade_Rezepte(Load | Alle, -1) && RezepteTotal.size() == 1
+                             : Lade_Rezepte(flags, 0);
     default: return Lade_RezeptdateiManager(flags);
     }
 }
