@@ -22,6 +22,7 @@
 #include "interactive/F_IAMSG.h"
 #include "interactive/F_IARezeptladen.h"
 #include "interactive/F_IARezepttext.h"
+#include "interactive/IAAuswahl.h"
 #include "interactive/IASaetze.h"
 #include "interactive/IASchliessen.h"
 #include "interactive/IATabellen.h"
@@ -896,20 +897,8 @@ void TFIAMain::Lege_auf_Waage()
 
 void TFIAMain::Fuelle_IAEinheitenliste(qint32 datensatz, qint32 zutat, bool standard)
 {
-    const TTIAEinheitenliste l = Ermittle_IAEinheitenliste(datensatz, zutat, standard);
-    LBEinheit->clear();
-    LBEinheit->addItems(l.Einheiten);
-    if (l.Einheit >= 0)
-        LBEinheit->setCurrentRow(l.Einheit);
-    CBMenge->clear();
-    CBMenge->addItems(l.Mengen);
-    if (l.Menge >= 0)
-        CBMenge->setCurrentIndex(l.Menge);
-    else
-        CBMenge->setEditText(l.Mengentext);
-    LW10->setText(l.Anzeige);
-    LW11->setText(l.Name);
-    EZutatName->setText(l.Name);
+    Zeige_IAEinheitenliste(::Fuelle_IAEinheitenliste(datensatz, zutat, standard), LBEinheit, CBMenge, LW10, LW11,
+                           EZutatName);
 }
 
 void TFIAMain::Verlasse_Kueche(bool uebersichtNeu)

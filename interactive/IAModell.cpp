@@ -332,53 +332,6 @@ qint32 Lege_IAArbeitsrezept_an(const TTRezepteTotal &vorlage)
     return AktuellesRezept;
 }
 
-TTIAEinheitenliste Ermittle_IAEinheitenliste(qint32 datensatz, qint32 zutat, bool standard)
-{
-    TTIAEinheitenliste l;
-    TTIAZutatenliste *z = IAZutat(zutat);
-    const TTRezepteTotal *r = IARezept();
-    if (!z || !r)
-        return l;
-    const qint32 gruppe = datensatz >= 0 && datensatz < Zutatentotal.size() ? Zutatentotal[datensatz].Kategorie : -1;
-    const TTAEinheit *einheiten = nullptr;
-    if (!VariablenTotal.isEmpty() && r->Kategorie >= 0 && r->Kategorie < AnzahlKategorien)
-        einheiten = &VariablenTotal[0].Kategorien[r->Kategorie];
-    if (einheiten && gruppe >= 0 && gruppe < AnzahlZutatengruppen)
-        for (const TTEinheit &e : *einheiten)
-            if (!e.Name.isEmpty() && e.Zuordnung[gruppe]) {
-                if (!z->Einheit.isEmpty() && z->Einheit == e.Name)
-                    l.Einheit = l.Einheiten.size();
-                l.Einheiten.append(e.Name);
-            }
-    const QString vorgabe = standard && datensatz >= 0 && datensatz < Zutatentotal.size()
-                                ? Zutatentotal[datensatz].Standardeinheit()
-                                : QString();
-    if (standard && !vorgabe.isEmpty() && z->Einheit.isEmpty())
-        l.Einheit = l.Einheiten.indexOf(vorgabe);
-    else if (!standard && !z->Einheit.isEmpty())
-        l.Einheit = l.Einheiten.indexOf(z->Einheit);
-    if (l.Einheit < 0 || l.Einheit >= l.Einheiten.size())
-        l.Einheit = l.Einheiten.isEmpty() ? -1 : 0;
-
-    l.Mengentext = z->Menge;
-    if (l.Einheit >= 0 && einheiten) {
-        for (const TTEinheit &e : *einheiten)
-            if (e.Name == l.Einheiten[l.Einheit]) {
-                l.Mengen = e.Mengentabelle.mid(1);
-                if (!z->Menge.isEmpty())
-                    l.Menge = l.Mengen.indexOf(z->Menge);
-                break;
-            }
-        if (z->Einheit.isEmpty())
-            z->Einheit = l.Einheiten[l.Einheit];
-    }
-    z->Menge = l.Mengentext;
-    l.Anzeige = (z->Gewuerz == 0 && z->Menge.isEmpty() ? QStringLiteral("???") : z->Menge) + QLatin1Char(' ')
-                + z->Einheit;
-    l.Name = z->Anzeigename;
-    return l;
-}
-
 namespace {
 struct Tutorialschalter {
     bool gemerkt = false;

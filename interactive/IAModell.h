@@ -131,23 +131,6 @@ void Setze_IAStartwerte();
 // current recipe; its item list starts empty. Returns its index.
 qint32 Lege_IAArbeitsrezept_an(const TTRezepteTotal &vorlage);
 
-// What the scale's unit list and quantity box offer for an item: the units of
-// the working recipe's category assigned to the ingredient's group, the one
-// selected, and the quantities of that unit (without the first entry). The
-// item takes the box's text as its quantity and, when it has none, the
-// selected unit. `standard`: preselect the database's default unit when the
-// item has no unit yet.
-struct TTIAEinheitenliste {
-    QStringList Einheiten;
-    qint32 Einheit = -1;   // selected row, -1 with an empty list
-    QStringList Mengen;
-    qint32 Menge = -1;     // selected entry, -1 none
-    QString Mengentext;    // the quantity box's text
-    QString Anzeige;       // LW10: quantity and unit ("??? g" for an unweighed ingredient)
-    QString Name;          // LW11 and EZutatName
-};
-TTIAEinheitenliste Ermittle_IAEinheitenliste(qint32 datensatz, qint32 zutat, bool standard);
-
 // The tutorial shows every hint and offers every verb. The user's own
 // settings are remembered when it starts and come back when it ends, however
 // it ends; ending without a start changes nothing.

@@ -93,6 +93,9 @@ private slots:
                                                        << "1,2,3" << "|Stück|??? Stück";
         QTest::newRow("group 18 offers the unit for all") << 3 << "" << "" << false << true << "[Stück]"
                                                           << "1,2,3" << "|Stück|??? Stück";
+        // The kitchen's scale once showed no unit at all for such an item.
+        QTest::newRow("no database record: the item's group") << -1 << "" << "" << false << true
+                                                               << "[Stück],g" << "1,2,3" << "|Stück|??? Stück";
     }
     // The scale's lists: only units flagged for the ingredient's group; the
     // quantity table's first entry is never offered.
@@ -103,8 +106,9 @@ private slots:
         QFETCH(QString, menge);
         QFETCH(bool, gewuerz);
         QFETCH(bool, standard);
-        TTIAZutatenliste z = zutat(Zutatentotal[db].Zutatname, 2, gewuerz, menge, einheit);
-        z.Kategorie = Zutatentotal[db].Kategorie;
+        // Without a record the item has the first record's group.
+        TTIAZutatenliste z = zutat(u"Kartoffeln"_s, 2, gewuerz, menge, einheit);
+        z.Kategorie = Zutatentotal[qMax(db, 0)].Kategorie;
         RezepteTotal[0].IAZutaten = {z};
         const TTIAEinheitenanzeige a = Fuelle_IAEinheitenliste(db, 0, standard);
         auto markiert = [](QStringList l, int i) {

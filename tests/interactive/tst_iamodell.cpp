@@ -223,61 +223,6 @@ private slots:
         Stelle_Tutorialschalter_zurueck();
         QCOMPARE((QList<int>{IAStatus.Tooltipps, IAStatus.AlleVerben}), (QList<int>{0, 1}));
     }
-
-    void unitList_data()
-    {
-        QTest::addColumn<int>("gewuerz");
-        QTest::addColumn<QString>("menge");
-        QTest::addColumn<QString>("einheit");
-        QTest::addColumn<bool>("standard");
-        QTest::addColumn<int>("zeile");
-        QTest::addColumn<QStringList>("mengen");
-        QTest::addColumn<int>("mengenzeile");
-        QTest::addColumn<QString>("anzeige");
-        QTest::addColumn<QString>("einheitNachher");
-        const QStringList gramm{u"100"_s, u"200"_s, u"500"_s}, stueck{u"1"_s, u"2"_s};
-        QTest::newRow("weighed") << 0 << u"200"_s << u"g"_s << false << 0 << gramm << 1 << u"200 g"_s << u"g"_s;
-        QTest::newRow("own amount") << 0 << u"3"_s << u"Stück"_s << false << 1 << stueck << -1 << u"3 Stück"_s
-                                    << u"Stück"_s;
-        QTest::newRow("new: the default unit") << 0 << QString() << QString() << true << 1 << stueck << -1
-                                               << u"??? Stück"_s << u"Stück"_s;
-        QTest::newRow("unit not offered stays") << 0 << u"1"_s << u"kg"_s << false << 0 << gramm << -1 << u"1 kg"_s
-                                                << u"kg"_s;
-        QTest::newRow("spice needs no amount") << 1 << QString() << u"g"_s << false << 0 << gramm << -1 << u" g"_s
-                                               << u"g"_s;
-    }
-    void unitList()
-    {
-        QFETCH(int, gewuerz);
-        QFETCH(QString, menge);
-        QFETCH(QString, einheit);
-        QFETCH(bool, standard);
-        neueKueche({zutat(u"Kartoffeln"_s, 2, gewuerz, menge, einheit)});
-        VariablenTotal = TVariablenTotal(1);
-        const auto einheitFuer = [](const QString &name, int gruppe, const QStringList &mengen) {
-            TTEinheit e;
-            e.Name = name;
-            e.Zuordnung[gruppe] = 1;
-            e.Mengentabelle = QStringList{u"-"_s} + mengen;
-            return e;
-        };
-        VariablenTotal[0].Kategorien[0] = {einheitFuer(u"g"_s, 2, {u"100"_s, u"200"_s, u"500"_s}),
-                                           einheitFuer(u"ml"_s, 5, {u"250"_s}),
-                                           einheitFuer(u"Stück"_s, 2, {u"1"_s, u"2"_s})};
-        Zutatentotal = TZutatentotal(1);
-        Zutatentotal[0].Zutatname = u"Kartoffeln"_s;
-        Zutatentotal[0].Kategorie = 2;
-        Zutatentotal[0].Standardeinheit() = u"Stück"_s;
-        const TTIAEinheitenliste l = Ermittle_IAEinheitenliste(0, 0, standard);
-        QCOMPARE(l.Einheiten, (QStringList{u"g"_s, u"Stück"_s}));
-        QTEST(l.Einheit, "zeile");
-        QTEST(l.Mengen, "mengen");
-        QTEST(l.Menge, "mengenzeile");
-        QTEST(l.Anzeige, "anzeige");
-        QTEST(IAZutat(0)->Einheit, "einheitNachher");
-        QCOMPARE(IAZutat(0)->Menge, menge);
-        QCOMPARE(l.Name, u"Kartoffeln"_s);
-    }
 };
 
 QTEST_MAIN(TestIAModell)
