@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <chrono>
 #include <ctime>
+#include <malloc.h>
 #include <cstdio>
 #include <memory>
 
@@ -105,9 +106,15 @@ int main(int argc, char **argv)
     laden();
     // The search texts are built while the program is idle, in slices; the
     // first typing then finds them ready.
+    const auto heap = [] {
+        const struct mallinfo2 m = mallinfo2();
+        return double(m.uordblks + m.hblkhd);
+    };
+    const double heapVorher = heap();
     const auto t0 = std::chrono::steady_clock::now();
     while (!FMain->Suchtexte_bereit())
         QCoreApplication::processEvents();
+    const double suchtexte = heap() - heapVorher;
     const double vorbau = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
     const QVector<double> erste = tippe();
     benchmark::RunSpecifiedBenchmarks();
@@ -133,7 +140,9 @@ int main(int argc, char **argv)
     std::sort(g_cpuZeiten.begin(), g_cpuZeiten.end());
     std::printf("processor time of a key press: worst %.2f ms, median %.2f ms\n", g_cpuZeiten.last(),
                 g_cpuZeiten[g_cpuZeiten.size() / 2]);
-    std::printf("search texts built while idle in %.0f ms; then the very first typing:", vorbau);
+    std::printf("search texts built while idle in %.0f ms, holding %.1f MB (%.0f bytes a recipe); then the very "
+                "first typing:",
+                vorbau, suchtexte / 1e6, suchtexte / kRezepte);
     for (double t : erste)
         std::printf(" %.1f", t);
     std::printf(" ms\n");
