@@ -84,8 +84,6 @@ bool liesRezept(const QByteArray &z, const QString &dateiname, TTRezepteTotal &o
         l.zeilen(r.Reservezeilen, AnzahlReservezeilen);
     l.liste(r.Rezeptkurzinfo);
     qint32 n = 0;
-    // reserve() first: resize() alone would leave room to grow in every
-    // record.
     // The ingredient list mostly repeats the ingredients' values in the same
     // order: a value with the same bytes is taken from there.
     QVarLengthArray<std::array<QByteArrayView, 3>, 16> zutatenbytes; // quantity, unit, name
@@ -96,6 +94,8 @@ bool liesRezept(const QByteArray &z, const QString &dateiname, TTRezepteTotal &o
         return speicher ? speicher->wertWie(l, s, vorlage, vorlagenbytes) : l.zeile(s);
     };
     if (l.erwarte(QStringLiteral("[ZUTATEN]:")) && l.anzahl(n, 4)) {
+        // reserve() first: resize() alone would leave room to grow in every
+        // record.
         r.Zutaten.reserve(n);
         r.Zutaten.resize(n);
         zutatenbytes.resize(n);
