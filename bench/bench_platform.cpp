@@ -1,4 +1,5 @@
-// Reading and writing data files against a raw read of the same bytes.
+// Reading and writing a 10 MB data file, and a raw read of the same bytes
+// for scale.
 #include <benchmark/benchmark.h>
 
 #include <QByteArray>
@@ -7,7 +8,6 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-#include <cstdio>
 
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
@@ -53,9 +53,6 @@ DataFile &dataFile()
     return file;
 }
 
-double g_rawSeconds = 0;
-double g_readSeconds = 0;
-
 void BM_RawRead(benchmark::State &state)
 {
     DataFile &file = dataFile();
@@ -94,39 +91,6 @@ void BM_WriteLines(benchmark::State &state)
 }
 BENCHMARK(BM_WriteLines)->Unit(benchmark::kMillisecond);
 
-// Times both reads the same way, best of several runs, and prints the ratio.
-void BM_ReadRatio(benchmark::State &state)
-{
-    DataFile &file = dataFile();
-    QStringList lines;
-    for (auto _ : state) {
-        double bestRaw = 1e9;
-        double bestRead = 1e9;
-        for (int i = 0; i < 5; ++i) {
-            auto t0 = std::chrono::steady_clock::now();
-            QFile f(file.native);
-            f.open(QIODevice::ReadOnly);
-            QByteArray bytes = f.readAll();
-            benchmark::DoNotOptimize(bytes.data());
-            f.close();
-            bytes = QByteArray();
-            auto t1 = std::chrono::steady_clock::now();
-            platform::readLines(file.path, lines);
-            benchmark::DoNotOptimize(lines.data());
-            auto t2 = std::chrono::steady_clock::now();
-            lines = QStringList();
-            auto t3 = std::chrono::steady_clock::now();
-            bestRaw = std::min(bestRaw, std::chrono::duration<double>(t1 - t0).count());
-            // Freeing the lines is part of the price of having read them.
-            bestRead = std::min(bestRead, std::chrono::duration<double>(t3 - t1).count());
-            (void)t2;
-        }
-        g_rawSeconds = bestRaw;
-        g_readSeconds = bestRead;
-    }
-    state.counters["read/raw"] = g_readSeconds / g_rawSeconds;
-}
-BENCHMARK(BM_ReadRatio)->Iterations(1)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char **argv)
@@ -137,8 +101,5 @@ int main(int argc, char **argv)
         return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    if (g_rawSeconds > 0)
-        std::printf("readLines / raw read of 10 MB: %.2f (%.1f ms against %.1f ms)\n", g_readSeconds / g_rawSeconds,
-                    g_readSeconds * 1000, g_rawSeconds * 1000);
     return 0;
 }
