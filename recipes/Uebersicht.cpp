@@ -173,6 +173,7 @@ void TUebersicht::Vergiss()
 {
     m_eintraege.clear();
     m_eintraege.squeeze();
+    m_nachRezept.clear();
     m_dateinamen.clear();
     m_treffer.clear();
     m_trefferpositionen.clear();
@@ -224,6 +225,10 @@ void TUebersicht::Abgleichen(const TRezepteTotal &rezepte)
     ordnung = {};
     Ordne_um(neu, reihenfolge);
     m_eintraege = std::move(neu);
+    m_nachRezept.resize(m_eintraege.size());
+    std::iota(m_nachRezept.begin(), m_nachRezept.end(), 0);
+    std::sort(m_nachRezept.begin(), m_nachRezept.end(),
+              [this](qint32 a, qint32 b) { return m_eintraege[a].Index < m_eintraege[b].Index; });
     m_trefferGueltig = false;
     m_ohneSuchtext = 0;
 }
@@ -331,8 +336,8 @@ const QVector<qint32> &TUebersicht::Filtere(const TRezepteTotal &rezepte, const 
     bool abgleichen = m_dateinamen.size() != rezepte.size();
     for (qsizetype i = 0; i < rezepte.size() && !abgleichen; ++i)
         abgleichen = !geteilt(m_dateinamen[i], rezepte[i].Dateiname);
-    for (qsizetype i = 0; i < m_eintraege.size() && !abgleichen; ++i) {
-        Eintrag &e = m_eintraege[i];
+    for (qsizetype k = 0; k < m_nachRezept.size() && !abgleichen; ++k) {
+        Eintrag &e = m_eintraege[m_nachRezept[k]];
         const TTRezepteTotal &r = rezepte[e.Index];
         if (!Gleich(e, r)) {
             abgleichen = true; // its place in the list may change

@@ -101,6 +101,9 @@ private:
 
     QVector<Eintrag> m_eintraege;  // in list order
     QVector<QString> m_dateinamen; // every record's Dateiname, by index (shared)
+    // The entries' positions in the order of their records: the check for
+    // changed records then walks the records front to back.
+    QVector<qint32> m_nachRezept;
     QVector<qint32> m_treffer;
     QVector<qint32> m_trefferpositionen; // positions in m_eintraege of m_treffer
     // The filter m_treffer answers; a narrower search only looks at them.
