@@ -207,6 +207,40 @@ private slots:
         QCOMPARE(zeilen(), QStringList{"Bratensosse"});
     }
 
+    // A saved recipe, or a file changed on disk and read again, is found by
+    // its new words and no longer by its old ones, also when the search
+    // texts were built ahead while the program was idle.
+    void geaendertesRezeptGefunden_data()
+    {
+        QTest::addColumn<bool>("vonPlatte");
+        QTest::newRow("saved") << false;
+        QTest::newRow("file read again") << true;
+    }
+    void geaendertesRezeptGefunden()
+    {
+        QFETCH(bool, vonPlatte);
+        QTRY_VERIFY(FMain->Suchtexte_bereit());
+        FMain->ESuche->setText("stock");
+        QCOMPARE(zeilen(), QStringList{"Bratensosse"});
+        if (vonPlatte) {
+            Probe neu = Proben[1];
+            neu.zutaten = "1|l|Red wine";
+            neu.anleitung = "Reduce the wine.";
+            m_base->writeLines(QStringLiteral("Recipes\\Bratensosse.ORP"), Rezeptdatei(neu));
+            Programmstart(true);
+        } else {
+            const qint32 sosse = rezept("Bratensosse");
+            RezepteTotal[sosse].Zutatenliste[0].Name = QStringLiteral("Red wine");
+            RezepteTotal[sosse].Rezeptliste[0] = QStringLiteral("Reduce the wine.");
+            QVERIFY(Lade_Rezepte(Save, sosse));
+            Programmstart(false);
+        }
+        QTRY_VERIFY(FMain->Suchtexte_bereit());
+        QCOMPARE(zeilen(), QStringList{});
+        FMain->ESuche->setText("wine");
+        QCOMPARE(zeilen(), QStringList{"Bratensosse"});
+    }
+
     void vorschau()
     {
         FMain->show();
