@@ -14,7 +14,7 @@
 #include "core/Globals.h"
 #include "core/Meldung.h"
 #include "core/Tabellen.h"
-#include "internet/Downloadfenster.h"
+#include "internet/Downloadbasis.h"
 #include "internet/Grafikdownload.h"
 #include "platform/Pictures.h"
 #include "recipes/F_Hilfe.h"
@@ -23,12 +23,7 @@
 
 TFGraDown *FGraDown = nullptr;
 
-namespace {
-// The help chapter on downloads.
-constexpr int Hilfethema = 6;
-} // namespace
-
-TFGraDown::TFGraDown(QWidget *parent) : QWidget(parent, Qt::Window)
+TFGraDown::TFGraDown(QWidget *parent) : TDownloadfenster(parent)
 {
     setObjectName(QStringLiteral("FGraDown"));
     setWindowTitle(QStringLiteral("Download:"));
@@ -40,11 +35,6 @@ TFGraDown::TFGraDown(QWidget *parent) : QWidget(parent, Qt::Window)
 
 void TFGraDown::Baue_Felder()
 {
-    IBack = new QLabel(this);
-    IBack->setObjectName(QStringLiteral("IBack"));
-    IBack->setScaledContents(true);
-    IBack->lower();
-
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setAlignment(Qt::AlignCenter);
@@ -114,24 +104,6 @@ void TFGraDown::FormClose()
     hide();
     // New pictures are read at the rebuild.
     Kehre_zur_Uebersicht_zurueck();
-}
-
-void TFGraDown::closeEvent(QCloseEvent *event)
-{
-    if (Downloadfenster_darf_schliessen(this, event))
-        FormClose();
-}
-
-void TFGraDown::keyPressEvent(QKeyEvent *event)
-{
-    if (!Downloadfenster_Taste(this, event, Hilfethema))
-        QWidget::keyPressEvent(event);
-}
-
-void TFGraDown::resizeEvent(QResizeEvent *event)
-{
-    QWidget::resizeEvent(event);
-    IBack->setGeometry(rect());
 }
 
 void Pruefe_Grafikupdate()

@@ -1,18 +1,17 @@
 #pragma once
 // The graphics download window: how much new data the server offers, and
 // the buttons that install it or go back.
-#include <QWidget>
+#include "internet/Downloadbasis.h"
 
 class QLabel;
 class QPushButton;
 
-class TFGraDown : public QWidget
+class TFGraDown : public TDownloadfenster
 {
     Q_OBJECT
 public:
     explicit TFGraDown(QWidget *parent = nullptr);
 
-    QLabel *IBack;
     QLabel *Label1;
     QPushButton *BInstallieren;
     QPushButton *BAbbrechen;
@@ -21,12 +20,7 @@ public:
     void BInstallierenClick();
     void BAbbrechenClick();
     void BBInfoClick();
-    void FormClose();
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
+    void FormClose() override;
 
 private:
     void Baue_Felder();

@@ -20,7 +20,7 @@
 #include "core/Grundoperationen.h"
 #include "core/Meldung.h"
 #include "core/Tabellen.h"
-#include "internet/Downloadfenster.h"
+#include "internet/Downloadbasis.h"
 #include "internet/Rezeptdownload.h"
 #include "platform/Paths.h"
 #include "platform/Pictures.h"
@@ -31,8 +31,6 @@
 TFRezDown *FRezDown = nullptr;
 
 namespace {
-// The help chapter on downloads.
-constexpr int Hilfethema = 6;
 
 TTRecipetype *Eintrag_in_Zeile(int zeile)
 {
@@ -45,7 +43,7 @@ TTRecipetype *Eintrag_in_Zeile(int zeile)
 }
 } // namespace
 
-TFRezDown::TFRezDown(QWidget *parent) : QWidget(parent, Qt::Window)
+TFRezDown::TFRezDown(QWidget *parent) : TDownloadfenster(parent)
 {
     setObjectName(QStringLiteral("FRezDown"));
     setWindowTitle(QStringLiteral("Download recipes:"));
@@ -58,11 +56,6 @@ TFRezDown::TFRezDown(QWidget *parent) : QWidget(parent, Qt::Window)
 
 void TFRezDown::Baue_Felder()
 {
-    IBack = new QLabel(this);
-    IBack->setObjectName(QStringLiteral("IBack"));
-    IBack->setScaledContents(true);
-    IBack->lower();
-
     Label2 = new QLabel(QStringLiteral("Choose a category:"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     CBKategorie = new QComboBox(this);
@@ -259,24 +252,6 @@ void TFRezDown::FormClose()
     hide();
     // The new recipe files are read in here.
     Kehre_zur_Uebersicht_zurueck();
-}
-
-void TFRezDown::closeEvent(QCloseEvent *event)
-{
-    if (Downloadfenster_darf_schliessen(this, event))
-        FormClose();
-}
-
-void TFRezDown::keyPressEvent(QKeyEvent *event)
-{
-    if (!Downloadfenster_Taste(this, event, Hilfethema))
-        QWidget::keyPressEvent(event);
-}
-
-void TFRezDown::resizeEvent(QResizeEvent *event)
-{
-    QWidget::resizeEvent(event);
-    IBack->setGeometry(rect());
 }
 
 void Zeige_Rezeptauswahl(bool neu)

@@ -2,7 +2,7 @@
 // The recipe download window: the recipes of the server's index that are not
 // installed, by category, with their short description; the checked ones
 // are installed into Recipes\.
-#include <QWidget>
+#include "internet/Downloadbasis.h"
 
 class QAction;
 class QComboBox;
@@ -12,13 +12,12 @@ class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 
-class TFRezDown : public QWidget
+class TFRezDown : public TDownloadfenster
 {
     Q_OBJECT
 public:
     explicit TFRezDown(QWidget *parent = nullptr);
 
-    QLabel *IBack;
     QLabel *Label2;
     QComboBox *CBKategorie; // "All categories", then the categories with their counts
     QListWidget *CLBRezepte; // checkable lines; an entry's Listenindex is its line
@@ -46,12 +45,7 @@ public:
     void PMAbbrechenClick();
     void BBInfoClick();
     void PMHilfeClick();
-    void FormClose();
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
+    void FormClose() override;
 
 private:
     void Baue_Felder();
