@@ -214,24 +214,15 @@ private slots:
     {
         QTest::addColumn<int>("edition");
         QTest::addColumn<int>("update");
-        QTest::newRow("edition_0") << 0 << 0;
-        QTest::newRow("edition_1") << 1 << 0;
-        QTest::newRow("markengrafiken") << 2 << -1;
-        QTest::newRow("edition_3") << 3 << 0;
-        QTest::newRow("update_a") << 3 << 1;
-        QTest::newRow("programmdaten_3_1") << 3 << 2;
-        QTest::newRow("update_b") << 3 << 4;
-        QTest::newRow("update_c") << 1 << 5;
-        QTest::newRow("lexikon_4") << 4 << -1;
-        QTest::newRow("lexikon_5") << 5 << 0;
-        QTest::newRow("edition_6") << 6 << -1;
-        QTest::newRow("edition_7") << 7 << -1;
-        QTest::newRow("edition_8") << 8 << -1;
-        QTest::newRow("grafikpaket_9") << 9 << -1;
-        QTest::newRow("grafikpaket_10") << 10 << -1;
-        QTest::newRow("programmdaten_11") << 11 << -1;
-        QTest::newRow("englisch_12") << 12 << -1;
-        QTest::newRow("englisch_13") << 13 << -1;
+        // The golden file's name, the edition and the package list entry.
+        const std::tuple<const char *, int, int> bauten[] = {
+            {"edition_0", 0, 0},       {"edition_1", 1, 0},          {"markengrafiken", 2, -1},  {"edition_3", 3, 0},
+            {"update_a", 3, 1},        {"programmdaten_3_1", 3, 2},  {"update_b", 3, 4},         {"update_c", 1, 5},
+            {"lexikon_4", 4, -1},      {"lexikon_5", 5, 0},          {"edition_6", 6, -1},       {"edition_7", 7, -1},
+            {"edition_8", 8, -1},      {"grafikpaket_9", 9, -1},     {"grafikpaket_10", 10, -1}, {"programmdaten_11", 11, -1},
+            {"englisch_12", 12, -1},   {"englisch_13", 13, -1}};
+        for (const auto &[name, edition, update] : bauten)
+            QTest::newRow(name) << edition << update;
     }
     void golden()
     {

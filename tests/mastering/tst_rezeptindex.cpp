@@ -44,48 +44,28 @@ private slots:
     void init() { testing::failOnWarnings(); }
 
     // Sizes count every file as bytes div 1024 + 1, side files only when
-    // named (or present under the default name); the RECIPEFILE lines stay
-    // even for a side file the recipe lacks.
-    void blockFiles_data()
-    {
-        QTest::addColumn<int>("rezept");
-        QTest::addColumn<int>("bemerkung"); // bytes; -1 no such file
-        QTest::addColumn<int>("anleitung");
-        QTest::addColumn<bool>("benannt");  // side files named in the record
-        QTest::addColumn<int>("kb");
-        QTest::addColumn<QStringList>("dateien");
-        QTest::newRow("1024 bytes, no side files") << 1024 << -1 << -1 << false << 2
-                                                   << QStringList{"Pasta.KRP", "", ""};
-        QTest::newRow("1023 bytes") << 1023 << -1 << -1 << false << 1 << QStringList{"Pasta.KRP", "", ""};
-        QTest::newRow("named side file missing") << 100 << -1 << -1 << true << 3
-                                                 << QStringList{"Pasta.KRP", "Pasta.KRP.BRT", "Pasta.KRP.RRT"};
-        QTest::newRow("default names present") << 100 << 2048 << -1 << false << 4
-                                               << QStringList{"Pasta.KRP", "Pasta.KRP.BRT", ""};
-    }
+    // named (or present under the default name).
     void blockFiles()
     {
-        QFETCH(int, rezept);
-        QFETCH(int, bemerkung);
-        QFETCH(int, anleitung);
-        QFETCH(bool, benannt);
-        QFETCH(int, kb);
-        QFETCH(QStringList, dateien);
-        testing::BaseFolder base;
-        base.writeBytes("Recipes/Pasta.KRP", QByteArray(rezept, 'x'));
-        if (bemerkung >= 0)
-            base.writeBytes("Recipes/Pasta.KRP.BRT", QByteArray(bemerkung, 'b'));
-        if (anleitung >= 0)
-            base.writeBytes("Recipes/Pasta.KRP.RRT", QByteArray(anleitung, 'a'));
-        const TTRezepteTotal r = benannt ? Rezept("Pasta", "Pasta.KRP", "Pasta.KRP.BRT", "Pasta.KRP.RRT")
-                                         : Rezept("Pasta", "Pasta.KRP");
-        TString index, speicherliste;
-        Fuege_Rezeptbloecke_an(index, {r}, speicherliste);
-        const TRecipetype gelesen = Lies_wie_Download(index);
-        QCOMPARE(gelesen.size(), 1);
-        QCOMPARE(gelesen[0].GroesseKB, kb);
-        QCOMPARE(gelesen[0].Dateien, dateien);
-        QCOMPARE(speicherliste.size(), benannt ? 3 : 1 + (bemerkung >= 0) + (anleitung >= 0));
-        QCOMPARE(speicherliste.first(), r.Dateiname);
+        const struct {
+            int rezept, bemerkung, kb;
+            QStringList dateien;
+        } faelle[] = {{1024, -1, 2, {"Pasta.KRP", "", ""}},
+                      {1023, -1, 1, {"Pasta.KRP", "", ""}},
+                      {100, 2048, 4, {"Pasta.KRP", "Pasta.KRP.BRT", ""}}}; // the default name present
+        for (const auto &f : faelle) {
+            testing::BaseFolder base;
+            base.writeBytes("Recipes/Pasta.KRP", QByteArray(f.rezept, 'x'));
+            if (f.bemerkung >= 0)
+                base.writeBytes("Recipes/Pasta.KRP.BRT", QByteArray(f.bemerkung, 'b'));
+            TString index, speicherliste;
+            Fuege_Rezeptbloecke_an(index, {Rezept("Pasta", "Pasta.KRP")}, speicherliste);
+            const TRecipetype gelesen = Lies_wie_Download(index);
+            QCOMPARE(gelesen.size(), 1);
+            QCOMPARE(gelesen[0].GroesseKB, f.kb);
+            QCOMPARE(gelesen[0].Dateien, f.dateien);
+            QCOMPARE(speicherliste.size(), 1 + (f.bemerkung >= 0));
+        }
     }
 
     // Blocks continue the numbering of the index and the count follows;
@@ -119,7 +99,8 @@ private slots:
     }
 
     // Twelve recipes: blocks 1 and 10 are told apart, every field comes back
-    // (one blank line for a recipe without a short description).
+    // (one blank line for a recipe without a short description), and a named
+    // side file the recipe lacks still counts and is listed for the upload.
     void roundTrip()
     {
         testing::BaseFolder base;
@@ -133,6 +114,7 @@ private slots:
         TString index{"[TWS 2.X]", "TWSRECIPESVERSION=1", "COUNTRECIPES=0"};
         TString speicherliste;
         Fuege_Rezeptbloecke_an(index, rezepte, speicherliste);
+        QCOMPARE(speicherliste.size(), 12 + 6);
         const TRecipetype gelesen = Lies_wie_Download(index);
         QCOMPARE(gelesen.size(), 12);
         for (int i = 0; i < 12; ++i) {
@@ -154,10 +136,6 @@ private slots:
         QTest::addColumn<QStringList>("danach");
         const QStringList kopf{"[TWS 2.X]", "TWSRECIPESVERSION=9", "COUNTRECIPES=2", "; Rezepte"};
         const QStringList leer{"[TWS 2.X]", "TWSRECIPESVERSION=9", "COUNTRECIPES=0", "; Rezepte"};
-        QStringList elf = kopf;
-        for (int i = 0; i <= 10; ++i)
-            elf += Block(i, QString::number(i));
-        QTest::newRow("RECIPE=1 against RECIPE=10") << elf << leer;
         QTest::newRow("block 1 without its end, block 10 after it")
             << kopf + Block(1, "B").mid(0, 5) + Block(10, "K") + QStringList{"; Ende"} << leer + QStringList{"; Ende"};
         QTest::newRow("cut short before a key line")

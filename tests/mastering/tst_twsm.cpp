@@ -97,8 +97,6 @@ private slots:
         testing::ScriptedMessages meldungen;
         FTWSM->CBMP->setEditText("  /srv/master  ");
         QCOMPARE(Masterpfad, "/srv/master\\");
-        FTWSM->CBMP->setEditText("C:\\Master\\");
-        QCOMPARE(Masterpfad, "C:\\Master\\");
         // No tool runs without a master tree.
         Protokoll.clear();
         FTWSM->CBMP->setEditText("");
