@@ -232,16 +232,6 @@ private slots:
         Vergleiche_mit_Golden(QString::fromLatin1(QTest::currentDataTag()), e);
     }
 
-    // An update package built from an edition without golden listing ships
-    // the new databases only under the names the start-up takes over.
-    void updateCFromEditionZero()
-    {
-        const Ergebnis e = Gebaut(0, 5);
-        QVERIFY(Hat(e, "PRGDATA/ENG/Lebensmittel_Neu.hbr"));
-        QVERIFY(Hat(e, "PRGDATA/ENG/RICNEU.hbr"));
-        QVERIFY(!Hat(e, "PRGDATA/ENG/Lebensmittel.hbr"));
-    }
-
     // Variant 8's all-ingredients database is its shipped one; the branded
     // picture keeps its brand folder.
     void variant8AllEqualsShipped()
