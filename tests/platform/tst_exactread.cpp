@@ -19,12 +19,10 @@ private slots:
         QTest::addColumn<QByteArray>("inhalt");
         QTest::addColumn<bool>("gelesen");
         QTest::newRow("empty") << "Recipe.TRP" << QByteArray() << true;
-        QTest::newRow("lines") << "Recipe.TRP" << QByteArray("[TAFELWERKSTATT 2.0]\r\nName\r\n") << true;
         QTest::newRow("larger than a buffer") << "Recipe.TRP" << QByteArray(300000, 'x') << true;
         QTest::newRow("folder") << "Sub" << QByteArray("x") << false;
         QTest::newRow("missing") << "Gone.TRP" << QByteArray("x") << false;
         QTest::newRow("other letter case") << "recipe.trp" << QByteArray("x") << false;
-        QTest::newRow("empty name") << "" << QByteArray("x") << false;
     }
     void lesen()
     {
@@ -38,7 +36,7 @@ private slots:
         f.write(inhalt);
         f.close();
         QByteArray ergebnis("old");
-        QCOMPARE(platform::readExactFile(name.isEmpty() ? QString() : dir.filePath(name), ergebnis), gelesen);
+        QCOMPARE(platform::readExactFile(dir.filePath(name), ergebnis), gelesen);
         QCOMPARE(ergebnis, gelesen ? inhalt : QByteArray("old"));
     }
 };
