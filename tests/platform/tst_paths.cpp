@@ -70,6 +70,8 @@ private slots:
         QTest::newRow("inner parent") << QStringLiteral("Recipes\\..\\x") << false << false;
         QTest::newRow("absolute") << QStringLiteral("/etc/passwd") << false << false;
         QTest::newRow("drive") << QStringLiteral("C:\\x") << false << false;
+        QTest::newRow("root backslash") << QStringLiteral("\\x") << false << false;
+        QTest::newRow("network") << QStringLiteral("\\\\server\\share\\x") << false << false;
         QTest::newRow("empty") << QString() << false << false;
     }
     void refusesUnsafePaths()
