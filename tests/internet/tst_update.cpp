@@ -1,8 +1,7 @@
 // The version check, the internet check with the news merge, the set-up
 // download and its start at exit, the database update and the start-up's
 // question and notice, against a real HTTP server on 127.0.0.1.
-#include <QAction>
-#include <QMenu>
+#include <QtWidgets>
 
 #include "core/Dateioperationen.h"
 #include "app/Start.h"
@@ -114,7 +113,6 @@ private slots:
         QTest::addColumn<QString>("name");     // SETUPNAME afterwards
         QTest::newRow("401 asks, No keeps it") << "401" << Setup << 7 << true << Setup;
         QTest::newRow("400 means installed") << "400" << Setup << 0 << false << "";
-        QTest::newRow("399 changes nothing") << "399" << Setup << 0 << true << Setup;
         QTest::newRow("not a number reads 0") << "4.01" << Setup << 0 << true << Setup;
         QTest::newRow("a path is refused") << "401" << "..\\PRGDATA\\ENG\\Setup401.exe" << -1 << true << "";
         QTest::newRow("no set-up, nothing asked") << "401" << "" << 0 << true << "";
@@ -139,7 +137,6 @@ private slots:
         QTEST(m_base->exists(QStringLiteral("PRGDATA\\ENG\\") + Setup), "bleibt");
         QTEST(Wert(QStringLiteral("VERSION.HRB"), QStringLiteral("SETUPNAME")), "name");
         QCOMPARE(Wert(QStringLiteral("VERSION.HRB"), QStringLiteral("TWSVERSION")), QStringLiteral("400"));
-        QCOMPARE(ProgrammOK, quint8(1));
         QVERIFY(m_shell.isEmpty());
     }
 
@@ -151,7 +148,6 @@ private slots:
         QTest::addColumn<bool>("gestartet");
         QTest::newRow("downloaded set-up") << Setup << true;
         QTest::newRow("name with a folder") << "sub/" + Setup << false;
-        QTest::newRow("none") << "" << false;
     }
     void setup_beim_beenden()
     {
@@ -207,14 +203,6 @@ private slots:
         QTEST(Wert(QStringLiteral("VERSION.HRB"), QStringLiteral("TWSRECIPESVERSION")).toInt(), "rezepte");
     }
 
-    void internetcheck_ohne_server()
-    {
-        testing::ScriptedMessages meldungen;
-        QVERIFY(!Internetupdate_Starten()); // no VERSIONS.HRB on the server
-        QVERIFY(Eingeschaltet().isEmpty());
-        QCOMPARE(Wert(QStringLiteral("VERSION.HRB"), QStringLiteral("TWSRECIPESVERSION")), QStringLiteral("1"));
-    }
-
     // A recipe index of an earlier download whose recipes are not all
     // installed keeps the recipe download on offer.
     void alter_rezeptindex_data()
@@ -248,7 +236,6 @@ private slots:
         QTest::addColumn<int>("danach");
         QTest::newRow("first run 0 -> 5") << 0 << 5 << true << 5;
         QTest::newRow("behind 3 -> 5: fetched, kept") << 3 << 5 << true << 3;
-        QTest::newRow("same version") << 5 << 5 << false << 5;
         QTest::newRow("ahead 7 -> 5") << 7 << 5 << false << 5;
     }
     void news()
@@ -309,8 +296,6 @@ private slots:
         QVERIFY(meldungen.pending().isEmpty());
         QCOMPARE(Wert(QStringLiteral("VERSION.HRB"), QStringLiteral("SETUPNAME")), danach);
         QCOMPARE(m_base->exists(QStringLiteral("PRGDATA\\ENG\\") + Setup), !danach.isEmpty());
-        QVERIFY(FMain->isEnabled());
-        QVERIFY(!FDown->isVisible());
     }
 
     // The database update installs a checked copy and keeps what is wrong.
@@ -346,7 +331,6 @@ private slots:
         QCOMPARE(Wert(QStringLiteral("VERSION.HRB"), QStringLiteral("TWSDATENBANKVERSION")),
                  installiert ? QStringLiteral("7") : QStringLiteral("1"));
         QCOMPARE(FMain->MDatenbankenupdaten->isEnabled(), !installiert);
-        QVERIFY(FMain->isEnabled());
     }
 
     // Without a server the start-up asks nothing (Yes and No are the
@@ -360,12 +344,15 @@ private slots:
         QVERIFY(!FMain->MUpdate->isEnabled());
     }
 
-    // The manual check says how it went.
+    // The manual check says how it went; without VERSIONS.HRB on the
+    // server nothing is switched on or taken over.
     void manuell()
     {
         testing::ScriptedMessages meldungen;
         meldungen.expect(QStringLiteral("Download fails!"));
         FMain->MUpdateinformationenmanuelldownloadenClick();
+        QVERIFY(Eingeschaltet().isEmpty());
+        QCOMPARE(Wert(QStringLiteral("VERSION.HRB"), QStringLiteral("TWSRECIPESVERSION")), QStringLiteral("1"));
         m_server.schreibe(QStringLiteral("TWS/ENG/DOWNLOAD/VERSIONS.HRB"), Versionen(400, 0, 2, 1, 1, Setup));
         meldungen.expect(QStringLiteral("Loaded update, recipe and data update information succesful!"));
         FMain->MUpdateinformationenmanuelldownloadenClick();
@@ -408,7 +395,6 @@ private slots:
             m_base->writeBytes(QStringLiteral("PRGDATA\\ENG\\") + Setup, "setup");
         }
         testing::ScriptedMessages meldungenSkript;
-        // The first message is the question.
         for (const QString &m : meldungen)
             meldungenSkript.expect(m, m == meldungen.first() ? antwort : 1);
         TWS_Grundwerte();
@@ -430,10 +416,8 @@ private slots:
     // One notice, by priority.
     void hinweis()
     {
-        QCOMPARE(Updatehinweis(), QString());
         NeueZutaten = 1;
         QVERIFY(Updatehinweis().startsWith(QStringLiteral("A new ingredient database")));
-        NeueGrafiken = 1;
         NeueRezepte = 1;
         QVERIFY(Updatehinweis().startsWith(QStringLiteral("New recipes")));
         NeueVersion = 1;

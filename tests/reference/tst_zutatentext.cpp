@@ -49,16 +49,13 @@ private slots:
         QTest::addColumn<bool>("gefunden");
         QTest::newRow("digit and unit split") << "200g Flour" << "200 g Flour" << true;
         QTest::newRow("missing name marked") << "200g Mehl" << "200 g Mehl (?\?)" << false;
-        QTest::newRow("marker not doubled") << "200 g Mehl (?\?)" << "200 g Mehl (?\?)" << false;
         QTest::newRow("tabs and blanks") << "\t200  g\tFlour  " << "200 g Flour" << true;
         QTest::newRow("unit lower case") << "2 TBSP Sugar" << "2 tbsp Sugar" << true;
         QTest::newRow("egg word") << "2 eggs" << "2 piece of eggs" << true;
         QTest::newRow("egg word once when missing") << "3 yolk" << "3 piece of yolk (?\?)" << false;
         QTest::newRow("egg word needs quantity") << "Egg" << "Egg (?\?)" << false;
         QTest::newRow("salt alone") << "salt" << "1 to taste salt" << true;
-        QTest::newRow("pepper not in database") << "Pepper" << "1 to taste Pepper" << true;
         QTest::newRow("salt keeps its unit") << "2 g salt" << "2 g salt" << true;
-        QTest::newRow("synonym with factor") << "2 cup Milk" << "500 ml Milk" << true;
         QTest::newRow("range with factor") << "1-2 cup Milk" << "250-500 ml Milk" << true;
         QTest::newRow("synonyms chain") << "2 pint Milk" << "1 l Milk" << true;
         QTest::newRow("synonym only before a blank") << "2 cupcakes" << "2 cupcakes (?\?)" << false;
@@ -137,7 +134,6 @@ private slots:
         QTest::newRow("utf-8 with mark") << QByteArray("\xEF\xBB\xBF" "1 K\xC3\xA4" "se\n2 x")
                                          << QStringList{"1 Käse", "2 x"};
         QTest::newRow("windows-1252") << QByteArray("200 g Cr\xE8" "me\r1 K\xE4" "se\x80") << QStringList{"200 g Crème", "1 Käse€"};
-        QTest::newRow("empty") << QByteArray() << QStringList{};
     }
     void textdatei()
     {
