@@ -12,14 +12,6 @@
 namespace {
 const QString Konto = QStringLiteral("abc0123456789");
 
-QByteArray Zufallsdaten(int laenge)
-{
-    QByteArray b(laenge, Qt::Uninitialized);
-    for (char &c : b)
-        c = char(QRandomGenerator::global()->bounded(256));
-    return b;
-}
-
 QByteArray Lies(const QString &pfad)
 {
     QFile f(pfad);
@@ -52,7 +44,9 @@ private slots:
     void initTestCase()
     {
         // 37 KB and a bit: more blocks than the bar's maximum in the tests.
-        m_daten = Zufallsdaten(37 * 1024 + 100);
+        m_daten.resize(37 * 1024 + 100);
+        for (char &c : m_daten)
+            c = char(QRandomGenerator::global()->bounded(256));
         for (const auto &[name, inhalt] : {std::pair{"data.bin", m_daten}, std::pair{"empty.bin", QByteArray()}}) {
             QFile f(m_webordner.filePath(QLatin1String(name)));
             QVERIFY(f.open(QIODevice::WriteOnly) && f.write(inhalt) == inhalt.size());

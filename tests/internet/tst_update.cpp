@@ -22,14 +22,11 @@ const QString Setup = QStringLiteral("Setup401.exe");
 
 QStringList Versionen(int programm, int news, int rezepte, int grafik, int datenbank, const QString &setup)
 {
-    return {QStringLiteral("[TWS 2.X]"),
-            QStringLiteral("TWSVERSION=%1").arg(programm),
-            QStringLiteral("TWSNEWSVERSION=%1").arg(news),
-            QStringLiteral("TWSRECIPESVERSION=%1").arg(rezepte),
-            QStringLiteral("TWSGRAPHICSVERSION=%1").arg(grafik),
-            QStringLiteral("TWSDATENBANKVERSION=%1").arg(datenbank),
-            QStringLiteral("SETUPNAME=") + setup,
-            QStringLiteral("DOWNLOADSIZEKB=1")};
+    QStringList z{QStringLiteral("[TWS 2.X]")};
+    for (const auto &[name, wert] : {std::pair{"TWS", programm}, {"TWSNEWS", news}, {"TWSRECIPES", rezepte},
+                                     {"TWSGRAPHICS", grafik}, {"TWSDATENBANK", datenbank}})
+        z << QStringLiteral("%1VERSION=%2").arg(QLatin1String(name)).arg(wert);
+    return z << QStringLiteral("SETUPNAME=") + setup << QStringLiteral("DOWNLOADSIZEKB=1");
 }
 
 QStringList Newsdatei(const QList<QStringList> &eintraege)
@@ -173,16 +170,12 @@ private slots:
     {
         QTest::addColumn<QStringList>("server");
         QTest::addColumn<QStringList>("eingeschaltet");
-        QTest::addColumn<QString>("hinweis");
         QTest::addColumn<int>("rezepte"); // TWSRECIPESVERSION afterwards
-        QTest::newRow("new program") << Versionen(401, 0, 1, 1, 1, Setup) << QStringList{"MPRGUpdatestarten"}
-                                     << "A new program version" << 1;
+        QTest::newRow("new program") << Versionen(401, 0, 1, 1, 1, Setup) << QStringList{"MPRGUpdatestarten"} << 1;
         QTest::newRow("new data and database")
-            << Versionen(400, 0, 1, 2, 2, Setup) << QStringList{"MGrafikendownloaden", "MDatenbankenupdaten"}
-            << "New data" << 1;
-        QTest::newRow("new recipes") << Versionen(400, 0, 2, 1, 1, Setup) << QStringList{"MRezeptedownloaden"}
-                                     << "New recipes" << 1;
-        QTest::newRow("server older: taken over") << Versionen(399, 0, 0, 0, 0, Setup) << QStringList() << "" << 0;
+            << Versionen(400, 0, 1, 2, 2, Setup) << QStringList{"MGrafikendownloaden", "MDatenbankenupdaten"} << 1;
+        QTest::newRow("new recipes") << Versionen(400, 0, 2, 1, 1, Setup) << QStringList{"MRezeptedownloaden"} << 1;
+        QTest::newRow("server older: taken over") << Versionen(399, 0, 0, 0, 0, Setup) << QStringList() << 0;
     }
     void internetcheck()
     {
@@ -193,9 +186,7 @@ private slots:
         QVERIFY(Internetupdate_Starten());
         QCOMPARE(Eingeschaltet(), eingeschaltet);
         QCOMPARE(FMain->MUpdate->isEnabled(), !eingeschaltet.isEmpty());
-        QFETCH(QString, hinweis);
-        QCOMPARE(Updatehinweis().isEmpty(), hinweis.isEmpty());
-        QVERIFY(hinweis.isEmpty() || Updatehinweis().startsWith(hinweis));
+        QCOMPARE(Updatehinweis().isEmpty(), eingeschaltet.isEmpty());
         if (eingeschaltet.contains(QStringLiteral("MPRGUpdatestarten")))
             QCOMPARE(FMain->MPRGUpdatestarten->text(), QStringLiteral("Download update to version 4.01"));
         // A newer version is raised only by its download; one the server
@@ -205,25 +196,20 @@ private slots:
 
     // A recipe index of an earlier download whose recipes are not all
     // installed keeps the recipe download on offer.
-    void alter_rezeptindex_data()
-    {
-        QTest::addColumn<bool>("installiert");
-        QTest::newRow("not installed") << false;
-        QTest::newRow("installed") << true;
-    }
     void alter_rezeptindex()
     {
-        QFETCH(bool, installiert);
         m_server.schreibe(QStringLiteral("TWS/ENG/DOWNLOAD/VERSIONS.HRB"), Versionen(400, 0, 1, 1, 1, Setup));
         m_base->writeLines(QStringLiteral("PRGDATA\\ENG\\RECIPESS.HRB"),
                            {"[TWS 2.X]", "TWSRECIPESVERSION=1", "COUNTRECIPES=1", "RECIPE=0", "DOWNLOADSIZEKB=1",
                             "RECIPENAME=Stew", "RECIPEFILE=Stew.KRP", "RECIPEFILE=", "RECIPEFILE=", "RECIPETEXTBEGIN=",
                             " ", "RECIPETEXTEND=", "RECIPEEND0="});
-        if (installiert)
-            m_base->writeLines(QStringLiteral("Recipes\\Stew.KRP"), {"[TAFELWERKSTATT 2.0]"});
         testing::ScriptedMessages meldungen;
         QVERIFY(Internetupdate_Starten());
-        QCOMPARE(FMain->MRezeptedownloaden->isEnabled(), !installiert);
+        QVERIFY(FMain->MRezeptedownloaden->isEnabled());
+        m_base->writeLines(QStringLiteral("Recipes\\Stew.KRP"), {"[TAFELWERKSTATT 2.0]"});
+        FMain->MRezeptedownloaden->setEnabled(false);
+        QVERIFY(Internetupdate_Starten());
+        QVERIFY(!FMain->MRezeptedownloaden->isEnabled());
     }
 
     // Newer news are fetched and merged: only items for this program in
@@ -406,11 +392,9 @@ private slots:
         QCOMPARE(FMain->MPRGUpdatestarten->isEnabled(), antwort == 6 && !setup);
         QCOMPARE(FMain->MUpdateinformationenmanuelldownloaden->isEnabled(), antwort == 7);
         QCOMPARE(m_shell.size(), setup ? 1 : 0);
-        if (setup) {
-            // Yes closes the main window, which starts the set-up through the shell.
+        // Yes closes the main window, which starts the set-up through the shell.
+        if (setup)
             QCOMPARE(m_shell[0].target, m_base->path(QStringLiteral("PRGDATA/ENG/") + Setup));
-            QCOMPARE(ProgrammOK, quint8(0));
-        }
     }
 
     // One notice, by priority.

