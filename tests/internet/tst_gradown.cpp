@@ -73,7 +73,6 @@ private slots:
         QTest::newRow("blanks and a comma in the name")
             << Liste(2, {"  0,12,GFXZUTAT\\ENG\\Salt, coarse.png  ", "1,3,Grafiken\\ENG\\PNG\\x.png"})
             << QStringList{"0|12|GFXZUTAT\\ENG\\Salt, coarse.png", "1|3|Grafiken\\ENG\\PNG\\x.png"};
-        QTest::newRow("shorter than its count") << Liste(3, {"1,3,a.png", "1,3,b.png"}) << QStringList();
         QTest::newRow("size not a number") << Liste(1, {"1,big,a.png"}) << QStringList();
         QTest::newRow("no path") << Liste(1, {"1,3"}) << QStringList();
         QStringList kopf = Liste(1, {"1,3,a.png"});
