@@ -231,9 +231,7 @@ private slots:
         QTest::addColumn<bool>("gefunden");
         QTest::newRow("digit and unit split") << "200g Flour" << "200 g Flour" << true;
         QTest::newRow("missing name marked") << "200g Mehl" << "200 g Mehl (?\?)" << false;
-        QTest::newRow("tabs and blanks") << "\t200  g\tFlour  " << "200 g Flour" << true;
         QTest::newRow("unit lower case") << "2 TBSP Sugar" << "2 tbsp Sugar" << true;
-        QTest::newRow("egg word") << "2 eggs" << "2 piece of eggs" << true;
         QTest::newRow("egg word once when missing") << "3 yolk" << "3 piece of yolk (?\?)" << false;
         QTest::newRow("egg word needs quantity") << "Egg" << "Egg (?\?)" << false;
         QTest::newRow("salt alone") << "salt" << "1 to taste salt" << true;
@@ -241,13 +239,11 @@ private slots:
         QTest::newRow("range with factor") << "1-2 cup Milk" << "250-500 ml Milk" << true;
         QTest::newRow("synonyms chain") << "2 pint Milk" << "1 l Milk" << true;
         QTest::newRow("synonym only before a blank") << "2 cupcakes" << "2 cupcakes (?\?)" << false;
-        QTest::newRow("replacement") << "EL Sugar" << "1 tbsp Sugar" << true;
         QTest::newRow("replacement needs a blank") << "ELBE Sugar" << "ELBE Sugar (?\?)" << false;
         QTest::newRow("replacements chain") << "a handful Nuts" << "2 tbsp Nuts" << true;
         QTest::newRow("fraction replaced") << "1 1/2 cup Milk" << "375 ml Milk" << true;
         QTest::newRow("unit not a word start") << "2 garlic cloves" << "2 garlic cloves (?\?)" << false;
         QTest::newRow("no name counts found") << "200 g" << "200 g" << true;
-        QTest::newRow("comment passes") << "*** for the glaze ***" << "*** for the glaze ***" << true;
     }
     void pruefen()
     {
