@@ -17,7 +17,7 @@
 #include "platform/Seams.h"
 #include "platform/TextFile.h"
 #include "recipes/F_Main.h"
-#include "Downloadfenster.h"
+#include "Serverbaum.h"
 #include "testing/Testing.h"
 
 namespace {

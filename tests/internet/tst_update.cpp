@@ -14,7 +14,7 @@
 #include "platform/Paths.h"
 #include "platform/Seams.h"
 #include "recipes/F_Main.h"
-#include "Downloadfenster.h"
+#include "Serverbaum.h"
 #include "testing/Testing.h"
 
 namespace {
