@@ -1,16 +1,23 @@
 #pragma once
 // A download server for the update and download tests: a folder the test
 // fills in the server's layout (/TWS/ENG/...), served on 127.0.0.1, and the
-// program's settings pointed at it.
+// program's settings pointed at it. The main and download windows are made
+// once; per test a fresh base folder gets the given version file, the
+// settings their start values and the program the test server.
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <memory>
 
+#include "core/Globals.h"
+#include "internet/F_Down.h"
 #include "internet/Internet.h"
+#include "platform/Paths.h"
 #include "platform/TextFile.h"
+#include "recipes/F_Main.h"
 #include "testing/Servers.h"
+#include "testing/Testing.h"
 
 namespace testing {
 
@@ -51,5 +58,31 @@ private:
     QTemporaryDir m_ordner;
     std::unique_ptr<HttpServer> m_http;
 };
+
+inline void erzeugeDownloadfenster()
+{
+    FMain = new TFMain;
+    FDown = new TFDown;
+}
+
+inline void loescheDownloadfenster()
+{
+    delete FDown;
+    delete FMain;
+    FDown = nullptr;
+    FMain = nullptr;
+}
+
+inline void neueDownloadbasis(std::unique_ptr<BaseFolder> &base, Serverbaum &server, const QStringList &version)
+{
+    failOnWarnings();
+    base.reset(new BaseFolder);
+    QVERIFY(platform::makeFolder(QStringLiteral("PRGDATA\\ENG")));
+    QVERIFY(platform::makeFolder(QStringLiteral("Recipes")));
+    base->writeLines(QStringLiteral("PRGDATA\\ENG\\VERSION.HRB"), version);
+    GlobalVARInit();
+    Setze_GlobalOptionen();
+    server.verbinde();
+}
 
 } // namespace testing

@@ -1,29 +1,18 @@
-// Downloads and uploads against real HTTP and FTP servers on 127.0.0.1, and
-// the internet settings file.
-#include <QDir>
-#include <QFile>
-#include <QProgressBar>
-#include <QRandomGenerator>
-#include <QTemporaryDir>
-#include <QTimer>
+// Downloads and uploads against real HTTP and FTP servers on 127.0.0.1, the
+// internet settings file and the key=value files of the update.
+#include <QtWidgets>
 #include <memory>
 
 #include "core/Globals.h"
 #include "internet/F_Down.h"
 #include "internet/Internet.h"
+#include "internet/Wertdatei.h"
 #include "testing/Servers.h"
 #include "testing/Testing.h"
 
 namespace {
 const QString Konto = QStringLiteral("abc0123456789");
-
-QByteArray Zufallsdaten(int laenge)
-{
-    QByteArray b(laenge, Qt::Uninitialized);
-    for (char &c : b)
-        c = char(QRandomGenerator::global()->bounded(256));
-    return b;
-}
+const QString Versionsdatei = QStringLiteral("PRGDATA\\ENG\\VERSION.HRB");
 
 QByteArray Lies(const QString &pfad)
 {
@@ -57,7 +46,9 @@ private slots:
     void initTestCase()
     {
         // 37 KB and a bit: more blocks than the bar's maximum in the tests.
-        m_daten = Zufallsdaten(37 * 1024 + 100);
+        m_daten.resize(37 * 1024 + 100);
+        for (char &c : m_daten)
+            c = char(QRandomGenerator::global()->bounded(256));
         for (const auto &[name, inhalt] : {std::pair{"data.bin", m_daten}, std::pair{"empty.bin", QByteArray()}}) {
             QFile f(m_webordner.filePath(QLatin1String(name)));
             QVERIFY(f.open(QIODevice::WriteOnly) && f.write(inhalt) == inhalt.size());
@@ -92,7 +83,6 @@ private slots:
     void fortschritt_data()
     {
         QTest::addColumn<QList<int>>("werte");
-        QTest::newRow("within the range") << QList<int>{3, 0, 10, 4, 7};
         QTest::newRow("wraps twice, ends after the wrap") << QList<int>{9, 0, 10, 21, 0};
         QTest::newRow("range not from 0, from the maximum") << QList<int>{10, 5, 10, 7, 7};
         QTest::newRow("empty range") << QList<int>{0, 0, 0, 5, 0};
@@ -117,8 +107,6 @@ private slots:
         QTest::newRow("404") << "%1/nothing.bin" << "PRGDATA\\ENG\\x.bin" << true << false << QByteArray("old");
         QTest::newRow("cut off") << "%1/cut/data.bin" << "PRGDATA\\ENG\\x.bin" << true << false
                                  << QByteArray("old");
-        QTest::newRow("refused port") << "http://127.0.0.1:1/data.bin" << "PRGDATA\\ENG\\x.bin" << true << false
-                                      << QByteArray("old");
         QTest::newRow("no server set") << "%1/data.bin" << "PRGDATA\\ENG\\x.bin" << false << false
                                        << QByteArray("old");
         QTest::newRow("not http") << "file:///etc/hostname" << "PRGDATA\\ENG\\x.bin" << true << false
@@ -178,7 +166,6 @@ private slots:
         QTest::newRow("wrong password") << Konto << "falsch" << "PRGDATA\\ENG\\Mein Rezept.TRP" << false;
         QTest::newRow("account without UPLOAD") << "xyz9999999999" << "geheim" << "PRGDATA\\ENG\\Mein Rezept.TRP"
                                                 << false;
-        QTest::newRow("no account") << "" << "geheim" << "PRGDATA\\ENG\\Mein Rezept.TRP" << false;
         QTest::newRow("local file missing") << Konto << "geheim" << "PRGDATA\\ENG\\Fehlt.TRP" << false;
     }
     void hochladen()
@@ -239,6 +226,96 @@ private slots:
                               QString::number(e.Zeitlimit)}),
                  erwartet);
         QCOMPARE(meldungen.pending(), QStringList());
+    }
+
+    void load_data()
+    {
+        QTest::addColumn<QByteArray>("inhalt");
+        QTest::addColumn<int>("ergebnis");
+        QTest::addColumn<QStringList>("werte");
+        QTest::newRow("header with more text, LF only") << QByteArray("[TWS 2.X] x\nA=1\n") << 0 << QStringList({"[TWS 2.X] x", "A=1"});
+        QTest::newRow("error page") << QByteArray("<html>404</html>\r\nA=1\r\n") << -2 << QStringList({"<html>404</html>"});
+        QTest::newRow("empty file") << QByteArray() << -2 << QStringList({""});
+        QTest::newRow("missing") << QByteArray("-") << -1 << QStringList();
+    }
+    void load()
+    {
+        QFETCH(QByteArray, inhalt);
+        QFETCH(int, ergebnis);
+        QFETCH(QStringList, werte);
+        testing::ScriptedMessages messages;
+        if (ergebnis == -2)
+            messages.expect("Corrupt header found in file: (" + werte.first() + ") " + Programmverzeichnis + Versionsdatei);
+        if (inhalt != "-")
+            m_base->writeBytes(Versionsdatei, inhalt);
+        TString gelesen{"alt"};
+        QCOMPARE(LoadValueFile(Programmverzeichnis + Versionsdatei, gelesen), ergebnis);
+        QCOMPARE(gelesen, werte);
+        QVERIFY(messages.pending().isEmpty());
+    }
+
+    void getInt_data()
+    {
+        QTest::addColumn<QString>("schluessel");
+        QTest::addColumn<int>("wert");
+        QTest::newRow("COUNT is not COUNTRECIPES") << "COUNT" << 3;
+        QTest::newRow("minus one") << "A" << -1;
+        QTest::newRow("leading blank does not match") << "TWSVERSION" << 0;
+        QTest::newRow("first of two") << "DOPPELT" << 11;
+        QTest::newRow("missing or other case") << "count" << 0;
+        QTest::newRow("not a number") << "TEXT" << 0;
+        QTest::newRow("digits then text") << "GEMISCHT" << 0;
+        QTest::newRow("too large") << "RIESIG" << 0;
+        QTest::newRow("smallest") << "KLEINSTE" << -2147483647 - 1;
+    }
+    void getInt()
+    {
+        QFETCH(QString, schluessel);
+        QFETCH(int, wert);
+        const TString werte{"[TWS 2.X]", "COUNT=3", "COUNTRECIPES=7", "A=-1", "B=-2", " TWSVERSION=400", "DOPPELT=11",
+                            "DOPPELT=12", "TEXT=vierhundert", "LEER=", "GEMISCHT=12x", "RIESIG=2147483648",
+                            "KLEINSTE=-2147483648"};
+        QCOMPARE(GetValueInt(schluessel, werte), wert);
+    }
+
+    void getAndSetText()
+    {
+        TString werte{"[TWS 2.X]", "SETUPNAME=a=b.exe", "X=1", "SETUPNAME=zweiter.exe", "BLANK= x "};
+        QCOMPARE(GetValueStr("SETUPNAME", werte), QStringLiteral("a=b.exe"));
+        QString text = "alt";
+        GetValueStr("BLANK", werte, text);
+        QCOMPARE(text, QStringLiteral(" x "));
+        GetValueStr("FEHLT", werte, text);
+        QCOMPARE(text, QString());
+
+        QCOMPARE(SetValueStr("SETUPNAME", "neu.exe", werte), 0);
+        QCOMPARE(SetValueInt("TWSVERSION", 400, werte), 0);
+        QCOMPARE(werte, TString({"[TWS 2.X]", "SETUPNAME=neu.exe", "X=1", "SETUPNAME=zweiter.exe", "BLANK= x ", "TWSVERSION=400"}));
+
+        // On an empty array the header comes first, so a save keeps the key.
+        TString leer;
+        SetValueInt("COUNT", -5, leer);
+        QCOMPARE(leer, TString({"[TWS 2.X]", "COUNT=-5"}));
+    }
+
+    void save()
+    {
+        testing::ScriptedMessages messages;
+        TString werte{"[TWS 2.X] alt", "; Kommentar", "Irgendwas", "", "TWSVERSION=400", "SETUPNAME="};
+        // The save never creates a file.
+        QCOMPARE(SaveValueFile(Programmverzeichnis + Versionsdatei, werte), -1);
+        QVERIFY(!m_base->exists(Versionsdatei));
+
+        m_base->writeLines(Versionsdatei, {"[TWS 2.X] alt"});
+        QCOMPARE(SaveValueFile(Programmverzeichnis + Versionsdatei, werte), 0);
+        QCOMPARE(m_base->readBytes(Versionsdatei), QByteArray("[TWS 2.X]\r\n; Kommentar\r\nTWSVERSION=400\r\nSETUPNAME=\r\n"));
+        QCOMPARE(werte, TString({"[TWS 2.X]", "; Kommentar", "", "", "TWSVERSION=400", "SETUPNAME="}));
+
+        // A full disk: the failed write is reported.
+        messages.expect("VERSION.HRB");
+        const testing::FileSizeLimit fullDisk(0);
+        QCOMPARE(SaveValueFile(Programmverzeichnis + Versionsdatei, werte), -2);
+        QVERIFY(messages.pending().isEmpty());
     }
 };
 

