@@ -162,7 +162,6 @@ private slots:
         QTest::newRow("leading blank finds nothing") << " schneiden" << 50 << 0 << QStringList{};
         QTest::newRow("time off hides the time verb") << "kochen" << 50 << 0 << QStringList{};
         QTest::newRow("minutes are searched") << "5 minuten" << 50 << 5 << QStringList{u" ... 5 Minuten kochen"_s};
-        QTest::newRow("temperature") << "backen" << 180 << 0 << QStringList{u" ... bei 180°C backen"_s};
     }
     // Rows and the entries' Treffer: the row when listed, negative otherwise.
     void verbliste()

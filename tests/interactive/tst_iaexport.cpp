@@ -100,7 +100,6 @@ private slots:
     {
         QTest::addColumn<QString>("gewaehlt");
         QTest::addColumn<QString>("datei");
-        QTest::newRow("none") << u"Suppe"_s << u"Suppe.KRP"_s;
         QTest::newRow("in another case") << u"Suppe.krp"_s << u"Suppe.krp"_s;
         QTest::newRow("another one") << u"Suppe.txt"_s << u"Suppe.txt.KRP"_s;
     }

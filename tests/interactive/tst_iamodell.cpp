@@ -6,19 +6,12 @@ using namespace kueche;
 
 namespace {
 
-QList<int> plaetze()
+// The display slot of each item or verb.
+QList<int> plaetze(const auto &liste)
 {
     QList<int> p;
-    for (const TTIAZutatenliste &z : IAZutaten())
-        p << z.Anzeigeplatz;
-    return p;
-}
-
-QList<int> verbplaetze()
-{
-    QList<int> p;
-    for (const TTIAVERBEN &v : IAVERBEN)
-        p << v.Anzeigeplatz;
+    for (const auto &e : liste)
+        p << e.Anzeigeplatz;
     return p;
 }
 
@@ -37,19 +30,19 @@ private slots:
     {
         neueKueche({zutat(u"A"_s, 0), zutat(u"B"_s, 0), zutat(u"C"_s, 0), zutat(u"K"_s, 1), zutat(u"S"_s, 0, 1)});
         QCOMPARE(Ordne_Anzeigeplaetze(0, 0), 3);
-        QCOMPARE(plaetze(), (QList<int>{0, 1, 2, -1, -1}));
+        QCOMPARE(plaetze(IAZutaten()), (QList<int>{0, 1, 2, -1, -1}));
         Aktualisiere_IAZustand();
-        QCOMPARE(plaetze(), (QList<int>{0, 1, 2, 0, 0}));
+        QCOMPARE(plaetze(IAZutaten()), (QList<int>{0, 1, 2, 0, 0}));
         // B leaves the shelf for the kitchen and joins its end.
         IAZutat(1)->Ort = 1;
         IAZutat(1)->Anzeigeplatz = -1;
         Aktualisiere_IAZustand();
-        QCOMPARE(plaetze(), (QList<int>{0, 1, 1, 0, 0}));
+        QCOMPARE(plaetze(IAZutaten()), (QList<int>{0, 1, 1, 0, 0}));
         // B comes back: after C.
         IAZutat(1)->Ort = 0;
         IAZutat(1)->Anzeigeplatz = -1;
         Aktualisiere_IAZustand();
-        QCOMPARE(plaetze(), (QList<int>{0, 2, 1, 0, 0}));
+        QCOMPARE(plaetze(IAZutaten()), (QList<int>{0, 2, 1, 0, 0}));
         QCOMPARE(Finde_Regalzutat(0, 1), 4);
         QCOMPARE(Finde_Regalzutat(3, 0), -1);
     }
@@ -142,7 +135,7 @@ private slots:
         Setze_Kochzeit(zeit);
         IAStatus.AlleVerben = quint8(alle);
         Aktualisiere_IAZustand();
-        QTEST(verbplaetze(), "erwartet");
+        QTEST(plaetze(IAVERBEN), "erwartet");
     }
 
     void verbBoardOffset()

@@ -47,7 +47,6 @@ private slots:
         QTest::addColumn<int>("zeit");
         QTest::addColumn<QString>("satz");
         const QList<int> keine;
-        QTest::newRow("dots first, one item") << u" ... waschen"_s << 0 << keine << 0 << 0 << u"Kartoffeln waschen."_s;
         QTest::newRow("preview") << u" ... waschen"_s << 0 << keine << -1 << 0 << u"... waschen."_s;
         QTest::newRow("dots inside: two blanks in the preview") << u"mit ... bestreuen"_s << 0 << keine << 0 << 0
                                                                 << u"Mit  Kartoffeln bestreuen."_s;

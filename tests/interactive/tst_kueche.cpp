@@ -247,9 +247,7 @@ private slots:
         QCOMPARE(FIAMain->P4->pos(), QPoint(310, 410));
         QCOMPARE(FIAMain->IZDummyL->text(), QStringLiteral("2 Stück"));
         FIAMain->Zeige_Wuerzvorschau(1);
-        QVERIFY(!FIAMain->P8->isHidden());
         QCOMPARE(FIAMain->P8->y() + FIAMain->P8->height() + 1, FIAMain->P4->y());
-        QCOMPARE(FIAMain->LWuerze->text(), Erzeuge_Wuerztext(1).Satz);
         QCOMPARE(FIAMain->LZuwuerzen->text(), QStringLiteral("Kartoffeln"));
         FIAMain->Lege_Zutat_ab();
         FIAMain->Verberge_Wuerzvorschau();
