@@ -71,21 +71,15 @@ inline void neueKueche(const TTAIAZutatenliste &zutaten = {})
     IAStatus.Geraet = 1;
 }
 
-// A product record as the installation ships it: key "Die Sauce ...", recipe
-// text "Die Sauce", hidden.
-inline QStringList produktRecord(const QString &schluessel, const QString &rezepttext)
-{
-    return QStringList{schluessel, rezepttext, schluessel, u"9"_s, u"4"_s} + QStringList(12);
-}
-
-// Kartoffeln, Zwiebel, Salz (active), Basilikum (inactive), the sauce product.
+// Kartoffeln, Zwiebel, Salz (active), Basilikum (inactive), and the sauce
+// product as the installation ships it (recipe text "Die Sauce", hidden).
 inline void schreibeDatenbank(testing::BaseFolder &base)
 {
     base.writeLines(u"PRGDATA\\ENG\\Lebensmittel.hbr"_s,
                     zeilen("[TAFELWERKSTATT 2.00]|5") + zutatenRecord(u"Kartoffeln"_s, 2, 1)
                         + zutatenRecord(u"Zwiebel"_s, 2, 1) + zutatenRecord(u"Salz"_s, 8, 1)
-                        + zutatenRecord(u"Basilikum"_s, 7, 0) + produktRecord(u"Die Sauce ..."_s, u"Die Sauce"_s)
-                        + zeilen("[EOF]"));
+                        + zutatenRecord(u"Basilikum"_s, 7, 0)
+                        + zeilen("Die Sauce ...|Die Sauce|Die Sauce ...|9|4") + QStringList(12) + zeilen("[EOF]"));
 }
 
 inline QStringList zeilenVon(const QListWidget *l)

@@ -83,7 +83,6 @@ private slots:
 
         QVERIFY(base->readLines(Index).contains(u"Recipes\\Testrezept.KRP"_s));
 
-        // The interactive file keeps its own name.
         QVERIFY(Speichere_IARezept());
         QVERIFY(base->exists(u"Recipes\\IAKochen\\Testrezept.IAK"_s));
     }

@@ -181,8 +181,7 @@ private slots:
         messages->expect(u"Sollen die Zutaten nun durch"_s, 6);
         QVERIFY(Wende_Verb_an(0));
         QCOMPARE(orte().mid(0, 4), (QStringList{u"Zwiebel:-1:200"_s, u"Kartoffeln:-1:1"_s, u"Salz:0:"_s, u"Möhre:1:2"_s}));
-        QCOMPARE(IAZutaten().size(), 5);
-        QCOMPARE(IAStatus.Auswahlmodus, 0);
+        QCOMPARE((QList<int>{int(IAZutaten().size()), IAStatus.Auswahlmodus}), (QList<int>{5, 0}));
 
         messages->expect(u"Alle Zutaten, die durch Teig"_s, 6);
         QVERIFY(Hole_Zutaten_zurueck());
@@ -358,13 +357,9 @@ private slots:
         QCOMPARE(RezepteTotal.size(), 1);
         QCOMPARE(RezepteTotal[0].Rezeptname, u"Danach"_s); // the working recipe went, not the one after it
         QCOMPARE(Optionen.AutoMengenergaenzung, quint8(0)); // saved before it was read back
-        const QString datei = Programmverzeichnis + u"Recipes/IAKochen/Letztes Rezept.IAK"_s;
-        QCOMPARE(QFile::exists(datei), geschrieben);
-        if (geschrieben) {
-            QFile f(datei);
-            QVERIFY(f.open(QIODevice::ReadOnly));
-            QCOMPARE(f.readAll().split('\n').value(1).trimmed(), QByteArray("-Letztes Rezept-"));
-        }
+        QCOMPARE(base->exists(u"Recipes/IAKochen/Letztes Rezept.IAK"_s), geschrieben);
+        if (geschrieben)
+            QCOMPARE(base->readLines(u"Recipes/IAKochen/Letztes Rezept.IAK"_s).value(1), u"-Letztes Rezept-"_s);
     }
 
     void savingReportsAFailure()

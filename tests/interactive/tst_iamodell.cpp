@@ -43,8 +43,7 @@ private slots:
         IAZutat(1)->Anzeigeplatz = -1;
         Aktualisiere_IAZustand();
         QCOMPARE(plaetze(IAZutaten()), (QList<int>{0, 2, 1, 0, 0}));
-        QCOMPARE(Finde_Regalzutat(0, 1), 4);
-        QCOMPARE(Finde_Regalzutat(3, 0), -1);
+        QCOMPARE((QList<int>{Finde_Regalzutat(0, 1), Finde_Regalzutat(3, 0)}), (QList<int>{4, -1}));
     }
 
     void pagingFollowsTheItems_data()
@@ -89,8 +88,7 @@ private slots:
         for (int i = 0; i < 3; ++i)
             seiten << Naechste_Seite(seiten.last(), 5, 12);
         QCOMPARE(seiten, (QList<int>{0, 5, 10, 10}));
-        QCOMPARE(Naechste_Seite(0, 6, 6), 0);
-        QCOMPARE(Vorige_Seite(0, 5), 0);
+        QCOMPARE((QList<int>{Naechste_Seite(0, 6, 6), Vorige_Seite(0, 5)}), (QList<int>{0, 0}));
     }
 
     void deviceHistory()

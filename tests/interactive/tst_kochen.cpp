@@ -88,7 +88,7 @@ private slots:
         legeAb(FIAMain->P2->geometry().center());
         QCOMPARE(IAHandZutat, 0);
 
-        // The scale icon, clicked with the item in hand, opens the scale.
+        // The scale icon opens the scale for the item in hand.
         legeAb(mitte(FIAMain->IC[0]));
         legeAb(FIAMain->P3->geometry().center());
         QCOMPARE(IAZutaten()[0].Ort, 2);
@@ -100,7 +100,6 @@ private slots:
         QCOMPARE(IAZutaten()[0].Menge, QStringLiteral("200"));
         QCOMPARE(IAZutaten()[0].Einheit, einheit);
 
-        // Into the pot: the device icon first, then the free kitchen area.
         legeAb(mitte(FIAMain->IC[2]));
         legeAb(FIAMain->P2->geometry().center());
         QCOMPARE(IAZutaten()[0].Ort, 1);
@@ -120,8 +119,7 @@ private slots:
         legeAb(mitte(FIAMain->IZK[0]));
         QCOMPARE(IARezepttext[0].Satz, QStringLiteral("Flour mit 1 Prise Salt würzen."));
         QCOMPARE(IAHandZutat, 1);
-        // Back onto its shelf over the margin.
-        legeAb(QPoint(FIAMain->width() - 5, FIAMain->height() - 5));
+        legeAb(QPoint(FIAMain->width() - 5, FIAMain->height() - 5)); // over the margin: back to its shelf
         QCOMPARE(IAZutaten()[1].Ort, 0);
         QVERIFY(FIAMain->P8->isHidden());
     }
