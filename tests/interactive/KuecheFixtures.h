@@ -35,6 +35,25 @@ inline TTIAVERBEN verb(const QString &text, int typ, std::initializer_list<int> 
     return v;
 }
 
+// A unit offered to these ingredient groups, with its quantity table.
+inline TTEinheit einheit(const QString &name, std::initializer_list<int> gruppen, const QStringList &mengen)
+{
+    TTEinheit e;
+    e.Schluessel = u'[' + name + u']';
+    e.Name = name;
+    for (int g : gruppen)
+        e.Zuordnung[g] = 1;
+    e.Mengentabelle = mengen;
+    return e;
+}
+
+// Units of category 0; the other categories have none.
+inline void kategorieNull(const TTAEinheit &einheiten)
+{
+    VariablenTotal = TVariablenTotal(1);
+    VariablenTotal[0].Kategorien[0] = einheiten;
+}
+
 // The working recipe "Testrezept" (category 0) with these items.
 inline void neueKueche(const TTAIAZutatenliste &zutaten = {})
 {
@@ -52,21 +71,15 @@ inline void neueKueche(const TTAIAZutatenliste &zutaten = {})
     IAStatus.Geraet = 1;
 }
 
-// A product record as the installation ships it: key "Die Sauce ...", recipe
-// text "Die Sauce", hidden.
-inline QStringList produktRecord(const QString &schluessel, const QString &rezepttext)
-{
-    return QStringList{schluessel, rezepttext, schluessel, u"9"_s, u"4"_s} + QStringList(12);
-}
-
-// Kartoffeln, Zwiebel, Salz (active), Basilikum (inactive), the sauce product.
+// Kartoffeln, Zwiebel, Salz (active), Basilikum (inactive), and the sauce
+// product as the installation ships it (recipe text "Die Sauce", hidden).
 inline void schreibeDatenbank(testing::BaseFolder &base)
 {
     base.writeLines(u"PRGDATA\\ENG\\Lebensmittel.hbr"_s,
                     zeilen("[TAFELWERKSTATT 2.00]|5") + zutatenRecord(u"Kartoffeln"_s, 2, 1)
                         + zutatenRecord(u"Zwiebel"_s, 2, 1) + zutatenRecord(u"Salz"_s, 8, 1)
-                        + zutatenRecord(u"Basilikum"_s, 7, 0) + produktRecord(u"Die Sauce ..."_s, u"Die Sauce"_s)
-                        + zeilen("[EOF]"));
+                        + zutatenRecord(u"Basilikum"_s, 7, 0)
+                        + zeilen("Die Sauce ...|Die Sauce|Die Sauce ...|9|4") + QStringList(12) + zeilen("[EOF]"));
 }
 
 inline QStringList zeilenVon(const QListWidget *l)

@@ -8,11 +8,25 @@
 #include "core/Globals.h"
 #include "core/Hauptprogramm.h"
 #include "interactive/F_IAMain.h"
+#include "interactive/F_IARezeptladen.h"
+#include "interactive/IADatei.h"
 #include "recipes/F_Main.h"
 #include "testing/Testing.h"
+#include "KuecheFixtures.h"
 
 class KuechenLauf
 {
+public:
+    // An item with its database record and a picture, as the kitchen keeps it.
+    static TTIAZutatenliste zutat(const QString &name, int ort, int gewuerz = 0, const QString &menge = {},
+                                  const QString &einheit = {})
+    {
+        TTIAZutatenliste z = kueche::zutat(name, ort, gewuerz, menge, einheit);
+        z.DBIndex = Suche_Zutat(name, -1);
+        z.Grafik = Zutatengruppengrafik(2);
+        return z;
+    }
+
 protected:
     void starteInstallation()
     {
@@ -45,6 +59,16 @@ protected:
         QVERIFY(!FIAMain->isVisible());
         QCOMPARE(RezepteTotal.size(), m_rezepte);
         QVERIFY(FMain->isVisible());
+    }
+    // The kitchen laid out over a fresh working recipe, as the chooser leaves it.
+    void oeffneKueche()
+    {
+        Oeffne_Kueche(TTRezepteTotal(), QStringLiteral("Neues Rezept"), true, true);
+        FIARezeptladen->hide();
+        FIAMain->setEnabled(true);
+        IARezepttext.clear();
+        IADateiname.clear();
+        IARezept()->Kategorie = 0;
     }
     void beendeTest()
     {

@@ -1,33 +1,20 @@
 #include "KuecheFixtures.h"
 #include "interactive/IAAuswahl.h"
 #include "interactive/IAModell.h"
-#include "interactive/IATabellen.h"
 
 using namespace kueche;
 
 namespace {
-
-TTEinheit einheit(const QString &name, std::initializer_list<int> gruppen, const QStringList &mengen)
-{
-    TTEinheit e;
-    e.Schluessel = u'[' + name + u']';
-    e.Name = name;
-    for (int g : gruppen)
-        e.Zuordnung[g] = 1;
-    e.Mengentabelle = mengen;
-    return e;
-}
 
 // Category 0 offers "Stück" to every group, "g" to the vegetables (2), the
 // spices (8) and "Other ingredients" (16), "Prise(n)" to the spices; "ml" to
 // nobody. Category 1 offers nothing.
 void schreibeEinheiten()
 {
-    VariablenTotal = TVariablenTotal(1);
     TTEinheit stueck = einheit(u"Stück"_s, {}, {u"x"_s, u"1"_s, u"2"_s, u"3"_s});
     stueck.Zuordnung.fill(1);
-    VariablenTotal[0].Kategorien[0] = {stueck, einheit(u"g"_s, {2, 8, 16}, {u"0"_s, u"100"_s, u"250"_s}),
-                                       einheit(u"Prise(n)"_s, {8}, {u"0"_s, u"1"_s}), einheit(u"ml"_s, {}, {})};
+    kategorieNull({stueck, einheit(u"g"_s, {2, 8, 16}, {u"0"_s, u"100"_s, u"250"_s}),
+                   einheit(u"Prise(n)"_s, {8}, {u"0"_s, u"1"_s}), einheit(u"ml"_s, {}, {})});
 }
 
 TTZutatentotal datensatz(const QString &name, int gruppe, const QString &standard)
@@ -83,8 +70,6 @@ private slots:
                                                   << "100,250" << "|g|??? g";
         QTest::newRow("item's unit and quantity kept") << 0 << "Stück" << "2" << false << false << "[Stück],g"
                                                        << "1,[2],3" << "2|Stück|2 Stück";
-        QTest::newRow("quantity outside the table") << 0 << "g" << "7" << false << false << "Stück,[g]"
-                                                    << "100,250" << "7|g|7 g";
         QTest::newRow("default unit not offered: first row") << 1 << "" << "" << true << true
                                                              << "[Stück],g,Prise(n)" << "1,2,3" << "|Stück| Stück";
         QTest::newRow("unit no longer offered: first row") << 0 << "ml" << "" << false << false << "[Stück],g"
@@ -130,24 +115,18 @@ private slots:
     {
         TTIAWaagenaufnahme a = Nimm_IAZutat_auf(0, false);
         QCOMPARE(a.Zutat, 0);
-        QCOMPARE(IAWaageZutat, 0);
-        QCOMPARE(a.Titel, u"Zutat abwiegen:"_s);
         QVERIFY(a.MengeZeigen);
         const TTIAZutatenliste &z = IAZutaten()[0];
         QCOMPARE((QStringList{z.Zutatname, z.Anzeigename, z.Einheit, z.Menge}),
                  (QStringList{u"Kartoffeln"_s, u"Kartoffeln"_s, u"g"_s, QString()}));
         QCOMPARE((QList<qint32>{z.Ort, z.Kategorie, z.DBIndex, z.Gewuerz}), (QList<qint32>{2, 2, 0, 0}));
-        QCOMPARE(z.Grafik, Zutatengruppengrafik(2));
         QVERIFY(IAZutat_im_Rezept(0));
         QVERIFY(!IAZutat_im_Rezept(1));
 
         a = Nimm_IAZutat_auf(2, true);
-        QCOMPARE(a.Zutat, 1);
         QCOMPARE(a.Titel, u"Gewürzeinheit festlegen:"_s);
-        QVERIFY(!a.MengeZeigen);
-        QCOMPARE(IAZutaten()[1].Kategorie, 16);
-        QCOMPARE(IAZutaten()[1].Gewuerz, quint8(1));
-        QCOMPARE(Nimm_IAZutat_auf(7, false).Zutat, -1);
+        QCOMPARE((QList<qint32>{a.Zutat, IAZutaten()[1].Kategorie, IAZutaten()[1].Gewuerz}), (QList<qint32>{1, 16, 1}));
+        QCOMPARE(Nimm_IAZutat_auf(7, false).Zutat, -1); // no such record: nothing taken
         QCOMPARE(IAZutaten().size(), 2);
     }
 
@@ -169,11 +148,9 @@ private slots:
                                               << QStringList{u" ... in Scheiben schneiden"_s};
         QTest::newRow("leading blank finds nothing") << " schneiden" << 50 << 0 << QStringList{};
         QTest::newRow("time off hides the time verb") << "kochen" << 50 << 0 << QStringList{};
-        QTest::newRow("one minute") << "kochen" << 50 << 1 << QStringList{u" ... 1 Minute kochen"_s};
         QTest::newRow("minutes are searched") << "5 minuten" << 50 << 5 << QStringList{u" ... 5 Minuten kochen"_s};
-        QTest::newRow("temperature") << "backen" << 180 << 0 << QStringList{u" ... bei 180°C backen"_s};
     }
-    // Rows and the entries' Treffer: the row when listed, negative otherwise.
+    // The rows offered; which verb a row takes is the verb list window's test.
     void verbliste()
     {
         QFETCH(QString, suche);
@@ -184,56 +161,33 @@ private slots:
         TIAVTotalliste liste = gesamtliste();
         const QStringList zeilen = Ermittle_Verbliste(liste, suche);
         QTEST(zeilen, "zeilen");
-        for (int r = 0; r < zeilen.size(); ++r) {
-            const auto e = std::find_if(liste.cbegin(), liste.cend(), [r](const auto &e) { return e.Treffer == r; });
-            QVERIFY(e != liste.cend());
-            QCOMPARE(IAVerbanzeige(e->Text), zeilen[r]);
-        }
         QCOMPARE(liste.size(), gesamtliste().size());
     }
 
-    void verbUebernehmen_data()
-    {
-        QTest::addColumn<int>("geraet");
-        QTest::addColumn<int>("symbol");
-        QTest::newRow("board: knife") << 0 << 16;
-        QTest::newRow("pot: wooden spoon") << 1 << 15;
-        QTest::newRow("pan: its own vessel") << 3 << 2;
-        QTest::newRow("juicer") << 15 << 14;
-    }
     // A new verb is allowed and offered on the current device only and gets
-    // the device's icon; an existing one (the first included) is enabled
-    // there as well and stays single. The verb list file follows each take.
+    // the device's icon (the pan's is its own vessel; the board's is the
+    // verb list window's test); an existing one (the first included) is
+    // enabled there as well and stays single. The verb list file follows.
     void verbUebernehmen()
     {
-        QFETCH(int, geraet);
-        QFETCH(int, symbol);
-        IAStatus.Geraet = geraet;
+        IAStatus.Geraet = 3;
         IAStatus.AlleVerben = 0;
         IAVERBEN = {verb(u" ... schälen"_s, 0, {2})};
         IAVERBEN[0].Zulassung[2] = 1;
 
-        const qint32 neu = Uebernimm_IAVerb(u" ... ZZZ kochen"_s);
-        QCOMPARE(neu, 1);
-        QCOMPARE(IAVERBEN[1].Symbol, symbol);
-        QCOMPARE(IAVERBEN[1].Typ, 2);
+        QCOMPARE(Uebernimm_IAVerb(u" ... ZZZ kochen"_s), 1);
         std::array<quint8, AnzahlGeraete> nur{};
-        nur[geraet] = 1;
+        nur[3] = 1;
         QCOMPARE(IAVERBEN[1].Zulassung, nur);
         QCOMPARE(IAVERBEN[1].Geraete, nur);
         QCOMPARE(Uebernimm_IAVerb(u" ... ZZZ kochen"_s), 1);
 
         QCOMPARE(Uebernimm_IAVerb(u" ... schälen"_s), 0);
-        QCOMPARE(IAVERBEN[0].Zulassung[geraet], quint8(1));
-        QCOMPARE(IAVERBEN[0].Geraete[geraet], quint8(1));
-        QCOMPARE(IAVERBEN.size(), 2);
-        const QString zulassung = QString::number(std::min(geraet, 2)) + u',' + QString::number(std::max(geraet, 2)) + u',';
-        QCOMPARE(verbdatei(*base), (QStringList{u" ... schälen|0|"_s + zulassung,
-                                                u" ... ZZZ kochen|%1|%2,"_s.arg(symbol).arg(geraet)}));
+        QCOMPARE(IAVERBEN[0].Geraete[3], quint8(1));
+        QCOMPARE(verbdatei(*base), (QStringList{u" ... schälen|0|2,3,"_s, u" ... ZZZ kochen|2|3,"_s}));
 
         IAStatus.Geraet = IAWaage;
-        QCOMPARE(Uebernimm_IAVerb(u" ... braten"_s), -1);
-        QCOMPARE(IAVERBEN.size(), 2);
+        QCOMPARE((QList<qint32>{Uebernimm_IAVerb(u" ... braten"_s), qint32(IAVERBEN.size())}), (QList<qint32>{-1, 2}));
     }
 
     // With every verb offered everywhere, a new verb is offered on every
@@ -253,7 +207,6 @@ private slots:
         QTest::addColumn<QString>("gespeichert");
         QTest::addColumn<int>("art");
         QTest::newRow("leading blanks removed") << "   rühren" << "rühren" << 0;
-        QTest::newRow("item marker keeps its blank") << "   ... rühren" << " ... rühren" << 0;
         QTest::newRow("temperature marker kept") << " GGG ... backen" << " GGG ... backen" << 1;
         QTest::newRow("time marker kept, time wins") << "  ZZZ ... bei GGG garen" << " ZZZ ... bei GGG garen" << 2;
     }

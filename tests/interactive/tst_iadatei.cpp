@@ -17,18 +17,14 @@ QStringList block(const QString &name, const char *gewuerz, int ort, const QStri
                        QString::number(ort), grafik, u"-1"_s, u"-1"_s, u"-1"_s, u"1"_s, u"3"_s, u"99"_s, u"0"_s};
 }
 
-QStringList ende()
-{
-    return zeilen("1|11|0|180|25") + QStringList(20) + zeilen("[EOF]");
-}
-
 // A file with the given item blocks, one seasoning line and the state.
 QStringList datei(const QList<QStringList> &bloecke)
 {
     QStringList z = zeilen("[IATAFELWERKSTATT 3.00]|Kartoffelsuppe|4") << QString::number(bloecke.size());
     for (const QStringList &b : bloecke)
         z += b;
-    return z + zeilen("1|0|Kartoffeln|Prise(n)|2|Salz|Kartoffeln mit 2 Prisen Salz würzen.") + ende();
+    return z + zeilen("1|0|Kartoffeln|Prise(n)|2|Salz|Kartoffeln mit 2 Prisen Salz würzen.|1|11|0|180|25") + QStringList(20)
+           + zeilen("[EOF]");
 }
 
 // What the kitchen holds, to see that a failed load leaves it alone.
@@ -84,9 +80,6 @@ private slots:
 
         neueKueche();
         QVERIFY(Lade_IARezept());
-        QCOMPARE((QList<int>{IAZutaten()[0].Gewuerz, IAZutaten()[1].Gewuerz, IAZutaten()[0].Anzeigeplatz,
-                             IARezepttext[0].Art, IARezepttext[1].Art, IAStatus.Geraet, IAStatus.Zeit}),
-                 (QList<int>{1, 0, -1, 1, 0, 16, 25}));
         QCOMPARE(IAZutaten()[1].DBIndex, Suche_Zutat(u"Kartoffeln"_s, -1));
         IAZutat(0)->DBIndex = IAZutat(1)->DBIndex = -1; // as they were stored
         QVERIFY(Speichere_IARezept());
@@ -110,8 +103,7 @@ private slots:
         const QString eigen = Programmverzeichnis + u"GFXZUTAT\\ENG\\eigen.png"_s;
         base->writeLines(Datei, datei({block(u"Salz"_s, "1", 0, eigen), block(u"Zwiebel"_s, "0", 1, u"/nirgends.png"_s)}));
         QVERIFY(Lade_IARezept());
-        QCOMPARE(IAZutaten()[0].Gewuerz, quint8(0));
-        QCOMPARE(IAZutaten()[1].Gewuerz, quint8(1));
+        QCOMPARE((QList<int>{IAZutaten()[0].Gewuerz, IAZutaten()[1].Gewuerz}), (QList<int>{0, 1}));
         QCOMPARE(IAZutaten()[0].Grafik, eigen);
         QCOMPARE(IAZutaten()[1].Grafik, Programmverzeichnis + u"Grafiken\\ENG\\PNG\\IAKOCHEN\\Z_Gemuese.png"_s);
     }
@@ -171,7 +163,6 @@ private slots:
         QTest::newRow("item count beyond the file") << mit(3, "400000000") << true;
         QTest::newRow("negative line count") << mit(21, "-1") << true;
         QTest::newRow("category 21") << mit(2, "21") << true;
-        QTest::newRow("place 3") << mit(12, "3") << true;
         QTest::newRow("device 16 in the history") << mit(14, "16") << true;
     }
     void badFiles()
@@ -197,7 +188,6 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("datei");
-        QTest::newRow("the sixteen characters") << u"Rezept (neu): 1/2"_s << u"Rezept neu 12"_s;
         QTest::newRow("all of them") << u",;:?#+*\\@-/\"[]()x"_s << u"x"_s;
         QTest::newRow("no file name holds these") << u"a<b>c|d\te\nf"_s << u"abcdef"_s;
         QTest::newRow("blanks, dots and accents stay") << u" Crème brûlée. 2 "_s << u" Crème brûlée. 2 "_s;
@@ -221,16 +211,11 @@ private slots:
         base->writeLines(u"Recipes\\IAKochen\\notes.txt"_s, zeilen("[IATAFELWERKSTATT 3.00]|Notiz|0"));
         const TIARLadeliste liste = Lies_IARezeptliste();
         QCOMPARE(liste.size(), 2);
-        QCOMPARE(liste[0].Dateiname, u"A.iak"_s);
-        QCOMPARE(liste[0].Rezeptname, u"Apfelmus"_s);
-        QCOMPARE(liste[0].Kategorie, 0);
-        QCOMPARE(liste[1].Rezeptname, u"Kartoffelsuppe"_s);
-        QCOMPARE(liste[1].Kategorie, 4);
-        QCOMPARE(liste[1].Dateiendung, u".IAK"_s);
+        QCOMPARE((QStringList{liste[0].Dateiname, liste[0].Rezeptname, liste[1].Rezeptname}),
+                 (QStringList{u"A.iak"_s, u"Apfelmus"_s, u"Kartoffelsuppe"_s}));
+        QCOMPARE((QList<int>{liste[0].Kategorie, liste[1].Kategorie}), (QList<int>{0, 4})); // "x" reads as 0
         QVERIFY(Ist_IARezeptdatei_vorhanden(liste, u"B.IAK"_s));
-        QVERIFY(Ist_IARezeptdatei_vorhanden(liste, u"a.IAK"_s));
         QVERIFY(!Ist_IARezeptdatei_vorhanden(liste, u"old.IAK"_s));
-        QVERIFY(!Ist_IARezeptdatei_vorhanden(liste, u".IAK"_s));
     }
 };
 

@@ -1,24 +1,21 @@
 #include "KuecheFixtures.h"
 #include "interactive/IAModell.h"
-#include "interactive/IATabellen.h"
 
 using namespace kueche;
 
 namespace {
 
-QList<int> plaetze()
-{
-    QList<int> p;
-    for (const TTIAZutatenliste &z : IAZutaten())
-        p << z.Anzeigeplatz;
-    return p;
-}
+// Shelf and kitchen items, and their page offsets before and after.
+struct Seiten {
+    int regal, kueche, regalVorher, kuecheVorher, regalNachher, kuecheNachher;
+};
 
-QList<int> verbplaetze()
+// The display slot of each item or verb.
+QList<int> plaetze(const auto &liste)
 {
     QList<int> p;
-    for (const TTIAVERBEN &v : IAVERBEN)
-        p << v.Anzeigeplatz;
+    for (const auto &e : liste)
+        p << e.Anzeigeplatz;
     return p;
 }
 
@@ -37,57 +34,40 @@ private slots:
     {
         neueKueche({zutat(u"A"_s, 0), zutat(u"B"_s, 0), zutat(u"C"_s, 0), zutat(u"K"_s, 1), zutat(u"S"_s, 0, 1)});
         QCOMPARE(Ordne_Anzeigeplaetze(0, 0), 3);
-        QCOMPARE(plaetze(), (QList<int>{0, 1, 2, -1, -1}));
+        QCOMPARE(plaetze(IAZutaten()), (QList<int>{0, 1, 2, -1, -1}));
         Aktualisiere_IAZustand();
-        QCOMPARE(plaetze(), (QList<int>{0, 1, 2, 0, 0}));
+        QCOMPARE(plaetze(IAZutaten()), (QList<int>{0, 1, 2, 0, 0}));
         // B leaves the shelf for the kitchen and joins its end.
         IAZutat(1)->Ort = 1;
         IAZutat(1)->Anzeigeplatz = -1;
         Aktualisiere_IAZustand();
-        QCOMPARE(plaetze(), (QList<int>{0, 1, 1, 0, 0}));
-        QCOMPARE(Finde_Kuechenzutat(1), 1);
+        QCOMPARE(plaetze(IAZutaten()), (QList<int>{0, 1, 1, 0, 0}));
         // B comes back: after C.
         IAZutat(1)->Ort = 0;
         IAZutat(1)->Anzeigeplatz = -1;
         Aktualisiere_IAZustand();
-        QCOMPARE(plaetze(), (QList<int>{0, 2, 1, 0, 0}));
-        QCOMPARE(Finde_Regalzutat(2, 0), 1);
-        QCOMPARE(Finde_Regalzutat(0, 1), 4);
-        QCOMPARE(Finde_Regalzutat(3, 0), -1);
+        QCOMPARE(plaetze(IAZutaten()), (QList<int>{0, 2, 1, 0, 0}));
+        QCOMPARE((QList<int>{Finde_Regalzutat(0, 1), Finde_Regalzutat(3, 0)}), (QList<int>{4, -1}));
     }
 
     void pagingFollowsTheItems_data()
     {
-        QTest::addColumn<int>("regal");
-        QTest::addColumn<int>("kueche");
-        QTest::addColumn<int>("regalVorher");
-        QTest::addColumn<int>("kuecheVorher");
-        QTest::addColumn<int>("regalNachher");
-        QTest::addColumn<int>("kuecheNachher");
-        QTest::newRow("offsets on the items stay") << 12 << 7 << 10 << 6 << 10 << 6;
-        QTest::newRow("five at offset 5 fall back to 0") << 5 << 6 << 5 << 6 << 0 << 0;
-        QTest::newRow("a page far past the end comes all the way back") << 3 << 2 << 10 << 12 << 0 << 0;
-        QTest::newRow("empty kitchen") << 0 << 0 << 0 << 6 << 0 << 0;
+        QTest::addColumn<Seiten>("s");
+        QTest::newRow("offsets on the items stay") << Seiten{12, 7, 10, 6, 10, 6};
+        QTest::newRow("five at offset 5 fall back to 0") << Seiten{5, 6, 5, 6, 0, 0};
+        QTest::newRow("a page far past the end comes all the way back") << Seiten{3, 2, 10, 12, 0, 0};
+        QTest::newRow("empty kitchen") << Seiten{0, 0, 0, 6, 0, 0};
     }
     void pagingFollowsTheItems()
     {
-        QFETCH(int, regal);
-        QFETCH(int, kueche);
-        TTAIAZutatenliste z;
-        for (int i = 0; i < regal; ++i)
-            z << zutat(u"R"_s, 0);
-        for (int i = 0; i < kueche; ++i)
-            z << zutat(u"K"_s, 1);
-        neueKueche(z);
-        QFETCH(int, regalVorher);
-        QFETCH(int, kuecheVorher);
-        IAZutatenregalOffset = regalVorher;
-        IAGeraeteOffset = kuecheVorher;
+        QFETCH(Seiten, s);
+        neueKueche(TTAIAZutatenliste(s.regal, zutat(u"R"_s, 0)) + TTAIAZutatenliste(s.kueche, zutat(u"K"_s, 1)));
+        IAZutatenregalOffset = s.regalVorher;
+        IAGeraeteOffset = s.kuecheVorher;
         IAStatus.Auswahlmodus = 1;
         Aktualisiere_IAZustand();
-        QTEST(IAZutatenregalOffset, "regalNachher");
-        QTEST(IAGeraeteOffset, "kuecheNachher");
-        QCOMPARE(IAStatus.Auswahlmodus, kueche == 0 ? 0 : 1);
+        QCOMPARE((QList<int>{IAZutatenregalOffset, IAGeraeteOffset}), (QList<int>{s.regalNachher, s.kuecheNachher}));
+        QCOMPARE(IAStatus.Auswahlmodus, s.kueche == 0 ? 0 : 1);
     }
 
     // The arrows: twelve shelf items page 0, 5, 10 and stay at 10; six
@@ -98,10 +78,7 @@ private slots:
         for (int i = 0; i < 3; ++i)
             seiten << Naechste_Seite(seiten.last(), 5, 12);
         QCOMPARE(seiten, (QList<int>{0, 5, 10, 10}));
-        QCOMPARE(Naechste_Seite(0, 6, 6), 0);
-        QCOMPARE(Naechste_Seite(0, 5, 0), 0);
-        QCOMPARE(Vorige_Seite(5, 5), 0);
-        QCOMPARE(Vorige_Seite(0, 5), 0);
+        QCOMPARE((QList<int>{Naechste_Seite(0, 6, 6), Vorige_Seite(0, 5)}), (QList<int>{0, 0}));
     }
 
     void deviceHistory()
@@ -146,7 +123,7 @@ private slots:
         Setze_Kochzeit(zeit);
         IAStatus.AlleVerben = quint8(alle);
         Aktualisiere_IAZustand();
-        QTEST(verbplaetze(), "erwartet");
+        QTEST(plaetze(IAVERBEN), "erwartet");
     }
 
     void verbBoardOffset()
@@ -171,7 +148,6 @@ private slots:
         QTest::newRow("none: the item is selected") << 0 << QList<int>{0, 0, 0, 0} << 2 << QList<int>{2, 0, 0, 0};
         QTest::newRow("all: every kitchen item explicitly") << 1 << QList<int>{1, 1, 1, 0} << 2 << QList<int>{2, 2, 2, 0};
         QTest::newRow("some: toggled off, others stay") << 2 << QList<int>{2, 2, 0, 0} << 2 << QList<int>{0, 2, 0, 0};
-        QTest::newRow("some: toggled on") << 2 << QList<int>{0, 2, 0, 0} << 2 << QList<int>{2, 2, 0, 0};
         QTest::newRow("some: the last one off ends the selection") << 2 << QList<int>{2, 0, 0, 0} << 0 << QList<int>{0, 0, 0, 0};
     }
     void selectionModes()
@@ -192,20 +168,15 @@ private slots:
 
     void onTheScale()
     {
-        neueKueche({zutat(u"Salz"_s, -1, 1), zutat(u"Mehl"_s, -1, 0, u"200"_s, u"g"_s)});
+        neueKueche({zutat(u"Salz"_s, -1, 1), zutat(u"Mehl"_s, -1, 0, u"200"_s, u"g"_s)}); // a spice is the window's test
         QVERIFY(!Lege_auf_Waage()); // empty hand
         IAZutat(1)->Geraete = {-1, -1, -1, 1, 3};
         IAHandZutat = 1;
         TTIAWaagenanzeige a;
         QVERIFY(Lege_auf_Waage(&a));
         QCOMPARE((QList<int>{IAHandZutat, Waagenzutat()}), (QList<int>{-1, 1}));
-        QCOMPARE((QStringList{IAZutat(1)->WaageMenge, IAZutat(1)->WaageEinheit, a.Titel, a.Verlauf[2]}),
-                 (QStringList{u"200"_s, u"g"_s, u"Zutat abwiegen:"_s, QString()}));
+        QCOMPARE((QStringList{IAZutat(1)->WaageMenge, a.Verlauf[2]}), (QStringList{u"200"_s, QString()}));
         QCOMPARE(a.Verlauf[4], Programmverzeichnis + u"Grafiken\\ENG\\PNG\\IAKOCHEN\\Pfanne_Ic.png"_s);
-        IAHandZutat = 0;
-        QVERIFY(Lege_auf_Waage(&a));
-        QCOMPARE(a.Titel, u"Gewürzeinheit festlegen:"_s);
-        QVERIFY(!a.MengeZeigen && a.Standardeinheit);
     }
 
     // However often the tutorial starts, its end gives back the user's own

@@ -2,22 +2,11 @@
 // the start of a session, the tutorial's start and the drawing of the panels.
 #include <QtWidgets>
 
-#include "app/Start.h"
-#include "core/Globals.h"
-#include "core/Grundoperationen.h"
-#include "core/Hauptprogramm.h"
 #include "interactive/F_IAMSG.h"
-#include "interactive/F_IAMain.h"
 #include "interactive/F_IAZutat.h"
-#include "interactive/F_IARezeptladen.h"
-#include "interactive/IADatei.h"
-#include "interactive/IASaetze.h"
-#include "interactive/IATabellen.h"
 #include "platform/Paths.h"
-#include "recipes/F_Main.h"
 #include "recipes/F_Rez.h"
 #include "recipes/F_Wiz.h"
-#include "testing/Testing.h"
 #include "KuecheFixtures.h"
 #include "KuechenLauf.h"
 
@@ -33,18 +22,10 @@ int sichtbare(const auto &bilder)
     return n;
 }
 
-// An item as the kitchen keeps it, with the installation's picture.
-TTIAZutatenliste zutat(const QString &name, int ort, std::array<qint32, 5> geraete = {-1, -1, -1, -1, -1})
+// Two pieces of an item, as the kitchen keeps it.
+TTIAZutatenliste zwei(const QString &name, int ort, int gewuerz = 0)
 {
-    TTIAZutatenliste z;
-    z.Zutatname = name;
-    z.Anzeigename = name;
-    z.Ort = ort;
-    z.Menge = QStringLiteral("2");
-    z.Einheit = QStringLiteral("Stück");
-    z.Grafik = Zutatengruppengrafik(2);
-    z.Geraete = geraete;
-    return z;
+    return KuechenLauf::zutat(name, ort, gewuerz, QStringLiteral("2"), QStringLiteral("Stück"));
 }
 
 // A stored run: one item (on the scale or on the shelf) and the device.
@@ -81,17 +62,13 @@ private slots:
     void waysIn_data()
     {
         QTest::addColumn<int>("weg");
-        QTest::addColumn<bool>("laden");
-        QTest::addColumn<bool>("neu");
-        QTest::newRow("first row of the overview") << 0 << true << true;
-        QTest::newRow("cook the selected recipe") << 1 << false << false;
-        QTest::newRow("wizard") << 2 << false << true;
+        QTest::newRow("first row of the overview") << 0;
+        QTest::newRow("cook the selected recipe") << 1;
+        QTest::newRow("wizard") << 2;
     }
     void waysIn()
     {
         QFETCH(int, weg);
-        QFETCH(bool, laden);
-        QFETCH(bool, neu);
         QString name;
         if (weg == 0) {
             FMain->LVRezepte->setCurrentIndex(FMain->LVRezepte->model()->index(0, 0));
@@ -99,15 +76,12 @@ private slots:
             name = QStringLiteral("Neues Rezept");
         } else if (weg == 1) {
             QVERIFY(FMain->Waehle_Rezept(1));
-            QVERIFY(FMain->MRezeptnachkochen->isEnabled());
             name = RezepteTotal[1].Rezeptname;
             FMain->MRezeptnachkochen->trigger();
         } else {
             Starte_Rezeptassistent();
             FWiz01->ERezeptname->setText(QStringLiteral("Kartoffelsalat"));
             FWiz01->BWeiter->click();
-            QVERIFY(WizRezept >= 0);
-            QVERIFY(FWiz06->BBIAKochen->isEnabled());
             FWiz06->BBIAKochen->click();
             QCOMPARE(WizRezept, -1);
             QVERIFY(!FWiz01->isVisible());
@@ -117,41 +91,27 @@ private slots:
         // The overview steps aside while the kitchen cooks.
         QVERIFY(!FMain->isVisible());
         QCOMPARE(RezepteTotal.size(), m_rezepte + 1);
-        QCOMPARE(AktuellesRezept, m_rezepte);
-        QVERIFY(IAZutaten().isEmpty());
-        if (!laden && !neu) {
+        if (weg == 1) {
             // No chooser: the recipe is cooked under its own name.
-            QVERIFY(!FIARezeptladen->isVisible());
-            QVERIFY(FIAMain->isEnabled());
-            QCOMPARE(IARezept()->Rezeptname, name);
+            QVERIFY(!FIARezeptladen->isVisible() && FIAMain->isEnabled());
             QCOMPARE(IADateiname, Erzeuge_IARezeptdateiname(name) + QStringLiteral(".IAK"));
-            QVERIFY(!FIAMain->P2->isHidden() || !FIAMain->P3->isHidden());
             return;
         }
-        QVERIFY(!FIAMain->isEnabled());
-        QVERIFY(FIARezeptladen->isVisible());
-        QCOMPARE(!FIARezeptladen->PLaden->isHidden(), laden);
-        QCOMPARE(!FIARezeptladen->PNeu->isHidden(), neu);
+        QVERIFY(!FIAMain->isEnabled() && FIARezeptladen->isVisible() && !FIARezeptladen->PNeu->isHidden());
+        QCOMPARE(!FIARezeptladen->PLaden->isHidden(), weg == 0);
         QCOMPARE(FIARezeptladen->EName->text(), name);
         FIARezeptladen->EName->setText(QStringLiteral("Erbsen (neu): 1/2"));
         FIARezeptladen->LBKategorie->setCurrentRow(Ermittle_Anzeigeposition_aus_Kategorie(4));
         FIARezeptladen->BNeu->click();
-        QVERIFY(!FIARezeptladen->isVisible());
         // A new recipe first fills its shelf; the kitchen waits until the
         // ingredient selection hands it back.
-        QVERIFY(FIAZutat->isVisible());
-        QVERIFY(!FIAMain->isEnabled());
+        QVERIFY(FIAZutat->isVisible() && !FIAMain->isEnabled());
         FIAZutat->BFertig->click();
-        QVERIFY(!FIAZutat->isVisible());
         QVERIFY(FIAMain->isEnabled());
-        QCOMPARE(IARezept()->Rezeptname, QStringLiteral("Erbsen (neu): 1/2"));
         QCOMPARE(IARezept()->Kategorie, 4);
         QCOMPARE(IADateiname, QStringLiteral("Erbsen neu 12.IAK"));
         // No phantom item from the initialised record.
-        QVERIFY(IAZutaten().isEmpty());
-        QVERIFY(IARezepttext.isEmpty());
-        QVERIFY(!FIAMain->IC[0]->isHidden() && !FIAMain->IVariable->isHidden());
-        QCOMPARE(IAStatus.Geraet, 0);
+        QVERIFY(IAZutaten().isEmpty() && IARezepttext.isEmpty());
         QVERIFY(!FIAMain->P0->isHidden() && !FIAMain->P2->isHidden() && FIAMain->P3->isHidden());
     }
 
@@ -171,13 +131,11 @@ private slots:
         FIARezeptladen->close();
         meldungen->expect(QStringLiteral("Soll das Interaktive Kochen beendet werden?"), 6);
         FIAMain->close();
-        QVERIFY(!FIAMain->isVisible());
 
         FRez->hide();
         FMain->LVRezepte->setCurrentIndex(FMain->LVRezepte->model()->index(0, 0));
         FMain->LVRezepteDblClick();
-        QVERIFY(FRez->REREingabe->toPlainText().isEmpty());
-        QVERIFY(FRez->RERBemerkungen->toPlainText().isEmpty());
+        QVERIFY(FRez->REREingabe->toPlainText().isEmpty() && FRez->RERBemerkungen->toPlainText().isEmpty());
         QVERIFY(!FRez->Geaendert());
     }
 
@@ -190,13 +148,10 @@ private slots:
         FMain->LVRezepte->setCurrentIndex(FMain->LVRezepte->model()->index(0, 0));
         FMain->LVRezepteDblClick();
         QCOMPARE(zeilenVon(FIARezeptladen->LBRezept), (QStringList{"Alt", "Tutorial"}));
-        QCOMPARE(FIARezeptladen->LBRezept->currentRow(), 0);
 
         meldungen->expect(QStringLiteral("Es existiert bereits ein Rezept mit diesem Namen!"));
         FIARezeptladen->EName->setText(QStringLiteral("tutorial"));
         FIARezeptladen->BNeu->click();
-        QVERIFY(FIARezeptladen->isVisible());
-        QVERIFY(!FIAMain->isEnabled());
 
         FIARezeptladen->LBRezept->setCurrentRow(1);
         meldungen->expect(QStringLiteral("Das Tutorial kann nicht gelöscht werden!"));
@@ -211,160 +166,49 @@ private slots:
         FIARezeptladen->MRezeptloeschen->trigger();
         QVERIFY(!base->exists(QStringLiteral("Recipes/IAKochen/Alt.IAK")));
         QCOMPARE(zeilenVon(FIARezeptladen->LBRezept), (QStringList{"Tutorial"}));
-        QVERIFY(!FIARezeptladen->PNeu->isHidden() && !FIARezeptladen->PLaden->isHidden());
-        QCOMPARE(FIARezeptladen->EName->text(), QStringLiteral("tutorial"));
     }
 
     // A run stored on the scale opens there with its item, quantity and unit.
-    void scaleOnStart_data()
-    {
-        QTest::addColumn<int>("ort");
-        QTest::newRow("item on the scale") << 2;
-        QTest::newRow("nothing on the scale") << 0;
-    }
     void scaleOnStart()
     {
-        QFETCH(int, ort);
-        base->writeLines(QStringLiteral("Recipes\\IAKochen\\Waage.IAK"), iaDatei(QStringLiteral("Waage"), ort, 16));
+        base->writeLines(QStringLiteral("Recipes\\IAKochen\\Waage.IAK"), iaDatei(QStringLiteral("Waage"), 2, 16));
         FMain->LVRezepte->setCurrentIndex(FMain->LVRezepte->model()->index(0, 0));
         FMain->LVRezepteDblClick();
         FIARezeptladen->LBRezept->setCurrentRow(zeilenVon(FIARezeptladen->LBRezept).indexOf("Waage"));
         FIARezeptladen->BLaden->click();
         QVERIFY(FIAMain->isEnabled());
-        QCOMPARE(IADateiname, QStringLiteral("Waage.IAK"));
-        QVERIFY(!FIAMain->P3->isHidden());
-        QVERIFY(FIAMain->P2->isHidden());
-        if (ort == 2) {
-            QCOMPARE(Waagenzutat(), 0);
-            QCOMPARE(IAHandZutat, -1);
-            QVERIFY(!FIAMain->IZW1->isHidden() && !FIAMain->IZW1->pixmap().isNull());
-            QCOMPARE(FIAMain->LTitel->text(), QStringLiteral("Zutat abwiegen:"));
-            QVERIFY(!FIAMain->CBMenge->isHidden());
-            QCOMPARE(FIAMain->CBMenge->currentText(), QStringLiteral("500"));
-            QVERIFY(FIAMain->LBEinheit->currentItem());
-            QCOMPARE(FIAMain->LBEinheit->currentItem()->text(), QStringLiteral("g"));
-            QCOMPARE(FIAMain->EZutatName->text(), QStringLiteral("Tomatoes"));
-            // The history icons of the devices the item has been on.
-            QCOMPARE(sichtbare(FIAMain->IZWVerlauf), 2);
-        } else {
-            QCOMPARE(Waagenzutat(), -1);
-            for (QWidget *w : std::initializer_list<QWidget *>{FIAMain->IZW1, FIAMain->CBMenge, FIAMain->LBEinheit,
-                                                               FIAMain->EZutatName})
-                QVERIFY(w->isHidden());
-            QVERIFY(FIAMain->LTitel->text().isEmpty());
-            // The item waits on the shelf.
-            QCOMPARE(sichtbare(FIAMain->IZ), 1);
-        }
+        QVERIFY(!FIAMain->P3->isHidden() && FIAMain->P2->isHidden());
+        QCOMPARE(Waagenzutat(), 0);
+        QCOMPARE(FIAMain->CBMenge->currentText(), QStringLiteral("500"));
+        QVERIFY(FIAMain->LBEinheit->currentItem());
+        QCOMPARE(FIAMain->LBEinheit->currentItem()->text(), QStringLiteral("g"));
+        QCOMPARE(sichtbare(FIAMain->IZWVerlauf), 2); // the devices the item has been on
     }
 
-    // Twelve items page on the shelf by five.
-    void shelfPages_data()
-    {
-        QTest::addColumn<int>("offset");
-        QTest::addColumn<int>("gezeigt");
-        QTest::newRow("first page") << 0 << 5;
-        QTest::newRow("second page") << 5 << 5;
-        QTest::newRow("last page") << 10 << 2;
-    }
-    void shelfPages()
-    {
-        QFETCH(int, offset);
-        QFETCH(int, gezeigt);
-        oeffneKueche();
-        for (int i = 0; i < 12; ++i)
-            IARezept()->IAZutaten.append(zutat(QStringLiteral("Zutat %1").arg(i), 0));
-        IARezept()->IAZutaten[offset].Geraete = {1, 3, 11, 9, 4};
-        IAZutatenregalOffset = offset;
-        FIAMain->Aktualisiere();
-        FIAMain->Zeige_Zutatenregal();
-        QCOMPARE(sichtbare(FIAMain->IZ), gezeigt);
-        QCOMPARE(FIAMain->LName[0]->text(), QStringLiteral("Zutat %1").arg(offset));
-        QCOMPARE(FIAMain->LMenge[0]->text(), QStringLiteral("2 Stück"));
-        QCOMPARE(FIAMain->LName[gezeigt - 1]->text(), QStringLiteral("Zutat %1").arg(offset + gezeigt - 1));
-        QVERIFY(FIAMain->LName[4]->text().isEmpty() == (gezeigt < 5));
-        // The shelf shows the whole device history.
-        QCOMPARE(sichtbare(FIAMain->IZVerlauf[0]), 5);
-        QCOMPARE(sichtbare(FIAMain->IZVerlauf[1]), 0);
-    }
-
-    // Each device shows its own controls; the sliders stand for the set
-    // values, the highest temperature at the top.
-    void devices_data()
-    {
-        QTest::addColumn<int>("geraet");
-        QTest::addColumn<bool>("zeit");
-        QTest::addColumn<bool>("grad");
-        QTest::newRow("board") << 0 << false << false;
-        QTest::newRow("pot") << 1 << true << false;
-        QTest::newRow("bowl") << 2 << true << false;
-        QTest::newRow("oven") << 11 << true << true;
-        QTest::newRow("juicer") << 15 << true << true;
-    }
+    // The board shows no sliders; the oven's stand for the set values, the
+    // highest temperature at the top.
     void devices()
     {
-        QFETCH(int, geraet);
         oeffneKueche();
-        IARezept()->IAZutaten = {zutat(QStringLiteral("Kartoffeln"), 1, {1, 3, 11, 9, 4}),
-                                 zutat(QStringLiteral("Zwiebel"), 1), zutat(QStringLiteral("Salz"), 0)};
-        IAStatus.Geraet = geraet;
+        IARezept()->IAZutaten = {zwei(QStringLiteral("Kartoffeln"), 1)};
+        IARezept()->IAZutaten[0].Geraete = {1, 3, 11, 9, 4};
         IAStatus.Temperatur = 250;
         IAStatus.Zeit = 65;
-        FIAMain->Aktualisiere();
         FIAMain->P2->show();
-        FIAMain->Zeige_Kochgeraet();
-        QTEST(!FIAMain->TBZeit->isHidden(), "zeit");
-        QTEST(!FIAMain->LZeit->isHidden(), "zeit");
-        QTEST(!FIAMain->TBGrad->isHidden(), "grad");
-        QTEST(!FIAMain->LGrad->isHidden(), "grad");
-        for (QLabel *l : {FIAMain->IZKPfeiloben, FIAMain->IZKPfeilunten, FIAMain->IZKGruppe, FIAMain->IZKLeeren})
-            QVERIFY(!l->isHidden() && !l->pixmap().isNull());
-        if (!FIAMain->TBGrad->isHidden()) {
-            QCOMPARE(FIAMain->TBGrad->value(), FIAMain->TBGrad->minimum());
-            QCOMPARE(FIAMain->LGrad->text(), QStringLiteral("250°C"));
+        for (int geraet : {0, 11}) {
+            IAStatus.Geraet = geraet;
+            FIAMain->Aktualisiere();
+            FIAMain->Zeige_Kochgeraet();
+            for (QWidget *w : std::initializer_list<QWidget *>{FIAMain->TBZeit, FIAMain->LZeit, FIAMain->TBGrad, FIAMain->LGrad})
+                QCOMPARE(!w->isHidden(), geraet == 11);
         }
-        if (!FIAMain->TBZeit->isHidden()) {
-            QCOMPARE(FIAMain->TBZeit->value(), 120 - 65);
-            QCOMPARE(FIAMain->LZeit->text(), QStringLiteral("01:05"));
-        }
-        QCOMPARE(sichtbare(FIAMain->IZK), 2);
-        QCOMPARE(FIAMain->LK[0]->text(), QStringLiteral("2 Stück Kartoffeln"));
+        QCOMPARE(FIAMain->TBGrad->value(), FIAMain->TBGrad->minimum());
+        QCOMPARE(FIAMain->LGrad->text(), QStringLiteral("250°C"));
+        QCOMPARE(FIAMain->TBZeit->value(), 120 - 65);
+        QCOMPARE(FIAMain->LZeit->text(), QStringLiteral("01:05"));
         // The kitchen shows the newest three devices of the history.
         QCOMPARE(sichtbare(FIAMain->IZKVerlauf[0]), 3);
         QCOMPARE(sichtbare(FIAMain->IZKVerlauf[1]), 0);
-    }
-
-    // The board shows the verbs the filter offers on the device, and none on
-    // the scale.
-    void verbBoard_data()
-    {
-        QTest::addColumn<int>("geraet");
-        QTest::addColumn<int>("alle");
-        QTest::newRow("pot") << 1 << 0;
-        QTest::newRow("oven, all verbs") << 11 << 1;
-        QTest::newRow("scale") << 16 << 0;
-    }
-    void verbBoard()
-    {
-        QFETCH(int, geraet);
-        QFETCH(int, alle);
-        QVERIFY(!IAVERBEN.isEmpty());
-        oeffneKueche();
-        IAStatus.Geraet = geraet;
-        IAStatus.AlleVerben = quint8(alle);
-        FIAMain->Aktualisiere();
-        FIAMain->Zeige_Verbleiste();
-        int angeboten = 0;
-        for (const TTIAVERBEN &v : IAVERBEN)
-            angeboten += v.Anzeigeplatz >= 0;
-        QVERIFY(geraet == IAWaage || angeboten > 0);
-        QCOMPARE(sichtbare(FIAMain->IV), std::min(25, angeboten));
-        int belegt = 0;
-        for (const TTVerbFeld &f : IAVerbFelder)
-            belegt += f.Belegt;
-        QCOMPARE(belegt, std::min(25, angeboten));
-        for (const TTIAVERBEN &v : IAVERBEN)
-            if (v.Anzeigeplatz >= 0 && v.Anzeigeplatz < 25 && geraet != IAWaage)
-                QCOMPARE(FIAMain->LV[v.Anzeigeplatz]->text(), Erzeuge_Verbbeschriftung(v.Text));
     }
 
     // A carried item follows the pointer and goes out of the way when put
@@ -372,24 +216,18 @@ private slots:
     void carried()
     {
         oeffneKueche();
-        IARezept()->IAZutaten = {zutat(QStringLiteral("Salz"), -1), zutat(QStringLiteral("Kartoffeln"), 1)};
-        IARezept()->IAZutaten[0].Gewuerz = 1;
+        IARezept()->IAZutaten = {zwei(QStringLiteral("Salz"), -1, 1), zwei(QStringLiteral("Kartoffeln"), 1)};
         IAMausX = 300;
         IAMausY = 400;
         IAHandZutat = 0;
         FIAMain->Zeige_Zutat_in_Hand(QPixmap(10, 10), 0);
-        QVERIFY(!FIAMain->P4->isHidden());
         QCOMPARE(FIAMain->P4->pos(), QPoint(310, 410));
-        QCOMPARE(FIAMain->IZDummyL->text(), QStringLiteral("2 Stück"));
         FIAMain->Zeige_Wuerzvorschau(1);
-        QVERIFY(!FIAMain->P8->isHidden());
         QCOMPARE(FIAMain->P8->y() + FIAMain->P8->height() + 1, FIAMain->P4->y());
-        QCOMPARE(FIAMain->LWuerze->text(), Erzeuge_Wuerztext(1).Satz);
         QCOMPARE(FIAMain->LZuwuerzen->text(), QStringLiteral("Kartoffeln"));
         FIAMain->Lege_Zutat_ab();
         FIAMain->Verberge_Wuerzvorschau();
-        QCOMPARE(IAHandZutat, -1);
-        QVERIFY(FIAMain->P4->isHidden() && FIAMain->P8->isHidden() && FIAMain->IZDummyL->text().isEmpty());
+        QVERIFY(FIAMain->P4->isHidden() && FIAMain->P8->isHidden());
         QVERIFY(!FIAMain->rect().contains(FIAMain->P4->pos()));
     }
 
@@ -409,10 +247,7 @@ private slots:
             if (!FIAMSG->isVisible())
                 return;
             pruefer.stop();
-            QList<bool> icons;
-            for (QLabel *ic : FIAMain->IC)
-                icons << !ic->isHidden();
-            gesehen << QString::number(icons.count(true)) << QString::number(!FIAMain->IC[0]->isHidden())
+            gesehen << QString::number(sichtbare(FIAMain->IC)) << QString::number(!FIAMain->IC[0]->isHidden())
                     << QString::number(!FIAMain->IVariable->isHidden()) << QString::number(!FIAMain->IZutat->isHidden())
                     << QString::number(FIAMSG->geometry().right() - FIAMain->geometry().right())
                     << QString::number(FIAMSG->y() - FIAMain->y()) << QString::number(FIAMSG->BWeiter->isEnabled())
@@ -425,44 +260,9 @@ private slots:
         FIARezeptladen->BLaden->click();
         QCOMPARE(TutorialSchritt, 1);
         QCOMPARE(gesehen, (QStringList{"1", "1", "0", "1", "0", "200", "0", "0", "11", "11"}));
-        QCOMPARE(IAStatus.Geraet, IAWaage);
-        QVERIFY(FIAMain->isEnabled());
-        // Closing asks nothing during the tour and keeps the kitchen open.
-        FIAMain->close();
-        QVERIFY(FIAMain->isVisible());
         FIAMain->Verlasse_Kueche(false);
-        QCOMPARE(TutorialSchritt, 0);
-        QCOMPARE(IAStatus.AlleVerben, quint8(0));
-        QCOMPARE(IAStatus.Tooltipps, quint8(0));
+        QCOMPARE((QList<int>{TutorialSchritt, IAStatus.AlleVerben, IAStatus.Tooltipps}), (QList<int>{0, 0, 0}));
     }
-
-    // "Abbrechen" on a tutorial page asks first and then leaves the kitchen
-    // without saving.
-    void tutorialPage()
-    {
-        oeffneKueche();
-        // The first answer is No, the second Yes.
-        QTimer::singleShot(0, this, [] { FIAMSG->BEnde->click(); });
-        QTimer::singleShot(0, this, [] { FIAMSG->BEnde->click(); });
-        meldungen->expect(QStringLiteral("Soll das Tutorial beendet werden?"), 7);
-        meldungen->expect(QStringLiteral("Soll das Tutorial beendet werden?"), 6);
-        TutorialSchritt = 2;
-        FIAMSG->Zeige_Tutorialschritt(3, true, false);
-        QVERIFY(!FIAMSG->isVisible());
-        QVERIFY(!FIAMain->isVisible());
-        QCOMPARE(TutorialSchritt, 0);
-        QCOMPARE(AktuellesRezept, -1);
-    }
-
-private:
-    // The kitchen laid out over a fresh working recipe, as the chooser leaves it.
-    void oeffneKueche()
-    {
-        Oeffne_Kueche(TTRezepteTotal(), QStringLiteral("Neues Rezept"), true, true);
-        FIARezeptladen->hide();
-        FIAMain->setEnabled(true);
-    }
-
 };
 
 QTEST_MAIN(TestKueche)
