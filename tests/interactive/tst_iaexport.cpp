@@ -154,6 +154,7 @@ private slots:
         for (const TTRezepteTotal &r : RezepteTotal)
             dateien << r.Dateiname;
         QCOMPARE(dateien, QStringList{ziel});
+        QCOMPARE(RezepteTotal[0].Rezeptname, u"Testrezept"_s);
         QCOMPARE(zutatenzeilen(RezepteTotal[0].Zutaten).size(), 3);
     }
 };

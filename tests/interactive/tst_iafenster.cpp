@@ -74,6 +74,7 @@ private slots:
         QCOMPARE(zeilenVon(FIAZutat->LBZutat), (QStringList{u"Kartoffeln"_s, u"Zwiebel"_s, u"Salz"_s}));
 
         FIAZutat->ESuche->setText(u"zwie"_s);
+        QCOMPARE(zeilenVon(FIAZutat->LBZutat), QStringList{u"Zwiebel"_s});
         FIAZutat->BZabwiegen->click();
         QCOMPARE((QStringList{IAZutaten()[0].Zutatname, IAZutaten()[0].Einheit}), (QStringList{u"Zwiebel"_s, u"g"_s}));
         QCOMPARE(waage.value(0).Einheiten.LW10, u"??? g"_s);
@@ -149,6 +150,7 @@ private slots:
         QCOMPARE(IAZutaten()[0].DBIndex, Suche_Zutat(u"Kartoffeln"_s, -1));
     }
 
+
     // A double click takes the verb for the current device into the hand and
     // writes the verb list; on the scale a note comes instead.
     void ganzeVerbliste()
@@ -177,6 +179,13 @@ private slots:
         messages->expect(u"Die Waage ist nicht zugelassen!"_s);
         FIAVDB->LBVerbDblClick();
         QCOMPARE(IAVERBEN.size(), 1);
+
+        // "Neu" adds the search text to the whole list and takes it
+        IAStatus.Geraet = 1;
+        FIAVDB->ESuche->setText(u" ... würzen"_s);
+        FIAVDB->BNeu->click();
+        QCOMPARE(IAVTotalliste.size(), 4);
+        QCOMPARE(IAVERBEN.last().Text, u" ... würzen"_s);
     }
 
     // Each step of the verb editor is in the file at once: add, change the

@@ -139,6 +139,8 @@ private slots:
         QCOMPARE(a.Saetze.first(), QString(66, u'a'));
         QCOMPARE(Kuerze_Rezeptzeile(true, QString(70, u'n')), QString(68, u'n') + u"..."_s);
         QCOMPARE(Erzeuge_Verbbeschriftung(QString(40, u'v')), QString(37, u'v') + u"..."_s);
+        IAStatus.Zeit = 5;
+        QCOMPARE(Erzeuge_Verbbeschriftung(u" ... ZZZ "_s), u" ... 5 Minuten"_s);
     }
 
     // A product comes from its database record; without the record the

@@ -152,6 +152,7 @@ private slots:
         meldungen->expect(QStringLiteral("Es existiert bereits ein Rezept mit diesem Namen!"));
         FIARezeptladen->EName->setText(QStringLiteral("tutorial"));
         FIARezeptladen->BNeu->click();
+        QVERIFY(FIARezeptladen->isVisible());
 
         FIARezeptladen->LBRezept->setCurrentRow(1);
         meldungen->expect(QStringLiteral("Das Tutorial kann nicht gelöscht werden!"));
@@ -262,6 +263,21 @@ private slots:
         QCOMPARE(gesehen, (QStringList{"1", "1", "0", "1", "0", "200", "0", "0", "11", "11"}));
         FIAMain->Verlasse_Kueche(false);
         QCOMPARE((QList<int>{TutorialSchritt, IAStatus.AlleVerben, IAStatus.Tooltipps}), (QList<int>{0, 0, 0}));
+    }
+
+    // "Abbrechen" on a tutorial page asks first and then leaves the kitchen
+    // without saving.
+    void tutorialPage()
+    {
+        oeffneKueche();
+        QTimer::singleShot(0, this, [] { FIAMSG->BEnde->click(); });
+        QTimer::singleShot(0, this, [] { FIAMSG->BEnde->click(); });
+        meldungen->expect(QStringLiteral("Soll das Tutorial beendet werden?"), 7);
+        meldungen->expect(QStringLiteral("Soll das Tutorial beendet werden?"), 6);
+        TutorialSchritt = 2;
+        FIAMSG->Zeige_Tutorialschritt(3, true, false);
+        QVERIFY(!FIAMSG->isVisible() && !FIAMain->isVisible());
+        QCOMPARE(AktuellesRezept, -1);
     }
 };
 
