@@ -10,7 +10,6 @@
 #include <QFileInfo>
 
 #include <chrono>
-#include <ctime>
 #include <malloc.h>
 #include <cstdio>
 #include <map>
@@ -87,23 +86,14 @@ void BM_RohLesen(benchmark::State &state)
 }
 BENCHMARK(BM_RohLesen)->Arg(1000)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond);
 
-// Processor time of this thread (user and system), in seconds: on a shared
-// machine the wall time also counts the waits for a processor.
-double prozessorzeit()
-{
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
-}
-
 template <typename F> double besteZeit(F f)
 {
     double best = 1e9;
     for (int i = 0; i < 5; ++i) {
         leeren();
-        const double t0 = prozessorzeit();
+        const double t0 = rezeptbuch::prozessorzeitMs();
         f();
-        best = std::min(best, prozessorzeit() - t0);
+        best = std::min(best, (rezeptbuch::prozessorzeitMs() - t0) / 1000);
     }
     return best;
 }

@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <ctime>
 #include <malloc.h>
 #include <cstdio>
 #include <memory>
@@ -42,13 +41,6 @@ void laden()
     QCoreApplication::processEvents();
 }
 
-double cpuMs()
-{
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
-}
-
 // The processor time of the last key press: on a busy machine the wall time
 // also counts the waits for a processor.
 double g_cpu = 0;
@@ -56,7 +48,7 @@ double g_cpu = 0;
 // Milliseconds of one key press, from the key to the repainted list.
 double taste(QChar c)
 {
-    const double c0 = cpuMs();
+    const double c0 = rezeptbuch::prozessorzeitMs();
     const auto t0 = std::chrono::steady_clock::now();
     QKeyEvent druck(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
     QApplication::sendEvent(FMain->ESuche, &druck);
@@ -64,7 +56,7 @@ double taste(QChar c)
     QApplication::sendEvent(FMain->ESuche, &los);
     // The list's new layout and the repaint of the window.
     QCoreApplication::processEvents();
-    g_cpu = cpuMs() - c0;
+    g_cpu = rezeptbuch::prozessorzeitMs() - c0;
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
 }
 
