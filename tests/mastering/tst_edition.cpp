@@ -173,7 +173,7 @@ private slots:
         base.writeBytes(MasterTree::master("IAVariablenlisteBAK.hbr"), inhalt);
         Protokoll.clear();
         Mastere_Vorlauf(tree.root());
-        const QString zeile = "ERROR:   Copy-FAILURE (Length=0): " + Programmverzeichnis + "PRGDATA\\ENG\\IAVariablenlisteBAK.hbr";
+        const QString zeile = "ERROR:   Copy-FAILURE (Length=0): " + Programmverzeichnis + "PRGDATA/ENG/IAVariablenlisteBAK.hbr";
         QCOMPARE(Protokoll.contains(zeile), fehler);
         QCOMPARE(Protokoll.filter("ERROR").size(), fehler ? 1 : 0);
     }
@@ -272,7 +272,7 @@ private slots:
         const Ergebnis e = Mastere(base, tree, 6);
         Hintergrundgrafik = "Hintergrund.png";
         QVERIFY(base.readBytes(e.ordner + "/Grafiken/ENG/PNG/Original.png").size() > 0);
-        QVERIFY(e.protokoll.contains("ERROR:   Grafikpfad nicht erlaubt: \\..\\..\\Master\\Masterdaten\\Anleitung\\history.txt"));
+        QVERIFY(e.protokoll.contains("ERROR:   Grafikpfad nicht erlaubt: /../../Master/Masterdaten/Anleitung/history.txt"));
         QVERIFY(!Hat(e, "history.txt"));
         QVERIFY(e.protokoll.filter("Hintergrund").isEmpty());
     }

@@ -83,7 +83,7 @@ private slots:
         QTest::addColumn<QList<MasterIngredient>>("zutaten");
         QTest::addColumn<QStringList>("zeilen");
         // <B> stands for the base folder of the test run.
-        const QString gfx = QStringLiteral("<B>GFXZUTAT\\ENG\\");
+        const QString gfx = QStringLiteral("<B>GFXZUTAT/ENG/");
         auto geliefert = MasterTree::shippedIngredients();
         auto alle = MasterTree::allIngredients();
 
@@ -107,7 +107,7 @@ private slots:
                            WARN + "Zutatengrafiken zugeordnet: 3"};
         QTest::newRow("shorter than 128 bytes")
             << "Lebensmittel.hbr" << QList<MasterIngredient>{{"Ei", 1, 4, "Ei.png"}}
-            << QStringList{ERR + "Copy-FAILURE (Length=0): <B>PRGDATA\\ENG\\Lebensmittel.hbr",
+            << QStringList{ERR + "Copy-FAILURE (Length=0): <B>PRGDATA/ENG/Lebensmittel.hbr",
                            OK + "Geladene Zutaten: 1"};
     }
     void checkRules()
@@ -158,7 +158,7 @@ private slots:
         QCOMPARE(base.readLines(MasterTree::local("Lebensmittel.hbr")), eigene);
         QVERIFY(!base.exists(MasterTree::master("Lebensmittel.hbr")));
         QCOMPARE(tree.masterLines("Lebensmittel_ALL.hbr"), kaputt);
-        QVERIFY(Protokoll.contains(ERR + "Copy-FAILURE " + Programmverzeichnis + "PRGDATA\\ENG\\Lebensmittel.hbr"));
+        QVERIFY(Protokoll.contains(ERR + "Copy-FAILURE " + Programmverzeichnis + "PRGDATA/ENG/Lebensmittel.hbr"));
         QVERIFY(Protokoll.contains(ERR + "Zutatendatei nicht geladen: " + Programmverzeichnis
                                    + "PRGDATA\\ENG\\Lebensmittel_ALL.hbr"));
         QVERIFY(Protokoll.filter("Back-Cop").isEmpty());

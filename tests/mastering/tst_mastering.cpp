@@ -128,7 +128,7 @@ private slots:
         Loesche_Verzeichnisdateien(ordner);
         Loesche_Verzeichnisdateien(Programmverzeichnis + "Fehlt\\");
         QCOMPARE(Protokoll, TString({"OK:      Lösche Dateien im Verzeichnis: " + ordner,
-                                     "ERROR:   Lösche Dateien im Verzeichnis: " + Programmverzeichnis + "Fehlt\\"}));
+                                     "ERROR:   Lösche Dateien im Verzeichnis: " + Programmverzeichnis + "Fehlt/"}));
         QCOMPARE(Dateien("E"), QStringList());
         QVERIFY(base.exists("E/Unter/b.txt"));
         // The line is written before the first delete.

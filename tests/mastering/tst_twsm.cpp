@@ -55,6 +55,16 @@ private slots:
         QVERIFY(!FTWSM->isVisible());
     }
 
+    // The window starts on "Kein Update", so the first edition chosen is
+    // the one built, not an update package.
+    void startsWithoutPackage()
+    {
+        QCOMPARE(FTWSM->CBUpdate->currentText(), QStringLiteral("Kein Update"));
+        FTWSM->CBArt->setCurrentIndex(0);
+        emit FTWSM->CBArt->activated(0);
+        QCOMPARE(Masterupdate, -1);
+    }
+
     // The update list after an edition is chosen, and the package it gives.
     void updateChoice()
     {

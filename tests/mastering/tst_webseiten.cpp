@@ -116,7 +116,7 @@ private slots:
         Konvertiere_Texte_und_Webseiten(Programmverzeichnis + "w\\", Seite);
         const QStringList a = QStringList{"<html>"} + Fuss() + QStringList{"<p>two</p>", "<p>two</p>", "<p>two</p>", "</html>"};
         QCOMPARE(base.readLines("w/HTMLNEU/a.htm"), a);
-        QVERIFY(Protokoll.contains("WARNING: Keine Werbung: " + Programmverzeichnis + "w\\HTMLNEU\\ADSGFX\\"));
+        QVERIFY(Protokoll.contains("WARNING: Keine Werbung: " + Programmverzeichnis + "w/HTMLNEU/ADSGFX/"));
     }
 
     // The result is always 660 x 330: the region (140, 380)-(800, 710) of the
