@@ -368,6 +368,7 @@ private slots:
         QCOMPARE(GlobalLexikon.size(), 4);
         QVERIFY(std::any_of(RezepteTotal.cbegin(), RezepteTotal.cend(),
                             [](const TTRezepteTotal &r) { return r.Rezeptname == "Apple Crumble"; }));
+        FMain->Vergiss_Bilder(); // as in a fresh process
         Programmstart(false);
         FMain->show();
         QVERIFY(QTest::qWaitForWindowExposed(FMain));

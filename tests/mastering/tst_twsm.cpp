@@ -149,7 +149,11 @@ private slots:
             QTest::keyClick(FMIAVerb->EEingabe, Qt::Key_Return);
             QCOMPARE(FMIAVerb->EEingabe->text(), QString());
         }
-        QCOMPARE(FMIAVerb->LBVerb->count(), 7);
+        // Each added verb stands in its sorted place at once, selected.
+        QCOMPARE(Liste(FMIAVerb->LBVerb),
+                 (QStringList{"Backe ... bei GGG Grad", "Brate ... an", "Gieße Tomatensoße über ...",
+                              "Koche ... für ZZZ Minuten", "Schneide ... in Würfel", "Würze ... mit Salz", "rühre ... um"}));
+        QCOMPARE(FMIAVerb->LBVerb->currentItem()->text(), QStringLiteral("Brate ... an"));
 
         FMIAVerb->close();
         QVERIFY(FTWSM->isVisible() && !FTWSM->isMinimized());
