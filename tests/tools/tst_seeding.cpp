@@ -6,7 +6,7 @@
 namespace {
 const QString Installation = QStringLiteral(TW_INSTALLATION_DIR);
 
-bool Saee(const QString &base)
+bool Befuelle(const QString &base)
 {
     QProcess p;
     p.start(QStringLiteral("bash"), {QStringLiteral(TW_SOURCE_DIR "/tools/seed_base.sh"), Installation, base});
@@ -35,7 +35,7 @@ private slots:
     {
         QTemporaryDir tmp;
         const QString base = tmp.filePath(QStringLiteral("TablecraftWorks"));
-        QVERIFY(Saee(base));
+        QVERIFY(Befuelle(base));
         QCOMPARE(Bestand(base), Bestand(Installation));
 
         // The user files a sample recipe under another category, deletes
@@ -49,8 +49,8 @@ private slots:
         // A program picture a later build adds does arrive.
         QVERIFY(QFile::remove(base + "/Grafiken/ENG/ICO/Kochen16.png"));
 
-        QVERIFY(Saee(base));
-        QVERIFY(Saee(base));
+        QVERIFY(Befuelle(base));
+        QVERIFY(Befuelle(base));
         QCOMPARE(Bestand(base), vorher);
     }
 };
