@@ -87,8 +87,8 @@ void TFMIAVerb::Button1Click()
     // selected and in view.
     LBVerb->clear();
     LBVerb->addItems(Suche_in_Totalliste(IAVTotalliste, QString()));
-    const QList<QListWidgetItem *> treffer = neu ? LBVerb->findItems(text, Qt::MatchExactly) : QList<QListWidgetItem *>();
-    if (!treffer.isEmpty()) {
+    const QList<QListWidgetItem *> treffer = LBVerb->findItems(text, Qt::MatchExactly);
+    if (neu && !treffer.isEmpty()) {
         LBVerb->setCurrentItem(treffer.first());
         LBVerb->scrollToItem(treffer.first());
     } else {
