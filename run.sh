@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, seeds the user's base folder from the
-# default installation (never overwriting a user's file) and starts the program.
+# default installation (in full only when the folder is new; see
+# tools/seed_base.sh) and starts the program.
 set -euo pipefail
 cd "$(dirname "$0")"
 ./tools/deps.sh
@@ -8,9 +9,7 @@ BUILD=${BUILD_DIR:-build}
 cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$BUILD" -j"$(nproc)" --target tablecraft installation
 BASE="${XDG_DATA_HOME:-$HOME/.local/share}/TablecraftWorks"
-mkdir -p "$BASE"
-# -n: copy only what is missing.
-cp -rn "$BUILD/installation/." "$BASE/"
+./tools/seed_base.sh "$BUILD/installation" "$BASE"
 PROGRAM="$(cd "$BUILD" && pwd)/tablecraft"
 cd "$BASE"
 exec "$PROGRAM"

@@ -15,6 +15,7 @@
 
 #include "core/Globals.h"
 #include "core/Tabellen.h"
+#include "internet/Internet.h"
 #include "internet/Rezeptupload.h"
 #include "platform/Pictures.h"
 #include "recipes/F_Hilfe.h"
@@ -206,6 +207,11 @@ bool Zeige_Rezeptupload()
     }
     if (!FRezUpload)
         return false;
+    // Before anything is filled in: without a server nothing could be sent.
+    if (!Uploadserver_eingestellt()) {
+        Zeige_Meldung(Kein_Uploadserver_Hinweis(), QStringLiteral("Note:"), 0);
+        return false;
+    }
     FRezUpload->Oeffne(rezept);
     return true;
 }

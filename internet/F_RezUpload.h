@@ -54,5 +54,5 @@ private:
 extern TFRezUpload *FRezUpload;
 
 // Opens the window for the recipe selected in the overview. With none
-// selected it says so and returns false.
+// selected, or with no upload server set, it says so and returns false.
 bool Zeige_Rezeptupload();

@@ -165,6 +165,31 @@ void Lade_Interneteinstellungen()
     Interneteinstellungen = e;
 }
 
+QString Kein_Server_Hinweis()
+{
+    return QStringLiteral("No download server is set, so nothing was loaded. To set one, write its address into "
+                          "PRGDATA\\ENG\\INTERNET.HRB (the line SERVERURL=http://...) and start the program again. "
+                          "See the help, chapter 6.");
+}
+
+QString Kein_Uploadserver_Hinweis()
+{
+    return QStringLiteral("No upload server is set, so no recipe can be sent. To set one, write the server's "
+                          "address and your account into PRGDATA\\ENG\\INTERNET.HRB (the lines SERVERURL=, "
+                          "FTPACCOUNT=, FTPUSER= and FTPPASSWORD=) and start the program again. "
+                          "See the help, chapter 6.");
+}
+
+bool Downloadserver_eingestellt()
+{
+    return !Interneteinstellungen.Serveradresse.isEmpty();
+}
+
+bool Uploadserver_eingestellt()
+{
+    return !Interneteinstellungen.FTPHost.isEmpty() && Ist_Ordnername(Interneteinstellungen.FTPKonto);
+}
+
 void Starte_Internetdienste()
 {
     Lade_Interneteinstellungen();

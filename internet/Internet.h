@@ -29,6 +29,14 @@ extern TInterneteinstellungen Interneteinstellungen;
 // fails the upload.
 void Lade_Interneteinstellungen();
 
+// What the user is told instead of a failure when no server is set:
+// nothing was tried, and where to name one.
+QString Kein_Server_Hinweis();
+QString Kein_Uploadserver_Hinweis();
+// A server for downloads, and an upload server with its account.
+bool Downloadserver_eingestellt();
+bool Uploadserver_eingestellt();
+
 // The start-up's part: the settings read, the mail entry of the main window
 // switched on when there is a contact address.
 void Starte_Internetdienste();

@@ -67,9 +67,18 @@ void Lies_Rezeptliste(qint32 anzahl, const TString &zeilen, TRecipetype &eintrae
         }
         eintraege.append(e);
     }
-    if (sortieren)
-        std::stable_sort(eintraege.begin(), eintraege.end(),
-                         [](const TTRecipetype &a, const TTRecipetype &b) { return a.Name < b.Name; });
+    if (sortieren && eintraege.size() > 1) {
+        // By the bytes the names have in the files (Windows-1252), not by
+        // their decoded text: the two differ for 0x80..0x9F ("Œ" before "Ä").
+        QList<std::pair<QByteArray, TTRecipetype>> nachBytes;
+        nachBytes.reserve(eintraege.size());
+        for (TTRecipetype &e : eintraege)
+            nachBytes.append({platform::encodeCp1252(e.Name), std::move(e)});
+        std::stable_sort(nachBytes.begin(), nachBytes.end(),
+                         [](const auto &a, const auto &b) { return a.first < b.first; });
+        for (qsizetype i = 0; i < nachBytes.size(); ++i)
+            eintraege[i] = std::move(nachBytes[i].second);
+    }
 }
 
 TRecipetype Lies_Rezeptindex(const QByteArray &bytes)
@@ -175,7 +184,6 @@ bool Installiere_Rezepte(const QList<qint32> &eintraege)
             const QString name = e.Dateien[k];
             if (name.isEmpty())
                 continue;
-            // Without its recipe file the side files are of no use.
             const bool erste = k == 0;
             if (!Ist_einfacher_Dateiname(name)) {
                 Melde_ungueltigen_Namen(name);
@@ -186,12 +194,12 @@ bool Installiere_Rezepte(const QList<qint32> &eintraege)
             }
             const QString adresse = Serveradresse(QStringLiteral("/TWS/ENG/RECIPES/") + name);
             const QString ziel = Rezeptpfad(name);
+            // A failed download replaces nothing and leaves no part behind
+            // (GetInetFile writes the target only when all of it arrived).
             if (!GetInetFile(adresse, ziel)) {
                 Zeige_Meldung(QStringLiteral("Cannot find: ") + adresse + QStringLiteral("!"), QStringLiteral("Error:"),
                               0);
                 alle = false;
-                if (erste)
-                    break;
                 continue;
             }
             if (erste && !Ist_Rezeptdatei(ziel)) {

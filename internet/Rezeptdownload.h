@@ -38,7 +38,8 @@ extern TRecipetype Rezeptdownloadliste;
 // block is found by its whole "RECIPE=<i>" line and taken only when the size
 // line follows; its files end at RECIPETEXTBEGIN= or at the block's end. A
 // size that is not a number reads as 0. With sortieren the entries are
-// ordered by name (case-sensitive, equal names keep their order).
+// ordered by the Windows-1252 bytes of their names (equal names keep their
+// order).
 void Lies_Rezeptliste(qint32 anzahl, const TString &zeilen, TRecipetype &eintraege, bool sortieren);
 // The same for a whole index file as it arrives: nothing for a wrong header.
 TRecipetype Lies_Rezeptindex(const QByteArray &bytes);
@@ -60,7 +61,9 @@ std::array<qint32, AnzahlKategorien> Zaehle_Kategorien(const TRecipetype &eintra
 qint32 Hole_Rezeptliste();
 
 // Downloads the files of the given entries of Rezeptdownloadliste into
-// Recipes\, with the progress window. A recipe whose first file does not
-// arrive, or arrives as something other than a recipe, is removed and its
-// side files are not fetched. True when every file arrived.
+// Recipes\, with the progress window. Each file that does not arrive is
+// reported ("Cannot find: <address>!") and leaves nothing behind; the next
+// file is fetched all the same. A first file that arrives as something
+// other than a recipe is removed and its side files are not fetched. True
+// when every file arrived.
 bool Installiere_Rezepte(const QList<qint32> &eintraege);

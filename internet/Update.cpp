@@ -52,12 +52,14 @@ struct Versionsvergleich {
     const TString &server;
     bool geaendert = false;
 
+    enum Uebernahme { Aeltere, Auch_aus_Null, Nie };
+
     // -1 local older, 0 equal, 1 local newer.
-    int vergleiche(const QString &schluessel, bool nullUebernehmen = false)
+    int vergleiche(const QString &schluessel, Uebernahme uebernahme = Aeltere)
     {
         const qint32 l = GetValueInt(schluessel, lokal);
         const qint32 s = GetValueInt(schluessel, server);
-        if (l > s || (nullUebernehmen && l == 0 && s != 0)) {
+        if (uebernahme != Nie && (l > s || (uebernahme == Auch_aus_Null && l == 0 && s != 0))) {
             SetValueInt(schluessel, s, lokal);
             geaendert = true;
         }
@@ -71,7 +73,9 @@ void Vergleiche_Versionen()
     if (LoadValueFile(Datenpfad(Serverversionen), server) != 0 || LoadValueFile(Datenpfad(Versionsdatei), lokal) != 0)
         return;
     Versionsvergleich v{lokal, server};
-    if (v.vergleiche(QStringLiteral("TWSVERSION")) < 0) {
+    // The program's own version is what runs here: an older server value
+    // must not make a later check offer this very version as an update.
+    if (v.vergleiche(QStringLiteral("TWSVERSION"), Versionsvergleich::Nie) < 0) {
         NeueVersion = 1;
         if (FMain)
             Schalte_Updateeintrag(FMain->MPRGUpdatestarten,
@@ -81,7 +85,7 @@ void Vergleiche_Versionen()
     // The local news version is raised only from 0 or when it is ahead; in
     // between, the news are fetched at every start (the merge keeps them
     // from doubling).
-    if (v.vergleiche(QStringLiteral("TWSNEWSVERSION"), true) < 0)
+    if (v.vergleiche(QStringLiteral("TWSNEWSVERSION"), Versionsvergleich::Auch_aus_Null) < 0)
         NewsLaden = 1;
     if (v.vergleiche(QStringLiteral("TWSRECIPESVERSION")) < 0) {
         NeueRezepte = 1;
@@ -242,8 +246,13 @@ void TWS_Versionscheck()
 
 void Frage_nach_Updates()
 {
-    if (Interneteinstellungen.Serveradresse.isEmpty())
+    if (!Downloadserver_eingestellt()) {
+        // No question; the manual check stays on offer and says why it
+        // cannot load anything.
+        if (FMain)
+            Schalte_Updateeintrag(FMain->MUpdateinformationenmanuelldownloaden, QString());
         return;
+    }
     if (Zeige_Meldung(QStringLiteral("Do you want to search for new program versions or new recipes?"),
                       QStringLiteral("Question:"), 4)
         != 6) {
@@ -391,6 +400,10 @@ void Aktualisiere_Datenbank()
 
 void Lade_Updateinformationen()
 {
+    if (!Downloadserver_eingestellt()) {
+        Zeige_Meldung(Kein_Server_Hinweis(), QStringLiteral("Note:"), 0);
+        return;
+    }
     Sperre_Hauptfenster(true);
     Loesche_TWS_Tempinternet();
     const bool geladen = Internetupdate_Starten();

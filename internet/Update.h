@@ -42,7 +42,8 @@ void TWS_Versionscheck();
 
 // Start-up, after the version check: with a server configured, asks whether
 // to look for updates; Yes runs the internet check, No leaves the manual
-// entry of the update menu enabled. Without a server nothing is asked.
+// entry of the update menu enabled. Without a server nothing is asked and
+// the manual entry is enabled too, to say that no server is set.
 void Frage_nach_Updates();
 
 // Downloads the server's version file and compares it with VERSION.HRB:
@@ -73,7 +74,8 @@ void Lade_Programmupdate();
 void Aktualisiere_Datenbank();
 
 // Update > Download update information: the internet check run by hand,
-// with a message about its result.
+// with a message about its result; with no server set, only the message
+// saying so and how to set one.
 void Lade_Updateinformationen();
 
 // Update > Updates on the internet: the maker's web site in the browser.

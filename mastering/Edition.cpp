@@ -95,6 +95,14 @@ TSchritt Markengrafiken(TWurzel von, const QString &quelle)
     return s;
 }
 
+// The category icons of the overview ("<name>16.png", "<name>32.png",
+// "<name>48.png"): every edition that ships pictures needs them to show its
+// overview as the program does.
+TSchritt Kategoriesymbole()
+{
+    return K(TWurzel::P, G + QStringLiteral("ICO\\"), QStringLiteral("*.png"));
+}
+
 // A row of a build table: the variants it belongs to (empty = all).
 struct TZeile {
     std::initializer_list<int> Varianten;
@@ -140,6 +148,7 @@ QList<TSchritt> Komplettbau(int v)
             {{0, 1, 3, 6}, K(W::P, G + QStringLiteral("ICO\\16_16\\"), QStringLiteral("*.ICO"))},
             {{0, 1, 3, 6}, K(W::P, G + QStringLiteral("ICO\\32_32\\"), QStringLiteral("*.ICO"))},
             {{0, 1, 3, 6}, K(W::P, G + QStringLiteral("ICO\\48_48\\"), QStringLiteral("*.ICO"))},
+            {{}, Kategoriesymbole()},
             {{}, K(W::P, QStringLiteral("Recipes\\IAKochen\\"), QStringLiteral("Tutorial.IAK"))},
             {{1, 3}, K(W::P, G + QStringLiteral("PNG\\LEXIKON\\"), QStringLiteral("*.PNG"))},
             {{0, 6, 7, 8}, K(W::P, G + QStringLiteral("PNG\\LEXIKON\\"), QStringLiteral("Messbecher.PNG"))},
@@ -253,7 +262,7 @@ QList<TSchritt> Updatebau(TBauart art)
           << K(W::P, G + QStringLiteral("BMP\\"), QStringLiteral("*.bmp"));
         for (const char *ico : {"ICO\\16_16\\", "ICO\\32_32\\", "ICO\\48_48\\"})
             s << K(W::P, G + QLatin1String(ico), QStringLiteral("*.ICO"));
-        s << K(W::P, G + QStringLiteral("PNG\\LEXIKON\\"), QStringLiteral("*.PNG"))
+        s << Kategoriesymbole() << K(W::P, G + QStringLiteral("PNG\\LEXIKON\\"), QStringLiteral("*.PNG"))
           << K(W::M, D, QStringLiteral("*.hbr")) << K(W::M, D, QStringLiteral("*.hrb"))
           << K(W::M, D, QStringLiteral("*.kop")) << K(W::M, D + QStringLiteral("LEXIKON\\"), QStringLiteral("*.hbd"))
           << S(A::Schluessel) << S(A::Hintergrund) << Anleitung(QStringLiteral("Tafelwerkstatt.pdf"))
@@ -297,6 +306,7 @@ QList<TSchritt> Lexikonbau(int v)
         S(A::Lexikon_laden),
         S(A::Lexikongrafiken),
         K(W::P, G + QStringLiteral("PNG\\"), QStringLiteral("*.png")),
+        Kategoriesymbole(),
     };
     // No wizard, rating, printer or cooking-device pictures.
     const QString png = G + QStringLiteral("PNG\\");
@@ -332,7 +342,7 @@ QList<TSchritt> Englischbau(int form)
     };
     for (const char *ico : {"ICO\\16_16\\", "ICO\\32_32\\", "ICO\\48_48\\"})
         s << K(W::P, G + QLatin1String(ico), QStringLiteral("*.ICO"));
-    s << K(W::P, G + QStringLiteral("PNG\\FirstTipp\\"), QStringLiteral("*.png"))
+    s << Kategoriesymbole() << K(W::P, G + QStringLiteral("PNG\\FirstTipp\\"), QStringLiteral("*.png"))
       << K(W::M, D + QStringLiteral("FIRSTTIPP\\"), QStringLiteral("*.hbr")) << K(W::M, D, QStringLiteral("*.hbr"))
       << K(W::M, D, QStringLiteral("*.hrb")) << Loesche(D, Rezeptindex) << K(W::M, D, QStringLiteral("*.kop"))
       << S(A::Hintergrund) << S(A::Schluessel) << Anleitung(QStringLiteral("TablecraftWorks.pdf"))
@@ -674,8 +684,8 @@ QStringList Ordnersatz(int satz)
     for (const QString &b : Markennamen)
         marken << GFX + b + QLatin1Char('\\');
     const QString iak = G + QStringLiteral("PNG\\IAKOCHEN\\");
-    const QStringList ico{G + QStringLiteral("ICO\\16_16\\"), G + QStringLiteral("ICO\\32_32\\"),
-                          G + QStringLiteral("ICO\\48_48\\")};
+    const QStringList ico{G + QStringLiteral("ICO\\"), G + QStringLiteral("ICO\\16_16\\"),
+                          G + QStringLiteral("ICO\\32_32\\"), G + QStringLiteral("ICO\\48_48\\")};
     switch (satz) {
     case SatzT:
     case SatzT2:
@@ -713,8 +723,8 @@ QStringList Ordnersatz(int satz)
     }
     case SatzLexikon:
         return QStringList{GFX} + marken
-            + QStringList{G, G + QStringLiteral("PNG\\"), G + QStringLiteral("BMP\\"), G + QStringLiteral("PNG\\LEXIKON\\"),
-                          D, D + QStringLiteral("LEXIKON\\")};
+            + QStringList{G, G + QStringLiteral("PNG\\"), G + QStringLiteral("BMP\\"), G + QStringLiteral("ICO\\"),
+                          G + QStringLiteral("PNG\\LEXIKON\\"), D, D + QStringLiteral("LEXIKON\\")};
     case SatzEnglisch:
         return QStringList{QStringLiteral("DRUCKTEMP\\"), GFX, G, G + QStringLiteral("PNG\\"), iak,
                            G + QStringLiteral("JPG\\"), G + QStringLiteral("BMP\\")}

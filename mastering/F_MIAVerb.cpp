@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "core/Dateioperationen.h"
@@ -76,12 +77,23 @@ void TFMIAVerb::EEingabeChange()
 void TFMIAVerb::Button1Click()
 {
     const QString text = EEingabe->text();
-    if (Fuege_Verbtext_hinzu(IAVTotalliste, text)) {
-        QListWidgetItem *neu = new QListWidgetItem(text, LBVerb);
-        LBVerb->scrollToItem(neu);
-    }
+    const bool neu = Fuege_Verbtext_hinzu(IAVTotalliste, text);
     Lade_IAVerbenTotal(Save | Load, IAVTotalliste, QStringLiteral("IAVTOTAL_Neu.hbr"));
-    EEingabe->clear();
+    {
+        const QSignalBlocker sperre(EEingabe);
+        EEingabe->clear();
+    }
+    // The list is sorted: the whole list again, the new verb in its place,
+    // selected and in view.
+    LBVerb->clear();
+    LBVerb->addItems(Suche_in_Totalliste(IAVTotalliste, QString()));
+    const QList<QListWidgetItem *> treffer = LBVerb->findItems(text, Qt::MatchExactly);
+    if (neu && !treffer.isEmpty()) {
+        LBVerb->setCurrentItem(treffer.first());
+        LBVerb->scrollToItem(treffer.first());
+    } else {
+        LBVerb->setCurrentRow(LBVerb->count() > 0 ? 0 : -1);
+    }
     if (EEingabe->isEnabled() && EEingabe->isVisible())
         EEingabe->setFocus();
 }

@@ -132,7 +132,8 @@ void TFTWSM::Baue_Felder()
     CBUpdate = new QComboBox(this);
     CBUpdate->setObjectName(QStringLiteral("CBUpdate"));
     CBUpdate->addItems(Updatepakete);
-    CBUpdate->setCurrentIndex(-1);
+    // "Kein Update": the first edition chosen then builds what the window shows.
+    CBUpdate->setCurrentIndex(0);
 
     MProto = new QPlainTextEdit(this);
     MProto->setObjectName(QStringLiteral("MProto"));

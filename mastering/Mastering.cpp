@@ -1,6 +1,7 @@
 #include "mastering/Mastering.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QEventLoop>
 
 #include "platform/CodePage.h"
@@ -74,7 +75,9 @@ void Schreibe_Protokoll(quint8 art, const QString &text)
     default:
         break;
     }
-    zeile += text;
+    // Paths are built from a typed or platform root and backslash parts;
+    // the protocol shows each in the platform's one form.
+    zeile += QDir::toNativeSeparators(QString(text).replace(QLatin1Char('\\'), QLatin1Char('/')));
     Protokoll.append(zeile);
     if (g_empfaenger)
         g_empfaenger(zeile);

@@ -21,7 +21,9 @@ extern TString Protokoll;
 using TProtokollEmpfaenger = std::function<void(const QString &zeile)>;
 void Setze_Protokollempfaenger(TProtokollEmpfaenger empfaenger);
 
-// One line: "OK:      ", "ERROR:   " or "WARNING: " (kind 0, 1, 2) + text.
+// One line: "OK:      ", "ERROR:   " or "WARNING: " (kind 0, 1, 2) + text,
+// its separators written in the platform's one form ("/" here, "\" on
+// Windows).
 void Schreibe_Protokoll(quint8 art, const QString &text);
 
 // Deletes the plain files of the folder (sub-folders stay). The folder

@@ -188,6 +188,19 @@ private slots:
         QCOMPARE(Hochgeladen(), QStringList());
     }
 
+    // Without an upload server the window does not open for nothing; the
+    // message says where to set one.
+    void ohneServer()
+    {
+        Interneteinstellungen = TInterneteinstellungen();
+        testing::ScriptedMessages meldungen;
+        meldungen.expect(QStringLiteral("No upload server is set"));
+        QVERIFY(!Zeige_Rezeptupload());
+        QCOMPARE(meldungen.pending(), QStringList());
+        QVERIFY(meldungen.seen.last().text.contains(QLatin1String("INTERNET.HRB")));
+        QVERIFY(!FRezUpload->isVisible());
+    }
+
     void mailverweis()
     {
         QList<platform::ShellRequest> auftraege;

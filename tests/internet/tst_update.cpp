@@ -190,8 +190,14 @@ private slots:
         if (eingeschaltet.contains(QStringLiteral("MPRGUpdatestarten")))
             QCOMPARE(FMain->MPRGUpdatestarten->text(), QStringLiteral("Download update to version 4.01"));
         // A newer version is raised only by its download; one the server
-        // has gone back on is taken over.
+        // has gone back on is taken over, but never the program's own.
         QTEST(Wert(QStringLiteral("VERSION.HRB"), QStringLiteral("TWSRECIPESVERSION")).toInt(), "rezepte");
+        QCOMPARE(Wert(QStringLiteral("VERSION.HRB"), QStringLiteral("TWSVERSION")), QStringLiteral("400"));
+        // Back at the program's version, the server offers no update.
+        m_server.schreibe(QStringLiteral("TWS/ENG/DOWNLOAD/VERSIONS.HRB"), Versionen(400, 0, 1, 1, 1, Setup));
+        FMain->MPRGUpdatestarten->setEnabled(false);
+        QVERIFY(Internetupdate_Starten());
+        QVERIFY(!FMain->MPRGUpdatestarten->isEnabled());
     }
 
     // A recipe index of an earlier download whose recipes are not all
@@ -320,14 +326,21 @@ private slots:
     }
 
     // Without a server the start-up asks nothing (Yes and No are the
-    // start-up run's cases).
+    // start-up run's cases); the manual check is on offer and says that no
+    // server is set and where to set one.
     void startfrage_ohne_server()
     {
         Interneteinstellungen.Serveradresse.clear();
         testing::ScriptedMessages meldungen;
         Frage_nach_Updates();
         QVERIFY(meldungen.seen.isEmpty());
-        QVERIFY(!FMain->MUpdate->isEnabled());
+        QVERIFY(FMain->MUpdate->isEnabled());
+        QCOMPARE(Eingeschaltet(), QStringList{"MUpdateinformationenmanuelldownloaden"});
+        meldungen.expect(QStringLiteral("No download server is set"));
+        FMain->MUpdateinformationenmanuelldownloadenClick();
+        QVERIFY(meldungen.pending().isEmpty());
+        QVERIFY(meldungen.seen.last().text.contains(QLatin1String("PRGDATA\\ENG\\INTERNET.HRB")));
+        QVERIFY(FMain->isEnabled());
     }
 
     // The manual check says how it went; without VERSIONS.HRB on the

@@ -111,6 +111,17 @@ Ergebnis Gebaut(int edition, int updateEintrag)
 
 bool Hat(const Ergebnis &e, const QString &datei) { return e.dateien.contains(datei); }
 
+// The pictures the start-up and the overview open from a base folder: the
+// window background and each category's icons.
+QStringList Startbilder()
+{
+    QStringList bilder{QStringLiteral("Grafiken/ENG/PNG/") + Hintergrundgrafik};
+    for (const QString &icon : Kategorieicons)
+        for (const char *groesse : {"16", "48"})
+            bilder << QStringLiteral("Grafiken/ENG/ICO/") + icon + QLatin1String(groesse) + QStringLiteral(".png");
+    return bilder;
+}
+
 // Copies every file below von into nach, keeping the sub-folders.
 void Kopiere_Baum(const QString &von, const QString &nach)
 {
@@ -173,7 +184,7 @@ private slots:
         base.writeBytes(MasterTree::master("IAVariablenlisteBAK.hbr"), inhalt);
         Protokoll.clear();
         Mastere_Vorlauf(tree.root());
-        const QString zeile = "ERROR:   Copy-FAILURE (Length=0): " + Programmverzeichnis + "PRGDATA\\ENG\\IAVariablenlisteBAK.hbr";
+        const QString zeile = "ERROR:   Copy-FAILURE (Length=0): " + Programmverzeichnis + "PRGDATA/ENG/IAVariablenlisteBAK.hbr";
         QCOMPARE(Protokoll.contains(zeile), fehler);
         QCOMPARE(Protokoll.filter("ERROR").size(), fehler ? 1 : 0);
     }
@@ -232,6 +243,26 @@ private slots:
         Vergleiche_mit_Golden(QString::fromLatin1(QTest::currentDataTag()), e);
     }
 
+    // Every edition that ships pictures runs as the program does: the
+    // pictures of its start-up and overview are all there.
+    void startPictures_data()
+    {
+        QTest::addColumn<int>("edition");
+        QTest::addColumn<int>("update");
+        for (const auto &[edition, update] : {std::pair{0, 0}, {1, 0}, {3, 0}, {3, 1}, {4, -1}, {5, 0}, {6, -1},
+                                              {7, -1}, {8, -1}, {12, -1}})
+            QTest::addRow("%d/%d", edition, update) << edition << update;
+    }
+    void startPictures()
+    {
+        QFETCH(int, edition);
+        QFETCH(int, update);
+        const Ergebnis e = Gebaut(edition, update);
+        QVERIFY(!e.dateien.isEmpty());
+        for (const QString &bild : Startbilder())
+            QVERIFY2(Hat(e, bild), qPrintable(bild));
+    }
+
     // Variant 8's all-ingredients database is its shipped one; the branded
     // picture keeps its brand folder.
     void variant8AllEqualsShipped()
@@ -272,7 +303,7 @@ private slots:
         const Ergebnis e = Mastere(base, tree, 6);
         Hintergrundgrafik = "Hintergrund.png";
         QVERIFY(base.readBytes(e.ordner + "/Grafiken/ENG/PNG/Original.png").size() > 0);
-        QVERIFY(e.protokoll.contains("ERROR:   Grafikpfad nicht erlaubt: \\..\\..\\Master\\Masterdaten\\Anleitung\\history.txt"));
+        QVERIFY(e.protokoll.contains("ERROR:   Grafikpfad nicht erlaubt: /../../Master/Masterdaten/Anleitung/history.txt"));
         QVERIFY(!Hat(e, "history.txt"));
         QVERIFY(e.protokoll.filter("Hintergrund").isEmpty());
     }
@@ -337,9 +368,12 @@ private slots:
         QCOMPARE(GlobalLexikon.size(), 4);
         QVERIFY(std::any_of(RezepteTotal.cbegin(), RezepteTotal.cend(),
                             [](const TTRezepteTotal &r) { return r.Rezeptname == "Apple Crumble"; }));
+        FMain->Vergiss_Bilder(); // as in a fresh process
         Programmstart(false);
         FMain->show();
         QVERIFY(QTest::qWaitForWindowExposed(FMain));
+        for (int zeile = 1; zeile < FMain->CBKategorie->count(); ++zeile)
+            QVERIFY2(!FMain->CBKategorie->itemIcon(zeile).isNull(), qPrintable(FMain->CBKategorie->itemText(zeile)));
         FMain->hide();
     }
 };

@@ -55,6 +55,16 @@ private slots:
         QVERIFY(!FTWSM->isVisible());
     }
 
+    // The window starts on "Kein Update", so the first edition chosen is
+    // the one built, not an update package.
+    void startsWithoutPackage()
+    {
+        QCOMPARE(FTWSM->CBUpdate->currentText(), QStringLiteral("Kein Update"));
+        FTWSM->CBArt->setCurrentIndex(0);
+        emit FTWSM->CBArt->activated(0);
+        QCOMPARE(Masterupdate, -1);
+    }
+
     // The update list after an edition is chosen, and the package it gives.
     void updateChoice()
     {
@@ -139,7 +149,11 @@ private slots:
             QTest::keyClick(FMIAVerb->EEingabe, Qt::Key_Return);
             QCOMPARE(FMIAVerb->EEingabe->text(), QString());
         }
-        QCOMPARE(FMIAVerb->LBVerb->count(), 7);
+        // Each added verb stands in its sorted place at once, selected.
+        QCOMPARE(Liste(FMIAVerb->LBVerb),
+                 (QStringList{"Backe ... bei GGG Grad", "Brate ... an", "Gieße Tomatensoße über ...",
+                              "Koche ... für ZZZ Minuten", "Schneide ... in Würfel", "Würze ... mit Salz", "rühre ... um"}));
+        QCOMPARE(FMIAVerb->LBVerb->currentItem()->text(), QStringLiteral("Brate ... an"));
 
         FMIAVerb->close();
         QVERIFY(FTWSM->isVisible() && !FTWSM->isMinimized());

@@ -21,6 +21,18 @@
 // conversion and the crop.
 
 namespace {
+// The protocol writes every path with "/".
+QString Einheitlich(QString zeile)
+{
+    return zeile.replace(QLatin1Char('\\'), QLatin1Char('/'));
+}
+TString Einheitlich(TString zeilen)
+{
+    for (QString &z : zeilen)
+        z = Einheitlich(z);
+    return zeilen;
+}
+
 const QString Masterlexikon = QStringLiteral("Master/Masterdaten/PRGDATA/ENG/LEXIKON/Lexikon.hbd");
 const QString Lexikon = QStringLiteral("PRGDATA/ENG/LEXIKON/Lexikon.hbd");
 
@@ -99,7 +111,7 @@ private slots:
         QVERIFY(master.contains("Abschrecken") && master.contains("Zesten") && !master.contains("Eigenes"));
         const QString m = Masterpfad + "Masterdaten\\PRGDATA\\ENG\\LEXIKON\\Lexikon.hbd";
         const QString l = Programmverzeichnis + "PRGDATA\\ENG\\LEXIKON\\Lexikon.hbd";
-        QCOMPARE(Protokoll, (TString{"Kopiere: " + m + "->" + l, "Kopiere: " + l + "->" + m, "OK:      Ready..."}));
+        QCOMPARE(Protokoll, Einheitlich(TString{"Kopiere: " + m + "->" + l, "Kopiere: " + l + "->" + m, "OK:      Ready..."}));
     }
 
     // A master dictionary that is missing or does not load opens nothing,

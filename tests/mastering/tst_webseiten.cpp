@@ -13,6 +13,18 @@
 // each checked on the files they write.
 
 namespace {
+// The protocol writes every path with "/".
+QString Einheitlich(QString zeile)
+{
+    return zeile.replace(QLatin1Char('\\'), QLatin1Char('/'));
+}
+TString Einheitlich(TString zeilen)
+{
+    for (QString &z : zeilen)
+        z = Einheitlich(z);
+    return zeilen;
+}
+
 const QString Seite = QStringLiteral("http://www.example.test");
 
 QStringList Fuss()
@@ -68,9 +80,9 @@ private slots:
             QVERIFY(platform::loadRtfFile(base.path(QString("conv/") + rtf), &d));
             QCOMPARE(d.toPlainText(), QString::fromUtf8(text));
         }
-        QCOMPARE(Protokoll, (TString{"Converting TXT-Files : " + ordner + "CAKE.TXT", "Saving File : " + ordner + "CAKE.rtf",
-                                     "Converting TXT-Files : " + ordner + "Soup.txt", "Saving File : " + ordner + "Soup.rtf",
-                                     "ERROR:   Keine Webseite eingestellt (WEBSITE in INTERNET.HRB)"}));
+        QCOMPARE(Protokoll, Einheitlich(TString{"Converting TXT-Files : " + ordner + "CAKE.TXT", "Saving File : " + ordner + "CAKE.rtf",
+                                                 "Converting TXT-Files : " + ordner + "Soup.txt", "Saving File : " + ordner + "Soup.rtf",
+                                                 "ERROR:   Keine Webseite eingestellt (WEBSITE in INTERNET.HRB)"}));
         QVERIFY(QDir(base.path("conv/HTMLNEU")).isEmpty());
     }
 
@@ -101,9 +113,9 @@ private slots:
                                             "</html>"};
         QCOMPARE(base.readLines("w/HTMLNEU/b.htm"), b);
         const QString html = ordner + "HTML\\";
-        QCOMPARE(Protokoll, (TString{"Searching HTML-Files : " + html, "FALSE www-adress : " + html + "b.html",
-                                     "Anzahl TXT-Ads : 3", "Anzahl GFX-Ads : 1", "Searching RTF-Files : " + html,
-                                     "Werbung integriert : " + html + "a.htm", "Werbung integriert : " + html + "b.htm"}));
+        QCOMPARE(Protokoll, Einheitlich(TString{"Searching HTML-Files : " + html, "FALSE www-adress : " + html + "b.html",
+                                                 "Anzahl TXT-Ads : 3", "Anzahl GFX-Ads : 1", "Searching RTF-Files : " + html,
+                                                 "Werbung integriert : " + html + "a.htm", "Werbung integriert : " + html + "b.htm"}));
     }
 
     // With no numbered advertisement of a kind the pages still come out.
@@ -116,7 +128,7 @@ private slots:
         Konvertiere_Texte_und_Webseiten(Programmverzeichnis + "w\\", Seite);
         const QStringList a = QStringList{"<html>"} + Fuss() + QStringList{"<p>two</p>", "<p>two</p>", "<p>two</p>", "</html>"};
         QCOMPARE(base.readLines("w/HTMLNEU/a.htm"), a);
-        QVERIFY(Protokoll.contains("WARNING: Keine Werbung: " + Programmverzeichnis + "w\\HTMLNEU\\ADSGFX\\"));
+        QVERIFY(Protokoll.contains("WARNING: Keine Werbung: " + Programmverzeichnis + "w/HTMLNEU/ADSGFX/"));
     }
 
     // The result is always 660 x 330: the region (140, 380)-(800, 710) of the

@@ -220,6 +220,10 @@ void MasterTree::writeEditionSources()
                                QStringLiteral("PNG/LEXIKON/Messbecher.PNG"),
                                QStringLiteral("PNG/LEXIKON/LeipzigerAllerlei.PNG"), QStringLiteral("PNG/FirstTipp/Tipp1.png")})
         writePicture(g + png);
+    // The category icons of the overview.
+    for (const QString &icon : Kategorieicons)
+        for (const char *size : {"16", "32", "48"})
+            writePicture(g + QStringLiteral("ICO/") + icon + QLatin1String(size) + QStringLiteral(".png"));
     for (const char *other : {"JPG/Holz.jpg", "BMP/Hilfe.bmp", "ICO/16_16/TW.ICO", "ICO/32_32/TW.ICO", "ICO/48_48/TW.ICO"})
         m_base.writeBytes(g + QLatin1String(other), "picture");
     m_base.writeLines(QStringLiteral("Recipes/IAKochen/Tutorial.IAK"), {QStringLiteral("[IAKOCHEN]")});
