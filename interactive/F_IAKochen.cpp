@@ -159,7 +159,7 @@ void TFIAMain::Baue_Menue()
     Zwischenspeichern1 = eintrag(MRezeptspeichern, QStringLiteral("Zwischenspeichern1"), QStringLiteral("Zwischenspeichern"),
                                  &TFIAMain::Zwischenspeichern1Click, QKeySequence(Qt::CTRL | Qt::Key_S));
     ExportzumTafelwerkstatt1 = eintrag(MRezeptspeichern, QStringLiteral("ExportzumTafelwerkstatt1"),
-                                       QStringLiteral("Als normales Rezept exportieren"),
+                                       QStringLiteral("Export zum Tafelwerkstatt"),
                                        &TFIAMain::ExportzumTafelwerkstatt1Click, QKeySequence(Qt::CTRL | Qt::Key_E));
     MAnzeigeoptionen = PMIA->addMenu(QStringLiteral("Optionen"));
     MAnzeigeoptionen->setObjectName(QStringLiteral("MAnzeigeoptionen"));
@@ -252,7 +252,8 @@ void TFIAMain::Verbinde_Satelliten()
             P2->show();
             Zeige_Kochgeraet();
         } else {
-            P3->show();
+            Zeige_Waage_mit_Zutat();
+            Aktualisiere();
         }
         if (IAStatus.Panel == 1)
             Zeige_Gewuerzregal();
@@ -270,6 +271,7 @@ void TFIAMain::Verbinde_Satelliten()
     };
     IAKuechenanbindung.Kueche_sperren = [this](bool sperren) { setEnabled(!sperren); };
     IAKuechenanbindung.Kueche_bereit = [this] { return isEnabled() && P5->isHidden() && P8->isHidden(); };
+    IAKuechenanbindung.Kueche_offen = [this] { return isVisible() && IARezept() != nullptr; };
     IAKuechenanbindung.Kueche_ueberlagert = [this] { return !P4->isHidden() || !P6->isHidden() || !P8->isHidden(); };
     IAKuechenanbindung.Verb_in_Hand = [this](qint32 verb) {
         if (verb < 0 || verb >= IAVERBEN.size())

@@ -11,6 +11,8 @@
 #include "core/Globals.h"
 #include "core/Meldung.h"
 #include "interactive/F_IAMain.h"
+#include "interactive/F_IAVDB.h"
+#include "interactive/IAAuswahl.h"
 #include "platform/Paths.h"
 #include "platform/Pictures.h"
 #include "platform/Rtf.h"
@@ -98,9 +100,14 @@ void TFIAMSG::closeEvent(QCloseEvent *event)
 
 void TFIAMSG::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_F4 && (event->modifiers() & Qt::AltModifier)) {
-        event->accept();
+    // Alt+F4 does not close a page. From step 5 on the whole verb list takes
+    // its short cuts from here (page 6 asks for Escape); typed characters go
+    // to the kitchen. Nothing else leaves this window.
+    event->accept();
+    if (event->key() == Qt::Key_F4 && (event->modifiers() & Qt::AltModifier))
         return;
-    }
-    QWidget::keyPressEvent(event);
+    if (TutorialSchritt >= 5 && TutorialSchritt <= 7 && FIAVDB && FIAVDB->Kurztaste(event))
+        return;
+    if (IAKuechenanbindung.Taste && !event->text().isEmpty() && event->text().at(0).isPrint())
+        IAKuechenanbindung.Taste(event);
 }

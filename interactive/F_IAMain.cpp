@@ -20,6 +20,7 @@
 #include "core/Grundoperationen.h"
 #include "core/Tabellen.h"
 #include "interactive/F_IAMSG.h"
+#include "interactive/F_IAVerb.h"
 #include "interactive/F_IARezeptladen.h"
 #include "interactive/F_IARezepttext.h"
 #include "interactive/IAAuswahl.h"
@@ -198,8 +199,13 @@ void TFIAMain::Baue_Verbleiste()
         const int x = Verbspalten[k / 5], y = Verbzeilen[k % 5];
         const QString n = QString::number(k + 1);
         IV[k] = bild(P1, QStringLiteral("IV") + n, QRect(x, y, 28, 28));
-        LV[k] = beschriftung(P1, QStringLiteral("LV") + n, QRect(x + 30, y, 140, 28));
+        // A caption of up to 40 characters shows whole, on two lines if need be.
+        LV[k] = beschriftung(P1, QStringLiteral("LV") + n, QRect(x + 30, y, 150, 30));
         LV[k]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        LV[k]->setWordWrap(true);
+        QFont f = LV[k]->font();
+        f.setPointSizeF(f.pointSizeF() * 0.85);
+        LV[k]->setFont(f);
     }
 }
 
@@ -475,6 +481,10 @@ void TFIAMain::Starte_IASitzung(bool neu)
     // board, as that window leaves the kitchen when it closes.
     IAStatus.Geraet = neu ? 0 : geraet;
     IAStatus.Panel = neu ? 0 : panel;
+    // An item that lies on the scale is weighed first, whatever device the
+    // run was saved on; otherwise no device would take anything.
+    if (!neu && Waagenzutat() >= 0)
+        IAStatus.Geraet = IAWaage;
     std::array<bool, 17> alle;
     alle.fill(true);
     Zeige_Geraetesymbole(alle);
@@ -485,14 +495,7 @@ void TFIAMain::Starte_IASitzung(bool neu)
         P3->hide();
         Zeige_Kochgeraet();
     } else {
-        P3->show();
-        P2->hide();
-        const qint32 w = Waagenzutat();
-        if (w >= 0) {
-            IARezept()->IAZutaten[w].Ort = -1;
-            IAHandZutat = w;
-            Lege_auf_Waage();
-        }
+        Zeige_Waage_mit_Zutat();
     }
     Aktualisiere();
     if (IAStatus.Panel == 2) {
@@ -529,9 +532,14 @@ void TFIAMain::Starte_IASitzung(bool neu)
             // Its frame is not known before it shows; it is taken to be the kitchen's.
             const int rahmen = frameGeometry().width() - width();
             FIAMSG->move(x() + frameGeometry().width() - (FIAMSG->width() + rahmen), y() + 200);
+            const quint32 sitzung = m_sitzung;
             FIAMSG->Zeige_Tutorialschritt(1, true, false);
+            // "Abbrechen" on the first page has left the kitchen meanwhile.
+            if (sitzung != m_sitzung)
+                return;
         }
     }
+    Merke_IAStand();
     setWindowFlag(Qt::WindowCloseButtonHint, true);
     show();
     if (neu && TutorialSchritt == 0 && FIAZutat) {
@@ -901,12 +909,25 @@ void TFIAMain::Fuelle_IAEinheitenliste(qint32 datensatz, qint32 zutat, bool stan
                            EZutatName);
 }
 
+void TFIAMain::Zeige_Waage_mit_Zutat()
+{
+    P3->show();
+    P2->hide();
+    const qint32 w = Waagenzutat();
+    if (w >= 0) {
+        IARezept()->IAZutaten[w].Ort = -1;
+        IAHandZutat = w;
+        Lege_auf_Waage();
+    }
+}
+
 void TFIAMain::Verlasse_Kueche(bool uebersichtNeu)
 {
-    if (FIARezepttext)
-        FIARezepttext->hide();
-    if (FIAMSG)
-        FIAMSG->hide();
+    ++m_sitzung;
+    // No window of the kitchen stays behind, nor works without it.
+    for (QWidget *w : std::initializer_list<QWidget *>{FIARezepttext, FIAMSG, FIAVDB, FIAVerb, FIAZutat})
+        if (w)
+            w->hide();
     TutorialSchritt = 0;
     Stelle_Tutorialschalter_zurueck();
     Setze_Tooltipps({this});
@@ -930,6 +951,8 @@ void Oeffne_Kueche(const TTRezepteTotal &vorlage, const QString &name, bool lade
         return;
     Setze_IAStartwerte();
     Lege_IAArbeitsrezept_an(vorlage);
+    IADateiname.clear();
+    Merke_IAStand();
     // The overview would change the current recipe under the kitchen.
     if (FMain) {
         FMain->Verstecke_Werkzeugfenster();

@@ -70,6 +70,8 @@ public:
     // Leaves the kitchen without saving: the satellites hidden, the working
     // recipe dropped, the overview shown (rebuilt from the files on request).
     void Verlasse_Kueche(bool uebersichtNeu);
+    // The scale panel, with the item that lies on it (if any) ready to weigh.
+    void Zeige_Waage_mit_Zutat();
 
     // The shelf slot k (1..5) of the shelf panel; the kitchen slot k (1..6).
     QLabel *Regalbild(int k) const { return IZ[k - 1]; }
@@ -211,6 +213,7 @@ private:
     QHash<QString, QPixmap> m_pixmaps;
     QImage m_kueche; // the current device's picture, frames painted over it
     qint32 m_kuechengeraet = -1;
+    quint32 m_sitzung = 0; // counts the times the kitchen was left
 };
 
 extern TFIAMain *FIAMain;

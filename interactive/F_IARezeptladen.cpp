@@ -17,6 +17,7 @@
 #include "core/Tabellen.h"
 #include "interactive/F_IAMain.h"
 #include "interactive/F_IAZutat.h"
+#include "platform/CodePage.h"
 #include "platform/Paths.h"
 #include "platform/Pictures.h"
 #include "platform/Wait.h"
@@ -191,19 +192,31 @@ void TFIARezeptladen::BLadenClick()
         setEnabled(true);
         return;
     }
-    const TTIARLadeliste e = *gewaehlt;
+    // A file that cannot be read keeps the chooser open (the load has said why).
+    if (!Lade_Eintrag(*gewaehlt))
+        return;
+    Schliesse();
+    Starte_geladen();
+}
+
+bool TFIARezeptladen::Lade_Eintrag(const TTIARLadeliste &eintrag)
+{
+    const TTIARLadeliste e = eintrag;
     IARezepttext.clear();
     Initialisiere_Rezept(AktuellesRezept);
-    r = IARezept();
+    TTRezepteTotal *r = IARezept();
+    if (!r)
+        return false;
     r->IAZutaten.clear();
     r->Kategorie = e.Kategorie;
     r->Rezeptname = e.Rezeptname;
     r->Dateiendung = Dateiendung_aus_Kategorie(e.Kategorie);
     IADateiname = e.Dateiname;
-    // A file that cannot be read keeps the chooser open (the load has said why).
-    if (!Lade_IARezept())
-        return;
-    Schliesse();
+    return Lade_IARezept();
+}
+
+void TFIARezeptladen::Starte_geladen()
+{
     if (IARezept()->Rezeptname == Tutorial) {
         TutorialSchritt = 1;
         Zeige_Meldung(QStringLiteral("Herzlich willkommen beim Tutorial. Sie erfahren nun in wenigen Schritten, wie die "
@@ -327,11 +340,18 @@ void Zeige_IARezeptauswahl(const QString &name, bool laden, bool neu)
     f->LBKategorie->setCurrentRow(zeile);
 
     if (!laden && !neu) {
-        if (r)
-            IADateiname = Erzeuge_IARezeptdateiname(r->Rezeptname) + QStringLiteral(".IAK");
         f->Schliesse();
-        if (FIAMain && r)
-            FIAMain->Starte_IASitzung(false);
+        if (r && FIAMain) {
+            IADateiname = Erzeuge_IARezeptdateiname(r->Rezeptname) + QStringLiteral(".IAK");
+            // A run stored under that name is cooked on, not replaced by an empty one.
+            const auto gespeichert = std::find_if(IARLadeliste.cbegin(), IARLadeliste.cend(), [](const TTIARLadeliste &e) {
+                return platform::upperCase(e.Dateiname) == platform::upperCase(IADateiname);
+            });
+            if (gespeichert != IARLadeliste.cend() && f->Lade_Eintrag(*gespeichert))
+                f->Starte_geladen();
+            else
+                FIAMain->Starte_IASitzung(false);
+        }
     } else {
         if (QScreen *s = QApplication::primaryScreen())
             f->move(s->availableGeometry().center() - f->rect().center());

@@ -35,6 +35,11 @@ public:
 
     // Hides the chooser and hands the kitchen back to the user.
     void Schliesse();
+    // Reads the run of a listed file into the working recipe; false (the
+    // load has said why) when it cannot be read.
+    bool Lade_Eintrag(const TTIARLadeliste &eintrag);
+    // Starts cooking the loaded run; the recipe "Tutorial" starts the tour.
+    void Starte_geladen();
 
 public slots:
     void BLadenClick();
@@ -59,5 +64,6 @@ extern TIARLadeliste IARLadeliste;
 
 // Prepares and shows the chooser with `name` in the name field and the load
 // and new-recipe panels as asked. With neither, nothing is shown and cooking
-// starts at once with the working recipe under its own name.
+// starts at once with the working recipe under its own name; a run already
+// stored under that name is loaded and cooked on.
 void Zeige_IARezeptauswahl(const QString &name, bool laden, bool neu);

@@ -18,7 +18,8 @@ TFIARezepttext::TFIARezepttext(QWidget *parent)
                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("FIARezepttext"));
-    resize(560, 380);
+    // A fixed border: the sentences scroll, the window keeps its size.
+    setFixedSize(560, 380);
     Setze_Fensterfarbe(this);
     MRezepttext = new QPlainTextEdit(this);
     MRezepttext->setObjectName(QStringLiteral("MRezepttext"));

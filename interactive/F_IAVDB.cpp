@@ -32,6 +32,12 @@ bool kuecheBereit()
     return !IAKuechenanbindung.Kueche_bereit || IAKuechenanbindung.Kueche_bereit();
 }
 
+// Without an open kitchen the list takes nothing and writes nothing.
+bool kuecheOffen()
+{
+    return !IAKuechenanbindung.Kueche_offen || IAKuechenanbindung.Kueche_offen();
+}
+
 void kuecheSperren(bool sperren)
 {
     if (IAKuechenanbindung.Kueche_sperren)
@@ -90,6 +96,8 @@ void TFIAVDB::resizeEvent(QResizeEvent *event)
 
 void TFIAVDB::LBVerbDblClick()
 {
+    if (!kuecheOffen())
+        return;
     if (IAStatus.Geraet == IAWaage) {
         kuecheSperren(true);
         setEnabled(false);
@@ -122,7 +130,7 @@ void TFIAVDB::LBVerbDblClick()
 void TFIAVDB::BNeuClick()
 {
     const QString text = ESuche->text();
-    if (text.isEmpty() || IAStatus.Geraet == IAWaage || IAHandZutat >= 0 || IAVerbInHand >= 0 || !kuecheBereit())
+    if (!kuecheOffen() || text.isEmpty() || IAStatus.Geraet == IAWaage || IAHandZutat >= 0 || IAVerbInHand >= 0 || !kuecheBereit())
         return;
     // a text the list holds already is taken as it stands, not listed twice
     auto vorhanden = std::find_if(IAVTotalliste.begin(), IAVTotalliste.end(),
@@ -159,18 +167,22 @@ void TFIAVDB::Umschalten()
     }
 }
 
+bool TFIAVDB::Kurztaste(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape)
+        Umschalten();
+    else if (event->key() == Qt::Key_F1)
+        Zeige_Hilfe(16);
+    else
+        return false;
+    event->accept();
+    return true;
+}
+
 void TFIAVDB::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Escape) {
-        Umschalten();
-        event->accept();
+    if (Kurztaste(event))
         return;
-    }
-    if (event->key() == Qt::Key_F1) {
-        Zeige_Hilfe(16);
-        event->accept();
-        return;
-    }
     if (IAKuechenanbindung.Taste && !event->text().isEmpty()) {
         IAKuechenanbindung.Taste(event);
         return;

@@ -23,6 +23,9 @@ public:
     // Escape: minimise the window and bring the kitchen forward, or show it
     // again with the focus in the search field.
     void Umschalten();
+    // The window's short cuts (Escape toggles, F1 helps); also handed over
+    // by the tutorial page. True when the key was one of them.
+    bool Kurztaste(QKeyEvent *event);
 
 protected:
     bool eventFilter(QObject *objekt, QEvent *event) override;

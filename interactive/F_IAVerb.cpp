@@ -86,6 +86,14 @@ TFIAVerb::TFIAVerb(QWidget *parent) : QWidget(parent)
     Setze_Fensterfarbe(this);
     Baue_Felder();
     Baue_Layout();
+    // The list, the fields and the panels share the window's colour.
+    for (QWidget *w : std::initializer_list<QWidget *>{Panel1, RGVerb})
+        Setze_Fensterfarbe(w);
+    for (QWidget *w : std::initializer_list<QWidget *>{EVerb, LBVerb}) {
+        QPalette pal = w->palette();
+        pal.setColor(QPalette::Base, platform::fromTColor(Fensterfarbe));
+        w->setPalette(pal);
+    }
     Verbinde();
     QHash<QString, QString> hinweise{
         {QStringLiteral("EVerb"), QStringLiteral("Geben Sie ein neues Verb ein")},
@@ -338,7 +346,6 @@ void TFIAVerb::BBOKClick()
         return;
     TTIAVERBEN &p = puffer();
     p.Typ = Radiogruppe();
-    const qint32 gewaehlt = Finde_Verb_zu_Zeile(LBVerb->currentRow());
     const qint32 gleich = Finde_Verbtext(text);
     if (gleich >= 0) {
         // the verb of that text takes the icon and devices; its text stays
@@ -351,22 +358,14 @@ void TFIAVerb::BBOKClick()
         Zeige_Verb(Finde_Verbtext(text));
         return;
     }
-    if (Zeige_Meldung(inAnfuehrung(text) + QStringLiteral(" neu aufnehmen?"), Ueberschrift, 4) == 6) {
-        TTIAVERBEN neu = p;
-        neu.Text = text;
-        neu.Zaehler = 0;
-        neu.Anzeigeplatz = -1;
-        IAVERBEN.append(neu);
-    } else if (gewaehlt >= 0
-               && Zeige_Meldung(QStringLiteral("Für ") + inAnfuehrung(IAVERBEN[gewaehlt].Text)
-                                    + QStringLiteral(" Änderungen übernehmen?"),
-                                Ueberschrift, 4) == 6) {
-        // the chosen verb gets the new text: changed, not duplicated
-        p.Text = text;
-        Speichere_Verbpuffer(gewaehlt);
-    } else {
+    // No leaves every verb as it is.
+    if (Zeige_Meldung(inAnfuehrung(text) + QStringLiteral(" neu aufnehmen?"), Ueberschrift, 4) != 6)
         return;
-    }
+    TTIAVERBEN neu = p;
+    neu.Text = text;
+    neu.Zaehler = 0;
+    neu.Anzeigeplatz = -1;
+    IAVERBEN.append(neu);
     Speichere_IAVerben();
     Zeige_Verb(Finde_Verbtext(text));
 }

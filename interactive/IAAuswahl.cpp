@@ -140,7 +140,8 @@ void Beende_IAZutatenauswahl()
 {
     IAWaageZutat = -1;
     IAStatus.Panel = 0;
-    IAStatus.Geraet = 0;
+    // An item still lying on the scale keeps the scale open to be weighed.
+    IAStatus.Geraet = Waagenzutat() >= 0 ? IAWaage : 0;
     Aktualisiere_IAZustand();
 }
 

@@ -62,7 +62,7 @@ struct TTIAWaagenaufnahme {
 TTIAWaagenaufnahme Nimm_IAZutat_auf(qint32 db, bool gewuerz);
 
 // Leaving the selection: nothing weighed any more, the ingredient shelf of
-// device 0 is shown.
+// device 0 is shown, or the scale while an item still lies on it.
 void Beende_IAZutatenauswahl();
 
 // --- the whole verb list -----------------------------------------------------
@@ -123,6 +123,8 @@ struct TTIAKuechenanbindung {
     std::function<void(bool)> Kueche_sperren;
     // FIAMain is enabled and neither P5 nor P8 is shown.
     std::function<bool()> Kueche_bereit;
+    // FIAMain is open (shown) with a working recipe.
+    std::function<bool()> Kueche_offen;
     // P4, P6 or P8 is shown (Escape in the whole list does nothing then).
     std::function<bool()> Kueche_ueberlagert;
     // The verb is in hand now: verb board redrawn when shown, the verb's icon

@@ -9,6 +9,21 @@
 #include "platform/CodePage.h"
 #include "recipes/F_Rez.h"
 
+namespace {
+
+// True when a recipe of the book other than the working one has this file.
+bool gehoertAnderemRezept(const QString &pfad)
+{
+    const QString gesucht = platform::upperCase(pfad);
+    for (qint32 i = 0; i < RezepteTotal.size(); ++i)
+        if (i != AktuellesRezept && !RezepteTotal[i].Dateiname.isEmpty()
+            && platform::upperCase(RezepteTotal[i].Dateiname) == gesucht)
+            return true;
+    return false;
+}
+
+} // namespace
+
 bool Bereite_IAExport_vor(TTIAExportdialog &dialog)
 {
     TTRezepteTotal *r = IARezept();
@@ -25,6 +40,11 @@ bool Bereite_IAExport_vor(TTIAExportdialog &dialog)
     dialog.Dateiname = Ermittle_Dateiname(r->Dateiname);
     if (dialog.Dateiname.isEmpty())
         dialog.Dateiname = r->Rezeptname + r->Dateiendung;
+    // A run cooked from a recipe of the book is not proposed under that
+    // recipe's own file, which saving would replace.
+    const QString stamm = dialog.Dateiname.left(dialog.Dateiname.size() - r->Dateiendung.size());
+    for (int n = 2; gehoertAnderemRezept(dialog.Ordner + dialog.Dateiname); ++n)
+        dialog.Dateiname = stamm + QLatin1Char(' ') + QString::number(n) + r->Dateiendung;
     dialog.Endung = QLatin1Char('*') + r->Dateiendung;
     dialog.Filter = Kategoriebezeichnungen[k] + QLatin1Char('|') + dialog.Endung;
     dialog.Titel = QStringLiteral("Rezept speichern:");

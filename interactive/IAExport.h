@@ -17,8 +17,9 @@ struct TTIAExportdialog {
 };
 
 // Gives the working record the file name, extension, section tag and header of
-// its category and fills the dialog's proposal. False when there is no working
-// recipe or its category is outside 0..20.
+// its category and fills the dialog's proposal, which is never the file of
+// another recipe of the book (" 2", " 3" ... go before the extension then).
+// False when there is no working recipe or its category is outside 0..20.
 bool Bereite_IAExport_vor(TTIAExportdialog &dialog);
 
 // Writes the working recipe as a recipe file to the chosen path (the

@@ -35,7 +35,7 @@ TIAExportergebnis Exportiere_zur_Tafelwerkstatt(QWidget *eltern)
     const QString ziel = platform::upperCase(gewaehlt.right(4)) == endung ? gewaehlt : gewaehlt + endung;
     bool ersetzen = ziel == gewaehlt && platform::fileExists(ziel);
     if (ziel != gewaehlt && platform::fileExists(ziel)) {
-        if (Zeige_Meldung(QStringLiteral("The file already exists! Overwrite?"), QStringLiteral("Note:"), 4) != 6)
+        if (Zeige_Meldung(QStringLiteral("Die Datei existiert bereits! Überschreiben?"), QStringLiteral("Frage:"), 4) != 6)
             return TIAExportergebnis::Abgebrochen;
         ersetzen = true;
     }

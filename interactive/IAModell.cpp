@@ -329,6 +329,7 @@ qint32 Lege_IAArbeitsrezept_an(const TTRezepteTotal &vorlage)
     // The record is the kitchen's own: not a row of the overview.
     r.Listenposition = -1;
     r.IAZutaten.clear();
+    IARezepttext.clear();
     return AktuellesRezept;
 }
 

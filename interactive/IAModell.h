@@ -128,7 +128,8 @@ extern const TTIASteuerelemente Leere_Waage_Elemente;
 void Setze_IAStartwerte();
 
 // Appends the kitchen's working recipe to RezepteTotal and makes it the
-// current recipe; its item list starts empty. Returns its index.
+// current recipe; its item list and the recipe lines start empty, so no line
+// of an earlier run comes along. Returns its index.
 qint32 Lege_IAArbeitsrezept_an(const TTRezepteTotal &vorlage);
 
 // The tutorial shows every hint and offers every verb. The user's own

@@ -34,6 +34,21 @@ QString zutatname(qint32 i, bool artikel)
     return (artikel ? Artikel_fuer_Produkt(z.Anzeigename) : QString()) + z.Anzeigename;
 }
 
+// A target named "Die Sauce" (an article form) keeps its name without the
+// article from now on, so that no later sentence repeats it.
+void entferneArtikel(qint32 i)
+{
+    static const QStringList formen{
+        QStringLiteral("Die Sauce"),   QStringLiteral("Die Suppe"),  QStringLiteral("Den Teig"),
+        QStringLiteral("Den Auflauf"), QStringLiteral("Den Tortenboden"), QStringLiteral("Den Braten"),
+        QStringLiteral("Das Obst"),    QStringLiteral("Die Creme"),  QStringLiteral("Das Fleisch"),
+        QStringLiteral("Das Gemüse"),  QStringLiteral("Den Salat"),  QStringLiteral("Das Dessert"),
+        QStringLiteral("Die Beilage"), QStringLiteral("Die Früchte")};
+    TTIAZutatenliste &z = IARezept()->IAZutaten[i];
+    if (formen.contains(z.Anzeigename))
+        z.Anzeigename = z.Anzeigename.mid(4);
+}
+
 // The names of the user's selection, in item order.
 QStringList auswahlnamen()
 {
@@ -100,6 +115,7 @@ QString Erzeuge_Verbtext(qint32 modus, qint32 zutat, qint32 verb)
             break;
         }
         }
+        entferneArtikel(zutat);
     }
     Entferne_endende_Leerzeichen(satz);
     Entferne_fuehrende_Leerzeichen(satz);
@@ -129,6 +145,7 @@ TTIAWuerzvorschau Erzeuge_Wuerztext(qint32 ziel)
             break;
         }
         }
+        entferneArtikel(ziel);
     }
     v.Satz = Setze_ersten_Buchstaben_gross(v.Ziel + mit);
     return v;

@@ -8,6 +8,42 @@
 
 const QString IALetztesRezept = QStringLiteral("-Letztes Rezept-");
 
+namespace {
+
+QStringList iaStand()
+{
+    QStringList s;
+    if (const TTRezepteTotal *r = IARezept())
+        for (const TTIAZutatenliste &z : r->IAZutaten) {
+            s << z.Zutatname << z.WaageMenge << z.WaageEinheit << z.Menge << z.Einheit << z.Anzeigename << z.Grafik;
+            for (qint32 n : {z.Kategorie, qint32(z.Gewuerz), z.Ort, z.DBIndex, z.Auswahl})
+                s << QString::number(n);
+            for (qint32 g : z.Geraete)
+                s << QString::number(g);
+        }
+    for (const TTIARezepttext &t : std::as_const(IARezepttext))
+        s << QString::number(t.Art) << t.Ziel << t.Einheit << t.Menge << t.Gewuerz << t.Satz;
+    return s;
+}
+
+QStringList &gemerkterStand()
+{
+    static QStringList s;
+    return s;
+}
+
+} // namespace
+
+void Merke_IAStand()
+{
+    gemerkterStand() = iaStand();
+}
+
+bool Ist_IAStand_geaendert()
+{
+    return iaStand() != gemerkterStand();
+}
+
 bool Zwischenspeichern()
 {
     if (Speichere_IARezept()) {
@@ -35,7 +71,8 @@ bool Schliesse_IASitzung()
     TutorialSchritt = 0;
     IAStatus.Bild.reset();
     TTRezepteTotal *r = IARezept();
-    if (r && r->Rezeptname != QStringLiteral("Tutorial")) {
+    // A run in which nothing was cooked keeps the last recipe as it is.
+    if (r && r->Rezeptname != QStringLiteral("Tutorial") && Ist_IAStand_geaendert()) {
         IADateiname = Erzeuge_IARezeptdateiname(QStringLiteral("Letztes Rezept")) + QStringLiteral(".IAK");
         r->Rezeptname = IALetztesRezept;
         ok = Speichere_IARezept() && ok;

@@ -14,11 +14,17 @@ bool Zwischenspeichern();
 bool Frage_IAKochen_beenden(bool nebenfensterOffen);
 
 // Leaving after a Yes: the verb list and the whole verb list are written when
-// their switches say so, the working recipe (unless it is the tutorial) is
-// written as the last recipe, the working recipe is dropped, and the options
+// their switches say so, the working recipe (unless it is the tutorial, or
+// nothing was cooked since it started) is written as the last recipe, the working recipe is dropped, and the options
 // are saved and read back. False when a file could not be written; the kitchen
 // is left all the same.
 bool Schliesse_IASitzung();
+
+// Remembers the run as it starts (items and recipe lines), so that closing
+// can tell whether anything was cooked since.
+void Merke_IAStand();
+// True when the items or the recipe lines differ from the remembered start.
+bool Ist_IAStand_geaendert();
 
 // Removes the working recipe RezepteTotal[AktuellesRezept] and sets
 // AktuellesRezept to -1. False when there is none.

@@ -79,6 +79,23 @@ private slots:
         QCOMPARE(Erzeuge_Verbtext(s.modus, s.ziel, 0), s.satz);
     }
 
+    // A target whose name carries the article loses it once named, verb or
+    // seasoning, so later lists do not repeat it.
+    void articleTakenOffTheName()
+    {
+        IAVERBEN = {verb(u" ... schälen"_s, 0, {1})};
+        IAZutat(3)->Anzeigename = u"Die Sauce"_s;
+        QCOMPARE(Erzeuge_Verbtext(0, 3, 0), u"Die Sauce schälen."_s);
+        QCOMPARE(IAZutaten()[3].Anzeigename, u"Sauce"_s);
+        IAZutat(1)->Auswahl = IAZutat(3)->Auswahl = 2;
+        QCOMPARE(Erzeuge_Verbtext(2, 1, 0), u"Zwiebel und Sauce schälen."_s);
+
+        IAZutat(2)->Anzeigename = u"Das Gemüse"_s;
+        IAHandZutat = 6;
+        QCOMPARE(Erzeuge_Wuerztext(2).Satz, u"Das Gemüse mit 1 Prise Salz würzen."_s);
+        QCOMPARE(IAZutaten()[2].Anzeigename, u"Gemüse"_s);
+    }
+
     // The written line has one blank where the preview has two, and the
     // lines come newest first; deleting takes the newest.
     void verbLinesAreWrittenNewestFirst()

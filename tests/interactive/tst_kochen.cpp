@@ -3,6 +3,7 @@
 #include <QtWidgets>
 
 #include "interactive/F_IAMSG.h"
+#include "interactive/F_IAVDB.h"
 #include "interactive/F_IAZutat.h"
 #include "interactive/IAAuswahl.h"
 #include "interactive/IAHandlung.h"
@@ -147,6 +148,68 @@ private slots:
         QVERIFY(FIAMain->isEnabled());
     }
 
+    // An item left on the scale while new ingredients are chosen stays on
+    // the open scale and can be weighed.
+    void scaleKeptThroughTheSelection()
+    {
+        IARezept()->IAZutaten = {zutat(QStringLiteral("Flour"), 0)};
+        zeigeGeraet(1, 0);
+        klicke(FIAMain->IZFront, mitte(FIAMain->IZ[0]));
+        legeAb(mitte(FIAMain->IC[0]));
+        legeAb(FIAMain->P3->geometry().center());
+        QCOMPARE(IAZutaten()[0].Ort, 2);
+        FIAMain->MZutatoderGewuerzneuaufnehmen->trigger();
+        QVERIFY(FIAZutat->isVisible());
+        FIAZutat->BFertig->click();
+        QVERIFY(FIAMain->isEnabled() && !FIAMain->P3->isHidden() && FIAMain->P2->isHidden());
+        QCOMPARE(IAStatus.Geraet, IAWaage);
+        QVERIFY(FIAMain->LBEinheit->currentItem());
+        FIAMain->CBMenge->setEditText(QStringLiteral("200"));
+        klicke(FIAMain->IWFront, mitte(FIAMain->IZW1));
+        QCOMPARE(IAZutaten()[0].Menge, QStringLiteral("200"));
+    }
+
+    // The whole verb list goes with the kitchen and takes nothing without it.
+    void verbListGoesWithTheKitchen()
+    {
+        zeigeGeraet(1, 0);
+        QTest::keyClick(FIAMain, Qt::Key_Escape);
+        QVERIFY(FIAVDB->isVisible());
+        meldungen->expect(QStringLiteral("Soll das Interaktive Kochen beendet werden?"), 6);
+        FIAMain->MInteraktivesKochenbeenden->trigger();
+        QVERIFY(!FIAMain->isVisible() && !FIAVDB->isVisible());
+
+        const QString verben = QStringLiteral("PRGDATA\\ENG\\IAVariablenliste.hbr");
+        const QByteArray vorher = base->readBytes(verben);
+        FIAVDB->showNormal();
+        FIAVDB->LBVerb->setCurrentRow(0);
+        FIAVDB->LBVerbDblClick();
+        FIAVDB->ESuche->setText(QStringLiteral("Neues Verb ..."));
+        FIAVDB->BNeu->click();
+        FIAVDB->hide();
+        QCOMPARE(base->readBytes(verben), vorher);
+    }
+
+    // From step 5 the tutorial page hands Escape to the whole verb list;
+    // Alt+F4 does not close the page.
+    void tutorialPageKeys()
+    {
+        IARezept()->Rezeptname = QStringLiteral("Tutorial");
+        zeigeGeraet(11, 2);
+        FIAVDB->hide();
+        FIAMSG->show();
+        for (int schritt : {2, 6}) {
+            TutorialSchritt = schritt;
+            QTest::keyClick(FIAMSG, Qt::Key_Escape);
+            QCOMPARE(FIAVDB->isVisible(), schritt == 6);
+        }
+        QTest::keyClick(FIAMSG, Qt::Key_F4, Qt::AltModifier);
+        QVERIFY(FIAMSG->isVisible());
+        FIAMSG->hide();
+        FIAVDB->hide();
+        TutorialSchritt = 0;
+    }
+
     // A right click selects, a click on the label deselects, the group icon
     // selects all (a new arrival joining is the model's test).
     void selection()
@@ -255,8 +318,9 @@ private slots:
         FIAMain->close();
         QVERIFY(FIAMain->isVisible());
 
+        FIAVDB->show();
         zeige(QPoint(500, 300));
-        QVERIFY(!FIAMain->isVisible() && FMain->isVisible());
+        QVERIFY(!FIAMain->isVisible() && !FIAVDB->isVisible() && FMain->isVisible());
         QVERIFY(!QFile::exists(base->path(QStringLiteral("Recipes/IAKochen/Letztes Rezept.IAK"))));
     }
 

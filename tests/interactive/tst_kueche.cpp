@@ -3,8 +3,15 @@
 #include <QtWidgets>
 
 #include "interactive/F_IAMSG.h"
+#include "interactive/F_IARezepttext.h"
+#include "interactive/F_IAVDB.h"
+#include "interactive/F_IAVerb.h"
 #include "interactive/F_IAZutat.h"
+#include "core/Tabellen.h"
+#include "platform/CodePage.h"
+#include "platform/Colors.h"
 #include "platform/Paths.h"
+#include "platform/Seams.h"
 #include "recipes/F_Rez.h"
 #include "recipes/F_Wiz.h"
 #include "KuecheFixtures.h"
@@ -55,6 +62,10 @@ private slots:
         beendeTest();
         for (const char *datei : {"Alt.IAK", "Fremd.IAK", "Waage.IAK", "Letztes Rezept.IAK"})
             platform::removeFile(base->path(QStringLiteral("Recipes/IAKochen/") + QLatin1String(datei)));
+        if (!m_gekocht.isEmpty())
+            platform::removeFile(base->path(QStringLiteral("Recipes/IAKochen/") + m_gekocht));
+        m_gekocht.clear();
+        platform::setFileDialogScript({});
     }
 
     // Each way in opens the kitchen disabled under the chooser (the menu's
@@ -169,10 +180,18 @@ private slots:
         QCOMPARE(zeilenVon(FIARezeptladen->LBRezept), (QStringList{"Tutorial"}));
     }
 
-    // A run stored on the scale opens there with its item, quantity and unit.
+    // A run stored on the scale opens there with its item, quantity and unit;
+    // so does one saved with an item on the scale and another device.
+    void scaleOnStart_data()
+    {
+        QTest::addColumn<int>("geraet");
+        QTest::newRow("scale") << 16;
+        QTest::newRow("pot") << 1;
+    }
     void scaleOnStart()
     {
-        base->writeLines(QStringLiteral("Recipes\\IAKochen\\Waage.IAK"), iaDatei(QStringLiteral("Waage"), 2, 16));
+        QFETCH(int, geraet);
+        base->writeLines(QStringLiteral("Recipes\\IAKochen\\Waage.IAK"), iaDatei(QStringLiteral("Waage"), 2, geraet));
         FMain->LVRezepte->setCurrentIndex(FMain->LVRezepte->model()->index(0, 0));
         FMain->LVRezepteDblClick();
         FIARezeptladen->LBRezept->setCurrentRow(zeilenVon(FIARezeptladen->LBRezept).indexOf("Waage"));
@@ -265,6 +284,143 @@ private slots:
         QCOMPARE((QList<int>{TutorialSchritt, IAStatus.AlleVerben, IAStatus.Tooltipps}), (QList<int>{0, 0, 0}));
     }
 
+    // Cooking a recipe from the menu after another run starts with no line
+    // of that run, and Ctrl+S writes none.
+    void cookingAgainStartsClean()
+    {
+        oeffneKueche();
+        IARezepttext = {TTIARezepttext{0, {}, {}, {}, {}, QStringLiteral("Tomatoes in Würfel schneiden.")}};
+        FIAMain->Zeige_Rezeptzeilen();
+        meldungen->expect(QStringLiteral("Soll das Interaktive Kochen beendet werden?"), 6);
+        FIAMain->MInteraktivesKochenbeenden->trigger();
+        QVERIFY(!FIAMain->isVisible());
+
+        kocheRezept(1);
+        QVERIFY(IARezepttext.isEmpty() && FIAMain->LRK[0]->text().isEmpty());
+        meldungen->expect(QStringLiteral("Das Rezept wurde gespeichert!"));
+        QTest::keyClick(FIAMain, Qt::Key_S, Qt::ControlModifier);
+        const QStringList datei = base->readLines(QStringLiteral("Recipes\\IAKochen\\") + m_gekocht);
+        QVERIFY(!datei.join(QLatin1Char('|')).contains(QStringLiteral("Würfel")));
+    }
+
+    // A recipe with a stored run is cooked on from that run: the menu's way
+    // in neither empties nor replaces the file.
+    void cookingAgainKeepsTheStoredRun()
+    {
+        const QString name = RezepteTotal[1].Rezeptname;
+        m_gekocht = Erzeuge_IARezeptdateiname(name) + QStringLiteral(".IAK");
+        const QString pfad = QStringLiteral("Recipes\\IAKochen\\") + m_gekocht;
+        // The run as the kitchen stores it: one item weighed on the shelf.
+        oeffneKueche();
+        IARezept()->Rezeptname = name;
+        IARezept()->IAZutaten = {zwei(QStringLiteral("Tomatoes"), 0)};
+        IADateiname = m_gekocht;
+        QVERIFY(Speichere_IARezept());
+        FIAMain->Verlasse_Kueche(false);
+        const QByteArray vorher = base->readBytes(pfad);
+        kocheRezept(1);
+        QCOMPARE(IAZutaten().size(), 1);
+        meldungen->expect(QStringLiteral("Das Rezept wurde gespeichert!"));
+        QTest::keyClick(FIAMain, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(base->readBytes(pfad), vorher);
+    }
+
+    // Closing the chooser without a choice, or a loaded run in which nothing
+    // was done, keeps the last recipe byte for byte.
+    void emptyRunsKeepTheLastRecipe()
+    {
+        const QString letztes = QStringLiteral("Recipes\\IAKochen\\Letztes Rezept.IAK");
+        base->writeLines(letztes, iaDatei(QStringLiteral("-Letztes Rezept-"), 0, 1));
+        base->writeLines(QStringLiteral("Recipes\\IAKochen\\Alt.IAK"), iaDatei(QStringLiteral("Alt"), 0, 1));
+        const QByteArray vorher = base->readBytes(letztes);
+        for (bool laden : {false, true}) {
+            FMain->LVRezepte->setCurrentIndex(FMain->LVRezepte->model()->index(0, 0));
+            FMain->LVRezepteDblClick();
+            if (laden) {
+                FIARezeptladen->LBRezept->setCurrentRow(zeilenVon(FIARezeptladen->LBRezept).indexOf("Alt"));
+                FIARezeptladen->BLaden->click();
+            } else {
+                FIARezeptladen->close();
+            }
+            meldungen->expect(QStringLiteral("Soll das Interaktive Kochen beendet werden?"), 6);
+            FIAMain->close();
+            QVERIFY(!FIAMain->isVisible());
+            QCOMPARE(base->readBytes(letztes), vorher);
+        }
+    }
+
+    // "Abbrechen" on the tutorial's first page, reached through the chooser,
+    // leaves no kitchen behind: the overview is back and every way in works.
+    void tutorialCancelledOnItsFirstPage()
+    {
+        FMain->LVRezepte->setCurrentIndex(FMain->LVRezepte->model()->index(0, 0));
+        FMain->LVRezepteDblClick();
+        FIARezeptladen->LBRezept->setCurrentRow(zeilenVon(FIARezeptladen->LBRezept).indexOf("Tutorial"));
+        meldungen->expect(QStringLiteral("Herzlich willkommen beim Tutorial."));
+        meldungen->expect(QStringLiteral("Soll das Tutorial beendet werden?"), 6);
+        QTimer abbrechen;
+        connect(&abbrechen, &QTimer::timeout, this, [&] {
+            if (!FIAMSG->isVisible())
+                return;
+            abbrechen.stop();
+            FIAVDB->show();
+            FIAMSG->BEnde->click();
+        });
+        abbrechen.start(5);
+        FIARezeptladen->BLaden->click();
+        QVERIFY(!FIAMain->isVisible() && !FIAVDB->isVisible() && FMain->isVisible());
+        QCOMPARE(RezepteTotal.size(), m_rezepte);
+        kocheRezept(1);
+        QVERIFY(FIAMain->isVisible() && FIAMain->isEnabled());
+    }
+
+    // The export never proposes the file of the recipe the run was cooked
+    // from; its question about an existing file is German.
+    void exportProposal()
+    {
+        kocheRezept(1);
+        QString vorschlag;
+        platform::setFileDialogScript([&](platform::DialogKind, const QString &, const QString &ordner, const QString &) {
+            vorschlag = ordner;
+            return QString();
+        });
+        QTest::keyClick(FIAMain, Qt::Key_E, Qt::ControlModifier);
+        QVERIFY(!vorschlag.isEmpty());
+        QVERIFY(!platform::fileExists(vorschlag));
+        QVERIFY(platform::upperCase(vorschlag) != platform::upperCase(RezepteTotal[1].Dateiname));
+        QCOMPARE(FIAMain->ExportzumTafelwerkstatt1->text(), QStringLiteral("Export zum Tafelwerkstatt"));
+    }
+
+    // The verb editor's list and fields and the recipe text window take the
+    // kitchen's colour; the recipe text window keeps its size; a verb's
+    // caption shows whole on the board; tutorial page 5 tells where the
+    // sliders are.
+    void looks()
+    {
+        const QColor farbe = platform::fromTColor(Fensterfarbe);
+        QCOMPARE(FIAVerb->LBVerb->palette().color(QPalette::Base), farbe);
+        QCOMPARE(FIAVerb->EVerb->palette().color(QPalette::Base), farbe);
+        QCOMPARE(FIAVerb->Panel1->palette().color(QPalette::Window), farbe);
+        QCOMPARE(FIARezepttext->minimumSize(), FIARezepttext->maximumSize());
+
+        oeffneKueche();
+        IAVERBEN = {kueche::verb(QStringLiteral("Die Zwiebeln ... in feine Scheiben schneiden"), 0, {1})};
+        IAStatus.Geraet = 1;
+        FIAMain->Aktualisiere();
+        FIAMain->Zeige_Verbleiste();
+        const QLabel *l = FIAMain->LV[0];
+        QCOMPARE(l->text().size(), 40);
+        const QRect noetig = l->fontMetrics().boundingRect(l->contentsRect(), int(l->alignment())
+                                                               | (l->wordWrap() ? Qt::TextWordWrap : 0), l->text());
+        QVERIFY2(l->contentsRect().contains(noetig), qPrintable(QStringLiteral("%1x%2").arg(noetig.width()).arg(noetig.height())));
+
+        TutorialSchritt = 5;
+        QTimer::singleShot(0, this, [] { FIAMSG->hide(); });
+        FIAMSG->Zeige_Tutorialschritt(5, true, true);
+        TutorialSchritt = 0;
+        QVERIFY(FIAMSG->RETut->toPlainText().contains(QStringLiteral("Links neben dem Gerät finden Sie zwei Schieberegler: oben die Garzeit")));
+    }
+
     // "Abbrechen" on a tutorial page asks first and then leaves the kitchen
     // without saving.
     void tutorialPage()
@@ -279,6 +435,18 @@ private slots:
         QVERIFY(!FIAMSG->isVisible() && !FIAMain->isVisible());
         QCOMPARE(AktuellesRezept, -1);
     }
+
+private:
+    // The overview's "Cook interactively..." on recipe `zeile`.
+    void kocheRezept(int zeile)
+    {
+        QVERIFY(FMain->Waehle_Rezept(zeile));
+        m_gekocht = Erzeuge_IARezeptdateiname(RezepteTotal[zeile].Rezeptname) + QStringLiteral(".IAK");
+        FMain->MRezeptnachkochen->trigger();
+        QVERIFY(FIAMain->isVisible() && FIAMain->isEnabled());
+    }
+
+    QString m_gekocht;
 };
 
 QTEST_MAIN(TestKueche)
