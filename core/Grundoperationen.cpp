@@ -166,9 +166,10 @@ bool liesBruch(const QString &s, qsizetype i, qsizetype &ende, double &wert)
     const qsizetype e = ziffernBis(s, strich + 1);
     if (e == strich + 1)
         return false;
-    const double zaehler = QLocale::c().toDouble(s.mid(i, strich - i));
-    const double nenner = QLocale::c().toDouble(s.mid(strich + 1, e - strich - 1));
-    if (!(nenner > 0) || !std::isfinite(zaehler) || !std::isfinite(nenner))
+    bool zok = false, nok = false;
+    const double zaehler = QLocale::c().toDouble(s.mid(i, strich - i), &zok);
+    const double nenner = QLocale::c().toDouble(s.mid(strich + 1, e - strich - 1), &nok);
+    if (!zok || !nok || !(nenner > 0) || !std::isfinite(zaehler) || !std::isfinite(nenner))
         return false;
     ende = e;
     wert = zaehler / nenner;
@@ -210,7 +211,7 @@ bool liesMengenwert(const QString &s, qsizetype i, qsizetype &ende, QString &tex
     // the fraction of a mixed number
     qsizetype b = e;
     if (b < s.size() && !istBruchzeichen(s.at(b))) {
-        if (b >= s.size() || s.at(b) != Blank)
+        if (s.at(b) != Blank)
             return true;
         while (b < s.size() && s.at(b) == Blank)
             ++b;
