@@ -176,11 +176,6 @@ bool liesBruch(const QString &s, qsizetype i, qsizetype &ende, double &wert)
     return true;
 }
 
-bool istWortzeichen(QChar c)
-{
-    return c.isLetterOrNumber();
-}
-
 // One value of a quantity at i: a number ("2", "0,75", "1.5"), a fraction
 // ("1/2", "½") or a whole number with a fraction, written "1 1/2", "1½",
 // "1 ½" or "1 and 1/2". text is the value as stored: the mixed forms become
@@ -208,18 +203,15 @@ bool liesMengenwert(const QString &s, qsizetype i, qsizetype &ende, QString &tex
     ende = e;
     if (!ganz)
         return true;
-    // the fraction of a mixed number
+    // the fraction of a mixed number; blanks before it are optional, so a
+    // blank that the check pass inserts behind the number changes nothing
     qsizetype b = e;
-    if (b < s.size() && !istBruchzeichen(s.at(b))) {
-        if (s.at(b) != Blank)
-            return true;
+    while (b < s.size() && s.at(b) == Blank)
+        ++b;
+    if (s.mid(b, 4).compare(QLatin1String("and "), Qt::CaseInsensitive) == 0) {
+        b += 4;
         while (b < s.size() && s.at(b) == Blank)
             ++b;
-        if (s.mid(b, 4).compare(QLatin1String("and "), Qt::CaseInsensitive) == 0) {
-            b += 4;
-            while (b < s.size() && s.at(b) == Blank)
-                ++b;
-        }
     }
     qsizetype bruchende = 0;
     double bruch = 0;
@@ -233,7 +225,7 @@ bool liesMengenwert(const QString &s, qsizetype i, qsizetype &ende, QString &tex
 
 // Behind a range's separator at i ("-", an en dash, "to", "bis", with or
 // without blanks around it); -1 when there is none. A word needs a blank or
-// a digit on each side: "2 tomatoes" holds no range.
+// a digit after it: "2 tomatoes" holds no range.
 qsizetype bereichstrenner(const QString &s, qsizetype i)
 {
     if (i >= s.size())
@@ -244,8 +236,6 @@ qsizetype bereichstrenner(const QString &s, qsizetype i)
         const qsizetype e = i + wort.size();
         if (s.mid(i, wort.size()).compare(wort, Qt::CaseInsensitive) != 0)
             continue;
-        if (i > 0 && istWortzeichen(s.at(i - 1)) && !istZiffer(s.at(i - 1)))
-            return -1;
         if (e < s.size() && s.at(e) != Blank && !istZiffer(s.at(e)))
             return -1;
         return e;

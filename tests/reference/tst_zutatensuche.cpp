@@ -316,6 +316,7 @@ private slots:
         zeile("2 - 3 EL geriebener Sbrinz", "2-3 tbsp geriebener Sbrinz (?\?)", "4-6");
         zeile("1 bis 2 EL. Zucker", "1-2 tbsp Zucker (?\?)", "2-4");
         zeile("2bis3 EL Honig", "2-3 tbsp Honig (?\?)", "4-6");
+        zeile("1\u00BDbis2EL Zucker", "1 \u00BD-2 tbsp Zucker (?\?)", "3-4");
         zeile("1 \u00BD EL Butter", "1 \u00BD tbsp Butter (?\?)", "3");
         zeile("0,75 l Milch", "0,75 l Milch (?\?)", "1.50");
         zeile("2 tomatoes", "2 tomatoes (?\?)", "4");
