@@ -78,10 +78,8 @@ QString mengentext(double wert)
 // is no number.
 double mengenteil(const QString &teil)
 {
-    QString s = teil;
-    Normalisiere_Dezimaltrenner(s);
     double wert = 0;
-    return Lies_Zahl(s, wert) ? wert : 0;
+    return Lies_Mengenwert(teil, wert) ? wert : 0;
 }
 
 // The quantity word of an ingredient line: a number, or a range with at
@@ -135,6 +133,114 @@ bool istBruch(const QString &wort)
         if (c != QLatin1Char('0'))
             return true;
     return false;
+}
+
+bool istBruchzeichen(QChar c)
+{
+    return c == QChar(0x00BD) || c == QChar(0x00BC) || c == QChar(0x00BE);
+}
+
+double bruchzeichenwert(QChar c)
+{
+    return c == QChar(0x00BD) ? 0.5 : c == QChar(0x00BC) ? 0.25 : 0.75;
+}
+
+qsizetype ziffernBis(const QString &s, qsizetype i)
+{
+    while (i < s.size() && istZiffer(s.at(i)))
+        ++i;
+    return i;
+}
+
+// A fraction at i: "a/b" with b not 0, or a fraction sign. ende is behind it.
+bool liesBruch(const QString &s, qsizetype i, qsizetype &ende, double &wert)
+{
+    if (i < s.size() && istBruchzeichen(s.at(i))) {
+        ende = i + 1;
+        wert = bruchzeichenwert(s.at(i));
+        return true;
+    }
+    const qsizetype strich = ziffernBis(s, i);
+    if (strich == i || strich >= s.size() || s.at(strich) != QLatin1Char('/'))
+        return false;
+    const qsizetype e = ziffernBis(s, strich + 1);
+    if (e == strich + 1)
+        return false;
+    bool zok = false, nok = false;
+    const double zaehler = QLocale::c().toDouble(s.mid(i, strich - i), &zok);
+    const double nenner = QLocale::c().toDouble(s.mid(strich + 1, e - strich - 1), &nok);
+    if (!zok || !nok || !(nenner > 0) || !std::isfinite(zaehler) || !std::isfinite(nenner))
+        return false;
+    ende = e;
+    wert = zaehler / nenner;
+    return true;
+}
+
+// One value of a quantity at i: a number ("2", "0,75", "1.5"), a fraction
+// ("1/2", "½") or a whole number with a fraction, written "1 1/2", "1½",
+// "1 ½" or "1 and 1/2". text is the value as stored: the mixed forms become
+// the whole number, a blank and the fraction.
+bool liesMengenwert(const QString &s, qsizetype i, qsizetype &ende, QString &text, double &wert)
+{
+    if (liesBruch(s, i, ende, wert)) {
+        text = s.mid(i, ende - i);
+        return true;
+    }
+    qsizetype e = ziffernBis(s, i);
+    if (e == i)
+        return false;
+    const bool ganz = e >= s.size() || (s.at(e) != QLatin1Char('.') && s.at(e) != QLatin1Char(','))
+                      || ziffernBis(s, e + 1) == e + 1;
+    if (!ganz)
+        e = ziffernBis(s, e + 1);
+    text = s.mid(i, e - i);
+    QString zahl = text;
+    zahl.replace(QLatin1Char(','), QLatin1Char('.'));
+    bool ok = false;
+    wert = QLocale::c().toDouble(zahl, &ok);
+    if (!ok || !std::isfinite(wert))
+        return false;
+    ende = e;
+    if (!ganz)
+        return true;
+    // the fraction of a mixed number; blanks before it are optional, so a
+    // blank that the check pass inserts behind the number changes nothing
+    qsizetype b = e;
+    while (b < s.size() && s.at(b) == Blank)
+        ++b;
+    if (s.mid(b, 4).compare(QLatin1String("and "), Qt::CaseInsensitive) == 0) {
+        b += 4;
+        while (b < s.size() && s.at(b) == Blank)
+            ++b;
+    }
+    qsizetype bruchende = 0;
+    double bruch = 0;
+    if (!liesBruch(s, b, bruchende, bruch))
+        return true;
+    text += Blank + s.mid(b, bruchende - b);
+    wert += bruch;
+    ende = bruchende;
+    return true;
+}
+
+// Behind a range's separator at i ("-", an en dash, "to", "bis", with or
+// without blanks around it); -1 when there is none. A word needs a blank or
+// a digit after it: "2 tomatoes" holds no range.
+qsizetype bereichstrenner(const QString &s, qsizetype i)
+{
+    if (i >= s.size())
+        return -1;
+    if (s.at(i) == QLatin1Char('-') || s.at(i) == QChar(0x2013))
+        return i + 1;
+    for (const QLatin1String wort : {QLatin1String("to"), QLatin1String("bis")}) {
+        const qsizetype e = i + wort.size();
+        if (s.mid(i, wort.size()).compare(wort, Qt::CaseInsensitive) != 0)
+            continue;
+        if (e < s.size() && s.at(e) != Blank && !istZiffer(s.at(e)))
+            return -1;
+        return e;
+    }
+    return -1;
 }
 
 QString ohneKlammern(const QString &eintrag)
@@ -230,6 +336,46 @@ bool Lies_Zahl(const QString &text, double &wert)
     return true;
 }
 
+qsizetype Lies_Mengenangabe(const QString &text, QString &menge)
+{
+    menge.clear();
+    qsizetype ende = 0;
+    double wert = 0;
+    QString erste;
+    if (!liesMengenwert(text, 0, ende, erste, wert))
+        return 0;
+    menge = erste;
+    qsizetype i = ende;
+    while (i < text.size() && text.at(i) == Blank)
+        ++i;
+    qsizetype j = bereichstrenner(text, i);
+    if (j < 0)
+        return ende;
+    while (j < text.size() && text.at(j) == Blank)
+        ++j;
+    qsizetype zweitesEnde = 0;
+    QString zweite;
+    if (!liesMengenwert(text, j, zweitesEnde, zweite, wert))
+        return ende;
+    menge = erste + QLatin1Char('-') + zweite;
+    return zweitesEnde;
+}
+
+bool Lies_Mengenwert(const QString &text, double &wert)
+{
+    QString s = ohneRandblanks(text);
+    QString zahl = s;
+    Normalisiere_Dezimaltrenner(zahl);
+    if (Lies_Zahl(zahl, wert))
+        return true;
+    qsizetype ende = 0;
+    QString form;
+    if (liesMengenwert(s, 0, ende, form, wert) && ende == s.size())
+        return true;
+    wert = 0;
+    return false;
+}
+
 double Wandle_Text_in_Kommazahl(const QString &text)
 {
     QString s = text;
@@ -287,10 +433,8 @@ void Multipliziere_Menge(QString &menge, double faktor)
     // comma in one end does not change how the other reads.
     QStringList teile = menge.split(QLatin1Char('-'));
     for (QString &teil : teile) {
-        QString s = teil;
-        Normalisiere_Dezimaltrenner(s);
         double wert;
-        if (!Lies_Zahl(s, wert))
+        if (!Lies_Mengenwert(teil, wert))
             continue;
         const double neu = wert * faktor;
         if (!std::isfinite(neu))
@@ -363,20 +507,17 @@ void Zerlege_Zutatenstring(const QString &zeile, QString &menge, QString &einhei
         while (i < s.size() && s.at(i) == Blank)
             ++i;
     };
-    qsizetype ende = 0;
-    const QString wort = naechstesWort(0, ende);
-    if (istMengenwort(wort) || istBruch(wort)) {
+    qsizetype ende = Lies_Mengenangabe(s, menge);
+    if (ende > 0 && (ende == s.size() || s.at(ende) == Blank)) {
+        rest = ende;
+        ueberspringeBlanks(rest);
+    } else if (const QString wort = naechstesWort(0, ende); istMengenwort(wort) || istBruch(wort)) {
+        // a word that reads as a quantity only as a whole ("1e3", "1,000.5")
         menge = wort;
         rest = ende;
         ueberspringeBlanks(rest);
-        // "2 1/2 tbsp": a whole number and a fraction are one quantity
-        qsizetype bruchende = 0;
-        const QString bruch = naechstesWort(rest, bruchende);
-        if (istGanzzahl(wort) && istBruch(bruch)) {
-            menge += Blank + bruch;
-            rest = bruchende;
-            ueberspringeBlanks(rest);
-        }
+    } else {
+        menge.clear();
     }
 
     if (!VariablenTotal.isEmpty()) {
@@ -384,8 +525,11 @@ void Zerlege_Zutatenstring(const QString &zeile, QString &menge, QString &einhei
             const QString e = ohneKlammern(eintrag);
             if (e.isEmpty() || !beginntMit(s, rest, e, ohneGross))
                 continue;
-            // "2 garlic cloves" is no 2 "g" of "arlic cloves".
-            const qsizetype ende = rest + e.size();
+            // "2 garlic cloves" is no 2 "g" of "arlic cloves"; "lb." is "lb".
+            qsizetype ende = rest + e.size();
+            if (ende < s.size() && s.at(ende) == QLatin1Char('.') && !e.endsWith(QLatin1Char('.'))
+                && (ende + 1 == s.size() || s.at(ende + 1) == Blank))
+                ++ende;
             if (ende < s.size() && s.at(ende) != Blank)
                 continue;
             einheit = e;
@@ -599,6 +743,34 @@ void Trenne_Ziffer_und_Buchstabe(QString &text, bool nurErste)
             return;
         ++i;
     }
+}
+
+void Trenne_Menge_und_Einheit(QString &text)
+{
+    static const QString bleibt = QStringLiteral(" ,-./");
+    qsizetype a = 0;
+    while (a < text.size() && text.at(a) == Blank)
+        ++a;
+    QString menge;
+    const qsizetype ende = Lies_Mengenangabe(text.mid(a), menge) + a;
+    if (ende > a && ende < text.size() && !bleibt.contains(text.at(ende)) && !istZiffer(text.at(ende)))
+        text.insert(ende, Blank);
+}
+
+QString Menge_ohne_Einheit(const QString &menge, const QString &einheit)
+{
+    const QString m = ohneRandblanks(menge), e = ohneRandblanks(einheit);
+    if (e.isEmpty())
+        return m;
+    for (const QString &endung : {e, e + QLatin1Char('.')}) {
+        if (m.size() <= endung.size() || !beginntMit(m, m.size() - endung.size(), endung, true))
+            continue;
+        const QString vorn = ohneRandblanks(m.left(m.size() - endung.size()));
+        QString gelesen;
+        if (Lies_Mengenangabe(vorn, gelesen) == vorn.size())
+            return vorn;
+    }
+    return m;
 }
 
 QString Setze_ersten_Buchstaben_gross(const QString &text)

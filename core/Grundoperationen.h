@@ -16,6 +16,17 @@
 // else, including values too large for a double.
 bool Lies_Zahl(const QString &text, double &wert);
 
+// One value of a quantity: a number as Lies_Zahl reads it (decimal comma
+// allowed), a fraction ("1/2", "½") or a whole number with a fraction
+// ("1 1/2", "1½", "1 ½", "1 and 1/2"). Blanks around it are ignored.
+bool Lies_Mengenwert(const QString &text, double &wert);
+// The quantity that text begins with: one value as above, or two joined by
+// "-", an en dash, "to" or "bis" (blanks around the joint or not). menge
+// gets its stored form: a range "a-b", a mixed number "1 1/2". The result is
+// the length of text it covers; 0 (and menge empty) when text begins with
+// none.
+qsizetype Lies_Mengenangabe(const QString &text, QString &menge);
+
 // Text to number: decimal separator normalised, everything from the first
 // "-" cut off, 0 when the rest is not a number.
 double Wandle_Text_in_Kommazahl(const QString &text);
@@ -30,7 +41,8 @@ void Normalisiere_Dezimaltrenner(QString &text);
 
 // --- quantities ------------------------------------------------------------
 
-// Sum of two quantity texts; ranges "a-b" are added end by end.
+// Sum of two quantity texts; ranges "a-b" are added end by end. Quantities
+// below read each end with Lies_Mengenwert.
 QString Addiere_Mengen(const QString &menge1, const QString &menge2);
 // Scales a quantity (or each end of a range) by the factor; a part that is
 // not a number stays as it was.
@@ -49,8 +61,9 @@ QString Formatiere_Mengenbereich(double von, double bis);
 qint32 Suche_Zutat(const QString &name, qint32 kategorie);
 // Splits an ingredient line into quantity, unit and name with the units of
 // VariablenTotal[0].Einheiten; ohneGross compares units ignoring case. The
-// quantity is a number, a range or a fraction; a whole number followed by a
-// fraction ("2 1/2", "1 ½") is one quantity.
+// quantity is what Lies_Mengenangabe reads, in its stored form ("2 to 3"
+// gives "2-3"); else a first word that reads as a number or a range as a
+// whole. A unit may be followed by a full stop ("lb.").
 void Zerlege_Zutatenstring(const QString &zeile, QString &menge, QString &einheit, bool ohneGross,
                            QString &name);
 // Quantity, unit and name joined by one blank each, empty parts left out.
@@ -83,6 +96,13 @@ void Zerlege_Suchbegriffe(const QString &text, bool sossen, qint32 &modus, TStri
                           bool gross, bool falten);
 // "200g flour" -> "200 g flour"; nurErste: only the first place.
 void Trenne_Ziffer_und_Buchstabe(QString &text, bool nurErste);
+// The same for the quantity that begins the line only ("1½cups" -> "1½
+// cups"); the rest of the line stays as it was written.
+void Trenne_Menge_und_Einheit(QString &text);
+// A quantity typed together with the unit chosen beside it, without that
+// unit: "200 g", "200g" or "200 g." with the unit "g" give "200". Any other
+// text comes back with its blanks trimmed.
+QString Menge_ohne_Einheit(const QString &menge, const QString &einheit);
 QString Setze_ersten_Buchstaben_gross(const QString &text);
 // The characters of text that a recipe file (Windows-1252) cannot hold, each
 // once, in their order ("" when every character can be stored). A character

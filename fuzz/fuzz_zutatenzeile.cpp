@@ -1,6 +1,9 @@
 // The ingredient-line splitter and the quantity reader on any line, with a
-// units list of the shipped kind.
+// units list of the shipped kind. A line written back from its parts must
+// split into the same parts.
 #include "FuzzSupport.h"
+
+#include <cstdlib>
 
 #include "core/Globals.h"
 #include "core/Grundoperationen.h"
@@ -33,6 +36,14 @@ void fuzzOne(const uint8_t *data, size_t size)
     for (qsizetype i = 0; i < zeilen.size() && i < 32; ++i) {
         QString menge, einheit, name;
         Zerlege_Zutatenstring(zeilen[i], menge, einheit, i % 2 == 0, name);
+        // the line written back from its parts reads the same again
+        QString menge2, einheit2, name2;
+        Zerlege_Zutatenstring(Verbinde_Zutatenstring(menge, einheit, name), menge2, einheit2, i % 2 == 0, name2);
+        if (menge2 != menge || einheit2 != einheit || name2 != name)
+            std::abort();
+        QString skaliert = menge;
+        Multipliziere_Menge(skaliert, 1.5);
+        Menge_ohne_Einheit(zeilen[i], einheit);
         double von = 0, bis = 0;
         Zerlege_Mengenbereich(menge, von, bis);
         Formatiere_Mengenbereich(von, bis);

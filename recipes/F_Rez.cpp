@@ -384,7 +384,8 @@ void TFRez::BZutathinzufuegenClick()
     for (TTZutatenliste &z : r->Zutatenliste)
         if (z.Listenindex >= pos)
             ++z.Listenindex;
-    r->Zutatenliste.append({CBMenge->currentText().trimmed(), CBEinheit->currentText().trimmed(), name, pos});
+    const QString einheit = CBEinheit->currentText().trimmed();
+    r->Zutatenliste.append({Menge_ohne_Einheit(CBMenge->currentText().trimmed(), einheit), einheit, name, pos});
     Aktualisiere_Zutatenliste();
     LBZutatliste->setCurrentRow(pos);
     Geaendert_setzen();
@@ -406,8 +407,8 @@ void TFRez::BZutataendernClick()
     TTZutatenliste *z = Zeile_mit_Index(*r, markiert);
     if (!z)
         return;
-    z->Menge = CBMenge->currentText().trimmed();
     z->Einheit = CBEinheit->currentText().trimmed();
+    z->Menge = Menge_ohne_Einheit(CBMenge->currentText().trimmed(), z->Einheit);
     z->Name = name;
     Aktualisiere_Zutatenliste();
     LBZutatliste->setCurrentRow(markiert);

@@ -27,6 +27,18 @@ bool Beginnt_mit_Wort(const QString &text, const QString &wort)
     return text.size() > wort.size() && text.startsWith(wort) && text.at(wort.size()) == Blank;
 }
 
+// How much of text a synonym word at its start covers: the word and a
+// blank, or the word with a full stop ("lb. beef"); 0 when it does not start
+// the text.
+qsizetype Synonym_am_Anfang(const QString &text, const QString &wort)
+{
+    if (Beginnt_mit_Wort(text, wort))
+        return wort.size();
+    if (Beginnt_mit_Wort(text, wort + QLatin1Char('.')))
+        return wort.size() + 1;
+    return 0;
+}
+
 bool Ist_Eiwort(const QString &gross)
 {
     static const QStringList woerter = {QStringLiteral("EGG"),          QStringLiteral("EGGS"),
@@ -47,7 +59,7 @@ QString Ohne_Randblanks(QString s)
 QString Pruefe_Zeile(QString zeile, bool &gefunden)
 {
     zeile = Ohne_Nichtgefunden_Marke(zeile);
-    Trenne_Ziffer_und_Buchstabe(zeile, true);
+    Trenne_Menge_und_Einheit(zeile);
 
     const TTVariablenTotal *v = VariablenTotal.isEmpty() ? nullptr : &VariablenTotal.at(0);
     if (v) {
@@ -68,11 +80,15 @@ QString Pruefe_Zeile(QString zeile, bool &gefunden)
     } else if (v) {
         for (const TTRICDATA &d : v->RICDATA) {
             QString wort, neueEinheit;
-            if (!Zerlege_Eintrag(d.Text, wort, neueEinheit) || !Beginnt_mit_Wort(name, wort))
+            if (!Zerlege_Eintrag(d.Text, wort, neueEinheit))
+                continue;
+            const qsizetype laenge = Synonym_am_Anfang(name, wort);
+            if (laenge == 0)
                 continue;
             einheit = neueEinheit;
-            name = Ohne_Randblanks(name.mid(wort.size()));
-            if (!menge.isEmpty())
+            name = Ohne_Randblanks(name.mid(laenge));
+            // a factor of 1 changes no amount: "1 1/2" stays as written
+            if (!menge.isEmpty() && d.Faktor != 1)
                 Multipliziere_Menge(menge, d.Faktor);
         }
     }
@@ -84,10 +100,11 @@ QString Pruefe_Zeile(QString zeile, bool &gefunden)
     } else if (einheit.isEmpty() && menge.isEmpty() && gewuerz) {
         einheit = QStringLiteral("to taste");
         menge = QStringLiteral("1");
+        erkannt = true;
+    } else if (gewuerz && menge == QLatin1String("1") && einheit == QLatin1String("to taste")) {
+        // what the rule above wrote in an earlier pass
+        erkannt = true;
     }
-    // salt and pepper are known with any quantity, so that a second pass
-    // over "1 to taste pepper" does not mark it
-    erkannt = gewuerz;
     if (!erkannt && !name.isEmpty() && Suche_Zutat(name, -1) >= 0)
         erkannt = true;
 
@@ -155,11 +172,16 @@ TZutatenuebertragung Uebertrage_Zutatenzeilen(const QStringList &zeilen)
     TZutatenuebertragung u;
     for (const QString &z : zeilen) {
         QString s = Bereinige_Zutatenzeile(z);
-        Trenne_Ziffer_und_Buchstabe(s, true);
+        Trenne_Menge_und_Einheit(s);
         if (s.isEmpty())
             continue;
         QString menge, einheit, name;
         Zerlege_Zutatenstring(s, menge, einheit, true, name);
+        // the quantity in its stored form ("2 to 3" as "2-3"), the rest as written
+        QString form;
+        const qsizetype ende = Lies_Mengenangabe(s, form);
+        if (!menge.isEmpty() && form == menge)
+            s = menge + s.mid(ende);
         if (menge.isEmpty() == einheit.isEmpty()) {
             u.Registriert.append(s);
             continue;

@@ -95,6 +95,12 @@ private slots:
         QTest::newRow("word stays") << "a pinch" << 2.0 << "a pinch";
         QTest::newRow("word end stays") << "2-a few" << 2.0 << "4-a few";
         QTest::newRow("overflow stays") << "1e308" << 10.0 << "1e308";
+        // 8 servings to 7
+        QTest::newRow("mixed number") << "2 1/2" << 7.0 / 8 << "2.19";
+        QTest::newRow("fraction sign") << "\u00BD" << 7.0 / 8 << "0.44";
+        QTest::newRow("mixed with fraction sign") << "1 \u00BD" << 7.0 / 8 << "1.31";
+        QTest::newRow("fractions in a range") << "1/4-1 1/2" << 2.0 << "0.50-3";
+        QTest::newRow("no fraction over 0") << "1/0" << 2.0 << "1/0";
     }
     void multipliziere()
     {
@@ -115,6 +121,7 @@ private slots:
         QTest::newRow("reversed") << "3-1" << 1.0 << 3.0 << "1-3";
         QTest::newRow("decimal comma") << "1,5-2" << 1.5 << 2.0 << "1.50-2";
         QTest::newRow("one end unreadable") << "2-abc" << 0.0 << 2.0 << "0-2";
+        QTest::newRow("fractions") << "1/2-1 1/4" << 0.5 << 1.25 << "0.50-1.25";
         QTest::newRow("empty") << "" << 0.0 << 0.0 << "0";
     }
     void mengenbereich()

@@ -107,6 +107,27 @@ private slots:
         QCOMPARE(QStringList({m, e, n}), QStringList({"2", "", "g flour"}));
     }
 
+    // The editor's quantity box typed with the unit already chosen beside it.
+    void mengeOhneEinheit_data()
+    {
+        QTest::addColumn<QString>("menge");
+        QTest::addColumn<QString>("einheit");
+        QTest::addColumn<QString>("ergebnis");
+        QTest::newRow("unit after a blank") << " 200 G " << "g" << "200";
+        QTest::newRow("unit glued, range") << "1-2g" << "g" << "1-2";
+        QTest::newRow("unit with full stop") << "1 1/2 tbsp." << "tbsp" << "1 1/2";
+        QTest::newRow("no quantity before it") << "Ball" << "l" << "Ball";
+        QTest::newRow("only the unit") << "g" << "g" << "g";
+        QTest::newRow("other unit") << "2 cups" << "cup" << "2 cups";
+    }
+    void mengeOhneEinheit()
+    {
+        QFETCH(QString, menge);
+        QFETCH(QString, einheit);
+        QFETCH(QString, ergebnis);
+        QCOMPARE(Menge_ohne_Einheit(menge, einheit), ergebnis);
+    }
+
     void verbinde_data()
     {
         QTest::addColumn<QString>("teile"); // quantity|unit|name

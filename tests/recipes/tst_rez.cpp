@@ -211,7 +211,7 @@ private slots:
         FRez->BZutatrunter->click();
         QCOMPARE(Formular().mid(4), (QStringList{"1 pinch Salt", "200 g Flour", "100 ml Water"}));
         QCOMPARE(FRez->LBZutatliste->currentRow(), 1);
-        FRez->CBMenge->setCurrentText("250");
+        FRez->CBMenge->setCurrentText("250 g"); // the unit typed again is not written twice
         FRez->BZutataendern->click();
         QCOMPARE(FRez->LZutatzeile->text(), "Selected: 250 g Flour");
         meldungen->expect("Delete ingredient: 1 pinch Salt?", 6);

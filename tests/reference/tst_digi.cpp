@@ -421,7 +421,7 @@ private slots:
         VariablenTotal[0].Einheiten = {"[g]"};
         QCOMPARE(Berechne_Zutatenzeilen({"200 g Flour", "2-3 Eggs", "1/2 g Salt", "*** for the glaze ***", "0.5 Lemon"},
                                         1.5),
-                 (QStringList{"300 g Flour", "3-4.50 Eggs", "1/2 g Salt", "*** for the glaze ***", "0.75 Lemon"}));
+                 (QStringList{"300 g Flour", "3-4.50 Eggs", "0.75 g Salt", "*** for the glaze ***", "0.75 Lemon"}));
         QCOMPARE(Formatiere_Portionentext(6, "persons"), "6 persons");
         QCOMPARE(Formatiere_Portionentext(2.5, ""), "2.50");
     }

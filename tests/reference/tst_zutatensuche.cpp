@@ -5,12 +5,16 @@
 // import (check pass, transfer pass, reading a pasted-text file).
 #include <QtTest>
 
+#include "core/Dateioperationen.h"
 #include "core/Globals.h"
+#include "core/Grundoperationen.h"
 #include "core/Hauptprogramm.h"
+#include "core/Tabellen.h"
 #include "platform/PathNames.h"
 #include "reference/F_AktivZuDa.h"
 #include "reference/F_DigI.h"
 #include "reference/F_GeAllZuDa.h"
+#include "reference/F_Rech.h"
 #include "reference/F_ZEng.h"
 #include "reference/F_ZuDa.h"
 #include "reference/Zutatensuche.h"
@@ -255,6 +259,112 @@ private slots:
         QCOMPARE((QList<int>{p.Gefunden, p.Nichtgefunden}), (QList<int>{gefunden ? 1 : 0, gefunden ? 0 : 1}));
         // a second pass changes nothing
         QCOMPARE(Pruefe_Zutatenzeilen(p.Zeilen).Zeilen, p.Zeilen);
+    }
+
+    // Salt and pepper the database lacks count as found only when bare, or
+    // as the bare rule wrote them.
+    void salzUndPfeffer_data()
+    {
+        QTest::addColumn<QString>("zeile");
+        QTest::addColumn<QString>("ergebnis");
+        QTest::addColumn<bool>("gefunden");
+        QTest::newRow("bare") << "Pepper" << "1 to taste Pepper" << true;
+        QTest::newRow("as the rule wrote it") << "1 to taste salt" << "1 to taste salt" << true;
+        QTest::newRow("with a unit") << "1 tbsp salt" << "1 tbsp salt (?\?)" << false;
+        QTest::newRow("with a quantity") << "2 salt" << "2 salt (?\?)" << false;
+        QTest::newRow("unit without quantity") << "tbsp pepper" << "tbsp pepper (?\?)" << false;
+        QTest::newRow("other quantity to taste") << "2 to taste salt" << "2 to taste salt (?\?)" << false;
+    }
+    void salzUndPfeffer()
+    {
+        QFETCH(QString, zeile);
+        QFETCH(QString, ergebnis);
+        QFETCH(bool, gefunden);
+        Zutatentotal.removeAt(Suche_Zutat("Salt", -1));
+        const TZutatenpruefung p = Pruefe_Zutatenzeilen({zeile});
+        QCOMPARE(p.Zeilen, QStringList{ergebnis});
+        QCOMPARE(p.Gefunden, gefunden ? 1 : 0);
+        QCOMPARE(Pruefe_Zutatenzeilen(p.Zeilen).Zeilen, p.Zeilen);
+    }
+
+    // Quantities as real recipes write them, English and German: the check
+    // pass, the transfer, the recipe file and the servings calculator read
+    // each as one quantity, and a second pass changes nothing.
+    void mengenformen_data()
+    {
+        QTest::addColumn<QString>("zeile");
+        QTest::addColumn<QString>("geprueft");
+        QTest::addColumn<QString>("verdoppelt");
+        auto zeile = [](const char *eingabe, const char *ergebnis, const char *doppelt) {
+            QTest::newRow(eingabe) << QString::fromUtf8(eingabe) << QString::fromUtf8(ergebnis)
+                                   << QString::fromUtf8(doppelt);
+        };
+        zeile("1 and 1/2 teaspoons pure vanilla extract", "1 1/2 tsp pure vanilla extract (?\?)", "3");
+        zeile("2 to 2 1/4 pounds chicken wings", "2-2 1/4 lb chicken wings (?\?)", "4-4.50");
+        zeile("16 to 18 corn tortillas", "16-18 corn tortillas (?\?)", "32-36");
+        zeile("1 to 2 cups flour", "1-2 cup flour", "2-4");
+        zeile("1 1/2 - 2 cups vegetable oil", "1 1/2-2 cup vegetable oil (?\?)", "3-4");
+        zeile("6\u20138 green cardamom seeds", "6-8 green cardamom seeds (?\?)", "12-16");
+        zeile("1/2-2 teaspoons cayenne pepper", "1/2-2 tsp cayenne pepper (?\?)", "1-4");
+        zeile("1/4-1/2 tsp. sea salt", "1/4-1/2 tsp sea salt (?\?)", "0.50-1");
+        zeile("1 1/2 lb. ground beef", "1 1/2 lb ground beef (?\?)", "3");
+        zeile("2 oz. Sugar", "2 g Sugar", "4"); // a synonym with a full stop
+        zeile("1\u00BDcups Milk ($1.99)", "1 \u00BD cup Milk ($1.99) (?\?)", "3");
+        zeile("1 cup milk (1\u00BD cups when thin)", "1 cup milk (1\u00BD cups when thin) (?\?)", "2");
+        zeile("1 to taste salt", "1 to taste salt", "2");
+        zeile("3,5 - 4 dl Gem\u00FCsebouillon", "3,5-4 dl Gem\u00FCsebouillon (?\?)", "7-8");
+        zeile("2 - 3 EL geriebener Sbrinz", "2-3 tbsp geriebener Sbrinz (?\?)", "4-6");
+        zeile("1 bis 2 EL. Zucker", "1-2 tbsp Zucker (?\?)", "2-4");
+        zeile("2bis3 EL Honig", "2-3 tbsp Honig (?\?)", "4-6");
+        zeile("1\u00BDbis2EL Zucker", "1 \u00BD-2 tbsp Zucker (?\?)", "3-4");
+        zeile("1 \u00BD EL Butter", "1 \u00BD tbsp Butter (?\?)", "3");
+        zeile("0,75 l Milch", "0,75 l Milch (?\?)", "1.50");
+        zeile("2 tomatoes", "2 tomatoes (?\?)", "4");
+    }
+    void mengenformen()
+    {
+        QFETCH(QString, zeile);
+        QFETCH(QString, geprueft);
+        QFETCH(QString, verdoppelt);
+        testing::BaseFolder base;
+        TTVariablenTotal &v = VariablenTotal[0];
+        v.Einheiten = {"[piece of]", "[to taste]", "[tbsp]", "[tsp]", "[cup]", "[dl]", "[lb]", "[g]", "[l]"};
+        v.RICWerte.clear();
+        v.RICDATA = {{"teaspoons=tsp", 1}, {"cups=cup", 1}, {"pounds=lb", 1}, {"oz=g", 1}, {"EL=tbsp", 1}};
+
+        const TZutatenpruefung p = Pruefe_Zutatenzeilen({zeile});
+        QCOMPARE(p.Zeilen, QStringList{geprueft});
+        QCOMPARE(Pruefe_Zutatenzeilen(p.Zeilen).Zeilen, p.Zeilen);
+        const TZutatenuebertragung u = Uebertrage_Zutatenzeilen(p.Zeilen);
+        QCOMPARE(u.Registriert + u.Verblieben, p.Zeilen);
+
+        // matched as it stands, saved and read back
+        const QString gematcht = Ohne_Nichtgefunden_Marke(geprueft);
+        RezepteTotal = TRezepteTotal(1);
+        Initialisiere_Rezept(0);
+        TTRezepteTotal &r = RezepteTotal[0];
+        r.Rezeptname = "Forms";
+        r.Kategorie = 0;
+        r.Dateiendung = Dateiendung_aus_Kategorie(0);
+        r.Kategoriezeile = Kategorieabschnitte[0];
+        r.Dateikopf = "[TAFELWERKSTATT 2.0]";
+        r.Dateiname = Rezept_Dateiname(r.Rezeptname, 0);
+        TTZutatenliste z;
+        Zerlege_Zutatenstring(gematcht, z.Menge, z.Einheit, true, z.Name);
+        z.Listenindex = 0;
+        r.Zutatenliste = {z};
+        QVERIFY(Lade_Rezepte(Save, 0));
+        RezepteTotal[0].Zutatenliste.clear();
+        QVERIFY(Lade_Rezepte(Load, 0));
+        const TTZutatenliste gelesen = RezepteTotal[0].Zutatenliste.value(0);
+        QCOMPARE(Verbinde_Zutatenstring(gelesen.Menge, gelesen.Einheit, gelesen.Name), gematcht);
+
+        // twice the servings
+        QString menge = gelesen.Menge;
+        Multipliziere_Menge(menge, 2);
+        QCOMPARE(menge, verdoppelt);
+        QCOMPARE(Berechne_Zutatenzeilen({gematcht}, 2),
+                 QStringList{Verbinde_Zutatenstring(verdoppelt, gelesen.Einheit, gelesen.Name)});
     }
 
     void zaehlenUndLeerzeilen()
