@@ -14,7 +14,7 @@ const QString Hinweis = QStringLiteral("Hinweis:");
 
 bool ja(const QString &text, const QString &titel)
 {
-    return Zeige_Meldung(text, titel, 4) == 6;
+    return Zeige_Meldung(text, titel, Knoepfe_Ja_Nein) == Antwort_Ja;
 }
 
 qint32 finde(qint32 platz, qint32 gewuerz, qint32 ort)
@@ -163,7 +163,7 @@ bool Waehle_Geraet(qint32 geraet)
     if (geraet < 0 || geraet > IAWaage)
         return false;
     if (!Waage_ist_leer()) {
-        Zeige_Meldung(QStringLiteral("Bitte die vorhandene Zutat in der Waage erst abwiegen!"), Hinweis, 0);
+        Zeige_Meldung(QStringLiteral("Bitte die vorhandene Zutat in der Waage erst abwiegen!"), Hinweis, Knopf_OK);
         return false;
     }
     IAStatus.Geraet = geraet;
@@ -297,7 +297,7 @@ bool Wandle_Zutat_um(qint32 zutat)
     const QString text = z->Gewuerz == 1
         ? QStringLiteral("Das Gewürz ") + inAnfuehrung(z->Anzeigename) + QStringLiteral(" wird zu einer Zutat gewandelt! Richtig?")
         : QStringLiteral("Die Zutat ") + inAnfuehrung(z->Anzeigename) + QStringLiteral(" wird zu einem Gewürz gewandelt! Richtig?");
-    if (Zeige_Meldung(text, QStringLiteral("Sicherheitsabfrage:"), 4) == 7 || !Waage_ist_leer())
+    if (Zeige_Meldung(text, QStringLiteral("Sicherheitsabfrage:"), Knoepfe_Ja_Nein) == Antwort_Nein || !Waage_ist_leer())
         return false;
     z = IAZutat(zutat);
     z->Menge.clear();
