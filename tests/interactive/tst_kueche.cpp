@@ -129,7 +129,7 @@ private slots:
         QCOMPARE(FRez->REREingabe->toPlainText(), anleitung);
         QVERIFY(!FRez->Geaendert());
         FIARezeptladen->close();
-        meldungen->expect(QStringLiteral("Soll das Interaktive Kochen beendet werden?"), 6);
+        meldungen->expect(QStringLiteral("Soll das Interaktive Kochen beendet werden?"), Antwort_Ja);
         FIAMain->close();
 
         FRez->hide();
@@ -160,10 +160,10 @@ private slots:
         QVERIFY(base->exists(QStringLiteral("Recipes/IAKochen/Tutorial.IAK")));
 
         FIARezeptladen->LBRezept->setCurrentRow(0);
-        meldungen->expect(QStringLiteral("Rezept \"Alt\" wirklich löschen?"), 7);
+        meldungen->expect(QStringLiteral("Rezept \"Alt\" wirklich löschen?"), Antwort_Nein);
         FIARezeptladen->MRezeptloeschen->trigger();
         QVERIFY(base->exists(QStringLiteral("Recipes/IAKochen/Alt.IAK")));
-        meldungen->expect(QStringLiteral("Rezept \"Alt\" wirklich löschen?"), 6);
+        meldungen->expect(QStringLiteral("Rezept \"Alt\" wirklich löschen?"), Antwort_Ja);
         FIARezeptladen->MRezeptloeschen->trigger();
         QVERIFY(!base->exists(QStringLiteral("Recipes/IAKochen/Alt.IAK")));
         QCOMPARE(zeilenVon(FIARezeptladen->LBRezept), (QStringList{"Tutorial"}));
@@ -272,8 +272,8 @@ private slots:
         oeffneKueche();
         QTimer::singleShot(0, this, [] { FIAMSG->BEnde->click(); });
         QTimer::singleShot(0, this, [] { FIAMSG->BEnde->click(); });
-        meldungen->expect(QStringLiteral("Soll das Tutorial beendet werden?"), 7);
-        meldungen->expect(QStringLiteral("Soll das Tutorial beendet werden?"), 6);
+        meldungen->expect(QStringLiteral("Soll das Tutorial beendet werden?"), Antwort_Nein);
+        meldungen->expect(QStringLiteral("Soll das Tutorial beendet werden?"), Antwort_Ja);
         TutorialSchritt = 2;
         FIAMSG->Zeige_Tutorialschritt(3, true, false);
         QVERIFY(!FIAMSG->isVisible() && !FIAMain->isVisible());

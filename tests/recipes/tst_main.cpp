@@ -399,10 +399,10 @@ private slots:
         SetupStarten = quint8(setup);
         Optionen.Kategoriefilter = 4;
         QVERIFY(!m_base->exists(Optionsdatei));
-        const bool offen = antwort == 7 || eigensinnig;
+        const bool offen = antwort == Antwort_Nein || eigensinnig;
         QCOMPARE(FMain->close(), !offen);
         QVERIFY(meldungen.pending().isEmpty());
-        QCOMPARE(meldungen.seen.value(0).buttons, antwort ? 4 : 0);
+        QCOMPARE(meldungen.seen.value(0).buttons, antwort ? Knoepfe_Ja_Nein : Knopf_OK);
         QCOMPARE(FMain->isVisible(), offen);
         QCOMPARE(FMainRezeptbild->isVisible(), offen);
         // The options are saved whatever the answer.

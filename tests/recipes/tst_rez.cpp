@@ -214,7 +214,7 @@ private slots:
         FRez->CBMenge->setCurrentText("250");
         FRez->BZutataendern->click();
         QCOMPARE(FRez->LZutatzeile->text(), "Selected: 250 g Flour");
-        meldungen->expect("Delete ingredient: 1 pinch Salt?", 6);
+        meldungen->expect("Delete ingredient: 1 pinch Salt?", Antwort_Ja);
         FRez->LBZutatliste->setCurrentRow(0);
         FRez->BZutatloeschen->click();
         QCOMPARE(Formular().mid(4), (QStringList{"250 g Flour", "100 ml Water"}));
@@ -283,7 +283,7 @@ private slots:
         QCOMPARE(RechPortionen, 99.0);
         FRez->LBZutatliste->setCurrentRow(0);
         if (meldung)
-            meldungen->expect("Note: No number found! Value is set to 1!", 1);
+            meldungen->expect("Note: No number found! Value is set to 1!", Antwort_OK);
         QVERIFY(Bereite_Mengenberechnung_vor());
         QCOMPARE(RechPortionen, portionen);
         QCOMPARE(RechFaktor, portionen);
@@ -315,7 +315,7 @@ private slots:
         if (fall == "fremd")
             RezepteTotal[Rezept_mit_Namen("Soup")].Dateiname = RezepteTotal[AktuellesRezept].Dateiname;
 
-        meldungen->allow(meldung, 1);
+        meldungen->allow(meldung, Antwort_OK);
         QVERIFY(!FRez->MRezeptspeichernClick());
         QCOMPARE(meldungen->seen.value(0).heading, "Error:");
         QCOMPARE(base->readBytes("Recipes/Pasta.KRP"), vorher);
@@ -484,18 +484,18 @@ private slots:
         Zeige_Rezept();
         QCOMPARE(FRez->ERAnzahlportionen->text(), "3 persons");
         QVERIFY(FRez->Geaendert());
-        meldungen->expect("save the changes", 6);
+        meldungen->expect("save the changes", Antwort_Ja);
         AktuellesRezept = Rezept_mit_Namen("Soup");
         Zeige_Rezept();
         QCOMPARE(FRez->ERName->text(), "Soup");
         QVERIFY(base->readLines("Recipes/Pasta.KRP").contains("3 persons"));
 
         FRez->LBZutatliste->setCurrentRow(0);
-        meldungen->expect("Delete ingredient", 6);
+        meldungen->expect("Delete ingredient", Antwort_Ja);
         FRez->BZutatloeschen->click();
         QCOMPARE(RezepteTotal[AktuellesRezept].Zutatenliste.size(), 2);
         // No: the record is the file's again
-        meldungen->expect("save the changes", 7);
+        meldungen->expect("save the changes", Antwort_Nein);
         QVERIFY(FRez->close());
         QCOMPARE(RezepteTotal[AktuellesRezept].Zutatenliste.size(), 3);
 
@@ -503,7 +503,7 @@ private slots:
         Zeige_Rezept();
         FRez->ERAnzahlportionen->setText("2 persons");
         AktuellesRezept = Rezept_mit_Namen("Pasta");
-        meldungen->expect("save the changes", 6);
+        meldungen->expect("save the changes", Antwort_Ja);
         Setze_Hintergrund_FRez();
         QCOMPARE(FRez->ERName->text(), "Pasta");
         QVERIFY(base->readLines("Recipes/Soup.KRP").contains("2 persons"));
@@ -517,7 +517,7 @@ private slots:
         const qint32 vorher = FRez->Formularrezept();
         FRez->ERAnzahlportionen->setText("7 persons");
         FRez->LBZutatliste->setCurrentRow(1);
-        meldungen->expect("Delete ingredient", 6);
+        meldungen->expect("Delete ingredient", Antwort_Ja);
         FRez->BZutatloeschen->click();
         // recipes that sort before it come in
         base->writeLines("Recipes\\Apple.KRP", Rezeptdatei("Apple pie", "[KOCHREZEPT]:"));
@@ -559,10 +559,10 @@ private slots:
         QVERIFY(FRez->Verwaist());
         QCOMPARE(FRez->ERAnzahlportionen->text(), "7 persons");
         QCOMPARE(FMain->LVRezepte->model()->rowCount(), 2); // "Cook interactively" and Soup
-        meldungen->expect("is no longer in the recipe book", 7);
+        meldungen->expect("is no longer in the recipe book", Antwort_Nein);
         QVERIFY(!FRez->MRezeptspeichernClick());
         QVERIFY(!base->exists("Recipes/Pasta.KRP"));
-        meldungen->expect("is no longer in the recipe book", 6);
+        meldungen->expect("is no longer in the recipe book", Antwort_Ja);
         QVERIFY(FRez->MRezeptspeichernClick());
         QVERIFY(!FRez->Verwaist());
         QVERIFY(base->readLines("Recipes/Pasta.KRP").contains("7 persons"));
@@ -573,7 +573,7 @@ private slots:
         entferne_dateien();
         Programmstart(true);
         QCOMPARE(RezepteTotal.size(), 2);
-        meldungen->expect("save the changes", 7);
+        meldungen->expect("save the changes", Antwort_Nein);
         QVERIFY(FRez->close());
         QCOMPARE(RezepteTotal.size(), 1);
         QCOMPARE(RezepteTotal[0].Rezeptname, "Soup");
@@ -596,7 +596,7 @@ private slots:
         const QByteArray vorher = base->readBytes("Recipes/Pasta.KRP");
         const QString emoji = QString::fromUtf8("\xF0\x9F\x8D\x9D");
         FRez->findChild<QLineEdit *>(feld)->setText("Pasta " + emoji);
-        meldungen->expect("cannot hold these characters: " + emoji, 1);
+        meldungen->expect("cannot hold these characters: " + emoji, Antwort_OK);
         if (feld == "EZutat") {
             FRez->BZutathinzufuegen->click();
             QCOMPARE(FRez->LBZutatliste->count(), 3);
