@@ -7,6 +7,7 @@
 #include "interactive/IASaetze.h"
 #include "interactive/IATabellen.h"
 #include "interactive/IAWaage.h"
+#include "platform/CodePage.h"
 
 namespace {
 
@@ -341,13 +342,23 @@ bool Springe_zu_Verb(QChar zeichen)
     if (!(zeichen.isDigit() && zeichen.unicode() < 128) && !(zeichen.unicode() < 128 && zeichen.isLetter())
         && !erlaubt.contains(zeichen))
         return false;
-    const QString s = QString(zeichen).toUpper();
+    QStringList gezeigt;
     for (const TTIAVERBEN &v : IAVERBEN)
-        if (v.Anzeigeplatz >= 0 && v.Text.toUpper().startsWith(s)) {
-            IAVerbOffset = v.Anzeigeplatz;
-            return true;
-        }
-    return false;
+        gezeigt << (v.Anzeigeplatz >= 0 ? v.Text : QString());
+    const qint32 i = Erster_Text_mit_Anfang(gezeigt, zeichen);
+    if (i < 0)
+        return false;
+    IAVerbOffset = IAVERBEN[i].Anzeigeplatz;
+    return true;
+}
+
+qint32 Erster_Text_mit_Anfang(const QStringList &texte, QChar zeichen)
+{
+    const QChar gross = platform::upperChar(zeichen);
+    for (qint32 i = 0; i < texte.size(); ++i)
+        if (!texte[i].isEmpty() && platform::upperChar(texte[i].at(0)) == gross)
+            return i;
+    return -1;
 }
 
 TTIAPopup Ermittle_IAPopup(bool rezeptzeilen, bool kuecheOderWaage, qint32 regalSlot)

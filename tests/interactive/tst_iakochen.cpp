@@ -286,6 +286,17 @@ private slots:
         QVERIFY(Darf_Verbeditor_oeffnen());
     }
 
+    // Type-ahead compares first letters in the code page's upper case: "ß"
+    // stays itself there, so "s" passes over a text that begins with it.
+    void typeAheadFirstLetter()
+    {
+        const QStringList texte{u"ßig"_s, QString(), u"Äpfel"_s, u"salzen"_s};
+        QCOMPARE(Erster_Text_mit_Anfang(texte, u'S'), 3);
+        QCOMPARE(Erster_Text_mit_Anfang(texte, u'ä'), 2);
+        QCOMPARE(Erster_Text_mit_Anfang(texte, u'ß'), 0);
+        QCOMPARE(Erster_Text_mit_Anfang(texte, u'x'), -1);
+    }
+
     void tutorialSteps()
     {
         mitDatenbank({zutat(u"Zwiebel"_s, 2, 0, u"1"_s, u"Stück"_s), zutat(u"Möhre"_s, 0, 0, u"1"_s, u"Stück"_s),
