@@ -12,6 +12,7 @@
 #include "platform/Seams.h"
 #include "recipes/F_Main.h"
 #include "recipes/F_Rez.h"
+#include "testing/RecipeFile.h"
 #include "testing/Testing.h"
 
 namespace {
@@ -54,13 +55,15 @@ void Grundzustand()
 
 QStringList Rezeptdatei(const QString &name, const QString &tag)
 {
-    const QChar t = QLatin1Char('|');
-    return QStringLiteral("[TAFELWERKSTATT 2.0]|%1|%2|0|45321.750000|2|4 persons|30 minutes|cooking pot,||Italian,|"
-                          "12.50||").arg(tag, name).split(t) + QStringList(29, QString()) +
-           QStringLiteral("0|[ZUTATEN]:|3|Flour|9|200|g|Salt|8|1|pinch|Water|14|100|ml|"
-                          "[ZUTATENLISTE]:|3|200|g|Flour|1|pinch|Salt|100|ml|Water|"
-                          "[REZEPTLISTE]:|2|Mix the flour.|Bake it.|[EINKAUFSLISTE]:|0|[DELUXELISTE]:|0|"
-                          "[BEMERKUNGSLISTE]:|1|Tasty.|[EOF]").split(t);
+    testing::RecipeFile r;
+    r.tag = tag;
+    r.name = name;
+    r.subcategories = "Italian,";
+    r.price = "12.50";
+    r.ingredients = {{"Flour", 9, "200", "g"}, {"Salt", 8, "1", "pinch"}, {"Water", 14, "100", "ml"}};
+    r.instructions = {"Mix the flour.", "Bake it."};
+    r.remarks = {"Tasty."};
+    return r.lines();
 }
 
 qint32 Rezept_mit_Namen(const QString &name)
