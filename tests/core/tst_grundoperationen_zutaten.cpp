@@ -153,5 +153,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestGrundoperationenZutaten)
+QTEST_GUILESS_MAIN(TestGrundoperationenZutaten)
 #include "tst_grundoperationen_zutaten.moc"

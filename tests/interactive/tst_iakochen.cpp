@@ -374,5 +374,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestIAKochen)
+QTEST_GUILESS_MAIN(TestIAKochen)
 #include "tst_iakochen.moc"

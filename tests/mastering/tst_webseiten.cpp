@@ -152,5 +152,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestWebseiten)
+QTEST_GUILESS_MAIN(TestWebseiten)
 #include "tst_webseiten.moc"

@@ -316,5 +316,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestZutatensuche)
+QTEST_GUILESS_MAIN(TestZutatensuche)
 #include "tst_zutatensuche.moc"
