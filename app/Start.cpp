@@ -184,14 +184,14 @@ bool TWS_Programmstart_Daten()
     Frage_nach_Updates();
     if (Zaehle_UngeleseneNews() == 0)
         Zeige_Meldung(QStringLiteral("You have some news to read! Use the menu entry \"update\"!"),
-                      QStringLiteral("Hinweis:"), 0);
+                      QStringLiteral("Hinweis:"), Knopf_OK);
 
     Lade_Optionen(Load);
     Setze_Tooltipps(QApplication::topLevelWidgets());
     // Format conversions of older data files.
     const bool zutatenGeladen = Lade_Zutaten(Load);
     if (!Lade_Variablenlisten(Load)) {
-        Zeige_Meldung(QStringLiteral("Error while loading the unit list!"), QStringLiteral("Fatal error:"), 0);
+        Zeige_Meldung(QStringLiteral("Error while loading the unit list!"), QStringLiteral("Fatal error:"), Knopf_OK);
         ProgrammOK = 0;
         return false;
     }
@@ -203,12 +203,12 @@ bool TWS_Programmstart_Daten()
     Update_IAVTotal();
 
     if (!Lade_RezeptdateiManager(Load))
-        Zeige_Meldung(QStringLiteral("Error in the recipe manager file!"), QStringLiteral("Error:"), 0);
+        Zeige_Meldung(QStringLiteral("Error in the recipe manager file!"), QStringLiteral("Error:"), Knopf_OK);
     AktuellesRezept = -1;
     Lade_Rezepte(Load | Alle, -1);
     // Recipe-file conversions.
     if (!zutatenGeladen || !Lade_Zutaten(Load))
-        Zeige_Meldung(QStringLiteral("Error on the ingredient database!"), QStringLiteral("Error:"), 0);
+        Zeige_Meldung(QStringLiteral("Error on the ingredient database!"), QStringLiteral("Error:"), Knopf_OK);
     Lade_RezeptdateiManager(Save);
     // Setze_GlobalOptionen_Forms();
     return ProgrammOK != 0;

@@ -216,14 +216,14 @@ bool TWS_Dateicheck()
     static const char *const bildordner[] = {"GFXZUTAT\\ENG\\", "Grafiken\\ENG\\PNG\\"};
     for (const char *d : dateien) {
         if (!platform::fileExists(Programmverzeichnis + QLatin1String(d))) {
-            Zeige_Meldung(QStringLiteral("Missing file: ") + QLatin1String(d), QStringLiteral("Installation error:"), 0);
+            Zeige_Meldung(QStringLiteral("Missing file: ") + QLatin1String(d), QStringLiteral("Installation error:"), Knopf_OK);
             ProgrammOK = 0;
             return false;
         }
     }
     for (const char *d : bildordner) {
         if (!platform::folderExists(Programmverzeichnis + QLatin1String(d))) {
-            Zeige_Meldung(QStringLiteral("Missing file: ") + QLatin1String(d), QStringLiteral("Installation error:"), 0);
+            Zeige_Meldung(QStringLiteral("Missing file: ") + QLatin1String(d), QStringLiteral("Installation error:"), Knopf_OK);
             ProgrammOK = 0;
             return false;
         }

@@ -267,7 +267,7 @@ bool darfRezeptSpeichern(qint32 index, bool ersetzen)
     const QString datei = Ermittle_Dateiname(r.Dateiname);
     const qsizetype punkt = datei.lastIndexOf(QLatin1Char('.'));
     if (r.Rezeptname.trimmed().isEmpty() || punkt <= 0 || datei.left(punkt).trimmed().isEmpty()) {
-        Zeige_Meldung(QStringLiteral("A recipe without a name cannot be saved."), QStringLiteral("Error:"), 0);
+        Zeige_Meldung(QStringLiteral("A recipe without a name cannot be saved."), QStringLiteral("Error:"), Knopf_OK);
         return false;
     }
     if (ersetzen)
@@ -277,7 +277,7 @@ bool darfRezeptSpeichern(qint32 index, bool ersetzen)
         if (i != index && !RezepteTotal[i].Dateiname.isEmpty() && dateischluessel(RezepteTotal[i].Dateiname) == eigene) {
             Zeige_Meldung(QStringLiteral("The recipe \"%1\" already uses the file %2. Please choose another name.")
                               .arg(RezepteTotal[i].Rezeptname, datei),
-                          QStringLiteral("Error:"), 0);
+                          QStringLiteral("Error:"), Knopf_OK);
             return false;
         }
     }
@@ -410,7 +410,7 @@ bool Lade_Rezepte(int flags, qint32 index)
                 + fehlerhaft.mid(0, zeigen).join(QLatin1Char('\n'));
             if (fehlerhaft.size() > zeigen)
                 text += QStringLiteral("\n... and %1 more").arg(fehlerhaft.size() - zeigen);
-            Zeige_Meldung(text, QStringLiteral("Error:"), 0);
+            Zeige_Meldung(text, QStringLiteral("Error:"), Knopf_OK);
             gut = false;
         }
     }

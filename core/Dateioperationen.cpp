@@ -71,20 +71,20 @@ bool gleicheDatei(const QString &a, const QString &b)
 void meldeLesefehler(const QString &pfad, const QString &grund)
 {
     Zeige_Meldung(QStringLiteral("The file %1 could not be read: %2.").arg(Ermittle_Dateiname(pfad), grund),
-                  QStringLiteral("Error:"), 0);
+                  QStringLiteral("Error:"), Knopf_OK);
 }
 
 void meldeSchreibfehler(const QString &pfad)
 {
     Zeige_Meldung(QStringLiteral("The file %1 could not be written; the old file was kept.").arg(Ermittle_Dateiname(pfad)),
-                  QStringLiteral("Error:"), 0);
+                  QStringLiteral("Error:"), Knopf_OK);
 }
 
 bool meldeGesperrt(const QString &pfad)
 {
     Zeige_Meldung(QStringLiteral("The file %1 could not be read correctly, so it is not overwritten.")
                       .arg(Ermittle_Dateiname(pfad)),
-                  QStringLiteral("Error:"), 0);
+                  QStringLiteral("Error:"), Knopf_OK);
     return false;
 }
 
@@ -209,7 +209,7 @@ TString ohnePlatzhalter(const TString &l)
 void meldeLieferung(const QString &name, const QString &grund)
 {
     Zeige_Meldung(QStringLiteral("The delivered file %1 could not be read and was not taken over (%2).").arg(name, grund),
-                  QStringLiteral("Error:"), 0);
+                  QStringLiteral("Error:"), Knopf_OK);
 }
 
 } // namespace dateien

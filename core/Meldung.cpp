@@ -23,5 +23,5 @@ int Zeige_Meldung(const QString &text, const QString &heading, int buttons)
         return answerer(text, heading, buttons);
     if (const auto &fenster = meldungsfenster())
         return fenster(text, heading, buttons);
-    return buttons == 4 ? 7 : 1;
+    return buttons == Knoepfe_Ja_Nein ? Antwort_Nein : Antwort_OK;
 }

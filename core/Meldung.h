@@ -6,10 +6,15 @@
 #include <QString>
 #include <functional>
 
-// (text, heading, buttons 0 = OK or 4 = Yes and No) -> 1 (OK), 6 (Yes) or
-// 7 (No). Modal while a window shows it. Without an answerer and a window
-// (a program run without windows) it answers OK, or No to a question, so
-// that nothing is done that was not agreed to.
+// The buttons a message offers and the answers it gives, with the numbers the
+// system has always used for them.
+enum TKnoepfe : int { Knopf_OK = 0, Knoepfe_Ja_Nein = 4 };
+enum TAntwort : int { Antwort_OK = 1, Antwort_Ja = 6, Antwort_Nein = 7 };
+
+// (text, heading, buttons Knopf_OK or Knoepfe_Ja_Nein) -> Antwort_OK,
+// Antwort_Ja or Antwort_Nein. Modal while a window shows it. Without an
+// answerer and a window (a program run without windows) it answers OK, or No
+// to a question, so that nothing is done that was not agreed to.
 int Zeige_Meldung(const QString &text, const QString &heading, int buttons);
 
 using TMeldungsfenster = std::function<int(const QString &text, const QString &heading, int buttons)>;

@@ -89,13 +89,13 @@ bool tippeVerb(TFIAMain *f, const QString &text)
             f->Zeige_Verbleiste();
     }
     if (vdb && FIAVDB->LBVerb->count() > 0 && !IAVTotalliste.isEmpty()) {
-        const QString s = text.toUpper();
+        QStringList zeilen;
         for (int r = 0; r < FIAVDB->LBVerb->count(); ++r)
-            if (FIAVDB->LBVerb->item(r)->text().toUpper().startsWith(s)) {
-                FIAVDB->LBVerb->scrollToItem(FIAVDB->LBVerb->item(r), QAbstractItemView::PositionAtTop);
-                FIAVDB->LBVerb->setCurrentRow(r);
-                break;
-            }
+            zeilen << FIAVDB->LBVerb->item(r)->text();
+        if (const qint32 r = Erster_Text_mit_Anfang(zeilen, text.at(0)); r >= 0) {
+            FIAVDB->LBVerb->scrollToItem(FIAVDB->LBVerb->item(r), QAbstractItemView::PositionAtTop);
+            FIAVDB->LBVerb->setCurrentRow(r);
+        }
         Fuelle_Verbliste();
     }
     return true;

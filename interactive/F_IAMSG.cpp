@@ -84,7 +84,8 @@ void TFIAMSG::BWeiterClick()
 
 void TFIAMSG::BEndeClick()
 {
-    if (Zeige_Meldung(QStringLiteral("Soll das Tutorial beendet werden?"), QStringLiteral("Frage:"), 4) != 6)
+    if (Zeige_Meldung(QStringLiteral("Soll das Tutorial beendet werden?"), QStringLiteral("Frage:"), Knoepfe_Ja_Nein)
+        != Antwort_Ja)
         return;
     TutorialSchritt = 0;
     hide();

@@ -247,7 +247,7 @@ void TFIAMain::keyPressEvent(QKeyEvent *event)
             if (LRK[0]->text().isEmpty()) {
                 const Gesperrt sperre(this);
                 Zeige_Meldung(QStringLiteral("Es ist noch kein Rezepttext erfasst worden, der angezeigt werden kann."),
-                              QStringLiteral("Hinweis:"), 0);
+                              QStringLiteral("Hinweis:"), Knopf_OK);
             } else {
                 Zeige_Rezepttextfenster();
             }

@@ -188,7 +188,7 @@ void TFIARezeptladen::BLadenClick()
     TTRezepteTotal *r = IARezept();
     if (IARLadeliste.isEmpty() || !gewaehlt || !r) {
         setEnabled(false);
-        Zeige_Meldung(QStringLiteral("Es wurden keine Rezepte gefunden..."), QStringLiteral("Fehler:"), 0);
+        Zeige_Meldung(QStringLiteral("Es wurden keine Rezepte gefunden..."), QStringLiteral("Fehler:"), Knopf_OK);
         setEnabled(true);
         return;
     }
@@ -221,7 +221,7 @@ void TFIARezeptladen::Starte_geladen()
         TutorialSchritt = 1;
         Zeige_Meldung(QStringLiteral("Herzlich willkommen beim Tutorial. Sie erfahren nun in wenigen Schritten, wie die "
                                      "virtuelle Küche bedient wird. Viel Spaß!"),
-                      Hinweis, 0);
+                      Hinweis, Knopf_OK);
     }
     if (FIAMain)
         FIAMain->Starte_IASitzung(false);
@@ -240,7 +240,7 @@ void TFIARezeptladen::BNeuClick()
     const QString datei = Erzeuge_IARezeptdateiname(EName->text()) + QStringLiteral(".IAK");
     if (Ist_IARezeptdatei_vorhanden(IARLadeliste, datei)) {
         setEnabled(false);
-        Zeige_Meldung(QStringLiteral("Es existiert bereits ein Rezept mit diesem Namen!"), Hinweis, 0);
+        Zeige_Meldung(QStringLiteral("Es existiert bereits ein Rezept mit diesem Namen!"), Hinweis, Knopf_OK);
         setEnabled(true);
         if (EName->isVisible() && EName->isEnabled())
             EName->setFocus();
@@ -270,14 +270,14 @@ void TFIARezeptladen::MRezeptloeschenClick()
     const TTIARLadeliste e = *gewaehlt;
     setEnabled(false);
     if (e.Rezeptname == Tutorial) {
-        Zeige_Meldung(QStringLiteral("Das Tutorial kann nicht gelöscht werden!"), Hinweis, 0);
+        Zeige_Meldung(QStringLiteral("Das Tutorial kann nicht gelöscht werden!"), Hinweis, Knopf_OK);
         setEnabled(true);
         return;
     }
     const int antwort = Zeige_Meldung(QStringLiteral("Rezept \"") + e.Rezeptname + QStringLiteral("\" wirklich löschen?"),
-                                      QStringLiteral("Frage:"), 4);
+                                      QStringLiteral("Frage:"), Knoepfe_Ja_Nein);
     setEnabled(true);
-    if (antwort != 6)
+    if (antwort != Antwort_Ja)
         return;
     platform::removeFile(platform::nativePath(Programmverzeichnis + IAOrdner + e.Dateiname));
     Zeige_IARezeptauswahl(EName->text(), true, true);

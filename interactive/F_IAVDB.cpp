@@ -102,7 +102,7 @@ void TFIAVDB::LBVerbDblClick()
         kuecheSperren(true);
         setEnabled(false);
         Zeige_Meldung(QStringLiteral("Bitte eine Kochfläche auswählen. Die Waage ist nicht zugelassen!"),
-                      QStringLiteral("Hinweis:"), 0);
+                      QStringLiteral("Hinweis:"), Knopf_OK);
         setEnabled(true);
         kuecheSperren(false);
         return;

@@ -350,7 +350,7 @@ void TFIAVerb::BBOKClick()
     if (gleich >= 0) {
         // the verb of that text takes the icon and devices; its text stays
         if (Zeige_Meldung(QStringLiteral("Für ") + inAnfuehrung(text) + QStringLiteral(" Änderungen übernehmen?"),
-                          Ueberschrift, 4) == 6) {
+                          Ueberschrift, Knoepfe_Ja_Nein) == Antwort_Ja) {
             p.Text = text;
             Speichere_Verbpuffer(gleich);
             Speichere_IAVerben();
@@ -359,7 +359,7 @@ void TFIAVerb::BBOKClick()
         return;
     }
     // No leaves every verb as it is.
-    if (Zeige_Meldung(inAnfuehrung(text) + QStringLiteral(" neu aufnehmen?"), Ueberschrift, 4) != 6)
+    if (Zeige_Meldung(inAnfuehrung(text) + QStringLiteral(" neu aufnehmen?"), Ueberschrift, Knoepfe_Ja_Nein) != Antwort_Ja)
         return;
     TTIAVERBEN neu = p;
     neu.Text = text;
@@ -377,7 +377,7 @@ void TFIAVerb::Verblschen1Click()
         return;
     const QString text = IAVERBEN[v].Text;
     if (Zeige_Meldung(inAnfuehrung(text) + QStringLiteral(" wirklich löschen?"), QStringLiteral("Sicherheitsabfrage:"),
-                      4) != 6)
+                      Knoepfe_Ja_Nein) != Antwort_Ja)
         return;
     IAVERBEN[v].Text.clear(); // a verb without text is not written
     if (!Speichere_IAVerben()) {
@@ -390,8 +390,9 @@ void TFIAVerb::Verblschen1Click()
 
 void TFIAVerb::BFertigClick()
 {
-    if (Zeige_Meldung(QStringLiteral("Verbeneditor beenden und zurück in die Küche?"), QStringLiteral("Hinweis:"), 4)
-        == 6) {
+    if (Zeige_Meldung(QStringLiteral("Verbeneditor beenden und zurück in die Küche?"), QStringLiteral("Hinweis:"),
+                      Knoepfe_Ja_Nein)
+        == Antwort_Ja) {
         Speichere_IAVerben();
         hide();
         if (IAKuechenanbindung.Kueche_nach_vorn)

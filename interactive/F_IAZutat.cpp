@@ -172,7 +172,7 @@ void TFIAZutat::Nimm_auf(bool gewuerz)
     const qint32 db = Gewaehlte_Zutat();
     if (db < 0 || !IARezept())
         return;
-    if (IAZutat_im_Rezept(db) && Zeige_Meldung(IAAufnahmefrage(gewuerz), QStringLiteral("Frage:"), 4) != 6)
+    if (IAZutat_im_Rezept(db) && Zeige_Meldung(IAAufnahmefrage(gewuerz), QStringLiteral("Frage:"), Knoepfe_Ja_Nein) != Antwort_Ja)
         return;
     const TTIAWaagenaufnahme aufnahme = Nimm_IAZutat_auf(db, gewuerz);
     if (aufnahme.Zutat < 0)
@@ -218,7 +218,7 @@ void TFIAZutat::MZutatendetailsbearbeitenClick()
     for (const TTIAZutatenliste &z : IAZutaten())
         if (z.DBIndex == db) {
             Zeige_Meldung(QStringLiteral("Diese Zutat wird bereits verwendet. Sie kann nicht editiert werden!"),
-                          QStringLiteral("Hinweis:"), 0);
+                          QStringLiteral("Hinweis:"), Knopf_OK);
             return;
         }
     hide();

@@ -134,7 +134,7 @@ bool Speichere_IARezept()
             Zeige_Meldung(QStringLiteral("Die Datei \"%1\" konnte nicht gelesen werden und wird deshalb nicht "
                                          "überschrieben.")
                               .arg(IADateiname),
-                          QStringLiteral("Fehler:"), 0);
+                          QStringLiteral("Fehler:"), Knopf_OK);
             return false;
         }
         gesperrt().remove(sperrschluessel());
@@ -222,7 +222,7 @@ bool Lade_IARezept()
         gesperrt().insert(sperrschluessel());
         Zeige_Meldung(QStringLiteral("Die Datei \"%1\" ist unvollständig oder beschädigt und wurde nicht geladen.")
                           .arg(IADateiname),
-                      QStringLiteral("Fehler:"), 0);
+                      QStringLiteral("Fehler:"), Knopf_OK);
         return false;
     }
     gesperrt().remove(sperrschluessel());

@@ -23,7 +23,7 @@ TIAExportergebnis Exportiere_zur_Tafelwerkstatt(QWidget *eltern)
 {
     TTIAExportdialog dialog;
     if (!Bereite_IAExport_vor(dialog)) {
-        Zeige_Meldung(QStringLiteral("Es gibt kein Rezept zum Exportieren."), QStringLiteral("Fehler:"), 0);
+        Zeige_Meldung(QStringLiteral("Es gibt kein Rezept zum Exportieren."), QStringLiteral("Fehler:"), Knopf_OK);
         return TIAExportergebnis::Fehler;
     }
     const QString gewaehlt = SDIA(eltern, dialog);
@@ -35,7 +35,7 @@ TIAExportergebnis Exportiere_zur_Tafelwerkstatt(QWidget *eltern)
     const QString ziel = platform::upperCase(gewaehlt.right(4)) == endung ? gewaehlt : gewaehlt + endung;
     bool ersetzen = ziel == gewaehlt && platform::fileExists(ziel);
     if (ziel != gewaehlt && platform::fileExists(ziel)) {
-        if (Zeige_Meldung(QStringLiteral("Die Datei existiert bereits! Überschreiben?"), QStringLiteral("Frage:"), 4) != 6)
+        if (Zeige_Meldung(QStringLiteral("Die Datei existiert bereits! Überschreiben?"), QStringLiteral("Frage:"), Knoepfe_Ja_Nein) != Antwort_Ja)
             return TIAExportergebnis::Abgebrochen;
         ersetzen = true;
     }

@@ -7,6 +7,7 @@
 #include "interactive/IASaetze.h"
 #include "interactive/IATabellen.h"
 #include "interactive/IAWaage.h"
+#include "platform/CodePage.h"
 
 namespace {
 
@@ -14,7 +15,7 @@ const QString Hinweis = QStringLiteral("Hinweis:");
 
 bool ja(const QString &text, const QString &titel)
 {
-    return Zeige_Meldung(text, titel, 4) == 6;
+    return Zeige_Meldung(text, titel, Knoepfe_Ja_Nein) == Antwort_Ja;
 }
 
 qint32 finde(qint32 platz, qint32 gewuerz, qint32 ort)
@@ -163,7 +164,7 @@ bool Waehle_Geraet(qint32 geraet)
     if (geraet < 0 || geraet > IAWaage)
         return false;
     if (!Waage_ist_leer()) {
-        Zeige_Meldung(QStringLiteral("Bitte die vorhandene Zutat in der Waage erst abwiegen!"), Hinweis, 0);
+        Zeige_Meldung(QStringLiteral("Bitte die vorhandene Zutat in der Waage erst abwiegen!"), Hinweis, Knopf_OK);
         return false;
     }
     IAStatus.Geraet = geraet;
@@ -297,7 +298,7 @@ bool Wandle_Zutat_um(qint32 zutat)
     const QString text = z->Gewuerz == 1
         ? QStringLiteral("Das Gewürz ") + inAnfuehrung(z->Anzeigename) + QStringLiteral(" wird zu einer Zutat gewandelt! Richtig?")
         : QStringLiteral("Die Zutat ") + inAnfuehrung(z->Anzeigename) + QStringLiteral(" wird zu einem Gewürz gewandelt! Richtig?");
-    if (Zeige_Meldung(text, QStringLiteral("Sicherheitsabfrage:"), 4) == 7 || !Waage_ist_leer())
+    if (Zeige_Meldung(text, QStringLiteral("Sicherheitsabfrage:"), Knoepfe_Ja_Nein) == Antwort_Nein || !Waage_ist_leer())
         return false;
     z = IAZutat(zutat);
     z->Menge.clear();
@@ -341,13 +342,23 @@ bool Springe_zu_Verb(QChar zeichen)
     if (!(zeichen.isDigit() && zeichen.unicode() < 128) && !(zeichen.unicode() < 128 && zeichen.isLetter())
         && !erlaubt.contains(zeichen))
         return false;
-    const QString s = QString(zeichen).toUpper();
+    QStringList gezeigt;
     for (const TTIAVERBEN &v : IAVERBEN)
-        if (v.Anzeigeplatz >= 0 && v.Text.toUpper().startsWith(s)) {
-            IAVerbOffset = v.Anzeigeplatz;
-            return true;
-        }
-    return false;
+        gezeigt << (v.Anzeigeplatz >= 0 ? v.Text : QString());
+    const qint32 i = Erster_Text_mit_Anfang(gezeigt, zeichen);
+    if (i < 0)
+        return false;
+    IAVerbOffset = IAVERBEN[i].Anzeigeplatz;
+    return true;
+}
+
+qint32 Erster_Text_mit_Anfang(const QStringList &texte, QChar zeichen)
+{
+    const QChar gross = platform::upperChar(zeichen);
+    for (qint32 i = 0; i < texte.size(); ++i)
+        if (!texte[i].isEmpty() && platform::upperChar(texte[i].at(0)) == gross)
+            return i;
+    return -1;
 }
 
 TTIAPopup Ermittle_IAPopup(bool rezeptzeilen, bool kuecheOderWaage, qint32 regalSlot)

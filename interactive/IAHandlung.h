@@ -6,6 +6,7 @@
 // pointer, calls these, and redraws. Questions and notices go through
 // Zeige_Meldung.
 #include <QString>
+#include <QStringList>
 
 #include "core/Globals.h"
 
@@ -72,6 +73,9 @@ bool Loesche_letzte_Rezeptzeile();
 // the character (case-insensitive) becomes the board's offset. False when the
 // character is not one of the accepted ones or no verb matches.
 bool Springe_zu_Verb(QChar zeichen);
+// The first of texte that starts with zeichen, in the code page's upper case
+// (type-ahead on the verb board and the whole verb list); -1 when none does.
+qint32 Erster_Text_mit_Anfang(const QStringList &texte, QChar zeichen);
 
 // A vertical track bar's value: the top is the largest.
 constexpr qint32 Schieberwert(qint32 minimum, qint32 maximum, qint32 position)

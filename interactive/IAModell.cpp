@@ -79,7 +79,7 @@ void Pruefe_IADatenbankindizes()
         if (z.DBIndex < 0)
             Zeige_Meldung(QStringLiteral("Fehler in der Datenbank. Die Zutat konnte nicht gefunden werden! (")
                               + z.Zutatname + QLatin1Char(')'),
-                          QStringLiteral("Fehler:"), 0);
+                          QStringLiteral("Fehler:"), Knopf_OK);
     }
 }
 

@@ -269,7 +269,7 @@ qint32 Erzeuge_Zwischenprodukt(qint32 produkt, qint32 geraet)
         Zeige_Meldung(QStringLiteral("Das Zwischenprodukt \"%1\" fehlt in der Zutatendatenbank. Der Satz wurde "
                                      "geschrieben, die Zutaten bleiben in der Küche.")
                           .arg(p.Zutatname),
-                      QStringLiteral("Hinweis:"), 0);
+                      QStringLiteral("Hinweis:"), Knopf_OK);
         return -1;
     }
     const TTZutatentotal &db = Zutatentotal[k];

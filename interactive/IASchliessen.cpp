@@ -47,10 +47,10 @@ bool Ist_IAStand_geaendert()
 bool Zwischenspeichern()
 {
     if (Speichere_IARezept()) {
-        Zeige_Meldung(QStringLiteral("Das Rezept wurde gespeichert!"), QStringLiteral("Hinweis:"), 0);
+        Zeige_Meldung(QStringLiteral("Das Rezept wurde gespeichert!"), QStringLiteral("Hinweis:"), Knopf_OK);
         return true;
     }
-    Zeige_Meldung(QStringLiteral("Das Rezept konnte nicht gespeichert werden!"), QStringLiteral("Fehler:"), 0);
+    Zeige_Meldung(QStringLiteral("Das Rezept konnte nicht gespeichert werden!"), QStringLiteral("Fehler:"), Knopf_OK);
     return false;
 }
 
@@ -58,7 +58,9 @@ bool Frage_IAKochen_beenden(bool nebenfensterOffen)
 {
     if (nebenfensterOffen || TutorialSchritt != 0)
         return false;
-    return Zeige_Meldung(QStringLiteral("Soll das Interaktive Kochen beendet werden?"), QStringLiteral("Frage:"), 4) == 6;
+    return Zeige_Meldung(QStringLiteral("Soll das Interaktive Kochen beendet werden?"), QStringLiteral("Frage:"),
+                         Knoepfe_Ja_Nein)
+        == Antwort_Ja;
 }
 
 bool Schliesse_IASitzung()

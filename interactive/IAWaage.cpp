@@ -13,7 +13,7 @@ const QString Hinweis = QStringLiteral("Hinweis:");
 
 bool frage(const QString &text)
 {
-    return Zeige_Meldung(text, Hinweis, 4) == 6;
+    return Zeige_Meldung(text, Hinweis, Knoepfe_Ja_Nein) == Antwort_Ja;
 }
 
 struct Mengen {
@@ -31,7 +31,7 @@ Mengen lies(const TTIAZutatenliste &z)
 bool ohneMenge(const TTIAZutatenliste &z, const Mengen &m)
 {
     if (z.Menge.isEmpty() || (m.neuVon == 0 && m.neuBis == 0) || z.Einheit.isEmpty()) {
-        Zeige_Meldung(QStringLiteral("Bei Zutaten muß eine Menge angegeben werden!"), Hinweis, 0);
+        Zeige_Meldung(QStringLiteral("Bei Zutaten muß eine Menge angegeben werden!"), Hinweis, Knopf_OK);
         return true;
     }
     return false;
@@ -99,7 +99,7 @@ bool Pruefe_Zutat_abgewogen(qint32 zutat)
         return true;
     Zeige_Meldung(z->Gewuerz == 1 ? QStringLiteral("Bitte wiegen Sie das Gewürz erst in der Waage ab!")
                                   : QStringLiteral("Bitte wiegen Sie die Zutat erst in der Waage ab!"),
-                  Hinweis, 0);
+                  Hinweis, Knopf_OK);
     return false;
 }
 

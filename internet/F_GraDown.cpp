@@ -82,7 +82,7 @@ void TFGraDown::BInstallierenClick()
     // Only a complete run counts as done; otherwise the entry stays for a
     // second try.
     if (alle) {
-        Zeige_Meldung(QStringLiteral("Download was successful!"), QStringLiteral("Note:"), 0);
+        Zeige_Meldung(QStringLiteral("Download was successful!"), QStringLiteral("Note:"), Knopf_OK);
         if (FMain)
             FMain->MGrafikendownloaden->setEnabled(false);
     }
@@ -113,7 +113,7 @@ void Pruefe_Grafikupdate()
         return;
     if (summe == 0) {
         Grafikdownloadliste.clear();
-        Zeige_Meldung(QStringLiteral("All graphics and data already exists!"), QStringLiteral("Note:"), 0);
+        Zeige_Meldung(QStringLiteral("All graphics and data already exists!"), QStringLiteral("Note:"), Knopf_OK);
         return;
     }
     if (!FGraDown)

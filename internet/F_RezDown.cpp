@@ -176,7 +176,7 @@ void TFRezDown::BRezeptinstallierenClick()
                 gewaehlt.append(i);
     }
     if (gewaehlt.isEmpty()) {
-        Zeige_Meldung(QStringLiteral("No recipe selected!"), QStringLiteral("Note:"), 0);
+        Zeige_Meldung(QStringLiteral("No recipe selected!"), QStringLiteral("Note:"), Knopf_OK);
         return;
     }
     setEnabled(false);
@@ -315,7 +315,7 @@ void Zeige_Rezeptdownload()
         Rezeptdownloadliste.clear();
         if (FMain)
             FMain->MRezeptedownloaden->setEnabled(false);
-        Zeige_Meldung(QStringLiteral("All recipes are installed!"), QStringLiteral("Note:"), 0);
+        Zeige_Meldung(QStringLiteral("All recipes are installed!"), QStringLiteral("Note:"), Knopf_OK);
         return;
     }
     const auto zaehler = Zaehle_Kategorien(Rezeptdownloadliste);

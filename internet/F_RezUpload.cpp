@@ -139,13 +139,13 @@ void TFRezUpload::BOKClick()
 {
     const QString adresse = EEmail->text().trimmed();
     if (!Pruefe_Emailadresse(adresse)) {
-        Zeige_Meldung(QStringLiteral("Please enter a valid email address!"), QStringLiteral("Note:"), 0);
+        Zeige_Meldung(QStringLiteral("Please enter a valid email address!"), QStringLiteral("Note:"), Knopf_OK);
         if (EEmail->isEnabled() && isVisible())
             EEmail->setFocus();
         return;
     }
     if (RG1Auswahl() < 0) {
-        Zeige_Meldung(QStringLiteral("Please select the information for the recipe!"), QStringLiteral("Note:"), 0);
+        Zeige_Meldung(QStringLiteral("Please select the information for the recipe!"), QStringLiteral("Note:"), Knopf_OK);
         Setze_RG1Auswahl(0);
         if (isVisible())
             RG1Eigen->setFocus();
@@ -160,9 +160,9 @@ void TFRezUpload::BOKClick()
         Aufbereitungsfenster_Zu(AF_Nichts);
     }
     if (z.Erfolgreich())
-        Zeige_Meldung(QStringLiteral("Recipe succesfully uploaded. Thank you!"), QStringLiteral("Note:"), 0);
+        Zeige_Meldung(QStringLiteral("Recipe succesfully uploaded. Thank you!"), QStringLiteral("Note:"), Knopf_OK);
     else
-        Zeige_Meldung(QStringLiteral("Upload failed!"), QStringLiteral("Error:"), 0);
+        Zeige_Meldung(QStringLiteral("Upload failed!"), QStringLiteral("Error:"), Knopf_OK);
 }
 
 void TFRezUpload::BAbbrechenClick()
@@ -202,14 +202,14 @@ bool Zeige_Rezeptupload()
     const qint32 rezept = FMain ? FMain->Ausgewaehltes_Rezept() : -1;
     if (rezept < 0) {
         Zeige_Meldung(QStringLiteral("Please select the recipe you want to upload in the list first!"),
-                      QStringLiteral("Note:"), 0);
+                      QStringLiteral("Note:"), Knopf_OK);
         return false;
     }
     if (!FRezUpload)
         return false;
     // Before anything is filled in: without a server nothing could be sent.
     if (!Uploadserver_eingestellt()) {
-        Zeige_Meldung(Kein_Uploadserver_Hinweis(), QStringLiteral("Note:"), 0);
+        Zeige_Meldung(Kein_Uploadserver_Hinweis(), QStringLiteral("Note:"), Knopf_OK);
         return false;
     }
     FRezUpload->Oeffne(rezept);

@@ -65,7 +65,7 @@ qint32 Hole_Grafikliste()
     Grafikdownloadliste.clear();
     const QString liste = Datenpfad(QStringLiteral("GRAPHICSS.HRB"));
     if (!GetInetFile(Serveradresse(QStringLiteral("/TWS/ENG/GRAPHICS/GRAPHICSS.HRB")), liste)) {
-        Zeige_Meldung(QStringLiteral("Download fails!"), QStringLiteral("Error:"), 0);
+        Zeige_Meldung(QStringLiteral("Download fails!"), QStringLiteral("Error:"), Knopf_OK);
         return -1;
     }
     TString zeilen;
@@ -73,15 +73,15 @@ qint32 Hole_Grafikliste()
         return -1;
     const qint32 anzahl = GetValueInt(QStringLiteral("COUNT"), zeilen);
     if (anzahl < 1) {
-        Zeige_Meldung(QStringLiteral("No new graphics found!"), QStringLiteral("Error:"), 0);
+        Zeige_Meldung(QStringLiteral("No new graphics found!"), QStringLiteral("Error:"), Knopf_OK);
         return -1;
     }
     if (!Lies_Grafikliste(anzahl, zeilen, Grafikdownloadliste)) {
-        Zeige_Meldung(QStringLiteral("The list of new data is damaged: ") + liste, QStringLiteral("Error:"), 0);
+        Zeige_Meldung(QStringLiteral("The list of new data is damaged: ") + liste, QStringLiteral("Error:"), Knopf_OK);
         return -1;
     }
     if (Grafikdownloadliste.isEmpty()) {
-        Zeige_Meldung(QStringLiteral("No graphics found!"), QStringLiteral("Error:"), 0);
+        Zeige_Meldung(QStringLiteral("No graphics found!"), QStringLiteral("Error:"), Knopf_OK);
         return -1;
     }
     qint32 summe = 0;
@@ -120,7 +120,7 @@ bool Installiere_Grafiken()
         if (!platform::folderExists(ordner))
             platform::makeFolder(ordner);
         if (!GetInetFile(Serveradresse(QStringLiteral("/TWS/ENG/GRAPHICS/") + Ermittle_Dateiname(e.Pfad)), ziel)) {
-            Zeige_Meldung(QStringLiteral("Error while downloading!"), QStringLiteral("Error:"), 0);
+            Zeige_Meldung(QStringLiteral("Error while downloading!"), QStringLiteral("Error:"), Knopf_OK);
             alle = false;
         }
     }

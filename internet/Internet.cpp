@@ -138,7 +138,7 @@ void Lade_Interneteinstellungen()
             && (!adresse.isValid() || (schema != QLatin1String("http") && schema != QLatin1String("https"))
                 || adresse.host().isEmpty() || !adresse.path().isEmpty() || adresse.hasQuery())) {
             Zeige_Meldung(QStringLiteral("The server address in ") + datei + QStringLiteral(" is not valid: ") + server,
-                          QStringLiteral("Error:"), 0);
+                          QStringLiteral("Error:"), Knopf_OK);
             server.clear();
         }
         e.Serveradresse = server;

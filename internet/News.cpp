@@ -102,7 +102,7 @@ bool Speichere(const QString &pfad)
     }
     z << QString();
     if (!platform::writeLines(pfad, z)) {
-        Zeige_Meldung(QStringLiteral("Could not write the file: ") + pfad, QStringLiteral("Error:"), 0);
+        Zeige_Meldung(QStringLiteral("Could not write the file: ") + pfad, QStringLiteral("Error:"), Knopf_OK);
         return false;
     }
     News.Anzahl = anzahl;

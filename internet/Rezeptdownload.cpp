@@ -128,7 +128,7 @@ qint32 Hole_Rezeptliste()
     const QString index = Datenpfad(QStringLiteral("RECIPESS.HRB"));
     if (!GetInetFile(Serveradresse(QStringLiteral("/TWS/ENG/RECIPES/RECIPESS.HRB")), index)) {
         Zeige_Meldung(QStringLiteral("Download fails! Please check your firewall options!"), QStringLiteral("Error:"),
-                      0);
+                      Knopf_OK);
         return -1;
     }
     TString zeilen;
@@ -142,12 +142,12 @@ qint32 Hole_Rezeptliste()
     }
     const qint32 anzahl = GetValueInt(QStringLiteral("COUNTRECIPES"), zeilen);
     if (anzahl < 1) {
-        Zeige_Meldung(QStringLiteral("No new recipes found!"), QStringLiteral("Note:"), 0);
+        Zeige_Meldung(QStringLiteral("No new recipes found!"), QStringLiteral("Note:"), Knopf_OK);
         return -1;
     }
     Lies_Rezeptliste(anzahl, zeilen, Rezeptdownloadliste, true);
     if (Rezeptdownloadliste.isEmpty()) {
-        Zeige_Meldung(QStringLiteral("No recipes found!"), QStringLiteral("Error:"), 0);
+        Zeige_Meldung(QStringLiteral("No recipes found!"), QStringLiteral("Error:"), Knopf_OK);
         return -1;
     }
     qint32 angeboten = 0;
@@ -198,14 +198,14 @@ bool Installiere_Rezepte(const QList<qint32> &eintraege)
             // (GetInetFile writes the target only when all of it arrived).
             if (!GetInetFile(adresse, ziel)) {
                 Zeige_Meldung(QStringLiteral("Cannot find: ") + adresse + QStringLiteral("!"), QStringLiteral("Error:"),
-                              0);
+                              Knopf_OK);
                 alle = false;
                 continue;
             }
             if (erste && !Ist_Rezeptdatei(ziel)) {
                 platform::removeFile(ziel);
                 Zeige_Meldung(QLatin1Char('"') + e.Name + QStringLiteral("\" cannot be found on the Internet server!"),
-                              QStringLiteral("Error:"), 0);
+                              QStringLiteral("Error:"), Knopf_OK);
                 alle = false;
                 break;
             }

@@ -169,7 +169,7 @@ bool Ist_einfacher_Dateiname(const QString &name)
 
 void Melde_ungueltigen_Namen(const QString &name)
 {
-    Zeige_Meldung(QStringLiteral("The server names a file that cannot be used: ") + name, QStringLiteral("Error:"), 0);
+    Zeige_Meldung(QStringLiteral("The server names a file that cannot be used: ") + name, QStringLiteral("Error:"), Knopf_OK);
 }
 
 void Schalte_Updateeintrag(QAction *eintrag, const QString &text)
@@ -222,7 +222,8 @@ void TWS_Versionscheck()
     const qint32 serverversion = GetValueInt(QStringLiteral("TWSVERSION"), server);
     const QString setupdatei = Datenpfad(setup);
     if (platform::fileExists(setupdatei) && serverversion > Programmversion
-        && Zeige_Meldung(QStringLiteral("Do you want to start the update?"), QStringLiteral("Question:"), 4) == 6) {
+        && Zeige_Meldung(QStringLiteral("Do you want to start the update?"), QStringLiteral("Question:"), Knoepfe_Ja_Nein)
+               == Antwort_Ja) {
         Lade_Optionen(Load);
         Aufbereitungsfenster_Zu(AF_Nichts);
         QCoreApplication::processEvents();
@@ -254,8 +255,8 @@ void Frage_nach_Updates()
         return;
     }
     if (Zeige_Meldung(QStringLiteral("Do you want to search for new program versions or new recipes?"),
-                      QStringLiteral("Question:"), 4)
-        != 6) {
+                      QStringLiteral("Question:"), Knoepfe_Ja_Nein)
+        != Antwort_Ja) {
         if (FMain)
             Schalte_Updateeintrag(FMain->MUpdateinformationenmanuelldownloaden, QString());
     } else {
@@ -318,7 +319,7 @@ void Zeige_Updatehinweis()
 {
     const QString text = Updatehinweis();
     if (!text.isEmpty())
-        Zeige_Meldung(text, QStringLiteral("Note:"), 0);
+        Zeige_Meldung(text, QStringLiteral("Note:"), Knopf_OK);
 }
 
 void Lade_Programmupdate()
@@ -335,13 +336,13 @@ void Lade_Programmupdate()
         if (!Ist_einfacher_Dateiname(name)) {
             Melde_ungueltigen_Namen(name);
         } else {
-            Zeige_Meldung(QStringLiteral("Loading update from the Internet!"), QStringLiteral("Hint:"), 0);
+            Zeige_Meldung(QStringLiteral("Loading update from the Internet!"), QStringLiteral("Hint:"), Knopf_OK);
             Oeffne_Fortschritt(groesse > 0 ? groesse : 1000);
             const bool geladen = GetInetFile(Serveradresse(QStringLiteral("/TWS/ENG/DOWNLOAD/") + name), Datenpfad(name));
             Schliesse_Fortschritt();
             if (!geladen) {
                 Zeige_Meldung(QStringLiteral("Error by downloading! No succesful download!"), QStringLiteral("Error:"),
-                              0);
+                              Knopf_OK);
             } else {
                 // Only a set-up that VERSION.HRB names is ever started; a
                 // failed save has reported itself.
@@ -349,7 +350,7 @@ void Lade_Programmupdate()
                 if (SaveValueFile(versionsdatei, lokal) == 0)
                     Zeige_Meldung(QStringLiteral("Download was succesful! You can install the update after exiting "
                                                  "the Tablecraft Works!"),
-                                  QStringLiteral("Note:"), 0);
+                                  QStringLiteral("Note:"), Knopf_OK);
             }
         }
     }
@@ -375,12 +376,12 @@ void Aktualisiere_Datenbank()
         titel = QStringLiteral("Error:");
     }
     if (!fehler.isEmpty()) {
-        Zeige_Meldung(fehler, titel, 0);
+        Zeige_Meldung(fehler, titel, Knopf_OK);
         Sperre_Hauptfenster(false);
         return;
     }
     platform::removeFile(download);
-    Zeige_Meldung(QStringLiteral("Download and installation were succesful!"), QStringLiteral("Note:"), 0);
+    Zeige_Meldung(QStringLiteral("Download and installation were succesful!"), QStringLiteral("Note:"), Knopf_OK);
     TString server, lokal;
     if (LoadValueFile(Datenpfad(Serverversionen), server) == 0
         && LoadValueFile(Datenpfad(Versionsdatei), lokal) == 0) {
@@ -401,7 +402,7 @@ void Aktualisiere_Datenbank()
 void Lade_Updateinformationen()
 {
     if (!Downloadserver_eingestellt()) {
-        Zeige_Meldung(Kein_Server_Hinweis(), QStringLiteral("Note:"), 0);
+        Zeige_Meldung(Kein_Server_Hinweis(), QStringLiteral("Note:"), Knopf_OK);
         return;
     }
     Sperre_Hauptfenster(true);
@@ -412,10 +413,10 @@ void Lade_Updateinformationen()
     Sperre_Hauptfenster(false);
     if (geladen)
         Zeige_Meldung(QStringLiteral("Loaded update, recipe and data update information succesful!"),
-                      QStringLiteral("Succesful download:"), 0);
+                      QStringLiteral("Succesful download:"), Knopf_OK);
     else
         Zeige_Meldung(QStringLiteral("Download fails! Please check your firewall options!"), QStringLiteral("Error:"),
-                      0);
+                      Knopf_OK);
 }
 
 void Oeffne_Updateseite()
@@ -436,7 +437,7 @@ void Starte_Update()
         FMain->show();
         FMain->raise();
     }
-    Zeige_Meldung(QStringLiteral("The update starts now! Please install the setup!"), QStringLiteral("Hint:"), 0);
+    Zeige_Meldung(QStringLiteral("The update starts now! Please install the setup!"), QStringLiteral("Hint:"), Knopf_OK);
     Oeffne_Dokument(FMain, QStringLiteral("open"), platform::nativePath(Datenpfad(setup)), QString(), QString(), 1);
     if (FMain)
         FMain->hide();

@@ -29,7 +29,7 @@ qint32 LoadValueFile(const QString &datei, TString &werte)
     if (!zeilen.first().startsWith(Wertdateikopf)) {
         werte = TString{zeilen.first()};
         Zeige_Meldung(QStringLiteral("Corrupt header found in file: (") + zeilen.first() + QStringLiteral(") ") + datei,
-                      QStringLiteral("Error:"), 0);
+                      QStringLiteral("Error:"), Knopf_OK);
         return -2;
     }
     werte = zeilen;
@@ -53,7 +53,7 @@ qint32 SaveValueFile(const QString &datei, TString &werte)
             zeilen.append(zeile);
     }
     if (!platform::writeLines(datei, zeilen)) {
-        Zeige_Meldung(QStringLiteral("Could not write the file: ") + datei, QStringLiteral("Error:"), 0);
+        Zeige_Meldung(QStringLiteral("Could not write the file: ") + datei, QStringLiteral("Error:"), Knopf_OK);
         return -2;
     }
     return 0;

@@ -578,7 +578,7 @@ void Fuehre_aus(const TLauf &l, const TSchritt &s)
         break;
     case TAktion::Fertig:
         Zeile(ProtokollOK, QStringLiteral("Ready."));
-        Zeige_Meldung(QStringLiteral("Noch das EXE kopieren!"), QStringLiteral("Fertig:"), 0);
+        Zeige_Meldung(QStringLiteral("Noch das EXE kopieren!"), QStringLiteral("Fertig:"), Knopf_OK);
         break;
     case TAktion::Nur_Ready:
         Zeile(ProtokollOK, QStringLiteral("Ready."));

@@ -175,11 +175,11 @@ void TFMRezOn::BSpeichernClick()
     if (datei.isEmpty())
         return;
     if (!platform::writeLines(datei, zeilen)) {
-        Zeige_Meldung(QStringLiteral("Datei nicht gespeichert: ") + datei, QStringLiteral("Error:"), 0);
+        Zeige_Meldung(QStringLiteral("Datei nicht gespeichert: ") + datei, QStringLiteral("Error:"), Knopf_OK);
         return;
     }
     if (Speicherliste.isEmpty()) {
-        Zeige_Meldung(QStringLiteral("Speicherliste ist leer!"), QStringLiteral("Warnung:"), 0);
+        Zeige_Meldung(QStringLiteral("Speicherliste ist leer!"), QStringLiteral("Warnung:"), Knopf_OK);
     } else {
         const QString ordner = Ermittle_Verzeichnis(datei);
         TString fehlend;
@@ -188,9 +188,9 @@ void TFMRezOn::BSpeichernClick()
                 fehlend << quelle;
         // The index names these files; the server must not get it without them.
         if (!fehlend.isEmpty())
-            Zeige_Meldung(QStringLiteral("Nicht kopiert:\n") + fehlend.join(QLatin1Char('\n')), QStringLiteral("Error:"), 0);
+            Zeige_Meldung(QStringLiteral("Nicht kopiert:\n") + fehlend.join(QLatin1Char('\n')), QStringLiteral("Error:"), Knopf_OK);
     }
-    Zeige_Meldung(QStringLiteral("Datei gespeichert: ") + datei, QStringLiteral("Ready:"), 0);
+    Zeige_Meldung(QStringLiteral("Datei gespeichert: ") + datei, QStringLiteral("Ready:"), Knopf_OK);
     close();
 }
 
@@ -280,7 +280,7 @@ void Zeige_RezepteOnline()
             FMRezOn->Label1->setText(datei);
             FMRezOn->MRecipe->setPlainText(zeilen.join(QLatin1Char('\n')));
         } else {
-            Zeige_Meldung(QStringLiteral("Datei nicht lesbar: ") + datei, QStringLiteral("Error:"), 0);
+            Zeige_Meldung(QStringLiteral("Datei nicht lesbar: ") + datei, QStringLiteral("Error:"), Knopf_OK);
         }
     }
     FMRezOn->Fuelle_Rezeptliste();

@@ -278,8 +278,8 @@ void TFTWSM::BZutatErweiternClick()
     if (datei.isEmpty())
         return;
     const QString ordner = Ermittle_Verzeichnis(datei);
-    const int antwort = Zeige_Meldung(QStringLiteral("Zutaten aktiv aufnehmen?"), QStringLiteral("Frage:"), 4);
-    Zutatentotal = Erzeuge_Zutaten_aus_Grafiken(ordner, antwort == 6 ? 1 : 0);
+    const int antwort = Zeige_Meldung(QStringLiteral("Zutaten aktiv aufnehmen?"), QStringLiteral("Frage:"), Knoepfe_Ja_Nein);
+    Zutatentotal = Erzeuge_Zutaten_aus_Grafiken(ordner, antwort == Antwort_Ja ? 1 : 0);
     const QString neueDatei = QStringLiteral("New_Lebensmittel.hbr");
     Lade_Zutaten(Save, neueDatei);
     if (!Zutatentotal.isEmpty()) {
@@ -409,7 +409,7 @@ void TFTWSM::BGrafikschneidenClick()
     if (Schneide_Grafikdatei(datei))
         Schreibe_Protokoll(ProtokollOK, QStringLiteral("Geschnitten: ") + datei);
     else
-        Zeige_Meldung(QStringLiteral("Grafik nicht geschnitten: ") + datei, QStringLiteral("Error:"), 0);
+        Zeige_Meldung(QStringLiteral("Grafik nicht geschnitten: ") + datei, QStringLiteral("Error:"), Knopf_OK);
 }
 
 void TFTWSM::BFTPKeysClick()
@@ -431,7 +431,7 @@ void TFTWSM::BFTPKeysClick()
             continue;
         }
         if (Verberge_Wert_in_Datei(s.wert, ori, s.name, ready, s.name))
-            Zeige_Meldung(s.meldung, QStringLiteral("Hinweis:"), 0);
+            Zeige_Meldung(s.meldung, QStringLiteral("Hinweis:"), Knopf_OK);
     }
 }
 

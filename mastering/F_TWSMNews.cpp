@@ -42,7 +42,7 @@ bool Betreff_fehlt()
     if (!FTWSMNews->EBetreff->text().isEmpty())
         return false;
     // The file leaves items without a subject out: such an item would be lost.
-    Zeige_Meldung(QStringLiteral("Bitte einen Betreff eingeben!"), QStringLiteral("Hinweis:"), 0);
+    Zeige_Meldung(QStringLiteral("Bitte einen Betreff eingeben!"), QStringLiteral("Hinweis:"), Knopf_OK);
     return true;
 }
 } // namespace
@@ -260,7 +260,7 @@ void Zeige_Newseditor(bool erstesMal)
         const TTNewstype vorher = News;
         if (!Lade_News(Load, datei) && vorhanden) {
             News = vorher;
-            Zeige_Meldung(QStringLiteral("Keine Newsdatei: ") + datei, QStringLiteral("Error:"), 0);
+            Zeige_Meldung(QStringLiteral("Keine Newsdatei: ") + datei, QStringLiteral("Error:"), Knopf_OK);
             return;
         }
         f->Newsdatei = datei;

@@ -145,7 +145,7 @@ bool Verberge_Wert_in_Datei(const QString &wert, const QString &quellverzeichnis
         grund = QStringLiteral("Quelldatei zu kurz zum Verbergen: ") + quelle;
     if (!grund.isEmpty()) {
         Schreibe_Protokoll(ProtokollFehler, grund);
-        Zeige_Meldung(QStringLiteral("Error 1!"), QStringLiteral("Hinweis:"), 0);
+        Zeige_Meldung(QStringLiteral("Error 1!"), QStringLiteral("Hinweis:"), Knopf_OK);
         return false;
     }
 
@@ -157,7 +157,7 @@ bool Verberge_Wert_in_Datei(const QString &wert, const QString &quellverzeichnis
 
     if (!platform::writeBytes(ziel, puffer)) {
         Schreibe_Protokoll(ProtokollFehler, QStringLiteral("Nicht geschrieben: ") + ziel);
-        Zeige_Meldung(QStringLiteral("Error 2!"), QStringLiteral("Hinweis:"), 0);
+        Zeige_Meldung(QStringLiteral("Error 2!"), QStringLiteral("Hinweis:"), Knopf_OK);
         return false;
     }
     return true;

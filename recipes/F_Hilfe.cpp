@@ -147,7 +147,7 @@ bool TFHilfe::Lade_Anleitung()
     const QString pfad = platform::nativePath(datei);
     const QFileInfo info(pfad);
     if (!info.isFile()) {
-        Zeige_Meldung(QStringLiteral("The help file is missing: ") + datei, QStringLiteral("Error:"), 0);
+        Zeige_Meldung(QStringLiteral("The help file is missing: ") + datei, QStringLiteral("Error:"), Knopf_OK);
         return false;
     }
     const qint64 stand = info.lastModified().toMSecsSinceEpoch() ^ info.size();
@@ -155,7 +155,7 @@ bool TFHilfe::Lade_Anleitung()
         return true;
     if (!platform::loadRtfFile(datei, REHilfe->document())) {
         m_geladen.clear();
-        Zeige_Meldung(QStringLiteral("The help file could not be read: ") + datei, QStringLiteral("Error:"), 0);
+        Zeige_Meldung(QStringLiteral("The help file could not be read: ") + datei, QStringLiteral("Error:"), Knopf_OK);
         return false;
     }
     m_geladen = pfad;

@@ -847,7 +847,7 @@ void TFMain::MInfoClick()
 {
     Zeige_Meldung(QStringLiteral("Tablecraft Works 4.00\n\nYour recipe book: keep, browse, search and edit your "
                                  "recipes, and cook them step by step."),
-                  QStringLiteral("About Tablecraft Works"), 0);
+                  QStringLiteral("About Tablecraft Works"), Knopf_OK);
 }
 
 // --- closing ----------------------------------------------------------------------
@@ -860,7 +860,7 @@ void TFMain::FormClose(QCloseEvent *event)
     }
     // A waiting set-up closes without the question.
     if (!SetupStarten
-        && Zeige_Meldung(QStringLiteral("Exit Tablecraft Works?"), QStringLiteral("Question:"), 4) != 6) {
+        && Zeige_Meldung(QStringLiteral("Exit Tablecraft Works?"), QStringLiteral("Question:"), Knoepfe_Ja_Nein) != Antwort_Ja) {
         Lade_Optionen(Save);
         event->ignore();
         return;
@@ -949,7 +949,7 @@ void Programmstart(bool reload)
             FRez->Merke_vor_Neuladen();
         Merke_Rezeptassistent_vor_Neuladen();
         if (!Lade_RezeptdateiManager(Load))
-            Zeige_Meldung(QStringLiteral("Error in the recipe manager file!"), QStringLiteral("Error:"), 0);
+            Zeige_Meldung(QStringLiteral("Error in the recipe manager file!"), QStringLiteral("Error:"), Knopf_OK);
         // The list comes from the recipe folder even then; records left
         // unread would be saved over their files as empty recipes.
         Lade_Rezepte(Load, -1);

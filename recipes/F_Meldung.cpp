@@ -46,9 +46,9 @@ TFMeldung::TFMeldung(QWidget *parent) : QWidget(parent, Qt::Dialog)
     BNein->setObjectName(QStringLiteral("BNein"));
     for (QPushButton *b : {BOK, BJa, BNein})
         b->setMinimumWidth(88);
-    connect(BOK, &QPushButton::clicked, this, [this] { Beantworte(1); });
-    connect(BJa, &QPushButton::clicked, this, [this] { Beantworte(6); });
-    connect(BNein, &QPushButton::clicked, this, [this] { Beantworte(7); });
+    connect(BOK, &QPushButton::clicked, this, [this] { Beantworte(Antwort_OK); });
+    connect(BJa, &QPushButton::clicked, this, [this] { Beantworte(Antwort_Ja); });
+    connect(BNein, &QPushButton::clicked, this, [this] { Beantworte(Antwort_Nein); });
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -77,7 +77,7 @@ int TFMeldung::Zeige(const QString &text, const QString &heading, int buttons)
     LUeberschrift->setText(heading);
     LUeberschrift->setVisible(!heading.isEmpty());
     LText->setText(text);
-    const bool yesNo = buttons == 4;
+    const bool yesNo = buttons == Knoepfe_Ja_Nein;
     BOK->setVisible(!yesNo);
     BJa->setVisible(yesNo);
     BNein->setVisible(yesNo);
@@ -91,10 +91,10 @@ int TFMeldung::Zeige(const QString &text, const QString &heading, int buttons)
     QPointer<TFMeldung> self(this);
     platform::waitWhileVisible(this);
     if (!self)
-        return yesNo ? 7 : 1;
+        return yesNo ? Antwort_Nein : Antwort_OK;
     if (m_result == 0) { // the program quit while the question was open
         hide();
-        m_result = yesNo ? 7 : 1;
+        m_result = yesNo ? Antwort_Nein : Antwort_OK;
     }
     return m_result;
 }
@@ -103,12 +103,12 @@ void TFMeldung::closeEvent(QCloseEvent *event)
 {
     // A Yes/No question is answered with Yes or No only: taking Escape or
     // the close box for No would throw away what the question guards.
-    if (m_result == 0 && m_buttons == 4 && isVisible()) {
+    if (m_result == 0 && m_buttons == Knoepfe_Ja_Nein && isVisible()) {
         event->ignore();
         return;
     }
     if (m_result == 0)
-        m_result = 1;
+        m_result = Antwort_OK;
     event->accept();
 }
 
@@ -151,7 +151,7 @@ void Installiere_Meldungsfenster()
 int Zeige_Meldungsfenster(const QString &text, const QString &heading, int buttons)
 {
     if (!QApplication::instance())
-        return buttons == 4 ? 7 : 1;
+        return buttons == Knoepfe_Ja_Nein ? Antwort_Nein : Antwort_OK;
     if (!FMeldung)
         FMeldung = new TFMeldung;
     // A message raised while another is open (from a nested event loop) gets

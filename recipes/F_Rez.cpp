@@ -373,7 +373,7 @@ void TFRez::BZutathinzufuegenClick()
         return;
     const QString name = EZutat->text().trimmed();
     if (name.isEmpty()) {
-        Zeige_Meldung(QStringLiteral("Please enter or choose an ingredient first!"), QStringLiteral("Note:"), 0);
+        Zeige_Meldung(QStringLiteral("Please enter or choose an ingredient first!"), QStringLiteral("Note:"), Knopf_OK);
         return;
     }
     if (!Pruefe_Zeichen(QStringLiteral("Ingredient line"), CBMenge->currentText() + CBEinheit->currentText() + name))
@@ -399,7 +399,7 @@ void TFRez::BZutataendernClick()
         return;
     const QString name = EZutat->text().trimmed();
     if (name.isEmpty()) {
-        Zeige_Meldung(QStringLiteral("Please enter or choose an ingredient first!"), QStringLiteral("Note:"), 0);
+        Zeige_Meldung(QStringLiteral("Please enter or choose an ingredient first!"), QStringLiteral("Note:"), Knopf_OK);
         return;
     }
     if (!Pruefe_Zeichen(QStringLiteral("Ingredient line"), CBMenge->currentText() + CBEinheit->currentText() + name))
@@ -425,8 +425,8 @@ void TFRez::BZutatloeschenClick()
     if (!z)
         return;
     if (Zeige_Meldung(QStringLiteral("Delete ingredient: ") + LBZutatliste->item(markiert)->text() + QLatin1Char('?'),
-                      QStringLiteral("Question:"), 4)
-        != 6)
+                      QStringLiteral("Question:"), Knoepfe_Ja_Nein)
+        != Antwort_Ja)
         return;
     z->Listenindex = -1;
     Aktualisiere_Zutatenliste();
@@ -568,7 +568,7 @@ bool TFRez::Pruefe_Zeichen(const QString &feld, const QString &text)
         return true;
     Zeige_Meldung(feld + QStringLiteral(": a recipe file cannot hold these characters: ") + fremd
                       + QStringLiteral("\nPlease remove or replace them."),
-                  QStringLiteral("Error:"), 0);
+                  QStringLiteral("Error:"), Knopf_OK);
     return false;
 }
 
@@ -620,7 +620,7 @@ bool TFRez::MRezeptspeichernClick()
 
     const QString name = ERName->text().trimmed();
     if (name.isEmpty()) {
-        Zeige_Meldung(QStringLiteral("Please enter a name for the recipe!"), QStringLiteral("Error:"), 0);
+        Zeige_Meldung(QStringLiteral("Please enter a name for the recipe!"), QStringLiteral("Error:"), Knopf_OK);
         return false;
     }
     if (!Pruefe_Formularzeichen()) {
@@ -631,14 +631,14 @@ bool TFRez::MRezeptspeichernClick()
         && Zeige_Meldung(QStringLiteral("The recipe \"") + name
                              + QStringLiteral("\" is no longer in the recipe book: its file was removed or renamed "
                                               "while it was open here. Save it as a new recipe?"),
-                         QStringLiteral("Question:"), 4)
-               != 6) {
+                         QStringLiteral("Question:"), Knoepfe_Ja_Nein)
+               != Antwort_Ja) {
         LStatus->setText(QStringLiteral("Not saved"));
         return false;
     }
     const qint32 kategorie = Ermittle_Kategorie_aus_Anzeigeposition(CBKategorie->currentIndex());
     if (CBKategorie->currentIndex() < 0 || kategorie < 0 || kategorie >= AnzahlKategorien) {
-        Zeige_Meldung(QStringLiteral("Please choose a category for the recipe!"), QStringLiteral("Error:"), 0);
+        Zeige_Meldung(QStringLiteral("Please choose a category for the recipe!"), QStringLiteral("Error:"), Knopf_OK);
         return false;
     }
 
@@ -691,13 +691,13 @@ bool TFRez::MRezeptspeichernClick()
     }
     if (neu.Dateiname.isEmpty()) {
         Zeige_Meldung(QStringLiteral("No file name could be made for this recipe! The recipe was not saved."),
-                      QStringLiteral("Error:"), 0);
+                      QStringLiteral("Error:"), Knopf_OK);
         return false;
     }
     if (Datei_vergeben(neu.Dateiname, idx)) {
         Zeige_Meldung(QStringLiteral("The file \"") + Ermittle_Dateiname(neu.Dateiname)
                           + QStringLiteral("\" belongs to another recipe! The recipe was not saved."),
-                      QStringLiteral("Error:"), 0);
+                      QStringLiteral("Error:"), Knopf_OK);
         return false;
     }
     // New side files under names nothing refers to yet; the recipe file's
@@ -730,7 +730,7 @@ bool TFRez::MRezeptspeichernClick()
         platform::removeFile(neuBemerkung);
         RezepteTotal[idx] = alt;
         Zeige_Meldung(QStringLiteral("The recipe could not be saved! The recipe file was not changed."),
-                      QStringLiteral("Error:"), 0);
+                      QStringLiteral("Error:"), Knopf_OK);
         LStatus->setText(QStringLiteral("Not saved"));
         return false;
     }
@@ -745,7 +745,7 @@ bool TFRez::MRezeptspeichernClick()
             platform::removeFile(vorher);
     if (!Lade_RezeptdateiManager(Save))
         Zeige_Meldung(QStringLiteral("The recipe was saved, but the recipe index could not be written!"),
-                      QStringLiteral("Error:"), 0);
+                      QStringLiteral("Error:"), Knopf_OK);
 
     const QString datei = neu.Dateiname;
     REREingabe->document()->setModified(false);
@@ -883,15 +883,15 @@ void TFRez::closeEvent(QCloseEvent *event)
         const bool verwaist = m_verwaist;
         AktuellesRezept = m_rezept;
         const int antwort = m_geaendert ? Zeige_Meldung(QStringLiteral("Do you want to save the changes to the recipe?"),
-                                                        QStringLiteral("Question:"), 4)
+                                                        QStringLiteral("Question:"), Knoepfe_Ja_Nein)
                                         : 7;
         bool offen = false;
-        if (antwort == 6)
+        if (antwort == Antwort_Ja)
             offen = !MRezeptspeichernClick();
         else
             Verwerfe_Aenderungen(); // removes the record of a recipe that is gone
         if (vorher != eigenes)
-            AktuellesRezept = verwaist && antwort != 6 && vorher > eigenes ? vorher - 1 : vorher;
+            AktuellesRezept = verwaist && antwort != Antwort_Ja && vorher > eigenes ? vorher - 1 : vorher;
         if (offen) {
             event->ignore();
             return;
@@ -1114,7 +1114,7 @@ bool Bereite_Mengenberechnung_vor()
                 }
             if (wert == 0) {
                 wert = 1;
-                Zeige_Meldung(QStringLiteral("No number found! Value is set to 1!"), QStringLiteral("Note:"), 0);
+                Zeige_Meldung(QStringLiteral("No number found! Value is set to 1!"), QStringLiteral("Note:"), Knopf_OK);
             }
         }
     }
@@ -1145,7 +1145,7 @@ bool Waehle_Rezeptgrafik(QWidget *parent, QString &eintrag)
         return false;
     Optionen.Rezeptgrafikverzeichnis = info.absolutePath();
     if (platform::loadImage(info.absoluteFilePath()).isNull()) {
-        Zeige_Meldung(QStringLiteral("The file is not a picture the program can read!"), QStringLiteral("Error:"), 0);
+        Zeige_Meldung(QStringLiteral("The file is not a picture the program can read!"), QStringLiteral("Error:"), Knopf_OK);
         return false;
     }
     const QString basis = platform::baseFolder();
@@ -1159,7 +1159,7 @@ bool Waehle_Rezeptgrafik(QWidget *parent, QString &eintrag)
     const QString name = Ermittle_Dateiname(Freier_Rezeptdateiname(Programmverzeichnis + ordnerRel + info.fileName(), -1));
     if (name.isEmpty() || !platform::copyFile(info.absoluteFilePath(), Programmverzeichnis + ordnerRel + name)) {
         Zeige_Meldung(QStringLiteral("The picture could not be copied into the recipe folder!"),
-                      QStringLiteral("Error:"), 0);
+                      QStringLiteral("Error:"), Knopf_OK);
         return false;
     }
     eintrag = ordnerRel + name;

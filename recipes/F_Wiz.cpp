@@ -74,7 +74,7 @@ bool Speicherbar(const QString &feld, const QString &text)
         return true;
     Zeige_Meldung(feld + QStringLiteral(": a recipe file cannot hold these characters: ") + fremd
                       + QStringLiteral("\nPlease remove or replace them."),
-                  QStringLiteral("Note:"), 0);
+                  QStringLiteral("Note:"), Knopf_OK);
     return false;
 }
 
@@ -200,8 +200,8 @@ void TFWizBasis::BAbbrechenClick()
 {
     if (WizRezept >= 0
         && Zeige_Meldung(QStringLiteral("Do you want to cancel the new recipe? The data entered will be lost!"),
-                         QStringLiteral("Question:"), 4)
-               != 6)
+                         QStringLiteral("Question:"), Knoepfe_Ja_Nein)
+               != Antwort_Ja)
         return;
     Breche_Rezeptassistent_ab();
 }
@@ -272,12 +272,12 @@ void TFWiz01::BWeiterClick()
 {
     const QString name = ERezeptname->text().trimmed();
     if (name.isEmpty()) {
-        Zeige_Meldung(QStringLiteral("Please enter a name for the recipe!"), QStringLiteral("Note:"), 0);
+        Zeige_Meldung(QStringLiteral("Please enter a name for the recipe!"), QStringLiteral("Note:"), Knopf_OK);
         return;
     }
     const qint32 kategorie = Ermittle_Kategorie_aus_Anzeigeposition(CBKategorie->currentIndex());
     if (CBKategorie->currentIndex() < 0 || kategorie < 0 || kategorie >= AnzahlKategorien) {
-        Zeige_Meldung(QStringLiteral("Please choose a category for the recipe!"), QStringLiteral("Note:"), 0);
+        Zeige_Meldung(QStringLiteral("Please choose a category for the recipe!"), QStringLiteral("Note:"), Knopf_OK);
         return;
     }
     if (!Speicherbar(QStringLiteral("Recipe name"), name))

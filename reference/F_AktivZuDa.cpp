@@ -164,7 +164,7 @@ void TFAktivZuDa::BAktivClick()
     if (CLBZutat->count() == 0)
         return;
     if (Markierte() == 0) {
-        Zeige_Meldung(QStringLiteral("Please select an ingredient!"), QStringLiteral("Note:"), 0);
+        Zeige_Meldung(QStringLiteral("Please select an ingredient!"), QStringLiteral("Note:"), Knopf_OK);
         return;
     }
     Aendere_Markierte([](TTZutatentotal &z) { z.Status = 1; });
@@ -176,11 +176,11 @@ void TFAktivZuDa::BInaktivClick()
         return;
     const qint32 markiert = Markierte();
     if (markiert == 0) {
-        Zeige_Meldung(QStringLiteral("No ingredient selected!"), QStringLiteral("Error:"), 0);
+        Zeige_Meldung(QStringLiteral("No ingredient selected!"), QStringLiteral("Error:"), Knopf_OK);
         return;
     }
     if (!Abwahl_erlaubt(Zaehle_aktive_Zutaten(Zutatentotal), markiert)) {
-        Zeige_Meldung(Mindestmeldung, QStringLiteral("Note:"), 0);
+        Zeige_Meldung(Mindestmeldung, QStringLiteral("Note:"), Knopf_OK);
         return;
     }
     Aendere_Markierte([](TTZutatentotal &z) { z.Status = 0; });
@@ -192,14 +192,14 @@ void TFAktivZuDa::BLoeschenClick()
         return;
     const qint32 markiert = Markierte();
     if (markiert == 0) {
-        Zeige_Meldung(QStringLiteral("No ingredient selscted!"), QStringLiteral("Note:"), 0);
+        Zeige_Meldung(QStringLiteral("No ingredient selscted!"), QStringLiteral("Note:"), Knopf_OK);
         return;
     }
     if (!Abwahl_erlaubt(Zaehle_aktive_Zutaten(Zutatentotal), markiert)) {
-        Zeige_Meldung(Mindestmeldung, QStringLiteral("Note:"), 0);
+        Zeige_Meldung(Mindestmeldung, QStringLiteral("Note:"), Knopf_OK);
         return;
     }
-    if (Zeige_Meldung(QStringLiteral("Delete selected ingredients?"), QStringLiteral("Question:"), 4) == 6)
+    if (Zeige_Meldung(QStringLiteral("Delete selected ingredients?"), QStringLiteral("Question:"), Knoepfe_Ja_Nein) == Antwort_Ja)
         // the record keeps its slot without a name; the save leaves it out
         Aendere_Markierte([](TTZutatentotal &z) { z.Zutatname.clear(); });
 }
@@ -268,7 +268,7 @@ void Zeige_Zutatenverwaltung()
             ++benannte;
     if (!geladen || benannte < 3) {
         Aufbereitungsfenster_Zu(0);
-        Zeige_Meldung(QStringLiteral("No ingredients found!"), QStringLiteral("Note:"), 0);
+        Zeige_Meldung(QStringLiteral("No ingredients found!"), QStringLiteral("Note:"), Knopf_OK);
         Lade_Zutaten(Load);
         return;
     }

@@ -415,7 +415,7 @@ void TFDigI::Abschliessen(const QString &meldung)
     if (m_fertig)
         return;
     m_fertig = true;
-    Zeige_Meldung(meldung, QStringLiteral("Note:"), 0);
+    Zeige_Meldung(meldung, QStringLiteral("Note:"), Knopf_OK);
 }
 
 void TFDigI::Beginne(const QStringList &zutaten, const QStringList &anleitung)
@@ -458,7 +458,7 @@ void TFDigI::BBHakenClick()
         return;
     const TZutatenpruefung p = Pruefe_Zutatenzeilen(zeilen);
     MZutatenliste->setPlainText(p.Zeilen.join(QLatin1Char('\n')));
-    Zeige_Meldung(Pruefmeldung(p), QStringLiteral("Note:"), 0);
+    Zeige_Meldung(Pruefmeldung(p), QStringLiteral("Note:"), Knopf_OK);
     for (QPushButton *b : {BBPfeilrechts, BBPFeillinks, BBNeu, BBPfeilOben, BBPfeilunten})
         Zeige(b, true);
 }
@@ -476,7 +476,7 @@ void TFDigI::BBPfeilrechtsClick()
         Zuordnung_beginnen();
         return;
     }
-    Zeige_Meldung(u.Meldung, QStringLiteral("Missing unit or quantity:"), 0);
+    Zeige_Meldung(u.Meldung, QStringLiteral("Missing unit or quantity:"), Knopf_OK);
 }
 
 // --- matching --------------------------------------------------------------
@@ -545,8 +545,8 @@ void TFDigI::BBPFeillinksClick()
         if (suchtext.isEmpty())
             return;
         if (Zeige_Meldung(QStringLiteral("\"") + Kommentarzeile(suchtext) + QStringLiteral("\" inserting as comment?"),
-                          QStringLiteral("Register as comment:"), 4)
-            != 6)
+                          QStringLiteral("Register as comment:"), Knoepfe_Ja_Nein)
+            != Antwort_Ja)
             return;
         neu = Kommentarzeile(suchtext);
     } else {
@@ -586,7 +586,7 @@ void TFDigI::BBNeuClick()
     if (!item)
         return;
     if (!Hat_Nichtgefunden_Marke(item->text())) {
-        Zeige_Meldung(QStringLiteral("Ingredient exists on the database!"), QStringLiteral("Error:"), 0);
+        Zeige_Meldung(QStringLiteral("Ingredient exists on the database!"), QStringLiteral("Error:"), Knopf_OK);
         return;
     }
     QString menge, einheit, name;
@@ -630,8 +630,8 @@ void TFDigI::MZutatloeschenClick()
     if (zeile < 0)
         return;
     if (Zeige_Meldung(QStringLiteral("Delete ingredient: ") + LBZutatliste->item(zeile)->text() + QStringLiteral("?"),
-                      QStringLiteral("Question:"), 4)
-        != 6)
+                      QStringLiteral("Question:"), Knoepfe_Ja_Nein)
+        != Antwort_Ja)
         return;
     delete LBZutatliste->takeItem(zeile);
     Waehle_Zeile(zeile - 1);
@@ -643,8 +643,8 @@ void TFDigI::MZutatloeschenClick()
 
 void TFDigI::BBZutatResetClick()
 {
-    if (Zeige_Meldung(QStringLiteral("Do you want to replace the original ingredients?"), QStringLiteral("Question:"), 4)
-        != 6)
+    if (Zeige_Meldung(QStringLiteral("Do you want to replace the original ingredients?"), QStringLiteral("Question:"), Knoepfe_Ja_Nein)
+        != Antwort_Ja)
         return;
     MZutatenliste->setPlainText(MOriginalzutaten->toPlainText());
     Startzustand();
@@ -688,7 +688,7 @@ bool TFDigI::Rezeptspeichern1Click()
         return false;
     if (WizRezept == AktuellesRezept)
         WizRezept = -1;
-    if (Zeige_Meldung(QStringLiteral("Do you want to exit?"), QStringLiteral("Question"), 4) == 6)
+    if (Zeige_Meldung(QStringLiteral("Do you want to exit?"), QStringLiteral("Question"), Knoepfe_Ja_Nein) == Antwort_Ja)
         Verlasse_Import();
     return true;
 }
@@ -718,8 +718,8 @@ void TFDigI::closeEvent(QCloseEvent *event)
         return;
     }
     if (Zeige_Meldung(QStringLiteral("Back to recipe overwiew? Non-saved data will be lost!"), QStringLiteral("Question:"),
-                      4)
-        != 6)
+                      Knoepfe_Ja_Nein)
+        != Antwort_Ja)
         return;
     Verlasse_Import();
 }
@@ -796,7 +796,7 @@ void TFDigI::MTextdateieinladenClick()
     if (platform::upperCase(datei.right(4)) == QLatin1String(".RTF")) {
         QTextDocument RE1;
         if (!platform::loadRtfFile(datei, &RE1)) {
-            Zeige_Meldung(QStringLiteral("The file could not be read!"), QStringLiteral("Error:"), 0);
+            Zeige_Meldung(QStringLiteral("The file could not be read!"), QStringLiteral("Error:"), Knopf_OK);
             return;
         }
         Haenge_an(memo, RE1.toPlainText().split(QLatin1Char('\n')));
@@ -804,7 +804,7 @@ void TFDigI::MTextdateieinladenClick()
     }
     QFile f(platform::nativePath(datei));
     if (!f.open(QIODevice::ReadOnly)) {
-        Zeige_Meldung(QStringLiteral("The file could not be read!"), QStringLiteral("Error:"), 0);
+        Zeige_Meldung(QStringLiteral("The file could not be read!"), QStringLiteral("Error:"), Knopf_OK);
         return;
     }
     memo->setPlainText(Lies_Textdatei_Zeilen(f.readAll()).join(QLatin1Char('\n')));

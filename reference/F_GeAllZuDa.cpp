@@ -205,7 +205,7 @@ void Zeige_Gesamtzutatendatenbank()
     auto abbrechen = [](const QString &text, const QString &ueberschrift) {
         GesamtZutaten.clear();
         Aufbereitungsfenster_Zu(0);
-        Zeige_Meldung(text, ueberschrift, 0);
+        Zeige_Meldung(text, ueberschrift, Knopf_OK);
     };
     // The user's database first: a complete copy to fall back on, so that
     // Zutatentotal never keeps the global database after a failed load.

@@ -311,7 +311,7 @@ bool TFLex::Speichere_und_lade()
 {
     if (!Lade_Lexikon(Save, -1, QString())) {
         Meldung(QStringLiteral("Das Lexikon konnte nicht abgespeichert werden! Die Datei ist unverändert."),
-                QStringLiteral("Fehler:"), 0);
+                QStringLiteral("Fehler:"), Knopf_OK);
         return false;
     }
     // Reading back drops deleted entries and sorts new ones in. Should the
@@ -335,7 +335,7 @@ void TFLex::EditSpeichernClick()
 {
     if (!Speichere_und_lade())
         return;
-    Meldung(QStringLiteral("Das Lexikon wurde abgespeichert!"), Hinweis, 0);
+    Meldung(QStringLiteral("Das Lexikon wurde abgespeichert!"), Hinweis, Knopf_OK);
     Zeige_Lexikon(false, CBSuchart->currentIndex() - 1, ESuche->text());
 }
 
@@ -345,8 +345,9 @@ void TFLex::LexikoneintragloeschenClick()
     if (index < 0)
         return;
     const int antwort =
-        Meldung(QStringLiteral("Diesen Eintrag löschen? \"") + GlobalLexikon[index].Begriff + QLatin1Char('"'), Hinweis, 4);
-    if (antwort != 6)
+        Meldung(QStringLiteral("Diesen Eintrag löschen? \"") + GlobalLexikon[index].Begriff + QLatin1Char('"'), Hinweis,
+                Knoepfe_Ja_Nein);
+    if (antwort != Antwort_Ja)
         return;
     const TTLexikon eintrag = GlobalLexikon[index];
     GlobalLexikon[index].Begriff.clear();
@@ -445,7 +446,7 @@ void Zeige_Lexikon(bool zeigen, qint32 gruppe, const QString &text)
             FLex->Meldung(QStringLiteral("Wenn Sie das Lexikon öfter benutzen, wird empfohlen, die Lexikongrafiken "
                                          "herunterzuladen. Sie können dies unter \"Update\" in der "
                                          "Rezepthauptübersicht tun."),
-                          Hinweis, 0);
+                          Hinweis, Knopf_OK);
             FLex->raise();
             FLex->activateWindow();
         }

@@ -168,7 +168,7 @@ void TFRech::BBerechnenClick()
 {
     const double wert = Lies_Portionenzahl(EAnzahl->text());
     if (wert == 0 || RechPortionen <= 0) {
-        Zeige_Meldung(QStringLiteral("Incorrect number!"), QStringLiteral("Error:"), 0);
+        Zeige_Meldung(QStringLiteral("Incorrect number!"), QStringLiteral("Error:"), Knopf_OK);
         if (EAnzahl->isEnabled() && EAnzahl->isVisible()) {
             EAnzahl->setFocus();
             EAnzahl->selectAll();
@@ -222,7 +222,7 @@ void TFRech::BUebernehmenClick()
         FRez->MMenge1->setPlainText(mengen.join(QLatin1Char('\n')));
     }
     Zeige_Meldung(QStringLiteral("Please change the cooking time, if necessary! New servings: ") + portionen,
-                  QStringLiteral("Hint:"), 0);
+                  QStringLiteral("Hint:"), Knopf_OK);
     Zurueck_zum_Editor();
     Aktualisiere_Zutatenliste();
     Zeige_Zutatzeile();

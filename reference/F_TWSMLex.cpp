@@ -212,7 +212,7 @@ void TFTWSMLex::BUebernehmenClick()
 {
     auto melde = [this](const QString &text, const QString &ueberschrift) {
         setEnabled(false);
-        Zeige_Meldung(text, ueberschrift, 0);
+        Zeige_Meldung(text, ueberschrift, Knopf_OK);
         setEnabled(true);
     };
     const QString begriff = EBegriff->text().trimmed();

@@ -349,7 +349,7 @@ void TFVAR::BSpeichernClick()
     if (!meldungen.isEmpty()) {
         setEnabled(false);
         for (const TEinheitenmeldung &m : meldungen)
-            Zeige_Meldung(m.Text, m.Ueberschrift, 0);
+            Zeige_Meldung(m.Text, m.Ueberschrift, Knopf_OK);
         setEnabled(true);
         return;
     }
@@ -359,7 +359,7 @@ void TFVAR::BSpeichernClick()
     Lade_Variablenlisten(Load);
     m_vorher.reset();
     setEnabled(false);
-    Zeige_Meldung(QStringLiteral("Data were saved successfully!"), QStringLiteral("Note:"), 0);
+    Zeige_Meldung(QStringLiteral("Data were saved successfully!"), QStringLiteral("Note:"), Knopf_OK);
     setEnabled(true);
     close();
 }

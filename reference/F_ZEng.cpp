@@ -146,7 +146,7 @@ void TFZEng::Weiter()
 
 void TFZEng::BGFXDeleteClick()
 {
-    if (Zeige_Meldung(QStringLiteral("Grafik löschen?"), QStringLiteral("Frage:"), 4) == 6)
+    if (Zeige_Meldung(QStringLiteral("Grafik löschen?"), QStringLiteral("Frage:"), Knoepfe_Ja_Nein) == Antwort_Ja)
         IZEng->clear();
 }
 
@@ -158,7 +158,7 @@ void TFZEng::FormClose()
         ok = Lade_Zutaten(Save, ZEngZieldatei);
     }
     if (!ok)
-        Zeige_Meldung(QStringLiteral("The translated list could not be saved!"), QStringLiteral("Fehler:"), 0);
+        Zeige_Meldung(QStringLiteral("The translated list could not be saved!"), QStringLiteral("Fehler:"), Knopf_OK);
     ZEngListe.clear();
     ZEngIndex = ZEngQuelle = 0;
     Lade_Zutaten(Load);
@@ -177,7 +177,7 @@ bool Zeige_Zutatenuebersetzung()
     if (!FZEng)
         return false;
     if (!Lade_Zutaten(Load | Alle, ZEngQuelldatei) || Zutatentotal.isEmpty()) {
-        Zeige_Meldung(QStringLiteral("No ingredients found!"), QStringLiteral("Note:"), 0);
+        Zeige_Meldung(QStringLiteral("No ingredients found!"), QStringLiteral("Note:"), Knopf_OK);
         Lade_Zutaten(Load);
         return false;
     }

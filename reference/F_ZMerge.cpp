@@ -179,7 +179,7 @@ bool Zeige_Zutatenzusammenfuehrung()
     ok = ok && Naechster_Eintrag() && Lade_Zutaten(Load | Alle, ZEngQuelldatei);
     if (!ok) {
         ZEngListe.clear();
-        Zeige_Meldung(QStringLiteral("No ingredients found!"), QStringLiteral("Note:"), 0);
+        Zeige_Meldung(QStringLiteral("No ingredients found!"), QStringLiteral("Note:"), Knopf_OK);
         Lade_Zutaten(Load);
         return false;
     }

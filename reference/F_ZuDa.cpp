@@ -258,8 +258,8 @@ void TFZuDa::BRezeptgrafikClick()
     if (!platform::samePath(gewaehlt, ziel)) {
         if (!platform::fileExists(ziel)) {
             Kopiere_Datei(gewaehlt, ziel);
-        } else if (Zeige_Meldung(QStringLiteral("The file already exists! Overwrite?"), QStringLiteral("Note:"), 4)
-                   == 6) {
+        } else if (Zeige_Meldung(QStringLiteral("The file already exists! Overwrite?"), QStringLiteral("Note:"), Knoepfe_Ja_Nein)
+                   == Antwort_Ja) {
             Kopiere_Datei(gewaehlt, ziel);
         } else {
             m_grafik.clear();
@@ -289,7 +289,7 @@ void TFZuDa::BUebernehmenClick()
     const TZuDaPruefung p =
         Pruefe_Zutat(Zutatentotal, Ezutatname->text(), EZutatRezeptname->text(), ZuDaNeu == 1, ZuDaIndex);
     if (!p.Meldung.isEmpty()) {
-        Zeige_Meldung(p.Meldung, p.Ueberschrift, 0);
+        Zeige_Meldung(p.Meldung, p.Ueberschrift, Knopf_OK);
         return;
     }
     TTZutatentotal &z = Zutatentotal[ZuDaIndex];
@@ -345,7 +345,7 @@ void TFZuDa::closeEvent(QCloseEvent *event)
         return;
     }
     if (ProgrammOK
-        && Zeige_Meldung(QStringLiteral("Exit edit mode?"), QStringLiteral("Question:"), 4) != 6) {
+        && Zeige_Meldung(QStringLiteral("Exit edit mode?"), QStringLiteral("Question:"), Knoepfe_Ja_Nein) != Antwort_Ja) {
         event->ignore();
         return;
     }
@@ -406,7 +406,7 @@ bool Zeige_Zutateneditor(const QString &name, const QString &rezeptname, const Q
 bool Bearbeite_Zutat(qint32 index, bool aufruferSperren, QWidget *aufrufer, bool mitInaktiven)
 {
     if (!Zutaten_mit_Inaktiven_geladen() && !Lade_Zutaten(Load | Alle)) {
-        Zeige_Meldung(QStringLiteral("Error on the ingredient database!"), QStringLiteral("Error:"), 0);
+        Zeige_Meldung(QStringLiteral("Error on the ingredient database!"), QStringLiteral("Error:"), Knopf_OK);
         return false;
     }
     const bool neu = index < 0;

@@ -105,7 +105,7 @@ bool TFZutKom::Fuelle()
     CBZutatKommentar->clear();
     liste.removeAll(QString());
     if (liste.isEmpty()) {
-        Zeige_Meldung(QStringLiteral("No comments found!"), QStringLiteral("Error:"), 0);
+        Zeige_Meldung(QStringLiteral("No comments found!"), QStringLiteral("Error:"), Knopf_OK);
         return false;
     }
     CBZutatKommentar->addItems(liste);
@@ -119,12 +119,12 @@ void TFZutKom::BOKClick()
     const bool geladen = Lade_Zutatenkommentare(Load, liste);
     const QString text = CBZutatKommentar->currentText();
     if (text.isEmpty()) {
-        Zeige_Meldung(QStringLiteral("Please enter a comment first!"), QStringLiteral("Note:"), 0);
+        Zeige_Meldung(QStringLiteral("Please enter a comment first!"), QStringLiteral("Note:"), Knopf_OK);
         return;
     }
     const QString zeile = Kommentarzeile(text);
-    if (Zeige_Meldung(QStringLiteral("Insert \"") + zeile + QStringLiteral("\" as comment?"), QStringLiteral("Note:"), 4)
-        != 6) {
+    if (Zeige_Meldung(QStringLiteral("Insert \"") + zeile + QStringLiteral("\" as comment?"), QStringLiteral("Note:"), Knoepfe_Ja_Nein)
+        != Antwort_Ja) {
         hide();
         return;
     }
@@ -153,7 +153,8 @@ void TFZutKom::Loesche_Kommentar()
         return;
     const qint32 i = Finde_Kommentar(liste, CBZutatKommentar->currentText());
     if (i < 0
-        || Zeige_Meldung(QStringLiteral("Do you want to delete this comment?"), QStringLiteral("Note:"), 4) != 6)
+        || Zeige_Meldung(QStringLiteral("Do you want to delete this comment?"), QStringLiteral("Note:"), Knoepfe_Ja_Nein)
+               != Antwort_Ja)
         return;
     liste[i].clear();
     Lade_Zutatenkommentare(Save, liste);

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <optional>
 
+#include "testing/RecipeFile.h"
 #include "testing/Testing.h"
 
 namespace corefixtures {
@@ -108,14 +109,24 @@ inline QStringList optionen()
 
 inline QStringList rezept(const QString &name, const QString &tag = u"[KOCHREZEPT]:"_s)
 {
-    QStringList reserve(29);
-    reserve[3] = u"kept"_s;
-    return QStringList{u"[TAFELWERKSTATT 2.0]"_s, tag, name}
-        + zeilen("1|45321.750000|3|4 persons|30 minutes|cooking pot,skillet,|pasta.png|quick,Italian,|7.50")
-        + QStringList{name + u".KRP.RRT"_s, {}} + reserve
-        + zeilen("1|A short note.|[ZUTATEN]:|2|Spaghetti|4|500|g|Salt|-1|||[ZUTATENLISTE]:|2|500|g|Spaghetti|||Salt"
-                 "|[REZEPTLISTE]:|3|Boil the pasta.||Serve.|[EINKAUFSLISTE]:|1|500 g Spaghetti"
-                 "|[DELUXELISTE]:|1|500|g|Spaghetti|al dente|[BEMERKUNGSLISTE]:|1|Good with cheese.|[EOF]");
+    testing::RecipeFile r;
+    r.tag = tag;
+    r.name = name;
+    r.deluxe = u"1"_s;
+    r.difficulty = u"3"_s;
+    r.devices = u"cooking pot,skillet,"_s;
+    r.picture = u"pasta.png"_s;
+    r.subcategories = u"quick,Italian,"_s;
+    r.price = u"7.50"_s;
+    r.instructionsFile = name + u".KRP.RRT"_s;
+    r.reserve[3] = u"kept"_s;
+    r.summary = {u"A short note."_s};
+    r.ingredients = {{u"Spaghetti"_s, 4, u"500"_s, u"g"_s}, {u"Salt"_s}};
+    r.instructions = zeilen("Boil the pasta.||Serve.");
+    r.shopping = {u"500 g Spaghetti"_s};
+    r.deluxeList = zeilen("500|g|Spaghetti|al dente");
+    r.remarks = {u"Good with cheese."_s};
+    return r.lines();
 }
 
 inline QStringList index(const QList<std::pair<QString, QString>> &eintraege)

@@ -35,5 +35,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestGlobals)
+QTEST_GUILESS_MAIN(TestGlobals)
 #include "tst_globals.moc"

@@ -138,5 +138,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestGrundoperationenMengen)
+QTEST_GUILESS_MAIN(TestGrundoperationenMengen)
 #include "tst_grundoperationen_mengen.moc"

@@ -118,5 +118,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestGrundoperationenPfade)
+QTEST_GUILESS_MAIN(TestGrundoperationenPfade)
 #include "tst_grundoperationen_pfade.moc"

@@ -81,5 +81,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestGrundoperationenText)
+QTEST_GUILESS_MAIN(TestGrundoperationenText)
 #include "tst_grundoperationen_text.moc"

@@ -174,5 +174,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestGrundoperationenZutaten)
+QTEST_GUILESS_MAIN(TestGrundoperationenZutaten)
 #include "tst_grundoperationen_zutaten.moc"

@@ -53,7 +53,7 @@ protected:
         if (FIAMain->isVisible()) {
             FIAMain->setEnabled(true);
             TutorialSchritt = 0;
-            meldungen->allow(QStringLiteral("Soll das Interaktive Kochen beendet werden?"), 6);
+            meldungen->allow(QStringLiteral("Soll das Interaktive Kochen beendet werden?"), Antwort_Ja);
             FIAMain->close();
         }
         QVERIFY(!FIAMain->isVisible());

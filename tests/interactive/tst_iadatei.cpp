@@ -219,5 +219,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestIADatei)
+QTEST_GUILESS_MAIN(TestIADatei)
 #include "tst_iadatei.moc"

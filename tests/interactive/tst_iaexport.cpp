@@ -159,5 +159,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestIAExport)
+QTEST_GUILESS_MAIN(TestIAExport)
 #include "tst_iaexport.moc"

@@ -89,7 +89,7 @@ private slots:
 
         // a second take asks; No takes nothing
         FIAZutat->setEnabled(true);
-        messages->expect(u"Das Gewürz existiert bereits."_s, 7);
+        messages->expect(u"Das Gewürz existiert bereits."_s, Antwort_Nein);
         FIAZutat->BGabwiegen->click();
         QCOMPARE(IAZutaten().size(), 2);
     }
@@ -200,13 +200,13 @@ private slots:
 
         FIAVerb->EVerb->setText(u"   ... würfeln"_s);
         FIAVerb->Waehle_Verbsymbol(2);
-        messages->expect(u"\" ... würfeln\" neu aufnehmen?"_s, 6);
+        messages->expect(u"\" ... würfeln\" neu aufnehmen?"_s, Antwort_Ja);
         FIAVerb->BBOK->click();
         QCOMPARE(verbdatei(*base), (QStringList{u" ... schälen|3|1,"_s, u" ... braten|4|3,"_s, u" ... würfeln|5|1,"_s}));
 
         const QByteArray vorher = base->readBytes(Verbdatei);
         FIAVerb->EVerb->setText(u" ... klein würfeln"_s);
-        messages->expect(u"neu aufnehmen?"_s, 7);
+        messages->expect(u"neu aufnehmen?"_s, Antwort_Nein);
         FIAVerb->BBOK->click();
         QCOMPARE(base->readBytes(Verbdatei), vorher);
         QCOMPARE(IAVERBEN.size(), 3);
@@ -214,14 +214,14 @@ private slots:
         // the text of another verb: that verb is changed, keeping its text
         FIAVerb->LBVerb->setCurrentRow(0);
         FIAVerb->EVerb->setText(u" ... braten"_s);
-        messages->expect(u"Für \" ... braten\" Änderungen übernehmen?"_s, 6);
+        messages->expect(u"Für \" ... braten\" Änderungen übernehmen?"_s, Antwort_Ja);
         FIAVerb->BBOK->click();
         QCOMPARE(verbdatei(*base),
                  (QStringList{u" ... schälen|3|1,"_s, u" ... braten|3|1,"_s, u" ... würfeln|5|1,"_s}));
 
         for (int rest = 3; rest > 1; --rest) {
             FIAVerb->LBVerb->setCurrentRow(0);
-            messages->expect(u"wirklich löschen?"_s, 6);
+            messages->expect(u"wirklich löschen?"_s, Antwort_Ja);
             FIAVerb->Verblschen1Click();
         }
         QCOMPARE(verbdatei(*base), QStringList{u" ... würfeln|5|1,"_s});
@@ -230,7 +230,7 @@ private slots:
 
         int board = 0;
         IAKuechenanbindung.Verbleiste_zeigen = [&] { ++board; };
-        messages->expect(u"Verbeneditor beenden"_s, 6);
+        messages->expect(u"Verbeneditor beenden"_s, Antwort_Ja);
         FIAVerb->BFertig->click();
         QVERIFY(IAVerbPuffer.isEmpty());
         QCOMPARE(board, 1);
@@ -263,7 +263,7 @@ private slots:
         // the file the appended extension names exists now: asked, kept
         const QByteArray geschrieben = base->readBytes(u"Recipes/Kartoffeln gebraten.KRP"_s);
         IARezepttext.clear();
-        messages->expect(u"Die Datei existiert bereits! Überschreiben?"_s, 7);
+        messages->expect(u"Die Datei existiert bereits! Überschreiben?"_s, Antwort_Nein);
         QCOMPARE(Exportiere_zur_Tafelwerkstatt(nullptr), TIAExportergebnis::Abgebrochen);
         QCOMPARE(base->readBytes(u"Recipes/Kartoffeln gebraten.KRP"_s), geschrieben);
     }

@@ -196,5 +196,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestIAModell)
+QTEST_GUILESS_MAIN(TestIAModell)
 #include "tst_iamodell.moc"

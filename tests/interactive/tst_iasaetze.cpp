@@ -181,5 +181,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestIASaetze)
+QTEST_GUILESS_MAIN(TestIASaetze)
 #include "tst_iasaetze.moc"

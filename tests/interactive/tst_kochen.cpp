@@ -175,7 +175,7 @@ private slots:
         zeigeGeraet(1, 0);
         QTest::keyClick(FIAMain, Qt::Key_Escape);
         QVERIFY(FIAVDB->isVisible());
-        meldungen->expect(QStringLiteral("Soll das Interaktive Kochen beendet werden?"), 6);
+        meldungen->expect(QStringLiteral("Soll das Interaktive Kochen beendet werden?"), Antwort_Ja);
         FIAMain->MInteraktivesKochenbeenden->trigger();
         QVERIFY(!FIAMain->isVisible() && !FIAVDB->isVisible());
 
@@ -238,7 +238,7 @@ private slots:
         FIAMain->PMIAPopup(FIAMain->mapToGlobal(mitte(FIAMain->IZ[1])));
         QVERIFY(FIAMain->MZutatoderGewuerzloeschen->isVisible());
         FIAMain->PMIA->hide();
-        meldungen->expect(QStringLiteral("Soll die Zutat \"Sugar\" wirklich gelöscht werden?"), 6);
+        meldungen->expect(QStringLiteral("Soll die Zutat \"Sugar\" wirklich gelöscht werden?"), Antwort_Ja);
         FIAMain->MZutatoderGewuerzloeschen->trigger();
         QVERIFY(FIAMain->IZ[1]->isHidden());
 
@@ -267,7 +267,7 @@ private slots:
         meldungen->expect(QStringLiteral("Das Rezept wurde gespeichert!"));
         QTest::keyClick(FIAMain, Qt::Key_S, Qt::ControlModifier);
         QVERIFY(QFile::exists(base->path(QStringLiteral("Recipes/IAKochen/Kochtest.IAK"))));
-        meldungen->expect(QStringLiteral("Letzte Rezeptzeile löschen?"), 6);
+        meldungen->expect(QStringLiteral("Letzte Rezeptzeile löschen?"), Antwort_Ja);
         QTest::keyClick(FIAMain, Qt::Key_Delete);
         QVERIFY(FIAMain->LRK[0]->text().isEmpty());
         platform::removeFile(base->path(QStringLiteral("Recipes/IAKochen/Kochtest.IAK")));
@@ -276,7 +276,7 @@ private slots:
         zeigeGeraet(1, 0);
         FIAMain->PMIAPopup(FIAMain->mapToGlobal(mitte(FIAMain->IZ[0])));
         FIAMain->PMIA->hide();
-        meldungen->expect(QStringLiteral("Die Zutat \"Flour\" wird zu einem Gewürz gewandelt! Richtig?"), 6);
+        meldungen->expect(QStringLiteral("Die Zutat \"Flour\" wird zu einem Gewürz gewandelt! Richtig?"), Antwort_Ja);
         FIAMain->MZutatzumGewuerz->trigger();
         QVERIFY(!FIAMain->P3->isHidden() && !FIAMain->IZW1->isHidden());
         QCOMPARE(FIAMain->LTitel->text(), QStringLiteral("Gewürzeinheit festlegen:"));
@@ -330,10 +330,10 @@ private slots:
         IARezept()->IAZutaten = {zutat(QStringLiteral("Flour"), 0, 0, QStringLiteral("1"), QStringLiteral("g"))};
         IARezept()->Rezeptname = QStringLiteral("Brot");
         IAStatus.VerbenSpeichern = 0;
-        meldungen->expect(QStringLiteral("Soll das Interaktive Kochen beendet werden?"), 7);
+        meldungen->expect(QStringLiteral("Soll das Interaktive Kochen beendet werden?"), Antwort_Nein);
         FIAMain->close();
         QVERIFY(FIAMain->isVisible());
-        meldungen->expect(QStringLiteral("Soll das Interaktive Kochen beendet werden?"), 6);
+        meldungen->expect(QStringLiteral("Soll das Interaktive Kochen beendet werden?"), Antwort_Ja);
         FIAMain->MInteraktivesKochenbeenden->trigger();
         QVERIFY(!FIAMain->isVisible() && FMain->isVisible());
         QVERIFY(base->exists(QStringLiteral("Recipes/IAKochen/Letztes Rezept.IAK")));

@@ -140,7 +140,7 @@ private slots:
         QCOMPARE(FRez->REREingabe->toPlainText(), anleitung);
         QVERIFY(!FRez->Geaendert());
         FIARezeptladen->close();
-        meldungen->expect(QStringLiteral("Soll das Interaktive Kochen beendet werden?"), 6);
+        meldungen->expect(QStringLiteral("Soll das Interaktive Kochen beendet werden?"), Antwort_Ja);
         FIAMain->close();
 
         FRez->hide();
@@ -171,10 +171,10 @@ private slots:
         QVERIFY(base->exists(QStringLiteral("Recipes/IAKochen/Tutorial.IAK")));
 
         FIARezeptladen->LBRezept->setCurrentRow(0);
-        meldungen->expect(QStringLiteral("Rezept \"Alt\" wirklich löschen?"), 7);
+        meldungen->expect(QStringLiteral("Rezept \"Alt\" wirklich löschen?"), Antwort_Nein);
         FIARezeptladen->MRezeptloeschen->trigger();
         QVERIFY(base->exists(QStringLiteral("Recipes/IAKochen/Alt.IAK")));
-        meldungen->expect(QStringLiteral("Rezept \"Alt\" wirklich löschen?"), 6);
+        meldungen->expect(QStringLiteral("Rezept \"Alt\" wirklich löschen?"), Antwort_Ja);
         FIARezeptladen->MRezeptloeschen->trigger();
         QVERIFY(!base->exists(QStringLiteral("Recipes/IAKochen/Alt.IAK")));
         QCOMPARE(zeilenVon(FIARezeptladen->LBRezept), (QStringList{"Tutorial"}));
@@ -291,7 +291,7 @@ private slots:
         oeffneKueche();
         IARezepttext = {TTIARezepttext{0, {}, {}, {}, {}, QStringLiteral("Tomatoes in Würfel schneiden.")}};
         FIAMain->Zeige_Rezeptzeilen();
-        meldungen->expect(QStringLiteral("Soll das Interaktive Kochen beendet werden?"), 6);
+        meldungen->expect(QStringLiteral("Soll das Interaktive Kochen beendet werden?"), Antwort_Ja);
         FIAMain->MInteraktivesKochenbeenden->trigger();
         QVERIFY(!FIAMain->isVisible());
 
@@ -342,7 +342,7 @@ private slots:
             } else {
                 FIARezeptladen->close();
             }
-            meldungen->expect(QStringLiteral("Soll das Interaktive Kochen beendet werden?"), 6);
+            meldungen->expect(QStringLiteral("Soll das Interaktive Kochen beendet werden?"), Antwort_Ja);
             FIAMain->close();
             QVERIFY(!FIAMain->isVisible());
             QCOMPARE(base->readBytes(letztes), vorher);
@@ -357,7 +357,7 @@ private slots:
         FMain->LVRezepteDblClick();
         FIARezeptladen->LBRezept->setCurrentRow(zeilenVon(FIARezeptladen->LBRezept).indexOf("Tutorial"));
         meldungen->expect(QStringLiteral("Herzlich willkommen beim Tutorial."));
-        meldungen->expect(QStringLiteral("Soll das Tutorial beendet werden?"), 6);
+        meldungen->expect(QStringLiteral("Soll das Tutorial beendet werden?"), Antwort_Ja);
         QTimer abbrechen;
         connect(&abbrechen, &QTimer::timeout, this, [&] {
             if (!FIAMSG->isVisible())
@@ -428,8 +428,8 @@ private slots:
         oeffneKueche();
         QTimer::singleShot(0, this, [] { FIAMSG->BEnde->click(); });
         QTimer::singleShot(0, this, [] { FIAMSG->BEnde->click(); });
-        meldungen->expect(QStringLiteral("Soll das Tutorial beendet werden?"), 7);
-        meldungen->expect(QStringLiteral("Soll das Tutorial beendet werden?"), 6);
+        meldungen->expect(QStringLiteral("Soll das Tutorial beendet werden?"), Antwort_Nein);
+        meldungen->expect(QStringLiteral("Soll das Tutorial beendet werden?"), Antwort_Ja);
         TutorialSchritt = 2;
         FIAMSG->Zeige_Tutorialschritt(3, true, false);
         QVERIFY(!FIAMSG->isVisible() && !FIAMain->isVisible());

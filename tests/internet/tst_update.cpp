@@ -156,7 +156,7 @@ private slots:
         m_base->writeBytes(QStringLiteral("PRGDATA\\ENG\\sub\\") + Setup, "setup");
         FMain->show();
         testing::ScriptedMessages meldungen;
-        meldungen.expect(QStringLiteral("Exit Tablecraft Works?"), 6);
+        meldungen.expect(QStringLiteral("Exit Tablecraft Works?"), Antwort_Ja);
         if (gestartet)
             meldungen.expect(QStringLiteral("The update starts now!"));
         QVERIFY(FMain->close());
@@ -402,8 +402,8 @@ private slots:
         for (const auto &m : std::as_const(meldungenSkript.seen))
             gesehen << m.text;
         QCOMPARE(gesehen, meldungen);
-        QCOMPARE(FMain->MPRGUpdatestarten->isEnabled(), antwort == 6 && !setup);
-        QCOMPARE(FMain->MUpdateinformationenmanuelldownloaden->isEnabled(), antwort == 7);
+        QCOMPARE(FMain->MPRGUpdatestarten->isEnabled(), antwort == Antwort_Ja && !setup);
+        QCOMPARE(FMain->MUpdateinformationenmanuelldownloaden->isEnabled(), antwort == Antwort_Nein);
         QCOMPARE(m_shell.size(), setup ? 1 : 0);
         // Yes closes the main window, which starts the set-up through the shell.
         if (setup)

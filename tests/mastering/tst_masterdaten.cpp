@@ -190,7 +190,7 @@ private slots:
             tree.writePicture("Neu/" + n);
         base.writeBytes("Neu/Notiz.txt", "x");
         testing::ScriptedMessages meldungen;
-        meldungen.expect("Zutaten aktiv aufnehmen?", 6);
+        meldungen.expect("Zutaten aktiv aufnehmen?", Antwort_Ja);
         platform::setFileDialogScript([&](platform::DialogKind, const QString &titel, const QString &, const QString &) {
             return titel == "Zutaten per Grafikimport erweitern:" ? base.root() + "Neu/Rote Bete.png" : QString();
         });

@@ -194,5 +194,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestMastering)
+QTEST_GUILESS_MAIN(TestMastering)
 #include "tst_mastering.moc"

@@ -1,4 +1,4 @@
-#include "testing/Testing.h"
+#include "TWSMUmgebung.h"
 
 #include <QtWidgets>
 
@@ -43,31 +43,21 @@ QList<TTNewsInhalt> Datei_gelesen(testing::BaseFolder &base)
 }
 } // namespace
 
-class TestNewseditor : public QObject
+class TestNewseditor : public QObject, TWSMUmgebung
 {
     Q_OBJECT
-    std::unique_ptr<testing::BaseFolder> m_base;
-    std::unique_ptr<testing::ScriptedMessages> m_meldungen;
     QString m_antwort, m_ordner;
     int m_zufall = 0;
 
 private slots:
-    void initTestCase()
-    {
-        TWS_Grundwerte();
-        Erzeuge_Formulare();
-    }
+    void initTestCase() { erzeuge(); }
     void init()
     {
-        testing::failOnWarnings();
-        m_base = std::make_unique<testing::BaseFolder>();
-        m_meldungen = std::make_unique<testing::ScriptedMessages>();
-        QVERIFY(QDir().mkpath(m_base->path("Master/Masterdaten/Upload_FTP/TWS/Download")));
+        beginne({"Master/Masterdaten/Upload_FTP/TWS/Download"});
         m_base->writeLines(Newsdatei, QStringList{"[TWSNEWS]", "3"}
                                           + Eintrag("1", "*TWSTCW*", "*ALLE*", "ENG", "Welcome", {"Hello", "there"})
                                           + Eintrag("2", "*HFB*", "*VOLL*", "GER", "Neu", {"Hallo"})
                                           + Eintrag("3", "*TWSTCW*", "*SONDER*", "ENG", "Special", {}) + QStringList{""});
-        FTWSM->CBMP->setEditText(m_base->root() + "Master");
         m_antwort = m_base->path(Newsdatei);
         platform::setFileDialogScript([this](platform::DialogKind, const QString &, const QString &ordner, const QString &) {
             m_ordner = ordner;
@@ -80,9 +70,7 @@ private slots:
     {
         if (FTWSMNews->isVisible())
             FTWSMNews->close();
-        QVERIFY2(m_meldungen->pending().isEmpty(), qPrintable(m_meldungen->pending().join(", ")));
-        m_meldungen.reset();
-        m_base.reset();
+        beende();
     }
 
     // The list shows every item; a line fills the fields and the radio

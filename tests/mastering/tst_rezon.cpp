@@ -1,4 +1,4 @@
-#include "testing/Testing.h"
+#include "TWSMUmgebung.h"
 
 #include <QtWidgets>
 
@@ -34,25 +34,16 @@ QStringList Memo()
 }
 } // namespace
 
-class TestRezOn : public QObject
+class TestRezOn : public QObject, TWSMUmgebung
 {
     Q_OBJECT
-    std::unique_ptr<testing::BaseFolder> m_base;
-    std::unique_ptr<testing::ScriptedMessages> m_meldungen;
     QString m_oeffnen, m_speichern, m_ordner;
 
 private slots:
-    void initTestCase()
-    {
-        TWS_Grundwerte();
-        Erzeuge_Formulare();
-    }
+    void initTestCase() { erzeuge(); }
     void init()
     {
-        testing::failOnWarnings();
-        m_base = std::make_unique<testing::BaseFolder>();
-        m_meldungen = std::make_unique<testing::ScriptedMessages>();
-        QVERIFY(QDir().mkpath(m_base->path(Indexordner)));
+        beginne({Indexordner});
         QVERIFY(platform::makeFolder("PRGDATA\\ENG") && platform::makeFolder("Recipes"));
         for (const QString &d : Rezeptdateien)
             QVERIFY(QFile::copy(TW_INSTALLATION_DIR "/Recipes/" + d, m_base->path("Recipes/" + d)));
@@ -62,7 +53,6 @@ private slots:
         // Banana Bread goes without a short description.
         RezepteTotal[Rezept("Banana Bread")].Rezeptkurzinfo.clear();
         QVERIFY(Lade_Rezepte(Save, Rezept("Banana Bread")));
-        FTWSM->CBMP->setEditText(m_base->root() + "Master");
         m_oeffnen.clear();
         m_speichern.clear();
         platform::setFileDialogScript([this](platform::DialogKind art, const QString &, const QString &ordner, const QString &) {
@@ -73,9 +63,7 @@ private slots:
     void cleanup()
     {
         FMRezOn->hide();
-        QVERIFY2(m_meldungen->pending().isEmpty(), qPrintable(m_meldungen->pending().join(", ")));
-        m_meldungen.reset();
-        m_base.reset();
+        beende();
     }
 
     void addAndSave()

@@ -1,5 +1,5 @@
 #include "testing/Masterbaum.h"
-#include "testing/Testing.h"
+#include "TWSMUmgebung.h"
 
 #include <QtWidgets>
 #include <functional>
@@ -57,34 +57,18 @@ QString Verborgener_Wert(const QByteArray &b)
 }
 } // namespace
 
-class TestTWSMWerkzeuge : public QObject
+class TestTWSMWerkzeuge : public QObject, TWSMUmgebung
 {
     Q_OBJECT
-    std::unique_ptr<testing::BaseFolder> m_base;
-    std::unique_ptr<testing::ScriptedMessages> m_meldungen;
 
 private slots:
-    void initTestCase()
-    {
-        TWS_Grundwerte();
-        Erzeuge_Formulare();
-    }
+    void initTestCase() { erzeuge(); }
     void init()
     {
-        testing::failOnWarnings();
-        m_base = std::make_unique<testing::BaseFolder>();
-        m_meldungen = std::make_unique<testing::ScriptedMessages>();
-        QVERIFY(QDir().mkpath(m_base->path("Master/Masterdaten/PRGDATA/ENG/LEXIKON")));
-        QVERIFY(QDir().mkpath(m_base->path("PRGDATA/ENG/LEXIKON")));
-        FTWSM->CBMP->setEditText(m_base->root() + "Master");
+        beginne({"Master/Masterdaten/PRGDATA/ENG/LEXIKON", "PRGDATA/ENG/LEXIKON"});
         Protokoll.clear();
     }
-    void cleanup()
-    {
-        QVERIFY2(m_meldungen->pending().isEmpty(), qPrintable(m_meldungen->pending().join(", ")));
-        m_meldungen.reset();
-        m_base.reset();
-    }
+    void cleanup() { beende(); }
 
     // The master dictionary is edited in the dictionary window and goes
     // back to the master; the release window waits meanwhile.

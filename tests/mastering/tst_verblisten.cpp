@@ -226,5 +226,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestVerblisten)
+QTEST_GUILESS_MAIN(TestVerblisten)
 #include "tst_verblisten.moc"

@@ -164,5 +164,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestWebseiten)
+QTEST_GUILESS_MAIN(TestWebseiten)
 #include "tst_webseiten.moc"

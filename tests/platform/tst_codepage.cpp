@@ -41,5 +41,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestCodePage)
+QTEST_GUILESS_MAIN(TestCodePage)
 #include "tst_codepage.moc"

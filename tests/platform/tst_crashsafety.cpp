@@ -92,5 +92,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestCrashSafety)
+QTEST_GUILESS_MAIN(TestCrashSafety)
 #include "tst_crashsafety.moc"

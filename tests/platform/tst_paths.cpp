@@ -162,5 +162,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestPaths)
+QTEST_GUILESS_MAIN(TestPaths)
 #include "tst_paths.moc"

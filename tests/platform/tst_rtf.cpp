@@ -337,5 +337,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestRtf)
+QTEST_GUILESS_MAIN(TestRtf)
 #include "tst_rtf.moc"

@@ -39,5 +39,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestSeams)
+QTEST_GUILESS_MAIN(TestSeams)
 #include "tst_seams.moc"

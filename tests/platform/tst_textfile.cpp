@@ -139,5 +139,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestTextFile)
+QTEST_GUILESS_MAIN(TestTextFile)
 #include "tst_textfile.moc"

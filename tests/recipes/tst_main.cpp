@@ -8,6 +8,7 @@
 #include "platform/TextFile.h"
 #include "recipes/F_Main.h"
 #include "recipes/F_Rez.h"
+#include "testing/RecipeFile.h"
 #include "testing/Testing.h"
 
 namespace {
@@ -39,18 +40,19 @@ const Probe Proben[] = {
 QStringList Rezeptdatei(const Probe &p)
 {
     auto teile = [](const char *t) { return *t ? QString::fromUtf8(t).split(QLatin1Char('|')) : QStringList(); };
-    const QStringList zutaten = teile(p.zutaten), anleitung = teile(p.anleitung), bemerkungen = teile(p.bemerkungen);
-    QStringList l = {"[TAFELWERKSTATT 2.0]", QStringLiteral("[%1REZEPT]:").arg(QLatin1String(p.kopf)),
-                     QString::fromUtf8(p.name), "0", "45300.500000", "2", "4 persons", "30 minutes", p.geraete, "",
-                     p.unterkategorien, "3.50"};
-    l << QStringList(31, QString()) << "0" << "[ZUTATEN]:" << QString::number(zutaten.size() / 3);
+    const QStringList zutaten = teile(p.zutaten);
+    testing::RecipeFile r;
+    r.tag = QStringLiteral("[%1REZEPT]:").arg(QLatin1String(p.kopf));
+    r.name = QString::fromUtf8(p.name);
+    r.cookedOn = "45300.500000";
+    r.devices = p.geraete;
+    r.subcategories = p.unterkategorien;
+    r.price = "3.50";
     for (int i = 0; i + 2 < zutaten.size(); i += 3)
-        l << zutaten[i + 2] << "-1" << zutaten[i] << zutaten[i + 1];
-    l << "[ZUTATENLISTE]:" << QString::number(zutaten.size() / 3) << zutaten;
-    l << "[REZEPTLISTE]:" << QString::number(anleitung.size()) << anleitung << "[EINKAUFSLISTE]:" << "0"
-      << "[DELUXELISTE]:" << "0" << "[BEMERKUNGSLISTE]:" << QString::number(bemerkungen.size()) << bemerkungen
-      << "[EOF]";
-    return l;
+        r.ingredients << testing::RecipeIngredient(zutaten[i + 2], -1, zutaten[i], zutaten[i + 1]);
+    r.instructions = teile(p.anleitung);
+    r.remarks = teile(p.bemerkungen);
+    return r.lines();
 }
 
 QString text(int zeile, int spalte)
@@ -399,10 +401,10 @@ private slots:
         SetupStarten = quint8(setup);
         Optionen.Kategoriefilter = 4;
         QVERIFY(!m_base->exists(Optionsdatei));
-        const bool offen = antwort == 7 || eigensinnig;
+        const bool offen = antwort == Antwort_Nein || eigensinnig;
         QCOMPARE(FMain->close(), !offen);
         QVERIFY(meldungen.pending().isEmpty());
-        QCOMPARE(meldungen.seen.value(0).buttons, antwort ? 4 : 0);
+        QCOMPARE(meldungen.seen.value(0).buttons, antwort ? Knoepfe_Ja_Nein : Knopf_OK);
         QCOMPARE(FMain->isVisible(), offen);
         QCOMPARE(FMainRezeptbild->isVisible(), offen);
         // The options are saved whatever the answer.

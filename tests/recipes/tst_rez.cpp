@@ -12,6 +12,7 @@
 #include "platform/Seams.h"
 #include "recipes/F_Main.h"
 #include "recipes/F_Rez.h"
+#include "testing/RecipeFile.h"
 #include "testing/Testing.h"
 
 namespace {
@@ -54,13 +55,15 @@ void Grundzustand()
 
 QStringList Rezeptdatei(const QString &name, const QString &tag)
 {
-    const QChar t = QLatin1Char('|');
-    return QStringLiteral("[TAFELWERKSTATT 2.0]|%1|%2|0|45321.750000|2|4 persons|30 minutes|cooking pot,||Italian,|"
-                          "12.50||").arg(tag, name).split(t) + QStringList(29, QString()) +
-           QStringLiteral("0|[ZUTATEN]:|3|Flour|9|200|g|Salt|8|1|pinch|Water|14|100|ml|"
-                          "[ZUTATENLISTE]:|3|200|g|Flour|1|pinch|Salt|100|ml|Water|"
-                          "[REZEPTLISTE]:|2|Mix the flour.|Bake it.|[EINKAUFSLISTE]:|0|[DELUXELISTE]:|0|"
-                          "[BEMERKUNGSLISTE]:|1|Tasty.|[EOF]").split(t);
+    testing::RecipeFile r;
+    r.tag = tag;
+    r.name = name;
+    r.subcategories = "Italian,";
+    r.price = "12.50";
+    r.ingredients = {{"Flour", 9, "200", "g"}, {"Salt", 8, "1", "pinch"}, {"Water", 14, "100", "ml"}};
+    r.instructions = {"Mix the flour.", "Bake it."};
+    r.remarks = {"Tasty."};
+    return r.lines();
 }
 
 qint32 Rezept_mit_Namen(const QString &name)
@@ -214,7 +217,7 @@ private slots:
         FRez->CBMenge->setCurrentText("250 g"); // the unit typed again is not written twice
         FRez->BZutataendern->click();
         QCOMPARE(FRez->LZutatzeile->text(), "Selected: 250 g Flour");
-        meldungen->expect("Delete ingredient: 1 pinch Salt?", 6);
+        meldungen->expect("Delete ingredient: 1 pinch Salt?", Antwort_Ja);
         FRez->LBZutatliste->setCurrentRow(0);
         FRez->BZutatloeschen->click();
         QCOMPARE(Formular().mid(4), (QStringList{"250 g Flour", "100 ml Water"}));
@@ -283,7 +286,7 @@ private slots:
         QCOMPARE(RechPortionen, 99.0);
         FRez->LBZutatliste->setCurrentRow(0);
         if (meldung)
-            meldungen->expect("Note: No number found! Value is set to 1!", 1);
+            meldungen->expect("Note: No number found! Value is set to 1!", Antwort_OK);
         QVERIFY(Bereite_Mengenberechnung_vor());
         QCOMPARE(RechPortionen, portionen);
         QCOMPARE(RechFaktor, portionen);
@@ -315,7 +318,7 @@ private slots:
         if (fall == "fremd")
             RezepteTotal[Rezept_mit_Namen("Soup")].Dateiname = RezepteTotal[AktuellesRezept].Dateiname;
 
-        meldungen->allow(meldung, 1);
+        meldungen->allow(meldung, Antwort_OK);
         QVERIFY(!FRez->MRezeptspeichernClick());
         QCOMPARE(meldungen->seen.value(0).heading, "Error:");
         QCOMPARE(base->readBytes("Recipes/Pasta.KRP"), vorher);
@@ -484,18 +487,18 @@ private slots:
         Zeige_Rezept();
         QCOMPARE(FRez->ERAnzahlportionen->text(), "3 persons");
         QVERIFY(FRez->Geaendert());
-        meldungen->expect("save the changes", 6);
+        meldungen->expect("save the changes", Antwort_Ja);
         AktuellesRezept = Rezept_mit_Namen("Soup");
         Zeige_Rezept();
         QCOMPARE(FRez->ERName->text(), "Soup");
         QVERIFY(base->readLines("Recipes/Pasta.KRP").contains("3 persons"));
 
         FRez->LBZutatliste->setCurrentRow(0);
-        meldungen->expect("Delete ingredient", 6);
+        meldungen->expect("Delete ingredient", Antwort_Ja);
         FRez->BZutatloeschen->click();
         QCOMPARE(RezepteTotal[AktuellesRezept].Zutatenliste.size(), 2);
         // No: the record is the file's again
-        meldungen->expect("save the changes", 7);
+        meldungen->expect("save the changes", Antwort_Nein);
         QVERIFY(FRez->close());
         QCOMPARE(RezepteTotal[AktuellesRezept].Zutatenliste.size(), 3);
 
@@ -503,7 +506,7 @@ private slots:
         Zeige_Rezept();
         FRez->ERAnzahlportionen->setText("2 persons");
         AktuellesRezept = Rezept_mit_Namen("Pasta");
-        meldungen->expect("save the changes", 6);
+        meldungen->expect("save the changes", Antwort_Ja);
         Setze_Hintergrund_FRez();
         QCOMPARE(FRez->ERName->text(), "Pasta");
         QVERIFY(base->readLines("Recipes/Soup.KRP").contains("2 persons"));
@@ -517,7 +520,7 @@ private slots:
         const qint32 vorher = FRez->Formularrezept();
         FRez->ERAnzahlportionen->setText("7 persons");
         FRez->LBZutatliste->setCurrentRow(1);
-        meldungen->expect("Delete ingredient", 6);
+        meldungen->expect("Delete ingredient", Antwort_Ja);
         FRez->BZutatloeschen->click();
         // recipes that sort before it come in
         base->writeLines("Recipes\\Apple.KRP", Rezeptdatei("Apple pie", "[KOCHREZEPT]:"));
@@ -559,10 +562,10 @@ private slots:
         QVERIFY(FRez->Verwaist());
         QCOMPARE(FRez->ERAnzahlportionen->text(), "7 persons");
         QCOMPARE(FMain->LVRezepte->model()->rowCount(), 2); // "Cook interactively" and Soup
-        meldungen->expect("is no longer in the recipe book", 7);
+        meldungen->expect("is no longer in the recipe book", Antwort_Nein);
         QVERIFY(!FRez->MRezeptspeichernClick());
         QVERIFY(!base->exists("Recipes/Pasta.KRP"));
-        meldungen->expect("is no longer in the recipe book", 6);
+        meldungen->expect("is no longer in the recipe book", Antwort_Ja);
         QVERIFY(FRez->MRezeptspeichernClick());
         QVERIFY(!FRez->Verwaist());
         QVERIFY(base->readLines("Recipes/Pasta.KRP").contains("7 persons"));
@@ -573,7 +576,7 @@ private slots:
         entferne_dateien();
         Programmstart(true);
         QCOMPARE(RezepteTotal.size(), 2);
-        meldungen->expect("save the changes", 7);
+        meldungen->expect("save the changes", Antwort_Nein);
         QVERIFY(FRez->close());
         QCOMPARE(RezepteTotal.size(), 1);
         QCOMPARE(RezepteTotal[0].Rezeptname, "Soup");
@@ -596,7 +599,7 @@ private slots:
         const QByteArray vorher = base->readBytes("Recipes/Pasta.KRP");
         const QString emoji = QString::fromUtf8("\xF0\x9F\x8D\x9D");
         FRez->findChild<QLineEdit *>(feld)->setText("Pasta " + emoji);
-        meldungen->expect("cannot hold these characters: " + emoji, 1);
+        meldungen->expect("cannot hold these characters: " + emoji, Antwort_OK);
         if (feld == "EZutat") {
             FRez->BZutathinzufuegen->click();
             QCOMPARE(FRez->LBZutatliste->count(), 3);

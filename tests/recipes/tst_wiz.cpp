@@ -180,7 +180,7 @@ private slots:
         FRez->ERAnzahlportionen->setText("3 persons");
         Starte_Rezeptassistent();
         Schritt1("Stew", 0);
-        meldungen->expect("save the changes", 6);
+        meldungen->expect("save the changes", Antwort_Ja);
         Bis_zum_Ende();
         QVERIFY(base->readLines("Recipes/Pie.KRP").contains("3 persons"));
         QVERIFY(base->exists("Recipes/Stew.KRP"));
@@ -199,12 +199,12 @@ private slots:
             s->BWeiter->click();
         FWiz05->MZutaten->setPlainText("1 g Salt");
         // Escape is Cancel; No keeps the wizard open
-        meldungen->expect("cancel the new recipe", 7);
+        meldungen->expect("cancel the new recipe", Antwort_Nein);
         QTest::keyClick(FWiz05->MZutaten, Qt::Key_Escape);
         QVERIFY(FWiz05->isVisible());
         QCOMPARE(RezepteTotal.size(), vorher + 1);
         // the close box is Cancel too
-        meldungen->expect("cancel the new recipe", 6);
+        meldungen->expect("cancel the new recipe", Antwort_Ja);
         FWiz05->close();
         QVERIFY(!FWiz05->isVisible());
         QCOMPARE((QList<qint32>{qint32(RezepteTotal.size()), WizRezept, AktuellesRezept}),
@@ -233,7 +233,7 @@ private slots:
         QCOMPARE(namen(), (QStringList{"Apple pie", "Beans", "Stew"}));
         QCOMPARE(RezepteTotal[WizRezept].Rezeptname, "Stew");
         QCOMPARE(AktuellesRezept, WizRezept);
-        meldungen->expect("cancel the new recipe", 6);
+        meldungen->expect("cancel the new recipe", Antwort_Ja);
         FWiz02->BAbbrechen->click();
         QCOMPARE(WizRezept, -1);
         QCOMPARE(namen(), (QStringList{"Apple pie", "Beans"}));
@@ -245,7 +245,7 @@ private slots:
         QVERIFY(Lade_Rezepte(Save, WizRezept));
         Programmstart(true);
         QCOMPARE(RezepteTotal[WizRezept].Rezeptname, "Soup");
-        meldungen->expect("cancel the new recipe", 6);
+        meldungen->expect("cancel the new recipe", Antwort_Ja);
         FWiz02->BAbbrechen->click();
         QCOMPARE(WizRezept, -1);
         QCOMPARE(namen(), (QStringList{"Apple pie", "Beans", "Soup"}));
@@ -258,7 +258,7 @@ private slots:
     {
         const QString emoji = QString::fromUtf8("\xF0\x9F\x8D\xB2");
         Starte_Rezeptassistent();
-        meldungen->expect("cannot hold these characters: " + emoji, 1);
+        meldungen->expect("cannot hold these characters: " + emoji, Antwort_OK);
         Schritt1("Stew " + emoji, 0);
         QVERIFY(FWiz01->isVisible());
         QCOMPARE(WizRezept, -1);
@@ -266,7 +266,7 @@ private slots:
         for (TFWizBasis *s : std::initializer_list<TFWizBasis *>{FWiz02, FWiz03, FWiz04})
             s->BWeiter->click();
         FWiz05->MZutaten->setPlainText("200 g Flour\n1 " + emoji);
-        meldungen->expect("cannot hold these characters: " + emoji, 1);
+        meldungen->expect("cannot hold these characters: " + emoji, Antwort_OK);
         FWiz05->BWeiter->click();
         QVERIFY(FWiz05->isVisible());
     }
@@ -275,7 +275,7 @@ private slots:
     {
         const int vorher = RezepteTotal.size();
         Starte_Rezeptassistent();
-        meldungen->expect("Please enter a name for the recipe!", 1);
+        meldungen->expect("Please enter a name for the recipe!", Antwort_OK);
         Schritt1("   ", 0);
         QVERIFY(FWiz01->isVisible());
         QCOMPARE((QList<qint32>{qint32(RezepteTotal.size()), WizRezept}), (QList<qint32>{vorher, -1}));

@@ -181,7 +181,7 @@ private slots:
         // the comment line: nothing found, so it is taken as a comment
         QCOMPARE(FDigI->EZutatSuchen->text(), "for the glaze");
         QCOMPARE(FDigI->LBZutatsuchen->count(), 0);
-        meldungen->expect("Register as comment: \"*** for the glaze ***\" inserting as comment?", 6);
+        meldungen->expect("Register as comment: \"*** for the glaze ***\" inserting as comment?", Antwort_Ja);
         FDigI->BBPFeillinks->click();
         // the marked line: a double click does nothing, a search and the arrow take it
         QCOMPARE(Zeilen(FDigI->LBZutatliste), QStringList{"2 g Mehl (?\?)"});
@@ -195,7 +195,7 @@ private slots:
         QCOMPARE(Memo(FDigI->MZutatenliste),
                  (QStringList{"200 g Flour", "3 piece of Eggs", "*** for the glaze ***", "2 g Flour"}));
 
-        meldungen->expect("Question Do you want to exit?", 6);
+        meldungen->expect("Question Do you want to exit?", Antwort_Ja);
         FDigI->BBSave->click();
         QVERIFY(FMain->isEnabled());
         QCOMPARE(WizRezept, -1);
@@ -229,9 +229,9 @@ private slots:
             meldungen->expect("You can save the recipe now");
             FDigI->BBPFeillinks->click();
         }
-        meldungen->expect("Question: Do you want to replace the original ingredients?", 7);
+        meldungen->expect("Question: Do you want to replace the original ingredients?", Antwort_Nein);
         FDigI->BBZutatResetClick();
-        meldungen->expect("Question: Do you want to replace the original ingredients?", 6);
+        meldungen->expect("Question: Do you want to replace the original ingredients?", Antwort_Ja);
         FDigI->Datenreset1->trigger();
         QCOMPARE(Memo(FDigI->MZutatenliste), (QStringList{"200g Flour", "2 Eggs"}));
         QVERIFY(!FDigI->MZutatenliste->isReadOnly());
@@ -262,12 +262,12 @@ private slots:
         QCOMPARE(FDigI->LBZutatliste->currentRow(), 2);
         FDigI->BBPfeilObenClick();
         QCOMPARE(FDigI->LBZutatliste->currentRow(), 1);
-        meldungen->expect("Question: Delete ingredient: 1 g A (?\?)?", 6);
+        meldungen->expect("Question: Delete ingredient: 1 g A (?\?)?", Antwort_Ja);
         FDigI->MZutatloeschenClick();
         QCOMPARE(FDigI->LBZutatliste->currentRow(), 0);
-        meldungen->expect("Delete ingredient: 2 g B", 6);
+        meldungen->expect("Delete ingredient: 2 g B", Antwort_Ja);
         FDigI->MZutatloeschenClick();
-        meldungen->expect("Delete ingredient: 3 g C", 6);
+        meldungen->expect("Delete ingredient: 3 g C", Antwort_Ja);
         meldungen->expect("You can save the recipe now");
         FDigI->MZutatloeschenClick();
         QCOMPARE(Knoepfe(), "BBSave");
@@ -328,7 +328,7 @@ private slots:
         QVERIFY(base->readLines("PRGDATA/ENG/Lebensmittel.hbr").contains("Wheat flour"));
         // the last line: the editor closed by its close box hands nothing back
         QTimer::singleShot(0, this, [this] {
-            meldungen->expect("Exit edit mode?", 6);
+            meldungen->expect("Exit edit mode?", Antwort_Ja);
             FZuDa->close();
         });
         FDigI->BBNeu->click();
@@ -388,10 +388,10 @@ private slots:
         Wizard_bis_zum_Import("", "");
         QVERIFY(FWiz06->isVisible()); // no ingredients: the last step
         FWiz06->BBFDigI->click();
-        meldungen->expect("Back to recipe overwiew? Non-saved data will be lost!", 7);
+        meldungen->expect("Back to recipe overwiew? Non-saved data will be lost!", Antwort_Nein);
         FDigI->close();
         QVERIFY(FDigI->isVisible());
-        meldungen->expect("Back to recipe overwiew?", 6);
+        meldungen->expect("Back to recipe overwiew?", Antwort_Ja);
         FDigI->Importabbrechen1->trigger();
         QCOMPARE(WizRezept, -1);
         QCOMPARE(RezepteTotal.size(), vorher);
@@ -524,7 +524,7 @@ private slots:
         // the file changed meanwhile: the comment is found by its text
         Kommentare(*base, {"finely chopped", "For the sauce:"});
         FZutKom->CBZutatKommentar->setEditText(text);
-        meldungen->expect("Note: Insert \"*** " + text + " ***\" as comment?", 6);
+        meldungen->expect("Note: Insert \"*** " + text + " ***\" as comment?", Antwort_Ja);
         FZutKom->BOK->click();
         QCOMPARE(Kommentare(*base), datei);
         QCOMPARE(Rezeptzeilen(), rezept);
@@ -536,7 +536,7 @@ private slots:
         Rezept({"200 g Flour"}, "2");
         Zeige_Zutatkommentare();
         FZutKom->CBZutatKommentar->setCurrentIndex(1);
-        meldungen->expect("Do you want to delete this comment?", 6);
+        meldungen->expect("Do you want to delete this comment?", Antwort_Ja);
         QTest::keyClick(FZutKom->CBZutatKommentar, Qt::Key_F3);
         QCOMPARE(Kommentare(*base), QStringList{"For the sauce:"});
         // the last comment stays
@@ -547,7 +547,7 @@ private slots:
         meldungen->expect("Please enter a comment first!");
         FZutKom->BOK->click();
         FZutKom->CBZutatKommentar->setEditText("new");
-        meldungen->expect("as comment?", 7);
+        meldungen->expect("as comment?", Antwort_Nein);
         FZutKom->BOK->click();
         QCOMPARE(Kommentare(*base), QStringList{"For the sauce:"});
         QCOMPARE(Rezeptzeilen(), QStringList{"0:200 g Flour"});

@@ -414,22 +414,22 @@ private slots:
         GlobalLexikon[0].Text[0] = "Geändert.";
         QVERIFY(QFile::remove(base.path(Datei)));
         QVERIFY(QDir().mkpath(base.path(Datei)));
-        messages.allow("konnte nicht", 1);
+        messages.allow("konnte nicht", Antwort_OK);
         FLex->EditSpeichernClick();
         QCOMPARE(std::count_if(messages.seen.begin(), messages.seen.end(),
                                [](const auto &m) { return m.text.endsWith("abgespeichert!"); }),
                  1);
         QCOMPARE(GlobalLexikon[0].Text[0], QString("Geändert."));
-        messages.expect("Diesen Eintrag löschen? \"Salz\"", 6);
+        messages.expect("Diesen Eintrag löschen? \"Salz\"", Antwort_Ja);
         FLex->LexikoneintragloeschenClick();
         QCOMPARE(Begriffe().size(), 5);
         QCOMPARE(GlobalLexikon[Lexikoneintrag_in_Zeile(1)].Begriff, QString("Salz"));
         QVERIFY(QDir(base.path(Datei)).removeRecursively());
 
         // No deletes nothing; Yes removes the entry from the file at once.
-        messages.expect("Diesen Eintrag löschen?", 7);
+        messages.expect("Diesen Eintrag löschen?", Antwort_Nein);
         FLex->LexikoneintragloeschenClick();
-        messages.expect("Diesen Eintrag löschen? \"Salz\"", 6);
+        messages.expect("Diesen Eintrag löschen? \"Salz\"", Antwort_Ja);
         FLex->LexikoneintragloeschenClick();
         QVERIFY(messages.pending().isEmpty());
         QCOMPARE(Zeilen(FLex->LBBegriff), QStringList({"Meersalz"}));
@@ -439,7 +439,7 @@ private slots:
         // Deleting the last entry leaves an empty window with no stale row.
         GlobalLexikon.resize(1);
         FLex->ESuche->setText("");
-        messages.expect("Diesen Eintrag löschen?", 6);
+        messages.expect("Diesen Eintrag löschen?", Antwort_Ja);
         FLex->LexikoneintragloeschenClick();
         QVERIFY(GlobalLexikon.isEmpty());
         QVERIFY(FLex->RELex->toPlainText().isEmpty());

@@ -130,7 +130,7 @@ private slots:
         ZuDaNeu = 1;
         QVERIFY(Zeige_Zutateneditor(QString(), QString(), QString(), false, nullptr, 0, 0));
         QCOMPARE(ZuDaIndex, 2);
-        messages.expect("Exit edit mode?", 7);
+        messages.expect("Exit edit mode?", Antwort_Nein);
         FZuDa->BAbbrechen->click();
         QVERIFY(FZuDa->isVisible());
         FZuDa->Ezutatname->setText("Fig");
@@ -140,7 +140,7 @@ private slots:
 
         ZuDaNeu = 1;
         QVERIFY(Zeige_Zutateneditor(QString(), QString(), QString(), false, nullptr, 0, 0));
-        messages.expect("Exit edit mode?", 6);
+        messages.expect("Exit edit mode?", Antwort_Ja);
         FZuDa->BAbbrechen->click();
         QVERIFY(FZuDa->isHidden());
         QCOMPARE(Zutatentotal.size(), 3);
@@ -186,7 +186,7 @@ private slots:
         QCOMPARE(FZuDa->Gewaehlte_Grafik(), QStringLiteral("Apple.png"));
         // another file of that name: No leaves no picture
         antwort = fremd;
-        messages.expect("The file already exists! Overwrite?", 7);
+        messages.expect("The file already exists! Overwrite?", Antwort_Nein);
         FZuDa->BRezeptgrafik->click();
         QCOMPARE(FZuDa->Gewaehlte_Grafik(), QString());
         // a new name is copied in and stored with the take-over
@@ -219,7 +219,7 @@ private slots:
 
         // three checked: allowed; delete, then close writes the file
         Kreuze_an(l, {"Apple", "Beet", "Fig (inaktiv)"});
-        messages.expect("Delete selected ingredients?", 6);
+        messages.expect("Delete selected ingredients?", Antwort_Ja);
         FAktivZuDa->BLoeschen->click();
         QCOMPARE(Zeilen(l), (QStringList{"Chard", "Dill", "Egg", "Gin (inaktiv)"}));
         // the deleted ones no longer count: two of three may not go

@@ -426,5 +426,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestZutatensuche)
+QTEST_GUILESS_MAIN(TestZutatensuche)
 #include "tst_zutatensuche.moc"

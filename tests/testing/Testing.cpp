@@ -165,7 +165,7 @@ int ScriptedMessages::answer(const QString &text, const QString &heading, int bu
     }
     QTest::qFail(qPrintable(QStringLiteral("unexpected message: ") + heading + QStringLiteral(" / ") + text),
                  __FILE__, __LINE__);
-    return buttons == 4 ? 7 : 1;
+    return buttons == Knoepfe_Ja_Nein ? Antwort_Nein : Antwort_OK;
 }
 
 QStringList tabOrder(QWidget *window)

@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "core/Meldung.h"
+
 namespace testing {
 
 // Call from every test class's init(): any Qt warning fails the test.
@@ -57,10 +59,10 @@ public:
     ScriptedMessages();
     ~ScriptedMessages();
 
-    // The next message whose text contains textPart gets answer (1, 6 or 7).
-    void expect(const QString &textPart, int answer = 1);
+    // The next message whose text contains textPart gets answer.
+    void expect(const QString &textPart, int answer = Antwort_OK);
     // Any number of messages containing textPart are answered with answer.
-    void allow(const QString &textPart, int answer = 1);
+    void allow(const QString &textPart, int answer = Antwort_OK);
 
     QList<Message> seen;
     // Expectations not met yet.

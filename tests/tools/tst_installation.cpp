@@ -334,5 +334,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestInstallation)
+QTEST_GUILESS_MAIN(TestInstallation)
 #include "tst_installation.moc"

@@ -139,5 +139,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestShipped)
+QTEST_GUILESS_MAIN(TestShipped)
 #include "tst_shipped.moc"
