@@ -1,4 +1,4 @@
-#include "recipes/F_Meldung.h"
+#include "dialogs/F_Meldung.h"
 
 #include <QApplication>
 #include <QCloseEvent>

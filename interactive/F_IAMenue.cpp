@@ -33,9 +33,8 @@
 #include "interactive/IATutorial.h"
 #include "interactive/IAWaage.h"
 #include "platform/Wait.h"
-#include "recipes/F_Hilfe.h"
-#include "recipes/F_Main.h"
-#include "recipes/F_Tipp.h"
+#include "dialogs/F_Hilfe.h"
+#include "dialogs/F_Tipp.h"
 #include "reference/F_Lex.h"
 
 

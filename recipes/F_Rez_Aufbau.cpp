@@ -41,12 +41,12 @@
 #include "platform/Rtf.h"
 #include "platform/Seams.h"
 #include "platform/TextFile.h"
-#include "recipes/F_Hilfe.h"
+#include "dialogs/F_Hilfe.h"
 #include "recipes/F_Main.h"
 #include "reference/F_GeAllZuDa.h"
 #include "reference/F_ZuDa.h"
 #include "reference/Zutatensuche.h"
-#include "recipes/F_Meldung.h"
+#include "core/Meldung.h"
 #include "recipes/F_Wiz.h"
 #include "reference/F_DigI.h"
 #include "reference/F_Lex.h"
@@ -70,6 +70,7 @@ QPlainTextEdit *Neue_Spalte(QWidget *parent, const char *name)
 
 TFRez::TFRez(QWidget *parent) : QWidget(parent)
 {
+    Installiere_Editordienste();
     setObjectName(QStringLiteral("FRez"));
     setWindowTitle(QStringLiteral("Recipe:"));
     resize(1000, 720);

@@ -1,0 +1,34 @@
+#include "core/Protokoll.h"
+
+TString Protokoll;
+
+namespace {
+TProtokollEmpfaenger g_empfaenger;
+} // namespace
+
+void Setze_Protokollempfaenger(TProtokollEmpfaenger empfaenger)
+{
+    g_empfaenger = std::move(empfaenger);
+}
+
+void Schreibe_Protokoll(quint8 art, const QString &text)
+{
+    QString zeile;
+    switch (art) {
+    case ProtokollOK:
+        zeile = QStringLiteral("OK:      ");
+        break;
+    case ProtokollFehler:
+        zeile = QStringLiteral("ERROR:   ");
+        break;
+    case ProtokollWarnung:
+        zeile = QStringLiteral("WARNING: ");
+        break;
+    default:
+        break;
+    }
+    zeile += text;
+    Protokoll.append(zeile);
+    if (g_empfaenger)
+        g_empfaenger(zeile);
+}
