@@ -11,7 +11,6 @@
 #include <QVBoxLayout>
 
 #include "core/Tabellen.h"
-#include "platform/Seams.h"
 #include "platform/Wait.h"
 
 TFMeldung *FMeldung = nullptr;

@@ -1,4 +1,4 @@
-#include "reference/F_DigI.h"
+#include "recipes/F_DigI.h"
 
 #include <QAction>
 #include <QApplication>

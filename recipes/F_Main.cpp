@@ -26,7 +26,6 @@
 #include "core/Grundoperationen.h"
 #include "core/Tabellen.h"
 #include "platform/CodePage.h"
-#include "platform/Paths.h"
 #include "platform/Pictures.h"
 #include "platform/Wait.h"
 #include "dialogs/F_Hilfe.h"

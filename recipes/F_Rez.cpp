@@ -41,18 +41,16 @@
 #include "platform/Rtf.h"
 #include "platform/Seams.h"
 #include "platform/TextFile.h"
-#include "dialogs/F_Hilfe.h"
 #include "recipes/F_Main.h"
-#include "reference/F_GeAllZuDa.h"
 #include "reference/F_ZuDa.h"
 #include "reference/Zutatensuche.h"
 #include "core/Meldung.h"
 #include "recipes/F_Wiz.h"
-#include "reference/F_DigI.h"
+#include "recipes/F_DigI.h"
 #include "reference/F_Lex.h"
 #include "reference/F_Rech.h"
 #include "reference/F_VAR.h"
-#include "reference/F_ZutKom.h"
+#include "recipes/F_ZutKom.h"
 
 TFRez *FRez = nullptr;
 

@@ -3,7 +3,6 @@
 #include "recipes/F_Rez_p.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateEdit>
@@ -34,26 +33,11 @@
 #include "core/Dateioperationen.h"
 #include "core/Globals.h"
 #include "core/Grundoperationen.h"
-#include "core/Tabellen.h"
 #include "platform/CodePage.h"
-#include "platform/Colors.h"
 #include "platform/Paths.h"
-#include "platform/Pictures.h"
 #include "platform/Rtf.h"
 #include "platform/Seams.h"
-#include "platform/TextFile.h"
-#include "dialogs/F_Hilfe.h"
-#include "recipes/F_Main.h"
-#include "reference/F_GeAllZuDa.h"
-#include "reference/F_ZuDa.h"
-#include "reference/Zutatensuche.h"
-#include "core/Meldung.h"
-#include "recipes/F_Wiz.h"
-#include "reference/F_DigI.h"
-#include "reference/F_Lex.h"
-#include "reference/F_Rech.h"
 #include "reference/F_VAR.h"
-#include "reference/F_ZutKom.h"
 
 namespace rezeditor {
 

@@ -30,7 +30,7 @@
 #include "recipes/F_Main.h"
 #include "dialogs/F_Meldung.h"
 #include "recipes/F_Rez.h"
-#include "reference/F_DigI.h"
+#include "recipes/F_DigI.h"
 
 TFWiz01 *FWiz01 = nullptr;
 TFWiz02 *FWiz02 = nullptr;

@@ -1,4 +1,4 @@
-#include "reference/F_ZutKom.h"
+#include "recipes/F_ZutKom.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

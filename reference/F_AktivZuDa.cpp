@@ -10,8 +10,6 @@
 #include <QSignalBlocker>
 
 #include "core/Dateioperationen.h"
-#include "core/Tabellen.h"
-#include "platform/Pictures.h"
 #include "dialogs/F_Hilfe.h"
 #include "dialogs/Dienste.h"
 #include "core/Meldung.h"

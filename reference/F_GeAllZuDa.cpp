@@ -11,9 +11,7 @@
 #include <QSignalBlocker>
 
 #include "core/Dateioperationen.h"
-#include "core/Tabellen.h"
 #include "platform/CodePage.h"
-#include "platform/Pictures.h"
 #include "dialogs/F_Hilfe.h"
 #include "dialogs/Dienste.h"
 #include "core/Meldung.h"

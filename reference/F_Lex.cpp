@@ -14,7 +14,6 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
-#include "core/Dateioperationen.h"
 #include "core/Grundoperationen.h"
 #include "core/Tabellen.h"
 #include "platform/CodePage.h"

@@ -9,7 +9,7 @@
 #include "core/Hauptprogramm.h"
 #include "platform/PathNames.h"
 #include "reference/F_AktivZuDa.h"
-#include "reference/F_DigI.h"
+#include "recipes/F_DigI.h"
 #include "reference/F_GeAllZuDa.h"
 #include "reference/F_ZEng.h"
 #include "reference/F_ZuDa.h"
