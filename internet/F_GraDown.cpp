@@ -1,6 +1,5 @@
 #include "internet/F_GraDown.h"
 
-#include <QAction>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>

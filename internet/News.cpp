@@ -1,7 +1,5 @@
 #include "internet/News.h"
 
-#include <QAction>
-#include <QMenu>
 #include <cmath>
 
 #include "platform/Paths.h"

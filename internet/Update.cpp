@@ -1,8 +1,6 @@
 #include "internet/Update.h"
 
-#include <QAction>
 #include <QCoreApplication>
-#include <QMenu>
 #include <QProgressBar>
 #include <QUrl>
 #include <cmath>
