@@ -20,6 +20,15 @@ declare -A below=(
 )
 
 status=0
+# A product folder outside the table would go unchecked.
+if [ -f CMakeLists.txt ]; then
+  for dir in $(sed -n 's/^set(TW_PRODUCT_DIRS \(.*\))$/\1/p' CMakeLists.txt); do
+    if [ -z "${below[$dir]+set}" ]; then
+      echo "$dir/ has no place in the order"
+      status=1
+    fi
+  done
+fi
 for dir in "${!below[@]}"; do
   [ -d "$dir" ] || continue
   forbidden=()
