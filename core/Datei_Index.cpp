@@ -1,7 +1,6 @@
 // The recipe index.
 #include "core/Dateioperationen.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -17,9 +16,7 @@
 #include "core/Tabellen.h"
 #include "platform/CodePage.h"
 #include "platform/Paths.h"
-#include "platform/Seams.h"
 #include "platform/TextFile.h"
-#include "core/Meldung.h"
 
 namespace dateien {
 

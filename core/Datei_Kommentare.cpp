@@ -1,7 +1,6 @@
 // The ingredient comments and the other simple lists.
 #include "core/Dateioperationen.h"
 
-#include <QApplication>
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
@@ -12,13 +11,6 @@
 #include <cstring>
 
 #include "core/Dateioperationen_p.h"
-#include "core/Grundoperationen.h"
-#include "core/Tabellen.h"
-#include "platform/CodePage.h"
-#include "platform/Paths.h"
-#include "platform/Seams.h"
-#include "platform/TextFile.h"
-#include "core/Meldung.h"
 
 namespace dateien {
 

@@ -3,7 +3,6 @@
 
 #include <QFont>
 #include <QPointer>
-#include <QApplication>
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
@@ -16,11 +15,8 @@
 #include "core/Dateioperationen_p.h"
 #include "core/Grundoperationen.h"
 #include "core/Tabellen.h"
-#include "platform/CodePage.h"
 #include "platform/Paths.h"
-#include "platform/Seams.h"
 #include "platform/TextFile.h"
-#include "core/Meldung.h"
 
 namespace dateien {
 

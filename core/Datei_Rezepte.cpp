@@ -1,7 +1,6 @@
 // The recipe files and their side-file names.
 #include "core/Dateioperationen.h"
 
-#include <QApplication>
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
@@ -19,7 +18,6 @@
 #include "platform/CodePage.h"
 #include "platform/ExactRead.h"
 #include "platform/Paths.h"
-#include "platform/Seams.h"
 #include "platform/TextFile.h"
 #include "core/Meldung.h"
 

@@ -3,7 +3,6 @@
 
 #include <QLabel>
 #include "platform/Pictures.h"
-#include <QApplication>
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
@@ -18,9 +17,7 @@
 #include "core/Tabellen.h"
 #include "platform/CodePage.h"
 #include "platform/Paths.h"
-#include "platform/Seams.h"
 #include "platform/TextFile.h"
-#include "core/Meldung.h"
 
 namespace dateien {
 

@@ -3,7 +3,6 @@
 
 #include <QProcess>
 
-#include <QApplication>
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
@@ -15,7 +14,6 @@
 
 #include "core/Dateioperationen_p.h"
 #include "core/Grundoperationen.h"
-#include "core/Tabellen.h"
 #include "platform/CodePage.h"
 #include "platform/Paths.h"
 #include "platform/Seams.h"

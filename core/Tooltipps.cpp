@@ -16,13 +16,6 @@
 #include <cstring>
 
 #include "core/Dateioperationen_p.h"
-#include "core/Grundoperationen.h"
-#include "core/Tabellen.h"
-#include "platform/CodePage.h"
-#include "platform/Paths.h"
-#include "platform/Seams.h"
-#include "platform/TextFile.h"
-#include "core/Meldung.h"
 
 namespace dateien {
 

@@ -18,7 +18,6 @@
 
 #include "core/Dateioperationen.h"
 #include "core/Grundoperationen.h"
-#include "core/Meldung.h"
 #include "interactive/F_IAMSG.h"
 #include "interactive/F_IAMain.h"
 #include "interactive/F_IAKochen_p.h"
@@ -28,7 +27,6 @@
 #include "interactive/F_IAVerb.h"
 #include "interactive/F_IAZutat.h"
 #include "interactive/IAAuswahl.h"
-#include "interactive/IAExportdialog.h"
 #include "interactive/IAHandlung.h"
 #include "interactive/IASaetze.h"
 #include "interactive/IASchliessen.h"
@@ -36,9 +34,8 @@
 #include "interactive/IATutorial.h"
 #include "interactive/IAWaage.h"
 #include "platform/Wait.h"
-#include "recipes/F_Hilfe.h"
-#include "recipes/F_Main.h"
-#include "recipes/F_Tipp.h"
+#include "dialogs/F_Hilfe.h"
+#include "dialogs/F_Tipp.h"
 #include "reference/F_Lex.h"
 
 namespace {

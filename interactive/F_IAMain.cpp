@@ -29,7 +29,7 @@
 #include "interactive/IATabellen.h"
 #include "platform/Colors.h"
 #include "platform/Pictures.h"
-#include "recipes/F_Main.h"
+#include "dialogs/Dienste.h"
 
 TFIAMain *FIAMain = nullptr;
 
@@ -936,10 +936,10 @@ void TFIAMain::Verlasse_Kueche(bool uebersichtNeu)
     // The working recipe goes wherever it stands in the list.
     Entferne_IAArbeitsrezept();
     if (uebersichtNeu)
-        Programmstart(true);
-    if (FMain) {
-        FMain->show();
-        FMain->Zeige_Werkzeugfenster();
+        Starte_Uebersicht_neu(true);
+    if (QWidget *haupt = Hauptfenster()) {
+        haupt->show();
+        Schalte_Werkzeugfenster(true);
     }
 }
 
@@ -954,9 +954,9 @@ void Oeffne_Kueche(const TTRezepteTotal &vorlage, const QString &name, bool lade
     IADateiname.clear();
     Merke_IAStand();
     // The overview would change the current recipe under the kitchen.
-    if (FMain) {
-        FMain->Verstecke_Werkzeugfenster();
-        FMain->hide();
+    if (QWidget *haupt = Hauptfenster()) {
+        Schalte_Werkzeugfenster(false);
+        haupt->hide();
     }
     FIAMain->Oeffne_InteraktivesKochen();
     FIAMain->setWindowFlag(Qt::WindowCloseButtonHint, false);

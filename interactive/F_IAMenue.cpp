@@ -13,8 +13,6 @@
 #include <QSignalBlocker>
 #include <QSlider>
 
-#include "core/Dateioperationen.h"
-#include "core/Grundoperationen.h"
 #include "core/Meldung.h"
 #include "interactive/F_IAMSG.h"
 #include "interactive/F_IAMain.h"
@@ -24,18 +22,12 @@
 #include "interactive/F_IAVDB.h"
 #include "interactive/F_IAVerb.h"
 #include "interactive/F_IAZutat.h"
-#include "interactive/IAAuswahl.h"
 #include "interactive/IAExportdialog.h"
 #include "interactive/IAHandlung.h"
 #include "interactive/IASaetze.h"
 #include "interactive/IASchliessen.h"
-#include "interactive/IATabellen.h"
-#include "interactive/IATutorial.h"
-#include "interactive/IAWaage.h"
-#include "platform/Wait.h"
-#include "recipes/F_Hilfe.h"
-#include "recipes/F_Main.h"
-#include "recipes/F_Tipp.h"
+#include "dialogs/F_Hilfe.h"
+#include "dialogs/F_Tipp.h"
 #include "reference/F_Lex.h"
 
 

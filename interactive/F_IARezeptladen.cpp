@@ -21,9 +21,9 @@
 #include "platform/Paths.h"
 #include "platform/Pictures.h"
 #include "platform/Wait.h"
-#include "recipes/F_Hilfe.h"
-#include "recipes/F_Rez.h"
-#include "recipes/F_Tipp.h"
+#include "dialogs/F_Hilfe.h"
+#include "dialogs/Dienste.h"
+#include "dialogs/F_Tipp.h"
 
 TFIARezeptladen *FIARezeptladen = nullptr;
 TIARLadeliste IARLadeliste;
@@ -293,8 +293,7 @@ void Zeige_IARezeptauswahl(const QString &name, bool laden, bool neu)
     TFIARezeptladen *f = FIARezeptladen;
     if (!f)
         return;
-    if (FRez)
-        FRez->Leere_Kuechentexte();
+    Leere_Kuechentexte();
     TutorialSchritt = 0;
     Stelle_Tutorialschalter_zurueck();
 

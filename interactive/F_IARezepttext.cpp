@@ -9,7 +9,7 @@
 
 #include "core/Tabellen.h"
 #include "platform/Colors.h"
-#include "recipes/F_Hilfe.h"
+#include "dialogs/F_Hilfe.h"
 
 TFIARezepttext *FIARezepttext = nullptr;
 

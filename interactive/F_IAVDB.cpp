@@ -15,7 +15,7 @@
 #include "interactive/IAAuswahl.h"
 #include "interactive/IAModell.h"
 #include "interactive/IATabellen.h"
-#include "recipes/F_Hilfe.h"
+#include "dialogs/F_Hilfe.h"
 
 TFIAVDB *FIAVDB = nullptr;
 

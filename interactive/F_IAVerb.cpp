@@ -28,7 +28,7 @@
 #include "interactive/IATabellen.h"
 #include "platform/Colors.h"
 #include "platform/Pictures.h"
-#include "recipes/F_Hilfe.h"
+#include "dialogs/F_Hilfe.h"
 
 TFIAVerb *FIAVerb = nullptr;
 

@@ -22,7 +22,7 @@
 #include "interactive/IAAuswahl.h"
 #include "interactive/IAModell.h"
 #include "platform/Pictures.h"
-#include "recipes/F_Hilfe.h"
+#include "dialogs/F_Hilfe.h"
 #include "reference/F_Lex.h"
 #include "reference/F_ZuDa.h"
 #include "reference/Zutatensuche.h"

@@ -5,7 +5,6 @@
 
 #include "core/Dateioperationen.h"
 #include "core/Grundoperationen.h"
-#include "core/Tabellen.h"
 #include "interactive/IAModell.h"
 #include "interactive/IATabellen.h"
 #include "platform/CodePage.h"

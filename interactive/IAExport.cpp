@@ -7,7 +7,7 @@
 #include "interactive/IAModell.h"
 #include "interactive/IATabellen.h"
 #include "platform/CodePage.h"
-#include "recipes/F_Rez.h"
+#include "reference/Einkaufsliste.h"
 
 namespace {
 

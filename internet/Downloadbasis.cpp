@@ -5,21 +5,21 @@
 #include <QLabel>
 #include <QWidget>
 
-#include "recipes/F_Hilfe.h"
-#include "recipes/F_Main.h"
-#include "recipes/F_Meldung.h"
+#include "dialogs/F_Hilfe.h"
+#include "dialogs/Dienste.h"
+#include "dialogs/F_Meldung.h"
 
 void Kehre_zur_Uebersicht_zurueck()
 {
-    if (FMain) {
-        FMain->hide();
-        FMain->setEnabled(true);
+    if (QWidget *haupt = Hauptfenster()) {
+        haupt->hide();
+        haupt->setEnabled(true);
     }
-    Programmstart(true);
-    if (FMain) {
-        FMain->show();
-        FMain->raise();
-        FMain->activateWindow();
+    Starte_Uebersicht_neu(true);
+    if (QWidget *haupt = Hauptfenster()) {
+        haupt->show();
+        haupt->raise();
+        haupt->activateWindow();
     }
 }
 

@@ -1,6 +1,5 @@
 #include "internet/F_GraDown.h"
 
-#include <QAction>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -17,9 +16,9 @@
 #include "internet/Downloadbasis.h"
 #include "internet/Grafikdownload.h"
 #include "platform/Pictures.h"
-#include "recipes/F_Hilfe.h"
-#include "recipes/F_Main.h"
-#include "recipes/F_Meldung.h"
+#include "dialogs/F_Hilfe.h"
+#include "dialogs/Dienste.h"
+#include "dialogs/Hintergrund.h"
 
 TFGraDown *FGraDown = nullptr;
 
@@ -83,8 +82,8 @@ void TFGraDown::BInstallierenClick()
     // second try.
     if (alle) {
         Zeige_Meldung(QStringLiteral("Download was successful!"), QStringLiteral("Note:"), Knopf_OK);
-        if (FMain)
-            FMain->MGrafikendownloaden->setEnabled(false);
+        if (Hauptfenster())
+            Schalte_Menueeintrag(TMenueeintrag::Grafikdownload, false);
     }
 }
 
@@ -118,9 +117,9 @@ void Pruefe_Grafikupdate()
     }
     if (!FGraDown)
         return;
-    if (FMain) {
-        FMain->setEnabled(false);
-        FMain->hide();
+    if (Hauptfenster()) {
+        Hauptfenster()->setEnabled(false);
+        Hauptfenster()->hide();
     }
     FGraDown->setWindowTitle(QStringLiteral("Download:"));
     FGraDown->Label1->setText(QString::number(summe) + QStringLiteral(" KB new data wait for downloading!"));

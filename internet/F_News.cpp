@@ -15,18 +15,18 @@
 #include "core/Tabellen.h"
 #include "internet/News.h"
 #include "platform/Pictures.h"
-#include "recipes/F_Main.h"
-#include "recipes/F_Meldung.h"
+#include "dialogs/Dienste.h"
+#include "dialogs/F_Meldung.h"
 
 TFNews *FNews = nullptr;
 
 namespace {
 void Hauptfenster_freigeben()
 {
-    if (!FMain)
+    if (!Hauptfenster())
         return;
-    FMain->setEnabled(true);
-    FMain->show();
+    Hauptfenster()->setEnabled(true);
+    Hauptfenster()->show();
 }
 
 TTNewsInhalt *Eintrag_in_Zeile(int zeile)
@@ -124,8 +124,8 @@ void TFNews::Fuelle(bool erstesMal)
     MNews->moveCursor(QTextCursor::Start);
 
     if (erstesMal) {
-        if (FMain)
-            FMain->setEnabled(false);
+        if (Hauptfenster())
+            Hauptfenster()->setEnabled(false);
         // Showing and activating brings the window in front of the main window.
         show();
         activateWindow();

@@ -24,9 +24,9 @@
 #include "internet/Rezeptdownload.h"
 #include "platform/Paths.h"
 #include "platform/Pictures.h"
-#include "recipes/F_Hilfe.h"
-#include "recipes/F_Main.h"
-#include "recipes/F_Meldung.h"
+#include "dialogs/F_Hilfe.h"
+#include "dialogs/Dienste.h"
+#include "dialogs/Hintergrund.h"
 
 TFRezDown *FRezDown = nullptr;
 
@@ -313,8 +313,8 @@ void Zeige_Rezeptdownload()
         return;
     if (angeboten == 0) {
         Rezeptdownloadliste.clear();
-        if (FMain)
-            FMain->MRezeptedownloaden->setEnabled(false);
+        if (Hauptfenster())
+            Schalte_Menueeintrag(TMenueeintrag::Rezeptdownload, false);
         Zeige_Meldung(QStringLiteral("All recipes are installed!"), QStringLiteral("Note:"), Knopf_OK);
         return;
     }
@@ -328,9 +328,9 @@ void Zeige_Rezeptdownload()
     }
     Zeige_Rezeptauswahl(true);
 
-    if (FMain) {
-        FMain->setEnabled(false);
-        FMain->hide();
+    if (Hauptfenster()) {
+        Hauptfenster()->setEnabled(false);
+        Hauptfenster()->hide();
     }
     FRezDown->IBack->setPixmap(platform::loadPixmap(Hintergrunddatei()));
     FRezDown->BBInfo->setIcon(

@@ -18,10 +18,11 @@
 #include "internet/Internet.h"
 #include "internet/Rezeptupload.h"
 #include "platform/Pictures.h"
-#include "recipes/F_Hilfe.h"
-#include "recipes/F_Main.h"
-#include "recipes/F_Meldung.h"
-#include "recipes/F_Warten.h"
+#include "dialogs/F_Hilfe.h"
+#include "dialogs/Dienste.h"
+#include "dialogs/Hintergrund.h"
+#include "dialogs/F_Meldung.h"
+#include "dialogs/F_Warten.h"
 
 TFRezUpload *FRezUpload = nullptr;
 
@@ -199,7 +200,7 @@ void TFRezUpload::resizeEvent(QResizeEvent *event)
 
 bool Zeige_Rezeptupload()
 {
-    const qint32 rezept = FMain ? FMain->Ausgewaehltes_Rezept() : -1;
+    const qint32 rezept = Rezept_der_Uebersicht();
     if (rezept < 0) {
         Zeige_Meldung(QStringLiteral("Please select the recipe you want to upload in the list first!"),
                       QStringLiteral("Note:"), Knopf_OK);

@@ -17,8 +17,8 @@
 #include "internet/F_Down.h"
 #include "internet/Wertdatei.h"
 #include "platform/Paths.h"
-#include "recipes/F_Main.h"
-#include "recipes/F_Meldung.h"
+#include "dialogs/Dienste.h"
+#include "core/Meldung.h"
 
 TInterneteinstellungen Interneteinstellungen;
 
@@ -193,8 +193,8 @@ bool Uploadserver_eingestellt()
 void Starte_Internetdienste()
 {
     Lade_Interneteinstellungen();
-    if (FMain)
-        FMain->EmailansTafelwerkstatt1->setEnabled(!Interneteinstellungen.Kontaktadresse.isEmpty());
+    if (Hauptfenster())
+        Schalte_Menueeintrag(TMenueeintrag::Email, !Interneteinstellungen.Kontaktadresse.isEmpty());
 }
 
 bool Internetuebertragung_laeuft()

@@ -1,13 +1,11 @@
 #include "internet/News.h"
 
-#include <QAction>
-#include <QMenu>
 #include <cmath>
 
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
-#include "recipes/F_Main.h"
-#include "recipes/F_Meldung.h"
+#include "dialogs/Dienste.h"
+#include "core/Meldung.h"
 
 namespace {
 const QString Newskopf = QStringLiteral("[TWSNEWS]");
@@ -135,13 +133,13 @@ bool Lade_News(int flags, const QString &pfad)
 qint32 Zaehle_UngeleseneNews()
 {
     Lade_News(Load, QString());
-    if (FMain)
-        FMain->MNachrichtenlesen->setText(QStringLiteral("Read news"));
+    if (Hauptfenster())
+        Beschrifte_Menueeintrag(TMenueeintrag::Nachrichten, QStringLiteral("Read news"));
     if (News.Anzahl <= 0)
         return -1;
-    if (FMain) {
-        FMain->MUpdate->setEnabled(true);
-        FMain->MNachrichtenlesen->setEnabled(true);
+    if (Hauptfenster()) {
+        Schalte_Menueeintrag(TMenueeintrag::Updatemenue, true);
+        Schalte_Menueeintrag(TMenueeintrag::Nachrichten, true);
     }
     for (qint32 i = 0; i < News.Anzahl && i < News.Inhalt.size(); ++i)
         if (News.Inhalt[i].Gelesen == 0)

@@ -1,8 +1,6 @@
 #include "internet/Update.h"
 
-#include <QAction>
 #include <QCoreApplication>
-#include <QMenu>
 #include <QProgressBar>
 #include <QUrl>
 #include <cmath>
@@ -18,8 +16,8 @@
 #include "platform/Paths.h"
 #include "platform/Seams.h"
 #include "platform/TextFile.h"
-#include "recipes/F_Main.h"
-#include "recipes/F_Warten.h"
+#include "dialogs/Dienste.h"
+#include "dialogs/F_Warten.h"
 
 namespace {
 
@@ -29,8 +27,8 @@ const QString Datenbankkopf = QStringLiteral("[TAFELWERKSTATT 2.00]");
 
 void Sperre_Hauptfenster(bool sperren)
 {
-    if (FMain)
-        FMain->setEnabled(!sperren);
+    if (Hauptfenster())
+        Hauptfenster()->setEnabled(!sperren);
 }
 
 bool Erste_Zeile_beginnt_mit(const QString &datei, const QString &anfang)
@@ -77,8 +75,8 @@ void Vergleiche_Versionen()
     // must not make a later check offer this very version as an update.
     if (v.vergleiche(QStringLiteral("TWSVERSION"), Versionsvergleich::Nie) < 0) {
         NeueVersion = 1;
-        if (FMain)
-            Schalte_Updateeintrag(FMain->MPRGUpdatestarten,
+        if (Hauptfenster())
+            Schalte_Updateeintrag(TMenueeintrag::Programmupdate,
                                   QStringLiteral("Download update to version ")
                                       + Formatiere_Versionsnummer(GetValueInt(QStringLiteral("TWSVERSION"), server)));
     }
@@ -89,18 +87,18 @@ void Vergleiche_Versionen()
         NewsLaden = 1;
     if (v.vergleiche(QStringLiteral("TWSRECIPESVERSION")) < 0) {
         NeueRezepte = 1;
-        if (FMain)
-            Schalte_Updateeintrag(FMain->MRezeptedownloaden, QStringLiteral("Download new recipes"));
+        if (Hauptfenster())
+            Schalte_Updateeintrag(TMenueeintrag::Rezeptdownload, QStringLiteral("Download new recipes"));
     }
     if (v.vergleiche(QStringLiteral("TWSGRAPHICSVERSION")) < 0) {
         NeueGrafiken = 1;
-        if (FMain)
-            Schalte_Updateeintrag(FMain->MGrafikendownloaden, QStringLiteral("Download new data"));
+        if (Hauptfenster())
+            Schalte_Updateeintrag(TMenueeintrag::Grafikdownload, QStringLiteral("Download new data"));
     }
     if (v.vergleiche(QStringLiteral("TWSDATENBANKVERSION")) < 0) {
         NeueZutaten = 1;
-        if (FMain)
-            Schalte_Updateeintrag(FMain->MDatenbankenupdaten, QStringLiteral("Download database update"));
+        if (Hauptfenster())
+            Schalte_Updateeintrag(TMenueeintrag::Datenbankupdate, QStringLiteral("Download database update"));
     }
     if (v.geaendert)
         SaveValueFile(Datenpfad(Versionsdatei), lokal);
@@ -120,8 +118,8 @@ void Pruefe_alten_Rezeptindex()
     Lies_Rezeptliste(anzahl, index, eintraege, true);
     for (const TTRecipetype &e : std::as_const(eintraege))
         if (Ist_Rezept_neu(e)) {
-            if (FMain)
-                Schalte_Updateeintrag(FMain->MRezeptedownloaden, QStringLiteral("Download new recipes"));
+            if (Hauptfenster())
+                Schalte_Updateeintrag(TMenueeintrag::Rezeptdownload, QStringLiteral("Download new recipes"));
             return;
         }
 }
@@ -172,14 +170,14 @@ void Melde_ungueltigen_Namen(const QString &name)
     Zeige_Meldung(QStringLiteral("The server names a file that cannot be used: ") + name, QStringLiteral("Error:"), Knopf_OK);
 }
 
-void Schalte_Updateeintrag(QAction *eintrag, const QString &text)
+void Schalte_Updateeintrag(TMenueeintrag eintrag, const QString &text)
 {
-    if (!FMain || !eintrag)
+    if (!Hauptfenster())
         return;
-    FMain->MUpdate->setEnabled(true);
-    eintrag->setEnabled(true);
+    Schalte_Menueeintrag(TMenueeintrag::Updatemenue, true);
+    Schalte_Menueeintrag(eintrag, true);
     if (!text.isEmpty())
-        eintrag->setText(text);
+        Beschrifte_Menueeintrag(eintrag, text);
 }
 
 void Oeffne_Fortschritt(qint32 maximumKB)
@@ -229,9 +227,9 @@ void TWS_Versionscheck()
         QCoreApplication::processEvents();
         SetupStarten = 1;
         // The main window's close saves the options and starts the set-up.
-        if (FMain) {
-            FMain->hide();
-            FMain->close();
+        if (Hauptfenster()) {
+            Hauptfenster()->hide();
+            Hauptfenster()->close();
         } else {
             Starte_Update();
         }
@@ -250,25 +248,25 @@ void Frage_nach_Updates()
     if (!Downloadserver_eingestellt()) {
         // No question; the manual check stays on offer and says why it
         // cannot load anything.
-        if (FMain)
-            Schalte_Updateeintrag(FMain->MUpdateinformationenmanuelldownloaden, QString());
+        if (Hauptfenster())
+            Schalte_Updateeintrag(TMenueeintrag::Updateinformationen, QString());
         return;
     }
     if (Zeige_Meldung(QStringLiteral("Do you want to search for new program versions or new recipes?"),
                       QStringLiteral("Question:"), Knoepfe_Ja_Nein)
         != Antwort_Ja) {
-        if (FMain)
-            Schalte_Updateeintrag(FMain->MUpdateinformationenmanuelldownloaden, QString());
+        if (Hauptfenster())
+            Schalte_Updateeintrag(TMenueeintrag::Updateinformationen, QString());
     } else {
-        if (FMain) {
-            FMain->MUpdateinformationenmanuelldownloaden->setEnabled(false);
-            FMain->MUpdate->setEnabled(false);
+        if (Hauptfenster()) {
+            Schalte_Menueeintrag(TMenueeintrag::Updateinformationen, false);
+            Schalte_Menueeintrag(TMenueeintrag::Updatemenue, false);
         }
         Loesche_TWS_Tempinternet();
         Internetupdate_Starten();
     }
-    if (FMain && !Interneteinstellungen.Webseite.isEmpty())
-        Schalte_Updateeintrag(FMain->MUpdatesimInternet, QString());
+    if (Hauptfenster() && !Interneteinstellungen.Webseite.isEmpty())
+        Schalte_Updateeintrag(TMenueeintrag::Updateseite, QString());
 }
 
 bool Internetupdate_Starten()
@@ -388,15 +386,15 @@ void Aktualisiere_Datenbank()
         SetValueInt(QStringLiteral("TWSDATENBANKVERSION"), GetValueInt(QStringLiteral("TWSDATENBANKVERSION"), server),
                     lokal);
         SaveValueFile(Datenpfad(Versionsdatei), lokal);
-        if (FMain)
-            FMain->MDatenbankenupdaten->setEnabled(false);
+        if (Hauptfenster())
+            Schalte_Menueeintrag(TMenueeintrag::Datenbankupdate, false);
     }
     Sperre_Hauptfenster(false);
-    if (FMain)
-        FMain->hide();
-    Programmstart(true);
-    if (FMain)
-        FMain->show();
+    if (Hauptfenster())
+        Hauptfenster()->hide();
+    Starte_Uebersicht_neu(true);
+    if (Hauptfenster())
+        Hauptfenster()->show();
 }
 
 void Lade_Updateinformationen()
@@ -422,7 +420,7 @@ void Lade_Updateinformationen()
 void Oeffne_Updateseite()
 {
     if (!Interneteinstellungen.Webseite.isEmpty())
-        Oeffne_Dokument(FMain, QStringLiteral("open"), Interneteinstellungen.Webseite, QString(), QString(), 1);
+        Oeffne_Dokument(Hauptfenster(), QStringLiteral("open"), Interneteinstellungen.Webseite, QString(), QString(), 1);
 }
 
 void Starte_Update()
@@ -433,12 +431,12 @@ void Starte_Update()
     const QString setup = GetValueStr(QStringLiteral("SETUPNAME"), lokal);
     if (!Ist_einfacher_Dateiname(setup) || !platform::fileExists(Datenpfad(setup)))
         return;
-    if (!SetupStarten && FMain) {
-        FMain->show();
-        FMain->raise();
+    if (!SetupStarten && Hauptfenster()) {
+        Hauptfenster()->show();
+        Hauptfenster()->raise();
     }
     Zeige_Meldung(QStringLiteral("The update starts now! Please install the setup!"), QStringLiteral("Hint:"), Knopf_OK);
-    Oeffne_Dokument(FMain, QStringLiteral("open"), platform::nativePath(Datenpfad(setup)), QString(), QString(), 1);
-    if (FMain)
-        FMain->hide();
+    Oeffne_Dokument(Hauptfenster(), QStringLiteral("open"), platform::nativePath(Datenpfad(setup)), QString(), QString(), 1);
+    if (Hauptfenster())
+        Hauptfenster()->hide();
 }

@@ -6,8 +6,7 @@
 #include <QString>
 
 #include "core/Globals.h"
-
-class QAction;
+#include "dialogs/Dienste.h"
 
 // The program's own version; shown as 4.00.
 constexpr qint32 Programmversion = 400;
@@ -24,9 +23,9 @@ bool Ist_einfacher_Dateiname(const QString &name);
 // Tells the user that the server named a file in a way that is refused.
 void Melde_ungueltigen_Namen(const QString &name);
 
-// Enables the update menu and one of its entries, with a new caption when
+// Enables the update menu and one of the main window's entries, with a new caption when
 // text is not empty.
-void Schalte_Updateeintrag(QAction *eintrag, const QString &text);
+void Schalte_Updateeintrag(TMenueeintrag eintrag, const QString &text);
 
 // The progress window with the bar set to 0..maximum KB, shown in front;
 // and hidden again.

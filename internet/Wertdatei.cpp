@@ -2,7 +2,7 @@
 
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
-#include "recipes/F_Meldung.h"
+#include "core/Meldung.h"
 
 namespace {
 const QString Wertdateikopf = QStringLiteral("[TWS 2.X]");

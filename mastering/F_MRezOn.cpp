@@ -16,8 +16,8 @@
 #include "platform/Paths.h"
 #include "platform/Seams.h"
 #include "platform/TextFile.h"
-#include "recipes/F_Main.h"
-#include "recipes/F_Meldung.h"
+#include "dialogs/Dienste.h"
+#include "core/Meldung.h"
 
 TFMRezOn *FMRezOn = nullptr;
 
@@ -249,7 +249,7 @@ void TFMRezOn::FormClose()
     AktuellesRezept = -1;
     // The list positions of the records are this window's rows now; the
     // overview numbers them again.
-    Programmstart(true);
+    Starte_Uebersicht_neu(true);
 }
 
 void TFMRezOn::closeEvent(QCloseEvent *event)

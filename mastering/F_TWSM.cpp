@@ -32,7 +32,7 @@
 #include "reference/F_GeAllZuDa.h"
 #include "reference/F_Lex.h"
 #include "reference/Lexikon.h"
-#include "recipes/F_Meldung.h"
+#include "core/Meldung.h"
 
 QString Masterpfad;
 qint32 Masterart = 0;

@@ -21,7 +21,7 @@
 #include "mastering/Newseditor.h"
 #include "platform/Paths.h"
 #include "platform/Seams.h"
-#include "recipes/F_Meldung.h"
+#include "core/Meldung.h"
 
 TFTWSMNews *FTWSMNews = nullptr;
 

@@ -7,7 +7,7 @@
 
 #include "core/Globals.h"
 #include "core/Tabellen.h"
-#include "mastering/Mastering.h"
+#include "core/Protokoll.h"
 #include "platform/Pictures.h"
 #include "platform/Wait.h"
 

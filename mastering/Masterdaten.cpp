@@ -6,7 +6,7 @@
 #include "core/Dateioperationen.h"
 #include "core/Grundoperationen.h"
 #include "core/Tabellen.h"
-#include "mastering/Mastering.h"
+#include "core/Protokoll.h"
 #include "platform/CodePage.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"

@@ -8,13 +8,9 @@
 #include "platform/Paths.h"
 #include "platform/Seams.h"
 #include "platform/TextFile.h"
-#include "recipes/F_Meldung.h"
-
-TString Protokoll;
+#include "core/Meldung.h"
 
 namespace {
-TProtokollEmpfaenger g_empfaenger;
-
 // The release window repaints and grows its protocol during long runs; the
 // operator's clicks wait until the command is done, so no second command
 // starts in the middle of this one.
@@ -53,35 +49,6 @@ bool Loesche_eine_Datei(const QString &pfad)
     return false;
 }
 } // namespace
-
-void Setze_Protokollempfaenger(TProtokollEmpfaenger empfaenger)
-{
-    g_empfaenger = std::move(empfaenger);
-}
-
-void Schreibe_Protokoll(quint8 art, const QString &text)
-{
-    QString zeile;
-    switch (art) {
-    case ProtokollOK:
-        zeile = QStringLiteral("OK:      ");
-        break;
-    case ProtokollFehler:
-        zeile = QStringLiteral("ERROR:   ");
-        break;
-    case ProtokollWarnung:
-        zeile = QStringLiteral("WARNING: ");
-        break;
-    default:
-        break;
-    }
-    // Paths are built from a typed or platform root and backslash parts;
-    // the protocol shows each in the platform's one form.
-    zeile += QDir::toNativeSeparators(QString(text).replace(QLatin1Char('\\'), QLatin1Char('/')));
-    Protokoll.append(zeile);
-    if (g_empfaenger)
-        g_empfaenger(zeile);
-}
 
 void Loesche_Verzeichnisdateien(const QString &verzeichnis)
 {

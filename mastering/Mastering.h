@@ -1,30 +1,11 @@
 #pragma once
 // File routines of the release tool (copy, delete, empty a folder, hide a
-// value in a file) and the protocol every release step writes to. Start-up
-// and the dictionary editor write to the protocol too.
+// value in a file); each step writes to the protocol (core/Protokoll.h).
 #include <QString>
 #include <functional>
 
 #include "core/Globals.h"
-
-// Protocol kinds; any other kind writes the bare text.
-constexpr quint8 ProtokollOK = 0;
-constexpr quint8 ProtokollFehler = 1;
-constexpr quint8 ProtokollWarnung = 2;
-
-// The protocol lines, oldest first. The release window shows them and clears
-// this list when an edition is chosen.
-extern TString Protokoll;
-
-// Called with every new line after it was appended (the release window's
-// memo); empty = nobody listens.
-using TProtokollEmpfaenger = std::function<void(const QString &zeile)>;
-void Setze_Protokollempfaenger(TProtokollEmpfaenger empfaenger);
-
-// One line: "OK:      ", "ERROR:   " or "WARNING: " (kind 0, 1, 2) + text,
-// its separators written in the platform's one form ("/" here, "\" on
-// Windows).
-void Schreibe_Protokoll(quint8 art, const QString &text);
+#include "core/Protokoll.h"
 
 // Deletes the plain files of the folder (sub-folders stay). The folder
 // carries its trailing backslash.

@@ -9,7 +9,7 @@
 #include <algorithm>
 
 #include "core/Grundoperationen.h"
-#include "mastering/Mastering.h"
+#include "core/Protokoll.h"
 #include "platform/Paths.h"
 #include "platform/Pictures.h"
 #include "platform/Rtf.h"

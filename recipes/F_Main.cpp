@@ -26,12 +26,11 @@
 #include "core/Grundoperationen.h"
 #include "core/Tabellen.h"
 #include "platform/CodePage.h"
-#include "platform/Paths.h"
 #include "platform/Pictures.h"
 #include "platform/Wait.h"
-#include "recipes/F_Hilfe.h"
-#include "recipes/F_Meldung.h"
-#include "recipes/F_Tipp.h"
+#include "dialogs/F_Hilfe.h"
+#include "core/Meldung.h"
+#include "dialogs/F_Tipp.h"
 #include "recipes/Rezeptliste.h"
 #include "recipes/Uebersicht.h"
 #include "recipes/F_Rez.h"
@@ -71,12 +70,6 @@ bool gueltig(qint32 index)
     return index >= 0 && index < RezepteTotal.size();
 }
 } // namespace
-
-QString Hintergrunddatei()
-{
-    const QString name = Hintergrundgrafik.isEmpty() ? QStringLiteral("Hintergrund.png") : Hintergrundgrafik;
-    return Programmverzeichnis + Grafikpfad + QStringLiteral("PNG\\") + name;
-}
 
 // --- tool windows ---------------------------------------------------------
 
@@ -164,6 +157,7 @@ void TFMainRezeptbild::closeEvent(QCloseEvent *event)
 
 TFMain::TFMain(QWidget *parent) : QMainWindow(parent)
 {
+    Installiere_Hauptfensterdienste();
     setObjectName(QStringLiteral("FMain"));
     setWindowTitle(QStringLiteral("Tablecraft Works"));
     Setze_Fensterfarbe(this);

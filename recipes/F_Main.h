@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QMainWindow>
 
+#include "dialogs/Hintergrund.h"
 #include "recipes/Uebersicht.h"
 
 class QTimer;
@@ -199,11 +200,11 @@ extern TFMainRezeptbild *FMainRezeptbild;
 // beside the main window's frame, never over it while the screen has room.
 QList<QPoint> Werkzeugfensterplaetze(const QRect &haupt, const QRect &bildschirm, const QList<QSize> &groessen);
 
-// The background picture of the recipe windows: Hintergrundgrafik, or the
-// default one while none is set.
-QString Hintergrunddatei();
-
 // Rebuilds the overview; with reload it first reads the recipe index and
 // every recipe file again (recipe files added to Recipes\ appear). The
 // current recipe stays the same recipe when it is still there, else -1.
 void Programmstart(bool reload);
+
+// Installs the main window's services for the windows below it
+// (dialogs/Dienste.h); the main window does so when it is created.
+void Installiere_Hauptfensterdienste();

@@ -41,28 +41,19 @@
 #include "platform/Rtf.h"
 #include "platform/Seams.h"
 #include "platform/TextFile.h"
-#include "recipes/F_Hilfe.h"
 #include "recipes/F_Main.h"
-#include "reference/F_GeAllZuDa.h"
 #include "reference/F_ZuDa.h"
 #include "reference/Zutatensuche.h"
-#include "recipes/F_Meldung.h"
+#include "core/Meldung.h"
 #include "recipes/F_Wiz.h"
-#include "reference/F_DigI.h"
+#include "recipes/F_DigI.h"
 #include "reference/F_Lex.h"
 #include "reference/F_Rech.h"
 #include "reference/F_VAR.h"
-#include "reference/F_ZutKom.h"
+#include "recipes/F_ZutKom.h"
 
 TFRez *FRez = nullptr;
 
-QString RechPortionentext;
-double RechPreis = 0;
-double RechPortionen = 1;
-double RechFaktor = 1;
-QString RechLabel1Text;
-QString RechLabel2Text;
-QString RechEAnzahlText;
 
 using namespace rezeditor;
 
@@ -1031,25 +1022,6 @@ void Setze_Hintergrund_FRez()
     } else {
         FRez->Setze_Layout();
     }
-}
-
-void Erstelle_Einkaufsliste()
-{
-    TTRezepteTotal *r = Aktuelles();
-    if (!r)
-        return;
-    TTAZutatenliste zeilen = r->Zutatenliste;
-    Ordne_Zutatenliste(zeilen);
-    TString liste;
-    for (const TTZutatenliste &z : zeilen) {
-        if (z.Name.trimmed().isEmpty() || Ist_Kommentarzeile(z))
-            continue;
-        const TTEinheit *e = Finde_Einheit(r->Kategorie, z.Einheit);
-        if (e && e->NichtEinkaufen)
-            continue;
-        liste.append(Verbinde_Zutatenstring(z.Menge, z.Einheit, z.Name));
-    }
-    r->Einkaufsliste = liste;
 }
 
 QFont Anzeigeschrift(const QFont &option)

@@ -194,23 +194,11 @@ void Zeige_Zutatgrafik_DigI(qint32 count, qint32 row);
 // the fields from the record when the editor does not show that record,
 // after asking about the unsaved edits of the recipe it shows.
 void Setze_Hintergrund_FRez();
-// The current recipe's Einkaufsliste from its ingredient lines; comment
-// lines and units marked NichtEinkaufen stay off.
-void Erstelle_Einkaufsliste();
 // Applies the option fonts to the editor's list and text fields.
 void Setze_Textschrift();
 // The font a field shows for an option font: the option's default font
 // stands for the system's font.
 QFont Anzeigeschrift(const QFont &option);
-
-// The servings calculator's inputs, set by Bereite_Mengenberechnung_vor.
-extern QString RechPortionentext;
-extern double RechPreis;
-extern double RechPortionen;
-extern double RechFaktor;
-extern QString RechLabel1Text;  // the word after the number ("persons")
-extern QString RechLabel2Text;  // "Original ingredients (4.00 persons):"
-extern QString RechEAnzahlText; // "4.00"
 
 // Lets the user choose a recipe picture. A picture outside the base folder
 // is copied into Recipes\Pictures\ so that the recipe never points outside
@@ -223,7 +211,7 @@ QPixmap Lade_Rezeptgrafik(const QString &eintrag);
 QString Freier_Rezeptdateiname(const QString &wunsch, qint32 ausser);
 
 // Reads the servings and price of the editor's current layout into the
-// Rech* globals. False (nothing set) without a current recipe, an
+// Rech* globals (reference/F_Rech.h). False (nothing set) without a current recipe, an
 // ingredient line or a selected line.
 bool Bereite_Mengenberechnung_vor();
 
@@ -240,3 +228,7 @@ QString Neue_Seitendatei(const QString &rezeptdatei, const QString &endung, cons
 // remarks, 3 recipe file, 4 the old side files removed); false stops the
 // save there as a kill would, leaving the files as they are.
 extern std::function<bool(int schritt)> Rezeptspeichern_Schritt;
+
+// Installs the editor's services for the windows below it
+// (dialogs/Dienste.h); the editor does so when it is created.
+void Installiere_Editordienste();

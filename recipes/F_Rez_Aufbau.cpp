@@ -2,7 +2,6 @@
 #include "recipes/F_Rez.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateEdit>
@@ -32,27 +31,16 @@
 
 #include "core/Dateioperationen.h"
 #include "core/Globals.h"
-#include "core/Grundoperationen.h"
 #include "core/Tabellen.h"
-#include "platform/CodePage.h"
-#include "platform/Colors.h"
-#include "platform/Paths.h"
-#include "platform/Pictures.h"
-#include "platform/Rtf.h"
-#include "platform/Seams.h"
-#include "platform/TextFile.h"
-#include "recipes/F_Hilfe.h"
+#include "dialogs/F_Hilfe.h"
 #include "recipes/F_Main.h"
 #include "reference/F_GeAllZuDa.h"
 #include "reference/F_ZuDa.h"
-#include "reference/Zutatensuche.h"
-#include "recipes/F_Meldung.h"
 #include "recipes/F_Wiz.h"
-#include "reference/F_DigI.h"
+#include "recipes/F_DigI.h"
 #include "reference/F_Lex.h"
-#include "reference/F_Rech.h"
 #include "reference/F_VAR.h"
-#include "reference/F_ZutKom.h"
+#include "recipes/F_ZutKom.h"
 
 namespace {
 
@@ -70,6 +58,7 @@ QPlainTextEdit *Neue_Spalte(QWidget *parent, const char *name)
 
 TFRez::TFRez(QWidget *parent) : QWidget(parent)
 {
+    Installiere_Editordienste();
     setObjectName(QStringLiteral("FRez"));
     setWindowTitle(QStringLiteral("Recipe:"));
     resize(1000, 720);

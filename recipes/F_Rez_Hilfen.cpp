@@ -3,7 +3,6 @@
 #include "recipes/F_Rez_p.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateEdit>
@@ -34,26 +33,11 @@
 #include "core/Dateioperationen.h"
 #include "core/Globals.h"
 #include "core/Grundoperationen.h"
-#include "core/Tabellen.h"
 #include "platform/CodePage.h"
-#include "platform/Colors.h"
 #include "platform/Paths.h"
-#include "platform/Pictures.h"
 #include "platform/Rtf.h"
 #include "platform/Seams.h"
-#include "platform/TextFile.h"
-#include "recipes/F_Hilfe.h"
-#include "recipes/F_Main.h"
-#include "reference/F_GeAllZuDa.h"
-#include "reference/F_ZuDa.h"
-#include "reference/Zutatensuche.h"
-#include "recipes/F_Meldung.h"
-#include "recipes/F_Wiz.h"
-#include "reference/F_DigI.h"
-#include "reference/F_Lex.h"
-#include "reference/F_Rech.h"
 #include "reference/F_VAR.h"
-#include "reference/F_ZutKom.h"
 
 namespace rezeditor {
 
@@ -70,21 +54,6 @@ TTRezepteTotal *Aktuelles()
     if (AktuellesRezept < 0 || AktuellesRezept >= RezepteTotal.size())
         return nullptr;
     return &RezepteTotal[AktuellesRezept];
-}
-
-// Deleted lines (Listenindex -1, the initialiser's placeholder among them)
-// go; the rest keep their order and are numbered from 0 again.
-void Ordne_Zutatenliste(TTAZutatenliste &liste)
-{
-    TTAZutatenliste neu;
-    for (const TTZutatenliste &z : liste)
-        if (z.Listenindex >= 0)
-            neu.append(z);
-    std::stable_sort(neu.begin(), neu.end(),
-                     [](const TTZutatenliste &a, const TTZutatenliste &b) { return a.Listenindex < b.Listenindex; });
-    for (int i = 0; i < neu.size(); ++i)
-        neu[i].Listenindex = i;
-    liste = neu;
 }
 
 TTZutatenliste *Zeile_mit_Index(TTRezepteTotal &r, int index)
@@ -151,39 +120,12 @@ void Lade_Text(QTextEdit *feld, const QString &pfad, const TString &zeilen)
     feld->document()->setModified(false);
 }
 
-const TTAEinheit *Einheitenliste(qint32 kategorie)
-{
-    if (VariablenTotal.isEmpty())
-        return nullptr;
-    if (kategorie < 0 || kategorie >= AnzahlKategorien)
-        kategorie = 0;
-    return &VariablenTotal[0].Kategorien[kategorie];
-}
-
-const TTEinheit *Finde_Einheit(qint32 kategorie, const QString &einheit)
-{
-    const TTAEinheit *liste = Einheitenliste(kategorie);
-    if (!liste || einheit.trimmed().isEmpty())
-        return nullptr;
-    const QString gross = platform::upperCase(einheit.trimmed());
-    for (const TTEinheit &e : *liste)
-        if (platform::upperCase(e.Name) == gross
-            || platform::upperCase(e.Schluessel) == QLatin1Char('[') + gross + QLatin1Char(']'))
-            return &e;
-    return nullptr;
-}
-
 qint32 Zutatengruppe(const QString &name)
 {
     const qint32 k = Suche_Zutat(name, -1);
     if (k >= 0 && Zutatentotal[k].Kategorie >= 0 && Zutatentotal[k].Kategorie < AnzahlZutatengruppen)
         return Zutatentotal[k].Kategorie;
     return 16; // other ingredients
-}
-
-bool Ist_Kommentarzeile(const TTZutatenliste &z)
-{
-    return z.Menge.isEmpty() && z.Einheit.isEmpty() && z.Name.startsWith(QLatin1String("***"));
 }
 
 // The deluxe columns from the ingredient lines; a preparation stays with

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include "core/Globals.h"
+#include "reference/Einkaufsliste.h"
 
 class QPlainTextEdit;
 class QTextDocument;
@@ -17,7 +18,6 @@ extern const QString Dateikopf20;
 
 bool Gueltiger_Satz(qint32 index);
 TTRezepteTotal *Aktuelles();
-void Ordne_Zutatenliste(TTAZutatenliste &liste);
 TTZutatenliste *Zeile_mit_Index(TTRezepteTotal &r, int index);
 void Zeige_Zeilenbeschriftung();
 QStringList Ohne_Leerzeilen_am_Ende(QStringList zeilen);
@@ -25,10 +25,7 @@ QStringList Dokumentzeilen(const QTextDocument *doc);
 QStringList Memozeilen(const QPlainTextEdit *memo);
 QByteArray In_Codepage(const QStringList &zeilen);
 void Lade_Text(QTextEdit *feld, const QString &pfad, const TString &zeilen);
-const TTAEinheit *Einheitenliste(qint32 kategorie);
-const TTEinheit *Finde_Einheit(qint32 kategorie, const QString &einheit);
 qint32 Zutatengruppe(const QString &name);
-bool Ist_Kommentarzeile(const TTZutatenliste &z);
 TTDeluxeliste Deluxe_aus_Zutaten(const TTRezepteTotal &r);
 bool Hat_Deluxezeilen(const TTDeluxeliste &d);
 QString Kochgeraeteliste(const QString &text);

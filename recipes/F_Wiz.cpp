@@ -26,11 +26,11 @@
 #include "platform/CodePage.h"
 #include "platform/Paths.h"
 #include "platform/Pictures.h"
-#include "recipes/F_Hilfe.h"
+#include "dialogs/F_Hilfe.h"
 #include "recipes/F_Main.h"
-#include "recipes/F_Meldung.h"
+#include "dialogs/F_Meldung.h"
 #include "recipes/F_Rez.h"
-#include "reference/F_DigI.h"
+#include "recipes/F_DigI.h"
 
 TFWiz01 *FWiz01 = nullptr;
 TFWiz02 *FWiz02 = nullptr;

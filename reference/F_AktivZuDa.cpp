@@ -10,12 +10,10 @@
 #include <QSignalBlocker>
 
 #include "core/Dateioperationen.h"
-#include "core/Tabellen.h"
-#include "platform/Pictures.h"
-#include "recipes/F_Hilfe.h"
-#include "recipes/F_Main.h"
-#include "recipes/F_Meldung.h"
-#include "recipes/F_Warten.h"
+#include "dialogs/F_Hilfe.h"
+#include "dialogs/Dienste.h"
+#include "core/Meldung.h"
+#include "dialogs/F_Warten.h"
 #include "reference/F_Lex.h"
 #include "reference/F_ZuDa.h"
 #include "reference/Zutatensuche.h"
@@ -260,7 +258,7 @@ void Zeige_Zutatenverwaltung()
 {
     if (!FAktivZuDa)
         return;
-    Aufbereitungsfenster_Auf(FMain, 0, QStringLiteral("Loading ingredient database..."));
+    Aufbereitungsfenster_Auf(Hauptfenster(), 0, QStringLiteral("Loading ingredient database..."));
     const bool geladen = Lade_Zutaten(Load | Alle);
     qint32 benannte = 0;
     for (const TTZutatentotal &z : std::as_const(Zutatentotal))

@@ -11,13 +11,11 @@
 #include <QSignalBlocker>
 
 #include "core/Dateioperationen.h"
-#include "core/Tabellen.h"
 #include "platform/CodePage.h"
-#include "platform/Pictures.h"
-#include "recipes/F_Hilfe.h"
-#include "recipes/F_Main.h"
-#include "recipes/F_Meldung.h"
-#include "recipes/F_Warten.h"
+#include "dialogs/F_Hilfe.h"
+#include "dialogs/Dienste.h"
+#include "core/Meldung.h"
+#include "dialogs/F_Warten.h"
 #include "reference/F_Lex.h"
 #include "reference/Zutatensuche.h"
 
@@ -200,7 +198,7 @@ void Zeige_Gesamtzutatendatenbank()
 {
     if (!FGeAllZuDa)
         return;
-    Aufbereitungsfenster_Auf(FMain, 0, QStringLiteral("Loading whole ingredient database..."));
+    Aufbereitungsfenster_Auf(Hauptfenster(), 0, QStringLiteral("Loading whole ingredient database..."));
     GesamtZutaten.clear();
     auto abbrechen = [](const QString &text, const QString &ueberschrift) {
         GesamtZutaten.clear();

@@ -14,7 +14,6 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
-#include "core/Dateioperationen.h"
 #include "core/Grundoperationen.h"
 #include "core/Tabellen.h"
 #include "platform/CodePage.h"
@@ -22,9 +21,9 @@
 #include "platform/Pictures.h"
 #include "platform/Seams.h"
 #include "platform/Wait.h"
-#include "recipes/F_Hilfe.h"
-#include "recipes/F_Main.h"
-#include "recipes/F_Meldung.h"
+#include "dialogs/F_Hilfe.h"
+#include "dialogs/Hintergrund.h"
+#include "dialogs/F_Meldung.h"
 #include "reference/F_TWSMLex.h"
 #include "reference/Lexikon.h"
 

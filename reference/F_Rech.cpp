@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <cmath>
@@ -17,12 +16,19 @@
 #include "core/Grundoperationen.h"
 #include "core/Meldung.h"
 #include "core/Tabellen.h"
+#include "dialogs/Dienste.h"
+#include "dialogs/Hintergrund.h"
 #include "platform/Pictures.h"
-#include "recipes/F_Hilfe.h"
-#include "recipes/F_Main.h"
-#include "recipes/F_Rez.h"
+#include "dialogs/F_Hilfe.h"
 
 TFRech *FRech = nullptr;
+QString RechPortionentext;
+double RechPreis = 0;
+double RechPortionen = 1;
+double RechFaktor = 1;
+QString RechLabel1Text;
+QString RechLabel2Text;
+QString RechEAnzahlText;
 
 namespace {
 constexpr int Hilfethema = 9;
@@ -185,47 +191,20 @@ void TFRech::BBerechnenClick()
 void TFRech::BUebernehmenClick()
 {
     TTRezepteTotal *r = Aktuelles();
-    if (!FRez || !r || RechPortionen <= 0) {
+    if (!Rezepteditor() || !r || RechPortionen <= 0) {
         BAbbrechenClick();
         return;
     }
-    const bool deluxe = r->Deluxe != 0;
-    const int markiert = FRez->LBZutatliste->currentRow();
-    FRez->LBZutatliste->clear();
-    FRez->LBZutatliste->addItems(Zeilen(LBNeu));
-    if (markiert >= 0 && markiert < FRez->LBZutatliste->count())
-        FRez->LBZutatliste->setCurrentRow(markiert);
-
     const QString portionen = Formatiere_Portionentext(RechFaktor, Label1->text());
-    (deluxe ? FRez->ERAnzahlportionen1 : FRez->ERAnzahlportionen)->setText(portionen);
     hide();
 
     const double faktor = RechFaktor / RechPortionen;
     RechPreis *= faktor;
-    for (QLineEdit *preis : {FRez->ERPreis, FRez->ERPreis1})
-        preis->setText(Zahltext(10, RechPreis));
-
-    for (TTRezeptzutat &z : r->Zutaten)
-        if (!z.Menge.isEmpty())
-            Multipliziere_Menge(z.Menge, faktor);
-    for (TTZutatenliste &z : r->Zutatenliste)
-        if (!z.Menge.isEmpty())
-            Multipliziere_Menge(z.Menge, faktor);
-    if (r->Deluxe == 1) {
-        // The deluxe columns hold the recipe's lines in that layout; the
-        // editor takes them back from the quantity column. The ingredient
-        // choice holds database names, not quantities: it stays as it is.
-        QStringList mengen = FRez->MMenge1->toPlainText().split(QLatin1Char('\n'));
-        for (QString &m : mengen)
-            if (!m.trimmed().isEmpty())
-                Multipliziere_Menge(m, faktor);
-        FRez->MMenge1->setPlainText(mengen.join(QLatin1Char('\n')));
-    }
+    Uebernimm_Portionen(Zeilen(LBNeu), portionen, Zahltext(10, RechPreis), faktor);
     Zeige_Meldung(QStringLiteral("Please change the cooking time, if necessary! New servings: ") + portionen,
                   QStringLiteral("Hint:"), Knopf_OK);
     Zurueck_zum_Editor();
-    Aktualisiere_Zutatenliste();
-    Zeige_Zutatzeile();
+    Zeige_Editorzutaten();
 }
 
 void TFRech::BAbbrechenClick()
@@ -236,12 +215,13 @@ void TFRech::BAbbrechenClick()
 
 void TFRech::Zurueck_zum_Editor()
 {
-    if (!FRez)
+    QWidget *editor = Rezepteditor();
+    if (!editor)
         return;
-    FRez->setEnabled(true);
-    if (FRez->isVisible()) {
-        FRez->raise();
-        FRez->activateWindow();
+    editor->setEnabled(true);
+    if (editor->isVisible()) {
+        editor->raise();
+        editor->activateWindow();
     }
 }
 
@@ -269,9 +249,10 @@ void TFRech::resizeEvent(QResizeEvent *event)
 
 void Zeige_Mengenberechnung()
 {
-    if (!FRech || !FRez)
+    QWidget *editor = Rezepteditor();
+    if (!FRech || !editor)
         return;
-    FRez->setEnabled(false);
+    editor->setEnabled(false);
     FRech->setWindowTitle(QStringLiteral("Calculate servings:"));
     FRech->BBInfo->setIcon(
         QIcon(platform::loadPixmap(Programmverzeichnis + QStringLiteral("Grafiken\\ENG\\BMP\\Hilfe_Blau.bmp"))));
@@ -282,10 +263,9 @@ void Zeige_Mengenberechnung()
     FRech->EAnzahl->setText(RechEAnzahlText);
     FRech->LBOri->clear();
     FRech->LBNeu->clear();
-    for (int i = 0; i < FRez->LBZutatliste->count(); ++i) {
-        FRech->LBOri->addItem(FRez->LBZutatliste->item(i)->text());
-        FRech->LBNeu->addItem(FRez->LBZutatliste->item(i)->text());
-    }
+    const QStringList zeilen = Editorzutaten();
+    FRech->LBOri->addItems(zeilen);
+    FRech->LBNeu->addItems(zeilen);
     FRech->show();
     FRech->raise();
     FRech->activateWindow();

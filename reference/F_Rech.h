@@ -2,9 +2,10 @@
 // The servings calculator: recalculates the ingredient quantities of the
 // recipe open in the editor for another number of servings. The editor's
 // menu command (TFRez::MRezeptmengenberechnenClick) reads the servings and
-// the price into the Rech* globals (recipes/F_Rez.h) and opens the window
-// with Zeige_Mengenberechnung; the editor stays disabled until the window
-// is left. Several calculations may precede the take-over; each works from
+// the price into the Rech* globals below and opens the window with
+// Zeige_Mengenberechnung; the editor stays disabled until the window is
+// left. The window reaches the editor through its services
+// (dialogs/Dienste.h). Several calculations may precede the take-over; each works from
 // the original lines, so results never compound.
 #include <QString>
 #include <QStringList>
@@ -61,6 +62,15 @@ private:
 };
 
 extern TFRech *FRech;
+
+// The calculator's inputs, set by the editor (Bereite_Mengenberechnung_vor).
+extern QString RechPortionentext;
+extern double RechPreis;
+extern double RechPortionen;
+extern double RechFaktor;
+extern QString RechLabel1Text;  // the word after the number ("persons")
+extern QString RechLabel2Text;  // "Original ingredients (4.00 persons):"
+extern QString RechEAnzahlText; // "4.00"
 
 // Fills the calculator from the Rech* globals and the editor's ingredient
 // lines and shows it; the editor is disabled until the calculator is left.

@@ -16,12 +16,12 @@
 #include "core/Globals.h"
 #include "core/Grundoperationen.h"
 #include "core/Tabellen.h"
-#include "mastering/Mastering.h"
+#include "core/Protokoll.h"
 #include "platform/CodePage.h"
 #include "platform/Paths.h"
 #include "platform/Pictures.h"
 #include "platform/Seams.h"
-#include "recipes/F_Meldung.h"
+#include "dialogs/F_Meldung.h"
 #include "reference/F_Lex.h"
 
 TFTWSMLex *FTWSMLex = nullptr;

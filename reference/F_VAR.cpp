@@ -20,9 +20,9 @@
 #include "core/Grundoperationen.h"
 #include "core/Tabellen.h"
 #include "platform/Pictures.h"
-#include "recipes/F_Hilfe.h"
-#include "recipes/F_Main.h"
-#include "recipes/F_Meldung.h"
+#include "dialogs/F_Hilfe.h"
+#include "dialogs/Hintergrund.h"
+#include "dialogs/F_Meldung.h"
 #include "reference/Einheiten.h"
 
 TFVAR *FVAR = nullptr;

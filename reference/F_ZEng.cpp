@@ -11,7 +11,7 @@
 #include "core/Dateioperationen.h"
 #include "core/Tabellen.h"
 #include "platform/Paths.h"
-#include "recipes/F_Meldung.h"
+#include "core/Meldung.h"
 
 TZutatentotal ZEngListe;
 qint32 ZEngIndex = 0;

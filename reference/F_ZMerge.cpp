@@ -16,7 +16,7 @@
 #include "platform/Pictures.h"
 #include "platform/Seams.h"
 #include "platform/TextFile.h"
-#include "recipes/F_Meldung.h"
+#include "core/Meldung.h"
 #include "reference/F_ZEng.h"
 
 TFZMerge *FZMerge = nullptr;

@@ -23,7 +23,7 @@
 #include "platform/Pictures.h"
 #include "platform/Seams.h"
 #include "platform/Wait.h"
-#include "recipes/F_Meldung.h"
+#include "dialogs/F_Meldung.h"
 #include "reference/Zutatensuche.h"
 
 TFZuDa *FZuDa = nullptr;

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "core/Grundoperationen.h"
-#include "mastering/Mastering.h"
+#include "core/Protokoll.h"
 #include "platform/CodePage.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"

@@ -17,10 +17,9 @@
 #include "core/Globals.h"
 #include "core/Tabellen.h"
 #include "platform/Pictures.h"
-#include "recipes/F_Hilfe.h"
-#include "recipes/F_Main.h"
-#include "recipes/F_Meldung.h"
-#include "recipes/F_Rez.h"
+#include "dialogs/F_Hilfe.h"
+#include "dialogs/Dienste.h"
+#include "dialogs/F_Meldung.h"
 
 namespace {
 
@@ -166,7 +165,7 @@ void TZutatenlistenfenster::Setze_Suche_zurueck(QComboBox *filter)
 
 void TZutatenlistenfenster::Sperre_Aufrufer()
 {
-    for (QWidget *w : std::initializer_list<QWidget *>{FMain, FRez})
+    for (QWidget *w : std::initializer_list<QWidget *>{Hauptfenster(), Rezepteditor()})
         if (w && w->isEnabled()) {
             w->setEnabled(false);
             m_gesperrt.append(w);

@@ -1,22 +1,47 @@
 #!/usr/bin/env bash
-# Checks the layering: platform/ <- core/ <- the window folders <- app/.
-# platform/ and core/ include no header of a window folder or of app/, and
-# platform/ nothing of core/; no window folder includes app/.
+# Checks the order of the product folders (docs/ARCHITECTURE.md): each folder
+# includes headers only of itself and of the folders listed for it below.
+#   platform <- core <- dialogs <- internet <- reference <- interactive, mastering <- recipes <- app
+# interactive/ and mastering/ stand side by side: neither includes the other.
+# Usage: check_layers.sh [source root]
 set -euo pipefail
-cd "$(dirname "$0")/.."
+cd "${1:-$(dirname "$0")/..}"
+
+declare -A below=(
+  [platform]=""
+  [core]="platform"
+  [dialogs]="platform core"
+  [internet]="platform core dialogs"
+  [reference]="platform core dialogs internet"
+  [interactive]="platform core dialogs internet reference"
+  [mastering]="platform core dialogs internet reference"
+  [recipes]="platform core dialogs internet reference interactive mastering"
+  [app]="platform core dialogs internet reference interactive mastering recipes"
+)
+
 status=0
-check() { # folder, forbidden folders (regex)
-  local hits
-  hits=$(grep -nE "^[[:space:]]*#[[:space:]]*include[[:space:]]*\"($2)/" "$1"/*.cpp "$1"/*.h 2>/dev/null || true)
+# A product folder outside the table would go unchecked.
+if [ -f CMakeLists.txt ]; then
+  for dir in $(sed -n 's/^set(TW_PRODUCT_DIRS \(.*\))$/\1/p' CMakeLists.txt); do
+    if [ -z "${below[$dir]+set}" ]; then
+      echo "$dir/ has no place in the order"
+      status=1
+    fi
+  done
+fi
+for dir in "${!below[@]}"; do
+  [ -d "$dir" ] || continue
+  forbidden=()
+  for other in "${!below[@]}"; do
+    [ "$other" = "$dir" ] && continue
+    case " ${below[$dir]} " in *" $other "*) ;; *) forbidden+=("$other") ;; esac
+  done
+  pattern=$(IFS='|'; echo "${forbidden[*]}")
+  hits=$(grep -nE "^[[:space:]]*#[[:space:]]*include[[:space:]]*[\"<]($pattern)/" "$dir"/*.cpp "$dir"/*.h 2>/dev/null || true)
   if [ -n "$hits" ]; then
-    echo "$1/ includes a header of a higher layer:"
+    echo "$dir/ may include only ${below[$dir]:-its own headers}; it includes:"
     echo "$hits"
     status=1
   fi
-}
-check platform "core|recipes|reference|interactive|internet|mastering|app"
-check core "recipes|reference|interactive|internet|mastering|app"
-for dir in recipes reference interactive internet mastering; do
-  [ -d "$dir" ] && check "$dir" "app"
 done
 exit $status

@@ -12,6 +12,8 @@
 #include "platform/Seams.h"
 #include "recipes/F_Main.h"
 #include "recipes/F_Rez.h"
+#include "reference/Einkaufsliste.h"
+#include "reference/F_Rech.h"
 #include "testing/RecipeFile.h"
 #include "testing/Testing.h"
 

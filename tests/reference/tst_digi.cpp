@@ -16,10 +16,10 @@
 #include "recipes/F_Main.h"
 #include "recipes/F_Rez.h"
 #include "recipes/F_Wiz.h"
-#include "reference/F_DigI.h"
+#include "recipes/F_DigI.h"
 #include "reference/F_Rech.h"
 #include "reference/F_ZuDa.h"
-#include "reference/F_ZutKom.h"
+#include "recipes/F_ZutKom.h"
 #include "testing/Testing.h"
 #include "Zutatenhilfen.h"
 

@@ -14,7 +14,7 @@
 #include "reference/F_ZEng.h"
 #include "reference/F_ZMerge.h"
 #include "reference/F_ZuDa.h"
-#include "recipes/F_Hilfe.h"
+#include "dialogs/F_Hilfe.h"
 #include "recipes/F_Main.h"
 #include "recipes/F_Rez.h"
 #include "testing/Testing.h"

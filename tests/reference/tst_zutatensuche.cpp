@@ -12,7 +12,7 @@
 #include "core/Tabellen.h"
 #include "platform/PathNames.h"
 #include "reference/F_AktivZuDa.h"
-#include "reference/F_DigI.h"
+#include "recipes/F_DigI.h"
 #include "reference/F_GeAllZuDa.h"
 #include "reference/F_Rech.h"
 #include "reference/F_ZEng.h"

@@ -168,15 +168,6 @@ int ScriptedMessages::answer(const QString &text, const QString &heading, int bu
     return buttons == Knoepfe_Ja_Nein ? Antwort_Nein : Antwort_OK;
 }
 
-QStringList tabOrder(QWidget *window)
-{
-    QStringList namen;
-    for (QWidget *w = window->nextInFocusChain(); w && w != window; w = w->nextInFocusChain())
-        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(window) && !w->objectName().isEmpty())
-            namen << w->objectName();
-    return namen;
-}
-
 FileSizeLimit::FileSizeLimit(qint64 bytes)
 {
     rlimit limit{};

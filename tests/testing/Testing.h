@@ -14,10 +14,6 @@ namespace testing {
 // Call from every test class's init(): any Qt warning fails the test.
 void failOnWarnings();
 
-// The object names of the controls Tab reaches in a window, in the order it
-// reaches them from the window's first one.
-QStringList tabOrder(QWidget *window);
-
 // A fresh temporary base folder; it becomes the program's base folder
 // (platform::baseFolder and Programmverzeichnis) and every seam is reset.
 class BaseFolder

@@ -1,4 +1,4 @@
-#include "reference/F_DigI.h"
+#include "recipes/F_DigI.h"
 
 #include <QAction>
 #include <QApplication>
@@ -31,10 +31,10 @@
 #include "platform/Rtf.h"
 #include "platform/Seams.h"
 #include "platform/Wait.h"
-#include "recipes/F_Hilfe.h"
+#include "dialogs/F_Hilfe.h"
 #include "recipes/F_Main.h"
 #include "recipes/F_Rez.h"
-#include "recipes/F_Tipp.h"
+#include "dialogs/F_Tipp.h"
 #include "recipes/F_Wiz.h"
 #include "reference/F_Lex.h"
 #include "reference/F_ZuDa.h"

@@ -1,4 +1,4 @@
-#include "recipes/F_Meldung.h"
+#include "dialogs/F_Meldung.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -11,7 +11,6 @@
 #include <QVBoxLayout>
 
 #include "core/Tabellen.h"
-#include "platform/Seams.h"
 #include "platform/Wait.h"
 
 TFMeldung *FMeldung = nullptr;

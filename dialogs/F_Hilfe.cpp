@@ -1,4 +1,4 @@
-#include "recipes/F_Hilfe.h"
+#include "dialogs/F_Hilfe.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -20,7 +20,7 @@
 #include "core/Tabellen.h"
 #include "platform/Paths.h"
 #include "platform/Rtf.h"
-#include "recipes/F_Meldung.h"
+#include "dialogs/F_Meldung.h"
 
 TFHilfe *FHilfe = nullptr;
 

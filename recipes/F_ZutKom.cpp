@@ -1,4 +1,4 @@
-#include "reference/F_ZutKom.h"
+#include "recipes/F_ZutKom.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -17,7 +17,7 @@
 #include "platform/CodePage.h"
 #include "platform/Paths.h"
 #include "platform/Pictures.h"
-#include "recipes/F_Hilfe.h"
+#include "dialogs/F_Hilfe.h"
 #include "recipes/F_Rez.h"
 #include "reference/Zutatentext.h"
 

@@ -4,8 +4,10 @@
 // text (transfer pass), matching (every registered line is taken with a
 // database ingredient, as a comment or as a new ingredient) and complete
 // (saving). The reset returns to the first phase from any phase. The
-// conversion itself is reference/Zutatentext; the recipe record changes
-// only when the import saves, through the recipe editor's save.
+// conversion itself is reference/Zutatentext. Opening the import empties the
+// current recipe's ingredient lines, shopping list and deluxe columns; the
+// rest of the record changes when the import saves, through the recipe
+// editor's save.
 #include <QString>
 #include <QStringList>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "recipes/F_Tipp.h"
+#include "dialogs/F_Tipp.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -16,7 +16,7 @@
 #include "platform/Paths.h"
 #include "platform/Pictures.h"
 #include "platform/Rtf.h"
-#include "recipes/F_Meldung.h"
+#include "dialogs/F_Meldung.h"
 
 TFTipp *FTipp = nullptr;
 

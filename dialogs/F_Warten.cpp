@@ -1,4 +1,4 @@
-#include "recipes/F_Warten.h"
+#include "dialogs/F_Warten.h"
 
 #include <QApplication>
 #include <QFrame>

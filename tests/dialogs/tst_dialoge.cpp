@@ -5,10 +5,10 @@
 #include "core/Dateioperationen.h"
 #include "core/Globals.h"
 #include "platform/Paths.h"
-#include "recipes/F_Hilfe.h"
-#include "recipes/F_Meldung.h"
-#include "recipes/F_Tipp.h"
-#include "recipes/F_Warten.h"
+#include "dialogs/F_Hilfe.h"
+#include "dialogs/F_Meldung.h"
+#include "dialogs/F_Tipp.h"
+#include "dialogs/F_Warten.h"
 #include "testing/Testing.h"
 
 namespace {
