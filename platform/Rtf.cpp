@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QHash>
 #include <QStringDecoder>
+#include <QStringList>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -47,7 +48,8 @@ QString canonicalFontName(const QString &name)
 
 // ---------------------------------------------------------------- reader
 
-enum class Dest { Text, FontTable, ColorTable, Skip };
+// Footnote: text of a footnote, shown after the document's own text.
+enum class Dest { Text, Footnote, FontTable, ColorTable, Skip };
 
 struct CharState {
     bool bold = false;
@@ -146,9 +148,9 @@ bool isSkippedDestination(const QByteArray &word)
         "annotation", "atnauthor", "atnid", "author", "bkmkend", "bkmkstart", "buptim",
         "colorschememapping", "comment", "company", "creatim", "datastore", "docvar",
         "doccomm", "falt", "fldinst", "filetbl", "footer", "footerf", "footerl",
-        "footerr", "footnote", "generator", "header", "headerf", "headerl", "headerr",
+        "footerr", "generator", "header", "headerf", "headerl", "headerr",
         "info", "keywords", "latentstyles", "listoverridetable", "listtable", "mmathPr",
-        "nonshppict", "object", "operator", "panose", "pgdsctbl", "pict", "printim",
+        "nonshppict", "object", "operator", "panose", "pgdsctbl", "pict", "pn", "pntxta", "pntxtb", "printim",
         "private", "revtbl", "revtim", "rsidtbl", "shp", "shpinst", "sn", "sp",
         "stylesheet", "subject", "sv", "tc", "template", "themedata", "title", "txe",
         "userprops", "xe", "xmlnstbl"};
@@ -164,19 +166,26 @@ public:
     Reader(const QByteArray &data, QTextDocument *document)
         : m_p(data.constData()), m_end(data.constData() + data.size()), m_cursor(document)
     {
+        const qsizetype last = data.lastIndexOf('}');
+        m_lastBrace = last < 0 ? m_p : m_p + last;
     }
 
     void run()
     {
         while (m_p < m_end) {
+            // What follows the closing brace of the document belongs to no
+            // document; only a brace further on shows that the document was
+            // closed too early (a damaged file), and then reading goes on.
+            if (m_ended && m_p > m_lastBrace)
+                break;
             const char c = *m_p++;
             switch (c) {
             case '{':
-                flushBytes();
+                flushBytes(true);
                 openGroup();
                 break;
             case '}':
-                flushBytes();
+                flushBytes(true);
                 closeGroup();
                 break;
             case '\\':
@@ -207,6 +216,7 @@ public:
 private:
     const char *m_p;
     const char *m_end;
+    const char *m_lastBrace; // the last "}" of the data
     QTextCursor m_cursor;
     GroupState m_state;
     std::vector<GroupState> m_stack;
@@ -225,6 +235,13 @@ private:
     // Text bytes are collected and decoded together, so that a character of
     // a double-byte code page may come as two \'xx escapes.
     QByteArray m_bytes;
+    // A lead byte of a double-byte character left at the end of a group:
+    // its second byte may come in the next group.
+    QByteArray m_lead;
+    int m_leadCodePage = 0;
+    CharState m_leadChars;
+
+    QStringList m_footnotes; // their text, paragraphs separated by "\n"
 
     QString m_run;
     CharState m_runChars;
@@ -383,6 +400,14 @@ private:
         }
         if (consumeFallback())
             return;
+        if (word == "footnote") {
+            // Also when starred: footnote text is the document's text.
+            const bool imText = !m_stack.empty() && m_stack.back().dest == Dest::Text && m_overflow == 0;
+            m_state.dest = imText ? Dest::Footnote : Dest::Skip;
+            if (imText)
+                m_footnotes.append(QString());
+            return;
+        }
         if (word == "fonttbl") {
             m_state.dest = Dest::FontTable;
             m_fontNumber = -1;
@@ -424,6 +449,7 @@ private:
             return;
         }
         case Dest::Text:
+        case Dest::Footnote:
             break;
         }
         textControlWord(word, hasParam, param);
@@ -507,6 +533,8 @@ private:
             put(QChar(char16_t(0x201D)));
         else if (word == "emspace" || word == "enspace" || word == "qmspace")
             put(QChar(u' '));
+        else if (word == "chftn")
+            putText(footnoteMark(m_state.dest == Dest::Footnote ? m_footnotes.size() : m_footnotes.size() + 1));
     }
 
     const FontEntry *fontOf(const CharState &ch) const
@@ -532,16 +560,55 @@ private:
         return cp > 0 ? cp : m_codePage;
     }
 
+    static bool isDoubleByteCodePage(int cp) { return cp == 932 || cp == 936 || cp == 949 || cp == 950; }
+
+    static bool isLeadByte(int cp, unsigned char b)
+    {
+        if (cp == 932)
+            return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+        return b >= 0x81 && b <= 0xFE;
+    }
+
+    // True when the bytes end in the lead byte of a double-byte character.
+    static bool endsInLeadByte(int cp, const QByteArray &bytes)
+    {
+        qsizetype i = 0;
+        while (i < bytes.size()) {
+            if (!isLeadByte(cp, static_cast<unsigned char>(bytes[i])))
+                ++i;
+            else if (i + 1 == bytes.size())
+                return true;
+            else
+                i += 2;
+        }
+        return false;
+    }
+
+    // A lead byte whose second byte did not come: what the code page makes
+    // of it alone.
+    void dropLeadByte()
+    {
+        if (m_lead.isEmpty())
+            return;
+        const QByteArray lead = std::exchange(m_lead, QByteArray());
+        const Dest dest = std::exchange(m_state.dest, Dest::Text);
+        for (QChar c : decodeCodePage(m_leadCodePage, lead))
+            putChar(c, m_leadChars);
+        m_state.dest = dest;
+    }
+
     // Decodes the collected bytes by the character set of the font they are
-    // in, or else by the document's code page.
-    void flushBytes()
+    // in, or else by the document's code page. At a group's edge a lead byte
+    // at the end waits for its second byte in the next group.
+    void flushBytes(bool groupEdge = false)
     {
         if (m_bytes.isEmpty())
             return;
-        const QByteArray bytes = std::exchange(m_bytes, QByteArray());
-        if (m_state.dest == Dest::Text) {
+        QByteArray bytes = std::exchange(m_bytes, QByteArray());
+        if (m_state.dest == Dest::Text || m_state.dest == Dest::Footnote) {
             const SymbolFont symbol = symbolFontNow();
             if (symbol != SymbolFont::Other) {
+                dropLeadByte();
                 for (char b : bytes) {
                     const QChar c = symbolFontChar(symbol, static_cast<unsigned char>(b));
                     if (c.isNull())
@@ -552,9 +619,22 @@ private:
                 return;
             }
         }
-        const int cp = m_state.dest == Dest::Text        ? codePageOf(fontOf(m_state.chars))
+        const bool text = m_state.dest == Dest::Text || m_state.dest == Dest::Footnote;
+        const int cp = text                              ? codePageOf(fontOf(m_state.chars))
                        : m_state.dest == Dest::FontTable ? codePageOf(&m_font)
                                                          : 1252;
+        if (!m_lead.isEmpty()) {
+            if (text && cp == m_leadCodePage)
+                bytes.prepend(std::exchange(m_lead, QByteArray()));
+            else
+                dropLeadByte();
+        }
+        if (groupEdge && text && isDoubleByteCodePage(cp) && endsInLeadByte(cp, bytes)) {
+            m_lead = bytes.right(1);
+            m_leadCodePage = cp;
+            m_leadChars = m_state.chars;
+            bytes.chop(1);
+        }
         const CharState chars = m_state.chars;
         for (QChar c : decodeCodePage(cp, bytes))
             putChar(c, chars);
@@ -588,8 +668,17 @@ private:
     void put(QChar c)
     {
         flushBytes();
+        dropLeadByte();
         putChar(c, textFontChars());
     }
+
+    void putText(const QString &text)
+    {
+        for (QChar c : text)
+            put(c);
+    }
+
+    static QString footnoteMark(qsizetype number) { return QLatin1Char('[') + QString::number(number) + QLatin1Char(']'); }
 
     void putChar(QChar c, const CharState &chars)
     {
@@ -600,6 +689,10 @@ private:
             || u == 0xFDD0 || u == 0xFDD1)
             return;
         switch (m_state.dest) {
+        case Dest::Footnote:
+            if (!chars.hidden && !m_footnotes.isEmpty())
+                m_footnotes.last() += c;
+            break;
         case Dest::Text:
             if (chars.hidden)
                 return;
@@ -681,6 +774,9 @@ private:
     // final \par does not leave an empty paragraph behind.
     void paragraph()
     {
+        dropLeadByte();
+        if (m_state.dest == Dest::Footnote && !m_footnotes.isEmpty() && !m_footnotes.last().isEmpty())
+            m_footnotes.last() += QLatin1Char('\n');
         if (m_state.dest != Dest::Text)
             return;
         flushRun();
@@ -693,9 +789,27 @@ private:
     void finish()
     {
         flushBytes();
+        dropLeadByte();
         flushRun();
         if (m_pendingParagraphs == 0)
             setParagraph(m_state.para);
+        // Footnotes follow the text, each with its mark, in plain paragraphs.
+        bool first = m_cursor.document()->isEmpty();
+        for (qsizetype i = 0; i < m_footnotes.size(); ++i) {
+            QString note = m_footnotes[i].trimmed();
+            const QString mark = footnoteMark(i + 1);
+            if (note.startsWith(mark))
+                note = note.mid(mark.size()).trimmed();
+            if (note.isEmpty())
+                continue;
+            const QStringList lines = (mark + QLatin1Char(' ') + note).split(QLatin1Char('\n'));
+            for (const QString &line : lines) {
+                if (!first)
+                    m_cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
+                first = false;
+                m_cursor.insertText(line.trimmed(), QTextCharFormat());
+            }
+        }
     }
 };
 

@@ -38,6 +38,7 @@
 #include "recipes/F_Wiz.h"
 #include "reference/F_Lex.h"
 #include "reference/F_ZuDa.h"
+#include "reference/Texteingabe.h"
 #include "reference/Zutatensuche.h"
 #include "reference/Zutatentext.h"
 
@@ -150,6 +151,9 @@ void TFDigI::Baue_Felder()
     MRezeptliste->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     for (QPlainTextEdit *m : {MZutatenliste, MRezeptliste})
         m->installEventFilter(this);
+    // The instructions are rich text in the end and may keep any character.
+    Pruefe_Eingabezeichen(MZutatenliste);
+    Pruefe_Eingabezeichen(MRezeptliste, false);
     LBZutatliste = new QListWidget(this);
     name(LBZutatliste, "LBZutatliste");
     LBZutatliste->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -319,6 +323,9 @@ void TFDigI::Verbinde()
 
     connect(EZutatSuchen, &QLineEdit::textChanged, this, &TFDigI::EZutatSuchenChange);
     connect(LBZutatliste, &QListWidget::itemClicked, this, &TFDigI::LBZutatlisteClick);
+    // keys, typing and the program move the current line too
+    connect(LBZutatliste, &QListWidget::currentRowChanged, this, [this] { Zeile_gewaehlt(false); });
+    connect(LBZutatsuchen, &QListWidget::currentRowChanged, this, &TFDigI::LBZutatsuchenClick);
     connect(LBZutatliste, &QListWidget::itemDoubleClicked, this, &TFDigI::LBZutatlisteDblClick);
     connect(LBZutatsuchen, &QListWidget::itemClicked, this, &TFDigI::LBZutatsuchenClick);
     connect(LBZutatsuchen, &QListWidget::itemDoubleClicked, this, &TFDigI::BBPFeillinksClick);
@@ -376,6 +383,8 @@ void TFDigI::Startzustand()
     LBZutatliste->clear();
     LBZutatliste->setEnabled(false);
     LBZutatliste->show();
+    m_restSchluessel.clear();
+    m_memoSchluessel.clear();
     {
         const QSignalBlocker b(EZutatSuchen);
         EZutatSuchen->clear();
@@ -390,6 +399,7 @@ void TFDigI::Startzustand()
 void TFDigI::Zuordnung_beginnen()
 {
     MZutatenliste->clear();
+    m_memoSchluessel.clear();
     MZutatenliste->setReadOnly(true);
     LBZutatliste->setEnabled(true);
     LBZutatsuchen->setEnabled(true);
@@ -454,7 +464,7 @@ void TFDigI::BBHakenClick()
     if (MZutatenliste->isReadOnly() || !BBHaken->isEnabled())
         return;
     const QStringList zeilen = Zeilen(MZutatenliste);
-    if (zeilen.isEmpty())
+    if (zeilen.isEmpty() || !Zeilen_speicherbar(MZutatenliste, zeilen))
         return;
     const TZutatenpruefung p = Pruefe_Zutatenzeilen(zeilen);
     MZutatenliste->setPlainText(p.Zeilen.join(QLatin1Char('\n')));
@@ -467,16 +477,46 @@ void TFDigI::BBPfeilrechtsClick()
 {
     if (MZutatenliste->isReadOnly() || !BBPfeilrechts->isEnabled())
         return;
-    const TZutatenuebertragung u = Uebertrage_Zutatenzeilen(Zeilen(MZutatenliste));
-    LBZutatliste->addItems(u.Registriert);
-    MZutatenliste->setPlainText(u.Verblieben.join(QLatin1Char('\n')));
+    const QStringList zeilen = Zeilen(MZutatenliste);
+    if (!Zeilen_speicherbar(MZutatenliste, zeilen))
+        return;
+    // Line by line, so that each keeps its place: a line corrected after
+    // "(unit is incorrect!)" joins the list where it stood, not at its end.
+    QStringList verblieben;
+    QList<double> restSchluessel;
+    QString meldung;
+    for (qsizetype j = 0; j < zeilen.size(); ++j) {
+        double schluessel = double(j);
+        if (!m_restSchluessel.isEmpty())
+            schluessel = j < m_restSchluessel.size()
+                             ? m_restSchluessel[j]
+                             : m_restSchluessel.last() + double(j - m_restSchluessel.size() + 1) / 1024.0;
+        const TZutatenuebertragung u = Uebertrage_Zutatenzeilen({zeilen[j]});
+        for (const QString &z : u.Verblieben) {
+            verblieben << z;
+            restSchluessel << schluessel;
+        }
+        if (meldung.isEmpty())
+            meldung = u.Meldung;
+        for (const QString &z : u.Registriert) {
+            int zeile = 0;
+            while (zeile < LBZutatliste->count()
+                   && LBZutatliste->item(zeile)->data(Qt::UserRole).toDouble() <= schluessel)
+                ++zeile;
+            auto *item = new QListWidgetItem(z);
+            item->setData(Qt::UserRole, schluessel);
+            LBZutatliste->insertItem(zeile, item);
+        }
+    }
+    m_restSchluessel = restSchluessel;
+    MZutatenliste->setPlainText(verblieben.join(QLatin1Char('\n')));
     if (LBZutatliste->count() > 0)
         LBZutatliste->setCurrentRow(0);
-    if (u.Verblieben.isEmpty()) {
+    if (verblieben.isEmpty()) {
         Zuordnung_beginnen();
         return;
     }
-    Zeige_Meldung(u.Meldung, QStringLiteral("Missing unit or quantity:"), Knopf_OK);
+    Zeige_Meldung(meldung, QStringLiteral("Missing unit or quantity:"), Knopf_OK);
 }
 
 // --- matching --------------------------------------------------------------
@@ -485,7 +525,12 @@ void TFDigI::EZutatSuchenChange()
 {
     QString text = EZutatSuchen->text();
     Entferne_fuehrende_Leerzeichen(text);
-    const int zeile = Zeige_Zutatensuche(LBZutatsuchen, Zutatentotal, text, TZutatensuchart());
+    int zeile = -1;
+    {
+        // the picture follows once, below
+        const QSignalBlocker b(LBZutatsuchen);
+        zeile = Zeige_Zutatensuche(LBZutatsuchen, Zutatentotal, text, TZutatensuchart());
+    }
     Zeige_Zutatgrafik_DigI(LBZutatsuchen->count(), zeile);
 }
 
@@ -496,6 +541,11 @@ void TFDigI::LBZutatsuchenClick()
 
 void TFDigI::LBZutatlisteClick()
 {
+    Zeile_gewaehlt(true);
+}
+
+void TFDigI::Zeile_gewaehlt(bool fokus)
+{
     if (LBZutatliste->count() == 0 || LBZutatliste->currentRow() < 0)
         return;
     QString menge, einheit, name;
@@ -505,7 +555,7 @@ void TFDigI::LBZutatlisteClick()
         const QSignalBlocker b(EZutatSuchen);
         EZutatSuchen->setText(name);
     }
-    if (EZutatSuchen->isEnabled() && EZutatSuchen->isVisible())
+    if (fokus && EZutatSuchen->isEnabled() && EZutatSuchen->isVisible())
         EZutatSuchen->setFocus();
     EZutatSuchen->setCursorPosition(EZutatSuchen->text().size());
     EZutatSuchenChange();
@@ -524,6 +574,21 @@ void TFDigI::Waehle_Zeile(int zeile)
         return;
     LBZutatliste->setCurrentRow(std::clamp(zeile, 0, LBZutatliste->count() - 1));
     LBZutatlisteClick();
+}
+
+void TFDigI::Fuege_zugeordnet_ein(const QString &zeile, double schluessel)
+{
+    QStringList alle = Zeilen(MZutatenliste);
+    // the memo holds only matched lines here, one key each
+    while (m_memoSchluessel.size() < alle.size())
+        m_memoSchluessel << (m_memoSchluessel.isEmpty() ? 0.0 : m_memoSchluessel.last());
+    m_memoSchluessel.resize(alle.size());
+    qsizetype stelle = 0;
+    while (stelle < alle.size() && m_memoSchluessel[stelle] <= schluessel)
+        ++stelle;
+    alle.insert(stelle, zeile);
+    m_memoSchluessel.insert(stelle, schluessel);
+    MZutatenliste->setPlainText(alle.join(QLatin1Char('\n')));
 }
 
 void TFDigI::Haenge_an(QPlainTextEdit *memo, const QStringList &zeilen)
@@ -552,8 +617,9 @@ void TFDigI::BBPFeillinksClick()
     } else {
         neu = Zugeordnete_Zeile(LBZutatliste->item(zeile)->text(), treffer->text());
     }
+    const double schluessel = LBZutatliste->item(zeile)->data(Qt::UserRole).toDouble();
     delete LBZutatliste->takeItem(zeile);
-    Haenge_an(MZutatenliste, {neu});
+    Fuege_zugeordnet_ein(neu, schluessel);
     Waehle_Zeile(zeile);
     if (LBZutatliste->count() == 0)
         Abschliessen(QStringLiteral("You can save the recipe now"));
@@ -565,8 +631,9 @@ bool TFDigI::Uebernimm_neue_Zutat(const QString &zutatname)
     if (!isVisible() || LBZutatliste->count() == 0 || zeile < 0)
         return false;
     const QString neu = Zugeordnete_Zeile(LBZutatliste->item(zeile)->text(), zutatname);
+    const double schluessel = LBZutatliste->item(zeile)->data(Qt::UserRole).toDouble();
     delete LBZutatliste->takeItem(zeile);
-    Haenge_an(MZutatenliste, {neu});
+    Fuege_zugeordnet_ein(neu, schluessel);
     if (LBZutatliste->count() > 0)
         LBZutatliste->setCurrentRow(std::min(zeile, LBZutatliste->count() - 1));
     Lade_Zutaten(Save);
@@ -606,12 +673,25 @@ void TFDigI::BBNeuClick()
     EZutatSuchenChange();
 }
 
+namespace {
+// The two lines change places and keys: the keys stay in the list's order.
+void Tausche(QListWidget *liste, int oben)
+{
+    QListWidgetItem *a = liste->item(oben);
+    QListWidgetItem *b = liste->item(oben + 1);
+    const QVariant k = a->data(Qt::UserRole);
+    a->setData(Qt::UserRole, b->data(Qt::UserRole));
+    b->setData(Qt::UserRole, k);
+    liste->insertItem(oben + 1, liste->takeItem(oben));
+}
+} // namespace
+
 void TFDigI::BBPfeilObenClick()
 {
     const int zeile = LBZutatliste->currentRow();
     if (zeile < 1)
         return;
-    LBZutatliste->insertItem(zeile - 1, LBZutatliste->takeItem(zeile));
+    Tausche(LBZutatliste, zeile - 1);
     LBZutatliste->setCurrentRow(zeile - 1);
 }
 
@@ -620,7 +700,7 @@ void TFDigI::BBPfeiluntenClick()
     const int zeile = LBZutatliste->currentRow();
     if (zeile < 0 || zeile >= LBZutatliste->count() - 1)
         return;
-    LBZutatliste->insertItem(zeile + 1, LBZutatliste->takeItem(zeile));
+    Tausche(LBZutatliste, zeile);
     LBZutatliste->setCurrentRow(zeile + 1);
 }
 

@@ -115,11 +115,21 @@ private:
     // Every line is matched: only saving is left. The note shows once.
     void Abschliessen(const QString &meldung);
     void Waehle_Zeile(int zeile);
+    // The line selection; fokus: the search takes the focus (a click, not
+    // the keys that move through the list).
+    void Zeile_gewaehlt(bool fokus);
+    // A matched line into the memo at the place of its key.
+    void Fuege_zugeordnet_ein(const QString &zeile, double schluessel);
     QPlainTextEdit *Textmemo() const; // the memo the text menu works on
     void Haenge_an(QPlainTextEdit *memo, const QStringList &zeilen);
     void Verlasse_Import();
 
     QPlainTextEdit *m_memo = nullptr;
+    // The user's order of lines: each line keeps the key of its place in the
+    // memo at the first transfer, through corrections and later transfers
+    // (lines left in the memo), the list (item data) and the matched lines.
+    QList<double> m_restSchluessel;
+    QList<double> m_memoSchluessel;
     bool m_fertig = false;
     bool m_neueZutat = false; // the ingredient editor works for this window
 };

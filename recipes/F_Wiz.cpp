@@ -31,6 +31,7 @@
 #include "dialogs/F_Meldung.h"
 #include "recipes/F_Rez.h"
 #include "recipes/F_DigI.h"
+#include "reference/Texteingabe.h"
 
 TFWiz01 *FWiz01 = nullptr;
 TFWiz02 *FWiz02 = nullptr;
@@ -514,6 +515,9 @@ TFWiz05::TFWiz05(QWidget *parent)
     Inhalt->addWidget(MZutaten, 1);
     Inhalt->addWidget(new QLabel(QStringLiteral("Instructions:"), this));
     Inhalt->addWidget(MAnleitung, 1);
+    // the same rule as the import's memos: settled as it comes in
+    Pruefe_Eingabezeichen(MZutaten);
+    Pruefe_Eingabezeichen(MAnleitung, false);
     Registriere_Hinweise(this, {{QStringLiteral("MZutaten"), QStringLiteral("Ingredients, one a line")},
                                 {QStringLiteral("MAnleitung"), QStringLiteral("Instructions of the recipe")}});
 }
@@ -532,9 +536,8 @@ void TFWiz05::BZurueckClick()
 void TFWiz05::BWeiterClick()
 {
     const QStringList zeilen = Zeilen(MZutaten);
-    for (const QString &zeile : zeilen)
-        if (!Speicherbar(QStringLiteral("Ingredient line \"") + zeile.trimmed() + QLatin1Char('"'), zeile))
-            return;
+    if (!Zeilen_speicherbar(MZutaten, zeilen))
+        return;
     // Typed or pasted ingredients go through the digital import; without
     // any, the last step offers finishing, the import and the kitchen.
     if (!Wizardrezept() || !FDigI || zeilen.isEmpty()) {

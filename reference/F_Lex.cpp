@@ -16,6 +16,7 @@
 
 #include "core/Grundoperationen.h"
 #include "core/Tabellen.h"
+#include "internet/Internet.h"
 #include "platform/CodePage.h"
 #include "platform/Paths.h"
 #include "platform/Pictures.h"
@@ -171,9 +172,7 @@ void TFLex::Baue_Menue()
             connect(a, &QAction::triggered, this, slot);
         return a;
     };
-    MRezeptesuchen = eintrag("MRezeptesuchen", QStringLiteral("Rezepte suchen"), nullptr);
-    // The recipe search page opens once the internet transfer is there.
-    MRezeptesuchen->setEnabled(false);
+    MRezeptesuchen = eintrag("MRezeptesuchen", QStringLiteral("Rezepte suchen"), &TFLex::MRezeptesuchenClick);
     MLZeichensatzaendern =
         eintrag("MLZeichensatzaendern", QStringLiteral("Zeichensatz ändern"), &TFLex::MLZeichensatzaendernClick);
     MLHilfe = eintrag("MLHilfe", QStringLiteral("Hilfe"), &TFLex::MLHilfeClick);
@@ -249,6 +248,14 @@ void TFLex::PMLexPopup()
     const bool gewaehlt = Lexikoneintrag_in_Zeile(LBBegriff->currentRow()) >= 0;
     EditEintragaendern->setVisible(gewaehlt);
     Lexikoneintragloeschen->setVisible(gewaehlt);
+    // the recipe search lives on the program's web site
+    MRezeptesuchen->setEnabled(!Interneteinstellungen.Webseite.isEmpty());
+}
+
+void TFLex::MRezeptesuchenClick()
+{
+    if (!Interneteinstellungen.Webseite.isEmpty())
+        Oeffne_Dokument(FMain, QStringLiteral("open"), Interneteinstellungen.Webseite, QString(), QString(), 1);
 }
 
 void TFLex::MLZeichensatzaendernClick()

@@ -65,6 +65,7 @@ public:
     void CBSuchartChange();
     void LBBegriffClick();
     void PMLexPopup();
+    void MRezeptesuchenClick();
     void MLZeichensatzaendernClick();
     void MLHilfeClick();
     void EditNeuerEintragClick();

@@ -16,6 +16,7 @@
 
 #include "core/Dateioperationen.h"
 #include "core/Grundoperationen.h"
+#include "core/Rezeptzeichen.h"
 #include "core/Tabellen.h"
 #include "platform/CodePage.h"
 #include "platform/PathNames.h"
@@ -56,7 +57,8 @@ bool Gueltiger_Index(qint32 i)
 
 QString Bereinige_Zutatname(const QString &text, bool ende)
 {
-    QString s = text;
+    // spaces of every kind become blanks first, invisible characters go
+    QString s = Bereinige_Rezeptzeichen(text);
     // tabs first, so that a tab beside a blank is collapsed too
     Ersetze_Tabulatoren(s);
     Entferne_doppelte_Leerzeichen(s);
@@ -78,6 +80,12 @@ TZuDaPruefung Pruefe_Zutat(const TZutatentotal &zutaten, const QString &name, co
                         QStringLiteral("Error:")};
     if (Bereinige_Zutatname(name, true).isEmpty() || Bereinige_Zutatname(rezeptname, true).isEmpty())
         return {QStringLiteral("Please enter an ingredient name and a name for the description!"),
+                QStringLiteral("Note:")};
+    // The database file would keep a "?" in their place.
+    const QString fremd = Nicht_speicherbare_Zeichen(Bereinige_Zutatname(name, true) + Bereinige_Zutatname(rezeptname, true));
+    if (!fremd.isEmpty())
+        return {QStringLiteral("The ingredient database cannot hold these characters: ") + fremd
+                    + QStringLiteral("\nPlease remove or replace them."),
                 QStringLiteral("Note:")};
     return {};
 }
@@ -295,6 +303,9 @@ void TFZuDa::BUebernehmenClick()
     TTZutatentotal &z = Zutatentotal[ZuDaIndex];
     z.Zutatname = Bereinige_Zutatname(Ezutatname->text(), true);
     z.Rezepttextname = Bereinige_Zutatname(EZutatRezeptname->text(), true);
+    // the fields show what is stored
+    Ezutatname->setText(z.Zutatname);
+    EZutatRezeptname->setText(z.Rezepttextname);
     z.Suchname = z.Zutatname;
     z.Status = RGAktivKnoepfe->checkedId() == 1 ? 0 : 1;
     const int k = CBKategorie->currentIndex();

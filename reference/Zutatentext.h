@@ -5,7 +5,7 @@
 // applies the units list's text replacements and synonyms and marks names
 // the ingredient database lacks; the transfer pass moves every well-formed
 // line into the list of lines still to be matched. The import window
-// (reference/F_DigI) shows the results.
+// (recipes/F_DigI) shows the results.
 #include <QString>
 #include <QStringList>
 

@@ -55,7 +55,7 @@ seeds() {
     fuzz_verbupload) echo fuzz/seeds/Verben.VIA ;;
     fuzz_rezeptindex) echo fuzz/seeds/RECIPESS.HRB ;;
     fuzz_grafikliste) echo fuzz/seeds/GRAPHICSS.HRB ;;
-    fuzz_zutatentext) (cd "$INST" && ls Recipes/*.?RP | head -4 | sed 's/ /?/g') ;;
+    fuzz_zutatentext) (cd "$INST" && ls Recipes/*.?RP | head -4 | sed 's/ /?/g'); echo fuzz/seeds/Eingefuegt_EN.txt fuzz/seeds/Eingefuegt_DE.txt ;;
   esac
 }
 

@@ -6,6 +6,7 @@
 #include <QtWidgets>
 
 #include "core/Globals.h"
+#include "internet/Internet.h"
 #include "mastering/Mastering.h"
 #include "platform/Seams.h"
 #include "reference/F_Lex.h"
@@ -350,6 +351,22 @@ private slots:
         FLex->ESuche->setText("nichts");
         FLex->PMLexPopup();
         QVERIFY(!FLex->Lexikoneintragloeschen->isVisible());
+        // "Rezepte suchen" opens the program's web site, when one is known.
+        QStringList geoeffnet;
+        platform::setShellRecorder([&](const platform::ShellRequest &r) {
+            geoeffnet << r.target;
+            return true;
+        });
+        Interneteinstellungen.Webseite.clear();
+        FLex->PMLexPopup();
+        QVERIFY(!FLex->MRezeptesuchen->isEnabled());
+        Interneteinstellungen.Webseite = QStringLiteral("https://recipes.example/search");
+        FLex->PMLexPopup();
+        QVERIFY(FLex->MRezeptesuchen->isEnabled());
+        FLex->MRezeptesuchen->trigger();
+        QCOMPARE(geoeffnet, QStringList{"https://recipes.example/search"});
+        Interneteinstellungen = TInterneteinstellungen();
+        platform::setShellRecorder({});
         // A chosen font is kept to the sizes the window is laid out for.
         platform::setFontDialogScript([](QFont &f) {
             f.setPointSize(20);

@@ -121,6 +121,36 @@ private slots:
         QCOMPARE(Namen(Zutatentotal), (QStringList{"Apple", "Chard"}));
     }
 
+    // A name the database file cannot hold is settled (spaces, invisible
+    // characters, fractions) or refused before it is stored: the fields show
+    // what the file reads back.
+    void namenDieDieDateiHaelt()
+    {
+        testing::BaseFolder base;
+        testing::ScriptedMessages messages;
+        Schreibe_Datenbank({Zutat("Apple", 1)});
+        QVERIFY(Lade_Zutaten(Load));
+        QWidget aufrufer;
+        aufrufer.show();
+        messages.expect(QString::fromUtf8("Note: The ingredient database cannot hold these characters: \xE2\x89\x88"));
+        QTimer::singleShot(0, [&] {
+            FZuDa->Ezutatname->setText(QString::fromUtf8("Wasser \xE2\x89\x88 lauwarm"));
+            FZuDa->EZutatRezeptname->setText("Wasser");
+            FZuDa->BUebernehmen->click();
+            QVERIFY(FZuDa->isVisible());
+            FZuDa->Ezutatname->setText(QString::fromUtf8("\xEF\xBB\xBF\xE2\x85\x93\xC2\xA0water"));
+            FZuDa->EZutatRezeptname->setText(QString::fromUtf8("hot\xE2\x80\x89water\xE2\x80\x8B"));
+            FZuDa->BUebernehmen->click();
+        });
+        QVERIFY(Bearbeite_Zutat(-1, true, &aufrufer, false));
+        QCOMPARE(messages.pending(), QStringList());
+        QCOMPARE(FZuDa->Ezutatname->text(), "1/3 water");
+        QCOMPARE(FZuDa->EZutatRezeptname->text(), "hot water");
+        QVERIFY(Lade_Zutaten(Load | Alle));
+        QCOMPARE(Namen(Zutatentotal), (QStringList{"Apple", "1/3 water"}));
+        QCOMPARE(Zutatentotal[1].Rezepttextname, "hot water");
+    }
+
     // Cancel in new mode answered No keeps the record for a later take-over;
     // confirmed, the appended record leaves the array.
     void abbrechenImNeumodus()

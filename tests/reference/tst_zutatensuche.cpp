@@ -8,6 +8,7 @@
 #include "core/Dateioperationen.h"
 #include "core/Globals.h"
 #include "core/Grundoperationen.h"
+#include "core/Rezeptzeichen.h"
 #include "core/Hauptprogramm.h"
 #include "core/Tabellen.h"
 #include "platform/PathNames.h"
@@ -21,6 +22,8 @@
 #include "reference/Zutatentext.h"
 #include "testing/Testing.h"
 #include "Zutatenhilfen.h"
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -146,6 +149,27 @@ private slots:
         z.append(TTZutatentotal()); // the record appended in new mode
         QCOMPARE(Pruefe_Zutat(z, name, rezeptname, neu, qint32(z.size() - 1)).Ueberschrift, ueberschrift);
         QCOMPARE(Bereinige_Zutatname(QStringLiteral(" \tRed  \t pepper,, "), true), QStringLiteral("Red pepper,"));
+    }
+
+    // The rule for text coming in: what a file cannot hold is settled where
+    // it has one meaning, and left for the user otherwise.
+    void rezeptzeichen_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("ergebnis");
+        QTest::newRow("spaces") << u"a\u00A0b\u2009c\u202Fd\u3000e\u2028f"_s << "a b c d e f";
+        QTest::newRow("invisible") << u"\uFEFF1\u200Bg Zu\u00ADcker\u200D\u2060\u200E\x01"_s << "1g Zucker";
+        QTest::newRow("fractions") << u"\u2153 cup, \u215B l, 1\u2044" "2"_s << "1/3 cup, 1/8 l, 1/2";
+        QTest::newRow("after a digit") << u"1\u2154 tbsp, 2\u200B\u2153"_s << "1 2/3 tbsp, 2 1/3";
+        QTest::newRow("code page kept") << u"\u00BD \u00BE tab\there \u20AC"_s << u"\u00BD \u00BE tab\there \u20AC"_s;
+        QTest::newRow("left for the user") << u"\u2248 \U0001F370 \u2192"_s << u"\u2248 \U0001F370 \u2192"_s;
+    }
+    void rezeptzeichen()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, ergebnis);
+        QCOMPARE(Bereinige_Rezeptzeichen(text), ergebnis);
+        QCOMPARE(Bereinige_Rezeptzeichen(ergebnis), ergebnis);
     }
 
     // One bound serves the buttons and the popup: "Two ingredients are minimum".
