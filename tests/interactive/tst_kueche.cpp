@@ -82,8 +82,7 @@ private slots:
         QFETCH(int, weg);
         QString name;
         if (weg == 0) {
-            FMain->LVRezepte->setCurrentIndex(FMain->LVRezepte->model()->index(0, 0));
-            FMain->LVRezepteDblClick();
+            oeffneErsteZeile();
             name = QStringLiteral("Neues Rezept");
         } else if (weg == 1) {
             QVERIFY(FMain->Waehle_Rezept(1));
@@ -135,8 +134,7 @@ private slots:
         QVERIFY(FRez->isVisible());
         const QString anleitung = FRez->REREingabe->toPlainText();
         QVERIFY(!anleitung.isEmpty());
-        FMain->LVRezepte->setCurrentIndex(FMain->LVRezepte->model()->index(0, 0));
-        FMain->LVRezepteDblClick();
+        oeffneErsteZeile();
         QCOMPARE(FRez->REREingabe->toPlainText(), anleitung);
         QVERIFY(!FRez->Geaendert());
         FIARezeptladen->close();
@@ -144,8 +142,7 @@ private slots:
         FIAMain->close();
 
         FRez->hide();
-        FMain->LVRezepte->setCurrentIndex(FMain->LVRezepte->model()->index(0, 0));
-        FMain->LVRezepteDblClick();
+        oeffneErsteZeile();
         QVERIFY(FRez->REREingabe->toPlainText().isEmpty() && FRez->RERBemerkungen->toPlainText().isEmpty());
         QVERIFY(!FRez->Geaendert());
     }
@@ -156,8 +153,7 @@ private slots:
     {
         base->writeLines(QStringLiteral("Recipes\\IAKochen\\Alt.IAK"), iaDatei(QStringLiteral("Alt"), 0, 1));
         base->writeLines(QStringLiteral("Recipes\\IAKochen\\Fremd.IAK"), QStringList{"[ANDERS]", "Fremd", "0"});
-        FMain->LVRezepte->setCurrentIndex(FMain->LVRezepte->model()->index(0, 0));
-        FMain->LVRezepteDblClick();
+        oeffneErsteZeile();
         QCOMPARE(zeilenVon(FIARezeptladen->LBRezept), (QStringList{"Alt", "Tutorial"}));
 
         meldungen->expect(QStringLiteral("Es existiert bereits ein Rezept mit diesem Namen!"));
@@ -192,9 +188,7 @@ private slots:
     {
         QFETCH(int, geraet);
         base->writeLines(QStringLiteral("Recipes\\IAKochen\\Waage.IAK"), iaDatei(QStringLiteral("Waage"), 2, geraet));
-        FMain->LVRezepte->setCurrentIndex(FMain->LVRezepte->model()->index(0, 0));
-        FMain->LVRezepteDblClick();
-        FIARezeptladen->LBRezept->setCurrentRow(zeilenVon(FIARezeptladen->LBRezept).indexOf("Waage"));
+        waehleLauf(QStringLiteral("Waage"));
         FIARezeptladen->BLaden->click();
         QVERIFY(FIAMain->isEnabled());
         QVERIFY(!FIAMain->P3->isHidden() && FIAMain->P2->isHidden());
@@ -257,9 +251,7 @@ private slots:
     {
         IAStatus.AlleVerben = 0;
         IAStatus.Tooltipps = 0;
-        FMain->LVRezepte->setCurrentIndex(FMain->LVRezepte->model()->index(0, 0));
-        FMain->LVRezepteDblClick();
-        FIARezeptladen->LBRezept->setCurrentRow(zeilenVon(FIARezeptladen->LBRezept).indexOf("Tutorial"));
+        waehleLauf(QStringLiteral("Tutorial"));
         meldungen->expect(QStringLiteral("Herzlich willkommen beim Tutorial."));
         QStringList gesehen;
         QTimer pruefer;
@@ -334,8 +326,7 @@ private slots:
         base->writeLines(QStringLiteral("Recipes\\IAKochen\\Alt.IAK"), iaDatei(QStringLiteral("Alt"), 0, 1));
         const QByteArray vorher = base->readBytes(letztes);
         for (bool laden : {false, true}) {
-            FMain->LVRezepte->setCurrentIndex(FMain->LVRezepte->model()->index(0, 0));
-            FMain->LVRezepteDblClick();
+            oeffneErsteZeile();
             if (laden) {
                 FIARezeptladen->LBRezept->setCurrentRow(zeilenVon(FIARezeptladen->LBRezept).indexOf("Alt"));
                 FIARezeptladen->BLaden->click();
@@ -353,9 +344,7 @@ private slots:
     // leaves no kitchen behind: the overview is back and every way in works.
     void tutorialCancelledOnItsFirstPage()
     {
-        FMain->LVRezepte->setCurrentIndex(FMain->LVRezepte->model()->index(0, 0));
-        FMain->LVRezepteDblClick();
-        FIARezeptladen->LBRezept->setCurrentRow(zeilenVon(FIARezeptladen->LBRezept).indexOf("Tutorial"));
+        waehleLauf(QStringLiteral("Tutorial"));
         meldungen->expect(QStringLiteral("Herzlich willkommen beim Tutorial."));
         meldungen->expect(QStringLiteral("Soll das Tutorial beendet werden?"), Antwort_Ja);
         QTimer abbrechen;
@@ -437,6 +426,18 @@ private slots:
     }
 
 private:
+    // The overview's first row ("Neues Rezept") opened: the kitchen under its chooser.
+    void oeffneErsteZeile()
+    {
+        FMain->LVRezepte->setCurrentIndex(FMain->LVRezepte->model()->index(0, 0));
+        FMain->LVRezepteDblClick();
+    }
+    // The chooser, with the stored run of this name selected.
+    void waehleLauf(const QString &name)
+    {
+        oeffneErsteZeile();
+        FIARezeptladen->LBRezept->setCurrentRow(zeilenVon(FIARezeptladen->LBRezept).indexOf(name));
+    }
     // The overview's "Cook interactively..." on recipe `zeile`.
     void kocheRezept(int zeile)
     {

@@ -89,10 +89,9 @@ private slots:
                  QStringList({"[TWSNEWS]", "2", "**NEWSSTART**", "12345678901234567890", " 4.53217500000000E+0004", "*TWSTCW*",
                               "*FULL*", "ENG", "-1", "New recipes", "3", "Forty new recipes.", "", "Enjoy!", "**NEWSSTART**",
                               "3", " 3.65260000000000E+0004", "*TWSTCW*", "*FULL*", "ENG", "0", "Old news", "0", ""}));
-        // The save loads the file back: the list holds exactly what was written.
+        // The save loads the file back: the list holds exactly what was written
+        // (reading dates and texts is the date and window tests').
         QCOMPARE(Gelesen(), QStringList({"New recipes-", "Old news+"}));
-        QCOMPARE(News.Inhalt[0].Datum, 45321.75);
-        QCOMPARE(News.Inhalt[0].Text, TString({"Forty new recipes.", "", "Enjoy!"}));
 
         // A full disk: the failed save is reported, the list stays.
         messages.expect("NEWS.HRB");

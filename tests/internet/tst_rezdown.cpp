@@ -12,7 +12,6 @@
 #include "internet/Rezeptdownload.h"
 #include "internet/Update.h"
 #include "internet/Wertdatei.h"
-#include "mastering/Rezeptindex.h"
 #include "platform/Paths.h"
 #include "platform/Seams.h"
 #include "platform/TextFile.h"
@@ -190,29 +189,6 @@ private slots:
         QCOMPARE(e[0].Text, QStringList({"Hot", "and quick"}));
         QCOMPARE(e[1].Dateien, QStringList{"Stew.KRP"});
         QCOMPARE(e[1].GroesseKB, 3);
-    }
-
-    // What the release tool writes is what the download reads.
-    void index_des_releasewerkzeugs()
-    {
-        m_base->writeLines(QStringLiteral("Recipes\\Soup.KRP"), {"[TAFELWERKSTATT 2.0]"});
-        m_base->writeLines(QStringLiteral("Recipes\\Soup.KRP.BRT"), {"{\\rtf1 hot}"});
-        m_base->writeLines(QStringLiteral("Recipes\\Tart.TRP"), {"[TAFELWERKSTATT 2.0]"});
-        TTRezepteTotal suppe, torte;
-        suppe.Dateiname = Programmverzeichnis + QStringLiteral("Recipes\\Soup.KRP");
-        suppe.Rezeptname = QStringLiteral("Soup");
-        suppe.Bemerkungsdatei = QStringLiteral("Soup.KRP.BRT");
-        suppe.Rezeptkurzinfo = QStringList{"Hot", "and quick"};
-        torte.Dateiname = Programmverzeichnis + QStringLiteral("Recipes\\Tart.TRP");
-        torte.Rezeptname = QStringLiteral("Apple tart");
-        TString index, speicherliste;
-        Fuege_Rezeptbloecke_an(index, {suppe, torte}, speicherliste);
-        const TRecipetype e = Lies_Rezeptindex(platform::joinLines(index));
-        QCOMPARE(Namen(e), QStringList({"Apple tart", "Soup"}));
-        QCOMPARE(e[0].Dateien, QStringList({"Tart.TRP", "", ""}));
-        QCOMPARE(e[1].Dateien, QStringList({"Soup.KRP", "Soup.KRP.BRT", ""}));
-        QCOMPARE(e[1].Text, QStringList({"Hot", "and quick"}));
-        QCOMPARE(e[1].GroesseKB, 2);
     }
 
     // The window offers what is not installed, by category with counts.

@@ -2,14 +2,28 @@
 // The set-up the release window's tests share: the windows created once, and
 // per test a fresh base folder with the master folder in it, scripted
 // messages and the master path on the base folder. A message the test does
-// not expect, or one it expects and does not get, fails it.
+// not expect, or one it expects and does not get, fails it. The release
+// tool's tests without the window use only the protocol's path form.
 #include <QtWidgets>
 #include <memory>
 
 #include "app/Start.h"
+#include "core/Globals.h"
 #include "core/Hauptprogramm.h"
 #include "mastering/F_TWSM.h"
 #include "testing/Testing.h"
+
+// The protocol writes every path with "/".
+inline QString Einheitlich(QString zeile)
+{
+    return zeile.replace(QLatin1Char('\\'), QLatin1Char('/'));
+}
+inline TString Einheitlich(TString zeilen)
+{
+    for (QString &z : zeilen)
+        z = Einheitlich(z);
+    return zeilen;
+}
 
 class TWSMUmgebung
 {

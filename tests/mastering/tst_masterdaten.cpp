@@ -1,3 +1,4 @@
+#include "TWSMUmgebung.h"
 #include "testing/Masterbaum.h"
 #include "testing/Testing.h"
 
@@ -17,14 +18,6 @@ using testing::MasterIngredient;
 using testing::MasterTree;
 
 namespace {
-// The protocol writes every path with "/".
-TString Einheitlich(TString zeilen)
-{
-    for (QString &z : zeilen)
-        z.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    return zeilen;
-}
-
 const QString OK = QStringLiteral("OK:      ");
 const QString ERR = QStringLiteral("ERROR:   ");
 const QString WARN = QStringLiteral("WARNING: ");

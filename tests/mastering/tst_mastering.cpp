@@ -1,3 +1,4 @@
+#include "TWSMUmgebung.h"
 #include "testing/Testing.h"
 
 #include <QDir>
@@ -8,18 +9,6 @@
 #include "platform/Seams.h"
 
 namespace {
-// The protocol writes every path with "/".
-QString Einheitlich(QString zeile)
-{
-    return zeile.replace(QLatin1Char('\\'), QLatin1Char('/'));
-}
-TString Einheitlich(TString zeilen)
-{
-    for (QString &z : zeilen)
-        z = Einheitlich(z);
-    return zeilen;
-}
-
 QByteArray Muster(int groesse)
 {
     QByteArray b(groesse, '\0');

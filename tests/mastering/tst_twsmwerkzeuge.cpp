@@ -21,18 +21,6 @@
 // conversion and the crop.
 
 namespace {
-// The protocol writes every path with "/".
-QString Einheitlich(QString zeile)
-{
-    return zeile.replace(QLatin1Char('\\'), QLatin1Char('/'));
-}
-TString Einheitlich(TString zeilen)
-{
-    for (QString &z : zeilen)
-        z = Einheitlich(z);
-    return zeilen;
-}
-
 const QString Masterlexikon = QStringLiteral("Master/Masterdaten/PRGDATA/ENG/LEXIKON/Lexikon.hbd");
 const QString Lexikon = QStringLiteral("PRGDATA/ENG/LEXIKON/Lexikon.hbd");
 

@@ -1,3 +1,4 @@
+#include "TWSMUmgebung.h"
 #include "testing/Testing.h"
 
 #include <QtGui>
@@ -13,18 +14,6 @@
 // each checked on the files they write.
 
 namespace {
-// The protocol writes every path with "/".
-QString Einheitlich(QString zeile)
-{
-    return zeile.replace(QLatin1Char('\\'), QLatin1Char('/'));
-}
-TString Einheitlich(TString zeilen)
-{
-    for (QString &z : zeilen)
-        z = Einheitlich(z);
-    return zeilen;
-}
-
 const QString Seite = QStringLiteral("http://www.example.test");
 
 QStringList Fuss()
