@@ -2,7 +2,8 @@
 // The ingredient list search: the incremental search behind every window
 // that lists ingredients of an ingredient array as the user types (the
 // ingredient editor, the ingredient management, the global database browser,
-// the digital import, the kitchen's ingredient selection).
+// the recipe editor, the digital import, the kitchen's ingredient
+// selection). The windows list it through TZutatenfilter (Zutatenmodell.h).
 //
 // The rule: the text is split at blanks into words, accent-folded and upper
 // case (a leading blank or two blanks in a row give an empty word, which no
@@ -43,6 +44,34 @@ struct TZutatentreffer {
     QStringList Zeilen;     // listed texts, in array order
     QVector<qint32> Indexe; // the record of each line
     qint32 Auswahl = -1;    // the line to select; -1 with no hit
+};
+
+struct TZutatensuchform;
+
+// One run of the search over an array, asked record by record: the list
+// model's filter asks it for each row. It holds the array by reference; the
+// array must not change size while the run is asked.
+class TZutatensuchlauf
+{
+public:
+    TZutatensuchlauf(const TZutatentotal &zutaten, const QString &text, const TZutatensuchart &art);
+    // Never listed: Status 4, no name, or a filter of the window.
+    bool Ausgeschlossen(qint32 i) const;
+    // Every word in the name, exclusions aside.
+    bool Passt(qint32 i) const;
+    // Listed: not excluded, and every word in the name.
+    bool Treffer(qint32 i) const;
+    // A listed record whose name begins with the first word: the first of
+    // them is the line to select.
+    bool Beginnt_mit_Suchtext(qint32 i) const;
+    QString Anzeigetext(qint32 i) const;
+
+private:
+    const TZutatentotal &m_zutaten;
+    TZutatensuchart m_art;
+    TString m_woerter;
+    QString m_erstes;
+    QVector<TZutatensuchform> *m_formen;
 };
 
 // Runs the search over the array and sets every record's position field.
