@@ -1,8 +1,5 @@
 #include "reference/Zutatensuche.h"
 
-#include <QListWidget>
-#include <QSignalBlocker>
-
 #include <map>
 
 #include "core/Grundoperationen.h"
@@ -101,55 +98,19 @@ QString TZutatensuchlauf::Anzeigetext(qint32 i) const
     return m_art.Anzeigetext ? m_art.Anzeigetext(m_zutaten[i]) : m_zutaten[i].Zutatname;
 }
 
-TZutatentreffer Ermittle_Zutatensuche(TZutatentotal &zutaten, const QString &text, const TZutatensuchart &art)
+TZutatentreffer Ermittle_Zutatensuche(const TZutatentotal &zutaten, const QString &text, const TZutatensuchart &art)
 {
     TZutatentreffer t;
     const TZutatensuchlauf lauf(zutaten, text, art);
     for (qint32 i = 0; i < zutaten.size(); ++i) {
-        TTZutatentotal &z = zutaten[i];
-        if (lauf.Ausgeschlossen(i)) {
-            z.*art.Position = -2;
+        if (!lauf.Treffer(i))
             continue;
-        }
-        z.*art.Position = -1;
-        if (!lauf.Passt(i))
-            continue;
-        z.*art.Position = qint32(t.Zeilen.size());
         if (t.Auswahl < 0 && lauf.Beginnt_mit_Suchtext(i))
-            t.Auswahl = z.*art.Position;
+            t.Auswahl = qint32(t.Zeilen.size());
         t.Zeilen.append(lauf.Anzeigetext(i));
         t.Indexe.append(i);
     }
     if (t.Auswahl < 0 && !t.Zeilen.isEmpty())
         t.Auswahl = 0;
     return t;
-}
-
-qint32 Zeige_Zutatensuche(QListWidget *liste, TZutatentotal &zutaten, const QString &text,
-                          const TZutatensuchart &art, bool ankreuzbar)
-{
-    const TZutatentreffer t = Ermittle_Zutatensuche(zutaten, text, art);
-    const QSignalBlocker sperre(liste);
-    liste->setUpdatesEnabled(false);
-    liste->clear();
-    liste->addItems(t.Zeilen);
-    if (ankreuzbar)
-        for (int i = 0; i < liste->count(); ++i) {
-            QListWidgetItem *item = liste->item(i);
-            item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-            item->setCheckState(Qt::Unchecked);
-        }
-    liste->setCurrentRow(t.Auswahl);
-    liste->setUpdatesEnabled(true);
-    return t.Auswahl;
-}
-
-qint32 Zutat_in_Zeile(const TZutatentotal &zutaten, qint32 zeile, qint32 TTZutatentotal::*position)
-{
-    if (zeile < 0)
-        return -1;
-    for (qint32 i = 0; i < zutaten.size(); ++i)
-        if (zutaten[i].*position == zeile)
-            return i;
-    return -1;
 }

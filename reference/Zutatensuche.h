@@ -20,8 +20,6 @@
 
 #include "core/Globals.h"
 
-class QListWidget;
-
 // The search words of a typed text.
 TString Ermittle_Zutatensuchwoerter(const QString &text);
 // The form of a name the words are looked for in: folded, then upper case.
@@ -31,9 +29,6 @@ bool Zutat_passt(const QString &suchform, const TString &woerter);
 
 // What a window adds to the rule.
 struct TZutatensuchart {
-    // The record's run-time field that receives its line (-1 no hit, -2
-    // excluded).
-    qint32 TTZutatentotal::*Position = &TTZutatentotal::Listenposition;
     // Further exclusions (filters of the window); empty = none.
     std::function<bool(const TTZutatentotal &)> Ausgeschlossen;
     // The listed text; empty = the Zutatname.
@@ -74,16 +69,5 @@ private:
     QVector<TZutatensuchform> *m_formen;
 };
 
-// Runs the search over the array and sets every record's position field.
-TZutatentreffer Ermittle_Zutatensuche(TZutatentotal &zutaten, const QString &text, const TZutatensuchart &art);
-
-// For the windows: fills the list with the hits (with check boxes when
-// ankreuzbar), selects the line of the rule without emitting the list's
-// signals, and returns it (-1 when the list is empty).
-qint32 Zeige_Zutatensuche(QListWidget *liste, TZutatentotal &zutaten, const QString &text,
-                          const TZutatensuchart &art, bool ankreuzbar = false);
-
-// Index of the record listed in that line (position field equal to the
-// line); -1 for none.
-qint32 Zutat_in_Zeile(const TZutatentotal &zutaten, qint32 zeile,
-                      qint32 TTZutatentotal::*position = &TTZutatentotal::Listenposition);
+// Runs the search over the whole array at once.
+TZutatentreffer Ermittle_Zutatensuche(const TZutatentotal &zutaten, const QString &text, const TZutatensuchart &art);
