@@ -107,8 +107,10 @@ struct TTZutatentotal {
     qint32 Status = 0;     // 0 inactive, 1 active, 4 never listed; another value is kept
     // S1..S12; S2 = Grafik, S3 = Standardeinheit, S4 = Quellgrafik, S5 = Plural.
     std::array<QString, 12> S;
-    qint32 Listenposition = -1;     // run time: -1 not listed, -2 filtered out
-    qint32 Suchlistenposition = -1; // run time
+    // Run time, never stored, -1 on a new or copied record. No list maps its
+    // lines through them: each list has its own model (reference/Zutatenmodell).
+    qint32 Listenposition = -1;
+    qint32 Suchlistenposition = -1;
 
     QString &Grafik() { return S[1]; }
     const QString &Grafik() const { return S[1]; }

@@ -25,6 +25,7 @@
 #include "dialogs/F_Hilfe.h"
 #include "reference/F_Lex.h"
 #include "reference/F_ZuDa.h"
+#include "reference/Zutatenliste.h"
 #include "reference/Zutatensuche.h"
 
 TFIAZutat *FIAZutat = nullptr;
@@ -72,7 +73,7 @@ void TFIAZutat::Baue_Felder()
     IBack->lower();
     Label1 = benannt(new QLabel(QStringLiteral("Zutat suchen:"), this), "Label1");
     ESuche = benannt(new QLineEdit(this), "ESuche");
-    LBZutat = benannt(new QListWidget(this), "LBZutat");
+    LBZutat = benannt(new TZutatenliste(Zutatentotal, false, this), "LBZutat");
     LBZutat->setContextMenuPolicy(Qt::CustomContextMenu);
     P1 = benannt(new QLabel(QStringLiteral("Keine Grafik gefunden..."), this), "P1");
     P1->setFixedSize(160, 160);
@@ -134,7 +135,7 @@ void TFIAZutat::Baue_Layout()
 void TFIAZutat::Verbinde()
 {
     connect(ESuche, &QLineEdit::textChanged, this, &TFIAZutat::ESucheChange);
-    connect(LBZutat, &QListWidget::currentRowChanged, this, &TFIAZutat::LBZutatClick);
+    connect(LBZutat, &TZutatenliste::currentRowChanged, this, &TFIAZutat::LBZutatClick);
     connect(LBZutat, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &p) { PPIAZutat->popup(LBZutat->viewport()->mapToGlobal(p)); });
     connect(PPIAZutat, &QMenu::aboutToShow, this, &TFIAZutat::PPIAZutatPopup);
@@ -153,12 +154,12 @@ void TFIAZutat::Verbinde()
 
 qint32 TFIAZutat::Gewaehlte_Zutat() const
 {
-    return Zutat_in_Zeile(Zutatentotal, LBZutat->currentRow());
+    return LBZutat->Aktuelle_Zutat();
 }
 
 void TFIAZutat::ESucheChange()
 {
-    Zeige_Zutatensuche(LBZutat, Zutatentotal, ESuche->text(), suchart());
+    LBZutat->Suche(ESuche->text(), suchart());
     Zeige_IAZutatdetails(LBZutat->count(), LBZutat->currentRow());
 }
 
@@ -268,7 +269,7 @@ void Zeige_IAZutatdetails(int zeilen, int zeile)
     }
     if (zeile < 0)
         return;
-    const qint32 db = Zutat_in_Zeile(Zutatentotal, zeile);
+    const qint32 db = FIAZutat->LBZutat->Zutat(zeile);
     if (db < 0) {
         FIAZutat->IZutat->clear();
         return;
@@ -288,7 +289,7 @@ void Zeige_IAZutatenauswahl()
         platform::loadPixmap(Programmverzeichnis + QStringLiteral("Grafiken\\ENG\\PNG\\") + Hintergrundgrafik));
     FIAZutat->BBInfo->setIcon(
         QIcon(platform::loadPixmap(Programmverzeichnis + QStringLiteral("Grafiken\\ENG\\BMP\\Hilfe_blau.bmp"))));
-    FIAZutat->LBZutat->clear();
+    FIAZutat->LBZutat->Leere();
     {
         const QSignalBlocker sperre(FIAZutat->ESuche);
         FIAZutat->ESuche->clear();

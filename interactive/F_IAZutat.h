@@ -12,6 +12,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class TZutatenliste;
 class QMenu;
 class QPushButton;
 
@@ -24,7 +25,7 @@ public:
     QLabel *IBack;
     QLabel *Label1;
     QLineEdit *ESuche;
-    QListWidget *LBZutat;
+    TZutatenliste *LBZutat;
     QLabel *P1; // caption "Keine Grafik gefunden..." shows through an empty picture
     QLabel *IZutat;
     QLabel *Label2;

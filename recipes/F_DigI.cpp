@@ -39,6 +39,7 @@
 #include "reference/F_Lex.h"
 #include "reference/F_ZuDa.h"
 #include "reference/Texteingabe.h"
+#include "reference/Zutatenliste.h"
 #include "reference/Zutatensuche.h"
 #include "reference/Zutatentext.h"
 
@@ -159,7 +160,7 @@ void TFDigI::Baue_Felder()
     LBZutatliste->setContextMenuPolicy(Qt::CustomContextMenu);
     EZutatSuchen = new QLineEdit(this);
     name(EZutatSuchen, "EZutatSuchen");
-    LBZutatsuchen = new QListWidget(this);
+    LBZutatsuchen = new TZutatenliste(Zutatentotal, false, this);
     name(LBZutatsuchen, "LBZutatsuchen");
     IZutat = new QLabel(this);
     name(IZutat, "IZutat");
@@ -325,10 +326,10 @@ void TFDigI::Verbinde()
     connect(LBZutatliste, &QListWidget::itemClicked, this, &TFDigI::LBZutatlisteClick);
     // keys, typing and the program move the current line too
     connect(LBZutatliste, &QListWidget::currentRowChanged, this, [this] { Zeile_gewaehlt(false); });
-    connect(LBZutatsuchen, &QListWidget::currentRowChanged, this, &TFDigI::LBZutatsuchenClick);
+    connect(LBZutatsuchen, &TZutatenliste::currentRowChanged, this, &TFDigI::LBZutatsuchenClick);
     connect(LBZutatliste, &QListWidget::itemDoubleClicked, this, &TFDigI::LBZutatlisteDblClick);
-    connect(LBZutatsuchen, &QListWidget::itemClicked, this, &TFDigI::LBZutatsuchenClick);
-    connect(LBZutatsuchen, &QListWidget::itemDoubleClicked, this, &TFDigI::BBPFeillinksClick);
+    connect(LBZutatsuchen, &QAbstractItemView::clicked, this, &TFDigI::LBZutatsuchenClick);
+    connect(LBZutatsuchen, &QAbstractItemView::doubleClicked, this, &TFDigI::BBPFeillinksClick);
     connect(LBZutatliste, &QWidget::customContextMenuRequested, this, [this](const QPoint &p) {
         const bool an = LBZutatliste->currentRow() >= 0 && LBZutatliste->isVisible() && LBZutatliste->isEnabled();
         MZutatloeschen->setEnabled(an);
@@ -390,7 +391,7 @@ void TFDigI::Startzustand()
         EZutatSuchen->clear();
     }
     EZutatSuchen->setEnabled(false);
-    LBZutatsuchen->clear();
+    LBZutatsuchen->Leere();
     LBZutatsuchen->setEnabled(false);
     Rezeptspeichern1->setEnabled(false);
     MZutatenliste->setReadOnly(false);
@@ -525,18 +526,14 @@ void TFDigI::EZutatSuchenChange()
 {
     QString text = EZutatSuchen->text();
     Entferne_fuehrende_Leerzeichen(text);
-    int zeile = -1;
-    {
-        // the picture follows once, below
-        const QSignalBlocker b(LBZutatsuchen);
-        zeile = Zeige_Zutatensuche(LBZutatsuchen, Zutatentotal, text, TZutatensuchart());
-    }
-    Zeige_Zutatgrafik_DigI(LBZutatsuchen->count(), zeile);
+    // the list's signals stay quiet: the picture follows once, below
+    const int zeile = LBZutatsuchen->Suche(text);
+    Zeige_Zutatgrafik_DigI(LBZutatsuchen->count(), LBZutatsuchen->Zutat(zeile));
 }
 
 void TFDigI::LBZutatsuchenClick()
 {
-    Zeige_Zutatgrafik_DigI(LBZutatsuchen->count(), LBZutatsuchen->currentRow());
+    Zeige_Zutatgrafik_DigI(LBZutatsuchen->count(), LBZutatsuchen->Aktuelle_Zutat());
 }
 
 void TFDigI::LBZutatlisteClick()
@@ -603,10 +600,10 @@ void TFDigI::BBPFeillinksClick()
     const int zeile = LBZutatliste->currentRow();
     if (zeile < 0 || !LBZutatliste->isEnabled())
         return;
-    const QListWidgetItem *treffer = LBZutatsuchen->currentItem();
+    const int treffer = LBZutatsuchen->currentRow();
     const QString suchtext = EZutatSuchen->text();
     QString neu;
-    if (!treffer) {
+    if (treffer < 0) {
         if (suchtext.isEmpty())
             return;
         if (Zeige_Meldung(QStringLiteral("\"") + Kommentarzeile(suchtext) + QStringLiteral("\" inserting as comment?"),
@@ -615,7 +612,7 @@ void TFDigI::BBPFeillinksClick()
             return;
         neu = Kommentarzeile(suchtext);
     } else {
-        neu = Zugeordnete_Zeile(LBZutatliste->item(zeile)->text(), treffer->text());
+        neu = Zugeordnete_Zeile(LBZutatliste->item(zeile)->text(), LBZutatsuchen->Text(treffer));
     }
     const double schluessel = LBZutatliste->item(zeile)->data(Qt::UserRole).toDouble();
     delete LBZutatliste->takeItem(zeile);

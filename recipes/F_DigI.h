@@ -22,6 +22,7 @@ class QMenu;
 class QMenuBar;
 class QPlainTextEdit;
 class QPushButton;
+class TZutatenliste;
 
 class TFDigI : public QWidget
 {
@@ -42,7 +43,7 @@ public:
     QPlainTextEdit *MRezeptliste;     // memo: the instructions
     QListWidget *LBZutatliste;        // registered lines still to be matched
     QLineEdit *EZutatSuchen;
-    QListWidget *LBZutatsuchen;
+    TZutatenliste *LBZutatsuchen;
     QLabel *IZutat;
     QLabel *IRezeptgrafik;
     QLabel *LRezeptname;

@@ -43,6 +43,7 @@
 #include "platform/TextFile.h"
 #include "recipes/F_Main.h"
 #include "reference/F_ZuDa.h"
+#include "reference/Zutatenliste.h"
 #include "reference/Zutatensuche.h"
 #include "core/Meldung.h"
 #include "recipes/F_Wiz.h"
@@ -165,7 +166,7 @@ void TFRez::Fuelle_Formular()
         QSignalBlocker b(EZutatSuchen);
         EZutatSuchen->clear();
     }
-    LBZutatsuche->clear();
+    LBZutatsuche->Leere();
     Zeige_Zutatgrafik_DigI(0, -1);
     EZutat->clear();
     Fuelle_Deluxespalten();
@@ -317,7 +318,7 @@ void TFRez::EZutatSuchenChange()
     // the shared ingredient list search; here stray blanks give no empty word
     QString woerter = text;
     Entferne_doppelte_Leerzeichen(woerter);
-    Zeige_Zutatensuche(LBZutatsuche, Zutatentotal, woerter, TZutatensuchart());
+    LBZutatsuche->Suche(woerter);
     if (LBZutatsuche->count() > 0) {
         LBZutatsucheClick();
     } else {
@@ -331,10 +332,10 @@ void TFRez::EZutatSuchenChange()
 void TFRez::LBZutatsucheClick()
 {
     const int zeile = LBZutatsuche->currentRow();
-    Zeige_Zutatgrafik_DigI(LBZutatsuche->count(), zeile);
+    Zeige_Zutatgrafik_DigI(LBZutatsuche->count(), LBZutatsuche->Zutat(zeile));
     if (zeile < 0)
         return;
-    const QString name = LBZutatsuche->item(zeile)->text();
+    const QString name = LBZutatsuche->Text(zeile);
     // another ingredient starts without the quantity of the one before
     const bool neu = name != EZutat->text().trimmed();
     EZutat->setText(name);
@@ -987,7 +988,7 @@ void Zeige_Zutatzeile()
     FRez->Fuelle_Einheiten(Zutatengruppe(zeile.Name), zeile.Einheit, zeile.Menge);
 }
 
-void Zeige_Zutatgrafik_DigI(qint32 count, qint32 row)
+void Zeige_Zutatgrafik_DigI(qint32 count, qint32 zutat)
 {
     if (!FRez)
         return;
@@ -998,13 +999,9 @@ void Zeige_Zutatgrafik_DigI(qint32 count, qint32 row)
             import->clear();
         return;
     }
-    if (row < 0)
+    if (zutat < 0)
         return;
-    qint32 zutat = -1;
-    for (int i = 0; i < Zutatentotal.size() && zutat < 0; ++i)
-        if (Zutatentotal[i].Listenposition == row)
-            zutat = i;
-    if (zutat < 0 || !Lade_Zutatengrafik(FRez->ISuchbild, zutat))
+    if (!Lade_Zutatengrafik(FRez->ISuchbild, zutat))
         FRez->ISuchbild->clear();
     if (import)
         import->setPixmap(FRez->ISuchbild->pixmap());

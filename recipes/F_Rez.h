@@ -21,6 +21,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QStackedWidget;
 class QTextEdit;
+class TZutatenliste;
 
 class TFRez : public QWidget
 {
@@ -61,7 +62,7 @@ public:
 
     // normal layout: search, line entry, list
     QLineEdit *EZutatSuchen;
-    QListWidget *LBZutatsuche;
+    TZutatenliste *LBZutatsuche;
     QLabel *ISuchbild;
     QComboBox *CBMenge;
     QComboBox *CBEinheit;
@@ -188,8 +189,8 @@ void Aktualisiere_Zutatenliste();
 // Shows the selected ingredient line: label, unit and quantity choices.
 void Zeige_Zutatzeile();
 // count < 1 clears the search picture; else the picture of the database
-// record whose Listenposition is row.
-void Zeige_Zutatgrafik_DigI(qint32 count, qint32 row);
+// record zutat (the one of the list's selected line; -1 for none).
+void Zeige_Zutatgrafik_DigI(qint32 count, qint32 zutat);
 // Prepares the editor for the current recipe (layout, background); fills
 // the fields from the record when the editor does not show that record,
 // after asking about the unsaved edits of the recipe it shows.

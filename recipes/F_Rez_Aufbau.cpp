@@ -36,6 +36,7 @@
 #include "recipes/F_Main.h"
 #include "reference/F_GeAllZuDa.h"
 #include "reference/F_ZuDa.h"
+#include "reference/Zutatenliste.h"
 #include "recipes/F_Wiz.h"
 #include "recipes/F_DigI.h"
 #include "reference/F_Lex.h"
@@ -200,7 +201,7 @@ TFRez::TFRez(QWidget *parent) : QWidget(parent)
     name(EZutatSuchen, "EZutatSuchen");
     EZutatSuchen->setPlaceholderText(QStringLiteral("Search ingredient..."));
     EZutatSuchen->setClearButtonEnabled(true);
-    LBZutatsuche = new QListWidget(normal);
+    LBZutatsuche = new TZutatenliste(Zutatentotal, false, normal);
     name(LBZutatsuche, "LBZutatsuche");
     LBZutatsuche->setMaximumHeight(130);
     ISuchbild = new QLabel(normal);
@@ -336,9 +337,9 @@ TFRez::TFRez(QWidget *parent) : QWidget(parent)
     connect(MDeluxe, &QAction::triggered, this, &TFRez::MDeluxeClick);
     connect(MSchliessen, &QAction::triggered, this, &TFRez::MSchliessenClick);
     connect(EZutatSuchen, &QLineEdit::textChanged, this, &TFRez::EZutatSuchenChange);
-    connect(LBZutatsuche, &QListWidget::currentRowChanged, this, &TFRez::LBZutatsucheClick);
+    connect(LBZutatsuche, &TZutatenliste::currentRowChanged, this, &TFRez::LBZutatsucheClick);
     // a double click, or Enter on the keyboard
-    connect(LBZutatsuche, &QListWidget::itemActivated, this, &TFRez::LBZutatsucheDblClick);
+    connect(LBZutatsuche, &QAbstractItemView::activated, this, &TFRez::LBZutatsucheDblClick);
     connect(LBZutatliste, &QListWidget::currentRowChanged, this, &TFRez::LBZutatlisteClick);
     connect(CBEinheit, &QComboBox::currentTextChanged, this, &TFRez::CBEinheitChange);
     connect(BZutathinzufuegen, &QPushButton::clicked, this, &TFRez::BZutathinzufuegenClick);

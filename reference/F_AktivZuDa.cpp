@@ -4,7 +4,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -16,6 +15,7 @@
 #include "dialogs/F_Warten.h"
 #include "reference/F_Lex.h"
 #include "reference/F_ZuDa.h"
+#include "reference/Zutatenliste.h"
 #include "reference/Zutatensuche.h"
 
 TFAktivZuDa *FAktivZuDa = nullptr;
@@ -55,7 +55,7 @@ TAktivZuDaPopup Ermittle_AktivZuDaPopup(qint32 zeilen, qint32 markierte, qint32 
 
 TFAktivZuDa::TFAktivZuDa(QWidget *parent)
     : TZutatenlistenfenster(QStringLiteral("FAktivZuDa"), QStringLiteral("Organize ingredients on the database:"), 3,
-                            parent)
+                            Zutatentotal, parent)
 {
     CBAktiv = Neue_Auswahl("CBAktiv");
     BAktiv = Neuer_Knopf("BAktiv", QStringLiteral("Activate"));
@@ -137,23 +137,22 @@ void TFAktivZuDa::Suche()
     art.Anzeigetext = [](const TTZutatentotal &z) {
         return z.Status == 1 ? z.Zutatname : z.Zutatname + QStringLiteral(" (inaktiv)");
     };
-    Zeige_Zutatensuche(CLBZutat, Zutatentotal, ESuche->text(), art, true);
+    CLBZutat->Suche(ESuche->text(), art);
     CLBZutatClick();
 }
 
 void TFAktivZuDa::CLBZutatClick()
 {
-    const qint32 i = Zutat_in_Zeile(Zutatentotal, CLBZutat->currentRow());
+    const qint32 i = CLBZutat->Aktuelle_Zutat();
     if (i < 0 || !Lade_Zutatengrafik(IZutat, i))
         IZutat->clear();
 }
 
 void TFAktivZuDa::Aendere_Markierte(const std::function<void(TTZutatentotal &)> &aenderung)
 {
-    for (int zeile = 0; zeile < CLBZutat->count(); ++zeile)
-        if (CLBZutat->item(zeile)->checkState() == Qt::Checked)
-            if (const qint32 i = Zutat_in_Zeile(Zutatentotal, zeile); i >= 0)
-                aenderung(Zutatentotal[i]);
+    for (const qint32 i : CLBZutat->Filter()->Angekreuzte())
+        if (i < Zutatentotal.size())
+            aenderung(Zutatentotal[i]);
     Suche();
 }
 
@@ -235,7 +234,7 @@ void TFAktivZuDa::PMSucheingabenzuruecksetzenClick()
 
 void TFAktivZuDa::PMZudatendetailsbearbeitenClick()
 {
-    const qint32 i = Zutat_in_Zeile(Zutatentotal, CLBZutat->currentRow());
+    const qint32 i = CLBZutat->Aktuelle_Zutat();
     if (i < 0)
         return;
     hide();

@@ -4,7 +4,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QSet>
@@ -17,6 +16,7 @@
 #include "core/Meldung.h"
 #include "dialogs/F_Warten.h"
 #include "reference/F_Lex.h"
+#include "reference/Zutatenliste.h"
 #include "reference/Zutatensuche.h"
 
 TZutatentotal GesamtZutaten;
@@ -72,7 +72,8 @@ qint32 Uebernimm_Zutaten(TZutatentotal &eigene, TZutatentotal &gesamt, const QVe
 
 TFGeAllZuDa::TFGeAllZuDa(QWidget *parent)
     : TZutatenlistenfenster(QStringLiteral("FGeAllZuDa"),
-                            QStringLiteral("Import ingredients from the global ingredient database:"), 5, parent)
+                            QStringLiteral("Import ingredients from the global ingredient database:"), 5,
+                            GesamtZutaten, parent)
 {
     CBMarke = Neue_Auswahl("CBMarke");
     BImportieren = Neuer_Knopf("BImportieren", QStringLiteral("Import"));
@@ -135,13 +136,13 @@ void TFGeAllZuDa::Suche()
     TZutatensuchart art;
     const int gruppe = CBZart->currentIndex() - 1;
     art.Ausgeschlossen = [gruppe](const TTZutatentotal &z) { return gruppe >= 0 && z.Kategorie != gruppe; };
-    Zeige_Zutatensuche(CLBZutat, GesamtZutaten, ESuche->text(), art, true);
+    CLBZutat->Suche(ESuche->text(), art);
     CLBZutatClick();
 }
 
 void TFGeAllZuDa::CLBZutatClick()
 {
-    const qint32 i = Zutat_in_Zeile(GesamtZutaten, CLBZutat->currentRow());
+    const qint32 i = CLBZutat->Aktuelle_Zutat();
     if (i < 0 || !Lade_Zutatengrafik(IZutat, GesamtZutaten[i]))
         IZutat->clear();
 }
@@ -158,10 +159,7 @@ void TFGeAllZuDa::PMAuswahlaufhebenClick()
 
 void TFGeAllZuDa::BImportierenClick()
 {
-    QVector<qint32> indexe;
-    for (int zeile = 0; zeile < CLBZutat->count(); ++zeile)
-        if (CLBZutat->item(zeile)->checkState() == Qt::Checked)
-            indexe.append(Zutat_in_Zeile(GesamtZutaten, zeile));
+    const QVector<qint32> indexe = CLBZutat->Filter()->Angekreuzte();
     if (indexe.isEmpty())
         return;
     Uebernimm_Zutaten(Zutatentotal, GesamtZutaten, indexe);

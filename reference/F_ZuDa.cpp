@@ -9,7 +9,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -25,6 +24,7 @@
 #include "platform/Seams.h"
 #include "platform/Wait.h"
 #include "dialogs/F_Meldung.h"
+#include "reference/Zutatenliste.h"
 #include "reference/Zutatensuche.h"
 
 TFZuDa *FZuDa = nullptr;
@@ -39,13 +39,6 @@ template <typename T> T *benannt(T *w, const char *name)
 {
     w->setObjectName(QLatin1String(name));
     return w;
-}
-
-TZutatensuchart Editorsuche()
-{
-    TZutatensuchart art;
-    art.Position = &TTZutatentotal::Suchlistenposition;
-    return art;
 }
 
 bool Gueltiger_Index(qint32 i)
@@ -142,7 +135,7 @@ void TFZuDa::Baue_Felder()
     IZutatneu->installEventFilter(this);
     BRezeptgrafik = benannt(new QPushButton(QStringLiteral("Picture..."), this), "BRezeptgrafik");
     Ezutatsuche = benannt(new QLineEdit(this), "Ezutatsuche");
-    LBZutatsuche = benannt(new QListWidget(this), "LBZutatsuche");
+    LBZutatsuche = benannt(new TZutatenliste(Zutatentotal, false, this), "LBZutatsuche");
     IZutatsuche = benannt(new QLabel(this), "IZutatsuche");
     IZutatsuche->setFixedSize(64, 64);
     IZutatsuche->setScaledContents(true);
@@ -187,7 +180,7 @@ void TFZuDa::Baue_Layout()
 void TFZuDa::Verbinde()
 {
     connect(Ezutatsuche, &QLineEdit::textChanged, this, &TFZuDa::EzutatsucheChange);
-    connect(LBZutatsuche, &QListWidget::currentRowChanged, this, &TFZuDa::LBZutatsucheClick);
+    connect(LBZutatsuche, &TZutatenliste::currentRowChanged, this, &TFZuDa::LBZutatsucheClick);
     connect(BRezeptgrafik, &QPushButton::clicked, this, &TFZuDa::BRezeptgrafikClick);
     connect(Ezutatname, &QLineEdit::editingFinished, this, &TFZuDa::EzutatnameExit);
     connect(EZutatRezeptname, &QLineEdit::editingFinished, this, &TFZuDa::EZutatRezeptnameExit);
@@ -209,7 +202,7 @@ void TFZuDa::Fuelle(const QString &name, const QString &rezeptname, const QStrin
     RGAktivKnoepfe->button(statusindex == 1 ? 1 : 0)->setChecked(true);
     IBack->setPixmap(platform::loadPixmap(Programmverzeichnis + QStringLiteral("Grafiken\\ENG\\PNG\\")
                                           + Hintergrundgrafik));
-    LBZutatsuche->clear();
+    LBZutatsuche->Leere();
     CBKategorie->clear();
     for (const QString &g : Zutatengruppen)
         CBKategorie->addItem(g);
@@ -232,20 +225,20 @@ void TFZuDa::EzutatsucheChange()
 {
     if (Zutatentotal.isEmpty())
         return;
-    Zeige_Zutatensuche(LBZutatsuche, Zutatentotal, Ezutatsuche->text(), Editorsuche());
+    LBZutatsuche->Suche(Ezutatsuche->text());
     LBZutatsucheClick();
 }
 
 void TFZuDa::LBZutatsucheClick()
 {
     const qint32 zeile = LBZutatsuche->currentRow();
-    const qint32 i = Zutat_in_Zeile(Zutatentotal, zeile, &TTZutatentotal::Suchlistenposition);
+    const qint32 i = LBZutatsuche->Zutat(zeile);
     if (i < 0 || !Lade_Zutatengrafik(IZutatsuche, i))
         IZutatsuche->clear();
     if (zeile < 0)
         return;
     // the group of the first ingredient of that name
-    const qint32 k = Suche_Zutat(LBZutatsuche->item(zeile)->text(), -1);
+    const qint32 k = Suche_Zutat(LBZutatsuche->Text(zeile), -1);
     if (k >= 0 && Zutatentotal[k].Kategorie >= 0 && Zutatentotal[k].Kategorie < AnzahlZutatengruppen)
         CBKategorie->setCurrentIndex(Zutatentotal[k].Kategorie);
 }

@@ -19,7 +19,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class TZutatenliste;
 class QPushButton;
 
 class TFZuDa : public QWidget
@@ -37,7 +37,7 @@ public:
     QLabel *IZutatneu;  // a click chooses a picture
     QPushButton *BRezeptgrafik;
     QLineEdit *Ezutatsuche;
-    QListWidget *LBZutatsuche;
+    TZutatenliste *LBZutatsuche;
     QLabel *IZutatsuche;
     QPushButton *BUebernehmen;
     QPushButton *BAbbrechen;

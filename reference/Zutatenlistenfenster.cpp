@@ -8,7 +8,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -20,6 +19,7 @@
 #include "dialogs/F_Hilfe.h"
 #include "dialogs/Dienste.h"
 #include "dialogs/F_Meldung.h"
+#include "reference/Zutatenliste.h"
 
 namespace {
 
@@ -32,7 +32,7 @@ template <typename T> T *benannt(T *w, const char *name)
 } // namespace
 
 TZutatenlistenfenster::TZutatenlistenfenster(const QString &name, const QString &titel, qint32 hilfethema,
-                                             QWidget *parent)
+                                             TZutatentotal &zutaten, QWidget *parent)
     : QWidget(parent), Hilfethema(hilfethema)
 {
     setObjectName(name);
@@ -44,7 +44,7 @@ TZutatenlistenfenster::TZutatenlistenfenster(const QString &name, const QString 
     IBack->lower();
     ESuche = benannt(new QLineEdit(this), "ESuche");
     CBZart = Neue_Auswahl("CBZart");
-    CLBZutat = benannt(new QListWidget(this), "CLBZutat");
+    CLBZutat = benannt(new TZutatenliste(zutaten, true, this), "CLBZutat");
     CLBZutat->setContextMenuPolicy(Qt::CustomContextMenu);
     IZutat = benannt(new QLabel(this), "IZutat");
     IZutat->setFixedSize(96, 96);
@@ -105,7 +105,7 @@ void TZutatenlistenfenster::Baue_Layout(QComboBox *filter, const QList<QPushButt
     connect(ESuche, &QLineEdit::textChanged, this, [this] { Suche(); });
     connect(CBZart, &QComboBox::currentIndexChanged, this, [this] { Suche(); });
     connect(filter, &QComboBox::currentIndexChanged, this, [this] { Suche(); });
-    connect(CLBZutat, &QListWidget::currentRowChanged, this, [this] { CLBZutatClick(); });
+    connect(CLBZutat, &TZutatenliste::currentRowChanged, this, [this] { CLBZutatClick(); });
     if (Popup)
         connect(CLBZutat, &QWidget::customContextMenuRequested, this,
                 [this](const QPoint &p) { Popup->popup(CLBZutat->viewport()->mapToGlobal(p)); });
@@ -133,23 +133,17 @@ void TZutatenlistenfenster::Fuelle_Gruppen(const QString &erster)
         ESuche->clear();
     }
     IZutat->clear();
-    CLBZutat->clear();
+    CLBZutat->Leere();
 }
 
 qint32 TZutatenlistenfenster::Markierte() const
 {
-    qint32 n = 0;
-    for (int i = 0; i < CLBZutat->count(); ++i)
-        if (CLBZutat->item(i)->checkState() == Qt::Checked)
-            ++n;
-    return n;
+    return qint32(CLBZutat->Filter()->Angekreuzte().size());
 }
 
 void TZutatenlistenfenster::Markiere_alle(bool an)
 {
-    const QSignalBlocker sperre(CLBZutat);
-    for (int i = 0; i < CLBZutat->count(); ++i)
-        CLBZutat->item(i)->setCheckState(an ? Qt::Checked : Qt::Unchecked);
+    CLBZutat->Filter()->Kreuze_alle_an(an);
 }
 
 void TZutatenlistenfenster::Setze_Suche_zurueck(QComboBox *filter)

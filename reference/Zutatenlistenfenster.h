@@ -8,13 +8,15 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "core/Globals.h"
+
 class QAction;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QMenu;
 class QPushButton;
+class TZutatenliste;
 
 class TZutatenlistenfenster : public QWidget
 {
@@ -23,7 +25,7 @@ public:
     QLabel *IBack;
     QLineEdit *ESuche;
     QComboBox *CBZart; // the first entry shows every group, then the 19 groups
-    QListWidget *CLBZutat;
+    TZutatenliste *CLBZutat; // a check list over the window's array
     QLabel *IZutat;
     QPushButton *BZurueck;
     QPushButton *BBInfo;
@@ -41,7 +43,8 @@ public:
     void Sperre_Aufrufer();
 
 protected:
-    TZutatenlistenfenster(const QString &name, const QString &titel, qint32 hilfethema, QWidget *parent);
+    TZutatenlistenfenster(const QString &name, const QString &titel, qint32 hilfethema, TZutatentotal &zutaten,
+                          QWidget *parent);
 
     // A combo box or button of this window with its object name.
     QComboBox *Neue_Auswahl(const char *name);

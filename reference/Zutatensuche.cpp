@@ -1,29 +1,30 @@
 #include "reference/Zutatensuche.h"
 
-#include <QHash>
-#include <QListWidget>
-#include <QSignalBlocker>
+#include <map>
 
 #include "core/Grundoperationen.h"
 #include "platform/CodePage.h"
 
-namespace {
-
 // The forms of a name the search compares with, kept from one keystroke to
 // the next: folding and upper case cost more than the matching itself.
-struct TSuchform {
+struct TZutatensuchform {
     QString Name;     // the name the forms belong to (a shared copy)
     QString Gefaltet; // folded, upper case: the words are looked for in it
     QString Gross;    // upper case, not folded: the start test
 };
 
-// Per array; a record whose name still shares its data with the kept copy
-// has not changed since (a changed name is a new string).
-QHash<const TZutatentotal *, QVector<TSuchform>> g_suchformen;
+namespace {
 
-const TSuchform &Suchform(QVector<TSuchform> &formen, qint32 i, const QString &name)
+// Per array; a record whose name still shares its data with the kept copy
+// has not changed since (a changed name is a new string). A map, as a run
+// keeps the address of its array's forms while others are added.
+std::map<const TZutatentotal *, QVector<TZutatensuchform>> g_suchformen;
+
+const TZutatensuchform &Suchform(QVector<TZutatensuchform> &formen, qint32 i, const QString &name)
 {
-    TSuchform &f = formen[i];
+    if (i >= formen.size())
+        formen.resize(i + 1);
+    TZutatensuchform &f = formen[i];
     if (!f.Name.isSharedWith(name) || f.Name.isNull()) {
         f.Name = name;
         f.Gefaltet = Ermittle_Zutatensuchform(name);
@@ -57,62 +58,59 @@ bool Zutat_passt(const QString &suchform, const TString &woerter)
     return true;
 }
 
-TZutatentreffer Ermittle_Zutatensuche(TZutatentotal &zutaten, const QString &text, const TZutatensuchart &art)
+TZutatensuchlauf::TZutatensuchlauf(const TZutatentotal &zutaten, const QString &text, const TZutatensuchart &art)
+    : m_zutaten(zutaten), m_art(art), m_woerter(Ermittle_Zutatensuchwoerter(text)),
+      m_formen(&g_suchformen[&zutaten])
+{
+    if (!m_woerter.isEmpty())
+        m_erstes = m_woerter.first();
+    m_formen->resize(zutaten.size());
+}
+
+bool TZutatensuchlauf::Ausgeschlossen(qint32 i) const
+{
+    const TTZutatentotal &z = m_zutaten[i];
+    return z.Status == 4 || z.Zutatname.isEmpty() || (m_art.Ausgeschlossen && m_art.Ausgeschlossen(z));
+}
+
+bool TZutatensuchlauf::Passt(qint32 i) const
+{
+    // the forms are made with the first listing, before any word is typed
+    const TZutatensuchform &f = Suchform(*m_formen, i, m_zutaten[i].Zutatname);
+    return m_woerter.isEmpty() || Zutat_passt(f.Gefaltet, m_woerter);
+}
+
+bool TZutatensuchlauf::Treffer(qint32 i) const
+{
+    return !Ausgeschlossen(i) && Passt(i);
+}
+
+bool TZutatensuchlauf::Beginnt_mit_Suchtext(qint32 i) const
+{
+    // The start test compares with the unfolded text. A listed text is the
+    // name, or the name followed by a blank and a note, and a word holds no
+    // blank: the name alone decides.
+    return !m_erstes.isEmpty() && Suchform(*m_formen, i, m_zutaten[i].Zutatname).Gross.startsWith(m_erstes);
+}
+
+QString TZutatensuchlauf::Anzeigetext(qint32 i) const
+{
+    return m_art.Anzeigetext ? m_art.Anzeigetext(m_zutaten[i]) : m_zutaten[i].Zutatname;
+}
+
+TZutatentreffer Ermittle_Zutatensuche(const TZutatentotal &zutaten, const QString &text, const TZutatensuchart &art)
 {
     TZutatentreffer t;
-    const TString woerter = Ermittle_Zutatensuchwoerter(text);
-    const QString erstes = woerter.isEmpty() ? QString() : woerter.first();
-    QVector<TSuchform> &formen = g_suchformen[&zutaten];
-    formen.resize(zutaten.size());
+    const TZutatensuchlauf lauf(zutaten, text, art);
     for (qint32 i = 0; i < zutaten.size(); ++i) {
-        TTZutatentotal &z = zutaten[i];
-        z.*art.Position = -1;
-        if (z.Status == 4 || z.Zutatname.isEmpty() || (art.Ausgeschlossen && art.Ausgeschlossen(z))) {
-            z.*art.Position = -2;
+        if (!lauf.Treffer(i))
             continue;
-        }
-        const TSuchform &f = Suchform(formen, i, z.Zutatname);
-        if (!woerter.isEmpty() && !Zutat_passt(f.Gefaltet, woerter))
-            continue;
-        z.*art.Position = qint32(t.Zeilen.size());
-        // The start test compares with the unfolded text. A listed text is
-        // the name, or the name followed by a blank and a note, and a word
-        // holds no blank: the name alone decides.
-        if (t.Auswahl < 0 && !erstes.isEmpty() && f.Gross.startsWith(erstes))
-            t.Auswahl = z.*art.Position;
-        t.Zeilen.append(art.Anzeigetext ? art.Anzeigetext(z) : z.Zutatname);
+        if (t.Auswahl < 0 && lauf.Beginnt_mit_Suchtext(i))
+            t.Auswahl = qint32(t.Zeilen.size());
+        t.Zeilen.append(lauf.Anzeigetext(i));
         t.Indexe.append(i);
     }
     if (t.Auswahl < 0 && !t.Zeilen.isEmpty())
         t.Auswahl = 0;
     return t;
-}
-
-qint32 Zeige_Zutatensuche(QListWidget *liste, TZutatentotal &zutaten, const QString &text,
-                          const TZutatensuchart &art, bool ankreuzbar)
-{
-    const TZutatentreffer t = Ermittle_Zutatensuche(zutaten, text, art);
-    const QSignalBlocker sperre(liste);
-    liste->setUpdatesEnabled(false);
-    liste->clear();
-    liste->addItems(t.Zeilen);
-    if (ankreuzbar)
-        for (int i = 0; i < liste->count(); ++i) {
-            QListWidgetItem *item = liste->item(i);
-            item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-            item->setCheckState(Qt::Unchecked);
-        }
-    liste->setCurrentRow(t.Auswahl);
-    liste->setUpdatesEnabled(true);
-    return t.Auswahl;
-}
-
-qint32 Zutat_in_Zeile(const TZutatentotal &zutaten, qint32 zeile, qint32 TTZutatentotal::*position)
-{
-    if (zeile < 0)
-        return -1;
-    for (qint32 i = 0; i < zutaten.size(); ++i)
-        if (zutaten[i].*position == zeile)
-            return i;
-    return -1;
 }

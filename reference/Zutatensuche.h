@@ -2,7 +2,8 @@
 // The ingredient list search: the incremental search behind every window
 // that lists ingredients of an ingredient array as the user types (the
 // ingredient editor, the ingredient management, the global database browser,
-// the digital import, the kitchen's ingredient selection).
+// the recipe editor, the digital import, the kitchen's ingredient
+// selection). The windows list it through TZutatenfilter (Zutatenmodell.h).
 //
 // The rule: the text is split at blanks into words, accent-folded and upper
 // case (a leading blank or two blanks in a row give an empty word, which no
@@ -19,8 +20,6 @@
 
 #include "core/Globals.h"
 
-class QListWidget;
-
 // The search words of a typed text.
 TString Ermittle_Zutatensuchwoerter(const QString &text);
 // The form of a name the words are looked for in: folded, then upper case.
@@ -30,9 +29,6 @@ bool Zutat_passt(const QString &suchform, const TString &woerter);
 
 // What a window adds to the rule.
 struct TZutatensuchart {
-    // The record's run-time field that receives its line (-1 no hit, -2
-    // excluded).
-    qint32 TTZutatentotal::*Position = &TTZutatentotal::Listenposition;
     // Further exclusions (filters of the window); empty = none.
     std::function<bool(const TTZutatentotal &)> Ausgeschlossen;
     // The listed text; empty = the Zutatname.
@@ -45,16 +41,33 @@ struct TZutatentreffer {
     qint32 Auswahl = -1;    // the line to select; -1 with no hit
 };
 
-// Runs the search over the array and sets every record's position field.
-TZutatentreffer Ermittle_Zutatensuche(TZutatentotal &zutaten, const QString &text, const TZutatensuchart &art);
+struct TZutatensuchform;
 
-// For the windows: fills the list with the hits (with check boxes when
-// ankreuzbar), selects the line of the rule without emitting the list's
-// signals, and returns it (-1 when the list is empty).
-qint32 Zeige_Zutatensuche(QListWidget *liste, TZutatentotal &zutaten, const QString &text,
-                          const TZutatensuchart &art, bool ankreuzbar = false);
+// One run of the search over an array, asked record by record: the list
+// model's filter asks it for each row. It holds the array by reference; the
+// array must not change size while the run is asked.
+class TZutatensuchlauf
+{
+public:
+    TZutatensuchlauf(const TZutatentotal &zutaten, const QString &text, const TZutatensuchart &art);
+    // Never listed: Status 4, no name, or a filter of the window.
+    bool Ausgeschlossen(qint32 i) const;
+    // Every word in the name, exclusions aside.
+    bool Passt(qint32 i) const;
+    // Listed: not excluded, and every word in the name.
+    bool Treffer(qint32 i) const;
+    // A listed record whose name begins with the first word: the first of
+    // them is the line to select.
+    bool Beginnt_mit_Suchtext(qint32 i) const;
+    QString Anzeigetext(qint32 i) const;
 
-// Index of the record listed in that line (position field equal to the
-// line); -1 for none.
-qint32 Zutat_in_Zeile(const TZutatentotal &zutaten, qint32 zeile,
-                      qint32 TTZutatentotal::*position = &TTZutatentotal::Listenposition);
+private:
+    const TZutatentotal &m_zutaten;
+    TZutatensuchart m_art;
+    TString m_woerter;
+    QString m_erstes;
+    QVector<TZutatensuchform> *m_formen;
+};
+
+// Runs the search over the whole array at once.
+TZutatentreffer Ermittle_Zutatensuche(const TZutatentotal &zutaten, const QString &text, const TZutatensuchart &art);

@@ -9,6 +9,8 @@
 
 #include <QListWidget>
 
+#include "reference/Zutatenliste.h"
+
 namespace kueche {
 using namespace corefixtures;
 
@@ -87,6 +89,14 @@ inline QStringList zeilenVon(const QListWidget *l)
     QStringList z;
     for (int i = 0; i < l->count(); ++i)
         z << l->item(i)->text();
+    return z;
+}
+
+inline QStringList zeilenVon(const TZutatenliste *l)
+{
+    QStringList z;
+    for (int i = 0; i < l->count(); ++i)
+        z << l->Text(i);
     return z;
 }
 

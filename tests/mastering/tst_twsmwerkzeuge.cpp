@@ -13,6 +13,7 @@
 #include "mastering/Mastering.h"
 #include "platform/Seams.h"
 #include "reference/F_GeAllZuDa.h"
+#include "reference/Zutatenliste.h"
 #include "reference/F_Lex.h"
 #include "reference/Lexikon.h"
 
@@ -129,10 +130,11 @@ private slots:
                 return;
             }
             gewartet = !FTWSM->isEnabled();
-            QListWidget *l = FGeAllZuDa->CLBZutat;
+            TZutatenliste *l = FGeAllZuDa->CLBZutat;
             for (int i = 0; i < l->count(); ++i) {
-                angeboten << l->item(i)->text();
-                l->item(i)->setCheckState(l->item(i)->text() == "Anis" ? Qt::Checked : Qt::Unchecked);
+                angeboten << l->Text(i);
+                l->model()->setData(l->model()->index(i, 0), l->Text(i) == "Anis" ? Qt::Checked : Qt::Unchecked,
+                                    Qt::CheckStateRole);
             }
             FGeAllZuDa->BImportieren->click();
             FGeAllZuDa->BZurueck->click();

@@ -14,6 +14,7 @@
 #include "recipes/F_Rez.h"
 #include "reference/Einkaufsliste.h"
 #include "reference/F_Rech.h"
+#include "reference/Zutatenliste.h"
 #include "testing/RecipeFile.h"
 #include "testing/Testing.h"
 

@@ -51,12 +51,6 @@ QStringList Namen(const TZutatentotal &liste)
     return out;
 }
 
-void Kreuze_an(QListWidget *l, const QStringList &texte)
-{
-    for (int i = 0; i < l->count(); ++i)
-        l->item(i)->setCheckState(texte.contains(l->item(i)->text()) ? Qt::Checked : Qt::Unchecked);
-}
-
 QString Bild(const testing::BaseFolder &base, const QString &relativ)
 {
     QImage bild(4, 4, QImage::Format_RGB32);
@@ -242,7 +236,7 @@ private slots:
                             Zutat("Egg", 5), Zutat("Fig", 1, 0), Zutat("Gin", 2, 2)});
         QVERIFY(Lade_Zutaten(Load));
         Zeige_Zutatenverwaltung();
-        QListWidget *l = FAktivZuDa->CLBZutat;
+        TZutatenliste *l = FAktivZuDa->CLBZutat;
         FAktivZuDa->CBAktiv->setCurrentIndex(1);
         QCOMPARE(Zeilen(l), QStringList{"Fig (inaktiv)"});
         FAktivZuDa->PMSucheingabenzuruecksetzenClick();
@@ -284,7 +278,7 @@ private slots:
         QVERIFY(Lade_Zutaten(Load));
         QVERIFY(!Zutaten_mit_Inaktiven_geladen());
         Zeige_Gesamtzutatendatenbank();
-        QListWidget *l = FGeAllZuDa->CLBZutat;
+        TZutatenliste *l = FGeAllZuDa->CLBZutat;
         QCOMPARE(Zeilen(l), (QStringList{"Chard", "Kale"}));
         // the picture of a record that is not in Zutatentotal
         QVERIFY(!FGeAllZuDa->IZutat->pixmap().isNull());
@@ -375,7 +369,7 @@ private slots:
         QVERIFY(hilfe.open(QIODevice::ReadOnly));
         base.writeBytes("PRGDATA/ENG/Anleitung.hbr", hilfe.readAll());
         fenster->show();
-        auto *liste = fenster->findChild<QListWidget *>(QStringLiteral("CLBZutat"));
+        auto *liste = fenster->findChild<TZutatenliste *>(QStringLiteral("CLBZutat"));
         QTest::keyClick(liste, Qt::Key_F1);
         QVERIFY(FHilfe && FHilfe->isVisible());
         FHilfe->hide();

@@ -3,6 +3,7 @@
 // minimum and popup, the browser's take-over, the translation tool's entry,
 // comparing dialog paths with stored ones; the text conversion of the
 // import (check pass, transfer pass, reading a pasted-text file).
+#include <QAbstractItemModelTester>
 #include <QtTest>
 
 #include "core/Dateioperationen.h"
@@ -18,6 +19,7 @@
 #include "reference/F_Rech.h"
 #include "reference/F_ZEng.h"
 #include "reference/F_ZuDa.h"
+#include "reference/Zutatenmodell.h"
 #include "reference/Zutatensuche.h"
 #include "reference/Zutatentext.h"
 #include "testing/Testing.h"
@@ -26,6 +28,18 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// The listed texts of a filter and the records behind them.
+QStringList Zeilen(const TZutatenfilter &f, QVector<qint32> *saetze = nullptr)
+{
+    QStringList z;
+    for (int i = 0; i < f.rowCount(); ++i) {
+        z << f.index(i, 0).data().toString();
+        if (saetze)
+            saetze->append(f.Zutat(i));
+    }
+    return z;
+}
 
 TZutatentotal Beispiel()
 {
@@ -85,29 +99,62 @@ private slots:
         const TZutatentreffer t = Ermittle_Zutatensuche(z, text, TZutatensuchart());
         QCOMPARE(t.Zeilen, zeilen);
         QCOMPARE(t.Auswahl, auswahl);
-        // every record's line agrees with the result; hidden and unnamed ones are excluded
+        // every line's record agrees with the result; hidden and unnamed ones are excluded
         for (int zeile = 0; zeile < t.Indexe.size(); ++zeile)
-            QCOMPARE(z[t.Indexe[zeile]].Listenposition, zeile);
-        QCOMPARE(z[2].Listenposition, -2);
-        QCOMPARE(z[3].Listenposition, -2);
-        QCOMPARE(Zutat_in_Zeile(z, auswahl), auswahl < 0 ? -1 : t.Indexe[auswahl]);
+            QCOMPARE(z[t.Indexe[zeile]].Zutatname, zeilen[zeile]);
+        QVERIFY(!t.Indexe.contains(2) && !t.Indexe.contains(3));
+        // the lists' filter lists the same lines with the same records
+        TZutatenfilter filter(z, false);
+        QAbstractItemModelTester tester(&filter, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QCOMPARE(filter.Suche(text), auswahl);
+        QVector<qint32> saetze;
+        QCOMPARE(Zeilen(filter, &saetze), zeilen);
+        QCOMPARE(saetze, t.Indexe);
+        QCOMPARE(filter.Zutat(zeilen.size()), -1);
+        QCOMPARE(filter.Zutat(auswahl), auswahl < 0 ? -1 : t.Indexe[auswahl]);
     }
 
-    // A window's own exclusions and listed text, in its own position field.
+    // A window's own exclusions and listed text; the records keep no line.
     void fensterregeln()
     {
         TZutatentotal z = Beispiel();
         TZutatensuchart art;
-        art.Position = &TTZutatentotal::Suchlistenposition;
         art.Ausgeschlossen = [](const TTZutatentotal &r) { return r.Kategorie != 0 && r.Kategorie != 8; };
         art.Anzeigetext = [](const TTZutatentotal &r) {
             return r.Status == 1 ? r.Zutatname : r.Zutatname + " (inaktiv)";
         };
         const TZutatentreffer t = Ermittle_Zutatensuche(z, "pepper", art);
         QCOMPARE(t.Zeilen, (QStringList{"Red pepper", "Bell pepper, red", "Pepper (inaktiv)"}));
-        QCOMPARE(z[4].Suchlistenposition, -2);
-        QCOMPARE(z[6].Suchlistenposition, 2);
-        QCOMPARE(z[6].Listenposition, -1); // the other field is untouched
+        QVERIFY(!t.Indexe.contains(4));
+        QCOMPARE(t.Indexe.value(2), 6);
+        QCOMPARE(z[6].Listenposition, -1);
+        QCOMPARE(z[6].Suchlistenposition, -1);
+    }
+
+    // A check list: checks lead to records and go with the next search,
+    // which lists the array as it is then.
+    void kreuze()
+    {
+        TZutatentotal z = Beispiel();
+        TZutatenfilter filter(z, true);
+        QAbstractItemModelTester tester(&filter, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        TZutatensuchart art;
+        art.Anzeigetext = [](const TTZutatentotal &r) { return r.Zutatname + "!"; };
+        QCOMPARE(filter.Suche("pepper", art), 2);
+        QCOMPARE(Zeilen(filter), (QStringList{"Red pepper!", "Bell pepper, red!", "Pepper!"}));
+        QVERIFY(filter.setData(filter.index(2, 0), Qt::Checked, Qt::CheckStateRole));
+        QCOMPARE(filter.Angekreuzte(), QVector<qint32>{6});
+        filter.Kreuze_alle_an(true);
+        QCOMPARE(filter.Angekreuzte(), (QVector<qint32>{0, 1, 6}));
+        QCOMPARE(filter.index(1, 0).data(Qt::CheckStateRole).value<Qt::CheckState>(), Qt::Checked);
+        filter.Suche("red");
+        QVERIFY(filter.Angekreuzte().isEmpty());
+        z.removeLast();
+        QCOMPARE(filter.Suche("pepper"), 0);
+        QCOMPARE(Zeilen(filter), (QStringList{"Red pepper", "Bell pepper, red"}));
+        filter.Leere();
+        QCOMPARE(filter.rowCount(), 0);
+        QCOMPARE(filter.Zutat(0), -1);
     }
 
     // The search remembers the forms of the names: a renamed, added or
