@@ -22,6 +22,7 @@
 #include "platform/Pictures.h"
 #include "platform/Seams.h"
 #include "platform/Wait.h"
+#include "dialogs/Dienste.h"
 #include "dialogs/F_Hilfe.h"
 #include "dialogs/Hintergrund.h"
 #include "dialogs/F_Meldung.h"
@@ -255,7 +256,7 @@ void TFLex::PMLexPopup()
 void TFLex::MRezeptesuchenClick()
 {
     if (!Interneteinstellungen.Webseite.isEmpty())
-        Oeffne_Dokument(FMain, QStringLiteral("open"), Interneteinstellungen.Webseite, QString(), QString(), 1);
+        Oeffne_Dokument(Hauptfenster(), QStringLiteral("open"), Interneteinstellungen.Webseite, QString(), QString(), 1);
 }
 
 void TFLex::MLZeichensatzaendernClick()
