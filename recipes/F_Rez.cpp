@@ -64,21 +64,6 @@ void Nach_vorne(QWidget *fenster)
     fenster->activateWindow();
 }
 
-QString Freier_Rezeptdateiname(const QString &wunsch, qint32 ausser)
-{
-    int punkt = wunsch.lastIndexOf(QLatin1Char('.'));
-    if (punkt < wunsch.lastIndexOf(QLatin1Char('\\')) || punkt < wunsch.lastIndexOf(QLatin1Char('/')))
-        punkt = -1;
-    const QString stamm = punkt > 0 ? wunsch.left(punkt) : wunsch;
-    const QString endung = punkt > 0 ? wunsch.mid(punkt) : QString();
-    for (int n = 1; n < 10000; ++n) {
-        const QString kandidat = n == 1 ? wunsch : stamm + QStringLiteral(" (%1)").arg(n) + endung;
-        if (!platform::fileExists(kandidat) && !Datei_vergeben(kandidat, ausser))
-            return kandidat;
-    }
-    return QString();
-}
-
 
 void TFRez::paintEvent(QPaintEvent *)
 {
@@ -895,20 +880,6 @@ void TFRez::closeEvent(QCloseEvent *event)
 }
 
 // --- free routines ------------------------------------------------------------
-
-std::function<bool(int)> Rezeptspeichern_Schritt;
-
-QString Neue_Seitendatei(const QString &rezeptdatei, const QString &endung, const QStringList &belegt)
-{
-    const QString ordner = Ermittle_Verzeichnis(rezeptdatei);
-    const QString stamm = Ermittle_Dateiname(rezeptdatei);
-    QString name = stamm + endung;
-    for (int n = 1; std::any_of(belegt.cbegin(), belegt.cend(),
-                                [&](const QString &b) { return Gleiche_Datei(b, ordner + name); });
-         ++n)
-        name = stamm + QLatin1Char('.') + QString::number(n) + endung;
-    return name;
-}
 
 void Zeige_Rezept()
 {

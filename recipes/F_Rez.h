@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "core/Globals.h"
+#include "recipes/Rezeptspeicher.h"
 
 class QAction;
 class QComboBox;
@@ -206,28 +207,10 @@ QFont Anzeigeschrift(const QFont &option);
 bool Waehle_Rezeptgrafik(QWidget *parent, QString &eintrag);
 // The picture of a Rezeptgrafik entry; null when there is none.
 QPixmap Lade_Rezeptgrafik(const QString &eintrag);
-// Recipe file name "Name.KRP", else "Name (2).KRP", ...: never a file that
-// exists, never another record's file (the record ausser excepted).
-QString Freier_Rezeptdateiname(const QString &wunsch, qint32 ausser);
-
 // Reads the servings and price of the editor's current layout into the
 // Rech* globals (reference/F_Rech.h). False (nothing set) without a current recipe, an
 // ingredient line or a selected line.
 bool Bereite_Mengenberechnung_vor();
-
-// The bare name a side file of a recipe is written under at a save, for the
-// recipe file rezeptdatei and the extension endung (".RRT", ".BRT"): the
-// recipe file name plus endung, or, when that path is among belegt (the side
-// files the recipe file on disk still names, another record's), the recipe
-// file name plus ".1", ".2", ... plus endung. A save that writes its side
-// files under names nothing refers to yet and lets the recipe file switch to
-// them leaves the old set or the new set whole, wherever it is cut short.
-QString Neue_Seitendatei(const QString &rezeptdatei, const QString &endung, const QStringList &belegt);
-
-// Test seam: asked before each step of an editor save (1 instructions, 2
-// remarks, 3 recipe file, 4 the old side files removed); false stops the
-// save there as a kill would, leaving the files as they are.
-extern std::function<bool(int schritt)> Rezeptspeichern_Schritt;
 
 // Installs the editor's services for the windows below it
 // (dialogs/Dienste.h); the editor does so when it is created.
