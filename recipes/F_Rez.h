@@ -113,6 +113,9 @@ public:
     qint32 Folge_nach_Neuladen();
     // The record at index left RezepteTotal: the form's index follows.
     void Rezept_entfernt(qint32 index);
+    // RezepteTotal[index] was saved (here or by another window): when the
+    // form shows it, it is unchanged and says so.
+    void Rezept_gespeichert(qint32 index);
     // Unit choices for an ingredient group in the recipe's category, then
     // the quantity choices of the chosen unit.
     void Fuelle_Einheiten(qint32 gruppe, const QString &einheit, const QString &menge);
