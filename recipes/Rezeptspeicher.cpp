@@ -181,6 +181,18 @@ TSpeicherergebnis Speichere_Rezeptsatz(qint32 index, TTRezepteTotal neu, const Q
     return ergebnis(Lade_RezeptdateiManager(Save) ? TRezeptspeicherung::Gespeichert : TRezeptspeicherung::Ohne_Index);
 }
 
+TSpeicherergebnis Speichere_Rezeptsatz(qint32 index, const TTRezepteTotal &neu, const QFont &schrift)
+{
+    if (!Gueltiger_Satz(index))
+        return {};
+    QTextDocument anleitung, bemerkungen;
+    anleitung.setDefaultFont(schrift);
+    bemerkungen.setDefaultFont(schrift);
+    Lade_Rezepttext(anleitung, Rezept_Anleitungspfad(index), neu.Rezeptliste);
+    Lade_Rezepttext(bemerkungen, Rezept_Bemerkungspfad(index), neu.Bemerkungsliste);
+    return Speichere_Rezeptsatz(index, neu, anleitung, bemerkungen);
+}
+
 QString Speichermeldung(const TSpeicherergebnis &e)
 {
     switch (e.Ergebnis) {

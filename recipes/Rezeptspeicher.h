@@ -9,6 +9,7 @@
 
 #include "core/Globals.h"
 
+class QFont;
 class QTextDocument;
 
 enum class TRezeptkopf { Vollstaendig, Ohne_Name, Ohne_Kategorie };
@@ -61,6 +62,10 @@ struct TSpeicherergebnis {
 // A failed write leaves the record and the files as they were.
 TSpeicherergebnis Speichere_Rezeptsatz(qint32 index, TTRezepteTotal neu, const QTextDocument &anleitung,
                                        const QTextDocument &bemerkungen);
+// The same for a record filled by another window than the editor: its texts
+// are the record's side files while they match its lines, else the lines
+// as plain text, in the font schrift (the editor's text font).
+TSpeicherergebnis Speichere_Rezeptsatz(qint32 index, const TTRezepteTotal &neu, const QFont &schrift);
 // The message for a save that did not succeed whole (empty when it did,
 // and when the test seam cut it short).
 QString Speichermeldung(const TSpeicherergebnis &e);
