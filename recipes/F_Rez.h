@@ -154,6 +154,17 @@ protected:
     void paintEvent(class QPaintEvent *event) override;
 
 private:
+    // the constructor's steps, in F_Rez_Aufbau.cpp
+    void Baue_Menue();
+    QWidget *Baue_Kopf();
+    void Baue_Kopflayout(QWidget *kopf);
+    void Baue_Zutaten_normal();
+    void Baue_Zutatenlayout(QWidget *normal);
+    void Baue_Zutaten_deluxe();
+    QWidget *Baue_Texte();
+    void Baue_Layout(QWidget *kopf, QWidget *texte);
+    void Verbinde();
+
     void Fuelle_Mengen(const QString &menge);
     qint32 Formularkategorie() const;
     void Zeige_Rezeptgrafik();
