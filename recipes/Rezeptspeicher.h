@@ -59,7 +59,8 @@ struct TSpeicherergebnis {
 // order, deluxe columns, Zutaten, shopping list, plain copies of the texts),
 // keeps or finds its file name, writes the side files under new names, then
 // the recipe file, then removes the old files and writes the recipe index.
-// A failed write leaves the record and the files as they were.
+// A failed write leaves the record and the files as they were; a record
+// without a valid index or head is not written (Ohne_Dateiname).
 TSpeicherergebnis Speichere_Rezeptsatz(qint32 index, TTRezepteTotal neu, const QTextDocument &anleitung,
                                        const QTextDocument &bemerkungen);
 // The same for a record filled by another window than the editor: its texts
