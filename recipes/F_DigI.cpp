@@ -36,6 +36,7 @@
 #include "recipes/F_Rez.h"
 #include "dialogs/F_Tipp.h"
 #include "recipes/F_Wiz.h"
+#include "recipes/Rezeptspeicher.h"
 #include "reference/F_Lex.h"
 #include "reference/F_ZuDa.h"
 #include "reference/Texteingabe.h"
@@ -53,6 +54,38 @@ TTRezepteTotal *Aktuelles()
     if (AktuellesRezept < 0 || AktuellesRezept >= RezepteTotal.size())
         return nullptr;
     return &RezepteTotal[AktuellesRezept];
+}
+
+// The current recipe saved as the editor saves it from its fields, with
+// the messages the user had from the editor.
+bool Speichere_Importrezept()
+{
+    TTRezepteTotal neu = RezepteTotal[AktuellesRezept];
+    Bereinige_Rezeptfelder(neu);
+    QString meldung;
+    switch (Pruefe_Rezeptkopf(neu.Rezeptname, neu.Kategorie)) {
+    case TRezeptkopf::Vollstaendig:
+        meldung = Pruefe_Rezeptzeichen(neu);
+        break;
+    case TRezeptkopf::Ohne_Name:
+        meldung = QStringLiteral("Please enter a name for the recipe!");
+        break;
+    case TRezeptkopf::Ohne_Kategorie:
+        meldung = QStringLiteral("Please choose a category for the recipe!");
+        break;
+    }
+    if (!meldung.isEmpty()) {
+        Zeige_Meldung(meldung, QStringLiteral("Error:"), Knopf_OK);
+        return false;
+    }
+    const TSpeicherergebnis e = Speichere_Rezeptsatz(AktuellesRezept, neu, Anzeigeschrift(Optionen.Schrift2));
+    if (const QString fehler = Speichermeldung(e); !fehler.isEmpty())
+        Zeige_Meldung(fehler, QStringLiteral("Error:"), Knopf_OK);
+    if (!e.Gespeichert())
+        return false;
+    Programmstart(false);
+    FRez->Rezept_gespeichert(AktuellesRezept);
+    return true;
 }
 
 QPixmap Knopfbild(const char *datei)
@@ -761,7 +794,7 @@ bool TFDigI::Rezeptspeichern1Click()
     if (!anleitung.isEmpty())
         r->Rezeptliste = anleitung;
     Setze_Hintergrund_FRez();
-    if (!FRez->MRezeptspeichernClick())
+    if (!Speichere_Importrezept())
         return false;
     if (WizRezept == AktuellesRezept)
         WizRezept = -1;

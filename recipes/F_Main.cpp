@@ -162,7 +162,24 @@ TFMain::TFMain(QWidget *parent) : QMainWindow(parent)
     setWindowTitle(QStringLiteral("Tablecraft Works"));
     Setze_Fensterfarbe(this);
     resize(900, 640);
+    Baue_Filter();
+    Baue_Liste();
+    Baue_Layout();
+    Baue_Menues();
+    Verbinde();
+    Registriere_Tooltipps(this, {
+        {QStringLiteral("LVRezepte"), QStringLiteral("Your recipes. A double click opens the recipe.")},
+        {QStringLiteral("CBKategorie"), QStringLiteral("Show only recipes of this category")},
+        {QStringLiteral("CBUnterkategorie"), QStringLiteral("Show only recipes of this sub-category")},
+        {QStringLiteral("ESuche"), QStringLiteral("Search words: every word must occur in the recipe")},
+    });
 
+    Aktualisiere_Uebersicht();
+}
+
+// the background, the category and sub-category choices and the search
+void TFMain::Baue_Filter()
+{
     m_mitte = new QWidget(this);
     m_mitte->setObjectName(QStringLiteral("PHaupt"));
     setCentralWidget(m_mitte);
@@ -183,6 +200,13 @@ TFMain::TFMain(QWidget *parent) : QMainWindow(parent)
     ESuche->setPlaceholderText(QStringLiteral("Search words"));
     ESuche->setClearButtonEnabled(true);
 
+    CBKategorie->addItem(QStringLiteral("All categories"));
+    for (int pos = 0; pos < AnzahlKategorien; ++pos)
+        CBKategorie->addItem(Kategorienamen[pos]);
+}
+
+void TFMain::Baue_Liste()
+{
     m_suchtexte = new QTimer(this);
     m_suchtexte->setInterval(0);
     connect(m_suchtexte, &QTimer::timeout, this, [this] {
@@ -213,7 +237,10 @@ TFMain::TFMain(QWidget *parent) : QMainWindow(parent)
 
     LAnzahl = new QLabel(m_mitte);
     LAnzahl->setObjectName(QStringLiteral("LAnzahl"));
+}
 
+void TFMain::Baue_Layout()
+{
     auto beschriftung = [this](const QString &text) {
         auto *l = new QLabel(text, m_mitte);
         QFont f = l->font();
@@ -235,12 +262,10 @@ TFMain::TFMain(QWidget *parent) : QMainWindow(parent)
     layout->addLayout(filter);
     layout->addWidget(LVRezepte, 1);
     layout->addWidget(LAnzahl);
+}
 
-    CBKategorie->addItem(QStringLiteral("All categories"));
-    for (int pos = 0; pos < AnzahlKategorien; ++pos)
-        CBKategorie->addItem(Kategorienamen[pos]);
-
-    Baue_Menues();
+void TFMain::Verbinde()
+{
     // The makers' release window has no menu entry.
     auto *mastering = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::ALT | Qt::Key_M), this);
     mastering->setObjectName(QStringLiteral("KMastering"));
@@ -254,15 +279,6 @@ TFMain::TFMain(QWidget *parent) : QMainWindow(parent)
         LVRezepte->setCurrentIndex(index.siblingAtColumn(0));
         LVRezepteDblClick();
     });
-
-    Registriere_Tooltipps(this, {
-        {QStringLiteral("LVRezepte"), QStringLiteral("Your recipes. A double click opens the recipe.")},
-        {QStringLiteral("CBKategorie"), QStringLiteral("Show only recipes of this category")},
-        {QStringLiteral("CBUnterkategorie"), QStringLiteral("Show only recipes of this sub-category")},
-        {QStringLiteral("ESuche"), QStringLiteral("Search words: every word must occur in the recipe")},
-    });
-
-    Aktualisiere_Uebersicht();
 }
 
 void TFMain::Baue_Menues()

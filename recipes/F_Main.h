@@ -175,7 +175,12 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // the constructor's steps
+    void Baue_Filter();
+    void Baue_Liste();
+    void Baue_Layout();
     void Baue_Menues();
+    void Verbinde();
     void Fuelle_Unterkategorien();
     void Platziere_Werkzeugfenster();
     QIcon Kategorieicon(qint32 kategorie);

@@ -65,21 +65,6 @@ void Nach_vorne(QWidget *fenster)
     fenster->activateWindow();
 }
 
-QString Freier_Rezeptdateiname(const QString &wunsch, qint32 ausser)
-{
-    int punkt = wunsch.lastIndexOf(QLatin1Char('.'));
-    if (punkt < wunsch.lastIndexOf(QLatin1Char('\\')) || punkt < wunsch.lastIndexOf(QLatin1Char('/')))
-        punkt = -1;
-    const QString stamm = punkt > 0 ? wunsch.left(punkt) : wunsch;
-    const QString endung = punkt > 0 ? wunsch.mid(punkt) : QString();
-    for (int n = 1; n < 10000; ++n) {
-        const QString kandidat = n == 1 ? wunsch : stamm + QStringLiteral(" (%1)").arg(n) + endung;
-        if (!platform::fileExists(kandidat) && !Datei_vergeben(kandidat, ausser))
-            return kandidat;
-    }
-    return QString();
-}
-
 
 void TFRez::paintEvent(QPaintEvent *)
 {
@@ -558,9 +543,7 @@ bool TFRez::Pruefe_Zeichen(const QString &feld, const QString &text)
     const QString fremd = Nicht_speicherbare_Zeichen(text);
     if (fremd.isEmpty())
         return true;
-    Zeige_Meldung(feld + QStringLiteral(": a recipe file cannot hold these characters: ") + fremd
-                      + QStringLiteral("\nPlease remove or replace them."),
-                  QStringLiteral("Error:"), Knopf_OK);
+    Zeige_Meldung(Fremdzeichenmeldung(feld, fremd), QStringLiteral("Error:"), Knopf_OK);
     return false;
 }
 
@@ -598,8 +581,8 @@ bool TFRez::MRezeptspeichernClick()
     if (!Aktuelles())
         return false;
     if (m_rezept != idx) {
-        // Another record is to be saved (import, wizard): edits of the
-        // recipe open here are asked about before the fields take it.
+        // Another record is to be saved: edits of the recipe open here are
+        // asked about before the fields take it.
         if (isVisible() && m_geaendert && Gueltiger_Satz(m_rezept)) {
             const bool geschlossen = close();
             idx = AktuellesRezept; // a discarded record may have left the array
@@ -611,7 +594,10 @@ bool TFRez::MRezeptspeichernClick()
     }
 
     const QString name = ERName->text().trimmed();
-    if (name.isEmpty()) {
+    const qint32 kategorie =
+        CBKategorie->currentIndex() < 0 ? -1 : Ermittle_Kategorie_aus_Anzeigeposition(CBKategorie->currentIndex());
+    const TRezeptkopf kopf = Pruefe_Rezeptkopf(name, kategorie);
+    if (kopf == TRezeptkopf::Ohne_Name) {
         Zeige_Meldung(QStringLiteral("Please enter a name for the recipe!"), QStringLiteral("Error:"), Knopf_OK);
         return false;
     }
@@ -628,29 +614,21 @@ bool TFRez::MRezeptspeichernClick()
         LStatus->setText(QStringLiteral("Not saved"));
         return false;
     }
-    const qint32 kategorie = Ermittle_Kategorie_aus_Anzeigeposition(CBKategorie->currentIndex());
-    if (CBKategorie->currentIndex() < 0 || kategorie < 0 || kategorie >= AnzahlKategorien) {
+    if (kopf == TRezeptkopf::Ohne_Kategorie) {
         Zeige_Meldung(QStringLiteral("Please choose a category for the recipe!"), QStringLiteral("Error:"), Knopf_OK);
         return false;
     }
 
-    const QString altAnleitung = Rezept_Anleitungspfad(idx);
-    const QString altBemerkung = Rezept_Bemerkungspfad(idx);
-    const TTRezepteTotal alt = RezepteTotal[idx];
-    TTRezepteTotal neu = alt;
+    TTRezepteTotal neu = RezepteTotal[idx];
     const bool deluxe = neu.Deluxe != 0;
-
     neu.Rezeptname = name;
     neu.Kategorie = kategorie;
-    neu.Dateiendung = Dateiendung_aus_Kategorie(kategorie);
-    neu.Kategoriezeile = Kategorieabschnitte[kategorie];
-    neu.Dateikopf = Dateikopf20;
     neu.Unterkategorien = EUnterkategorien->text().trimmed();
     neu.Portionen = (deluxe ? ERAnzahlportionen1 : ERAnzahlportionen)->text().trimmed();
     neu.Zubereitungszeit = ERZubereitungszeit->text().trimmed();
     neu.Schwierigkeit = CBSchwierigkeit->currentIndex() >= 1 ? CBSchwierigkeit->currentIndex() : -1;
     {
-        const QDateTime vorher = TWSToDateTime(alt.Kochdatum > 0 ? alt.Kochdatum : Jetzt());
+        const QDateTime vorher = TWSToDateTime(neu.Kochdatum > 0 ? neu.Kochdatum : Jetzt());
         neu.Kochdatum = DateTimeToTWS(QDateTime(DTPKochdatum->date(), vorher.time()));
     }
     neu.Kochgeraete = Kochgeraeteliste(EKochgeraete->text());
@@ -659,89 +637,17 @@ bool TFRez::MRezeptspeichernClick()
         neu.Preis = 0;
     neu.Rezeptgrafik = m_rezeptgrafik;
     QTextEdit *bemerkungen = deluxe ? RERBemerkungen1 : RERBemerkungen;
-    neu.Rezeptliste = Dokumentzeilen(REREingabe->document());
-    neu.Bemerkungsliste = Dokumentzeilen(bemerkungen->document());
-    Ordne_Zutatenliste(neu.Zutatenliste);
-    neu.Deluxeliste = deluxe ? neu.Deluxeliste : Deluxe_aus_Zutaten(neu);
-    if (!Hat_Deluxezeilen(neu.Deluxeliste))
-        neu.Deluxeliste = TTDeluxeliste();
-    neu.Zutaten.clear();
-    for (const TTZutatenliste &z : neu.Zutatenliste) {
-        const qint32 k = Suche_Zutat(z.Name, -1);
-        neu.Zutaten.append({z.Name, k >= 0 ? Zutatentotal[k].Kategorie : -1, z.Menge, z.Einheit});
-    }
 
-    // the file name: kept, but a new category is a new extension
-    if (neu.Dateiname.isEmpty()) {
-        neu.Dateiname = Freier_Rezeptdateiname(Rezept_Dateiname(name, kategorie), idx);
-    } else if (platform::upperCase(neu.Dateiname).endsWith(neu.Dateiendung) == false) {
-        QString stamm = neu.Dateiname;
-        const int punkt = stamm.lastIndexOf(QLatin1Char('.'));
-        if (punkt > stamm.lastIndexOf(QLatin1Char('\\')) && punkt > stamm.lastIndexOf(QLatin1Char('/')))
-            stamm.truncate(punkt);
-        neu.Dateiname = Freier_Rezeptdateiname(stamm + neu.Dateiendung, idx);
-    }
-    if (neu.Dateiname.isEmpty()) {
-        Zeige_Meldung(QStringLiteral("No file name could be made for this recipe! The recipe was not saved."),
-                      QStringLiteral("Error:"), Knopf_OK);
-        return false;
-    }
-    if (Datei_vergeben(neu.Dateiname, idx)) {
-        Zeige_Meldung(QStringLiteral("The file \"") + Ermittle_Dateiname(neu.Dateiname)
-                          + QStringLiteral("\" belongs to another recipe! The recipe was not saved."),
-                      QStringLiteral("Error:"), Knopf_OK);
-        return false;
-    }
-    // New side files under names nothing refers to yet; the recipe file's
-    // own atomic write switches to them, and only then the old ones go.
-    QStringList belegt{altAnleitung, altBemerkung};
-    for (int i = 0; i < RezepteTotal.size(); ++i)
-        if (i != idx)
-            belegt << Rezept_Anleitungspfad(i) << Rezept_Bemerkungspfad(i);
-    const QString ordner = Ermittle_Verzeichnis(neu.Dateiname);
-    neu.Anleitungsdatei = Neue_Seitendatei(neu.Dateiname, QStringLiteral(".RRT"), belegt);
-    belegt << ordner + neu.Anleitungsdatei;
-    neu.Bemerkungsdatei = Neue_Seitendatei(neu.Dateiname, QStringLiteral(".BRT"), belegt);
-    const QString neuAnleitung = ordner + neu.Anleitungsdatei;
-    const QString neuBemerkung = ordner + neu.Bemerkungsdatei;
-
-    RezepteTotal[idx] = neu;
-    Erstelle_Einkaufsliste();
-    platform::makeFolder(ordner);
-    if (!Schritt(1))
-        return false;
-    bool ok = platform::saveRtfFile(neuAnleitung, REREingabe->document());
-    if (ok && !Schritt(2))
-        return false;
-    ok = ok && platform::saveRtfFile(neuBemerkung, bemerkungen->document());
-    if (ok && !Schritt(3))
-        return false;
-    ok = ok && Lade_Rezepte(Save, idx);
-    if (!ok) {
-        platform::removeFile(neuAnleitung);
-        platform::removeFile(neuBemerkung);
-        RezepteTotal[idx] = alt;
-        Zeige_Meldung(QStringLiteral("The recipe could not be saved! The recipe file was not changed."),
-                      QStringLiteral("Error:"), Knopf_OK);
+    const TSpeicherergebnis ergebnis =
+        Speichere_Rezeptsatz(idx, neu, *REREingabe->document(), *bemerkungen->document());
+    if (const QString meldung = Speichermeldung(ergebnis); !meldung.isEmpty())
+        Zeige_Meldung(meldung, QStringLiteral("Error:"), Knopf_OK);
+    if (ergebnis.Ergebnis == TRezeptspeicherung::Fehlgeschlagen)
         LStatus->setText(QStringLiteral("Not saved"));
+    if (!ergebnis.Gespeichert())
         return false;
-    }
-    if (!Schritt(4))
-        return false;
-    // a recipe that changed its category leaves its old file behind otherwise
-    if (!alt.Dateiname.isEmpty() && !Gleiche_Datei(alt.Dateiname, neu.Dateiname))
-        platform::removeFile(alt.Dateiname);
-    for (const QString &vorher : {altAnleitung, altBemerkung})
-        if (!vorher.isEmpty() && !Gleiche_Datei(vorher, neuAnleitung) && !Gleiche_Datei(vorher, neuBemerkung)
-            && !Seitendatei_vergeben(vorher, idx))
-            platform::removeFile(vorher);
-    if (!Lade_RezeptdateiManager(Save))
-        Zeige_Meldung(QStringLiteral("The recipe was saved, but the recipe index could not be written!"),
-                      QStringLiteral("Error:"), Knopf_OK);
 
-    const QString datei = neu.Dateiname;
-    REREingabe->document()->setModified(false);
-    bemerkungen->document()->setModified(false);
+    const QString datei = ergebnis.Dateiname;
     Programmstart(false);
     // the overview may have reordered the recipes
     if (!(AktuellesRezept >= 0 && AktuellesRezept < RezepteTotal.size()
@@ -752,11 +658,20 @@ bool TFRez::MRezeptspeichernClick()
                 break;
             }
     m_rezept = AktuellesRezept;
+    Rezept_gespeichert(m_rezept);
+    return true;
+}
+
+void TFRez::Rezept_gespeichert(qint32 index)
+{
+    if (index != m_rezept || !Gueltiger_Satz(index))
+        return;
+    REREingabe->document()->setModified(false);
+    (RezepteTotal[index].Deluxe ? RERBemerkungen1 : RERBemerkungen)->document()->setModified(false);
     m_geaendert = false;
     m_verwaist = false;
-    setWindowTitle(QStringLiteral("Recipe: ") + name);
-    LStatus->setText(QStringLiteral("Saved: ") + Ermittle_Dateiname(datei));
-    return true;
+    setWindowTitle(QStringLiteral("Recipe: ") + RezepteTotal[index].Rezeptname);
+    LStatus->setText(QStringLiteral("Saved: ") + Ermittle_Dateiname(RezepteTotal[index].Dateiname));
 }
 
 void TFRez::Merke_vor_Neuladen()
@@ -897,20 +812,6 @@ void TFRez::closeEvent(QCloseEvent *event)
 
 // --- free routines ------------------------------------------------------------
 
-std::function<bool(int)> Rezeptspeichern_Schritt;
-
-QString Neue_Seitendatei(const QString &rezeptdatei, const QString &endung, const QStringList &belegt)
-{
-    const QString ordner = Ermittle_Verzeichnis(rezeptdatei);
-    const QString stamm = Ermittle_Dateiname(rezeptdatei);
-    QString name = stamm + endung;
-    for (int n = 1; std::any_of(belegt.cbegin(), belegt.cend(),
-                                [&](const QString &b) { return Gleiche_Datei(b, ordner + name); });
-         ++n)
-        name = stamm + QLatin1Char('.') + QString::number(n) + endung;
-    return name;
-}
-
 void Zeige_Rezept()
 {
     if (!FRez || !Aktuelles())
@@ -1021,15 +922,6 @@ void Setze_Hintergrund_FRez()
     }
 }
 
-QFont Anzeigeschrift(const QFont &option)
-{
-    // The options' default font names the system font of another platform:
-    // the fields then use this system's font, like every other field.
-    if (option.family() == Standardschrift.family())
-        return QApplication::font();
-    return option;
-}
-
 void Setze_Textschrift()
 {
     if (!FRez)
@@ -1095,50 +987,4 @@ bool Bereite_Mengenberechnung_vor()
                          : QStringLiteral("Original ingredients (") + RechEAnzahlText + QLatin1Char(' ')
                                + RechLabel1Text + QStringLiteral("):");
     return true;
-}
-
-bool Waehle_Rezeptgrafik(QWidget *parent, QString &eintrag)
-{
-    QStringList muster;
-    for (const QString &e : platform::pictureExtensions())
-        muster << QStringLiteral("*.") + e;
-    const QString ordner = Optionen.Rezeptgrafikverzeichnis.isEmpty() ? platform::baseFolder()
-                                                                       : Optionen.Rezeptgrafikverzeichnis;
-    const QString datei = platform::openFileName(parent, QStringLiteral("Load recipe picture"), ordner,
-                                                 QStringLiteral("Pictures (") + muster.join(QLatin1Char(' '))
-                                                     + QStringLiteral(");;All files (*)"));
-    if (datei.isEmpty())
-        return false;
-    const QFileInfo info(datei);
-    if (!info.isFile())
-        return false;
-    Optionen.Rezeptgrafikverzeichnis = info.absolutePath();
-    if (platform::loadImage(info.absoluteFilePath()).isNull()) {
-        Zeige_Meldung(QStringLiteral("The file is not a picture the program can read!"), QStringLiteral("Error:"), Knopf_OK);
-        return false;
-    }
-    const QString basis = platform::baseFolder();
-    if (info.absoluteFilePath().startsWith(basis)) {
-        eintrag = info.absoluteFilePath().mid(basis.size());
-        eintrag.replace(QLatin1Char('/'), QLatin1Char('\\'));
-        return true;
-    }
-    const QString ordnerRel = QStringLiteral("Recipes\\Pictures\\");
-    platform::makeFolder(Programmverzeichnis + ordnerRel);
-    const QString name = Ermittle_Dateiname(Freier_Rezeptdateiname(Programmverzeichnis + ordnerRel + info.fileName(), -1));
-    if (name.isEmpty() || !platform::copyFile(info.absoluteFilePath(), Programmverzeichnis + ordnerRel + name)) {
-        Zeige_Meldung(QStringLiteral("The picture could not be copied into the recipe folder!"),
-                      QStringLiteral("Error:"), Knopf_OK);
-        return false;
-    }
-    eintrag = ordnerRel + name;
-    return true;
-}
-
-QPixmap Lade_Rezeptgrafik(const QString &eintrag)
-{
-    if (eintrag.isEmpty() || !platform::isSafeRelativePath(eintrag))
-        return QPixmap();
-    const QString pfad = platform::resolveInsideBase(eintrag);
-    return pfad.isEmpty() ? QPixmap() : platform::loadPixmap(pfad);
 }

@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "core/Globals.h"
+#include "recipes/Rezeptspeicher.h"
 
 class QAction;
 class QComboBox;
@@ -113,6 +114,9 @@ public:
     qint32 Folge_nach_Neuladen();
     // The record at index left RezepteTotal: the form's index follows.
     void Rezept_entfernt(qint32 index);
+    // RezepteTotal[index] was saved (here or by another window): when the
+    // form shows it, it is unchanged and says so.
+    void Rezept_gespeichert(qint32 index);
     // Unit choices for an ingredient group in the recipe's category, then
     // the quantity choices of the chosen unit.
     void Fuelle_Einheiten(qint32 gruppe, const QString &einheit, const QString &menge);
@@ -151,6 +155,17 @@ protected:
     void paintEvent(class QPaintEvent *event) override;
 
 private:
+    // the constructor's steps, in F_Rez_Aufbau.cpp
+    void Baue_Menue();
+    QWidget *Baue_Kopf();
+    void Baue_Kopflayout(QWidget *kopf);
+    void Baue_Zutaten_normal();
+    void Baue_Zutatenlayout(QWidget *normal);
+    void Baue_Zutaten_deluxe();
+    QWidget *Baue_Texte();
+    void Baue_Layout(QWidget *kopf, QWidget *texte);
+    void Verbinde();
+
     void Fuelle_Mengen(const QString &menge);
     qint32 Formularkategorie() const;
     void Zeige_Rezeptgrafik();
@@ -207,28 +222,10 @@ QFont Anzeigeschrift(const QFont &option);
 bool Waehle_Rezeptgrafik(QWidget *parent, QString &eintrag);
 // The picture of a Rezeptgrafik entry; null when there is none.
 QPixmap Lade_Rezeptgrafik(const QString &eintrag);
-// Recipe file name "Name.KRP", else "Name (2).KRP", ...: never a file that
-// exists, never another record's file (the record ausser excepted).
-QString Freier_Rezeptdateiname(const QString &wunsch, qint32 ausser);
-
 // Reads the servings and price of the editor's current layout into the
 // Rech* globals (reference/F_Rech.h). False (nothing set) without a current recipe, an
 // ingredient line or a selected line.
 bool Bereite_Mengenberechnung_vor();
-
-// The bare name a side file of a recipe is written under at a save, for the
-// recipe file rezeptdatei and the extension endung (".RRT", ".BRT"): the
-// recipe file name plus endung, or, when that path is among belegt (the side
-// files the recipe file on disk still names, another record's), the recipe
-// file name plus ".1", ".2", ... plus endung. A save that writes its side
-// files under names nothing refers to yet and lets the recipe file switch to
-// them leaves the old set or the new set whole, wherever it is cut short.
-QString Neue_Seitendatei(const QString &rezeptdatei, const QString &endung, const QStringList &belegt);
-
-// Test seam: asked before each step of an editor save (1 instructions, 2
-// remarks, 3 recipe file, 4 the old side files removed); false stops the
-// save there as a kill would, leaving the files as they are.
-extern std::function<bool(int schritt)> Rezeptspeichern_Schritt;
 
 // Installs the editor's services for the windows below it
 // (dialogs/Dienste.h); the editor does so when it is created.

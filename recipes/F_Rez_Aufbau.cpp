@@ -53,6 +53,50 @@ QPlainTextEdit *Neue_Spalte(QWidget *parent, const char *name)
     return m;
 }
 
+void name(QObject *o, const char *n)
+{
+    o->setObjectName(QLatin1String(n));
+}
+
+QHash<QString, QString> Hinweise()
+{
+    return {
+        {QStringLiteral("ERName"), QStringLiteral("Name of the recipe")},
+        {QStringLiteral("CBKategorie"), QStringLiteral("Category of the recipe")},
+        {QStringLiteral("EUnterkategorien"), QStringLiteral("Sub-categories, separated by commas")},
+        {QStringLiteral("ERAnzahlportionen"), QStringLiteral("Number of servings, e.g. 4 persons")},
+        {QStringLiteral("ERAnzahlportionen1"), QStringLiteral("Number of servings, e.g. 4 persons")},
+        {QStringLiteral("ERZubereitungszeit"), QStringLiteral("Preparation time")},
+        {QStringLiteral("CBSchwierigkeit"), QStringLiteral("Difficulty from 1 to 5")},
+        {QStringLiteral("DTPKochdatum"), QStringLiteral("When was the recipe cooked?")},
+        {QStringLiteral("CBKochgeraete"), QStringLiteral("Add a cooking device to the list")},
+        {QStringLiteral("EKochgeraete"), QStringLiteral("Cooking devices needed")},
+        {QStringLiteral("ERPreis"), QStringLiteral("Price of the recipe")},
+        {QStringLiteral("ERPreis1"), QStringLiteral("Price of the recipe")},
+        {QStringLiteral("BRezeptgrafik"), QStringLiteral("Load a picture of the dish")},
+        {QStringLiteral("BRezeptgrafikloeschen"), QStringLiteral("Remove the picture")},
+        {QStringLiteral("EZutatSuchen"), QStringLiteral("Search the ingredient database")},
+        {QStringLiteral("LBZutatsuche"), QStringLiteral("Ingredients found; a double click or Enter adds the ingredient")},
+        {QStringLiteral("CBMenge"), QStringLiteral("Quantity")},
+        {QStringLiteral("CBEinheit"), QStringLiteral("Unit")},
+        {QStringLiteral("EZutat"), QStringLiteral("Ingredient or comment")},
+        {QStringLiteral("BZutathinzufuegen"), QStringLiteral("Add the ingredient line")},
+        {QStringLiteral("BZutataendern"), QStringLiteral("Change the selected ingredient line")},
+        {QStringLiteral("BZutatloeschen"), QStringLiteral("Delete the selected ingredient line")},
+        {QStringLiteral("BZutathoch"), QStringLiteral("Move the ingredient line up")},
+        {QStringLiteral("BZutatrunter"), QStringLiteral("Move the ingredient line down")},
+        {QStringLiteral("LBZutatliste"), QStringLiteral("Ingredients of the recipe")},
+        {QStringLiteral("CBZutatauswahl1"), QStringLiteral("Choose an ingredient from the database")},
+        {QStringLiteral("MMenge1"), QStringLiteral("Quantities, one a line")},
+        {QStringLiteral("MEinheit1"), QStringLiteral("Units, one a line")},
+        {QStringLiteral("MZutat1"), QStringLiteral("Ingredients, one a line")},
+        {QStringLiteral("MZubereitung1"), QStringLiteral("Preparation of the ingredient")},
+        {QStringLiteral("REREingabe"), QStringLiteral("Instructions of the recipe")},
+        {QStringLiteral("RERBemerkungen"), QStringLiteral("Remarks on the recipe")},
+        {QStringLiteral("RERBemerkungen1"), QStringLiteral("Remarks on the recipe")},
+    };
+}
+
 } // namespace
 
 // --- the window ---------------------------------------------------------
@@ -64,10 +108,18 @@ TFRez::TFRez(QWidget *parent) : QWidget(parent)
     setWindowTitle(QStringLiteral("Recipe:"));
     resize(1000, 720);
     Setze_Fensterfarbe(this);
+    Baue_Menue();
+    QWidget *kopf = Baue_Kopf();
+    Baue_Zutaten_normal();
+    Baue_Zutaten_deluxe();
+    QWidget *texte = Baue_Texte();
+    Baue_Layout(kopf, texte);
+    Verbinde();
+    Registriere_Tooltipps(this, Hinweise());
+}
 
-    auto name = [](QObject *o, const char *n) { o->setObjectName(QLatin1String(n)); };
-
-    // menu
+void TFRez::Baue_Menue()
+{
     MMHauptmenue = new QMenuBar(this);
     name(MMHauptmenue, "MMHauptmenue");
     QMenu *mRezept = MMHauptmenue->addMenu(QStringLiteral("&Recipe"));
@@ -101,8 +153,10 @@ TFRez::TFRez(QWidget *parent) : QWidget(parent)
     connect(MZutatkommentar, &QAction::triggered, this, [] { Zeige_Zutatkommentare(); });
     connect(MEinheiten, &QAction::triggered, this, [] { Zeige_Einheiten(); });
     connect(MLexikon, &QAction::triggered, this, [] { Zeige_Lexikon(true, -1, QString()); });
+}
 
-    // header
+QWidget *TFRez::Baue_Kopf()
+{
     auto *kopf = new QGroupBox(QStringLiteral("Recipe"), this);
     name(kopf, "GBKopf");
     ERName = new QLineEdit(kopf);
@@ -148,6 +202,12 @@ TFRez::TFRez(QWidget *parent) : QWidget(parent)
     BRezeptgrafikloeschen = new QPushButton(QStringLiteral("No picture"), kopf);
     name(BRezeptgrafikloeschen, "BRezeptgrafikloeschen");
 
+    Baue_Kopflayout(kopf);
+    return kopf;
+}
+
+void TFRez::Baue_Kopflayout(QWidget *kopf)
+{
     auto *raster = new QGridLayout;
     auto zeile = [&](int r, int c, const QString &text, QWidget *w) {
         raster->addWidget(new QLabel(text, kopf), r, c);
@@ -191,8 +251,10 @@ TFRez::TFRez(QWidget *parent) : QWidget(parent)
     auto *kopfLayout = new QHBoxLayout(kopf);
     kopfLayout->addLayout(raster, 1);
     kopfLayout->addLayout(bildspalte);
+}
 
-    // ingredients, normal layout
+void TFRez::Baue_Zutaten_normal()
+{
     SZutaten = new QStackedWidget(this);
     name(SZutaten, "SZutaten");
     auto *normal = new QGroupBox(QStringLiteral("Ingredients"), SZutaten);
@@ -231,6 +293,11 @@ TFRez::TFRez(QWidget *parent) : QWidget(parent)
     LBZutatliste = new QListWidget(normal);
     name(LBZutatliste, "LBZutatliste");
 
+    Baue_Zutatenlayout(normal);
+}
+
+void TFRez::Baue_Zutatenlayout(QWidget *normal)
+{
     auto *suche = new QHBoxLayout;
     auto *suchspalte = new QVBoxLayout;
     suchspalte->addWidget(EZutatSuchen);
@@ -258,8 +325,10 @@ TFRez::TFRez(QWidget *parent) : QWidget(parent)
     normalLayout->addWidget(LZutatzeile);
     normalLayout->addWidget(LBZutatliste, 1);
     SZutaten->addWidget(normal);
+}
 
-    // ingredients, deluxe layout
+void TFRez::Baue_Zutaten_deluxe()
+{
     auto *deluxe = new QGroupBox(QStringLiteral("Ingredients (deluxe)"), SZutaten);
     name(deluxe, "GBDeluxe");
     CBZutatauswahl1 = new QComboBox(deluxe);
@@ -291,8 +360,10 @@ TFRez::TFRez(QWidget *parent) : QWidget(parent)
     deluxeLayout->setColumnStretch(3, 2);
     deluxeLayout->setRowStretch(2, 1);
     SZutaten->addWidget(deluxe);
+}
 
-    // texts
+QWidget *TFRez::Baue_Texte()
+{
     auto *texte = new QWidget(this);
     REREingabe = new QTextEdit(texte);
     name(REREingabe, "REREingabe");
@@ -307,7 +378,11 @@ TFRez::TFRez(QWidget *parent) : QWidget(parent)
     texteLayout->addWidget(new QLabel(QStringLiteral("Remarks:"), texte));
     texteLayout->addWidget(RERBemerkungen, 1);
     texteLayout->addWidget(RERBemerkungen1, 1);
+    return texte;
+}
 
+void TFRez::Baue_Layout(QWidget *kopf, QWidget *texte)
+{
     auto *teiler = new QSplitter(Qt::Horizontal, this);
     name(teiler, "SPTeiler");
     teiler->addWidget(SZutaten);
@@ -328,8 +403,10 @@ TFRez::TFRez(QWidget *parent) : QWidget(parent)
     ERAnzahlportionen1->hide();
     ERPreis1->hide();
     RERBemerkungen1->hide();
+}
 
-    // handlers
+void TFRez::Verbinde()
+{
     connect(MRezeptspeichern, &QAction::triggered, this, &TFRez::MRezeptspeichernClick);
     connect(MRezeptmengenberechnen, &QAction::triggered, this, &TFRez::MRezeptmengenberechnenClick);
     connect(ZSNeueZutatinDatenbankaufnehmen, &QAction::triggered, this, &TFRez::ZSNeueZutatinDatenbankaufnehmenClick);
@@ -375,40 +452,4 @@ TFRez::TFRez(QWidget *parent) : QWidget(parent)
             if (!m_fuellen)
                 Geaendert_setzen();
         });
-
-    Registriere_Tooltipps(this, {
-        {QStringLiteral("ERName"), QStringLiteral("Name of the recipe")},
-        {QStringLiteral("CBKategorie"), QStringLiteral("Category of the recipe")},
-        {QStringLiteral("EUnterkategorien"), QStringLiteral("Sub-categories, separated by commas")},
-        {QStringLiteral("ERAnzahlportionen"), QStringLiteral("Number of servings, e.g. 4 persons")},
-        {QStringLiteral("ERAnzahlportionen1"), QStringLiteral("Number of servings, e.g. 4 persons")},
-        {QStringLiteral("ERZubereitungszeit"), QStringLiteral("Preparation time")},
-        {QStringLiteral("CBSchwierigkeit"), QStringLiteral("Difficulty from 1 to 5")},
-        {QStringLiteral("DTPKochdatum"), QStringLiteral("When was the recipe cooked?")},
-        {QStringLiteral("CBKochgeraete"), QStringLiteral("Add a cooking device to the list")},
-        {QStringLiteral("EKochgeraete"), QStringLiteral("Cooking devices needed")},
-        {QStringLiteral("ERPreis"), QStringLiteral("Price of the recipe")},
-        {QStringLiteral("ERPreis1"), QStringLiteral("Price of the recipe")},
-        {QStringLiteral("BRezeptgrafik"), QStringLiteral("Load a picture of the dish")},
-        {QStringLiteral("BRezeptgrafikloeschen"), QStringLiteral("Remove the picture")},
-        {QStringLiteral("EZutatSuchen"), QStringLiteral("Search the ingredient database")},
-        {QStringLiteral("LBZutatsuche"), QStringLiteral("Ingredients found; a double click or Enter adds the ingredient")},
-        {QStringLiteral("CBMenge"), QStringLiteral("Quantity")},
-        {QStringLiteral("CBEinheit"), QStringLiteral("Unit")},
-        {QStringLiteral("EZutat"), QStringLiteral("Ingredient or comment")},
-        {QStringLiteral("BZutathinzufuegen"), QStringLiteral("Add the ingredient line")},
-        {QStringLiteral("BZutataendern"), QStringLiteral("Change the selected ingredient line")},
-        {QStringLiteral("BZutatloeschen"), QStringLiteral("Delete the selected ingredient line")},
-        {QStringLiteral("BZutathoch"), QStringLiteral("Move the ingredient line up")},
-        {QStringLiteral("BZutatrunter"), QStringLiteral("Move the ingredient line down")},
-        {QStringLiteral("LBZutatliste"), QStringLiteral("Ingredients of the recipe")},
-        {QStringLiteral("CBZutatauswahl1"), QStringLiteral("Choose an ingredient from the database")},
-        {QStringLiteral("MMenge1"), QStringLiteral("Quantities, one a line")},
-        {QStringLiteral("MEinheit1"), QStringLiteral("Units, one a line")},
-        {QStringLiteral("MZutat1"), QStringLiteral("Ingredients, one a line")},
-        {QStringLiteral("MZubereitung1"), QStringLiteral("Preparation of the ingredient")},
-        {QStringLiteral("REREingabe"), QStringLiteral("Instructions of the recipe")},
-        {QStringLiteral("RERBemerkungen"), QStringLiteral("Remarks on the recipe")},
-        {QStringLiteral("RERBemerkungen1"), QStringLiteral("Remarks on the recipe")},
-    });
 }

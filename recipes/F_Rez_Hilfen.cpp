@@ -1,8 +1,10 @@
-// Helpers of the recipe editor: records, lines, units and file names.
+// Helpers of the recipe editor: records, lines, units, file names, the
+// recipe picture and the text fonts.
 #include "recipes/F_Rez.h"
 #include "recipes/F_Rez_p.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateEdit>
@@ -33,10 +35,13 @@
 #include "core/Dateioperationen.h"
 #include "core/Globals.h"
 #include "core/Grundoperationen.h"
+#include "core/Meldung.h"
 #include "platform/CodePage.h"
 #include "platform/Paths.h"
+#include "platform/Pictures.h"
 #include "platform/Rtf.h"
 #include "platform/Seams.h"
+#include "platform/TextFile.h"
 #include "reference/F_VAR.h"
 
 namespace rezeditor {
@@ -200,3 +205,58 @@ bool Schritt(int schritt)
 }
 
 } // namespace rezeditor
+
+QFont Anzeigeschrift(const QFont &option)
+{
+    // The options' default font names the system font of another platform:
+    // the fields then use this system's font, like every other field.
+    if (option.family() == Standardschrift.family())
+        return QApplication::font();
+    return option;
+}
+
+bool Waehle_Rezeptgrafik(QWidget *parent, QString &eintrag)
+{
+    QStringList muster;
+    for (const QString &e : platform::pictureExtensions())
+        muster << QStringLiteral("*.") + e;
+    const QString ordner = Optionen.Rezeptgrafikverzeichnis.isEmpty() ? platform::baseFolder()
+                                                                       : Optionen.Rezeptgrafikverzeichnis;
+    const QString datei = platform::openFileName(parent, QStringLiteral("Load recipe picture"), ordner,
+                                                 QStringLiteral("Pictures (") + muster.join(QLatin1Char(' '))
+                                                     + QStringLiteral(");;All files (*)"));
+    if (datei.isEmpty())
+        return false;
+    const QFileInfo info(datei);
+    if (!info.isFile())
+        return false;
+    Optionen.Rezeptgrafikverzeichnis = info.absolutePath();
+    if (platform::loadImage(info.absoluteFilePath()).isNull()) {
+        Zeige_Meldung(QStringLiteral("The file is not a picture the program can read!"), QStringLiteral("Error:"), Knopf_OK);
+        return false;
+    }
+    const QString basis = platform::baseFolder();
+    if (info.absoluteFilePath().startsWith(basis)) {
+        eintrag = info.absoluteFilePath().mid(basis.size());
+        eintrag.replace(QLatin1Char('/'), QLatin1Char('\\'));
+        return true;
+    }
+    const QString ordnerRel = QStringLiteral("Recipes\\Pictures\\");
+    platform::makeFolder(Programmverzeichnis + ordnerRel);
+    const QString name = Ermittle_Dateiname(Freier_Rezeptdateiname(Programmverzeichnis + ordnerRel + info.fileName(), -1));
+    if (name.isEmpty() || !platform::copyFile(info.absoluteFilePath(), Programmverzeichnis + ordnerRel + name)) {
+        Zeige_Meldung(QStringLiteral("The picture could not be copied into the recipe folder!"),
+                      QStringLiteral("Error:"), Knopf_OK);
+        return false;
+    }
+    eintrag = ordnerRel + name;
+    return true;
+}
+
+QPixmap Lade_Rezeptgrafik(const QString &eintrag)
+{
+    if (eintrag.isEmpty() || !platform::isSafeRelativePath(eintrag))
+        return QPixmap();
+    const QString pfad = platform::resolveInsideBase(eintrag);
+    return pfad.isEmpty() ? QPixmap() : platform::loadPixmap(pfad);
+}

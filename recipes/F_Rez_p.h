@@ -1,6 +1,6 @@
 #pragma once
-// Helpers that the recipe editor's sources share; other windows use the
-// routines of F_Rez.h.
+// Helpers that the recipe editor's sources and the recipe save
+// (Rezeptspeicher) share; other windows use the routines of F_Rez.h.
 #include <QByteArray>
 #include <QString>
 #include <QStringList>

@@ -31,6 +31,7 @@
 #include "dialogs/F_Meldung.h"
 #include "recipes/F_Rez.h"
 #include "recipes/F_DigI.h"
+#include "recipes/Rezeptspeicher.h"
 #include "reference/Texteingabe.h"
 
 TFWiz01 *FWiz01 = nullptr;
@@ -73,10 +74,45 @@ bool Speicherbar(const QString &feld, const QString &text)
     const QString fremd = Nicht_speicherbare_Zeichen(text);
     if (fremd.isEmpty())
         return true;
-    Zeige_Meldung(feld + QStringLiteral(": a recipe file cannot hold these characters: ") + fremd
-                      + QStringLiteral("\nPlease remove or replace them."),
-                  QStringLiteral("Note:"), Knopf_OK);
+    Zeige_Meldung(Fremdzeichenmeldung(feld, fremd), QStringLiteral("Note:"), Knopf_OK);
     return false;
+}
+
+bool Kopf_vollstaendig(const QString &name, qint32 kategorie)
+{
+    switch (Pruefe_Rezeptkopf(name, kategorie)) {
+    case TRezeptkopf::Vollstaendig:
+        return true;
+    case TRezeptkopf::Ohne_Name:
+        Zeige_Meldung(QStringLiteral("Please enter a name for the recipe!"), QStringLiteral("Note:"), Knopf_OK);
+        return false;
+    case TRezeptkopf::Ohne_Kategorie:
+        Zeige_Meldung(QStringLiteral("Please choose a category for the recipe!"), QStringLiteral("Note:"), Knopf_OK);
+        return false;
+    }
+    return false;
+}
+
+// The record saved as the editor saves it from its fields; the other
+// windows' messages on the way are the editor's, as they were.
+bool Speichere_Wizardrezept()
+{
+    TTRezepteTotal neu = RezepteTotal[WizRezept];
+    Bereinige_Rezeptfelder(neu);
+    if (!Kopf_vollstaendig(neu.Rezeptname, neu.Kategorie))
+        return false;
+    if (const QString meldung = Pruefe_Rezeptzeichen(neu); !meldung.isEmpty()) {
+        Zeige_Meldung(meldung, QStringLiteral("Error:"), Knopf_OK);
+        return false;
+    }
+    const TSpeicherergebnis e = Speichere_Rezeptsatz(WizRezept, neu, Anzeigeschrift(Optionen.Schrift2));
+    if (const QString meldung = Speichermeldung(e); !meldung.isEmpty())
+        Zeige_Meldung(meldung, QStringLiteral("Error:"), Knopf_OK);
+    if (!e.Gespeichert())
+        return false;
+    Programmstart(false);
+    FRez->Rezept_gespeichert(WizRezept);
+    return true;
 }
 
 QStringList Zeilen(const QPlainTextEdit *memo)
@@ -272,15 +308,10 @@ void TFWiz01::CBKategorieChange()
 void TFWiz01::BWeiterClick()
 {
     const QString name = ERezeptname->text().trimmed();
-    if (name.isEmpty()) {
-        Zeige_Meldung(QStringLiteral("Please enter a name for the recipe!"), QStringLiteral("Note:"), Knopf_OK);
+    const qint32 kategorie =
+        CBKategorie->currentIndex() < 0 ? -1 : Ermittle_Kategorie_aus_Anzeigeposition(CBKategorie->currentIndex());
+    if (!Kopf_vollstaendig(name, kategorie))
         return;
-    }
-    const qint32 kategorie = Ermittle_Kategorie_aus_Anzeigeposition(CBKategorie->currentIndex());
-    if (CBKategorie->currentIndex() < 0 || kategorie < 0 || kategorie >= AnzahlKategorien) {
-        Zeige_Meldung(QStringLiteral("Please choose a category for the recipe!"), QStringLiteral("Note:"), Knopf_OK);
-        return;
-    }
     if (!Speicherbar(QStringLiteral("Recipe name"), name))
         return;
     if (!Wizardrezept()) {
@@ -761,7 +792,7 @@ bool Beende_Rezeptassistent()
     Setze_Wizarddatei(*r, Freier_Rezeptdateiname(Rezept_Dateiname(r->Rezeptname, r->Kategorie), WizRezept));
     AktuellesRezept = WizRezept;
     FRez->Fuelle_Formular();
-    if (!FRez->MRezeptspeichernClick())
+    if (!Speichere_Wizardrezept())
         return false;
     WizRezept = -1;
     Wizarddatei.clear();
