@@ -11,7 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QFrame>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include "core/Globals.h"
 #include "app/Start.h"
@@ -67,7 +67,7 @@ QImage grabWithTools(QWidget *main, const QList<QWidget *> &tools)
 bool cookVegetables()
 {
     FRez->hide();
-    FMain->LVRezepte->setCurrentItem(FMain->LVRezepte->topLevelItem(0));
+    FMain->LVRezepte->setCurrentIndex(FMain->LVRezepte->model()->index(0, 0));
     FMain->LVRezepteDblClick();
     FIARezeptladen->EName->setText(QStringLiteral("Gemüsepfanne"));
     FIARezeptladen->BNeu->click();
