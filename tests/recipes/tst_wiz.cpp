@@ -41,11 +41,18 @@ void Schritt1(const QString &name, qint32 kategorie)
     FWiz01->BWeiter->click();
 }
 
+// Steps 2 to 4 as they are.
+void Bis_Schritt5()
+{
+    for (TFWizBasis *s : std::initializer_list<TFWizBasis *>{FWiz02, FWiz03, FWiz04})
+        s->BWeiter->click();
+}
+
 // Steps 2 to 5 as they are, then Finish.
 void Bis_zum_Ende()
 {
-    for (TFWizBasis *s : std::initializer_list<TFWizBasis *>{FWiz02, FWiz03, FWiz04, FWiz05})
-        s->BWeiter->click();
+    Bis_Schritt5();
+    FWiz05->BWeiter->click();
     FWiz06->BBFertig->click();
 }
 
@@ -176,8 +183,7 @@ private slots:
         const qint32 aktuell = AktuellesRezept;
         Starte_Rezeptassistent();
         Schritt1("Soup", 4);
-        for (TFWizBasis *s : std::initializer_list<TFWizBasis *>{FWiz02, FWiz03, FWiz04})
-            s->BWeiter->click();
+        Bis_Schritt5();
         FWiz05->MZutaten->setPlainText("1 g Salt");
         // Escape is Cancel; No keeps the wizard open
         meldungen->expect("cancel the new recipe", Antwort_Nein);
@@ -244,8 +250,7 @@ private slots:
         QVERIFY(FWiz01->isVisible());
         QCOMPARE(WizRezept, -1);
         Schritt1("Stew", 0);
-        for (TFWizBasis *s : std::initializer_list<TFWizBasis *>{FWiz02, FWiz03, FWiz04})
-            s->BWeiter->click();
+        Bis_Schritt5();
         // spaces and invisible characters settled as they come in, the rest refused
         FWiz05->MZutaten->setPlainText(QString::fromUtf8("\xEF\xBB\xBF" "200\xC2\xA0g Flour\n1 ") + emoji);
         QCOMPARE(FWiz05->MZutaten->toPlainText(), "200 g Flour\n1 " + emoji);
