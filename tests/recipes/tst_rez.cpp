@@ -308,6 +308,18 @@ private slots:
         QCOMPARE(RezepteTotal[AktuellesRezept].Kategorie, 12);
     }
 
+    // A save cut short is reported as failed, and the editor keeps the text.
+    void unterbrochenesSpeichern()
+    {
+        QVERIFY(Mit_Rezepten(*base, {"Pasta"}));
+        FRez->REREingabe->setHtml("New <i>way</i>.");
+        Rezeptspeichern_Schritt = [](int s) { return s != 3; };
+        const bool gespeichert = FRez->MRezeptspeichernClick();
+        Rezeptspeichern_Schritt = nullptr;
+        QVERIFY(!gespeichert);
+        QCOMPARE(FRez->REREingabe->toPlainText(), "New way.");
+    }
+
     // Side files under names of another installation are read, and the
     // next save puts them under the recipe's own names.
     void fremdeSeitendateinamen()
