@@ -28,14 +28,9 @@ namespace {
 // Globals as after start-up; the database is a file, since the import reads it.
 void Grundzustand()
 {
-    GlobalSystemInit();
-    GlobalVARInit();
-    Setze_GlobalOptionen();
+    testing::startState();
     Optionen.Tipps = 0;
-    ProgrammOK = 1;
     VariablenTotal[0].Einheiten = {"[piece of]", "[tbsp]", "[g]"};
-    platform::makeFolder(QStringLiteral("PRGDATA\\ENG"));
-    platform::makeFolder(QStringLiteral("Recipes"));
     Zutatentotal = {Zutat("Flour", 9), Zutat("Eggs", 5), Zutat("Hidden flour", 9)};
     Zutatentotal[2].Status = 4;
     QVERIFY(Lade_Zutaten(Save));
@@ -67,6 +62,24 @@ void Wizard_bis_zum_Import(const QString &zutaten, const QString &anleitung)
     FWiz05->MZutaten->setPlainText(zutaten);
     FWiz05->MAnleitung->setPlainText(anleitung);
     FWiz05->BWeiter->click();
+}
+
+// The same with ingredients only, checked and transferred.
+void Bis_zur_Zuordnung(testing::ScriptedMessages &m, const QString &zutaten, const QString &gefunden)
+{
+    Wizard_bis_zum_Import(zutaten, QString());
+    m.expect(gefunden + " ingredients found!");
+    FDigI->BBHaken->click();
+    FDigI->BBPfeilrechts->click();
+}
+
+// Menge|Einheit|Name of each line of the wizard's recipe as read back.
+QStringList Gespeicherte_Zeilen()
+{
+    QStringList zeilen;
+    for (const TTZutatenliste &z : RezepteTotal.value(testing::recipeIndex("Lemon cake")).Zutatenliste)
+        zeilen << z.Menge + '|' + z.Einheit + '|' + z.Name;
+    return zeilen;
 }
 
 // One recipe in memory, open in the editor with these lines and servings.
@@ -193,23 +206,17 @@ private slots:
         meldungen->expect("Note: You can save the recipe now");
         FDigI->BBPFeillinks->click();
         QCOMPARE(Knoepfe(), "BBSave");
-        QCOMPARE(Memo(FDigI->MZutatenliste),
-                 (QStringList{"200 g Flour", "3 piece of Eggs", "2 g Flour", "*** for the glaze ***"}));
 
         meldungen->expect("Question Do you want to exit?", Antwort_Ja);
         FDigI->BBSave->click();
         QVERIFY(FMain->isEnabled());
         QCOMPARE(WizRezept, -1);
         QVERIFY(base->readLines("PRGDATA/ENG/RMListe.hbr").join('|').contains("Lemon cake.TRP"));
-        const auto r = std::find_if(RezepteTotal.cbegin(), RezepteTotal.cend(),
-                                    [](const TTRezepteTotal &x) { return x.Rezeptname == "Lemon cake"; });
-        QVERIFY(r != RezepteTotal.cend());
-        QStringList zeilen;
-        for (const TTZutatenliste &z : r->Zutatenliste)
-            zeilen << z.Menge + '|' + z.Einheit + '|' + z.Name;
-        QCOMPARE(zeilen, (QStringList{"200|g|Flour", "3|piece of|Eggs", "2|g|Flour", "||*** for the glaze ***"}));
-        QCOMPARE(r->Zutaten.value(1).Kategorie, 5);
-        QCOMPARE(r->Rezeptliste, (QStringList{"Mix.", "Bake for 40 minutes."}));
+        QCOMPARE(Gespeicherte_Zeilen(),
+                 (QStringList{"200|g|Flour", "3|piece of|Eggs", "2|g|Flour", "||*** for the glaze ***"}));
+        const TTRezepteTotal r = RezepteTotal.value(testing::recipeIndex("Lemon cake"));
+        QCOMPARE(r.Zutaten.value(1).Kategorie, 5);
+        QCOMPARE(r.Rezeptliste, (QStringList{"Mix.", "Bake for 40 minutes."}));
     }
 
     void zuruecksetzen_data()
@@ -251,10 +258,7 @@ private slots:
     // Moving and deleting registered lines; deleting the last one completes.
     void ordnenUndLoeschen()
     {
-        Wizard_bis_zum_Import("1 g A\n2 g B\n3 g C", "");
-        meldungen->allow("ingredients found!");
-        FDigI->BBHaken->click();
-        FDigI->BBPfeilrechts->click();
+        Bis_zur_Zuordnung(*meldungen, "1 g A\n2 g B\n3 g C", "0 of 3");
         FDigI->BBPfeilObenClick(); // the first line stays
         FDigI->BBPfeiluntenClick();
         FDigI->BBPfeiluntenClick();
@@ -291,10 +295,7 @@ private slots:
         Zutatentotal[0].Grafik() = "flour.png";
         Zutatentotal[2].Grafik() = "spelt.png";
         QVERIFY(Lade_Zutaten(Save));
-        Wizard_bis_zum_Import("200 g Flour\n100 g Sugar", "");
-        meldungen->expect("2 of 2 ingredients found!");
-        FDigI->BBHaken->click();
-        FDigI->BBPfeilrechts->click();
+        Bis_zur_Zuordnung(*meldungen, "200 g Flour\n100 g Sugar", "2 of 2");
         QCOMPARE(FDigI->EZutatSuchen->text(), "Flour");
         QTest::keyClick(FDigI->LBZutatliste, Qt::Key_Down);
         QCOMPARE(FDigI->EZutatSuchen->text(), "Sugar");
@@ -357,18 +358,10 @@ private slots:
             FDigI->BBPFeillinks->click();
         meldungen->expect("You can save the recipe now");
         FDigI->BBPFeillinks->click();
-        const QStringList erwartet{"200|g|Flour",  "100|g|Sugar",  "1/3|tbsp|Flour",
-                                   "1 2/3|tbsp|Mehl", "250|g|Zucker", "1|g|Salz"};
         meldungen->expect("Question Do you want to exit?", Antwort_Ja);
         FDigI->BBSave->click();
-        // read back from the file
-        const auto r = std::find_if(RezepteTotal.cbegin(), RezepteTotal.cend(),
-                                    [](const TTRezepteTotal &x) { return x.Rezeptname == "Lemon cake"; });
-        QVERIFY(r != RezepteTotal.cend());
-        QStringList zeilen;
-        for (const TTZutatenliste &z : r->Zutatenliste)
-            zeilen << z.Menge + '|' + z.Einheit + '|' + z.Name;
-        QCOMPARE(zeilen, erwartet);
+        QCOMPARE(Gespeicherte_Zeilen(), (QStringList{"200|g|Flour", "100|g|Sugar", "1/3|tbsp|Flour", "1 2/3|tbsp|Mehl",
+                                                     "250|g|Zucker", "1|g|Salz"}));
     }
 
     void textdateiLaden()
@@ -410,10 +403,7 @@ private slots:
     // editor, which hands the line back matched.
     void neueZutat()
     {
-        Wizard_bis_zum_Import("200 g Mehl\n2 g Quark", "");
-        meldungen->expect("0 of 2 ingredients found!");
-        FDigI->BBHaken->click();
-        FDigI->BBPfeilrechts->click();
+        Bis_zur_Zuordnung(*meldungen, "200 g Mehl\n2 g Quark", "0 of 2");
         QTimer::singleShot(0, this, [] {
             QVERIFY(!FDigI->isEnabled());
             QCOMPARE(FZuDa->Ezutatname->text(), "Mehl");
@@ -443,10 +433,7 @@ private slots:
     // An ingredient made from the recipe editor meanwhile resolves no line.
     void fremdeNeueZutat()
     {
-        Wizard_bis_zum_Import("200 g Mehl", "");
-        meldungen->expect("0 of 1 ingredients found!");
-        FDigI->BBHaken->click();
-        FDigI->BBPfeilrechts->click();
+        Bis_zur_Zuordnung(*meldungen, "200 g Mehl", "0 of 1");
         QTimer::singleShot(0, this, [] {
             FZuDa->Ezutatname->setText("Quark");
             FZuDa->EZutatRezeptname->setText("Quark");
@@ -468,11 +455,8 @@ private slots:
         bild.fill(Qt::green);
         QVERIFY(bild.save(base->path("GFXZUTAT/ENG/Flour.png"), "PNG"));
         Optionen.Schrift1 = QFont("Courier", 13);
-        Wizard_bis_zum_Import("200 g Flour", "");
+        Bis_zur_Zuordnung(*meldungen, "200 g Flour", "1 of 1");
         QCOMPARE(FDigI->LBZutatliste->font().pointSize(), 13);
-        meldungen->expect("1 of 1 ingredients found!");
-        FDigI->BBHaken->click();
-        FDigI->BBPfeilrechts->click();
         QVERIFY(!FDigI->IZutat->pixmap().isNull());
         FDigI->EZutatSuchen->setText("nothing like it");
         QVERIFY(FDigI->IZutat->pixmap().isNull());
@@ -513,13 +497,8 @@ private slots:
         QCOMPARE(Lies_Portionenzahl(eingabe), wert);
     }
 
-    void zeilenUndPortionentext()
+    void portionentext()
     {
-        VariablenTotal = TVariablenTotal(1);
-        VariablenTotal[0].Einheiten = {"[g]"};
-        QCOMPARE(Berechne_Zutatenzeilen({"200 g Flour", "2-3 Eggs", "1/2 g Salt", "*** for the glaze ***", "0.5 Lemon"},
-                                        1.5),
-                 (QStringList{"300 g Flour", "3-4.50 Eggs", "0.75 g Salt", "*** for the glaze ***", "0.75 Lemon"}));
         QCOMPARE(Formatiere_Portionentext(6, "persons"), "6 persons");
         QCOMPARE(Formatiere_Portionentext(2.5, ""), "2.50");
     }

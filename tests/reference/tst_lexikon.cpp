@@ -4,6 +4,7 @@
 #include "testing/Testing.h"
 
 #include <QtWidgets>
+#include <optional>
 
 #include "core/Globals.h"
 #include "internet/Internet.h"
@@ -91,12 +92,20 @@ private slots:
         Protokoll.clear();
         FLex->hide();
         FTWSMLex->hide();
+        base.emplace();
+        messages.emplace();
+    }
+    // A message no test expects fails it.
+    void cleanup()
+    {
+        QVERIFY2(messages->pending().isEmpty(), qPrintable(messages->pending().join(QLatin1Char('|'))));
+        messages.reset();
+        base.reset();
     }
 
     void roundTrip()
     {
-        testing::BaseFolder base;
-        base.writeLines(Datei, Kopf() + Eintrag(1, "Zucchini", {"Ein Kürbis.", "", "Grün."}, {"Courgette"}, "Zucchini.png")
+        base->writeLines(Datei, Kopf() + Eintrag(1, "Zucchini", {"Ein Kürbis.", "", "Grün."}, {"Courgette"}, "Zucchini.png")
                                    + Eintrag(0, "Blanchieren", {"Kurz kochen;; dann abschrecken."})
                                    + QStringList{";; Kommentar mitten in der Datei"} + Eintrag(3, "Gruppe drei")
                                    + Eintrag(2, "Ahornsirup", {}, {}, "-\\GFXZUTAT\\ENG\\sirup.png"));
@@ -104,12 +113,12 @@ private slots:
         QCOMPARE(Begriffe(), QStringList({"Ahornsirup", "Blanchieren", "Gruppe drei", "Zucchini"}));
         QCOMPARE(GlobalLexikon[3].Text.mid(0, 4), QStringList({"Ein Kürbis.", "", "Grün.", ""}));
 
-        const QStringList geschrieben = base.readLines(Datei);
+        const QStringList geschrieben = base->readLines(Datei);
         QCOMPARE(geschrieben.mid(0, 8), Kopf());
         QCOMPARE(geschrieben.mid(11), Eintrag(2, "Ahornsirup", {}, {}, "-\\GFXZUTAT\\ENG\\sirup.png")
                                           + Eintrag(0, "Blanchieren", {"Kurz kochen;; dann abschrecken."})
                                           + Eintrag(1, "Zucchini", {"Ein Kürbis.", "Grün."}, {"Courgette"}, "Zucchini.png"));
-        QVERIFY(base.readBytes(Datei).contains("Gr\xfcn.\r\n"));
+        QVERIFY(base->readBytes(Datei).contains("Gr\xfcn.\r\n"));
 
         // An entry without a term is dropped by the next save as well.
         GlobalLexikon[1].Begriff.clear();
@@ -121,12 +130,11 @@ private slots:
 
     void capsAndReadingToTheEnd()
     {
-        testing::BaseFolder base;
         QStringList z = Kopf("12") + Eintrag(0, "Lang", Nummeriert("Zeile %1", 105), Nummeriert("Such %1", 12))
                         + Eintrag(0, "Nachher", {"kurz"}, {"x"});
         for (int i = 0; i < 20; ++i)
             z << Eintrag(0, QString("Weitere %1").arg(i, 2, 10, QChar('0')));
-        base.writeLines(Datei, z);
+        base->writeLines(Datei, z);
         QVERIFY(Lade_Lexikon(Load | Save, -1, QString()));
         QVERIFY(Lade_Lexikon(Load, -1, QString()));
         // The count line is no limit: every entry of the file is read.
@@ -147,8 +155,7 @@ private slots:
     {
         QFETCH(int, filter);
         QFETCH(QStringList, begriffe);
-        testing::BaseFolder base;
-        base.writeLines(Datei, Kopf() + Eintrag(0, "Braten") + Eintrag(1, "Apfel") + Eintrag(1, "Dill")
+        base->writeLines(Datei, Kopf() + Eintrag(0, "Braten") + Eintrag(1, "Apfel") + Eintrag(1, "Dill")
                                    + QStringList{"{GRUPPENART}", "eins", "{GRUPPE}", "Kaputt", "{END}"});
         QVERIFY(Lade_Lexikon(Load, filter, QString()));
         QCOMPARE(Begriffe(), begriffe);
@@ -170,11 +177,10 @@ private slots:
     {
         QFETCH(QStringList, datei);
         QFETCH(QStringList, geladen);
-        testing::BaseFolder base;
         QStringList z = Kopf();
         for (const QString &b : datei)
             z << Eintrag(0, b.section('|', 0, 0), {"t"}, {}, b.section('|', 1));
-        base.writeLines(Datei, z);
+        base->writeLines(Datei, z);
         QVERIFY(Lade_Lexikon(Load, -1, QString()));
         QStringList out;
         for (const TTLexikon &e : std::as_const(GlobalLexikon))
@@ -195,13 +201,12 @@ private slots:
     void badFile()
     {
         QFETCH(QStringList, zeilen);
-        testing::BaseFolder base;
         if (zeilen != QStringList{"-"})
-            base.writeLines(Datei, zeilen);
-        const QByteArray vorher = base.readBytes(Datei);
+            base->writeLines(Datei, zeilen);
+        const QByteArray vorher = base->readBytes(Datei);
         QVERIFY(!Lade_Lexikon(Load | Save, -1, QString()));
         QVERIFY(GlobalLexikon.isEmpty());
-        QCOMPARE(base.readBytes(Datei), vorher);
+        QCOMPARE(base->readBytes(Datei), vorher);
     }
 
     // Whatever the first load accepts, load, save, load, save gives the same
@@ -243,13 +248,12 @@ private slots:
         QFETCH(QStringList, text);
         QFETCH(QStringList, divers);
         QFETCH(int, eintraege);
-        testing::BaseFolder base;
-        base.writeLines(Datei, datei);
+        base->writeLines(Datei, datei);
         QVERIFY(Lade_Lexikon(Load | Save, -1, QString()));
-        const QByteArray erste = base.readBytes(Datei);
+        const QByteArray erste = base->readBytes(Datei);
         const qsizetype anzahl = GlobalLexikon.size();
         QVERIFY(Lade_Lexikon(Load | Save, -1, QString()));
-        QCOMPARE(base.readBytes(Datei), erste);
+        QCOMPARE(base->readBytes(Datei), erste);
         QCOMPARE(GlobalLexikon.size(), anzahl);
         QCOMPARE(anzahl, qsizetype(eintraege));
         const TTLexikon &e = GlobalLexikon.first();
@@ -260,13 +264,12 @@ private slots:
 
     void takeOver()
     {
-        testing::BaseFolder base;
-        base.writeLines(Datei, Kopf() + Eintrag(0, "Eigener Begriff") + Eintrag(0, "Braten", {"meine Fassung"}));
+        base->writeLines(Datei, Kopf() + Eintrag(0, "Eigener Begriff") + Eintrag(0, "Braten", {"meine Fassung"}));
         QStringList neu = Kopf("380000", "4") + Eintrag(0, "Braten", {"geliefert"}) + Eintrag(1, "Apfel");
         neu.insert(7, "Getränke");
-        base.writeLines("PRGDATA\\ENG\\LEXIKON\\Lexikon_Neu.hbd", neu);
+        base->writeLines("PRGDATA\\ENG\\LEXIKON\\Lexikon_Neu.hbd", neu);
         QVERIFY(Uebernehme_Lexikon_Neu());
-        QVERIFY(!base.exists(NeuDatei));
+        QVERIFY(!base->exists(NeuDatei));
         QVERIFY(Lade_Lexikon(Load, -1, QString()));
         QCOMPARE(Begriffe(), QStringList({"Apfel", "Braten", "Eigener Begriff"}));
         // The delivered text replaces the old one; the user's own term stays.
@@ -276,14 +279,13 @@ private slots:
 
     void takeOverRefusesBadDelivery()
     {
-        testing::BaseFolder base;
-        base.writeLines(Datei, Kopf() + Eintrag(0, "Eigener Begriff"));
-        base.writeLines(NeuDatei, {"<html>Not found</html>"});
-        const QByteArray eigen = base.readBytes(Datei);
+        base->writeLines(Datei, Kopf() + Eintrag(0, "Eigener Begriff"));
+        base->writeLines(NeuDatei, {"<html>Not found</html>"});
+        const QByteArray eigen = base->readBytes(Datei);
         QVERIFY(Lade_Lexikon(Load, -1, QString()));
         QVERIFY(!Uebernehme_Lexikon_Neu());
-        QCOMPARE(base.readBytes(Datei), eigen);
-        QVERIFY(base.exists(NeuDatei));
+        QCOMPARE(base->readBytes(Datei), eigen);
+        QVERIFY(base->exists(NeuDatei));
         QCOMPARE(Begriffe(), QStringList({"Eigener Begriff"}));
         QVERIFY(Protokoll.last().startsWith("ERROR:   "));
     }
@@ -310,8 +312,7 @@ private slots:
         QFETCH(int, gruppenzeile);
         QFETCH(QStringList, treffer);
         QFETCH(QString, vorauswahl);
-        testing::BaseFolder base;
-        Lexikon(base, Standard);
+        Lexikon(*base, Standard);
         int zeile = -2;
         QCOMPARE(Suche_im_Lexikon(text, gruppenzeile, zeile), treffer);
         QCOMPARE(zeile >= 0 ? treffer.value(zeile) : QString(), vorauswahl);
@@ -325,14 +326,12 @@ private slots:
 
     void windowAndSearchText()
     {
-        testing::BaseFolder base;
-        testing::ScriptedMessages messages;
         // A dictionary that did not load opens nothing.
         QVERIFY(!Lade_Lexikon(Load, -1, QString()));
         Zeige_Lexikon(true, -1, QString());
         QVERIFY(FLex->isHidden());
 
-        Lexikon(base, Standard);
+        Lexikon(*base, Standard);
         Zeige_Lexikon(true, -1, "salz");
         QCOMPARE(Zeilen(FLex->LBBegriff), QStringList({"Meersalz", "Salz"}));
         // Typing runs the search; the group choice narrows it.
@@ -379,11 +378,10 @@ private slots:
         QCOMPARE(Zeilen(FLex->LBBegriff), QStringList({"Zucchini"}));
 
         // Without the dictionary pictures the user hears where to get them.
-        QVERIFY(QFile::remove(base.path(Lexikonbilder + "Abbruehen.png")));
+        QVERIFY(QFile::remove(base->path(Lexikonbilder + "Abbruehen.png")));
         FLex->close();
-        messages.expect("Lexikongrafiken herunterzuladen");
+        messages->expect("Lexikongrafiken herunterzuladen");
         Zeige_Lexikon(true, -1, QString());
-        QVERIFY(messages.pending().isEmpty());
         FLex->close();
     }
 
@@ -403,11 +401,9 @@ private slots:
         QFETCH(QString, grafik);
         QFETCH(QString, datei);
         QFETCH(bool, bild);
-        testing::BaseFolder base;
-        testing::ScriptedMessages messages;
         if (!datei.isEmpty() && !datei.startsWith(".."))
-            Bild(base, datei, Qt::green);
-        Lexikon(base, Eintrag(1, "Zucchini", {"Ein Kürbis.", "", "Grün."}, {"unsichtbar"}, grafik));
+            Bild(*base, datei, Qt::green);
+        Lexikon(*base, Eintrag(1, "Zucchini", {"Ein Kürbis.", "", "Grün."}, {"unsichtbar"}, grafik));
         Zeige_Lexikon(true, -1, QString());
         QCOMPARE(FLex->ILex->pixmap().isNull(), !bild);
         QCOMPARE(FLex->Panel1->text(), bild ? QString() : QString("Diese Grafik fehlt leider..."));
@@ -418,45 +414,43 @@ private slots:
 
     void saveAndDelete()
     {
-        testing::BaseFolder base;
-        testing::ScriptedMessages messages;
-        Lexikon(base, Standard);
+        Lexikon(*base, Standard);
         Zeige_Lexikon(true, -1, "salz");
 
-        messages.expect("Das Lexikon wurde abgespeichert!");
+        messages->expect("Das Lexikon wurde abgespeichert!");
         FLex->EditSpeichernClick();
-        QVERIFY(messages.pending().isEmpty());
+        QVERIFY(messages->pending().isEmpty());
 
         // A save that fails says so and keeps the dictionary in memory.
         GlobalLexikon[0].Text[0] = "Geändert.";
-        QVERIFY(QFile::remove(base.path(Datei)));
-        QVERIFY(QDir().mkpath(base.path(Datei)));
-        messages.allow("konnte nicht", Antwort_OK);
+        QVERIFY(QFile::remove(base->path(Datei)));
+        QVERIFY(QDir().mkpath(base->path(Datei)));
+        messages->allow("konnte nicht", Antwort_OK);
         FLex->EditSpeichernClick();
-        QCOMPARE(std::count_if(messages.seen.begin(), messages.seen.end(),
+        QCOMPARE(std::count_if(messages->seen.begin(), messages->seen.end(),
                                [](const auto &m) { return m.text.endsWith("abgespeichert!"); }),
                  1);
         QCOMPARE(GlobalLexikon[0].Text[0], QString("Geändert."));
-        messages.expect("Diesen Eintrag löschen? \"Salz\"", Antwort_Ja);
+        messages->expect("Diesen Eintrag löschen? \"Salz\"", Antwort_Ja);
         FLex->LexikoneintragloeschenClick();
         QCOMPARE(Begriffe().size(), 5);
         QCOMPARE(GlobalLexikon[Lexikoneintrag_in_Zeile(1)].Begriff, QString("Salz"));
-        QVERIFY(QDir(base.path(Datei)).removeRecursively());
+        QVERIFY(QDir(base->path(Datei)).removeRecursively());
 
         // No deletes nothing; Yes removes the entry from the file at once.
-        messages.expect("Diesen Eintrag löschen?", Antwort_Nein);
+        messages->expect("Diesen Eintrag löschen?", Antwort_Nein);
         FLex->LexikoneintragloeschenClick();
-        messages.expect("Diesen Eintrag löschen? \"Salz\"", Antwort_Ja);
+        messages->expect("Diesen Eintrag löschen? \"Salz\"", Antwort_Ja);
         FLex->LexikoneintragloeschenClick();
-        QVERIFY(messages.pending().isEmpty());
+        QVERIFY(messages->pending().isEmpty());
         QCOMPARE(Zeilen(FLex->LBBegriff), QStringList({"Meersalz"}));
-        QVERIFY(!base.readLines(Datei).contains("Salz"));
-        QVERIFY(base.readLines(Datei).contains("Geändert."));
+        QVERIFY(!base->readLines(Datei).contains("Salz"));
+        QVERIFY(base->readLines(Datei).contains("Geändert."));
 
         // Deleting the last entry leaves an empty window with no stale row.
         GlobalLexikon.resize(1);
         FLex->ESuche->setText("");
-        messages.expect("Diesen Eintrag löschen?", Antwort_Ja);
+        messages->expect("Diesen Eintrag löschen?", Antwort_Ja);
         FLex->LexikoneintragloeschenClick();
         QVERIFY(GlobalLexikon.isEmpty());
         QVERIFY(FLex->RELex->toPlainText().isEmpty());
@@ -466,9 +460,7 @@ private slots:
 
     void entryEditor()
     {
-        testing::BaseFolder base;
-        testing::ScriptedMessages messages;
-        Lexikon(base, Standard);
+        Lexikon(*base, Standard);
         Zeige_Lexikon(true, -1, "blanchieren");
 
         // A new entry that is cancelled leaves nothing behind.
@@ -483,13 +475,13 @@ private slots:
         // Changing an entry keeps its further lines.
         FLex->EditEintragaendernClick();
         FTWSMLex->EBegriff->setText(" ");
-        messages.expect("Bitte einen Hauptsuchbegriff eingeben!");
+        messages->expect("Bitte einen Hauptsuchbegriff eingeben!");
         FTWSMLex->BUebernehmenClick();
         FTWSMLex->EBegriff->setText("Blanchieren");
         FTWSMLex->MLex->setPlainText("\n\n");
-        messages.expect("Bitte einen Text für den Lexikoneintrag eingeben!");
+        messages->expect("Bitte einen Text für den Lexikoneintrag eingeben!");
         FTWSMLex->BUebernehmenClick();
-        QVERIFY(messages.pending().isEmpty());
+        QVERIFY(messages->pending().isEmpty());
         QVERIFY(FTWSMLex->isVisible());
         FTWSMLex->MLex->setPlainText("Eins\nZwei\n\nDrei\n\n");
         FTWSMLex->CBSuchart->setCurrentIndex(1);
@@ -508,10 +500,10 @@ private slots:
         FTWSMLex->MLex->setPlainText("In Eiswasser tauchen.");
         FTWSMLex->BUebernehmenClick();
         QCOMPARE(Zeilen(FLex->LBBegriff), QStringList({"Abschrecken"}));
-        messages.expect("abgespeichert!");
+        messages->expect("abgespeichert!");
         FLex->EditSpeichernClick();
-        QVERIFY(base.readLines(Datei).contains("Abschrecken"));
-        QVERIFY(base.readLines(Datei).contains("abbrühen"));
+        QVERIFY(base->readLines(Datei).contains("Abschrecken"));
+        QVERIFY(base->readLines(Datei).contains("abbrühen"));
         FLex->close();
     }
 
@@ -530,27 +522,25 @@ private slots:
         QFETCH(QString, gewaehlt);
         QFETCH(QString, grafik);
         QFETCH(bool, kopiert);
-        testing::BaseFolder base;
-        testing::ScriptedMessages messages;
-        Bild(base, Lexikonbilder + "Zucchini.png", Qt::green);
-        Bild(base, gewaehlt, Qt::blue);
-        const QByteArray inhalt = base.readBytes(gewaehlt);
-        Lexikon(base, Eintrag(1, "Zucchini", {"Ein Kürbis."}, {}, "Zucchini.png"));
+        Bild(*base, Lexikonbilder + "Zucchini.png", Qt::green);
+        Bild(*base, gewaehlt, Qt::blue);
+        const QByteArray inhalt = base->readBytes(gewaehlt);
+        Lexikon(*base, Eintrag(1, "Zucchini", {"Ein Kürbis."}, {}, "Zucchini.png"));
         Zeige_Lexikon(true, -1, QString());
         FLex->EditEintragaendernClick();
-        QCOMPARE(FTWSMLex->Label2->text(), base.path(Lexikonbilder + "Zucchini.png"));
+        QCOMPARE(FTWSMLex->Label2->text(), base->path(Lexikonbilder + "Zucchini.png"));
         platform::setFileDialogScript([&](platform::DialogKind, const QString &, const QString &, const QString &) {
-            return base.path(gewaehlt);
+            return base->path(gewaehlt);
         });
         FTWSMLex->BGrafikladenClick();
         QVERIFY(!FTWSMLex->ILex->pixmap().isNull());
         FTWSMLex->BUebernehmenClick();
         QCOMPARE(GlobalLexikon[0].Grafik, grafik);
         // The chosen file is intact, also when it is its own target.
-        QCOMPARE(base.readBytes(gewaehlt), inhalt);
+        QCOMPARE(base->readBytes(gewaehlt), inhalt);
         const QString ziel = Lexikonbilder + grafik;
-        QCOMPARE(kopiert && base.exists(ziel) && base.readBytes(ziel) == inhalt, kopiert);
-        QCOMPARE(Protokoll, kopiert ? QStringList{"Kopiere: " + base.path(gewaehlt) + "->" + base.path(ziel)}
+        QCOMPARE(kopiert && base->exists(ziel) && base->readBytes(ziel) == inhalt, kopiert);
+        QCOMPARE(Protokoll, kopiert ? QStringList{"Kopiere: " + base->path(gewaehlt) + "->" + base->path(ziel)}
                                     : QStringList{});
         FLex->close();
     }
@@ -559,9 +549,7 @@ private slots:
     // is changed without choosing a picture.
     void editorKeepsMissingPicture()
     {
-        testing::BaseFolder base;
-        testing::ScriptedMessages messages;
-        Lexikon(base, Eintrag(1, "Zucchini", {"Ein Kürbis."}, {}, "Zucchini.png"));
+        Lexikon(*base, Eintrag(1, "Zucchini", {"Ein Kürbis."}, {}, "Zucchini.png"));
         Zeige_Lexikon(true, -1, QString());
         FLex->EditEintragaendernClick();
         FTWSMLex->MLex->setPlainText("Ein grüner Kürbis.");
@@ -569,6 +557,10 @@ private slots:
         QCOMPARE(GlobalLexikon[0].Grafik, QString("Zucchini.png"));
         FLex->close();
     }
+
+private:
+    std::optional<testing::BaseFolder> base;
+    std::optional<testing::ScriptedMessages> messages;
 };
 
 QTEST_MAIN(TestLexikon)

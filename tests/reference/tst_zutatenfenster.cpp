@@ -3,6 +3,7 @@
 // (opening, minimum, filters, delete and close), the global database browser
 // (what is offered, take-over and close) and the makers' tools.
 #include <QtWidgets>
+#include <optional>
 
 #include "core/Dateioperationen.h"
 #include "core/Globals.h"
@@ -84,20 +85,27 @@ private slots:
         ZuDaIndex = -1;
         for (QWidget *w : std::initializer_list<QWidget *>{FZuDa, FAktivZuDa, FGeAllZuDa, FZEng, FZMerge})
             w->hide();
+        base.emplace();
+        messages.emplace();
+    }
+    // A message no test expects fails it.
+    void cleanup()
+    {
+        QVERIFY2(messages->pending().isEmpty(), qPrintable(messages->pending().join(QLatin1Char('|'))));
+        messages.reset();
+        base.reset();
     }
 
     // A caller's whole round: the inactive ingredient stays in the file, a
     // duplicate is refused, the group shown is the one stored.
     void neueZutatVomAufrufer()
     {
-        testing::BaseFolder base;
-        testing::ScriptedMessages messages;
         Schreibe_Datenbank({Zutat("Apple", 1), Zutat("Quince", 1, 0)});
         QVERIFY(Lade_Zutaten(Load));
         QWidget aufrufer;
         aufrufer.show();
         bool gesperrt = false;
-        messages.expect("Ingredient already exists!");
+        messages->expect("Ingredient already exists!");
         QTimer::singleShot(0, [&] {
             gesperrt = !aufrufer.isEnabled();
             FZuDa->Ezutatname->setText(QStringLiteral("  apple\t"));
@@ -110,7 +118,7 @@ private slots:
         QVERIFY(Bearbeite_Zutat(-1, true, &aufrufer, false));
         QVERIFY(gesperrt);
         QVERIFY(aufrufer.isEnabled());
-        QCOMPARE(messages.pending(), QStringList());
+        QCOMPARE(messages->pending(), QStringList());
         QCOMPARE(Datei(), (QStringList{"Apple:1:1", "Quince:0:1", "Chard:1:18"}));
         QCOMPARE(Namen(Zutatentotal), (QStringList{"Apple", "Chard"}));
     }
@@ -120,13 +128,11 @@ private slots:
     // what the file reads back.
     void namenDieDieDateiHaelt()
     {
-        testing::BaseFolder base;
-        testing::ScriptedMessages messages;
         Schreibe_Datenbank({Zutat("Apple", 1)});
         QVERIFY(Lade_Zutaten(Load));
         QWidget aufrufer;
         aufrufer.show();
-        messages.expect(QString::fromUtf8("Note: The ingredient database cannot hold these characters: \xE2\x89\x88"));
+        messages->expect(QString::fromUtf8("Note: The ingredient database cannot hold these characters: \xE2\x89\x88"));
         QTimer::singleShot(0, [&] {
             FZuDa->Ezutatname->setText(QString::fromUtf8("Wasser \xE2\x89\x88 lauwarm"));
             FZuDa->EZutatRezeptname->setText("Wasser");
@@ -137,7 +143,7 @@ private slots:
             FZuDa->BUebernehmen->click();
         });
         QVERIFY(Bearbeite_Zutat(-1, true, &aufrufer, false));
-        QCOMPARE(messages.pending(), QStringList());
+        QCOMPARE(messages->pending(), QStringList());
         QCOMPARE(FZuDa->Ezutatname->text(), "1/3 water");
         QCOMPARE(FZuDa->EZutatRezeptname->text(), "hot water");
         QVERIFY(Lade_Zutaten(Load | Alle));
@@ -149,12 +155,11 @@ private slots:
     // confirmed, the appended record leaves the array.
     void abbrechenImNeumodus()
     {
-        testing::ScriptedMessages messages;
         Zutatentotal = {Zutat("Apple"), Zutat("Pear")};
         ZuDaNeu = 1;
         QVERIFY(Zeige_Zutateneditor(QString(), QString(), QString(), false, nullptr, 0, 0));
         QCOMPARE(ZuDaIndex, 2);
-        messages.expect("Exit edit mode?", Antwort_Nein);
+        messages->expect("Exit edit mode?", Antwort_Nein);
         FZuDa->BAbbrechen->click();
         QVERIFY(FZuDa->isVisible());
         FZuDa->Ezutatname->setText("Fig");
@@ -164,11 +169,11 @@ private slots:
 
         ZuDaNeu = 1;
         QVERIFY(Zeige_Zutateneditor(QString(), QString(), QString(), false, nullptr, 0, 0));
-        messages.expect("Exit edit mode?", Antwort_Ja);
+        messages->expect("Exit edit mode?", Antwort_Ja);
         FZuDa->BAbbrechen->click();
         QVERIFY(FZuDa->isHidden());
         QCOMPARE(Zutatentotal.size(), 3);
-        QCOMPARE(messages.pending(), QStringList());
+        QCOMPARE(messages->pending(), QStringList());
 
         // an index that names no record shows nothing
         ZuDaNeu = 0;
@@ -192,11 +197,9 @@ private slots:
 
     void grafikwahl()
     {
-        testing::BaseFolder base;
-        testing::ScriptedMessages messages;
-        Bild(base, "GFXZUTAT/ENG/Apple.png");
-        const QString fremd = Bild(base, "Bilder/Apple.png");
-        const QString neu = Bild(base, "Bilder/Fig.png");
+        Bild(*base, "GFXZUTAT/ENG/Apple.png");
+        const QString fremd = Bild(*base, "Bilder/Apple.png");
+        const QString neu = Bild(*base, "Bilder/Fig.png");
         Zutatentotal = {Zutat("Apple")};
         ZuDaIndex = 0;
         QString antwort;
@@ -205,30 +208,27 @@ private slots:
         });
         QVERIFY(Zeige_Zutateneditor("Apple", "Apple", "", false, nullptr, 0, 0));
         // from inside the picture folder, spelt as the dialog spells it: no copy, no question
-        antwort = base.root() + "gfxzutat/eng/Apple.png";
+        antwort = base->root() + "gfxzutat/eng/Apple.png";
         FZuDa->BRezeptgrafik->click();
         QCOMPARE(FZuDa->Gewaehlte_Grafik(), QStringLiteral("Apple.png"));
         // another file of that name: No leaves no picture
         antwort = fremd;
-        messages.expect("The file already exists! Overwrite?", Antwort_Nein);
+        messages->expect("The file already exists! Overwrite?", Antwort_Nein);
         FZuDa->BRezeptgrafik->click();
         QCOMPARE(FZuDa->Gewaehlte_Grafik(), QString());
         // a new name is copied in and stored with the take-over
         antwort = neu;
         FZuDa->BRezeptgrafik->click();
-        QVERIFY(base.exists("GFXZUTAT/ENG/Fig.png"));
-        QCOMPARE(Optionen.Zutatgrafikverzeichnis, base.root() + "Bilder/");
+        QVERIFY(base->exists("GFXZUTAT/ENG/Fig.png"));
+        QCOMPARE(Optionen.Zutatgrafikverzeichnis, base->root() + "Bilder/");
         FZuDa->BUebernehmen->click();
         QCOMPARE(Zutatentotal[0].Grafik(), QStringLiteral("Fig.png"));
-        QCOMPARE(messages.pending(), QStringList());
     }
 
     void verwaltung()
     {
-        testing::BaseFolder base;
-        testing::ScriptedMessages messages;
         Schreibe_Datenbank({Zutat("Apple"), Zutat(QString()), Zutat("Pear", 0, 0)});
-        messages.expect("No ingredients found!");
+        messages->expect("No ingredients found!");
         Zeige_Zutatenverwaltung();
         QVERIFY(FAktivZuDa->isHidden());
 
@@ -243,33 +243,31 @@ private slots:
 
         // three checked: allowed; delete, then close writes the file
         Kreuze_an(l, {"Apple", "Beet", "Fig (inaktiv)"});
-        messages.expect("Delete selected ingredients?", Antwort_Ja);
+        messages->expect("Delete selected ingredients?", Antwort_Ja);
         FAktivZuDa->BLoeschen->click();
         QCOMPARE(Zeilen(l), (QStringList{"Chard", "Dill", "Egg", "Gin (inaktiv)"}));
         // the deleted ones no longer count: two of three may not go
         Kreuze_an(l, {"Chard", "Dill"});
-        messages.expect("Two ingredients are minimum on the database!");
+        messages->expect("Two ingredients are minimum on the database!");
         FAktivZuDa->BInaktiv->click();
         Kreuze_an(l, {"Chard"});
         FAktivZuDa->BInaktiv->click();
-        messages.expect("Please select an ingredient!");
+        messages->expect("Please select an ingredient!");
         Kreuze_an(l, {});
         FAktivZuDa->BAktiv->click();
         FAktivZuDa->BZurueck->click();
-        QCOMPARE(messages.pending(), QStringList());
+        QCOMPARE(messages->pending(), QStringList());
         QCOMPARE(Datei(), (QStringList{"Chard:0:4", "Dill:1:8", "Egg:1:5", "Gin:2:2"}));
         QCOMPARE(Namen(Zutatentotal), (QStringList{"Dill", "Egg", "Gin"}));
     }
 
     void gesamtdatenbank()
     {
-        testing::BaseFolder base;
-        testing::ScriptedMessages messages;
         Schreibe_Datenbank({Zutat("apple", 1), Zutat("Chard", 4), Zutat("Hidden", 4, 4), Zutat("Kale", 4, 0),
                             Zutat("Egg", 5)},
                            "Lebensmittel_ALL.hbr");
         Schreibe_Datenbank({Zutat("Apple"), Zutat("Pear", 1, 0), Zutat("Egg", 5), Zutat("Fig")});
-        Bild(base, "Grafiken/ENG/PNG/IAKOCHEN/" + Zutatengruppengrafiken[4]);
+        Bild(*base, "Grafiken/ENG/PNG/IAKOCHEN/" + Zutatengruppengrafiken[4]);
         // whether the user's database is loaded with its inactive records
         QVERIFY(Lade_Zutaten(Load | Alle, "Lebensmittel_ALL.hbr"));
         QVERIFY(!Zutaten_mit_Inaktiven_geladen());
@@ -290,20 +288,19 @@ private slots:
 
         // nothing new left: the window stays closed
         Schreibe_Datenbank({Zutat("EGG", 5)}, "Lebensmittel_ALL.hbr");
-        messages.expect("No new ingredients found!");
+        messages->expect("No new ingredients found!");
         Zeige_Gesamtzutatendatenbank();
         QVERIFY(FGeAllZuDa->isHidden());
 
         // a global database that cannot be read: the user's stays as it was
-        base.writeLines("PRGDATA/ENG/Lebensmittel_ALL.hbr", {"[TAFELWERKSTATT 2.00]", "7", "Chard"});
-        messages.allow("Lebensmittel_ALL.hbr");
-        messages.expect("The global ingredient database could not be read!");
-        const QByteArray vorher = base.readBytes("PRGDATA/ENG/Lebensmittel.hbr");
+        base->writeLines("PRGDATA/ENG/Lebensmittel_ALL.hbr", {"[TAFELWERKSTATT 2.00]", "7", "Chard"});
+        messages->allow("Lebensmittel_ALL.hbr");
+        messages->expect("The global ingredient database could not be read!");
+        const QByteArray vorher = base->readBytes("PRGDATA/ENG/Lebensmittel.hbr");
         Zeige_Gesamtzutatendatenbank();
         QVERIFY(FGeAllZuDa->isHidden());
         QVERIFY(Lade_Zutaten(Save));
-        QCOMPARE(base.readBytes("PRGDATA/ENG/Lebensmittel.hbr"), vorher);
-        QCOMPARE(messages.pending(), QStringList());
+        QCOMPARE(base->readBytes("PRGDATA/ENG/Lebensmittel.hbr"), vorher);
     }
 
     // Both windows save the database in memory on closing: while one is
@@ -311,8 +308,6 @@ private slots:
     // and loses the unsaved changes. A window already waiting keeps waiting.
     void eines_nach_dem_anderen()
     {
-        testing::BaseFolder base;
-        testing::ScriptedMessages messages;
         if (!FMain) {
             FMain = new TFMain;
             FRez = new TFRez;
@@ -349,7 +344,6 @@ private slots:
         QCOMPARE(Datei(), (QStringList{"Apple:0:0", "Beet:1:4", "Chard:1:4", "Dill:0:7", "Fig:1:0"}));
         FRez->EZutatSuchen->setText("fi");
         QCOMPARE(Zeilen(FRez->LBZutatsuche), QStringList{"Fig"});
-        QCOMPARE(messages.pending(), QStringList());
     }
 
     void tasten_data()
@@ -364,10 +358,9 @@ private slots:
     void tasten()
     {
         QFETCH(QWidget *, fenster);
-        testing::BaseFolder base;
         QFile hilfe(QStringLiteral(TW_INSTALLATION_DIR "/PRGDATA/ENG/Anleitung.hbr"));
         QVERIFY(hilfe.open(QIODevice::ReadOnly));
-        base.writeBytes("PRGDATA/ENG/Anleitung.hbr", hilfe.readAll());
+        base->writeBytes("PRGDATA/ENG/Anleitung.hbr", hilfe.readAll());
         fenster->show();
         auto *liste = fenster->findChild<TZutatenliste *>(QStringLiteral("CLBZutat"));
         QTest::keyClick(liste, Qt::Key_F1);
@@ -380,8 +373,6 @@ private slots:
     // Both tools work on the ENG\ databases and leave the user's in memory.
     void werkzeuge()
     {
-        testing::BaseFolder base;
-        testing::ScriptedMessages messages;
         platform::makeFolder(Programmverzeichnis + "PRGDATA\\ENG\\ENG");
         Schreibe_Datenbank({Zutat("Apfel", 1), Zutat("Birne", 1, 0)}, ZEngQuelldatei);
         Schreibe_Datenbank({Zutat("Plum")});
@@ -402,9 +393,13 @@ private slots:
         FZMerge->LBKat->setCurrentRow(3);
         FZMerge->BOK->click();
         QCOMPARE(Datei(ZEngQuelldatei), QStringList{"Apple:1:3"});
-        QVERIFY(base.exists("PRGDATA/ENG/ENG/food.txt"));
-        QCOMPARE(base.readLines("PRGDATA/ENG/ENG/food.txt"), QStringList());
+        QVERIFY(base->exists("PRGDATA/ENG/ENG/food.txt"));
+        QCOMPARE(base->readLines("PRGDATA/ENG/ENG/food.txt"), QStringList());
     }
+
+private:
+    std::optional<testing::BaseFolder> base;
+    std::optional<testing::ScriptedMessages> messages;
 };
 
 QTEST_MAIN(TestZutatenfenster)

@@ -10,12 +10,43 @@
 #include <csignal>
 #include <sys/resource.h>
 
+#include "core/Dateioperationen.h"
 #include "core/Globals.h"
+#include "core/Tabellen.h"
 #include "platform/Paths.h"
 #include "platform/Seams.h"
 #include "platform/TextFile.h"
 
 namespace testing {
+
+void startState()
+{
+    GlobalSystemInit();
+    GlobalVARInit();
+    Setze_GlobalOptionen();
+    ProgrammOK = 1;
+    platform::makeFolder(QStringLiteral("PRGDATA\\ENG"));
+    platform::makeFolder(QStringLiteral("Recipes"));
+}
+
+qint32 recipeIndex(const QString &name)
+{
+    const TRezepteTotal &alle = RezepteTotal;
+    const auto it = std::find_if(alle.cbegin(), alle.cend(), [&](auto &r) { return r.Rezeptname == name; });
+    return it == alle.cend() ? -1 : qint32(it - alle.cbegin());
+}
+
+void newRecord(qint32 index, const QString &name, qint32 category)
+{
+    Initialisiere_Rezept(index);
+    TTRezepteTotal &r = RezepteTotal[index];
+    r.Rezeptname = name;
+    r.Kategorie = category;
+    r.Dateiendung = Dateiendung_aus_Kategorie(category);
+    r.Kategoriezeile = Kategorieabschnitte[category];
+    r.Dateikopf = QStringLiteral("[TAFELWERKSTATT 2.0]");
+    r.Dateiname = Rezept_Dateiname(name, category);
+}
 
 void failOnWarnings()
 {

@@ -14,6 +14,15 @@ namespace testing {
 // Call from every test class's init(): any Qt warning fails the test.
 void failOnWarnings();
 
+// Globals as after start-up with the folders a save writes to (PRGDATA\ENG,
+// Recipes); units, ingredients and recipes are the test's.
+void startState();
+// The index of the recipe record of this name, -1 when there is none.
+qint32 recipeIndex(const QString &name);
+// Record index initialised with the head a new recipe of this name and
+// category gets (extension, category line, file head, file name).
+void newRecord(qint32 index, const QString &name, qint32 category);
+
 // A fresh temporary base folder; it becomes the program's base folder
 // (platform::baseFolder and Programmverzeichnis) and every seam is reset.
 class BaseFolder
