@@ -450,3 +450,11 @@ QString Rezept_Dateiname(const QString &rezeptname, qint32 kategorie)
         return QString();
     return Programmverzeichnis + QStringLiteral("Recipes\\") + name + Dateiendung_aus_Kategorie(kategorie);
 }
+
+void Setze_Rezeptkategorie(TTRezepteTotal &r, qint32 kategorie)
+{
+    r.Kategorie = kategorie;
+    r.Dateiendung = Dateiendung_aus_Kategorie(kategorie);
+    r.Kategoriezeile = Kategorieabschnitte[kategorie];
+    r.Dateikopf = QStringLiteral("[TAFELWERKSTATT 2.0]");
+}

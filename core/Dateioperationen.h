@@ -109,6 +109,9 @@ QString Rezept_Bemerkungspfad(qint32 index);
 // the base folder, characters that cannot stand in a file name replaced.
 // Empty for an empty name or a category outside 0..20.
 QString Rezept_Dateiname(const QString &rezeptname, qint32 kategorie);
+// The head a record of a category is written with: category, extension,
+// section tag and the current file header. The category must be in 0..20.
+void Setze_Rezeptkategorie(TTRezepteTotal &r, qint32 kategorie);
 
 // --- pictures, copies, shell -------------------------------------------
 

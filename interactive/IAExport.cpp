@@ -29,11 +29,8 @@ bool Bereite_IAExport_vor(TTIAExportdialog &dialog)
     TTRezepteTotal *r = IARezept();
     if (!r || r->Kategorie < 0 || r->Kategorie >= AnzahlKategorien)
         return false;
-    const qint32 k = r->Kategorie;
-    r->Dateiendung = Dateiendung_aus_Kategorie(k);
+    Setze_Rezeptkategorie(*r, r->Kategorie);
     r->Dateiname = Erzeuge_IARezeptdateiname(r->Rezeptname) + r->Dateiendung;
-    r->Kategoriezeile = Kategorieabschnitte[k];
-    r->Dateikopf = QStringLiteral("[TAFELWERKSTATT 2.0]");
 
     dialog.Ordner = Optionen.Rezeptverzeichnis.isEmpty() ? Programmverzeichnis + QStringLiteral("Recipes\\")
                                                           : Optionen.Rezeptverzeichnis;
@@ -46,7 +43,7 @@ bool Bereite_IAExport_vor(TTIAExportdialog &dialog)
     for (int n = 2; gehoertAnderemRezept(dialog.Ordner + dialog.Dateiname); ++n)
         dialog.Dateiname = stamm + QLatin1Char(' ') + QString::number(n) + r->Dateiendung;
     dialog.Endung = QLatin1Char('*') + r->Dateiendung;
-    dialog.Filter = Kategoriebezeichnungen[k] + QLatin1Char('|') + dialog.Endung;
+    dialog.Filter = Kategoriebezeichnungen[r->Kategorie] + QLatin1Char('|') + dialog.Endung;
     dialog.Titel = QStringLiteral("Rezept speichern:");
     return true;
 }

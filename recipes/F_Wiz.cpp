@@ -321,10 +321,7 @@ void TFWiz01::BWeiterClick()
     }
     TTRezepteTotal &r = RezepteTotal[WizRezept];
     r.Rezeptname = name;
-    r.Kategorie = kategorie;
-    r.Dateiendung = Dateiendung_aus_Kategorie(kategorie);
-    r.Kategoriezeile = Kategorieabschnitte[kategorie];
-    r.Dateikopf = QStringLiteral("[TAFELWERKSTATT 2.0]");
+    Setze_Rezeptkategorie(r, kategorie);
     Setze_Wizarddatei(r, Freier_Rezeptdateiname(Rezept_Dateiname(name, kategorie), WizRezept));
     AktuellesRezept = WizRezept;
     Wechsle_zu(FWiz02);

@@ -41,10 +41,7 @@ void newRecord(qint32 index, const QString &name, qint32 category)
     Initialisiere_Rezept(index);
     TTRezepteTotal &r = RezepteTotal[index];
     r.Rezeptname = name;
-    r.Kategorie = category;
-    r.Dateiendung = Dateiendung_aus_Kategorie(category);
-    r.Kategoriezeile = Kategorieabschnitte[category];
-    r.Dateikopf = QStringLiteral("[TAFELWERKSTATT 2.0]");
+    Setze_Rezeptkategorie(r, category);
     r.Dateiname = Rezept_Dateiname(name, category);
 }
 
