@@ -201,6 +201,10 @@ void TFIAMain::Baue_Menue()
                                   &TFIAMain::MRezepttextanzeigenClick, QKeySequence(Qt::Key_F4));
     PMIA->addSeparator();
     MRezeptladen = eintrag(PMIA, QStringLiteral("MRezeptladen"), QStringLiteral("Rezept laden"), &TFIAMain::MRezeptladenClick);
+    MDatenbankreseten = eintrag(PMIA, QStringLiteral("MDatenbankreseten"), QStringLiteral("Verbendatenbank reseten"),
+                                &TFIAMain::MDatenbankresetenClick);
+    MDatenbankreseten->setVisible(false);
+    MDatenbankreseten->setEnabled(false);
     MZutatenzurueckholen = eintrag(PMIA, QStringLiteral("MZutatenzurueckholen"), QStringLiteral("Zutaten zurückholen"),
                                    &TFIAMain::MZutatenzurueckholenClick);
     PMIA->addSeparator();

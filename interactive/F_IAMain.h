@@ -142,6 +142,7 @@ public:
         *MTooltippsimVerbeneditoranzeigen, *MKochverbenspeichern, *MKochverbendatenbankspeichern,
         *MLetzteRezeptzeileloeschen, *MZutatoderGewuerzneuaufnehmen, *MHilfeanzeigen, *MHerdfibelanzeigen,
         *MVerbeneditieren, *MRezepttextanzeigen, *MRezeptladen, *MZutatenzurueckholen, *MInteraktivesKochenbeenden;
+    QAction *MDatenbankreseten; // never offered: always hidden and disabled
     QMenu *MRezeptspeichern, *MAnzeigeoptionen;
 
 public slots:
@@ -170,6 +171,7 @@ public slots:
     void Zwischenspeichern1Click();
     void ExportzumTafelwerkstatt1Click();
     void MRezeptladenClick();
+    void MDatenbankresetenClick();
     void MVerbeneditierenClick();
     void MVerbendatenbankanzeigenClick();
 

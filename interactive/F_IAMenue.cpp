@@ -53,7 +53,7 @@ void TFIAMain::PMIAPopup(const QPoint &global)
                 slot = k;
     const TTIAPopup m = Ermittle_IAPopup(!LRK[0]->text().isEmpty(), !P2->isHidden() || !P3->isHidden(), slot);
     for (QAction *a : PMIA->actions())
-        if (!a->isSeparator())
+        if (!a->isSeparator() && a != MDatenbankreseten)
             a->setVisible(!m.Leer);
     if (m.Leer)
         return;
@@ -179,6 +179,34 @@ void TFIAMain::MRezeptladenClick()
     // started; closing the chooser returns to it unchanged.
     setEnabled(false);
     Zeige_IARezeptauswahl(QString(), true, false);
+}
+
+void TFIAMain::MDatenbankresetenClick()
+{
+    const Gesperrt sperre(this);
+    if (Zeige_Meldung(QStringLiteral("Möchten Sie die Verbendatenbank reseten? Dies ist sinnvoll, wenn Sie zu viele "
+                                     "Verben in der Anzeigetafel haben."),
+                      QStringLiteral("Wichtiger Hinweis:"), Knoepfe_Ja_Nein)
+        != Antwort_Ja)
+        return;
+    const QString hinweis = QStringLiteral("Hinweis:");
+    switch (Setze_IAVerben_zurueck()) {
+    case TIAVerbreset::Nicht_zurueckgesetzt:
+        Zeige_Meldung(QStringLiteral("Die Verben wurden nicht zurückgesetzt: Die Sicherung IAVariablenlisteBAK.hbr "
+                                     "fehlt oder kann nicht gelesen werden."),
+                      hinweis, Knopf_OK);
+        return;
+    case TIAVerbreset::Geladen:
+        Zeige_Meldung(QStringLiteral("Die Verben wurden neu geladen!"), hinweis, Knopf_OK);
+        break;
+    case TIAVerbreset::Nicht_geladen:
+        Zeige_Meldung(QStringLiteral("Die Verben wurden NICHT KORREKT geladen! Bitte beenden Sie das Programm!"), hinweis,
+                      Knopf_OK);
+        break;
+    }
+    Aktualisiere();
+    if (!P1->isHidden())
+        Zeige_Verbleiste();
 }
 
 void TFIAMain::MVerbeneditierenClick()

@@ -202,17 +202,27 @@ void TFIARezeptladen::BLadenClick()
 bool TFIARezeptladen::Lade_Eintrag(const TTIARLadeliste &eintrag)
 {
     const TTIARLadeliste e = eintrag;
-    IARezepttext.clear();
-    Initialisiere_Rezept(AktuellesRezept);
     TTRezepteTotal *r = IARezept();
     if (!r)
         return false;
+    // A file that cannot be read leaves the running recipe, its lines and
+    // its file name as they were.
+    const TTRezepteTotal rezept = *r;
+    const TIARezepttext zeilen = IARezepttext;
+    const QString datei = IADateiname;
+    IARezepttext.clear();
+    Initialisiere_Rezept(AktuellesRezept);
     r->IAZutaten.clear();
     r->Kategorie = e.Kategorie;
     r->Rezeptname = e.Rezeptname;
     r->Dateiendung = Dateiendung_aus_Kategorie(e.Kategorie);
     IADateiname = e.Dateiname;
-    return Lade_IARezept();
+    if (Lade_IARezept())
+        return true;
+    *r = rezept;
+    IARezepttext = zeilen;
+    IADateiname = datei;
+    return false;
 }
 
 void TFIARezeptladen::Starte_geladen()

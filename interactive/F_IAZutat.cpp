@@ -285,6 +285,8 @@ void Zeige_IAZutatenauswahl()
     if (!FIAZutat)
         return;
     Lade_Zutaten(Load | Alle);
+    // The inactive records shift the others: each item finds its own again.
+    Pruefe_IADatenbankindizes();
     FIAZutat->IBack->setPixmap(
         platform::loadPixmap(Programmverzeichnis + QStringLiteral("Grafiken\\ENG\\PNG\\") + Hintergrundgrafik));
     FIAZutat->BBInfo->setIcon(

@@ -96,3 +96,16 @@ bool Entferne_IAArbeitsrezept()
     AktuellesRezept = -1;
     return true;
 }
+
+TIAVerbreset Setze_IAVerben_zurueck()
+{
+    const QString sicherung = QStringLiteral("IAVariablenlisteBAK.hbr");
+    const QString ordner = Programmverzeichnis + QStringLiteral("PRGDATA\\ENG\\");
+    // Read first, so that a damaged backup never replaces the list.
+    const TIAVERBEN jetzt = IAVERBEN;
+    const bool lesbar = Lade_IAVerben(Load, sicherung) == 0;
+    IAVERBEN = jetzt;
+    if (!lesbar || !Kopiere_Datei(ordner + sicherung, ordner + QStringLiteral("IAVariablenliste.hbr")))
+        return TIAVerbreset::Nicht_zurueckgesetzt;
+    return Lade_IAVerben(Load) == 0 ? TIAVerbreset::Geladen : TIAVerbreset::Nicht_geladen;
+}

@@ -1,7 +1,7 @@
 #pragma once
 // Saving and leaving the kitchen: Ctrl+S, and closing with the verb lists
 // saved by their switches, the running recipe kept as the last recipe
-// and the working recipe dropped again.
+// and the working recipe dropped again; the reset of the verb list.
 #include <QString>
 
 extern const QString IALetztesRezept; // "-Letztes Rezept-"
@@ -29,3 +29,14 @@ bool Ist_IAStand_geaendert();
 // Removes the working recipe RezepteTotal[AktuellesRezept] and sets
 // AktuellesRezept to -1. False when there is none.
 bool Entferne_IAArbeitsrezept();
+
+// The verb list reset from its backup, both in PRGDATA\ENG\.
+enum class TIAVerbreset {
+    Nicht_zurueckgesetzt, // no backup, or one that is no verb list: file and IAVERBEN unchanged
+    Geladen,              // the backup is the verb list now, and IAVERBEN holds it
+    Nicht_geladen,        // the backup was copied but the verb list did not load again
+};
+// Copies IAVariablenlisteBAK.hbr over IAVariablenliste.hbr and loads the
+// verbs again. A backup that is missing or does not read as a verb list is
+// not copied.
+TIAVerbreset Setze_IAVerben_zurueck();

@@ -36,7 +36,7 @@
 
 QString Masterpfad;
 qint32 Masterart = 0;
-qint32 Masterupdate = 0;
+qint32 Masterupdate = -1;
 TFTWSM *FTWSM = nullptr;
 
 namespace {
@@ -108,6 +108,9 @@ TFTWSM::TFTWSM(QWidget *parent) : QWidget(parent)
     Baue_Knoepfe();
     Baue_Layout();
     Verbinde();
+    // A run before any choice builds what the lists show.
+    Masterart = CBArt->currentIndex();
+    Masterupdate = Masterupdate_aus({CBUpdate->isEnabled(), CBUpdate->currentIndex()});
 }
 
 TFTWSM::~TFTWSM()

@@ -150,6 +150,35 @@ private slots:
         QCOMPARE(IAZutaten()[0].DBIndex, Suche_Zutat(u"Kartoffeln"_s, -1));
     }
 
+    // Opening the selection reloads the database with its inactive records;
+    // every item still names its own ingredient: the scale offers its units
+    // and an ingredient in use cannot be edited.
+    void itemsKeepTheirRecordsAfterTheReload()
+    {
+        base->writeLines(Datenbank, zeilen("[TAFELWERKSTATT 2.00]|3") + zutatenRecord(u"Basilikum"_s, 7, 0)
+                                        + zutatenRecord(u"Kartoffeln"_s, 2, 1) + zutatenRecord(u"Zwiebel"_s, 2, 1)
+                                        + zeilen("[EOF]"));
+        QVERIFY(Lade_Zutaten(Load)); // as at start: without Basilikum
+        TTIAZutatenliste k = zutat(u"Kartoffeln"_s, 0, 0, u"500"_s, u"g"_s);
+        k.DBIndex = Suche_Zutat(k.Zutatname, -1);
+        IARezept()->IAZutaten = {k};
+        Zeige_IAZutatenauswahl();
+        QCOMPARE(Zutatentotal.value(IAZutaten()[0].DBIndex).Zutatname, u"Kartoffeln"_s);
+        const TTIAEinheitenanzeige waage = Fuelle_IAEinheitenliste(IAZutaten()[0].DBIndex, 0, false);
+        QCOMPARE(waage.Einheiten.value(waage.Einheit), u"g"_s);
+
+        FIAZutat->ESuche->setText(u"kartoffeln"_s);
+        messages->expect(u"Diese Zutat wird bereits verwendet."_s);
+        QTimer::singleShot(0, [this] { // should the editor open after all
+            if (!FZuDa->isVisible())
+                return;
+            messages->allow(u"Exit edit mode?"_s, Antwort_Ja);
+            FZuDa->BAbbrechen->click();
+        });
+        FIAZutat->MZutatendetailsbearbeitenClick();
+        QVERIFY(!FZuDa->isVisible());
+    }
+
 
     // A double click takes the verb for the current device into the hand and
     // writes the verb list; on the scale a note comes instead.

@@ -294,6 +294,55 @@ private slots:
         QCOMPARE(IAZutaten().size(), 1);
     }
 
+    // "Verbendatenbank reseten" is never offered. Its handler asks, copies
+    // the backup over the verb list and shows the backup's verbs; No, a
+    // missing backup or one that is no verb list leave the verb list as it was.
+    void verbListReset()
+    {
+        const QString verben = QStringLiteral("PRGDATA\\ENG\\IAVariablenliste.hbr");
+        const QString sicherung = QStringLiteral("PRGDATA\\ENG\\IAVariablenlisteBAK.hbr");
+        const QByteArray liste = base->readBytes(verben), gesichert = base->readBytes(sicherung);
+        const auto zurueck = qScopeGuard([&] {
+            base->writeBytes(verben, liste);
+            base->writeBytes(sicherung, gesichert);
+        });
+        IAVERBEN = {verb(QStringLiteral(" ... sieben"), 1)};
+        zeigeGeraet(1, 2);
+        FIAMain->PMIAPopup(FIAMain->mapToGlobal(QPoint(5, 5)));
+        FIAMain->PMIA->hide();
+        QVERIFY(!FIAMain->MDatenbankreseten->isVisible() && !FIAMain->MDatenbankreseten->isEnabled());
+        QCOMPARE(FIAMain->MDatenbankreseten->text(), QStringLiteral("Verbendatenbank reseten"));
+
+        const QString frage = QStringLiteral("Möchten Sie die Verbendatenbank reseten?");
+        meldungen->expect(frage, Antwort_Nein);
+        FIAMain->MDatenbankresetenClick();
+        QCOMPARE(base->readBytes(verben), liste);
+        for (const QByteArray &kaputt : {QByteArray(), QByteArray("[IAVERBEN 2.00]\n7\n")}) {
+            if (kaputt.isEmpty())
+                platform::removeFile(base->path(sicherung));
+            else
+                base->writeBytes(sicherung, kaputt);
+            meldungen->expect(frage, Antwort_Ja);
+            if (!kaputt.isEmpty())
+                meldungen->expect(QStringLiteral("IAVariablenlisteBAK.hbr could not be read"));
+            meldungen->expect(QStringLiteral("Die Verben wurden nicht zurückgesetzt"));
+            FIAMain->MDatenbankresetenClick();
+            QCOMPARE(base->readBytes(verben), liste);
+            QCOMPARE(FIAMain->LV[0]->text(), QStringLiteral(" ... sieben"));
+            QVERIFY(FIAMain->isEnabled());
+        }
+
+        base->writeLines(sicherung, {"[IAVERBEN 2.00]", "2", " ... rühren", "3", "1,", "1,", "0", "0", "", "",
+                                     "Kochen ...", "4", "1,", "1,", "0", "0", "", ""});
+        meldungen->expect(frage, Antwort_Ja);
+        meldungen->expect(QStringLiteral("Die Verben wurden neu geladen!"));
+        FIAMain->MDatenbankresetenClick();
+        QCOMPARE(base->readBytes(verben), base->readBytes(sicherung));
+        QCOMPARE((QStringList{FIAMain->LV[0]->text(), FIAMain->LV[1]->text()}),
+                 (QStringList{" ... rühren", "Kochen ..."}));
+        QVERIFY(FIAMain->isEnabled());
+    }
+
     // The temperature slider at the top is 250 degrees and passes step 5 of
     // the tour; step 6 moves on by itself and step 7 ends the tour.
     void tutorialToItsEnd()

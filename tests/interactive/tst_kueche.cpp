@@ -60,7 +60,7 @@ private slots:
         verlasseKueche();
         FRez->hide();
         beendeTest();
-        for (const char *datei : {"Alt.IAK", "Fremd.IAK", "Waage.IAK", "Letztes Rezept.IAK"})
+        for (const char *datei : {"Alt.IAK", "Fremd.IAK", "Waage.IAK", "Kaputt.IAK", "Letztes Rezept.IAK"})
             platform::removeFile(base->path(QStringLiteral("Recipes/IAKochen/") + QLatin1String(datei)));
         if (!m_gekocht.isEmpty())
             platform::removeFile(base->path(QStringLiteral("Recipes/IAKochen/") + m_gekocht));
@@ -338,6 +338,38 @@ private slots:
             QVERIFY(!FIAMain->isVisible());
             QCOMPARE(base->readBytes(letztes), vorher);
         }
+    }
+
+    // A run file that cannot be read, chosen through "Rezept laden", leaves
+    // the running recipe as it was: Ctrl+S writes the same file again.
+    void failedLoadKeepsTheRun()
+    {
+        oeffneKueche();
+        IARezept()->Rezeptname = QStringLiteral("Suppe");
+        IARezept()->IAZutaten = {zwei(QStringLiteral("Tomatoes"), 0), zwei(QStringLiteral("Flour"), 1)};
+        IARezepttext = {TTIARezepttext{0, {}, {}, {}, {}, QStringLiteral("Tomatoes in Würfel schneiden.")}};
+        m_gekocht = IADateiname = QStringLiteral("Suppe.IAK");
+        FIAMain->Aktualisiere();
+        const QString pfad = QStringLiteral("Recipes\\IAKochen\\Suppe.IAK");
+        meldungen->expect(QStringLiteral("Das Rezept wurde gespeichert!"));
+        QTest::keyClick(FIAMain, Qt::Key_S, Qt::ControlModifier);
+        const QByteArray vorher = base->readBytes(pfad);
+        QVERIFY(!vorher.isEmpty());
+        base->writeLines(QStringLiteral("Recipes\\IAKochen\\Kaputt.IAK"), QStringList{IAKopf, "Kaputt", "0", "5"});
+
+        FIAMain->MRezeptladen->trigger();
+        FIARezeptladen->LBRezept->setCurrentRow(zeilenVon(FIARezeptladen->LBRezept).indexOf("Kaputt"));
+        meldungen->expect(QStringLiteral("\"Kaputt.IAK\" ist unvollständig oder beschädigt"));
+        FIARezeptladen->BLaden->click();
+        QVERIFY(FIARezeptladen->isVisible());
+        FIARezeptladen->close();
+        QVERIFY(FIAMain->isEnabled());
+        QCOMPARE((QStringList{IARezept()->Rezeptname, IADateiname}), (QStringList{"Suppe", "Suppe.IAK"}));
+        QCOMPARE(IAZutaten().size(), 2);
+        QCOMPARE(IARezepttext.size(), 1);
+        meldungen->expect(QStringLiteral("Das Rezept wurde gespeichert!"));
+        QTest::keyClick(FIAMain, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(base->readBytes(pfad), vorher);
     }
 
     // "Abbrechen" on the tutorial's first page, reached through the chooser,

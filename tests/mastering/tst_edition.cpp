@@ -28,7 +28,8 @@ struct Ergebnis {
 };
 
 // The run as the operator does it: master root typed without its trailing
-// separator, edition chosen, package chosen, "Mastern".
+// separator, edition chosen, package chosen, "Mastern". Edition -1 chooses
+// nothing: the run builds what the window shows.
 Ergebnis Mastere(testing::BaseFolder &base, MasterTree &tree, int edition, int updateEintrag = -1)
 {
     Ergebnis e;
@@ -39,11 +40,13 @@ Ergebnis Mastere(testing::BaseFolder &base, MasterTree &tree, int edition, int u
     QString root = tree.root();
     root.chop(1);
     FTWSM->CBMP->setEditText(root);
-    // Edition 3 enables the package list, whatever an earlier test left.
-    FTWSM->CBArt->setCurrentIndex(3);
-    FTWSM->CBArtChange();
-    FTWSM->CBArt->setCurrentIndex(edition);
-    FTWSM->CBArtChange();
+    if (edition >= 0) {
+        // Edition 3 enables the package list, whatever an earlier test left.
+        FTWSM->CBArt->setCurrentIndex(3);
+        FTWSM->CBArtChange();
+        FTWSM->CBArt->setCurrentIndex(edition);
+        FTWSM->CBArtChange();
+    }
     if (updateEintrag >= 0) {
         FTWSM->CBUpdate->setCurrentIndex(updateEintrag);
         FTWSM->CBUpdateChange();
@@ -145,6 +148,16 @@ private slots:
         Erzeuge_Formulare();
     }
     void init() { testing::failOnWarnings(); }
+
+    // The window opens on the first edition without a package; "Mastern"
+    // pressed at once builds that edition. (First, before any test chooses.)
+    void firstRunBuildsWhatTheWindowShows()
+    {
+        QCOMPARE((QStringList{FTWSM->CBArt->currentText(), FTWSM->CBUpdate->currentText()}),
+                 (QStringList{"Vollversion A", "Kein Update"}));
+        Baum b;
+        Vergleiche_mit_Golden(QStringLiteral("edition_0"), b.mastere(-1));
+    }
 
     // Editions that ignore the package, which the golden builds do not cover.
     void runTable()
