@@ -1,5 +1,8 @@
 #include "dialogs/Dienste.h"
 
+#include <QWidget>
+#include <utility>
+
 namespace {
 THauptfensterdienste g_haupt;
 TEditordienste g_editor;
@@ -42,6 +45,23 @@ void Beschrifte_Menueeintrag(TMenueeintrag eintrag, const QString &text)
 {
     if (g_haupt.beschrifte)
         g_haupt.beschrifte(eintrag, text);
+}
+
+void TAufrufersperre::Sperre()
+{
+    for (QWidget *w : {Hauptfenster(), Rezepteditor()})
+        if (w && w->isEnabled()) {
+            w->setEnabled(false);
+            m_gesperrt.append(w);
+        }
+}
+
+void TAufrufersperre::Gib_frei()
+{
+    for (const QPointer<QWidget> &w : std::as_const(m_gesperrt))
+        if (w)
+            w->setEnabled(true);
+    m_gesperrt.clear();
 }
 
 void Setze_Editordienste(TEditordienste dienste)

@@ -2,6 +2,8 @@
 // What a window asks of a window above it in the folder order, without
 // including it. The window that gives a service installs it when it is
 // created; until then a service does nothing and answers null or -1.
+#include <QList>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -43,6 +45,20 @@ void Schalte_Werkzeugfenster(bool zeigen);
 qint32 Rezept_der_Uebersicht();
 void Schalte_Menueeintrag(TMenueeintrag eintrag, bool an);
 void Beschrifte_Menueeintrag(TMenueeintrag eintrag, const QString &text);
+
+// Keeps the main window and the recipe editor waiting (disabled) while a
+// window works on data that their menus would reload under it: the
+// ingredient database windows and the ingredient editor. Gib_frei enables
+// only the windows Sperre disabled; one that waited already keeps waiting.
+class TAufrufersperre
+{
+public:
+    void Sperre();
+    void Gib_frei();
+
+private:
+    QList<QPointer<QWidget>> m_gesperrt;
+};
 
 // The recipe editor's services.
 struct TEditordienste {
