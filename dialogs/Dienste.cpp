@@ -79,10 +79,9 @@ QStringList Editorzutaten()
     return g_editor.zutatenzeilen ? g_editor.zutatenzeilen() : QStringList();
 }
 
-void Uebernimm_Portionen(const QStringList &zeilen, const QString &portionen, const QString &preis, double faktor)
+bool Uebernimm_Portionen(const QStringList &zeilen, const QString &portionen, const QString &preis, double faktor)
 {
-    if (g_editor.neuePortionen)
-        g_editor.neuePortionen(zeilen, portionen, preis, faktor);
+    return g_editor.neuePortionen && g_editor.neuePortionen(zeilen, portionen, preis, faktor);
 }
 
 void Zeige_Editorzutaten()

@@ -66,11 +66,11 @@ struct TEditordienste {
     // The ingredient lines as the editor lists them.
     std::function<QStringList()> zutatenzeilen;
     // The servings calculator's result: the new ingredient lines, the
-    // servings and price texts, and the factor for the current recipe's
-    // quantities.
-    std::function<void(const QStringList &zeilen, const QString &portionen, const QString &preis, double faktor)>
+    // servings and price texts, and the factor for the quantities of the
+    // recipe the editor shows. False (nothing changed) when it shows none.
+    std::function<bool(const QStringList &zeilen, const QString &portionen, const QString &preis, double faktor)>
         neuePortionen;
-    // The list and the selected line again from the current recipe.
+    // The list and the selected line again from the editor's recipe.
     std::function<void()> zeigeZutaten;
     std::function<void()> leereKuechentexte;
 };
@@ -79,7 +79,7 @@ void Setze_Editordienste(TEditordienste dienste);
 // The editor as a plain window; null before it exists.
 QWidget *Rezepteditor();
 QStringList Editorzutaten();
-void Uebernimm_Portionen(const QStringList &zeilen, const QString &portionen, const QString &preis, double faktor);
+bool Uebernimm_Portionen(const QStringList &zeilen, const QString &portionen, const QString &preis, double faktor);
 void Zeige_Editorzutaten();
 // The kitchen opens: the editor forgets the texts it kept for it.
 void Leere_Kuechentexte();

@@ -20,6 +20,7 @@
 #include "reference/F_Rech.h"
 #include "reference/F_ZuDa.h"
 #include "recipes/F_ZutKom.h"
+#include "testing/RecipeFile.h"
 #include "testing/Testing.h"
 #include "Zutatenhilfen.h"
 
@@ -105,6 +106,49 @@ void Rezept(const QStringList &zeilen, const QString &portionen, const QString &
     FRez->ERAnzahlportionen->setText(portionen);
     FRez->ERPreis->setText(preis);
     FRez->LBZutatliste->setCurrentRow(0);
+}
+
+// A recipe opened from the overview as the user does: selected, Enter.
+void Oeffne_aus_Uebersicht(const QString &name)
+{
+    QVERIFY(FMain->Waehle_Rezept(testing::recipeIndex(name)));
+    QTest::keyClick(FMain->LVRezepte, Qt::Key_Return);
+    QCOMPARE(FRez->Formularrezept(), testing::recipeIndex(name));
+}
+
+// Two recipe files read into the book; "Chilli con Carne" open in the editor
+// from the overview, a line selected, and the servings calculator on it.
+void Chilli_im_Rechner(testing::BaseFolder &base)
+{
+    const struct {
+        const char *name;
+        QStringList zeilen; // quantity, unit, name
+    } rezepte[] = {{"Chilli con Carne", {"500", "g", "Minced beef", "2", "", "Onions"}},
+                   {"Banana Bread", {"3", "", "Bananas", "250", "g", "Flour"}}};
+    for (const auto &r : rezepte) {
+        testing::RecipeFile datei;
+        datei.name = QLatin1String(r.name);
+        datei.price = QLatin1String(datei.name.startsWith('C') ? "10.40" : "5.00");
+        for (int i = 0; i < r.zeilen.size(); i += 3)
+            datei.ingredients << testing::RecipeIngredient(r.zeilen[i + 2], -1, r.zeilen[i], r.zeilen[i + 1]);
+        base.writeLines("Recipes/" + datei.name + ".KRP", datei.lines());
+    }
+    Programmstart(true);
+    Oeffne_aus_Uebersicht("Chilli con Carne");
+    FRez->LBZutatliste->setCurrentRow(1);
+    FRez->MRezeptmengenberechnen->trigger();
+    QVERIFY(FRech->isVisible());
+}
+
+// What a recipe of the book holds after its file is read again: servings,
+// price and ingredient lines.
+QString Gelesen(const QString &name)
+{
+    const TTRezepteTotal r = RezepteTotal.value(testing::recipeIndex(name));
+    QStringList zeilen{r.Portionen, QString::number(r.Preis, 'f', 2)};
+    for (const TTZutatenliste &z : r.Zutatenliste)
+        zeilen << Verbinde_Zutatenstring(z.Menge, z.Einheit, z.Name);
+    return zeilen.join(QLatin1Char('|'));
 }
 
 // The comment file with these comments, and the comments read back.
@@ -567,6 +611,46 @@ private slots:
         FRech->BUebernehmen->click();
         QCOMPARE(FRez->MMenge1->toPlainText(), "300\n1.50");
         QCOMPARE(Rezeptzeilen(), (QStringList{"0:300 g Flour", "1:1.50 pinch Salt"}));
+    }
+
+    // The calculator changes only the recipe it was opened for. The overview
+    // opening another recipe into the editor closes it without a change.
+    void rechnerUndAnderesRezept()
+    {
+        Chilli_im_Rechner(*base);
+        const QStringList vorher{Gelesen("Chilli con Carne"), Gelesen("Banana Bread")};
+        Oeffne_aus_Uebersicht("Banana Bread");
+        const bool geschlossen = FRech->isHidden() && FRez->isEnabled();
+        FRech->EAnzahl->setText("8");
+        FRech->BBerechnen->click();
+        meldungen->allow("New servings");
+        FRech->BUebernehmen->click();
+        QVERIFY(FRez->MRezeptspeichernClick());
+        Programmstart(true);
+        QCOMPARE((QStringList{Gelesen("Chilli con Carne"), Gelesen("Banana Bread")}), vorher);
+        QVERIFY(geschlossen);
+    }
+
+    // Another window making its recipe current (the wizard after step 1)
+    // does not turn the take-over to that one.
+    void rechnerUndAssistent()
+    {
+        Chilli_im_Rechner(*base);
+        const QString banane = Gelesen("Banana Bread");
+        Starte_Rezeptassistent();
+        FWiz01->ERezeptname->setText("Lemon cake");
+        FWiz01->BWeiter->click();
+        QCOMPARE(AktuellesRezept, WizRezept);
+        FRech->EAnzahl->setText("8");
+        FRech->BBerechnen->click();
+        meldungen->expect("New servings: 8 persons");
+        FRech->BUebernehmen->click();
+        QCOMPARE(Zeilen(FRez->LBZutatliste), (QStringList{"1000 g Minced beef", "4 Onions"}));
+        Breche_Rezeptassistent_ab();
+        QVERIFY(FRez->MRezeptspeichernClick());
+        Programmstart(true);
+        QCOMPARE(Gelesen("Chilli con Carne"), "8 persons|20.80|1000 g Minced beef|4 Onions");
+        QCOMPARE(Gelesen("Banana Bread"), banane);
     }
 
     // -- the comment picker --
