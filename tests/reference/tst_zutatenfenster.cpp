@@ -375,6 +375,7 @@ private slots:
             // what the main window's Extras menu would do
             messages->expect("Please finish the ingredient editor first!");
             (gesamt ? FMain->MGesamtzutatendatenbank : FMain->MZutatenverwaltung)->trigger();
+            // and the user in the window, had it opened
             if (FGeAllZuDa->isVisible()) {
                 Kreuze_an(FGeAllZuDa->CLBZutat, Zeilen(FGeAllZuDa->CLBZutat));
                 FGeAllZuDa->BImportieren->click();
