@@ -1,5 +1,8 @@
 #include "dialogs/Dienste.h"
 
+#include <QWidget>
+#include <utility>
+
 namespace {
 THauptfensterdienste g_haupt;
 TEditordienste g_editor;
@@ -44,6 +47,23 @@ void Beschrifte_Menueeintrag(TMenueeintrag eintrag, const QString &text)
         g_haupt.beschrifte(eintrag, text);
 }
 
+void TAufrufersperre::Sperre()
+{
+    for (QWidget *w : {Hauptfenster(), Rezepteditor()})
+        if (w && w->isEnabled()) {
+            w->setEnabled(false);
+            m_gesperrt.append(w);
+        }
+}
+
+void TAufrufersperre::Gib_frei()
+{
+    for (const QPointer<QWidget> &w : std::as_const(m_gesperrt))
+        if (w)
+            w->setEnabled(true);
+    m_gesperrt.clear();
+}
+
 void Setze_Editordienste(TEditordienste dienste)
 {
     g_editor = std::move(dienste);
@@ -59,10 +79,9 @@ QStringList Editorzutaten()
     return g_editor.zutatenzeilen ? g_editor.zutatenzeilen() : QStringList();
 }
 
-void Uebernimm_Portionen(const QStringList &zeilen, const QString &portionen, const QString &preis, double faktor)
+bool Uebernimm_Portionen(const QStringList &zeilen, const QString &portionen, const QString &preis, double faktor)
 {
-    if (g_editor.neuePortionen)
-        g_editor.neuePortionen(zeilen, portionen, preis, faktor);
+    return g_editor.neuePortionen && g_editor.neuePortionen(zeilen, portionen, preis, faktor);
 }
 
 void Zeige_Editorzutaten()

@@ -55,6 +55,20 @@
 
 TFRez *FRez = nullptr;
 
+namespace {
+
+// The servings calculator scales the lines the form showed when it opened.
+// When the form takes a record (another recipe, or its own read again) or
+// the editor closes, the calculator closes as its Cancel does: nothing is
+// written, and the editor is usable again.
+void Schliesse_Mengenberechnung()
+{
+    if (FRech && FRech->isVisible())
+        FRech->BAbbrechenClick();
+}
+
+} // namespace
+
 
 using namespace rezeditor;
 
@@ -95,6 +109,7 @@ void TFRez::Geaendert_setzen()
 
 void TFRez::Fuelle_Formular()
 {
+    Schliesse_Mengenberechnung();
     // the record of a recipe that is gone lives only as long as it is shown
     if (m_verwaist && m_rezept != AktuellesRezept) {
         m_verwaist = false;
@@ -806,6 +821,7 @@ void TFRez::closeEvent(QCloseEvent *event)
     }
     m_geaendert = false;
     event->accept();
+    Schliesse_Mengenberechnung();
     if (ProgrammOK && FMain && !FMain->isVisible())
         FMain->show();
 }
@@ -944,7 +960,8 @@ void Setze_Textschrift()
 
 bool Bereite_Mengenberechnung_vor()
 {
-    TTRezepteTotal *r = Aktuelles();
+    // the recipe the editor shows, whatever another window made current
+    TTRezepteTotal *r = Formularsatz();
     if (!FRez || !r || FRez->LBZutatliste->count() < 1 || FRez->LBZutatliste->currentRow() < 0)
         return false;
     const bool deluxe = r->Deluxe != 0;

@@ -61,6 +61,13 @@ TTRezepteTotal *Aktuelles()
     return &RezepteTotal[AktuellesRezept];
 }
 
+TTRezepteTotal *Formularsatz()
+{
+    if (!FRez || !Gueltiger_Satz(FRez->Formularrezept()))
+        return nullptr;
+    return &RezepteTotal[FRez->Formularrezept()];
+}
+
 TTZutatenliste *Zeile_mit_Index(TTRezepteTotal &r, int index)
 {
     for (TTZutatenliste &z : r.Zutatenliste)

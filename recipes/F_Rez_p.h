@@ -18,6 +18,8 @@ extern const QString Dateikopf20;
 
 bool Gueltiger_Satz(qint32 index);
 TTRezepteTotal *Aktuelles();
+// The record the editor's fields were filled from; null for none.
+TTRezepteTotal *Formularsatz();
 TTZutatenliste *Zeile_mit_Index(TTRezepteTotal &r, int index);
 void Zeige_Zeilenbeschriftung();
 QStringList Ohne_Leerzeilen_am_Ende(QStringList zeilen);

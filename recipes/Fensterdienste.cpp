@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <utility>
 
 #include "core/Grundoperationen.h"
 #include "dialogs/Dienste.h"
@@ -56,11 +57,15 @@ void Beschrifte(TMenueeintrag eintrag, const QString &text)
             a->setText(text);
 }
 
-void Neue_Portionen(const QStringList &zeilen, const QString &portionen, const QString &preis, double faktor)
+// The calculator's take-over changes the recipe the editor shows (the one
+// it was opened for: the editor closes it when it takes another), not the
+// current one, which another window (the wizard, the kitchen) may have made
+// its own meanwhile.
+bool Neue_Portionen(const QStringList &zeilen, const QString &portionen, const QString &preis, double faktor)
 {
-    TTRezepteTotal *r = rezeditor::Aktuelles();
+    TTRezepteTotal *r = rezeditor::Formularsatz();
     if (!FRez || !r)
-        return;
+        return false;
     const int markiert = FRez->LBZutatliste->currentRow();
     FRez->LBZutatliste->clear();
     FRez->LBZutatliste->addItems(zeilen);
@@ -85,6 +90,18 @@ void Neue_Portionen(const QStringList &zeilen, const QString &portionen, const Q
                 Multipliziere_Menge(m, faktor);
         FRez->MMenge1->setPlainText(mengen.join(QLatin1Char('\n')));
     }
+    return true;
+}
+
+// The list and the selected line again from the editor's own recipe.
+void Zeige_Formularzutaten()
+{
+    if (!rezeditor::Formularsatz())
+        return;
+    const qint32 vorher = std::exchange(AktuellesRezept, FRez->Formularrezept());
+    Aktualisiere_Zutatenliste();
+    Zeige_Zutatzeile();
+    AktuellesRezept = vorher;
 }
 
 } // namespace
@@ -117,10 +134,7 @@ void Installiere_Editordienste()
         return zeilen;
     };
     d.neuePortionen = &Neue_Portionen;
-    d.zeigeZutaten = [] {
-        Aktualisiere_Zutatenliste();
-        Zeige_Zutatzeile();
-    };
+    d.zeigeZutaten = &Zeige_Formularzutaten;
     d.leereKuechentexte = [] {
         if (FRez)
             FRez->Leere_Kuechentexte();

@@ -255,7 +255,7 @@ void TFAktivZuDa::FormClose()
 
 void Zeige_Zutatenverwaltung()
 {
-    if (!FAktivZuDa)
+    if (!FAktivZuDa || !Pruefe_Zutateneditor_geschlossen())
         return;
     Aufbereitungsfenster_Auf(Hauptfenster(), 0, QStringLiteral("Loading ingredient database..."));
     const bool geladen = Lade_Zutaten(Load | Alle);

@@ -16,6 +16,7 @@
 #include "core/Meldung.h"
 #include "dialogs/F_Warten.h"
 #include "reference/F_Lex.h"
+#include "reference/F_ZuDa.h"
 #include "reference/Zutatenliste.h"
 #include "reference/Zutatensuche.h"
 
@@ -194,7 +195,7 @@ void TFGeAllZuDa::FormClose()
 
 void Zeige_Gesamtzutatendatenbank()
 {
-    if (!FGeAllZuDa)
+    if (!FGeAllZuDa || !Pruefe_Zutateneditor_geschlossen())
         return;
     Aufbereitungsfenster_Auf(Hauptfenster(), 0, QStringLiteral("Loading whole ingredient database..."));
     GesamtZutaten.clear();

@@ -40,13 +40,6 @@ QString Zahltext(qint32 breite, double wert)
     return s;
 }
 
-TTRezepteTotal *Aktuelles()
-{
-    if (AktuellesRezept < 0 || AktuellesRezept >= RezepteTotal.size())
-        return nullptr;
-    return &RezepteTotal[AktuellesRezept];
-}
-
 QStringList Zeilen(const QListWidget *liste)
 {
     QStringList l;
@@ -190,17 +183,23 @@ void TFRech::BBerechnenClick()
 
 void TFRech::BUebernehmenClick()
 {
-    TTRezepteTotal *r = Aktuelles();
-    if (!Rezepteditor() || !r || RechPortionen <= 0) {
+    // closed meanwhile (the editor took another recipe): nothing to take over
+    if (!isVisible())
+        return;
+    if (RechPortionen <= 0) {
         BAbbrechenClick();
         return;
     }
     const QString portionen = Formatiere_Portionentext(RechFaktor, Label1->text());
-    hide();
-
     const double faktor = RechFaktor / RechPortionen;
-    RechPreis *= faktor;
-    Uebernimm_Portionen(Zeilen(LBNeu), portionen, Zahltext(10, RechPreis), faktor);
+    const double preis = RechPreis * faktor;
+    // the editor changes the recipe it shows; without one, nothing changes
+    if (!Uebernimm_Portionen(Zeilen(LBNeu), portionen, Zahltext(10, preis), faktor)) {
+        BAbbrechenClick();
+        return;
+    }
+    RechPreis = preis;
+    hide();
     Zeige_Meldung(QStringLiteral("Please change the cooking time, if necessary! New servings: ") + portionen,
                   QStringLiteral("Hint:"), Knopf_OK);
     Zurueck_zum_Editor();

@@ -334,6 +334,7 @@ void TFZuDa::BAbbrechenClick()
 
 void TFZuDa::Zurueck_zum_Aufrufer()
 {
+    m_sperre.Gib_frei();
     if (QWidget *a = ZuDaAufruferfenster) {
         a->show();
         a->setEnabled(true);
@@ -400,11 +401,20 @@ bool Zeige_Zutateneditor(const QString &name, const QString &rezeptname, const Q
     ZuDaAufruferfenster = aufrufer;
     if (aufruferSperren && aufrufer)
         aufrufer->setEnabled(false);
+    FZuDa->Sperre_Aufrufer();
     FZuDa->Fuelle(name, rezeptname, suchtext, statusindex, kategorie);
     FZuDa->show();
     FZuDa->raise();
     FZuDa->activateWindow();
     return true;
+}
+
+bool Pruefe_Zutateneditor_geschlossen()
+{
+    if (!FZuDa || !FZuDa->isVisible())
+        return true;
+    Zeige_Meldung(QStringLiteral("Please finish the ingredient editor first!"), QStringLiteral("Note:"), Knopf_OK);
+    return false;
 }
 
 bool Bearbeite_Zutat(qint32 index, bool aufruferSperren, QWidget *aufrufer, bool mitInaktiven)

@@ -13,6 +13,7 @@
 #include <functional>
 
 #include "core/Globals.h"
+#include "dialogs/Dienste.h"
 
 class QButtonGroup;
 class QComboBox;
@@ -57,6 +58,10 @@ public:
     // The picture name the take-over will store (chosen, not yet stored).
     QString Gewaehlte_Grafik() const { return m_grafik; }
 
+    // On opening: the main window and the recipe editor wait until the
+    // editor is left (see Zeige_Zutateneditor).
+    void Sperre_Aufrufer() { m_sperre.Sperre(); }
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
@@ -74,6 +79,7 @@ private:
 
     QString m_grafik;
     bool m_uebernommen = false;
+    TAufrufersperre m_sperre;
 };
 
 extern TFZuDa *FZuDa;
@@ -83,6 +89,11 @@ extern TFZuDa *FZuDa;
 // appended and ZuDaIndex set to it. Returns false, showing nothing and
 // leaving ZuDaFertig at 0, when ZuDaIndex names no record: the caller must
 // not wait then.
+//
+// The editor keeps ZuDaIndex until it is left, so nothing may load the
+// database meanwhile: the main window and the recipe editor wait while it
+// is open (their menus open the management and the global database browser,
+// which reload it), and those two do not open while it is open.
 bool Zeige_Zutateneditor(const QString &name, const QString &rezeptname, const QString &suchtext,
                          bool aufruferSperren, QWidget *aufrufer, qint32 statusindex, qint32 kategorie);
 
@@ -93,6 +104,10 @@ bool Zeige_Zutateneditor(const QString &name, const QString &rezeptname, const Q
 // database could not be loaded (after a message) or the editor did not open;
 // nothing is saved then.
 bool Bearbeite_Zutat(qint32 index, bool aufruferSperren, QWidget *aufrufer, bool mitInaktiven);
+
+// For a window that reloads the database: true when the ingredient editor
+// is closed; else the user is asked to finish it first, and false.
+bool Pruefe_Zutateneditor_geschlossen();
 
 // Name clean-up when a name field is left: tabs to blanks, double blanks and
 // double commas collapsed, leading blanks removed; with ende also trailing

@@ -159,19 +159,12 @@ void TZutatenlistenfenster::Setze_Suche_zurueck(QComboBox *filter)
 
 void TZutatenlistenfenster::Sperre_Aufrufer()
 {
-    for (QWidget *w : std::initializer_list<QWidget *>{Hauptfenster(), Rezepteditor()})
-        if (w && w->isEnabled()) {
-            w->setEnabled(false);
-            m_gesperrt.append(w);
-        }
+    m_sperre.Sperre();
 }
 
 void TZutatenlistenfenster::Gib_Aufrufer_frei()
 {
-    for (const QPointer<QWidget> &w : std::as_const(m_gesperrt))
-        if (w)
-            w->setEnabled(true);
-    m_gesperrt.clear();
+    m_sperre.Gib_frei();
 }
 
 void TZutatenlistenfenster::closeEvent(QCloseEvent *event)

@@ -5,10 +5,10 @@
 // beside it, a popup on the list, Back and Help. Escape closes, F1 opens the
 // window's help, and closing runs the window's FormClose.
 #include <QList>
-#include <QPointer>
 #include <QWidget>
 
 #include "core/Globals.h"
+#include "dialogs/Dienste.h"
 
 class QAction;
 class QComboBox;
@@ -39,7 +39,8 @@ public:
     // The window works on the database in memory and saves it on closing:
     // while it is open, the overview and the recipe editor (which open both
     // kinds) wait, so that neither window reloads the database under the
-    // other. FormClose lets them go again.
+    // other. FormClose lets them go again. (The ingredient editor keeps them
+    // waiting likewise, and neither kind opens while it is open.)
     void Sperre_Aufrufer();
 
 protected:
@@ -74,6 +75,5 @@ protected:
     QMenu *Popup = nullptr;
 
 private:
-    // Only the windows this one disabled are enabled again.
-    QList<QPointer<QWidget>> m_gesperrt;
+    TAufrufersperre m_sperre;
 };

@@ -197,6 +197,25 @@ private slots:
         QCOMPARE(zeilen(), QStringList{"Bratensosse"});
     }
 
+    // Typing on narrows a search to its last hits; a wider category or
+    // sub-category afterwards looks at every recipe again.
+    void sucheUndFilterwechsel_data()
+    {
+        QTest::addColumn<bool>("kategorie");
+        QTest::newRow("category") << true;
+        QTest::newRow("sub-category") << false;
+    }
+    void sucheUndFilterwechsel()
+    {
+        QFETCH(bool, kategorie);
+        QComboBox *filter = kategorie ? FMain->CBKategorie : FMain->CBUnterkategorie;
+        Waehle(filter, kategorie ? "Sauce Recipes" : "Italian");
+        FMain->ESuche->setText("sauce");
+        QCOMPARE(zeilen(), QStringList{kategorie ? "Bratensosse" : "Pasta with tomato sauce"});
+        filter->setCurrentIndex(0);
+        QCOMPARE(zeilen(), (QStringList{"Bratensosse", "Pasta with tomato sauce", "Schnitzel mit So\u00DFe"}));
+    }
+
     // A saved recipe, or a file changed on disk and read again, is found by
     // its new words and no longer by its old ones, also when the search
     // texts were built ahead while the program was idle.

@@ -20,6 +20,7 @@
 #include "reference/F_Rech.h"
 #include "reference/F_ZuDa.h"
 #include "recipes/F_ZutKom.h"
+#include "testing/RecipeFile.h"
 #include "testing/Testing.h"
 #include "Zutatenhilfen.h"
 
@@ -105,6 +106,43 @@ void Rezept(const QStringList &zeilen, const QString &portionen, const QString &
     FRez->ERAnzahlportionen->setText(portionen);
     FRez->ERPreis->setText(preis);
     FRez->LBZutatliste->setCurrentRow(0);
+}
+
+// A recipe opened from the overview as the user does: selected, Enter.
+void Oeffne_aus_Uebersicht(const QString &name)
+{
+    QVERIFY(FMain->Waehle_Rezept(testing::recipeIndex(name)));
+    QTest::keyClick(FMain->LVRezepte, Qt::Key_Return);
+    QCOMPARE(FRez->Formularrezept(), testing::recipeIndex(name));
+}
+
+// Two recipe files read into the book; "Chilli con Carne" open in the editor
+// from the overview, a line selected, and the servings calculator on it.
+void Chilli_im_Rechner(testing::BaseFolder &base)
+{
+    for (const QString name : {"Chilli con Carne", "Banana Bread"}) {
+        testing::RecipeFile datei;
+        datei.name = name;
+        datei.price = name.startsWith('C') ? "10.40" : "5.00";
+        datei.ingredients = {{name.startsWith('C') ? "Minced beef" : "Flour", -1, "500", "g"}, {"Onions", -1, "2"}};
+        base.writeLines("Recipes/" + name + ".KRP", datei.lines());
+    }
+    Programmstart(true);
+    Oeffne_aus_Uebersicht("Chilli con Carne");
+    FRez->LBZutatliste->setCurrentRow(1);
+    FRez->MRezeptmengenberechnen->trigger();
+    QVERIFY(FRech->isVisible());
+}
+
+// What a recipe of the book holds after its file is read again: servings,
+// price and ingredient lines.
+QString Gelesen(const QString &name)
+{
+    const TTRezepteTotal r = RezepteTotal.value(testing::recipeIndex(name));
+    QStringList zeilen{r.Portionen, QString::number(r.Preis, 'f', 2)};
+    for (const TTZutatenliste &z : r.Zutatenliste)
+        zeilen << Verbinde_Zutatenstring(z.Menge, z.Einheit, z.Name);
+    return zeilen.join(QLatin1Char('|'));
 }
 
 // The comment file with these comments, and the comments read back.
@@ -567,6 +605,44 @@ private slots:
         FRech->BUebernehmen->click();
         QCOMPARE(FRez->MMenge1->toPlainText(), "300\n1.50");
         QCOMPARE(Rezeptzeilen(), (QStringList{"0:300 g Flour", "1:1.50 pinch Salt"}));
+    }
+
+    void rechnerBleibtBeimRezept_data()
+    {
+        QTest::addColumn<bool>("assistent");
+        QTest::newRow("the overview opens another recipe") << false;
+        QTest::newRow("the wizard makes its recipe current") << true;
+    }
+
+    // The calculator changes only the recipe it was opened for: when the
+    // editor takes another, it closes unwritten; another window's current
+    // recipe is not the editor's.
+    void rechnerBleibtBeimRezept()
+    {
+        QFETCH(bool, assistent);
+        Chilli_im_Rechner(*base);
+        const QString banane = Gelesen("Banana Bread");
+        if (assistent) {
+            Starte_Rezeptassistent();
+            FWiz01->ERezeptname->setText("Lemon cake");
+            FWiz01->BWeiter->click();
+        } else {
+            Oeffne_aus_Uebersicht("Banana Bread");
+        }
+        const bool offen = FRech->isVisible();
+        FRech->EAnzahl->setText("8");
+        FRech->BBerechnen->click();
+        meldungen->allow("New servings: 8 persons");
+        FRech->BUebernehmen->click();
+        if (assistent)
+            Breche_Rezeptassistent_ab();
+        QVERIFY(FRez->MRezeptspeichernClick());
+        Programmstart(true);
+        QCOMPARE(Gelesen("Chilli con Carne"), assistent ? "8 persons|20.80|1000 g Minced beef|4 Onions"
+                                                        : "4 persons|10.40|500 g Minced beef|2 Onions");
+        QCOMPARE(Gelesen("Banana Bread"), banane);
+        QCOMPARE(offen, assistent);
+        QVERIFY(FRez->isEnabled());
     }
 
     // -- the comment picker --

@@ -346,6 +346,60 @@ private slots:
         QCOMPARE(Zeilen(FRez->LBZutatsuche), QStringList{"Fig"});
     }
 
+    void neueZutatBeiOffenerDatenbank_data()
+    {
+        QTest::addColumn<bool>("gesamt");
+        QTest::newRow("global database, five taken over") << true;
+        QTest::newRow("management, one deleted") << false;
+    }
+
+    // The ingredient editor keeps its record's index until it is left: the
+    // main window's windows that reload the database do not open meanwhile,
+    // so the new ingredient joins every record the file held.
+    void neueZutatBeiOffenerDatenbank()
+    {
+        QFETCH(bool, gesamt);
+        if (!FMain) {
+            FMain = new TFMain;
+            FRez = new TFRez;
+        }
+        Schreibe_Datenbank({Zutat("Apple"), Zutat("Beet", 4), Zutat("Chard", 4), Zutat("Dill", 7, 0)});
+        Schreibe_Datenbank({Zutat("Kale", 4), Zutat("Leek", 4), Zutat("Mint", 7), Zutat("Nori", 4), Zutat("Okra", 4)},
+                           "Lebensmittel_ALL.hbr");
+        const QStringList vorher = Datei();
+        QVERIFY(Lade_Zutaten(Load));
+        FRez->show();
+        bool gesperrt = false;
+        QTimer::singleShot(0, [&] {
+            gesperrt = !FMain->isEnabled() && !FRez->isEnabled();
+            // what the main window's Extras menu would do
+            messages->expect("Please finish the ingredient editor first!");
+            (gesamt ? FMain->MGesamtzutatendatenbank : FMain->MZutatenverwaltung)->trigger();
+            // and the user in the window, had it opened
+            if (FGeAllZuDa->isVisible()) {
+                Kreuze_an(FGeAllZuDa->CLBZutat, Zeilen(FGeAllZuDa->CLBZutat));
+                FGeAllZuDa->BImportieren->click();
+                FGeAllZuDa->BZurueck->click();
+            } else if (FAktivZuDa->isVisible()) {
+                Kreuze_an(FAktivZuDa->CLBZutat, {"Beet"});
+                messages->allow("Delete selected ingredients?", Antwort_Ja);
+                FAktivZuDa->BLoeschen->click();
+                FAktivZuDa->BZurueck->click();
+            }
+            FZuDa->Ezutatname->setText("Fig");
+            FZuDa->EZutatRezeptname->setText("fig");
+            FZuDa->BUebernehmen->click();
+            messages->allow("Exit edit mode?", Antwort_Ja);
+            FZuDa->close(); // when the take-over did not end it
+        });
+        FRez->ZSNeueZutatinDatenbankaufnehmen->trigger();
+        FRez->hide();
+        QCOMPARE(Datei(), vorher + QStringList{"Fig:1:0"});
+        QVERIFY(gesperrt);
+        QVERIFY(FMain->isEnabled());
+        QVERIFY(FRez->isEnabled());
+    }
+
     void tasten_data()
     {
         QTest::addColumn<QWidget *>("fenster");
