@@ -900,8 +900,14 @@ bool rtfToDocument(const QByteArray &rtf, QTextDocument *document)
     const bool isRtf = QByteArrayView(rtf).sliced(start).startsWith("{\\rtf");
     if (isRtf) {
         const QByteArray body = rtf.mid(start);
+        // One change of the document: a field that shows it lays it out
+        // once, instead of once per run of text (each time the whole
+        // paragraph, which makes a long one cost the square of its length).
+        QTextCursor edit(document);
+        edit.beginEditBlock();
         Reader reader(body, document);
         reader.run();
+        edit.endEditBlock();
     } else {
         QString text = decodePlainText(rtf);
         text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
