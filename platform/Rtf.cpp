@@ -10,6 +10,7 @@
 #include <QTextDocument>
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstring>
 #include <utility>
@@ -1023,11 +1024,14 @@ bool loadRtfFile(const QString &path, QTextDocument *document)
     return true;
 }
 
-bool saveRtfFile(const QString &path, const QTextDocument *document)
+bool saveRtfFile(const QString &path, const QTextDocument *document, int *error)
 {
-    if (!document)
+    if (!document) {
+        if (error)
+            *error = EINVAL;
         return false;
-    return writeBytes(path, documentToRtf(document));
+    }
+    return writeBytes(path, documentToRtf(document), error);
 }
 
 } // namespace platform
