@@ -7,10 +7,12 @@
 #include <QHash>
 #include <QSet>
 #include <algorithm>
+#include <cerrno>
 #include <climits>
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <utility>
 
 #include "core/Dateioperationen_p.h"
 #include "core/Grundoperationen.h"
@@ -72,9 +74,12 @@ void meldeLesefehler(const QString &pfad, const QString &grund)
                   QStringLiteral("Error:"), Knopf_OK);
 }
 
-void meldeSchreibfehler(const QString &pfad)
+void meldeSchreibfehler(const QString &pfad, int fehler)
 {
-    Zeige_Meldung(QStringLiteral("The file %1 could not be written; the old file was kept.").arg(Ermittle_Dateiname(pfad)),
+    const QString datei = Ermittle_Dateiname(pfad);
+    Zeige_Meldung(fehler ? QStringLiteral("The file %1 could not be written because %2; the old file was kept.")
+                               .arg(datei, Schreibfehlergrund(fehler))
+                         : QStringLiteral("The file %1 could not be written; the old file was kept.").arg(datei),
                   QStringLiteral("Error:"), Knopf_OK);
 }
 
@@ -183,8 +188,10 @@ bool schreibe(const QString &pfad, const QStringList &zeilen)
     const QString ordner = Ermittle_Verzeichnis(pfad);
     if (!ordner.isEmpty() && !platform::folderExists(ordner))
         platform::makeFolder(ordner);
-    if (!platform::writeLines(pfad, zeilen)) {
-        meldeSchreibfehler(pfad);
+    int fehler = 0;
+    if (!platform::writeLines(pfad, zeilen, &fehler)) {
+        if (!TEigene_Schreibfehlermeldung::Uebernimm(fehler))
+            meldeSchreibfehler(pfad, fehler);
         return false;
     }
     return true;
@@ -231,4 +238,51 @@ bool Starte_ShellExecute(const QString &datei, const QString &parameter, const Q
     if (!programm)
         return platform::openDocument(datei);
     return platform::startProgram(datei, QProcess::splitCommand(parameter), verzeichnis);
+}
+
+namespace {
+TEigene_Schreibfehlermeldung *eigeneMeldung = nullptr;
+}
+
+TEigene_Schreibfehlermeldung::TEigene_Schreibfehlermeldung()
+    : m_vorige(std::exchange(eigeneMeldung, this))
+{
+}
+
+TEigene_Schreibfehlermeldung::~TEigene_Schreibfehlermeldung()
+{
+    eigeneMeldung = m_vorige;
+}
+
+bool TEigene_Schreibfehlermeldung::Uebernimm(int fehler)
+{
+    if (!eigeneMeldung)
+        return false;
+    if (!eigeneMeldung->m_fehler)
+        eigeneMeldung->m_fehler = fehler ? fehler : EIO;
+    return true;
+}
+
+QString Schreibfehlergrund(int fehler)
+{
+    switch (fehler) {
+    case 0:
+        return {};
+    case ENOSPC:
+    case EDQUOT:
+        return QStringLiteral("the disk is full");
+    case EFBIG:
+        return QStringLiteral("the disk is full (the file size limit is reached)");
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return QStringLiteral("the folder may not be written");
+    case ENOENT:
+    case ENOTDIR:
+        return QStringLiteral("its folder does not exist");
+    case EISDIR:
+        return QStringLiteral("a folder stands in the file's place");
+    default:
+        return QStringLiteral("of a system error (%1)").arg(QString::fromUtf8(strerrordesc_np(fehler)));
+    }
 }

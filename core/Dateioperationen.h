@@ -176,6 +176,30 @@ bool Pruefe_Variablenliste(const QString &pfad, QString &grund);
 void Melde_Lieferungsfehler(const QString &name, const QString &grund);
 void Melde_Schreibfehler(const QString &pfad);
 
+// The cause of a failed write (an errno value from the platform's writers)
+// as it completes "... could not be written because ...": "the disk is
+// full", "the folder may not be written", ...; empty for 0.
+QString Schreibfehlergrund(int fehler);
+
+// While one lives, the file routines leave a failed write to the caller
+// instead of reporting it: the caller tells the user once, in its own words,
+// with the cause of the first write that failed meanwhile (0 while none).
+class TEigene_Schreibfehlermeldung
+{
+public:
+    TEigene_Schreibfehlermeldung();
+    ~TEigene_Schreibfehlermeldung();
+    TEigene_Schreibfehlermeldung(const TEigene_Schreibfehlermeldung &) = delete;
+    TEigene_Schreibfehlermeldung &operator=(const TEigene_Schreibfehlermeldung &) = delete;
+    int Fehler() const { return m_fehler; }
+    // Called by the file routines; false when no one is taking the report.
+    static bool Uebernimm(int fehler);
+
+private:
+    TEigene_Schreibfehlermeldung *m_vorige;
+    int m_fehler = 0;
+};
+
 // Checks the installation: the required files and folders must exist
 // ("Installation error:" / "Missing file: " + item, ProgrammOK := 0 and
 // false); the folders the program writes to are created when missing.

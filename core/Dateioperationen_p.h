@@ -51,7 +51,8 @@ bool gleicheDatei(const QString &a, const QString &b);
 
 // Messages.
 void meldeLesefehler(const QString &pfad, const QString &grund);
-void meldeSchreibfehler(const QString &pfad);
+// fehler: the cause (an errno value), 0 when not known.
+void meldeSchreibfehler(const QString &pfad, int fehler = 0);
 bool meldeGesperrt(const QString &pfad); // always false
 void meldeLieferung(const QString &name, const QString &grund);
 
@@ -273,7 +274,7 @@ public:
 
 QString kurzeZahl(double x);
 // Writes the lines atomically (not over a file whose load failed); a failure
-// is reported.
+// is reported with its cause, or left to a TEigene_Schreibfehlermeldung.
 bool schreibe(const QString &pfad, const QStringList &zeilen);
 bool istPlatzhalter(const TString &l);
 TString ohnePlatzhalter(const TString &l);

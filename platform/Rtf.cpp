@@ -10,6 +10,7 @@
 #include <QTextDocument>
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstring>
 #include <utility>
@@ -900,8 +901,14 @@ bool rtfToDocument(const QByteArray &rtf, QTextDocument *document)
     const bool isRtf = QByteArrayView(rtf).sliced(start).startsWith("{\\rtf");
     if (isRtf) {
         const QByteArray body = rtf.mid(start);
+        // One change of the document: a field that shows it lays it out
+        // once, instead of once per run of text (each time the whole
+        // paragraph, which makes a long one cost the square of its length).
+        QTextCursor edit(document);
+        edit.beginEditBlock();
         Reader reader(body, document);
         reader.run();
+        edit.endEditBlock();
     } else {
         QString text = decodePlainText(rtf);
         text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
@@ -1017,11 +1024,14 @@ bool loadRtfFile(const QString &path, QTextDocument *document)
     return true;
 }
 
-bool saveRtfFile(const QString &path, const QTextDocument *document)
+bool saveRtfFile(const QString &path, const QTextDocument *document, int *error)
 {
-    if (!document)
+    if (!document) {
+        if (error)
+            *error = EINVAL;
         return false;
-    return writeBytes(path, documentToRtf(document));
+    }
+    return writeBytes(path, documentToRtf(document), error);
 }
 
 } // namespace platform

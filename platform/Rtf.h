@@ -21,8 +21,9 @@ QByteArray documentToRtf(const QTextDocument *document);
 
 // File helpers (system paths; writes are atomic). Loading fails only when
 // the file cannot be read; a file that is not RTF comes in as plain text,
-// as a rich-edit field shows it.
+// as a rich-edit field shows it. A failed save gives its cause in *error as
+// writeBytes does (TextFile.h).
 bool loadRtfFile(const QString &path, QTextDocument *document);
-bool saveRtfFile(const QString &path, const QTextDocument *document);
+bool saveRtfFile(const QString &path, const QTextDocument *document, int *error = nullptr);
 
 } // namespace platform

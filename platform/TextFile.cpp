@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -63,6 +64,8 @@ bool writeAll(int fd, const char *data, qsizetype size)
         const ssize_t n = ::write(fd, data, size_t(std::min<qsizetype>(size, 1 << 20)));
         if (n < 0 && errno == EINTR)
             continue;
+        if (n == 0)
+            errno = ENOSPC;
         if (n <= 0)
             return false;
         data += n;
@@ -71,35 +74,55 @@ bool writeAll(int fd, const char *data, qsizetype size)
     return true;
 }
 
+// False with the cause in *error.
+bool failed(int *error, int cause)
+{
+    if (error)
+        *error = cause;
+    return false;
+}
+
 // The atomic write: every byte goes to a temporary file in the target's
 // folder and reaches the disk (each write checked, then fsync) before the
 // rename replaces the target; on any failure the temporary file goes and
 // the target stays as it was. A symlink (inside the base folder, see Paths)
 // is written through, as the file it names.
-bool writeNative(const QString &native, const QByteArray &bytes)
+bool writeNative(const QString &native, const QByteArray &bytes, int *error)
 {
-    if (native.isEmpty() || QFileInfo(native).isDir())
-        return false;
+    // a path that leaves the base folder is refused (see Paths)
+    if (native.isEmpty())
+        return failed(error, EACCES);
+    if (QFileInfo(native).isDir())
+        return failed(error, EISDIR);
+    ignoreFileSizeSignal();
     QFileInfo target(native);
     QString finalPath = native;
     if (target.isSymLink()) {
         finalPath = target.canonicalFilePath();
         if (finalPath.isEmpty())
-            return false;
+            return failed(error, ENOENT);
         target = QFileInfo(finalPath);
     }
     const QByteArray finalName = QFile::encodeName(finalPath);
     QByteArray temporary = finalName + kTemporaryMarker + "XXXXXX";
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0)
-        return false;
+        return failed(error, errno);
     struct stat old {};
     const mode_t mode = ::stat(finalName.constData(), &old) == 0 ? (old.st_mode & 07777) : newFileMode();
     bool ok = ::fchmod(fd, mode) == 0 && writeAll(fd, bytes.constData(), bytes.size()) && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    if (!ok || ::rename(temporary.constData(), finalName.constData()) != 0) {
+    int cause = ok ? 0 : errno;
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        cause = errno;
+    }
+    if (ok && ::rename(temporary.constData(), finalName.constData()) != 0) {
+        ok = false;
+        cause = errno;
+    }
+    if (!ok) {
         ::unlink(temporary.constData());
-        return false;
+        return failed(error, cause ? cause : EIO);
     }
     // The rename itself reaches the disk with its folder.
     const int dir = ::open(QFile::encodeName(target.absolutePath()).constData(), O_RDONLY | O_DIRECTORY);
@@ -116,9 +139,21 @@ bool readBytes(const QString &path, QByteArray &bytes)
     return readNative(nativePath(path), bytes);
 }
 
-bool writeBytes(const QString &path, const QByteArray &bytes)
+bool writeBytes(const QString &path, const QByteArray &bytes, int *error)
 {
-    return writeNative(nativePath(path), bytes);
+    return writeNative(nativePath(path), bytes, error);
+}
+
+void ignoreFileSizeSignal()
+{
+    struct sigaction current {};
+    if (::sigaction(SIGXFSZ, nullptr, &current) == 0 && !(current.sa_flags & SA_SIGINFO)
+        && current.sa_handler == SIG_DFL) {
+        struct sigaction ignore {};
+        ignore.sa_handler = SIG_IGN;
+        sigemptyset(&ignore.sa_mask);
+        ::sigaction(SIGXFSZ, &ignore, nullptr);
+    }
 }
 
 void splitLines(const QByteArray &bytes, QStringList &lines)
@@ -190,9 +225,9 @@ QByteArray joinLines(const QStringList &lines)
     return out;
 }
 
-bool writeLines(const QString &path, const QStringList &lines)
+bool writeLines(const QString &path, const QStringList &lines, int *error)
 {
-    return writeBytes(path, joinLines(lines));
+    return writeBytes(path, joinLines(lines), error);
 }
 
 bool copyFile(const QString &source, const QString &target)
@@ -210,7 +245,7 @@ bool copyFile(const QString &source, const QString &target)
     QByteArray bytes;
     if (!readNative(a, bytes))
         return false;
-    return writeNative(b, bytes);
+    return writeNative(b, bytes, nullptr);
 }
 
 int removeStaleTemporaryFiles(const QString &folder)

@@ -129,7 +129,9 @@ TSpeicherergebnis Speichere_Rezeptsatz(qint32 index, TTRezepteTotal neu, const Q
     const TTRezepteTotal alt = RezepteTotal[index];
     Vervollstaendige(neu, anleitung, bemerkungen);
     neu.Dateiname = Rezeptdatei(neu, index);
-    const auto ergebnis = [&neu](TRezeptspeicherung e) { return TSpeicherergebnis{e, neu.Dateiname}; };
+    const auto ergebnis = [&neu](TRezeptspeicherung e, int fehler = 0) {
+        return TSpeicherergebnis{e, neu.Dateiname, fehler};
+    };
     if (neu.Dateiname.isEmpty())
         return ergebnis(TRezeptspeicherung::Ohne_Dateiname);
     if (Datei_vergeben(neu.Dateiname, index))
@@ -154,12 +156,15 @@ TSpeicherergebnis Speichere_Rezeptsatz(qint32 index, TTRezepteTotal neu, const Q
     Erstelle_Einkaufsliste();
     AktuellesRezept = aktuell;
     platform::makeFolder(ordner);
+    // one message for the whole save, from the caller
+    const TEigene_Schreibfehlermeldung meldung;
+    int fehler = 0;
     if (!Schritt(1))
         return ergebnis(TRezeptspeicherung::Abgebrochen);
-    bool ok = platform::saveRtfFile(neuAnleitung, &anleitung);
+    bool ok = platform::saveRtfFile(neuAnleitung, &anleitung, &fehler);
     if (ok && !Schritt(2))
         return ergebnis(TRezeptspeicherung::Abgebrochen);
-    ok = ok && platform::saveRtfFile(neuBemerkung, &bemerkungen);
+    ok = ok && platform::saveRtfFile(neuBemerkung, &bemerkungen, &fehler);
     if (ok && !Schritt(3))
         return ergebnis(TRezeptspeicherung::Abgebrochen);
     ok = ok && Lade_Rezepte(Save, index);
@@ -167,7 +172,7 @@ TSpeicherergebnis Speichere_Rezeptsatz(qint32 index, TTRezepteTotal neu, const Q
         platform::removeFile(neuAnleitung);
         platform::removeFile(neuBemerkung);
         RezepteTotal[index] = alt;
-        return ergebnis(TRezeptspeicherung::Fehlgeschlagen);
+        return ergebnis(TRezeptspeicherung::Fehlgeschlagen, fehler ? fehler : meldung.Fehler());
     }
     if (!Schritt(4))
         return ergebnis(TRezeptspeicherung::Abgebrochen);
@@ -178,7 +183,9 @@ TSpeicherergebnis Speichere_Rezeptsatz(qint32 index, TTRezepteTotal neu, const Q
         if (!vorher.isEmpty() && !Gleiche_Datei(vorher, neuAnleitung) && !Gleiche_Datei(vorher, neuBemerkung)
             && !Seitendatei_vergeben(vorher, index))
             platform::removeFile(vorher);
-    return ergebnis(Lade_RezeptdateiManager(Save) ? TRezeptspeicherung::Gespeichert : TRezeptspeicherung::Ohne_Index);
+    if (!Lade_RezeptdateiManager(Save))
+        return ergebnis(TRezeptspeicherung::Ohne_Index, meldung.Fehler());
+    return ergebnis(TRezeptspeicherung::Gespeichert);
 }
 
 TSpeicherergebnis Speichere_Rezeptsatz(qint32 index, const TTRezepteTotal &neu, const QFont &schrift)
@@ -193,6 +200,14 @@ TSpeicherergebnis Speichere_Rezeptsatz(qint32 index, const TTRezepteTotal &neu, 
     return Speichere_Rezeptsatz(index, neu, anleitung, bemerkungen);
 }
 
+namespace {
+// " because <cause>", empty when the cause is not known.
+QString Weil(int fehler)
+{
+    return fehler ? QStringLiteral(" because ") + Schreibfehlergrund(fehler) : QString();
+}
+} // namespace
+
 QString Speichermeldung(const TSpeicherergebnis &e)
 {
     switch (e.Ergebnis) {
@@ -200,13 +215,17 @@ QString Speichermeldung(const TSpeicherergebnis &e)
     case TRezeptspeicherung::Abgebrochen:
         return {};
     case TRezeptspeicherung::Ohne_Index:
-        return QStringLiteral("The recipe was saved, but the recipe index could not be written!");
+        return QStringLiteral("The recipe was saved, but the recipe index could not be written")
+               + Weil(e.Fehler) + QLatin1Char('!');
     case TRezeptspeicherung::Ohne_Dateiname:
         return QStringLiteral("No file name could be made for this recipe! The recipe was not saved.");
     case TRezeptspeicherung::Datei_vergeben:
         return QStringLiteral("The file \"") + Ermittle_Dateiname(e.Dateiname)
                + QStringLiteral("\" belongs to another recipe! The recipe was not saved.");
     case TRezeptspeicherung::Fehlgeschlagen:
+        if (e.Fehler)
+            return QStringLiteral("The recipe could not be saved") + Weil(e.Fehler)
+                   + QStringLiteral(". The recipe file was not changed.");
         return QStringLiteral("The recipe could not be saved! The recipe file was not changed.");
     }
     return {};

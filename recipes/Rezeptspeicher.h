@@ -43,10 +43,12 @@ enum class TRezeptspeicherung {
     Abgebrochen,    // cut short by Rezeptspeichern_Schritt, as a kill would
 };
 
-// What a save did, and the recipe file name it chose (or refused).
+// What a save did, the recipe file name it chose (or refused), and why a
+// write failed (an errno value, 0 when none did).
 struct TSpeicherergebnis {
     TRezeptspeicherung Ergebnis = TRezeptspeicherung::Ohne_Dateiname;
     QString Dateiname;
+    int Fehler = 0;
     bool Gespeichert() const
     {
         return Ergebnis == TRezeptspeicherung::Gespeichert || Ergebnis == TRezeptspeicherung::Ohne_Index;
@@ -59,16 +61,18 @@ struct TSpeicherergebnis {
 // order, deluxe columns, Zutaten, shopping list, plain copies of the texts),
 // keeps or finds its file name, writes the side files under new names, then
 // the recipe file, then removes the old files and writes the recipe index.
-// A failed write leaves the record and the files as they were; a record
-// without a valid index or head is not written (Ohne_Dateiname).
+// A failed write leaves the record and the files as they were, and is not
+// reported on the way (Speichermeldung tells it once, with its cause); a
+// record without a valid index or head is not written (Ohne_Dateiname).
 TSpeicherergebnis Speichere_Rezeptsatz(qint32 index, TTRezepteTotal neu, const QTextDocument &anleitung,
                                        const QTextDocument &bemerkungen);
 // The same for a record filled by another window than the editor: its texts
 // are the record's side files while they match its lines, else the lines
 // as plain text, in the font schrift (the editor's text font).
 TSpeicherergebnis Speichere_Rezeptsatz(qint32 index, const TTRezepteTotal &neu, const QFont &schrift);
-// The message for a save that did not succeed whole (empty when it did,
-// and when the test seam cut it short).
+// The one message for a save that did not succeed whole, with the cause of
+// a failed write (empty when it succeeded, and when the test seam cut it
+// short).
 QString Speichermeldung(const TSpeicherergebnis &e);
 
 // Recipe file name "Name.KRP", else "Name (2).KRP", ...: never a file that

@@ -343,7 +343,7 @@ private slots:
                  zeilen("[TAFELWERKSTATTZUTATKOMMENTARE 2.0]|2|two lines|one"));
         QVERIFY(platform::removeFile(u"PRGDATA\\ENG\\Kommentare.hbr"_s));
         QDir().mkpath(base->path(u"PRGDATA/ENG/Kommentare.hbr"_s));
-        messages->expect(u"could not be written"_s);
+        messages->expect(u"Kommentare.hbr could not be written because a folder stands in the file's place"_s);
         QVERIFY(!Lade_Zutatenkommentare(Save, Zutatenkommentare));
     }
 

@@ -1,5 +1,9 @@
 #include <QDir>
 #include <QWidget>
+#include <csignal>
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 #include "CoreFixtures.h"
 #include "core/Dateioperationen.h"
@@ -267,6 +271,25 @@ private slots:
         QVERIFY(Lade_Zutaten(Load | Alle, u"Lebensmittel_ALL.hbr"_s) && Lade_Zutaten(Save, u"Lebensmittel_ALL.hbr"_s));
         for (const QString &d : std::as_const(dateien))
             QVERIFY2(base->readBytes(d) == vorher[d], qPrintable(d));
+    }
+
+    // Under "ulimit -f" a write over the limit fails instead of ending the
+    // program, also for what writes without the data-file routines (a
+    // download).
+    void fileSizeLimitEndsNoProgram()
+    {
+        const QByteArray datei = QFile::encodeName(base->path(u"download.tmp"_s));
+        const QString ende = testing::inChildProcess([&datei] {
+            std::signal(SIGXFSZ, SIG_DFL);
+            TWS_Grundwerte();
+            rlimit grenze{};
+            getrlimit(RLIMIT_FSIZE, &grenze);
+            grenze.rlim_cur = 0;
+            setrlimit(RLIMIT_FSIZE, &grenze);
+            const int fd = ::open(datei.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+            return fd >= 0 && ::write(fd, "x", 1) < 0 && errno == EFBIG ? 0 : 1;
+        });
+        QCOMPARE(ende, u"exit 0"_s);
     }
 
     void smallScreenRule_data()

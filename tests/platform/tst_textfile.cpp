@@ -1,6 +1,8 @@
 #include "testing/Testing.h"
 
 #include <QtCore>
+#include <csignal>
+#include <sys/resource.h>
 
 #include "core/Globals.h"
 #include "platform/Paths.h"
@@ -65,14 +67,58 @@ private slots:
         base.writeLines(QStringLiteral("PRGDATA\\ENG\\data.hbr"), old);
         const QByteArray before = base.readBytes(QStringLiteral("PRGDATA\\ENG\\data.hbr"));
         const QStringList big(lines, QStringLiteral("a line that will not fit into the allowed file size"));
+        int error = 0;
         {
             const testing::FileSizeLimit sizeLimit(limit);
-            QVERIFY(!platform::writeLines(QStringLiteral("PRGDATA\\ENG\\data.hbr"), big));
+            QVERIFY(!platform::writeLines(QStringLiteral("PRGDATA\\ENG\\data.hbr"), big, &error));
         }
+        QCOMPARE(error, EFBIG);
         QCOMPARE(base.readBytes(QStringLiteral("PRGDATA\\ENG\\data.hbr")), before);
         // No temporary file is left behind.
         QCOMPARE(QDir(base.path(QStringLiteral("PRGDATA\\ENG"))).entryList(QDir::Files | QDir::Hidden),
                  QStringList{QStringLiteral("data.hbr")});
+    }
+
+    // Started from a shell under "ulimit -f", the program has the default
+    // action for SIGXFSZ, which ends it at a write over the limit; the write
+    // must fail as on a full disk instead, the old file whole.
+    void survivesFileSizeLimitSignal()
+    {
+        testing::BaseFolder base;
+        const QString file = QStringLiteral("PRGDATA\\ENG\\data.hbr");
+        base.writeLines(file, {QStringLiteral("alt")});
+        const QByteArray before = base.readBytes(file);
+        const QString end = testing::inChildProcess([&file] {
+            std::signal(SIGXFSZ, SIG_DFL);
+            rlimit limit{};
+            getrlimit(RLIMIT_FSIZE, &limit);
+            limit.rlim_cur = 1024;
+            setrlimit(RLIMIT_FSIZE, &limit);
+            const QStringList big(500, QStringLiteral("a line that will not fit into the allowed file size"));
+            int error = 0;
+            return !platform::writeLines(file, big, &error) && error == EFBIG ? 0 : 1;
+        });
+        QCOMPARE(end, QStringLiteral("exit 0"));
+        QCOMPARE(base.readBytes(file), before);
+    }
+
+    // The caller learns why a write failed, to tell the user.
+    void failedWriteGivesCause()
+    {
+        testing::BaseFolder base;
+        const QString file = QStringLiteral("PRGDATA\\ENG\\data.hbr");
+        base.writeLines(file, {QStringLiteral("alt")});
+        int error = 0;
+        {
+            const testing::ReadOnlyFolder readOnly(base.path(QStringLiteral("PRGDATA/ENG")));
+            QVERIFY(!platform::writeLines(file, {QStringLiteral("neu")}, &error));
+        }
+        QCOMPARE(error, EACCES);
+        QCOMPARE(base.readLines(file), QStringList{QStringLiteral("alt")});
+        QVERIFY(!platform::writeLines(QStringLiteral("PRGDATA\\ENG"), {}, &error));
+        QCOMPARE(error, EISDIR);
+        QVERIFY(!platform::writeLines(QStringLiteral("Fehlt\\data.hbr"), {}, &error));
+        QCOMPARE(error, ENOENT);
     }
 
     // Only our own leftovers go, in every folder below, never behind a

@@ -165,6 +165,26 @@ private slots:
         QVERIFY(FRez->REREingabe->document()->find("Boil").charFormat().fontWeight() < QFont::Bold);
     }
 
+    // Long instructions with many format runs reach the field in one change,
+    // laid out once and not once per run: opening grows with the text, not
+    // with its square.
+    void langeAnleitungInEinemZug()
+    {
+        QVERIFY(Mit_Rezepten(*base, {"Pasta"}));
+        QString html;
+        for (int i = 0; i < 400; ++i)
+            html += QString(i % 2 ? "step %1 " : "<b>step %1</b> ").arg(i) + (i % 8 == 7 ? "<br>" : "");
+        FRez->REREingabe->setHtml(html);
+        QVERIFY(FRez->MRezeptspeichernClick());
+        int aenderungen = 0;
+        const QObject zaehler; // the count ends with this test
+        connect(FRez->REREingabe->document(), &QTextDocument::contentsChange, &zaehler, [&] { ++aenderungen; });
+        QVERIFY(Oeffne("Pasta"));
+        QVERIFY(FRez->REREingabe->document()->find("step 398").charFormat().fontWeight() >= QFont::Bold);
+        QVERIFY(FRez->REREingabe->document()->find("step 399").charFormat().fontWeight() < QFont::Bold);
+        QVERIFY2(aenderungen < 10, qPrintable(QString::number(aenderungen)));
+    }
+
     void zeilenBearbeiten()
     {
         QVERIFY(Mit_Rezepten(*base, {"Pasta"}));
@@ -289,6 +309,55 @@ private slots:
         QCOMPARE(FRez->ERAnzahlportionen->text(), "8 persons");
         QVERIFY(FRez->Geaendert());
         FRez->ERName->setText("Pasta");
+    }
+
+    // A write the system refuses is told once, with its cause; every file
+    // stays as it was and the edit on screen, and is saved once the cause
+    // is gone.
+    void speichernMitGrund_data()
+    {
+        QTest::addColumn<bool>("voll");
+        QTest::addColumn<QString>("grund");
+        QTest::newRow("full disk") << true << "because the disk is full";
+        QTest::newRow("read-only folder") << false << "because the folder may not be written";
+    }
+    void speichernMitGrund()
+    {
+        QFETCH(bool, voll);
+        QFETCH(QString, grund);
+        QVERIFY(Mit_Rezepten(*base, {"Pasta"}));
+        FRez->REREingabe->setHtml("Old <b>way</b>.");
+        QVERIFY(FRez->MRezeptspeichernClick());
+        const auto dateien = [this] {
+            QStringList l;
+            for (const QString ordner : {"Recipes", "PRGDATA/ENG"})
+                for (const QString &f : QDir(base->path(ordner)).entryList(QDir::Files | QDir::Hidden, QDir::Name))
+                    l << f + ": " + base->readBytes(ordner + "/" + f).toHex();
+            return l;
+        };
+        const QStringList vorher = dateien();
+        FRez->REREingabe->setHtml("New <i>way</i>.");
+        FRez->ERAnzahlportionen->setText("8 persons");
+
+        meldungen->expect(grund);
+        {
+            std::optional<testing::FileSizeLimit> platz;
+            std::optional<testing::ReadOnlyFolder> gesperrt;
+            if (voll)
+                platz.emplace(0);
+            else
+                gesperrt.emplace(base->path("Recipes"));
+            QVERIFY(!FRez->MRezeptspeichernClick());
+        }
+        QCOMPARE(meldungen->seen.size(), 1);
+        QVERIFY(meldungen->seen[0].text.startsWith("The recipe could not be saved"));
+        QCOMPARE(dateien(), vorher);
+        QCOMPARE(FRez->REREingabe->toPlainText(), "New way.");
+
+        QVERIFY(FRez->MRezeptspeichernClick());
+        QVERIFY(Oeffne("Pasta"));
+        QCOMPARE(FRez->ERAnzahlportionen->text(), "8 persons");
+        QVERIFY(FRez->REREingabe->document()->find("way").charFormat().fontItalic());
     }
 
     // A new category is a new extension; the old files go, nothing is overwritten.

@@ -119,18 +119,27 @@ private slots:
         QCOMPARE(int(Speichere("", "x").Ergebnis), int(TRezeptspeicherung::Ohne_Dateiname));
     }
 
-    // A write that fails takes its new side files back and leaves the record.
+    // A write that fails takes its new side files back and leaves the record;
+    // the file routines say nothing, the save's one message gives the cause.
     void schreibfehler()
     {
         QVERIFY(QDir().mkpath(base->path("Recipes/Stew.KRP"))); // the recipe file cannot be written
         const TTRezepteTotal vorher = RezepteTotal[0];
-        meldungen->expect("could not be written");
         const TSpeicherergebnis e = Speichere("Stew", "x");
         QCOMPARE(int(e.Ergebnis), int(TRezeptspeicherung::Fehlgeschlagen));
-        QVERIFY(!Speichermeldung(e).isEmpty());
+        QCOMPARE(Speichermeldung(e), "The recipe could not be saved because a folder stands in the file's place. "
+                                     "The recipe file was not changed.");
         QCOMPARE(QDir(base->path("Recipes")).entryList(QDir::Files), QStringList());
         QCOMPARE(RezepteTotal[0].Rezeptname, vorher.Rezeptname);
         QCOMPARE(RezepteTotal[0].Dateiname, vorher.Dateiname);
+
+        // saved, but the index is not written
+        QVERIFY(QDir(base->path("Recipes/Stew.KRP")).removeRecursively());
+        QVERIFY(QDir().mkpath(base->path("PRGDATA/ENG/RMListe.hbr")));
+        const TSpeicherergebnis ohneIndex = Speichere("Stew", "x");
+        QCOMPARE(int(ohneIndex.Ergebnis), int(TRezeptspeicherung::Ohne_Index));
+        QVERIFY(Speichermeldung(ohneIndex).endsWith("the recipe index could not be written because a folder "
+                                                    "stands in the file's place!"));
     }
 
     // Cut short at any step, the recipe file names side files that exist and

@@ -7,8 +7,12 @@
 #include <QRegularExpression>
 #include <QWidget>
 
-#include <csignal>
+#include <linux/capability.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "core/Dateioperationen.h"
 #include "core/Globals.h"
@@ -201,7 +205,6 @@ FileSizeLimit::FileSizeLimit(qint64 bytes)
     rlimit limit{};
     getrlimit(RLIMIT_FSIZE, &limit);
     m_oldCurrent = qint64(limit.rlim_cur);
-    m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     limit.rlim_cur = rlim_t(bytes);
     setrlimit(RLIMIT_FSIZE, &limit);
 }
@@ -212,7 +215,55 @@ FileSizeLimit::~FileSizeLimit()
     getrlimit(RLIMIT_FSIZE, &limit);
     limit.rlim_cur = rlim_t(m_oldCurrent);
     setrlimit(RLIMIT_FSIZE, &limit);
-    std::signal(SIGXFSZ, m_oldHandler);
+}
+
+namespace {
+// The effective capabilities of this thread (the first 32, where the file
+// permission ones are).
+bool capabilities(quint32 *get, const quint32 *set)
+{
+    __user_cap_header_struct head{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct data[2]{};
+    if (syscall(SYS_capget, &head, data) != 0)
+        return false;
+    if (get)
+        *get = data[0].effective;
+    if (!set)
+        return true;
+    data[0].effective = *set;
+    return syscall(SYS_capset, &head, data) == 0;
+}
+} // namespace
+
+ReadOnlyFolder::ReadOnlyFolder(const QString &folder)
+    : m_folder(folder)
+{
+    struct stat st {};
+    QVERIFY(::stat(QFile::encodeName(folder).constData(), &st) == 0);
+    m_mode = st.st_mode & 07777;
+    QVERIFY(::chmod(QFile::encodeName(folder).constData(), 0555) == 0);
+    capabilities(&m_effective, nullptr);
+    const quint32 without = m_effective & ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
+    QVERIFY(capabilities(nullptr, &without));
+}
+
+ReadOnlyFolder::~ReadOnlyFolder()
+{
+    capabilities(nullptr, &m_effective);
+    ::chmod(QFile::encodeName(m_folder).constData(), m_mode);
+}
+
+QString inChildProcess(const std::function<int()> &body)
+{
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(body());
+    int status = 0;
+    if (child < 0 || ::waitpid(child, &status, 0) != child)
+        return QStringLiteral("no child");
+    if (WIFSIGNALED(status))
+        return QStringLiteral("signal %1").arg(WTERMSIG(status));
+    return QStringLiteral("exit %1").arg(WEXITSTATUS(status));
 }
 
 } // namespace testing

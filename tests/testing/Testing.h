@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <functional>
+#include <sys/types.h>
 
 #include "core/Meldung.h"
 
@@ -85,6 +87,8 @@ private:
 
 // While it lives, writes beyond this many bytes fail (EFBIG): a disk that
 // fills up in the middle of a save, which even root cannot write through.
+// The signal such a write raises is the program's own business, as it is
+// when the program runs under "ulimit -f".
 class FileSizeLimit
 {
 public:
@@ -95,7 +99,27 @@ public:
 
 private:
     qint64 m_oldCurrent = 0;
-    void (*m_oldHandler)(int) = nullptr;
 };
+
+// While it lives, nothing can be created in the folder (a native path), for
+// root too: this thread gives up its right to pass over permissions.
+class ReadOnlyFolder
+{
+public:
+    explicit ReadOnlyFolder(const QString &folder);
+    ~ReadOnlyFolder();
+    ReadOnlyFolder(const ReadOnlyFolder &) = delete;
+    ReadOnlyFolder &operator=(const ReadOnlyFolder &) = delete;
+
+private:
+    QString m_folder;
+    mode_t m_mode = 0;
+    quint32 m_effective = 0;
+};
+
+// Runs body in a forked child and tells how the child ended: "exit N" with
+// body's result, or "signal N" when a signal ended it. For what may end the
+// process, as the program meets it.
+QString inChildProcess(const std::function<int()> &body);
 
 } // namespace testing
