@@ -23,6 +23,8 @@
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QStackedWidget>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QVBoxLayout>
@@ -212,6 +214,7 @@ void TFRez::Fuelle_Deluxespalten()
         return Ohne_Leerzeilen_am_Ende(z).size() ? z.join(QLatin1Char('\n')) : QString();
     };
     ++m_fuellen;
+    m_deluxezeile = 0;
     MMenge1->setPlainText(spalte(d.Menge));
     MEinheit1->setPlainText(spalte(d.Einheit));
     MZutat1->setPlainText(spalte(d.Name));
@@ -457,26 +460,43 @@ void TFRez::BZutatrunterClick()
 void TFRez::BZutateinfuegen1Click()
 {
     const QString name = CBZutatauswahl1->currentText().trimmed();
-    if (name.isEmpty())
-        return;
+    if (!name.isEmpty())
+        Fuege_Deluxezeile_ein(-1, name);
+}
+
+int TFRez::Deluxezeile() const
+{
+    for (QPlainTextEdit *m : {MMenge1, MEinheit1, MZutat1, MZubereitung1})
+        if (focusWidget() == m)
+            return m->textCursor().blockNumber();
+    return m_deluxezeile;
+}
+
+void TFRez::Fuege_Deluxezeile_ein(int zeile, const QString &name)
+{
     // a new row in all four columns keeps them aligned
     const int zeilen = std::max({Memozeilen(MMenge1).size(), Memozeilen(MEinheit1).size(),
                                  Memozeilen(MZutat1).size(), Memozeilen(MZubereitung1).size()});
-    auto anhaengen = [zeilen](QPlainTextEdit *m, const QString &text) {
+    const int pos = zeile < 0 || zeile > zeilen ? zeilen : zeile;
+    auto einfuegen = [zeilen, pos](QPlainTextEdit *m, const QString &text) {
         QStringList l = Memozeilen(m);
         while (l.size() < zeilen)
             l.append(QString());
-        l.append(text);
+        l.insert(pos, text);
         return l.join(QLatin1Char('\n'));
     };
-    const QString m = anhaengen(MMenge1, QString()), e = anhaengen(MEinheit1, QString()),
-                  z = anhaengen(MZutat1, name), p = anhaengen(MZubereitung1, QString());
+    const QString m = einfuegen(MMenge1, QString()), e = einfuegen(MEinheit1, QString()),
+                  z = einfuegen(MZutat1, name), p = einfuegen(MZubereitung1, QString());
     ++m_fuellen;
     MMenge1->setPlainText(m);
     MEinheit1->setPlainText(e);
     MZubereitung1->setPlainText(p);
     --m_fuellen;
     MZutat1->setPlainText(z); // one change notice for the whole row
+    // the caret stays on the row it stood on, now below the new one
+    QTextCursor c(MZutat1->document()->findBlockByNumber(std::min(pos + 1, MZutat1->blockCount() - 1)));
+    MZutat1->setTextCursor(c);
+    m_deluxezeile = c.blockNumber();
 }
 
 // --- header -------------------------------------------------------------
@@ -962,9 +982,11 @@ bool Bereite_Mengenberechnung_vor()
 {
     // the recipe the editor shows, whatever another window made current
     TTRezepteTotal *r = Formularsatz();
-    if (!FRez || !r || FRez->LBZutatliste->count() < 1 || FRez->LBZutatliste->currentRow() < 0)
+    const bool deluxe = r && r->Deluxe != 0;
+    // the deluxe layout's selected line is the caret's row, which is always
+    // there; the hidden list's selection is no matter then
+    if (!FRez || !r || FRez->LBZutatliste->count() < 1 || (!deluxe && FRez->LBZutatliste->currentRow() < 0))
         return false;
-    const bool deluxe = r->Deluxe != 0;
     RechPortionentext = (deluxe ? FRez->ERAnzahlportionen1 : FRez->ERAnzahlportionen)->text().trimmed();
     RechPreis = Wandle_Text_in_Kommazahl((deluxe ? FRez->ERPreis1 : FRez->ERPreis)->text());
     RechLabel1Text.clear();

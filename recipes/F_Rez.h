@@ -122,6 +122,12 @@ public:
     void Fuelle_Einheiten(qint32 gruppe, const QString &einheit, const QString &menge);
     // Marks the recipe as changed (windows that edit its lines call it).
     void Geaendert_setzen();
+    // The deluxe layout's selected line: the row of the caret in the column
+    // last worked in (0 when none was).
+    int Deluxezeile() const;
+    // Inserts a row into the deluxe columns at row zeile (-1: after the
+    // last), name in the ingredient column; the rows from there move down.
+    void Fuege_Deluxezeile_ein(int zeile, const QString &name);
 
 public slots:
     // Saves the current recipe: fields into the record, Zutaten rebuilt,
@@ -184,6 +190,7 @@ private:
     bool m_gemerkt = false;
     TTRezepteTotal m_vorNeuladen;
     int m_fuellen = 0; // > 0 while fields are filled from the record
+    int m_deluxezeile = 0;
     qint32 m_gruppe = 16;
     QString m_rezeptgrafik;
     QPixmap m_hintergrund;
@@ -223,8 +230,9 @@ bool Waehle_Rezeptgrafik(QWidget *parent, QString &eintrag);
 // The picture of a Rezeptgrafik entry; null when there is none.
 QPixmap Lade_Rezeptgrafik(const QString &eintrag);
 // Reads the servings and price of the editor's current layout into the
-// Rech* globals (reference/F_Rech.h). False (nothing set) without a current recipe, an
-// ingredient line or a selected line.
+// Rech* globals (reference/F_Rech.h). False (nothing set) without a current
+// recipe or an ingredient line, and in the normal layout without a selected
+// line.
 bool Bereite_Mengenberechnung_vor();
 
 // Installs the editor's services for the windows below it

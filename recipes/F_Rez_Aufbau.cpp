@@ -432,6 +432,10 @@ void TFRez::Verbinde()
 
     for (QPlainTextEdit *m : {MMenge1, MEinheit1, MZutat1, MZubereitung1}) {
         connect(m, &QPlainTextEdit::textChanged, this, &TFRez::DeluxespaltenChange);
+        connect(m, &QPlainTextEdit::cursorPositionChanged, this, [this, m] {
+            if (!m_fuellen)
+                m_deluxezeile = m->textCursor().blockNumber();
+        });
         // the four columns scroll as one table
         connect(m->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int wert) {
             for (QPlainTextEdit *n : {MMenge1, MEinheit1, MZutat1, MZubereitung1})

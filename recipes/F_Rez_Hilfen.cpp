@@ -15,6 +15,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMultiMap>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -140,22 +141,68 @@ qint32 Zutatengruppe(const QString &name)
     return 16; // other ingredients
 }
 
-// The deluxe columns from the ingredient lines; a preparation stays with
-// its line as long as the line keeps its place and name.
+// The deluxe columns from the ingredient lines. The lines may have been
+// edited in the normal layout meanwhile (moved, inserted, deleted, their
+// quantity or name changed): each line takes the preparation of the old row
+// that holds the same line, else the first unused row of the same name,
+// else the row at its own place when only the name differs. Rows that hold
+// only a preparation follow the row they followed before, and go with it.
 TTDeluxeliste Deluxe_aus_Zutaten(const TTRezepteTotal &r)
 {
     TTAZutatenliste zeilen = r.Zutatenliste;
     Ordne_Zutatenliste(zeilen);
+    const TTDeluxeliste &alt = r.Deluxeliste;
+    auto feld = [](const TString &l, qsizetype i) { return i < l.size() ? l[i].trimmed() : QString(); };
+    // the old rows that hold an ingredient line, and the preparation-only
+    // rows after each of them (key -1: before the first)
+    QList<qsizetype> reihen;
+    QMultiMap<qsizetype, qsizetype> folgezeilen;
+    const qsizetype n = std::max({alt.Menge.size(), alt.Einheit.size(), alt.Name.size(), alt.Zubereitung.size()});
+    for (qsizetype i = 0; i < n; ++i) {
+        if (!(feld(alt.Menge, i) + feld(alt.Einheit, i) + feld(alt.Name, i)).isEmpty())
+            reihen << i;
+        else if (!feld(alt.Zubereitung, i).isEmpty())
+            folgezeilen.insert(reihen.isEmpty() ? -1 : reihen.last(), i);
+    }
+    QList<qsizetype> zuordnung(zeilen.size(), -1);
+    QList<bool> vergeben(reihen.size(), false);
+    auto ordne_zu = [&](auto passt) {
+        for (qsizetype z = 0; z < zeilen.size(); ++z)
+            for (qsizetype k = 0; k < reihen.size() && zuordnung[z] < 0; ++k)
+                if (!vergeben[k] && passt(zeilen[z], z, reihen[k], k)) {
+                    vergeben[k] = true;
+                    zuordnung[z] = reihen[k];
+                }
+    };
+    ordne_zu([&](const TTZutatenliste &l, qsizetype, qsizetype i, qsizetype) {
+        return l.Menge.trimmed() == feld(alt.Menge, i) && l.Einheit.trimmed() == feld(alt.Einheit, i)
+            && l.Name.trimmed() == feld(alt.Name, i);
+    });
+    ordne_zu([&](const TTZutatenliste &l, qsizetype, qsizetype i, qsizetype) {
+        return l.Name.trimmed() == feld(alt.Name, i);
+    });
+    ordne_zu([&](const TTZutatenliste &l, qsizetype z, qsizetype i, qsizetype k) {
+        return z == k && l.Menge.trimmed() == feld(alt.Menge, i) && l.Einheit.trimmed() == feld(alt.Einheit, i);
+    });
+
     TTDeluxeliste d;
-    for (int i = 0; i < zeilen.size(); ++i) {
-        d.Menge.append(zeilen[i].Menge);
-        d.Einheit.append(zeilen[i].Einheit);
-        d.Name.append(zeilen[i].Name);
-        QString zubereitung;
-        if (i < r.Deluxeliste.Name.size() && i < r.Deluxeliste.Zubereitung.size()
-            && r.Deluxeliste.Name[i] == zeilen[i].Name)
-            zubereitung = r.Deluxeliste.Zubereitung[i];
+    auto zeile = [&d](const QString &menge, const QString &einheit, const QString &name, const QString &zubereitung) {
+        d.Menge.append(menge);
+        d.Einheit.append(einheit);
+        d.Name.append(name);
         d.Zubereitung.append(zubereitung);
+    };
+    auto folgende = [&](qsizetype reihe) {
+        const QList<qsizetype> f = folgezeilen.values(reihe);
+        for (auto it = f.crbegin(); it != f.crend(); ++it) // values() gives the last inserted first
+            zeile(QString(), QString(), QString(), feld(alt.Zubereitung, *it));
+    };
+    folgende(-1);
+    for (qsizetype z = 0; z < zeilen.size(); ++z) {
+        const qsizetype i = zuordnung[z];
+        zeile(zeilen[z].Menge, zeilen[z].Einheit, zeilen[z].Name, i < 0 ? QString() : feld(alt.Zubereitung, i));
+        if (i >= 0)
+            folgende(i);
     }
     return d;
 }

@@ -13,6 +13,8 @@
 #include "core/Dateioperationen.h"
 #include "core/Globals.h"
 #include "core/Meldung.h"
+#include "core/Rezeptzeichen.h"
+#include "core/Grundoperationen.h"
 #include "core/Tabellen.h"
 #include "platform/CodePage.h"
 #include "platform/Paths.h"
@@ -84,7 +86,6 @@ TFZutKom::TFZutKom(QWidget *parent) : QWidget(parent, Qt::Tool)
     haupt->addLayout(knoepfe);
 
     connect(BOK, &QPushButton::clicked, this, &TFZutKom::BOKClick);
-    connect(CBZutatKommentar->lineEdit(), &QLineEdit::returnPressed, this, &TFZutKom::BOKClick);
     connect(BBInfo, &QPushButton::clicked, this, [] { Zeige_Hilfe(Hilfethema); });
     CBZutatKommentar->installEventFilter(this);
     CBZutatKommentar->lineEdit()->installEventFilter(this);
@@ -117,9 +118,21 @@ void TFZutKom::BOKClick()
 {
     TString liste;
     const bool geladen = Lade_Zutatenkommentare(Load, liste);
-    const QString text = CBZutatKommentar->currentText();
+    // settled as the ingredient editor and the import settle what comes in;
+    // the user sees what is stored
+    const QString text = Bereinige_Rezeptzeichen(CBZutatKommentar->currentText());
+    if (text != CBZutatKommentar->currentText())
+        CBZutatKommentar->setEditText(text);
     if (text.isEmpty()) {
         Zeige_Meldung(QStringLiteral("Please enter a comment first!"), QStringLiteral("Note:"), Knopf_OK);
+        return;
+    }
+    // the comment file and the recipe file would keep a "?" in their place
+    if (const QString fremd = Nicht_speicherbare_Zeichen(text); !fremd.isEmpty()) {
+        Zeige_Meldung(QStringLiteral("The comment file cannot hold these characters: ") + fremd
+                          + QStringLiteral("\nPlease remove or replace them."),
+                      QStringLiteral("Note:"), Knopf_OK);
+        CBZutatKommentar->setFocus();
         return;
     }
     const QString zeile = Kommentarzeile(text);
@@ -133,14 +146,19 @@ void TFZutKom::BOKClick()
         Merke_Kommentar(liste, text);
         Lade_Zutatenkommentare(Save, liste);
     }
+    hide();
     if (FRez && AktuellesRezept >= 0 && AktuellesRezept < RezepteTotal.size()) {
+        if (RezepteTotal[AktuellesRezept].Deluxe) {
+            // the deluxe columns are the recipe's lines in that layout
+            FRez->Fuege_Deluxezeile_ein(FRez->Deluxezeile(), zeile);
+            return;
+        }
         const int p = FRez->LBZutatliste->currentRow();
         if (p >= 0) {
             Fuege_Kommentarzeile_ein(RezepteTotal[AktuellesRezept], p, zeile);
             FRez->Geaendert_setzen();
         }
     }
-    hide();
     Aktualisiere_Zutatenliste();
 }
 
@@ -165,6 +183,15 @@ void TFZutKom::Loesche_Kommentar()
 bool TFZutKom::eventFilter(QObject *objekt, QEvent *event)
 {
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+        const int taste = static_cast<QKeyEvent *>(event)->key();
+        if (taste == Qt::Key_Return || taste == Qt::Key_Enter) {
+            // Enter in the comment field takes it over, and is taken here by
+            // the first of the combo and its line edit that gets it: passed
+            // on, it would reach the other one too and insert twice
+            if (event->type() == QEvent::KeyPress)
+                BOKClick();
+            return true;
+        }
         if (Taste(static_cast<QKeyEvent *>(event), event->type() == QEvent::KeyRelease))
             return true;
     }

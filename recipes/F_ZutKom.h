@@ -1,8 +1,10 @@
 #pragma once
 // The ingredient comment picker: the user picks a stored comment or types a
-// new one; OK stores it in the comment file and inserts it as the line
-// "*** text ***" above the editor's selected ingredient line. F3 deletes the
-// chosen stored comment (never the last one).
+// new one; OK (or Enter in the field) stores it in the comment file and
+// inserts it as the line "*** text ***" above the editor's selected
+// ingredient line (in the deluxe layout: above the caret's row of the
+// columns). Text the files cannot hold is settled or refused first. F3
+// deletes the chosen stored comment (never the last one).
 #include <QString>
 #include <QWidget>
 

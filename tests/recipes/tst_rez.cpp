@@ -12,6 +12,7 @@
 #include "platform/Seams.h"
 #include "recipes/F_Main.h"
 #include "recipes/F_Rez.h"
+#include "recipes/F_ZutKom.h"
 #include "reference/Einkaufsliste.h"
 #include "reference/F_Rech.h"
 #include "reference/Zutatenliste.h"
@@ -97,6 +98,43 @@ QStringList Formular()
     for (int i = 0; i < FRez->LBZutatliste->count(); ++i)
         l << FRez->LBZutatliste->item(i)->text();
     return l;
+}
+
+// Recipes\Stew.KRP in the deluxe layout: a preparation for each line, and
+// a row holding only a preparation after the first.
+void Deluxerezept(testing::BaseFolder &base, const QString &deluxe = "1")
+{
+    testing::RecipeFile r;
+    r.name = "Stew";
+    r.deluxe = deluxe;
+    r.price = "12.50";
+    r.ingredients = {{"Flour", 9, "200", "g"}, {"Salt", 8, "1", "pinch"}, {"Water", 14, "100", "ml"}};
+    r.deluxeList = {"200", "g", "Flour", "sifted", "", "", "", "twice",
+                    "1", "pinch", "Salt", "fine", "100", "ml", "Water", "lukewarm"};
+    r.remarks = {"Tasty."};
+    base.writeLines("Recipes\\Stew.KRP", r.lines());
+    base.writeLines("PRGDATA/ENG/Kommentare.hbr", {"[TAFELWERKSTATTZUTATKOMMENTARE 2.0]", "1", "For the sauce:"});
+}
+
+// A section of a recipe file: its entries of breite lines, each joined by "|".
+QStringList Abschnitt(const QStringList &l, const QString &kopf, int breite)
+{
+    const int k = l.indexOf(kopf);
+    QStringList eintraege;
+    for (int i = 0; k >= 0 && i < l.value(k + 1).toInt(); ++i)
+        eintraege << l.mid(k + 2 + i * breite, breite).join(QLatin1Char('|'));
+    return eintraege;
+}
+
+// Insert comment... with this text, answered Yes.
+void Kommentar(testing::ScriptedMessages &meldungen, const QString &text)
+{
+    FRez->MZutatkommentar->trigger();
+    QVERIFY(FZutKom->isVisible());
+    FZutKom->CBZutatKommentar->setEditText(text);
+    meldungen.expect("Insert \"*** " + text + " ***\" as comment?", Antwort_Ja);
+    FZutKom->BOK->click();
+    QVERIFY(!FZutKom->isVisible());
 }
 
 } // namespace
@@ -262,10 +300,12 @@ private slots:
         (deluxe ? FRez->ERAnzahlportionen : FRez->ERAnzahlportionen1)->setText("2");
         (deluxe ? FRez->ERPreis1 : FRez->ERPreis)->setText(deluxe ? "7,5" : "7.5");
         (deluxe ? FRez->ERPreis : FRez->ERPreis1)->setText("1");
-        // no selected line: nothing is prepared
+        // no selected line: nothing is prepared (the deluxe layout's line is the caret's)
         RechPortionen = 99;
-        QVERIFY(!Bereite_Mengenberechnung_vor());
-        QCOMPARE(RechPortionen, 99.0);
+        if (!deluxe) {
+            QVERIFY(!Bereite_Mengenberechnung_vor());
+            QCOMPARE(RechPortionen, 99.0);
+        }
         FRez->LBZutatliste->setCurrentRow(0);
         if (meldung)
             meldungen->expect("Note: No number found! Value is set to 1!", Antwort_OK);
@@ -433,6 +473,140 @@ private slots:
         QCOMPARE(FRez->MZubereitung1->toPlainText(), "sifted\n\nlukewarm");
         QCOMPARE(FRez->ERAnzahlportionen1->text(), "2 persons");
         QCOMPARE(FRez->LBZutatliste->item(0)->text(), "250 g Flour");
+    }
+
+    // Lines edited in the normal layout keep their preparations, whether the
+    // recipe goes back to the deluxe layout or is saved as it is.
+    void zubereitungenBleibenBeiIhrenZeilen_data()
+    {
+        QTest::addColumn<bool>("normalGespeichert");
+        QTest::newRow("switched back") << false;
+        QTest::newRow("saved in the normal layout") << true;
+    }
+    void zubereitungenBleibenBeiIhrenZeilen()
+    {
+        QFETCH(bool, normalGespeichert);
+        Grundzustand();
+        Deluxerezept(*base);
+        QVERIFY(Oeffne("Stew"));
+        FRez->MDeluxe->trigger();
+        QVERIFY(!FRez->MDeluxe->isChecked());
+        FRez->LBZutatliste->setCurrentRow(1);
+        Kommentar(*meldungen, "for the stew");
+        FRez->LBZutatliste->setCurrentRow(3);
+        FRez->BZutathoch->click(); // Water above Salt
+        FRez->LBZutatliste->setCurrentRow(3);
+        FRez->CBMenge->setCurrentText("2");
+        FRez->BZutataendern->click();
+        if (normalGespeichert) {
+            QVERIFY(FRez->MRezeptspeichernClick());
+            QVERIFY(Oeffne("Stew"));
+        }
+        FRez->MDeluxe->trigger();
+        QCOMPARE(FRez->MZubereitung1->toPlainText(), "sifted\ntwice\n\nlukewarm\nfine");
+        QVERIFY(FRez->MRezeptspeichernClick());
+        QVERIFY(Oeffne("Stew"));
+        QCOMPARE(Abschnitt(base->readLines("Recipes/Stew.KRP"), "[DELUXELISTE]:", 4),
+                 (QStringList{"200|g|Flour|sifted", "|||twice", "||*** for the stew ***|", "100|ml|Water|lukewarm",
+                              "2|pinch|Salt|fine"}));
+        QCOMPARE(FRez->MZubereitung1->toPlainText(), "sifted\ntwice\n\nlukewarm\nfine");
+    }
+
+    // In the deluxe layout the caret's row is the selected line: a comment
+    // goes into the columns there, and the servings calculator scales them.
+    void deluxeKommentarUndPortionen()
+    {
+        Grundzustand();
+        Deluxerezept(*base);
+        QVERIFY(Oeffne("Stew"));
+        FRez->MRezeptmengenberechnen->trigger();
+        QVERIFY(FRech->isVisible());
+        FRech->EAnzahl->setText("8");
+        FRech->BBerechnen->click();
+        meldungen->expect("New servings: 8 persons");
+        FRech->BUebernehmen->click();
+
+        FRez->LBZutatliste->setCurrentRow(0); // left over from the normal layout
+        FRez->MZubereitung1->setTextCursor(QTextCursor(FRez->MZubereitung1->document()->findBlockByNumber(2)));
+        Kommentar(*meldungen, "for the stew");
+        QVERIFY(FRez->MRezeptspeichernClick());
+        QVERIFY(Oeffne("Stew"));
+        const QStringList datei = base->readLines("Recipes/Stew.KRP");
+        QCOMPARE((QStringList{datei[6], datei[11], FRez->ERAnzahlportionen1->text()}),
+                 (QStringList{"8 persons", "25.00", "8 persons"}));
+        QCOMPARE(Abschnitt(datei, "[ZUTATENLISTE]:", 3),
+                 (QStringList{"400|g|Flour", "||*** for the stew ***", "2|pinch|Salt", "200|ml|Water"}));
+        QCOMPARE(Abschnitt(datei, "[DELUXELISTE]:", 4),
+                 (QStringList{"400|g|Flour|sifted", "|||twice", "||*** for the stew ***|", "2|pinch|Salt|fine",
+                              "200|ml|Water|lukewarm"}));
+        QCOMPARE(FRez->MZutat1->toPlainText(), "Flour\n\n*** for the stew ***\nSalt\nWater");
+    }
+
+    // Servings, price and remarks each have a field per layout: the save
+    // reads the one the user sees, whichever layout the recipe was opened in.
+    void felderJeLayout_data()
+    {
+        QTest::addColumn<QString>("geoeffnet"); // the deluxe flag of the file
+        QTest::addColumn<bool>("umschalten");
+        QTest::newRow("normal") << "0" << false;
+        QTest::newRow("deluxe") << "1" << false;
+        QTest::newRow("normal, switched to deluxe") << "0" << true;
+        QTest::newRow("deluxe, switched to normal") << "1" << true;
+    }
+    void felderJeLayout()
+    {
+        QFETCH(QString, geoeffnet);
+        QFETCH(bool, umschalten);
+        Grundzustand();
+        Deluxerezept(*base, geoeffnet);
+        QVERIFY(Oeffne("Stew"));
+        if (umschalten)
+            FRez->MDeluxe->trigger();
+        const bool d = FRez->MDeluxe->isChecked();
+        QCOMPARE(d, (geoeffnet == "1") != umschalten);
+        const auto felder = [d] {
+            return std::tuple{d ? FRez->ERAnzahlportionen1 : FRez->ERAnzahlportionen, d ? FRez->ERPreis1 : FRez->ERPreis,
+                              d ? FRez->RERBemerkungen1 : FRez->RERBemerkungen};
+        };
+        auto [portionen, preis, bemerkungen] = felder();
+        portionen->setText("3 bowls");
+        preis->setText("9.80");
+        bemerkungen->setPlainText("Serve hot.");
+        QVERIFY(FRez->MRezeptspeichernClick());
+        const QStringList datei = base->readLines("Recipes/Stew.KRP");
+        QCOMPARE((QStringList{datei[3], datei[6], datei[11], datei.value(datei.indexOf("[BEMERKUNGSLISTE]:") + 2)}),
+                 (QStringList{d ? "1" : "0", "3 bowls", "9.80", "Serve hot."}));
+        QVERIFY(Oeffne("Stew"));
+        QCOMPARE(FRez->MDeluxe->isChecked(), d);
+        std::tie(portionen, preis, bemerkungen) = felder();
+        QCOMPARE((QStringList{portionen->text(), preis->text(), bemerkungen->toPlainText()}),
+                 (QStringList{"3 bowls", "9.80", "Serve hot."}));
+    }
+
+    // A comment the comment file cannot hold is settled or refused before
+    // anything is stored; Enter asks once and inserts once.
+    void kommentarZeichenUndEnter()
+    {
+        QVERIFY(Mit_Rezepten(*base, {"Pasta"}));
+        base->writeLines("PRGDATA/ENG/Kommentare.hbr", {"[TAFELWERKSTATTZUTATKOMMENTARE 2.0]", "1", "For the sauce:"});
+        const QByteArray kommentare = base->readBytes("PRGDATA/ENG/Kommentare.hbr");
+        FRez->LBZutatliste->setCurrentRow(1);
+        FRez->MZutatkommentar->trigger();
+        QLineEdit *eingabe = FZutKom->CBZutatKommentar->lineEdit();
+        eingabe->setText(QString::fromUtf8("heat \u2192 simmer"));
+        meldungen->expect(QString::fromUtf8("Note: The comment file cannot hold these characters: \u2192"));
+        QTest::keyClick(eingabe, Qt::Key_Return);
+        QVERIFY(FZutKom->isVisible());
+        QCOMPARE(base->readBytes("PRGDATA/ENG/Kommentare.hbr"), kommentare);
+        // a no-break space becomes a blank, a zero-width space goes
+        eingabe->setText(QString::fromUtf8("heat\u00A0gently\u200B"));
+        meldungen->expect("Insert \"*** heat gently ***\" as comment?", Antwort_Ja);
+        QTest::keyClick(eingabe, Qt::Key_Return);
+        QCOMPARE(meldungen->seen.size(), 2);
+        QCOMPARE(base->readLines("PRGDATA/ENG/Kommentare.hbr").mid(1), (QStringList{"2", "For the sauce:", "heat gently"}));
+        QVERIFY(FRez->MRezeptspeichernClick());
+        QVERIFY(Oeffne("Pasta"));
+        QCOMPARE(Formular().mid(4), (QStringList{"200 g Flour", "*** heat gently ***", "1 pinch Salt", "100 ml Water"}));
     }
 
     // A picture from outside the base folder is copied in; the recipe keeps a relative path.
