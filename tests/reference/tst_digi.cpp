@@ -17,6 +17,7 @@
 #include "recipes/F_Rez.h"
 #include "recipes/F_Wiz.h"
 #include "recipes/F_DigI.h"
+#include "reference/F_Lex.h"
 #include "reference/F_Rech.h"
 #include "reference/F_ZuDa.h"
 #include "recipes/F_ZutKom.h"
@@ -71,6 +72,19 @@ void Bis_zur_Zuordnung(testing::ScriptedMessages &m, const QString &zutaten, con
     m.expect(gefunden + " ingredients found!");
     FDigI->BBHaken->click();
     FDigI->BBPfeilrechts->click();
+}
+
+// The ingredient memo checked and transferred, its one line taken with the
+// ingredient found, the recipe saved and the import left.
+void Speichere_Import(testing::ScriptedMessages &m, const QString &gefunden)
+{
+    m.expect(gefunden + " ingredients found!");
+    FDigI->BBHaken->click();
+    FDigI->BBPfeilrechts->click();
+    m.expect("You can save the recipe now");
+    FDigI->BBPFeillinks->click();
+    m.expect("Do you want to exit?", Antwort_Ja);
+    FDigI->BBSave->click();
 }
 
 // Menge|Einheit|Name of each line of the wizard's recipe as read back.
@@ -157,6 +171,7 @@ private slots:
         FRez->setEnabled(true);
         FRech->hide();
         FZutKom->hide();
+        FLex->hide();
         QVERIFY2(meldungen->pending().isEmpty(), qPrintable(meldungen->pending().join(QLatin1Char('|'))));
         meldungen.reset();
         base.reset();
@@ -478,6 +493,54 @@ private slots:
         QCOMPARE(WizRezept, -1);
         QCOMPARE(RezepteTotal.size(), vorher);
         QVERIFY(platform::listFiles("Recipes", "*.*").isEmpty());
+    }
+
+    // Instructions typed in step 5 reach the saved recipe also when the
+    // import is opened from step 6.
+    void anleitungAusSchritt5()
+    {
+        Programmstart(true);
+        Wizard_bis_zum_Import("", "Mix.\nBake for 40 minutes.");
+        FWiz06->BBFDigI->click();
+        QCOMPARE(Memo(FDigI->MRezeptliste), (QStringList{"Mix.", "Bake for 40 minutes."}));
+        FDigI->MZutatenliste->setPlainText("200 g Flour");
+        Speichere_Import(*meldungen, "1 of 1");
+        QCOMPARE(Gespeicherte_Zeilen(), QStringList{"200|g|Flour"});
+        QCOMPARE(RezepteTotal.value(testing::recipeIndex("Lemon cake")).Rezeptliste,
+                 (QStringList{"Mix.", "Bake for 40 minutes."}));
+    }
+
+    // The blank after the first number also where a replacement of the
+    // units list takes away what stands before it.
+    void zifferVorEinheit()
+    {
+        Programmstart(true);
+        VariablenTotal[0].RICWerte = {"approx.="};
+        Wizard_bis_zum_Import("approx. 200g Flour", QString());
+        Speichere_Import(*meldungen, "1 of 1");
+        QCOMPARE(Gespeicherte_Zeilen(), QStringList{"200|g|Flour"});
+    }
+
+    // F2 opens the dictionary, although its menu item is hidden.
+    void f2ZeigtLexikon()
+    {
+        TTLexikon e;
+        e.Begriff = "Blanchieren";
+        e.Text = TString(100, QString());
+        e.Text[0] = "Kurz kochen.";
+        e.Divers = TString(10, QString());
+        GlobalLexikon = {e};
+        LexikonGruppenanzahl = 1;
+        LexikonGruppen = {"Kochbegriffe"};
+        Wizard_bis_zum_Import("", "");
+        FWiz06->BBFDigI->click();
+        QVERIFY(QTest::qWaitForWindowActive(FDigI));
+        QVERIFY(!FDigI->MHerdfibelDigi->isVisible());
+        meldungen->expect("Lexikongrafiken herunterzuladen"); // none are installed here
+        QTest::keyClick(FDigI->MZutatenliste, Qt::Key_F2);
+        QVERIFY(FLex->isVisible());
+        QCOMPARE(Zeilen(FLex->LBBegriff), QStringList{"Blanchieren"});
+        FLex->close();
     }
 
     void portionenzahl_data()
