@@ -74,19 +74,6 @@ void Bis_zur_Zuordnung(testing::ScriptedMessages &m, const QString &zutaten, con
     FDigI->BBPfeilrechts->click();
 }
 
-// The ingredient memo checked and transferred, its one line taken with the
-// ingredient found, the recipe saved and the import left.
-void Speichere_Import(testing::ScriptedMessages &m, const QString &gefunden)
-{
-    m.expect(gefunden + " ingredients found!");
-    FDigI->BBHaken->click();
-    FDigI->BBPfeilrechts->click();
-    m.expect("You can save the recipe now");
-    FDigI->BBPFeillinks->click();
-    m.expect("Do you want to exit?", Antwort_Ja);
-    FDigI->BBSave->click();
-}
-
 // Menge|Einheit|Name of each line of the wizard's recipe as read back.
 QStringList Gespeicherte_Zeilen()
 {
@@ -496,42 +483,33 @@ private slots:
     }
 
     // Instructions typed in step 5 reach the saved recipe also when the
-    // import is opened from step 6.
-    void anleitungAusSchritt5()
+    // import is opened from step 6; the blank goes after the first number
+    // also where a replacement takes away what stands before it.
+    void anleitungAusSchritt5UndErsteZahl()
     {
         Programmstart(true);
+        VariablenTotal[0].RICWerte = {"approx.="};
         Wizard_bis_zum_Import("", "Mix.\nBake for 40 minutes.");
         FWiz06->BBFDigI->click();
         QCOMPARE(Memo(FDigI->MRezeptliste), (QStringList{"Mix.", "Bake for 40 minutes."}));
-        FDigI->MZutatenliste->setPlainText("200 g Flour");
-        Speichere_Import(*meldungen, "1 of 1");
+        FDigI->MZutatenliste->setPlainText("approx. 200g Flour");
+        meldungen->expect("1 of 1 ingredients found!");
+        FDigI->BBHaken->click();
+        FDigI->BBPfeilrechts->click();
+        meldungen->expect("You can save the recipe now");
+        FDigI->BBPFeillinks->click();
+        meldungen->expect("Do you want to exit?", Antwort_Ja);
+        FDigI->BBSave->click();
         QCOMPARE(Gespeicherte_Zeilen(), QStringList{"200|g|Flour"});
         QCOMPARE(RezepteTotal.value(testing::recipeIndex("Lemon cake")).Rezeptliste,
                  (QStringList{"Mix.", "Bake for 40 minutes."}));
     }
 
-    // The blank after the first number also where a replacement of the
-    // units list takes away what stands before it.
-    void zifferVorEinheit()
-    {
-        Programmstart(true);
-        VariablenTotal[0].RICWerte = {"approx.="};
-        Wizard_bis_zum_Import("approx. 200g Flour", QString());
-        Speichere_Import(*meldungen, "1 of 1");
-        QCOMPARE(Gespeicherte_Zeilen(), QStringList{"200|g|Flour"});
-    }
-
     // F2 opens the dictionary, although its menu item is hidden.
     void f2ZeigtLexikon()
     {
-        TTLexikon e;
-        e.Begriff = "Blanchieren";
-        e.Text = TString(100, QString());
-        e.Text[0] = "Kurz kochen.";
-        e.Divers = TString(10, QString());
-        GlobalLexikon = {e};
-        LexikonGruppenanzahl = 1;
-        LexikonGruppen = {"Kochbegriffe"};
+        GlobalLexikon = {TTLexikon()};
+        GlobalLexikon[0].Begriff = "Blanchieren";
         Wizard_bis_zum_Import("", "");
         FWiz06->BBFDigI->click();
         QVERIFY(QTest::qWaitForWindowActive(FDigI));
