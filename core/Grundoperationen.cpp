@@ -748,12 +748,28 @@ void Trenne_Ziffer_und_Buchstabe(QString &text, bool nurErste)
 void Trenne_Menge_und_Einheit(QString &text)
 {
     static const QString bleibt = QStringLiteral(" ,-./");
+    // The first number of the line, read whole ("200", "1½", "1/2", "2-3"):
+    // the quantity at its start, else the number from its first digit on
+    // ("approx. 200g"). Only this one, so that a second pass finds nothing
+    // more to do.
     qsizetype a = 0;
     while (a < text.size() && text.at(a) == Blank)
         ++a;
     QString menge;
-    const qsizetype ende = Lies_Mengenangabe(text.mid(a), menge) + a;
-    if (ende > a && ende < text.size() && !bleibt.contains(text.at(ende)) && !istZiffer(text.at(ende)))
+    qsizetype laenge = Lies_Mengenangabe(text.mid(a), menge);
+    const bool amAnfang = laenge > 0;
+    if (!amAnfang) {
+        while (a < text.size() && !istZiffer(text.at(a)))
+            ++a;
+        laenge = Lies_Mengenangabe(text.mid(a), menge);
+    }
+    const qsizetype ende = a + laenge;
+    if (laenge == 0 || ende >= text.size())
+        return;
+    // Inside the line only a unit written onto the number is split off, so
+    // "($1.99)" stays as written.
+    const QChar folge = text.at(ende);
+    if (folge.isLetter() || (amAnfang && !bleibt.contains(folge) && !istZiffer(folge)))
         text.insert(ende, Blank);
 }
 

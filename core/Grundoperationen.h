@@ -96,8 +96,10 @@ void Zerlege_Suchbegriffe(const QString &text, bool sossen, qint32 &modus, TStri
                           bool gross, bool falten);
 // "200g flour" -> "200 g flour"; nurErste: only the first place.
 void Trenne_Ziffer_und_Buchstabe(QString &text, bool nurErste);
-// The same for the quantity that begins the line only ("1½cups" -> "1½
-// cups"); the rest of the line stays as it was written.
+// The same for the first number of the line only: the quantity that begins
+// it ("1½cups" -> "1½ cups"), else the number at the first digit when a
+// letter follows it ("approx. 200g" -> "approx. 200 g"); the rest of the
+// line stays as it was written.
 void Trenne_Menge_und_Einheit(QString &text);
 // A quantity typed together with the unit chosen beside it, without that
 // unit: "200 g", "200g" or "200 g." with the unit "g" give "200". Any other

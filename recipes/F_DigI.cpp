@@ -15,6 +15,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStringDecoder>
 #include <QTextDocument>
 #include <QVBoxLayout>
@@ -353,7 +354,11 @@ void TFDigI::Verbinde()
     connect(Datenreset1, &QAction::triggered, this, &TFDigI::BBZutatResetClick);
     connect(Importabbrechen1, &QAction::triggered, this, [this] { close(); });
     connect(Hilfeanzeigen1, &QAction::triggered, this, [] { Zeige_Hilfe(Hilfethema); });
-    connect(MHerdfibelDigi, &QAction::triggered, this, [] { Zeige_Lexikon(true, -1, QString()); });
+    const auto lexikon = [] { Zeige_Lexikon(true, -1, QString()); };
+    connect(MHerdfibelDigi, &QAction::triggered, this, lexikon);
+    // The menu item is hidden, and a hidden action takes no keys: its key
+    // gets a shortcut of its own on the window.
+    connect(new QShortcut(MHerdfibelDigi->shortcut(), this), &QShortcut::activated, this, lexikon);
 
     connect(EZutatSuchen, &QLineEdit::textChanged, this, &TFDigI::EZutatSuchenChange);
     connect(LBZutatliste, &QListWidget::itemClicked, this, &TFDigI::LBZutatlisteClick);

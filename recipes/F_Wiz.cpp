@@ -572,8 +572,15 @@ void TFWiz05::BWeiterClick()
         Wechsle_zu(FWiz06);
         return;
     }
+    Oeffne_Import();
+}
+
+void TFWiz05::Oeffne_Import()
+{
+    if (!Wizardrezept() || !FDigI)
+        return;
     QStringList zutaten, anleitung;
-    for (QString zeile : zeilen) {
+    for (QString zeile : Zeilen(MZutaten)) {
         Ersetze_Tabulatoren(zeile);
         Entferne_doppelte_Leerzeichen(zeile);
         Entferne_doppelte_Kommas(zeile);
@@ -586,6 +593,7 @@ void TFWiz05::BWeiterClick()
         anleitung << zeile;
     }
     hide();
+    FWiz06->hide();
     AktuellesRezept = WizRezept;
     Zeige_DigitalImport(zutaten, anleitung);
 }
@@ -659,11 +667,9 @@ void TFWiz06::BBFertigClick()
 
 void TFWiz06::BBFDigIClick()
 {
-    if (!Wizardrezept() || !FDigI)
-        return;
-    hide();
-    AktuellesRezept = WizRezept;
-    Zeige_DigitalImport({}, {});
+    // what step 5 holds goes with it, as from step 5's Next: the
+    // instructions typed there are not lost
+    FWiz05->Oeffne_Import();
 }
 
 void TFWiz06::BBIAKochenClick()

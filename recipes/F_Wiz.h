@@ -124,6 +124,9 @@ public:
     explicit TFWiz05(QWidget *parent = nullptr);
     QPlainTextEdit *MZutaten;   // one ingredient a line
     QPlainTextEdit *MAnleitung; // the instructions
+    // Opens the digital import on the wizard's record with the ingredients
+    // and instructions typed here, cleaned.
+    void Oeffne_Import();
     void Zeige_Schritt() override;
 public slots:
     void BZurueckClick() override;

@@ -10,6 +10,8 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QVBoxLayout>
 
 #include "core/Dateioperationen.h"
@@ -17,12 +19,15 @@
 #include "core/Grundoperationen.h"
 #include "core/Tabellen.h"
 #include "core/Protokoll.h"
+#include "core/Rezeptzeichen.h"
 #include "platform/CodePage.h"
 #include "platform/Paths.h"
 #include "platform/Pictures.h"
 #include "platform/Seams.h"
 #include "dialogs/F_Meldung.h"
 #include "reference/F_Lex.h"
+#include "reference/Lexikon.h"
+#include "reference/Texteingabe.h"
 
 TFTWSMLex *FTWSMLex = nullptr;
 
@@ -31,6 +36,19 @@ const QString Hinweis = QStringLiteral("Hinweis:");
 constexpr int Textzeilen = 100;
 // Protocol lines of this kind carry no prefix.
 constexpr quint8 ProtokollOhneArt = 255;
+
+// Why the dictionary file cannot keep a term, a picture name or a line of
+// text as it stands; empty when it can.
+QString Lexikon_Hindernis(const QString &zeile)
+{
+    if (const QString marke = Lexikon_Markenanfang(zeile); !marke.isEmpty())
+        return QStringLiteral("Die Lexikondatei liest eine Zeile, die mit \"") + marke
+               + QStringLiteral("\" beginnt, nicht als Text.\nBitte ändern Sie den Anfang.");
+    if (const QString fremd = Nicht_speicherbare_Zeichen(zeile); !fremd.isEmpty())
+        return QStringLiteral("Die Lexikondatei kann diese Zeichen nicht aufnehmen: ") + fremd
+               + QStringLiteral("\nBitte entfernen oder ersetzen Sie sie.");
+    return QString();
+}
 
 QString Dummybild()
 {
@@ -92,6 +110,9 @@ void TFTWSMLex::Baue_Felder()
     MLex->setLineWrapMode(QPlainTextEdit::NoWrap);
     MLex->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     MLex->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // typed or pasted text is settled as it comes in; what the file's code
+    // page still cannot hold is marked
+    Pruefe_Eingabezeichen(MLex);
     Panel1 = new QLabel(this);
     name(Panel1, "Panel1");
     Panel1->setFixedSize(204, 154);
@@ -215,7 +236,8 @@ void TFTWSMLex::BUebernehmenClick()
         Zeige_Meldung(text, ueberschrift, Knopf_OK);
         setEnabled(true);
     };
-    const QString begriff = EBegriff->text().trimmed();
+    // spaces of every kind become blanks, invisible characters go
+    const QString begriff = Bereinige_Rezeptzeichen(EBegriff->text()).trimmed();
     if (begriff.isEmpty())
         return melde(QStringLiteral("Bitte einen Hauptsuchbegriff eingeben!"), Hinweis);
     QStringList zeilen = MLex->toPlainText().split(QLatin1Char('\n'));
@@ -227,12 +249,30 @@ void TFTWSMLex::BUebernehmenClick()
     // unseen at the next load.
     if (zeilen.size() > Textzeilen)
         return melde(QStringLiteral("Der Text für den Lexikoneintrag darf höchstens 100 Zeilen haben!"), Hinweis);
+    // What the file would not give back as it was typed is refused here,
+    // before anything is taken over.
+    if (const QString grund = Lexikon_Hindernis(begriff); !grund.isEmpty()) {
+        EBegriff->setFocus();
+        return melde(QStringLiteral("Hauptsuchbegriff \"") + begriff + QStringLiteral("\": ") + grund, Hinweis);
+    }
+    for (qsizetype k = 0; k < zeilen.size(); ++k) {
+        const QString grund = Lexikon_Hindernis(zeilen[k]);
+        if (grund.isEmpty())
+            continue;
+        MLex->setTextCursor(QTextCursor(MLex->document()->findBlockByNumber(int(k))));
+        MLex->setFocus();
+        return melde(QStringLiteral("Zeile ") + QString::number(k + 1) + QStringLiteral(" \"") + zeilen[k]
+                         + QStringLiteral("\": ") + grund,
+                     Hinweis);
+    }
 
     // Without a new choice the entry keeps its picture reference, also when
     // the picture is not installed here.
     QString grafik = m_index >= 0 ? GlobalLexikon[m_index].Grafik : QString();
     if (m_bildGewaehlt) {
         const TLexikongrafik g = Ermittle_Lexikongrafik(Label2->text());
+        if (const QString grund = Lexikon_Hindernis(g.Grafik); !grund.isEmpty())
+            return melde(QStringLiteral("Grafik \"") + g.Grafik + QStringLiteral("\": ") + grund, Hinweis);
         if (!g.Quelle.isEmpty()) {
             if (!Kopiere_Datei(g.Quelle, g.Ziel))
                 return melde(QStringLiteral("Die Grafik konnte nicht in das Lexikon kopiert werden: ") + g.Quelle,

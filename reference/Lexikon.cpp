@@ -17,6 +17,8 @@ const QString MarkeGruppe = QStringLiteral("{GRUPPE}");
 const QString MarkeText = QStringLiteral("{TEXT}");
 const QString MarkeDivers = QStringLiteral("{DIVERS}");
 const QString MarkeEnde = QStringLiteral("{END}");
+// Lines beginning so are comments: the reader blanks them.
+const QString Kommentaranfang = QStringLiteral(";;");
 constexpr int Textzeilen = 100;
 constexpr int Diverszeilen = 10;
 
@@ -140,7 +142,7 @@ bool Lies_Lexikon(QStringList zeilen, qint32 gruppenfilter)
     // The entries follow the group names, which may read like anything.
     const qsizetype erste = 4 + qsizetype(gruppen);
     for (qsizetype i = erste; i < zeilen.size(); ++i)
-        if (zeilen[i].startsWith(QLatin1String(";;")))
+        if (zeilen[i].startsWith(Kommentaranfang))
             zeilen[i].clear();
 
     qsizetype i = erste;
@@ -158,6 +160,15 @@ bool Lies_Lexikon(QStringList zeilen, qint32 gruppenfilter)
     }
     Sortiere_Lexikon();
     return true;
+}
+
+QString Lexikon_Markenanfang(const QString &zeile)
+{
+    for (const QString &marke : {MarkeGruppenart, MarkeGrafik, MarkeGruppe, MarkeText, MarkeDivers, MarkeEnde,
+                                 Kommentaranfang})
+        if (zeile.startsWith(marke))
+            return marke;
+    return QString();
 }
 
 QStringList Lexikonzeilen()

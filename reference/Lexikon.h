@@ -20,6 +20,11 @@ bool Lade_Lexikon(quint8 flags, qint32 gruppenfilter, const QString &dateiname);
 bool Lies_Lexikon(QStringList zeilen, qint32 gruppenfilter);
 QStringList Lexikonzeilen();
 
+// The marker the line begins with ("{END}", "{TEXT}", ...) or ";;", which the
+// file reads as its own rather than as a term or a line of text; empty when
+// the line is kept as it stands.
+QString Lexikon_Markenanfang(const QString &zeile);
+
 // Stable sort by term with accents folded, in code-page byte order; one or two
 // entries keep their order.
 void Sortiere_Lexikon();

@@ -17,6 +17,7 @@
 #include "recipes/F_Rez.h"
 #include "recipes/F_Wiz.h"
 #include "recipes/F_DigI.h"
+#include "reference/F_Lex.h"
 #include "reference/F_Rech.h"
 #include "reference/F_ZuDa.h"
 #include "recipes/F_ZutKom.h"
@@ -195,6 +196,7 @@ private slots:
         FRez->setEnabled(true);
         FRech->hide();
         FZutKom->hide();
+        FLex->hide();
         QVERIFY2(meldungen->pending().isEmpty(), qPrintable(meldungen->pending().join(QLatin1Char('|'))));
         meldungen.reset();
         base.reset();
@@ -516,6 +518,45 @@ private slots:
         QCOMPARE(WizRezept, -1);
         QCOMPARE(RezepteTotal.size(), vorher);
         QVERIFY(platform::listFiles("Recipes", "*.*").isEmpty());
+    }
+
+    // Instructions typed in step 5 reach the saved recipe also when the
+    // import is opened from step 6; the blank goes after the first number
+    // also where a replacement takes away what stands before it.
+    void anleitungAusSchritt5UndErsteZahl()
+    {
+        Programmstart(true);
+        VariablenTotal[0].RICWerte = {"approx.="};
+        Wizard_bis_zum_Import("", "Mix.\nBake for 40 minutes.");
+        FWiz06->BBFDigI->click();
+        QCOMPARE(Memo(FDigI->MRezeptliste), (QStringList{"Mix.", "Bake for 40 minutes."}));
+        FDigI->MZutatenliste->setPlainText("approx. 200g Flour");
+        meldungen->expect("1 of 1 ingredients found!");
+        FDigI->BBHaken->click();
+        FDigI->BBPfeilrechts->click();
+        meldungen->expect("You can save the recipe now");
+        FDigI->BBPFeillinks->click();
+        meldungen->expect("Do you want to exit?", Antwort_Ja);
+        FDigI->BBSave->click();
+        QCOMPARE(Gespeicherte_Zeilen(), QStringList{"200|g|Flour"});
+        QCOMPARE(RezepteTotal.value(testing::recipeIndex("Lemon cake")).Rezeptliste,
+                 (QStringList{"Mix.", "Bake for 40 minutes."}));
+    }
+
+    // F2 opens the dictionary, although its menu item is hidden.
+    void f2ZeigtLexikon()
+    {
+        GlobalLexikon = {TTLexikon()};
+        GlobalLexikon[0].Begriff = "Blanchieren";
+        Wizard_bis_zum_Import("", "");
+        FWiz06->BBFDigI->click();
+        QVERIFY(QTest::qWaitForWindowActive(FDigI));
+        QVERIFY(!FDigI->MHerdfibelDigi->isVisible());
+        meldungen->expect("Lexikongrafiken herunterzuladen"); // none are installed here
+        QTest::keyClick(FDigI->MZutatenliste, Qt::Key_F2);
+        QVERIFY(FLex->isVisible());
+        QCOMPARE(Zeilen(FLex->LBBegriff), QStringList{"Blanchieren"});
+        FLex->close();
     }
 
     void portionenzahl_data()

@@ -558,6 +558,40 @@ private slots:
         FLex->close();
     }
 
+    // What the file would read as its own marker or comment, or cannot
+    // hold, is refused before the take-over, naming the line; what is taken
+    // over reads the same after a save and a reload.
+    void editorKeepsToTheFile()
+    {
+        Lexikon(*base, Standard);
+        Zeige_Lexikon(true, -1, QString());
+        Zeige_Lexikoneditor(-1);
+        auto abgelehnt = [&](const QString &begriff, const QString &zeile, const QString &meldung) {
+            FTWSMLex->EBegriff->setText(begriff);
+            FTWSMLex->MLex->setPlainText("Die duenne gelbe Schale.\n" + zeile + "\nNur das Gelbe.");
+            messages->expect(meldung);
+            FTWSMLex->BUebernehmenClick();
+            QVERIFY2(messages->pending().isEmpty() && FTWSMLex->isVisible(), qPrintable(meldung));
+        };
+        abgelehnt(";;Notiz", "Text.", "Hauptsuchbegriff \";;Notiz\": Die Lexikondatei liest eine Zeile, die mit \";;\"");
+        abgelehnt(QString::fromUtf8("Zeste \u2248"), "Text.", QString::fromUtf8("nicht aufnehmen: \u2248"));
+        for (const QString marke : {"{END}", ";; my remark", "{DIVERS}", "{GRUPPENART}"})
+            abgelehnt("Zitronenzeste", marke, "Zeile 2 \"" + marke + "\": Die Lexikondatei liest");
+        abgelehnt("Zitronenzeste", QString::fromUtf8("Abreiben \u2192 fein"), QString::fromUtf8("Zeile 2 \"Abreiben \u2192 fein\": Die Lexikondatei kann diese Zeichen nicht aufnehmen: \u2192"));
+        QCOMPARE(GlobalLexikon.size(), 5);
+
+        // a marker is one only at the very start of a line
+        const QStringList text = {" {END} ist Text.", "Schreibe {DIVERS} aufs Etikett.", "1", "{Gruppe}"};
+        FTWSMLex->MLex->setPlainText(text.join('\n'));
+        FTWSMLex->BUebernehmenClick();
+        messages->expect("abgespeichert!");
+        FLex->EditSpeichernClick();
+        QVERIFY(Lade_Lexikon(Load, -1, QString()));
+        QCOMPARE(Begriffe().value(4), QString("Zitronenzeste"));
+        QCOMPARE(GlobalLexikon[4].Text.mid(0, 5), text + QStringList{QString()});
+        FLex->close();
+    }
+
 private:
     std::optional<testing::BaseFolder> base;
     std::optional<testing::ScriptedMessages> messages;

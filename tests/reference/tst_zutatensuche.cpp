@@ -54,7 +54,7 @@ void Grundzustand()
     GlobalVARInit();
     TTVariablenTotal &v = VariablenTotal[0];
     v.Einheiten = {"[piece of]", "[to taste]", "[tbsp]", "[ml]", "[g]", "[l]"};
-    v.RICWerte = {"EL=1 tbsp", "no separator", "=orphan", "a=1", "1 handful=2 tbsp", "1 1/2=1.5"};
+    v.RICWerte = {"EL=1 tbsp", "no separator", "=orphan", "a=1", "1 handful=2 tbsp", "1 1/2=1.5", "approx.="};
     v.RICDATA = {{"cup=ml", 250}, {"pint=l", 0.5}, {"ml=l", 0.001}, {"no separator", 9}};
     Zutatentotal = {Zutat("Flour"), Zutat("Eggs"), Zutat("Salt"), Zutat("Milk"), Zutat("Sugar"), Zutat("Nuts")};
 }
@@ -306,6 +306,11 @@ private slots:
         QTest::addColumn<bool>("gefunden");
         QTest::addColumn<bool>("ohneSalz"); // the database lacks salt
         QTest::newRow("digit and unit split") << "200g Flour" << "200 g Flour" << true << false;
+        QTest::newRow("first number split after a word") << "approx. 200g Flour" << "200 g Flour" << true << false;
+        QTest::newRow("only the first number") << "Flour 2 x 10cm" << "Flour 2 x 10cm (?\?)" << false << false;
+        QTest::newRow("price kept whole") << "Flour ($1.99)" << "Flour ($1.99) (?\?)" << false << false;
+        QTest::newRow("bracketed amount kept whole")
+            << QString::fromUtf8("Flour (1\u00BD cups)") << QString::fromUtf8("Flour (1\u00BD cups) (?\?)") << false << false;
         QTest::newRow("missing name marked") << "200g Mehl" << "200 g Mehl (?\?)" << false << false;
         QTest::newRow("unit lower case") << "2 TBSP Sugar" << "2 tbsp Sugar" << true << false;
         QTest::newRow("egg word once when missing") << "3 yolk" << "3 piece of yolk (?\?)" << false << false;
