@@ -22,6 +22,7 @@
 #include "platform/Pictures.h"
 #include "platform/Seams.h"
 #include "dialogs/F_Meldung.h"
+#include "dialogs/Fensterlage.h"
 #include "reference/F_Lex.h"
 
 TFTWSMLex *FTWSMLex = nullptr;
@@ -70,11 +71,12 @@ TFTWSMLex::TFTWSMLex(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("FTWSMLex"));
     setWindowTitle(QStringLiteral("Lexikoneintrag editieren:"));
-    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMinimizeButtonHint
-                   | Qt::WindowCloseButtonHint);
-    resize(620, 480);
+    // A fixed border with the system menu and minimise.
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     Baue_Felder();
     Baue_Layout();
+    setFixedSize(QSize(620, 480).expandedTo(minimumSizeHint()));
     connect(BUebernehmen, &QPushButton::clicked, this, &TFTWSMLex::BUebernehmenClick);
     connect(BAbbrechen, &QPushButton::clicked, this, &TFTWSMLex::BAbbrechenClick);
     connect(BGrafikladen, &QPushButton::clicked, this, &TFTWSMLex::BGrafikladenClick);
@@ -183,6 +185,8 @@ void TFTWSMLex::Oeffne(qint32 index)
         MLex->clear();
         Zeige_Bild(Dummybild());
     }
+    if (!isVisible())
+        Zentriere_Fenster(this);
     show();
     raise();
     activateWindow();
