@@ -41,6 +41,21 @@ private slots:
         beendeTest();
     }
 
+    // The first tutorial page opens at its heading, not scrolled to its end
+    // (first here: the first showing of the page window is the one that scrolled).
+    void tutorialseiteOben()
+    {
+        int oben = -1, unten = -1;
+        QTimer::singleShot(0, this, [&] {
+            oben = FIAMSG->RETut->verticalScrollBar()->value();
+            unten = FIAMSG->RETut->verticalScrollBar()->maximum();
+            FIAMSG->hide();
+        });
+        FIAMSG->Zeige_Tutorialschritt(1, true, false);
+        QVERIFY(unten > 0); // the page is longer than the window
+        QCOMPARE(oben, 0);
+    }
+
     // Shown one by one, every window of the program lies wholly on the screen.
     void jedesFensterAufDemSchirm()
     {
@@ -94,19 +109,6 @@ private slots:
         FIAVDB->hide();
     }
 
-    // The first tutorial page opens at its heading, not scrolled to its end.
-    void tutorialseiteOben()
-    {
-        int oben = -1, unten = -1;
-        QTimer::singleShot(0, this, [&] {
-            oben = FIAMSG->RETut->verticalScrollBar()->value();
-            unten = FIAMSG->RETut->verticalScrollBar()->maximum();
-            FIAMSG->hide();
-        });
-        FIAMSG->Zeige_Tutorialschritt(1, true, false);
-        QVERIFY(unten > 0); // the page is longer than the window
-        QCOMPARE(oben, 0);
-    }
 };
 
 QTEST_MAIN(TestFenster)
