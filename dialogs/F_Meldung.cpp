@@ -7,10 +7,11 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 #include "core/Tabellen.h"
+#include "dialogs/Fensterlage.h"
+#include "dialogs/F_Warten.h"
 #include "platform/Wait.h"
 
 TFMeldung *FMeldung = nullptr;
@@ -81,11 +82,7 @@ int TFMeldung::Zeige(const QString &text, const QString &heading, int buttons)
     BJa->setVisible(yesNo);
     BNein->setVisible(yesNo);
     adjustSize();
-    if (QScreen *s = QApplication::primaryScreen())
-        move(s->availableGeometry().center() - rect().center());
-    show();
-    raise();
-    activateWindow();
+    Zeige_vorne(this);
     (yesNo ? BJa : BOK)->setFocus();
     QPointer<TFMeldung> self(this);
     platform::waitWhileVisible(this);
@@ -147,12 +144,8 @@ void Installiere_Meldungsfenster()
     Setze_Meldungsfenster(&Zeige_Meldungsfenster);
 }
 
-int Zeige_Meldungsfenster(const QString &text, const QString &heading, int buttons)
+static int Zeige_im_Meldungsfenster(const QString &text, const QString &heading, int buttons)
 {
-    if (!QApplication::instance())
-        return buttons == Knoepfe_Ja_Nein ? Antwort_Nein : Antwort_OK;
-    if (!FMeldung)
-        FMeldung = new TFMeldung;
     // A message raised while another is open (from a nested event loop) gets
     // a window of its own, so neither answer is lost.
     if (FMeldung->isVisible()) {
@@ -160,4 +153,22 @@ int Zeige_Meldungsfenster(const QString &text, const QString &heading, int butto
         return extra.Zeige(text, heading, buttons);
     }
     return FMeldung->Zeige(text, heading, buttons);
+}
+
+int Zeige_Meldungsfenster(const QString &text, const QString &heading, int buttons)
+{
+    if (!QApplication::instance())
+        return buttons == Knoepfe_Ja_Nein ? Antwort_Nein : Antwort_OK;
+    if (!FMeldung)
+        FMeldung = new TFMeldung;
+    // The wait window stays on top of everything: the question would open
+    // under it, and a user must read it before answering. It comes back
+    // afterwards unless the work behind it ended meanwhile.
+    QPointer<TFWarten> warten = FWarten && FWarten->isVisible() ? FWarten : nullptr;
+    if (warten)
+        warten->hide();
+    const int antwort = Zeige_im_Meldungsfenster(text, heading, buttons);
+    if (warten && !warten->LText->text().isEmpty())
+        warten->show();
+    return antwort;
 }

@@ -6,7 +6,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -17,6 +16,7 @@
 #include "platform/Pictures.h"
 #include "platform/Rtf.h"
 #include "dialogs/F_Meldung.h"
+#include "dialogs/Fensterlage.h"
 
 TFTipp *FTipp = nullptr;
 
@@ -160,12 +160,7 @@ void zeige(int n)
         FTipp = new TFTipp;
     FTipp->CBKeineTipps->setChecked(Optionen.Tipps == 0);
     merke_gezeigt(n);
-    if (!FTipp->isVisible())
-        if (QScreen *s = QApplication::primaryScreen())
-            FTipp->move(s->availableGeometry().center() - FTipp->rect().center());
-    FTipp->show();
-    FTipp->raise();
-    FTipp->activateWindow();
+    Zeige_vorne(FTipp);
 }
 } // namespace
 

@@ -3,10 +3,10 @@
 #include <QApplication>
 #include <QFrame>
 #include <QLabel>
-#include <QScreen>
 #include <QVBoxLayout>
 
 #include "core/Tabellen.h"
+#include "dialogs/Fensterlage.h"
 
 TFWarten *FWarten = nullptr;
 
@@ -52,8 +52,7 @@ void Aufbereitungsfenster_Auf(QWidget *window, int flags, const QString &text)
     }
     FWarten->LText->setText(text);
     FWarten->adjustSize();
-    if (QScreen *s = QApplication::primaryScreen())
-        FWarten->move(s->availableGeometry().center() - FWarten->rect().center());
+    Zentriere_Fenster(FWarten);
     FWarten->show();
     FWarten->raise();
     // The work that follows blocks the event loop: paint the text now.

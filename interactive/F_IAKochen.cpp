@@ -376,10 +376,10 @@ bool TFIAMain::eventFilter(QObject *objekt, QEvent *event)
         Verarbeite_IAMausbewegung();
         return true;
     }
-    if (event->type() == QEvent::MouseButtonPress)
-        return maus->button() == Qt::LeftButton; // a right press goes on to the popup menu
     if (maus->button() == Qt::RightButton) {
-        if (w == IKFront || hand || verb) {
+        // The right button selects on its press: the popup menu opens on the
+        // press on most desktops and then takes the release.
+        if (event->type() == QEvent::MouseButtonPress && (w == IKFront || hand || verb)) {
             const qint32 k = Kuechenslot_unter_Zeiger();
             const qint32 z = k < 0 ? -1 : Kuechenzutat_an(k);
             if (z >= 0) {
@@ -389,6 +389,8 @@ bool TFIAMain::eventFilter(QObject *objekt, QEvent *event)
         }
         return false; // the popup menu follows
     }
+    if (event->type() == QEvent::MouseButtonPress)
+        return maus->button() == Qt::LeftButton;
     if (maus->button() != Qt::LeftButton)
         return true;
     if (hand)

@@ -64,6 +64,9 @@ void TFIAMSG::Zeige_Tutorialschritt(int seite, bool abbrechen, bool weiter)
     RETut->clear();
     if (platform::fileExists(Tutorialseite(seite)))
         platform::loadRtfFile(platform::nativePath(Tutorialseite(seite)), RETut->document());
+    // The page opens at its heading: the first showing scrolls to the cursor,
+    // which the loaded text pushed to its end.
+    RETut->moveCursor(QTextCursor::Start);
     show();
     raise();
     platform::waitWhileVisible(this);

@@ -13,7 +13,6 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QSlider>
 
 #include "core/Dateioperationen.h"
@@ -30,6 +29,7 @@
 #include "platform/Colors.h"
 #include "platform/Pictures.h"
 #include "dialogs/Dienste.h"
+#include "dialogs/Fensterlage.h"
 
 TFIAMain *FIAMain = nullptr;
 
@@ -455,15 +455,34 @@ void TFIAMain::Oeffne_InteraktivesKochen()
     for (QLabel *ic : IC)
         ic->raise();
 
-    // The whole verb list stands in the kitchen's lower right corner.
     if (FIAVDB) {
         FIAVDB->resize(240, 495);
         FIAVDB->ESuche->clear();
-        const QRect innen = geometry();
-        FIAVDB->move(innen.left() + innen.width() - FIAVDB->frameGeometry().width(),
-                     innen.top() + innen.height() - FIAVDB->frameGeometry().height());
+        Platziere_Verbliste();
         Fuelle_Verbliste();
     }
+}
+
+void TFIAMain::Platziere_Verbliste()
+{
+    // The whole verb list stays on top. Beside the kitchen's lower right
+    // corner it covers neither the tutorial page nor a dialog over the
+    // kitchen; on a screen too narrow for that it goes to the left of the
+    // kitchen, and only failing both into the kitchen's lower right corner.
+    const QMargins rahmen = Fensterrahmen(this);
+    const QRect kueche(pos(), size().grownBy(QMargins(0, 0, rahmen.left() + rahmen.right(),
+                                                        rahmen.top() + rahmen.bottom())));
+    const QMargins r = Fensterrahmen(FIAVDB);
+    const QSize liste = FIAVDB->size().grownBy(r);
+    const QRect bereich = Fensterbereich();
+    QPoint ecke(kueche.right() + 1, kueche.bottom() + 1 - liste.height());
+    if (ecke.x() + liste.width() > bereich.right() + 1) {
+        if (kueche.left() - liste.width() >= bereich.left())
+            ecke.setX(kueche.left() - liste.width());
+        else
+            ecke = geometry().bottomRight() + QPoint(1, 1) - QPoint(liste.width(), liste.height());
+    }
+    Platziere_Fenster(FIAVDB, ecke);
 }
 
 void TFIAMain::Starte_IASitzung(bool neu)
@@ -958,10 +977,10 @@ void Oeffne_Kueche(const TTRezepteTotal &vorlage, const QString &name, bool lade
         Schalte_Werkzeugfenster(false);
         haupt->hide();
     }
+    // Centred first: the whole verb list is placed beside it.
+    Zentriere_Fenster(FIAMain);
     FIAMain->Oeffne_InteraktivesKochen();
     FIAMain->setWindowFlag(Qt::WindowCloseButtonHint, false);
-    if (QScreen *s = QApplication::primaryScreen())
-        FIAMain->move(s->availableGeometry().center() - FIAMain->rect().center());
     FIAMain->show();
     FIAMain->setEnabled(false);
     Zeige_IARezeptauswahl(name, laden, neu);

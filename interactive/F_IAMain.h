@@ -30,6 +30,8 @@ public:
     // Lays the window out and puts every panel, picture and global of the
     // kitchen back to its start.
     void Oeffne_InteraktivesKochen();
+    // Puts the whole verb list beside the kitchen (Oeffne_InteraktivesKochen).
+    void Platziere_Verbliste();
     // Starts cooking once the chooser has loaded (neu = false) or created
     // (neu = true) the working recipe.
     void Starte_IASitzung(bool neu);

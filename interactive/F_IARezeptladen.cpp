@@ -9,7 +9,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 #include "core/Grundoperationen.h"
@@ -24,6 +23,7 @@
 #include "dialogs/F_Hilfe.h"
 #include "dialogs/Dienste.h"
 #include "dialogs/F_Tipp.h"
+#include "dialogs/Fensterlage.h"
 
 TFIARezeptladen *FIARezeptladen = nullptr;
 TIARLadeliste IARLadeliste;
@@ -362,8 +362,7 @@ void Zeige_IARezeptauswahl(const QString &name, bool laden, bool neu)
                 FIAMain->Starte_IASitzung(false);
         }
     } else {
-        if (QScreen *s = QApplication::primaryScreen())
-            f->move(s->availableGeometry().center() - f->rect().center());
+        Zentriere_Fenster(f);
         f->show();
         f->raise();
     }

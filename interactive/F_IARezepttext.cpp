@@ -4,12 +4,12 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
-#include <QScreen>
 #include <QVBoxLayout>
 
 #include "core/Tabellen.h"
 #include "platform/Colors.h"
 #include "dialogs/F_Hilfe.h"
+#include "dialogs/Fensterlage.h"
 
 TFIARezepttext *FIARezepttext = nullptr;
 
@@ -34,8 +34,7 @@ TFIARezepttext::TFIARezepttext(QWidget *parent)
     auto *l = new QVBoxLayout(this);
     l->setContentsMargins(0, 0, 0, 0);
     l->addWidget(MRezepttext);
-    if (QScreen *s = QApplication::primaryScreen())
-        move(s->availableGeometry().center() - rect().center());
+    Zentriere_Fenster(this);
 }
 
 void TFIARezepttext::Zeige(const QString &titel, const QStringList &saetze)

@@ -14,7 +14,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QSignalBlocker>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -29,6 +28,7 @@
 #include "platform/Colors.h"
 #include "platform/Pictures.h"
 #include "dialogs/F_Hilfe.h"
+#include "dialogs/Fensterlage.h"
 
 TFIAVerb *FIAVerb = nullptr;
 
@@ -432,8 +432,7 @@ void Zeige_Verbeditor()
     if (!FIAVerb)
         return;
     FIAVerb->Oeffne();
-    if (const QScreen *bildschirm = QGuiApplication::primaryScreen())
-        FIAVerb->move(bildschirm->availableGeometry().center() - FIAVerb->rect().center());
+    Zentriere_Fenster(FIAVerb);
     FIAVerb->show();
     FIAVerb->raise();
     FIAVerb->activateWindow();

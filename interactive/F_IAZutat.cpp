@@ -12,7 +12,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
-#include <QScreen>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -23,6 +22,7 @@
 #include "interactive/IAModell.h"
 #include "platform/Pictures.h"
 #include "dialogs/F_Hilfe.h"
+#include "dialogs/Fensterlage.h"
 #include "reference/F_Lex.h"
 #include "reference/F_ZuDa.h"
 #include "reference/Zutatenliste.h"
@@ -298,8 +298,7 @@ void Zeige_IAZutatenauswahl()
     }
     FIAZutat->setEnabled(true);
     FIAZutat->ESucheChange();
-    if (const QScreen *bildschirm = QGuiApplication::primaryScreen())
-        FIAZutat->move(bildschirm->availableGeometry().center() - FIAZutat->rect().center());
+    Zentriere_Fenster(FIAZutat);
     FIAZutat->showNormal();
     FIAZutat->raise();
     FIAZutat->activateWindow();

@@ -2,10 +2,10 @@
 
 #include <QGuiApplication>
 #include <QProgressBar>
-#include <QScreen>
 #include <QVBoxLayout>
 
 #include "core/Tabellen.h"
+#include "dialogs/Fensterlage.h"
 
 TFDown *FDown = nullptr;
 
@@ -26,6 +26,5 @@ TFDown::TFDown(QWidget *parent) : QWidget(parent, Qt::Window)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(PBDown);
     setFixedSize(360, 60);
-    if (const QScreen *bildschirm = QGuiApplication::primaryScreen())
-        move(bildschirm->availableGeometry().center() - rect().center());
+    Zentriere_Fenster(this);
 }

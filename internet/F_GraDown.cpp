@@ -7,7 +7,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 #include "core/Globals.h"
@@ -19,6 +18,7 @@
 #include "dialogs/F_Hilfe.h"
 #include "dialogs/Dienste.h"
 #include "dialogs/Hintergrund.h"
+#include "dialogs/Fensterlage.h"
 
 TFGraDown *FGraDown = nullptr;
 
@@ -126,8 +126,7 @@ void Pruefe_Grafikupdate()
     FGraDown->IBack->setPixmap(platform::loadPixmap(Hintergrunddatei()));
     FGraDown->BBInfo->setIcon(
         QIcon(platform::loadPixmap(Programmverzeichnis + QStringLiteral("Grafiken\\ENG\\BMP\\Hilfe_Blau.bmp"))));
-    if (const QScreen *bildschirm = QGuiApplication::primaryScreen())
-        FGraDown->move(bildschirm->availableGeometry().center() - FGraDown->rect().center());
+    Zentriere_Fenster(FGraDown);
     FGraDown->show();
     FGraDown->raise();
     FGraDown->activateWindow();

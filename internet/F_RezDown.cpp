@@ -12,7 +12,6 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -27,6 +26,7 @@
 #include "dialogs/F_Hilfe.h"
 #include "dialogs/Dienste.h"
 #include "dialogs/Hintergrund.h"
+#include "dialogs/Fensterlage.h"
 
 TFRezDown *FRezDown = nullptr;
 
@@ -335,8 +335,7 @@ void Zeige_Rezeptdownload()
     FRezDown->IBack->setPixmap(platform::loadPixmap(Hintergrunddatei()));
     FRezDown->BBInfo->setIcon(
         QIcon(platform::loadPixmap(Programmverzeichnis + QStringLiteral("Grafiken\\ENG\\BMP\\Hilfe_Blau.bmp"))));
-    if (const QScreen *bildschirm = QGuiApplication::primaryScreen())
-        FRezDown->move(bildschirm->availableGeometry().center() - FRezDown->rect().center());
+    Zentriere_Fenster(FRezDown);
     FRezDown->show();
     FRezDown->raise();
     FRezDown->activateWindow();

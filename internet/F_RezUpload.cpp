@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 #include "core/Globals.h"
@@ -23,6 +22,7 @@
 #include "dialogs/Hintergrund.h"
 #include "dialogs/F_Meldung.h"
 #include "dialogs/F_Warten.h"
+#include "dialogs/Fensterlage.h"
 
 TFRezUpload *FRezUpload = nullptr;
 
@@ -128,8 +128,7 @@ void TFRezUpload::Oeffne(qint32 rezept)
     EEmail->setText(Upload_Beispieladresse);
     IBack->setPixmap(platform::loadPixmap(Hintergrunddatei()));
     Setze_RG1Auswahl(-1);
-    if (const QScreen *bildschirm = QGuiApplication::primaryScreen())
-        move(bildschirm->availableGeometry().center() - rect().center());
+    Zentriere_Fenster(this);
     show();
     activateWindow();
     EEmail->setFocus();

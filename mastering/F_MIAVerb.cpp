@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -17,6 +16,7 @@
 #include "core/Tabellen.h"
 #include "mastering/F_TWSM.h"
 #include "mastering/Verblisten.h"
+#include "dialogs/Fensterlage.h"
 
 TFMIAVerb *FMIAVerb = nullptr;
 
@@ -56,8 +56,7 @@ void TFMIAVerb::Oeffne(const QString &masterpfad)
     EEingabe->blockSignals(true);
     EEingabe->clear();
     EEingabe->blockSignals(false);
-    if (QScreen *s = screen())
-        move(s->availableGeometry().center() - rect().center());
+    Zentriere_Fenster(this);
     show();
     raise();
     activateWindow();

@@ -13,7 +13,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
-#include <QScreen>
 #include <QShortcut>
 #include <QTextBrowser>
 #include <QTextCursor>
@@ -31,6 +30,7 @@
 #include "dialogs/F_Hilfe.h"
 #include "core/Meldung.h"
 #include "dialogs/F_Tipp.h"
+#include "dialogs/Fensterlage.h"
 #include "recipes/Rezeptliste.h"
 #include "recipes/Uebersicht.h"
 #include "recipes/F_Rez.h"
@@ -608,7 +608,13 @@ QList<QPoint> Werkzeugfensterplaetze(const QRect &haupt, const QRect &bildschirm
     else
         x = bildschirm.left();
     QList<QPoint> plaetze;
-    int y = qMax(haupt.top(), bildschirm.top());
+    // From the main window's top down; a column that would pass the screen's
+    // bottom moves up as far as it must.
+    int hoehe = 0;
+    for (const QSize &g : groessen)
+        hoehe += g.height() + Abstand;
+    hoehe -= groessen.isEmpty() ? 0 : Abstand;
+    int y = qMax(bildschirm.top(), qMin(haupt.top(), bildschirm.bottom() + 1 - hoehe));
     for (const QSize &g : groessen) {
         plaetze << QPoint(x, y);
         y += g.height() + Abstand;
@@ -620,9 +626,7 @@ void TFMain::Platziere_Werkzeugfenster()
 {
     if (!isVisible())
         return;
-    QRect bildschirm(0, 0, 1920, 1080);
-    if (QScreen *s = screen() ? screen() : QApplication::primaryScreen())
-        bildschirm = s->availableGeometry();
+    const QRect bildschirm = Fensterbereich();
     QList<QWidget *> fenster;
     QList<QSize> groessen;
     for (QWidget *w : std::initializer_list<QWidget *>{FMainRezeptbild, FMainTextanzeige, FMainZutatbild})
@@ -632,7 +636,7 @@ void TFMain::Platziere_Werkzeugfenster()
         }
     const QList<QPoint> plaetze = Werkzeugfensterplaetze(frameGeometry(), bildschirm, groessen);
     for (int i = 0; i < fenster.size(); ++i)
-        fenster[i]->move(plaetze[i]);
+        Platziere_Fenster(fenster[i], plaetze[i]);
 }
 
 void TFMain::Zeige_Werkzeugfenster()

@@ -13,7 +13,6 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 #include <utility>
 
@@ -29,6 +28,7 @@
 #include "dialogs/F_Hilfe.h"
 #include "recipes/F_Main.h"
 #include "dialogs/F_Meldung.h"
+#include "dialogs/Fensterlage.h"
 #include "recipes/F_Rez.h"
 #include "recipes/F_DigI.h"
 #include "recipes/Rezeptspeicher.h"
@@ -702,8 +702,7 @@ void Starte_Rezeptassistent()
     FWiz03->EUnterkategorien->clear();
     FWiz05->MZutaten->clear();
     FWiz05->MAnleitung->clear();
-    if (QScreen *s = QApplication::primaryScreen())
-        FWiz01->move(s->availableGeometry().center() - FWiz01->rect().center());
+    Zentriere_Fenster(FWiz01);
     FWiz01->Zeige_Schritt();
 }
 

@@ -58,7 +58,7 @@ void Fuege_Kommentarzeile_ein(TTRezepteTotal &rezept, qint32 zeile, const QStrin
     rezept.Zutatenliste.append(neu);
 }
 
-TFZutKom::TFZutKom(QWidget *parent) : QWidget(parent, Qt::Tool)
+TFZutKom::TFZutKom(QWidget *parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("FZutKom"));
     setWindowTitle(QStringLiteral("Insert comment:"));

@@ -26,6 +26,7 @@
 #include "dialogs/F_Hilfe.h"
 #include "dialogs/Hintergrund.h"
 #include "dialogs/F_Meldung.h"
+#include "dialogs/Fensterlage.h"
 #include "reference/F_TWSMLex.h"
 #include "reference/Lexikon.h"
 
@@ -117,13 +118,15 @@ TFLex::TFLex(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("FLex"));
     setWindowTitle(QStringLiteral("Das kleine Herdfibel 5.00"));
-    setWindowFlag(Qt::WindowStaysOnTopHint, true);
-    resize(640, 460);
+    // A fixed border with the system menu and minimise only.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
     Setze_Fensterfarbe(this);
     Baue_Felder();
     Baue_Menue();
     Baue_Layout();
     Verbinde();
+    setFixedSize(QSize(640, 460).expandedTo(minimumSizeHint()));
 }
 
 void TFLex::Baue_Felder()
@@ -445,6 +448,8 @@ void Zeige_Lexikon(bool zeigen, qint32 gruppe, const QString &text)
             FLex->ESuche->setText(text);
     }
     if (zeigen) {
+        if (!FLex->isVisible())
+            Zentriere_Fenster(FLex);
         FLex->showNormal();
         FLex->raise();
         FLex->activateWindow();

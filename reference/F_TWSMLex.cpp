@@ -25,6 +25,7 @@
 #include "platform/Pictures.h"
 #include "platform/Seams.h"
 #include "dialogs/F_Meldung.h"
+#include "dialogs/Fensterlage.h"
 #include "reference/F_Lex.h"
 #include "reference/Lexikon.h"
 #include "reference/Texteingabe.h"
@@ -88,11 +89,12 @@ TFTWSMLex::TFTWSMLex(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("FTWSMLex"));
     setWindowTitle(QStringLiteral("Lexikoneintrag editieren:"));
-    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMinimizeButtonHint
-                   | Qt::WindowCloseButtonHint);
-    resize(620, 480);
+    // A fixed border with the system menu and minimise.
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     Baue_Felder();
     Baue_Layout();
+    setFixedSize(QSize(620, 480).expandedTo(minimumSizeHint()));
     connect(BUebernehmen, &QPushButton::clicked, this, &TFTWSMLex::BUebernehmenClick);
     connect(BAbbrechen, &QPushButton::clicked, this, &TFTWSMLex::BAbbrechenClick);
     connect(BGrafikladen, &QPushButton::clicked, this, &TFTWSMLex::BGrafikladenClick);
@@ -204,6 +206,8 @@ void TFTWSMLex::Oeffne(qint32 index)
         MLex->clear();
         Zeige_Bild(Dummybild());
     }
+    if (!isVisible())
+        Zentriere_Fenster(this);
     show();
     raise();
     activateWindow();

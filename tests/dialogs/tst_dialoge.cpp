@@ -123,6 +123,119 @@ private slots:
         QCOMPARE(innen, 1);
     }
 
+    // A question opens in front of the window that waits for it, above a
+    // window that stays on top, and takes the keys; a second question opens
+    // in front of the first. Without a window on top it stays an ordinary one.
+    void meldungVorne()
+    {
+        const QRect bereich = QGuiApplication::primaryScreen()->availableGeometry();
+        QWidget kueche;
+        kueche.resize(500, 400);
+        kueche.show();
+        QWidget auswahl(nullptr, Qt::Window | Qt::WindowStaysOnTopHint);
+        auswahl.resize(300, 200);
+        auswahl.show();
+        struct Lage {
+            QWindow *vor;
+            bool oben;
+            bool aufDemSchirm;
+        };
+        QList<Lage> gesehen;
+        auto merke = [&](QWidget *m) {
+            QTRY_COMPARE(QApplication::activeWindow(), m);
+            gesehen << Lage{m->windowHandle()->transientParent(), bool(m->windowFlags() & Qt::WindowStaysOnTopHint),
+                            bereich.contains(m->frameGeometry())};
+        };
+        QTimer::singleShot(0, this, [&] {
+            merke(FMeldung);
+            QTimer::singleShot(0, this, [&] {
+                for (QWidget *w : QApplication::topLevelWidgets())
+                    if (w != FMeldung && w->objectName() == QLatin1String("FMeldung") && w->isVisible()) {
+                        merke(w);
+                        w->findChild<QPushButton *>("BOK")->click();
+                    }
+            });
+            Zeige_Meldung("inner", "Note:", 0);
+            FMeldung->BNein->click();
+        });
+        QCOMPARE(Zeige_Meldung("Delete the recipe?", "Question:", 4), 7);
+        QCOMPARE(gesehen.size(), 2);
+        QCOMPARE(gesehen[0].vor, auswahl.windowHandle());
+        QCOMPARE(gesehen[1].vor, FMeldung->windowHandle());
+        QVERIFY(gesehen[0].oben && gesehen[1].oben && gesehen[0].aufDemSchirm && gesehen[1].aufDemSchirm);
+
+        auswahl.hide();
+        gesehen.clear();
+        QTimer::singleShot(0, this, [&] {
+            merke(FMeldung);
+            FMeldung->BOK->click();
+        });
+        Zeige_Meldung("Saved.", "Note:", 0);
+        QCOMPARE(gesehen.size(), 1);
+        QCOMPARE(gesehen[0].vor, kueche.windowHandle());
+        QVERIFY(!gesehen[0].oben);
+    }
+
+    // The wait window stays on top: a question at start-up would open under
+    // it. It gives way while the question is open and comes back after.
+    void meldungUeberWartefenster()
+    {
+        Aufbereitungsfenster_Auf(nullptr, AF_Nichts, "Tablecraft Works 4.00\nSearching for internet connection...");
+        bool verdeckt = true;
+        QTimer::singleShot(0, this, [&] {
+            verdeckt = FWarten->isVisible();
+            FMeldung->BJa->click();
+        });
+        QCOMPARE(Zeige_Meldung("Do you want to start the update?", "Question:", 4), 6);
+        QVERIFY(!verdeckt);
+        QVERIFY(FWarten->isVisible());
+        Aufbereitungsfenster_Zu(AF_Nichts);
+        QVERIFY(FWarten->isHidden());
+    }
+
+    // A tip opens in front of the chooser that stays on top and waits for
+    // it, and stays in front when the chooser is brought forward.
+    void tippVorne()
+    {
+        Hilfedateien(*base);
+        Lade_FirstTipp();
+        QWidget auswahl(nullptr, Qt::Window | Qt::WindowStaysOnTopHint);
+        auswahl.show();
+        Zeige_Tipp_immer(2);
+        QVERIFY(FTipp->isVisible());
+        QCOMPARE(FTipp->windowHandle()->transientParent(), auswahl.windowHandle());
+        QVERIFY(FTipp->windowFlags() & Qt::WindowStaysOnTopHint);
+        QTRY_COMPARE(QApplication::activeWindow(), FTipp);
+        FTipp->close();
+        auswahl.hide();
+        Zeige_Tipp_immer(1);
+        QVERIFY(!(FTipp->windowFlags() & Qt::WindowStaysOnTopHint));
+        FTipp->close();
+    }
+
+    // Every window opens wholly on the screen: one placed past its bottom,
+    // one larger than the screen, and one never placed (centred).
+    void fensterAufDemSchirm()
+    {
+        const QRect bereich = QGuiApplication::primaryScreen()->availableGeometry();
+        QWidget unten;
+        unten.resize(300, 200);
+        unten.move(bereich.left() + 100, bereich.bottom() - 166);
+        unten.show();
+        QVERIFY(bereich.contains(unten.frameGeometry()));
+        QCOMPARE(unten.x(), bereich.left() + 100);
+        QWidget riesig;
+        riesig.setMinimumSize(bereich.width() + 300, bereich.height() + 200);
+        riesig.move(bereich.topLeft() - QPoint(50, 50));
+        riesig.show();
+        QVERIFY(bereich.contains(riesig.frameGeometry()));
+        QWidget frei;
+        frei.resize(400, 300);
+        frei.show();
+        QVERIFY(bereich.contains(frei.frameGeometry()));
+        QVERIFY((frei.frameGeometry().center() - bereich.center()).manhattanLength() < 40);
+    }
+
     void warten_data()
     {
         QTest::addColumn<int>("auf");

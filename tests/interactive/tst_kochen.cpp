@@ -221,6 +221,15 @@ private slots:
         QCOMPARE((QList<int>{IAStatus.Auswahlmodus, IAZutaten()[0].Auswahl, IAZutaten()[1].Auswahl}), (QList<int>{2, 0, 2}));
         klicke(FIAMain->IKFront, mitte(FIAMain->LK[1]));
         QCOMPARE(IAStatus.Auswahlmodus, 0);
+        // On a desktop the popup menu opens on the press and takes the
+        // release: the press alone selects, and the release adds nothing.
+        const QPoint erstes = FIAMain->IKFront->mapFrom(FIAMain, mitte(FIAMain->IZK[0]));
+        maus(FIAMain->IKFront, QEvent::MouseButtonPress, erstes, Qt::RightButton);
+        QCOMPARE((QList<int>{IAStatus.Auswahlmodus, IAZutaten()[0].Auswahl}), (QList<int>{2, 2}));
+        maus(FIAMain->IKFront, QEvent::MouseButtonRelease, erstes, Qt::RightButton);
+        QCOMPARE(IAZutaten()[0].Auswahl, 2);
+        klicke(FIAMain->IKFront, mitte(FIAMain->LK[0]));
+        QCOMPARE(IAStatus.Auswahlmodus, 0);
 
         klicke(FIAMain->IKFront, mitte(FIAMain->IZKGruppe));
         QCOMPARE(IAStatus.Auswahlmodus, 1);
