@@ -3,6 +3,7 @@
 // against a plain recursive copy of the files that edition ends up with.
 // Both are timed in every iteration of the same run; the counters give the
 // two times and their ratio.
+#include "bench/Benchstart.h"
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -82,10 +83,5 @@ BENCHMARK(BM_Editionsbau_gegen_Kopie)->UseManualTime()->Unit(benchmark::kMillise
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return Starte_Benchmarks(argc, argv);
 }

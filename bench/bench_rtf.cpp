@@ -3,6 +3,7 @@
 // read into the document of a shown rich-text field, and the recipe
 // editor's whole load of such a side file. The time per character must stay
 // flat as the text grows.
+#include "bench/Benchstart.h"
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -104,13 +105,5 @@ BENCHMARK(BM_EditorLaedtAnleitung)->Arg(12500)->Arg(50000)->ArgName("chars")->Un
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return Starte_Benchmarks(argc, argv);
 }
