@@ -365,6 +365,7 @@ void TFDigI::Verbinde()
     // keys, typing and the program move the current line too
     connect(LBZutatliste, &QListWidget::currentRowChanged, this, [this] { Zeile_gewaehlt(false); });
     connect(LBZutatsuchen, &TZutatenliste::currentRowChanged, this, &TFDigI::LBZutatsuchenClick);
+    connect(LBZutatsuchen, &TZutatenliste::Aufgefrischt, this, &TFDigI::LBZutatsuchenClick);
     connect(LBZutatliste, &QListWidget::itemDoubleClicked, this, &TFDigI::LBZutatlisteDblClick);
     connect(LBZutatsuchen, &QAbstractItemView::clicked, this, &TFDigI::LBZutatsuchenClick);
     connect(LBZutatsuchen, &QAbstractItemView::doubleClicked, this, &TFDigI::BBPFeillinksClick);

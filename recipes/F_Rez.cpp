@@ -185,7 +185,7 @@ void TFRez::Fuelle_Formular()
 
 void TFRez::Setze_Layout()
 {
-    TTRezepteTotal *r = Aktuelles();
+    TTRezepteTotal *r = Formularsatz();
     const bool deluxe = r && r->Deluxe;
     SZutaten->setCurrentIndex(deluxe ? 1 : 0);
     ERAnzahlportionen->setVisible(!deluxe);
@@ -202,7 +202,7 @@ void TFRez::Setze_Layout()
 
 void TFRez::Fuelle_Deluxespalten()
 {
-    TTRezepteTotal *r = Aktuelles();
+    TTRezepteTotal *r = Formularsatz();
     TTDeluxeliste d;
     if (r)
         d = Hat_Deluxezeilen(r->Deluxeliste) ? r->Deluxeliste : Deluxe_aus_Zutaten(*r);
@@ -228,7 +228,7 @@ void TFRez::DeluxespaltenChange()
 {
     if (m_fuellen)
         return;
-    TTRezepteTotal *r = Aktuelles();
+    TTRezepteTotal *r = Formularsatz();
     if (!r || !r->Deluxe)
         return;
     Geaendert_setzen();
@@ -270,7 +270,7 @@ qint32 TFRez::Formularkategorie() const
     const qint32 k = Ermittle_Kategorie_aus_Anzeigeposition(CBKategorie->currentIndex());
     if (CBKategorie->currentIndex() >= 0 && k >= 0 && k < AnzahlKategorien)
         return k;
-    const TTRezepteTotal *r = Aktuelles();
+    const TTRezepteTotal *r = Formularsatz();
     return r ? r->Kategorie : 0;
 }
 
@@ -363,7 +363,7 @@ void TFRez::LBZutatlisteClick()
 
 void TFRez::BZutathinzufuegenClick()
 {
-    TTRezepteTotal *r = Aktuelles();
+    TTRezepteTotal *r = Formularsatz();
     if (!r)
         return;
     const QString name = EZutat->text().trimmed();
@@ -388,7 +388,7 @@ void TFRez::BZutathinzufuegenClick()
 
 void TFRez::BZutataendernClick()
 {
-    TTRezepteTotal *r = Aktuelles();
+    TTRezepteTotal *r = Formularsatz();
     const int markiert = LBZutatliste->currentRow();
     if (!r || markiert < 0)
         return;
@@ -412,7 +412,7 @@ void TFRez::BZutataendernClick()
 
 void TFRez::BZutatloeschenClick()
 {
-    TTRezepteTotal *r = Aktuelles();
+    TTRezepteTotal *r = Formularsatz();
     const int markiert = LBZutatliste->currentRow();
     if (!r || markiert < 0)
         return;
@@ -432,7 +432,7 @@ void TFRez::BZutatloeschenClick()
 
 void TFRez::Verschiebe_Zutat(int richtung)
 {
-    TTRezepteTotal *r = Aktuelles();
+    TTRezepteTotal *r = Formularsatz();
     const int markiert = LBZutatliste->currentRow();
     const int ziel = markiert + richtung;
     if (!r || markiert < 0 || ziel < 0 || ziel >= LBZutatliste->count())
@@ -543,7 +543,7 @@ void TFRez::BRezeptgrafikloeschenClick()
 
 void TFRez::MDeluxeClick()
 {
-    TTRezepteTotal *r = Aktuelles();
+    TTRezepteTotal *r = Formularsatz();
     if (!r) {
         MDeluxe->setChecked(false);
         return;
@@ -598,7 +598,7 @@ bool TFRez::Pruefe_Formularzeichen()
     for (const auto &[feld, text] : felder)
         if (!Pruefe_Zeichen(feld, text))
             return false;
-    if (const TTRezepteTotal *r = Aktuelles()) {
+    if (const TTRezepteTotal *r = Formularsatz()) {
         for (const TTZutatenliste &z : r->Zutatenliste)
             if (z.Listenindex >= 0 && !Pruefe_Zeichen(QStringLiteral("Ingredient line \"") + z.Name + QLatin1Char('"'),
                                                       z.Menge + z.Einheit + z.Name))
@@ -612,21 +612,13 @@ bool TFRez::Pruefe_Formularzeichen()
 
 bool TFRez::MRezeptspeichernClick()
 {
-    qint32 idx = AktuellesRezept;
-    if (!Aktuelles())
+    // The recipe the fields show, whatever another window (the wizard, the
+    // import, the kitchen) has made current meanwhile; the current recipe
+    // follows only when it is this one.
+    const qint32 idx = m_rezept;
+    if (!Gueltiger_Satz(idx))
         return false;
-    if (m_rezept != idx) {
-        // Another record is to be saved: edits of the recipe open here are
-        // asked about before the fields take it.
-        if (isVisible() && m_geaendert && Gueltiger_Satz(m_rezept)) {
-            const bool geschlossen = close();
-            idx = AktuellesRezept; // a discarded record may have left the array
-            if (!geschlossen || !Aktuelles())
-                return false;
-        }
-        // a record filled elsewhere is taken into the fields first
-        Fuelle_Formular();
-    }
+    const bool aktuell = AktuellesRezept == idx;
 
     const QString name = ERName->text().trimmed();
     const qint32 kategorie =
@@ -685,14 +677,14 @@ bool TFRez::MRezeptspeichernClick()
     const QString datei = ergebnis.Dateiname;
     Programmstart(false);
     // the overview may have reordered the recipes
-    if (!(AktuellesRezept >= 0 && AktuellesRezept < RezepteTotal.size()
-          && Gleiche_Datei(RezepteTotal[AktuellesRezept].Dateiname, datei)))
+    if (!(Gueltiger_Satz(m_rezept) && Gleiche_Datei(RezepteTotal[m_rezept].Dateiname, datei)))
         for (int i = 0; i < RezepteTotal.size(); ++i)
             if (Gleiche_Datei(RezepteTotal[i].Dateiname, datei)) {
-                AktuellesRezept = i;
+                m_rezept = i;
                 break;
             }
-    m_rezept = AktuellesRezept;
+    if (aktuell)
+        AktuellesRezept = m_rezept;
     Rezept_gespeichert(m_rezept);
     return true;
 }
@@ -898,7 +890,7 @@ void Aktualisiere_Zutatenliste()
     {
         QSignalBlocker b(lb);
         lb->clear();
-        if (TTRezepteTotal *r = Aktuelles()) {
+        if (TTRezepteTotal *r = Formularsatz()) {
             Ordne_Zutatenliste(r->Zutatenliste);
             for (const TTZutatenliste &z : r->Zutatenliste)
                 lb->addItem(Verbinde_Zutatenstring(z.Menge, z.Einheit, z.Name));
@@ -907,14 +899,15 @@ void Aktualisiere_Zutatenliste()
             lb->setCurrentRow(std::min(markiert, lb->count() - 1));
     }
     Zeige_Zeilenbeschriftung();
-    Erstelle_Einkaufsliste();
+    if (TTRezepteTotal *r = Formularsatz())
+        Erstelle_Einkaufsliste(*r);
 }
 
 void Zeige_Zutatzeile()
 {
     if (!FRez)
         return;
-    TTRezepteTotal *r = Aktuelles();
+    TTRezepteTotal *r = Formularsatz();
     const int markiert = FRez->LBZutatliste->currentRow();
     TTZutatenliste *z = r && markiert >= 0 ? Zeile_mit_Index(*r, markiert) : nullptr;
     Zeige_Zeilenbeschriftung();

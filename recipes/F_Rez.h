@@ -130,9 +130,11 @@ public:
     void Fuege_Deluxezeile_ein(int zeile, const QString &name);
 
 public slots:
-    // Saves the current recipe: fields into the record, Zutaten rebuilt,
-    // recipe file, side files and index written, overview rebuilt. False
-    // when nothing was written (the user was told why).
+    // The user's Save: saves the recipe the fields show (Formularrezept(),
+    // not another window's current recipe): fields into the record, Zutaten
+    // rebuilt, recipe file, side files and index written, overview rebuilt.
+    // False when nothing was written (the user was told why). The wizard and
+    // the import save their own records through Speichere_Rezeptsatz.
     bool MRezeptspeichernClick();
     void MRezeptmengenberechnenClick();
     void ZSNeueZutatinDatenbankaufnehmenClick();
@@ -205,8 +207,8 @@ void Zeige_Rezept();
 // Removes RezepteTotal[index]; AktuellesRezept, WizRezept and the editor's
 // record follow (one that pointed at it becomes -1).
 void Entferne_Rezeptsatz(qint32 index);
-// Rebuilds LBZutatliste from the current recipe's Zutatenliste (lines in
-// Listenindex order, deleted lines dropped) and the shopping list.
+// Rebuilds LBZutatliste from the editor's recipe's Zutatenliste (lines in
+// Listenindex order, deleted lines dropped) and its shopping list.
 void Aktualisiere_Zutatenliste();
 // Shows the selected ingredient line: label, unit and quantity choices.
 void Zeige_Zutatzeile();

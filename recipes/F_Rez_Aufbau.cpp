@@ -415,6 +415,10 @@ void TFRez::Verbinde()
     connect(MSchliessen, &QAction::triggered, this, &TFRez::MSchliessenClick);
     connect(EZutatSuchen, &QLineEdit::textChanged, this, &TFRez::EZutatSuchenChange);
     connect(LBZutatsuche, &TZutatenliste::currentRowChanged, this, &TFRez::LBZutatsucheClick);
+    // listed anew after the database was reloaded: the picture follows, the
+    // line being entered stays as it is
+    connect(LBZutatsuche, &TZutatenliste::Aufgefrischt, this,
+            [this] { Zeige_Zutatgrafik_DigI(LBZutatsuche->count(), LBZutatsuche->Aktuelle_Zutat()); });
     // a double click, or Enter on the keyboard
     connect(LBZutatsuche, &QAbstractItemView::activated, this, &TFRez::LBZutatsucheDblClick);
     connect(LBZutatliste, &QListWidget::currentRowChanged, this, &TFRez::LBZutatlisteClick);

@@ -80,7 +80,7 @@ TTZutatenliste *Zeile_mit_Index(TTRezepteTotal &r, int index)
 // "Selected: ..." for the selected ingredient line as it is now.
 void Zeige_Zeilenbeschriftung()
 {
-    TTRezepteTotal *r = Aktuelles();
+    TTRezepteTotal *r = Formularsatz();
     const int markiert = FRez->LBZutatliste->currentRow();
     const TTZutatenliste *z = r && markiert >= 0 ? Zeile_mit_Index(*r, markiert) : nullptr;
     if (z)

@@ -21,6 +21,7 @@
 #include "platform/Pictures.h"
 #include "dialogs/F_Hilfe.h"
 #include "recipes/F_Rez.h"
+#include "recipes/F_Rez_p.h"
 #include "reference/Zutatentext.h"
 
 TFZutKom *FZutKom = nullptr;
@@ -147,15 +148,16 @@ void TFZutKom::BOKClick()
         Lade_Zutatenkommentare(Save, liste);
     }
     hide();
-    if (FRez && AktuellesRezept >= 0 && AktuellesRezept < RezepteTotal.size()) {
-        if (RezepteTotal[AktuellesRezept].Deluxe) {
+    // the recipe the editor shows, whatever another window made current
+    if (TTRezepteTotal *r = rezeditor::Formularsatz()) {
+        if (r->Deluxe) {
             // the deluxe columns are the recipe's lines in that layout
             FRez->Fuege_Deluxezeile_ein(FRez->Deluxezeile(), zeile);
             return;
         }
         const int p = FRez->LBZutatliste->currentRow();
         if (p >= 0) {
-            Fuege_Kommentarzeile_ein(RezepteTotal[AktuellesRezept], p, zeile);
+            Fuege_Kommentarzeile_ein(*r, p, zeile);
             FRez->Geaendert_setzen();
         }
     }

@@ -96,12 +96,8 @@ bool Neue_Portionen(const QStringList &zeilen, const QString &portionen, const Q
 // The list and the selected line again from the editor's own recipe.
 void Zeige_Formularzutaten()
 {
-    if (!rezeditor::Formularsatz())
-        return;
-    const qint32 vorher = std::exchange(AktuellesRezept, FRez->Formularrezept());
     Aktualisiere_Zutatenliste();
     Zeige_Zutatzeile();
-    AktuellesRezept = vorher;
 }
 
 } // namespace

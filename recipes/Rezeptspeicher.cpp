@@ -151,10 +151,7 @@ TSpeicherergebnis Speichere_Rezeptsatz(qint32 index, TTRezepteTotal neu, const Q
     const QString neuBemerkung = ordner + neu.Bemerkungsdatei;
 
     RezepteTotal[index] = neu;
-    // the shopping list is made for the current recipe
-    const qint32 aktuell = std::exchange(AktuellesRezept, index);
-    Erstelle_Einkaufsliste();
-    AktuellesRezept = aktuell;
+    Erstelle_Einkaufsliste(RezepteTotal[index]);
     platform::makeFolder(ordner);
     // one message for the whole save, from the caller
     const TEigene_Schreibfehlermeldung meldung;

@@ -49,9 +49,13 @@ bool Ist_Kommentarzeile(const TTZutatenliste &z)
 
 void Erstelle_Einkaufsliste()
 {
-    if (AktuellesRezept < 0 || AktuellesRezept >= RezepteTotal.size())
-        return;
-    TTRezepteTotal *r = &RezepteTotal[AktuellesRezept];
+    if (AktuellesRezept >= 0 && AktuellesRezept < RezepteTotal.size())
+        Erstelle_Einkaufsliste(RezepteTotal[AktuellesRezept]);
+}
+
+void Erstelle_Einkaufsliste(TTRezepteTotal &rezept)
+{
+    TTRezepteTotal *r = &rezept;
     TTAZutatenliste zeilen = r->Zutatenliste;
     Ordne_Zutatenliste(zeilen);
     TString liste;

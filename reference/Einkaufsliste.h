@@ -16,6 +16,8 @@ const TTEinheit *Finde_Einheit(qint32 kategorie, const QString &einheit);
 // A comment line: no quantity, no unit, the name starting with "***".
 bool Ist_Kommentarzeile(const TTZutatenliste &z);
 
-// The current recipe's Einkaufsliste from its ingredient lines; comment
-// lines and units marked NichtEinkaufen stay off.
+// A recipe's Einkaufsliste from its ingredient lines; comment lines and
+// units marked NichtEinkaufen stay off.
+void Erstelle_Einkaufsliste(TTRezepteTotal &r);
+// The same for the current recipe.
 void Erstelle_Einkaufsliste();

@@ -247,11 +247,14 @@ void TFTWSMLex::BUebernehmenClick()
     QStringList zeilen = MLex->toPlainText().split(QLatin1Char('\n'));
     while (!zeilen.isEmpty() && zeilen.last().trimmed().isEmpty())
         zeilen.removeLast();
-    if (zeilen.isEmpty())
+    // The file has no empty text lines: they would vanish at the next save.
+    // They are left out here, so that the entry reads as it is stored.
+    const qsizetype textzeilen = zeilen.size() - zeilen.count(QString());
+    if (textzeilen == 0)
         return melde(QStringLiteral("Bitte einen Text für den Lexikoneintrag eingeben!"), Hinweis);
     // The dictionary file keeps 100 lines per entry; more would be cut off
     // unseen at the next load.
-    if (zeilen.size() > Textzeilen)
+    if (textzeilen > Textzeilen)
         return melde(QStringLiteral("Der Text für den Lexikoneintrag darf höchstens 100 Zeilen haben!"), Hinweis);
     // What the file would not give back as it was typed is refused here,
     // before anything is taken over.
@@ -295,6 +298,7 @@ void TFTWSMLex::BUebernehmenClick()
     e.Begriff = begriff;
     e.Grafik = grafik;
     // The further lines have no field here; they stay as they are.
+    zeilen.removeAll(QString());
     while (zeilen.size() < Textzeilen)
         zeilen.append(QString());
     e.Text = zeilen;

@@ -10,19 +10,27 @@ void TZutatenmodell::Aktualisiere(std::function<QString(const TTZutatentotal &)>
     beginResetModel();
     m_anzeigetext = std::move(anzeigetext);
     m_zeilen = qint32(m_zutaten->size());
+    m_namen.clear();
+    m_texte.clear();
+    m_namen.reserve(m_zeilen);
+    m_texte.reserve(m_zeilen);
+    for (const TTZutatentotal &z : std::as_const(*m_zutaten)) {
+        m_namen.append(z.Zutatname);
+        m_texte.append(m_anzeigetext ? m_anzeigetext(z) : z.Zutatname);
+    }
     m_angekreuzt.fill(false, m_ankreuzbar ? m_zeilen : 0);
     endResetModel();
 }
 
-bool TZutatenmodell::Angekreuzt(qint32 satz) const
+bool TZutatenmodell::Angekreuzt(qint32 zeile) const
 {
-    return satz >= 0 && satz < m_angekreuzt.size() && m_angekreuzt[satz];
+    return zeile >= 0 && zeile < m_angekreuzt.size() && m_angekreuzt[zeile];
 }
 
-void TZutatenmodell::Kreuze_an(const QVector<qint32> &saetze, bool an)
+void TZutatenmodell::Kreuze_an(const QVector<qint32> &zeilen, bool an)
 {
     qint32 von = m_zeilen, bis = -1;
-    for (qint32 s : saetze)
+    for (qint32 s : zeilen)
         if (s >= 0 && s < m_angekreuzt.size()) {
             m_angekreuzt[s] = an;
             von = qMin(von, s);
@@ -30,6 +38,31 @@ void TZutatenmodell::Kreuze_an(const QVector<qint32> &saetze, bool an)
         }
     if (bis >= von)
         emit dataChanged(index(von), index(bis), {Qt::CheckStateRole});
+}
+
+qint32 TZutatenmodell::Satz(qint32 zeile) const
+{
+    if (zeile < 0 || zeile >= m_zeilen)
+        return -1;
+    const QString &name = m_namen[zeile];
+    if (zeile < m_zutaten->size() && (*m_zutaten)[zeile].Zutatname == name)
+        return zeile;
+    if (name.isEmpty())
+        return -1;
+    for (qint32 i = 0; i < m_zutaten->size(); ++i)
+        if ((*m_zutaten)[i].Zutatname == name)
+            return i;
+    return -1;
+}
+
+bool TZutatenmodell::Veraltet() const
+{
+    if (m_zeilen != m_zutaten->size())
+        return true;
+    for (qint32 i = 0; i < m_zeilen; ++i)
+        if ((*m_zutaten)[i].Zutatname != m_namen[i])
+            return true;
+    return false;
 }
 
 int TZutatenmodell::rowCount(const QModelIndex &parent) const
@@ -46,10 +79,9 @@ QVariant TZutatenmodell::data(const QModelIndex &index, int role) const
         return i;
     if (role == Qt::CheckStateRole && m_ankreuzbar)
         return Angekreuzt(i) ? Qt::Checked : Qt::Unchecked;
-    if (role != Qt::DisplayRole || i >= m_zutaten->size())
+    if (role != Qt::DisplayRole)
         return {};
-    const TTZutatentotal &z = (*m_zutaten)[i];
-    return m_anzeigetext ? m_anzeigetext(z) : z.Zutatname;
+    return m_texte.value(i);
 }
 
 bool TZutatenmodell::setData(const QModelIndex &index, const QVariant &value, int role)
@@ -81,6 +113,8 @@ TZutatenfilter::TZutatenfilter(TZutatentotal &zutaten, bool ankreuzbar, QObject 
 
 qint32 TZutatenfilter::Suche(const QString &text, const TZutatensuchart &art)
 {
+    m_text = text;
+    m_art = art;
     m_lauf = std::make_unique<TZutatensuchlauf>(m_modell->Zutaten(), text, art);
     m_beginnt = -1;
     m_modell->Aktualisiere(art.Anzeigetext);
@@ -93,32 +127,48 @@ qint32 TZutatenfilter::Suche(const QString &text, const TZutatensuchart &art)
 void TZutatenfilter::Leere()
 {
     m_lauf.reset();
+    m_text.clear();
+    m_art = TZutatensuchart();
     m_modell->Aktualisiere();
+}
+
+bool TZutatenfilter::Veraltet() const
+{
+    return m_lauf && m_modell->Veraltet();
+}
+
+qint32 TZutatenfilter::Suche_erneut()
+{
+    if (!m_lauf)
+        return -1;
+    const QString text = m_text;
+    const TZutatensuchart art = m_art;
+    return Suche(text, art);
 }
 
 qint32 TZutatenfilter::Zutat(int zeile) const
 {
     if (zeile < 0 || zeile >= rowCount())
         return -1;
-    const qint32 satz = mapToSource(index(zeile, 0)).row();
-    return satz < m_modell->Zutaten().size() ? satz : -1;
+    return m_modell->Satz(mapToSource(index(zeile, 0)).row());
 }
 
 QVector<qint32> TZutatenfilter::Angekreuzte() const
 {
     QVector<qint32> saetze;
     for (int zeile = 0; zeile < rowCount(); ++zeile)
-        if (const qint32 s = Zutat(zeile); m_modell->Angekreuzt(s))
-            saetze.append(s);
+        if (m_modell->Angekreuzt(mapToSource(index(zeile, 0)).row()))
+            if (const qint32 s = Zutat(zeile); s >= 0)
+                saetze.append(s);
     return saetze;
 }
 
 void TZutatenfilter::Kreuze_alle_an(bool an)
 {
-    QVector<qint32> saetze;
+    QVector<qint32> zeilen;
     for (int zeile = 0; zeile < rowCount(); ++zeile)
-        saetze.append(Zutat(zeile));
-    m_modell->Kreuze_an(saetze, an);
+        zeilen.append(mapToSource(index(zeile, 0)).row());
+    m_modell->Kreuze_an(zeilen, an);
 }
 
 bool TZutatenfilter::filterAcceptsRow(int zeile, const QModelIndex &eltern) const

@@ -12,8 +12,11 @@
 #include "core/Globals.h"
 #include "reference/Zutatensuche.h"
 
-// One row per record of the array, in array order. The row count is taken
-// when the model is refreshed; a record the array lost since shows empty.
+// One row per record of the array, in array order. The rows and their texts
+// are taken when the model is refreshed: a database reloaded since (another
+// window loads it without or with its inactive records, or deleted some)
+// changes no row under the user's eyes, and a row still leads to its own
+// record, found again by name.
 class TZutatenmodell : public QAbstractListModel
 {
     Q_OBJECT
@@ -27,8 +30,14 @@ public:
     // Takes the array as it is now and how its records are listed (empty:
     // the Zutatname); every check is cleared.
     void Aktualisiere(std::function<QString(const TTZutatentotal &)> anzeigetext = {});
-    bool Angekreuzt(qint32 satz) const;
-    void Kreuze_an(const QVector<qint32> &saetze, bool an);
+    bool Angekreuzt(qint32 zeile) const;
+    void Kreuze_an(const QVector<qint32> &zeilen, bool an);
+    // The record of a row in the array as it is now: the row's own index
+    // while the record there has the row's name, else the record of that
+    // name; -1 when the array no longer holds it.
+    qint32 Satz(qint32 zeile) const;
+    // The array no longer holds the records the rows were taken from.
+    bool Veraltet() const;
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
@@ -39,6 +48,8 @@ private:
     TZutatentotal *m_zutaten;
     bool m_ankreuzbar;
     qint32 m_zeilen = 0;
+    QStringList m_namen; // each row's Zutatname when it was taken
+    QStringList m_texte; // and its listed text
     QVector<bool> m_angekreuzt;
     std::function<QString(const TTZutatentotal &)> m_anzeigetext;
 };
@@ -56,6 +67,12 @@ public:
     qint32 Suche(const QString &text, const TZutatensuchart &art = TZutatensuchart());
     // Lists nothing.
     void Leere();
+    // The last search ran over records the array no longer holds as they
+    // were (it was reloaded since).
+    bool Veraltet() const;
+    // Runs the last search again over the array as it is now; returns the
+    // line to select (-1 with no hit, or after Leere).
+    qint32 Suche_erneut();
     // The record of a line; -1 for none (or one the array lost since).
     qint32 Zutat(int zeile) const;
     // The records of the checked lines, in line order.
@@ -68,6 +85,8 @@ protected:
 private:
     TZutatenmodell *m_modell;
     std::unique_ptr<TZutatensuchlauf> m_lauf;
+    QString m_text;
+    TZutatensuchart m_art;
     // The first listed record whose name begins with the first word.
     mutable qint32 m_beginnt = -1;
 };

@@ -14,6 +14,7 @@
 #include "recipes/F_Rez.h"
 #include "recipes/F_ZutKom.h"
 #include "reference/Einkaufsliste.h"
+#include "reference/F_AktivZuDa.h"
 #include "reference/F_Rech.h"
 #include "reference/Zutatenliste.h"
 #include "reference/Zutatenhilfen.h"
@@ -785,6 +786,39 @@ private slots:
             QCOMPARE(f.hasProperty(QTextFormat::FontPointSize) ? f.fontPointSize() : t->document()->defaultFont().pointSizeF(),
                      feld);
         }
+    }
+
+    // Ingredient management reloads the database while the editor waits:
+    // then the editor's search list shows the database as it is now, and
+    // its line leads to the ingredient it shows.
+    void sucheNachNeuladenDerDatenbank()
+    {
+        QVERIFY(Mit_Rezepten(*base, {"Pasta"}));
+        Zutatentotal = {Zutat("Almond flour", 9), Zutat("Buckwheat flour", 9), Zutat("Corn flour", 9),
+                        Zutat("Rye flour", 9)};
+        Zutatentotal[2].Standardeinheit() = "g";
+        QVERIFY(Lade_Zutaten(Save));
+        QVERIFY(Lade_Zutaten(Load));
+        FRez->EZutatSuchen->setText("flour");
+        QCOMPARE(Zeilen(FRez->LBZutatsuche).size(), 4);
+        FMain->MZutatenverwaltung->trigger();
+        QVERIFY(FAktivZuDa->isVisible() && !FRez->isEnabled());
+        Kreuze_an(FAktivZuDa->CLBZutat, {"Almond flour"});
+        meldungen->expect("Delete selected ingredients?", Antwort_Ja);
+        FAktivZuDa->BLoeschen->click();
+        FAktivZuDa->BZurueck->click();
+        QVERIFY(FRez->isEnabled());
+        TZutatenliste *l = FRez->LBZutatsuche;
+        QCOMPARE(Zeilen(l), (QStringList{"Buckwheat flour", "Corn flour", "Rye flour"}));
+        QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualRect(l->model()->index(1, 0)).center());
+        QCOMPARE(l->Aktuelle_Zutat(), Suche_Zutat("Corn flour", -1));
+        QCOMPARE(FRez->EZutat->text(), "Corn flour");
+        FRez->LBZutatliste->setCurrentRow(-1);
+        FRez->CBMenge->setCurrentText("50");
+        QTest::keyClick(FRez->LBZutatsuche, Qt::Key_Return);
+        QVERIFY(FRez->MRezeptspeichernClick());
+        QVERIFY(Oeffne("Pasta"));
+        QCOMPARE(Formular().mid(4), (QStringList{"200 g Flour", "1 pinch Salt", "100 ml Water", "50 g Corn flour"}));
     }
 
 private:

@@ -17,6 +17,7 @@
 #include "recipes/F_Rez.h"
 #include "recipes/F_Wiz.h"
 #include "recipes/F_DigI.h"
+#include "reference/F_GeAllZuDa.h"
 #include "reference/F_Lex.h"
 #include "reference/F_Rech.h"
 #include "reference/F_ZuDa.h"
@@ -197,6 +198,7 @@ private slots:
         FRech->hide();
         FZutKom->hide();
         FLex->hide();
+        FGeAllZuDa->hide();
         QVERIFY2(meldungen->pending().isEmpty(), qPrintable(meldungen->pending().join(QLatin1Char('|'))));
         meldungen.reset();
         base.reset();
@@ -684,6 +686,103 @@ private slots:
         QCOMPARE(Gelesen("Banana Bread"), banane);
         QCOMPARE(offen, assistent);
         QVERIFY(FRez->isEnabled());
+    }
+
+    void editorNebenDemImport_data()
+    {
+        QTest::addColumn<bool>("deluxe");
+        QTest::newRow("normal layout") << false;
+        QTest::newRow("deluxe layout") << true;
+    }
+
+    // While the import works on the wizard's recipe (the current one), the
+    // editor still edits and saves the recipe it shows: its lines, deluxe
+    // columns, comments, servings and Save. The import saves its own.
+    void editorNebenDemImport()
+    {
+        QFETCH(bool, deluxe);
+        testing::RecipeFile datei;
+        datei.name = "Pasta";
+        datei.deluxe = deluxe ? "1" : "0";
+        datei.price = "5.00";
+        datei.ingredients = {{"Flour", -1, "500", "g"}};
+        datei.deluxeList = {"500", "g", "Flour", "sifted"};
+        base->writeLines("Recipes/Pasta.KRP", datei.lines());
+        Kommentare(*base, {"for the sauce"});
+        Programmstart(true);
+        Oeffne_aus_Uebersicht("Pasta");
+        const qint32 pasta = FRez->Formularrezept();
+        Bis_zur_Zuordnung(*meldungen, "200 g Flour", "1 of 1");
+        QVERIFY(FDigI->isVisible() && FRez->isVisible() && FRez->isEnabled());
+        QCOMPARE(AktuellesRezept, WizRezept);
+
+        if (deluxe) {
+            FRez->MZubereitung1->setPlainText("sifted twice");
+            FRez->MMenge1->setPlainText("600");
+            FRez->ERAnzahlportionen1->setText("6 persons");
+        } else {
+            FRez->LBZutatliste->setCurrentRow(-1);
+            FRez->EZutat->setText("Eggs");
+            FRez->CBMenge->setCurrentText("2");
+            FRez->BZutathinzufuegen->click();
+            FRez->ERAnzahlportionen->setText("6 persons");
+            FRez->LBZutatliste->setCurrentRow(0);
+        }
+        QCOMPARE(FRez->LBZutatliste->count(), deluxe ? 1 : 2);
+        FRez->MZutatkommentar->trigger();
+        meldungen->expect("Insert \"*** for the sauce ***\" as comment?", Antwort_Ja);
+        FZutKom->BOK->click();
+        // the user's Save: no question, the editor's recipe is written and
+        // stays open, the import goes on with its own
+        FRez->MRezeptspeichern->trigger();
+        QCOMPARE(FRez->Formularrezept(), pasta);
+        QCOMPARE(FRez->ERName->text(), "Pasta");
+        QVERIFY(!FRez->Geaendert());
+        QCOMPARE(AktuellesRezept, WizRezept);
+        QVERIFY(!base->exists("Recipes/Lemon cake.TRP"));
+
+        meldungen->expect("You can save the recipe now");
+        FDigI->BBPFeillinks->click();
+        meldungen->expect("Do you want to exit?", Antwort_Ja);
+        FDigI->BBSave->click();
+        Programmstart(true);
+        QCOMPARE(Gelesen("Pasta"), deluxe ? "6 persons|5.00|*** for the sauce ***|600 g Flour"
+                                          : "6 persons|5.00|*** for the sauce ***|500 g Flour|2 Eggs");
+        if (deluxe) {
+            const TTDeluxeliste d = RezepteTotal[testing::recipeIndex("Pasta")].Deluxeliste;
+            QCOMPARE(d.Zubereitung.join('|'), "|sifted twice");
+        }
+        QCOMPARE(Gelesen("Lemon cake"), "|0.00|200 g Flour");
+    }
+
+    // The editor's "Global ingredient database..." reloads the database
+    // without its inactive records while the import, which loaded them,
+    // stays open: the import's list shows the database as it is now, and
+    // the arrow takes the ingredient the user sees.
+    void importNachNeuladenDerDatenbank()
+    {
+        Zutatentotal = {Zutat("Kale", 4)};
+        QVERIFY(Lade_Zutaten(Save, "Lebensmittel_ALL.hbr"));
+        Zutatentotal = {Zutat("Almond", 0, 0), Zutat("Flour", 9), Zutat("Eggs", 5)};
+        QVERIFY(Lade_Zutaten(Save));
+        FRez->show();
+        Bis_zur_Zuordnung(*meldungen, "200 g Flour", "1 of 1");
+        QCOMPARE(Zeilen(FDigI->LBZutatsuchen), QStringList{"Flour"});
+        QVERIFY(FRez->isEnabled());
+        FRez->MGesamtzutatendatenbank->trigger();
+        QVERIFY(FGeAllZuDa->isVisible());
+        FGeAllZuDa->BZurueck->click();
+        QCOMPARE(Zutatentotal.size(), 2); // Almond is left out now
+        QCOMPARE(Zeilen(FDigI->LBZutatsuchen), QStringList{"Flour"});
+        QTest::mouseClick(FDigI->LBZutatsuchen->viewport(), Qt::LeftButton, {},
+                          FDigI->LBZutatsuchen->visualRect(FDigI->LBZutatsuchen->model()->index(0, 0)).center());
+        QCOMPARE(FDigI->LBZutatsuchen->Aktuelle_Zutat(), Suche_Zutat("Flour", -1));
+        meldungen->expect("You can save the recipe now");
+        FDigI->BBPFeillinks->click();
+        meldungen->expect("Do you want to exit?", Antwort_Ja);
+        FDigI->BBSave->click();
+        Programmstart(true);
+        QCOMPARE(Gespeicherte_Zeilen(), QStringList{"200|g|Flour"});
     }
 
     // -- the comment picker --

@@ -490,7 +490,7 @@ private slots:
         QCOMPARE(FLex->CBSuchart->currentIndex(), 2);
         const TTLexikon &e = GlobalLexikon[Lexikoneintrag_in_Zeile(FLex->LBBegriff->currentRow())];
         QCOMPARE(e.Gruppe, 1);
-        QCOMPARE(e.Text.mid(0, 5), QStringList({"Eins", "Zwei", "", "Drei", ""}));
+        QCOMPARE(e.Text.mid(0, 5), QStringList({"Eins", "Zwei", "Drei", "", ""}));
         QCOMPARE(e.Divers.first(), QString("abbrühen"));
 
         // A new entry taken over is listed and saved.
@@ -589,6 +589,31 @@ private slots:
         QVERIFY(Lade_Lexikon(Load, -1, QString()));
         QCOMPARE(Begriffe().value(4), QString("Zitronenzeste"));
         QCOMPARE(GlobalLexikon[4].Text.mid(0, 5), text + QStringList{QString()});
+        FLex->close();
+    }
+
+    // The file keeps no empty text line: the take-over leaves them out, so
+    // that the dictionary shows the entry as it reads after a save and a
+    // reload, and the editor opens it so again. A line of blanks is kept.
+    void editorShowsWhatIsStored()
+    {
+        Lexikon(*base, Standard);
+        Zeige_Lexikon(true, -1, QString());
+        Zeige_Lexikoneditor(-1);
+        FTWSMLex->EBegriff->setText("Abschrecken");
+        FTWSMLex->MLex->setPlainText("In Eiswasser tauchen.\n\nSo bleibt es gruen.\n  \n\nFertig.\n\n");
+        FTWSMLex->BUebernehmenClick();
+        QVERIFY(FLex->isVisible());
+        const QString gezeigt = FLex->RELex->toPlainText();
+        QCOMPARE(gezeigt, QString("In Eiswasser tauchen.\nSo bleibt es gruen.\n  \nFertig."));
+        messages->expect("abgespeichert!");
+        FLex->EditSpeichernClick();
+        QVERIFY(Lade_Lexikon(Load, -1, QString()));
+        Zeige_Lexikon(true, -1, "Abschrecken");
+        QCOMPARE(FLex->RELex->toPlainText(), gezeigt);
+        FLex->EditEintragaendernClick();
+        QCOMPARE(FTWSMLex->MLex->toPlainText(), gezeigt);
+        FTWSMLex->BAbbrechenClick();
         FLex->close();
     }
 
