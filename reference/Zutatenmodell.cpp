@@ -10,14 +10,9 @@ void TZutatenmodell::Aktualisiere(std::function<QString(const TTZutatentotal &)>
     beginResetModel();
     m_anzeigetext = std::move(anzeigetext);
     m_zeilen = qint32(m_zutaten->size());
-    m_namen.clear();
-    m_texte.clear();
-    m_namen.reserve(m_zeilen);
-    m_texte.reserve(m_zeilen);
-    for (const TTZutatentotal &z : std::as_const(*m_zutaten)) {
-        m_namen.append(z.Zutatname);
-        m_texte.append(m_anzeigetext ? m_anzeigetext(z) : z.Zutatname);
-    }
+    // a shared copy: taken at no cost, it keeps the records as they were
+    // when the array changes
+    m_stand = *m_zutaten;
     m_angekreuzt.fill(false, m_ankreuzbar ? m_zeilen : 0);
     endResetModel();
 }
@@ -44,7 +39,7 @@ qint32 TZutatenmodell::Satz(qint32 zeile) const
 {
     if (zeile < 0 || zeile >= m_zeilen)
         return -1;
-    const QString &name = m_namen[zeile];
+    const QString &name = m_stand[zeile].Zutatname;
     if (zeile < m_zutaten->size() && (*m_zutaten)[zeile].Zutatname == name)
         return zeile;
     if (name.isEmpty())
@@ -57,10 +52,12 @@ qint32 TZutatenmodell::Satz(qint32 zeile) const
 
 bool TZutatenmodell::Veraltet() const
 {
+    if (m_stand.constData() == m_zutaten->constData())
+        return false; // untouched since
     if (m_zeilen != m_zutaten->size())
         return true;
     for (qint32 i = 0; i < m_zeilen; ++i)
-        if ((*m_zutaten)[i].Zutatname != m_namen[i])
+        if ((*m_zutaten)[i].Zutatname != m_stand[i].Zutatname)
             return true;
     return false;
 }
@@ -81,7 +78,9 @@ QVariant TZutatenmodell::data(const QModelIndex &index, int role) const
         return Angekreuzt(i) ? Qt::Checked : Qt::Unchecked;
     if (role != Qt::DisplayRole)
         return {};
-    return m_texte.value(i);
+    // as the record was when the row was taken
+    const TTZutatentotal &z = m_stand[i];
+    return m_anzeigetext ? m_anzeigetext(z) : z.Zutatname;
 }
 
 bool TZutatenmodell::setData(const QModelIndex &index, const QVariant &value, int role)

@@ -12,11 +12,11 @@
 #include "core/Globals.h"
 #include "reference/Zutatensuche.h"
 
-// One row per record of the array, in array order. The rows and their texts
-// are taken when the model is refreshed: a database reloaded since (another
-// window loads it without or with its inactive records, or deleted some)
-// changes no row under the user's eyes, and a row still leads to its own
-// record, found again by name.
+// One row per record of the array, in array order. The rows are taken, as a
+// shared copy of the records, when the model is refreshed: a database
+// reloaded since (another window loads it without or with its inactive
+// records, or deleted some) changes no row under the user's eyes, and a row
+// still leads to its own record, found again by name.
 class TZutatenmodell : public QAbstractListModel
 {
     Q_OBJECT
@@ -48,8 +48,7 @@ private:
     TZutatentotal *m_zutaten;
     bool m_ankreuzbar;
     qint32 m_zeilen = 0;
-    QStringList m_namen; // each row's Zutatname when it was taken
-    QStringList m_texte; // and its listed text
+    TZutatentotal m_stand; // the records when the rows were taken
     QVector<bool> m_angekreuzt;
     std::function<QString(const TTZutatentotal &)> m_anzeigetext;
 };
