@@ -3,13 +3,19 @@
 
     desktop_test.py <program> <installation folder> <seed_base.sh>
 
-Starts the program on a base folder seeded from the default installation and
-checks, as a user would see it, that
-  - the tip at start-up, the tip over the interactive recipe chooser and the
-    chooser's delete question are the topmost window when they open
-    (xprop -root _NET_CLIENT_LIST_STACKING) and have the keys,
+Starts the program on a base folder seeded from the default installation,
+with a download server named (a loopback HTTP server), and checks, as a user
+would see it, that
+  - every question, notice and tip is the topmost window when it opens and
+    has the keys: the start-up questions (start the downloaded update, search
+    for new versions, news to read), tips 1, 5 and 7, the chooser's delete
+    question and its note that a name is taken, the ingredient selection's
+    questions to take an ingredient or a spice again, the verb editor's
+    questions, the tutorial's question to end it (its pages are on top too),
   - every window of the program lies wholly on the 1600x1000 screen,
-  - a right click on an item in the kitchen selects it (the saved file says).
+  - a right click on an item in the kitchen selects it (the saved file says),
+  - the whole verb list leaves the buttons of the export's file dialog and
+    of tutorial page 6 free.
 Every wait polls with a time limit; the whole run ends after RUN_SECONDS.
 Xvfb, openbox and the program run in process groups of their own, are killed
 with their groups at the end, and die with this script even when it is
