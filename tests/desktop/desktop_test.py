@@ -415,9 +415,18 @@ def right_click_selects(d, kitchen, recipe):
 
 
 def into_kitchen(d, kitchen):
-    """A click on an empty spot gives the kitchen the keys."""
-    d.click(kitchen["id"], *KITCHEN_EMPTY)
-    poll(lambda: d.active() == kitchen["id"], "the kitchen to take the keys")
+    """A click on an empty spot gives the kitchen the keys (clicked again
+    every second: a click while a window closes may go astray)."""
+    last = [0.0]
+
+    def active():
+        if d.active() == kitchen["id"]:
+            return True
+        if time.monotonic() - last[0] > 1:
+            d.click(kitchen["id"], *KITCHEN_EMPTY)
+            last[0] = time.monotonic()
+        return False
+    poll(active, "the kitchen to take the keys")
 
 
 def kitchen_menu(d, kitchen, *keys):
