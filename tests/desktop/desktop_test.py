@@ -3,13 +3,19 @@
 
     desktop_test.py <program> <installation folder> <seed_base.sh>
 
-Starts the program on a base folder seeded from the default installation and
-checks, as a user would see it, that
-  - the tip at start-up, the tip over the interactive recipe chooser and the
-    chooser's delete question are the topmost window when they open
-    (xprop -root _NET_CLIENT_LIST_STACKING) and have the keys,
+Starts the program on a base folder seeded from the default installation,
+with a download server named (a loopback HTTP server), and checks, as a user
+would see it, that
+  - every question, notice and tip is the topmost window when it opens and
+    has the keys: the start-up questions (start the downloaded update, search
+    for new versions, news to read), tips 1, 5 and 7, the chooser's delete
+    question and its note that a name is taken, the ingredient selection's
+    questions to take an ingredient or a spice again, the verb editor's
+    questions, the tutorial's question to end it (its pages are on top too),
   - every window of the program lies wholly on the 1600x1000 screen,
-  - a right click on an item in the kitchen selects it (the saved file says).
+  - a right click on an item in the kitchen selects it (the saved file says),
+  - the whole verb list leaves the buttons of the export's file dialog and
+    of tutorial page 6 free.
 Every wait polls with a time limit; the whole run ends after RUN_SECONDS.
 Xvfb, openbox and the program run in process groups of their own, are killed
 with their groups at the end, and die with this script even when it is
@@ -18,6 +24,7 @@ killed (PR_SET_PDEATHSIG). Exit 77 (skipped) when a tool is missing.
 import ctypes
 import os
 import re
+import select
 import shutil
 import signal
 import subprocess
@@ -29,6 +36,22 @@ WIDTH, HEIGHT = 1600, 1000
 RUN_SECONDS = 110
 WAIT = 20  # seconds for one window or state to appear
 TOOLS = ["Xvfb", "openbox", "xdotool", "xprop", "xwininfo"]
+HTTP_SERVER = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "servers", "http_server.py")
+SETUP = "Setup401.exe"
+NEWS_SUBJECT = "Desktop news"
+SHOTS = os.environ.get("TW_DESKTOP_SHOTS")  # a folder: screenshots of each check and of a failure
+
+# Points inside the windows (client coordinates), from their fixed layouts.
+CHOOSER_FIRST_RECIPE = (284 + 90, 46)
+CHOOSER_NAME = (8 + 134, 68)
+POT_FIRST_SLOT = (140 + 152 + 37, 380 + 4 + 35)
+KITCHEN_EMPTY = (900, 380)
+KITCHEN_MOVES = [(600, 300), (620, 320)]
+VERB_FIELD = (150, 20)
+VERB_OK = (388, 417)
+VERB_DONE = (798, 417)
+TUTORIAL_WEITER = (55, 25)      # from the frame's lower right corner
+TUTORIAL_ABBRECHEN = (55, 25)   # from the frame's lower left corner
 
 
 class Failure(Exception):
@@ -124,6 +147,20 @@ class Desktop:
     def key(self, *keys):
         self.x("xdotool", "key", "--clearmodifiers", *keys)
 
+    def type(self, text):
+        self.x("xdotool", "type", "--delay", "20", text)
+
+    def shot(self, name):
+        if SHOTS and self.env.get("DISPLAY"):
+            os.makedirs(SHOTS, exist_ok=True)
+            self.shots = getattr(self, "shots", 0) + 1
+            self.x("import", "-window", "root", os.path.join(SHOTS, f"{self.shots:02d}-{name}.png"))
+
+    def click_at(self, x, y):
+        """A left click at a point of the screen."""
+        self.x("xdotool", "mousemove", str(x), str(y))
+        self.x("xdotool", "click", "1")
+
     def click(self, w, x, y, button=1, repeat=1):
         self.x("xdotool", "mousemove", "--window", str(w), str(x), str(y))
         self.x("xdotool", "click", "--repeat", str(repeat), "--delay", "80", str(button))
@@ -147,14 +184,15 @@ def check_on_screen(d):
             raise Failure(f'window "{w["name"]}" at {w["frame"]} reaches past the {WIDTH}x{HEIGHT} screen')
 
 
-def in_front(d, matches, what):
+def in_front(d, matches, what, active=True):
     """Waits for a window that matches to open; it must become the topmost
-    window of the screen and the active one, and lie on the screen."""
+    window of the screen and (unless told otherwise) the active one, and lie
+    on the screen."""
     found = poll(lambda: next((w for w in d.windows() if w["viewable"] and matches(w)), None), what + " to open")
 
     def ahead():
         stack = d.stacking()
-        return stack and stack[-1] == found["id"] and d.active() == found["id"]
+        return stack and stack[-1] == found["id"] and (not active or d.active() == found["id"])
 
     try:
         poll(ahead, what + " in front", seconds=5)
@@ -162,12 +200,18 @@ def in_front(d, matches, what):
         order = " < ".join(f'"{w["name"]}"' for w in d.windows())
         raise Failure(f"{what} opened behind another window (stacking, bottom first: {order})")
     check_on_screen(d)
-    print(f"in front with the keys: {what}")
+    d.shot(re.sub(r"\W+", "-", what))
+    print(f"in front{' with the keys' if active else ''}: {what}")
     return found
 
 
 def named(prefix):
     return lambda w: w["name"].startswith(prefix)
+
+
+def titled(title):
+    """The window of that title (the program adds " — <its name>")."""
+    return lambda w: w["name"] == title or w["name"].startswith(title + " \u2014 ")
 
 
 def message(w):
@@ -181,45 +225,339 @@ def gone(d, w):
         raise Failure(f"{e}; open: " + ", ".join(f'"{i["name"]}"' for i in d.windows() if i["viewable"]))
 
 
-def seed_recipe(base):
-    """The only stored kitchen run, named Desktop: the tutorial's items, the
-    first two in the pot (Ort 1), the pot shown, nothing selected."""
-    folder = os.path.join(base, "Recipes", "IAKochen")
-    with open(os.path.join(folder, "Tutorial.IAK"), "rb") as f:
-        lines = f.read().decode("cp1252").split("\r\n")
-    lines[1] = "Desktop"
-    items = int(lines[3])
-    for i in range(min(items, 2)):
-        lines[4 + 17 * i + 8] = "1"    # Ort: in the kitchen
-        lines[4 + 17 * i + 16] = "0"   # Auswahl: not selected
-    texts = int(lines[4 + 17 * items])
-    state = 5 + 17 * items + 6 * texts
-    lines[state:state + 3] = ["0", "1", "0"]  # Panel, Geraet (pot), Auswahlmodus
-    with open(os.path.join(folder, "Desktop.IAK"), "wb") as f:
+# --- the seeded base folder ---------------------------------------------------------
+def read_iak(path):
+    with open(path, "rb") as f:
+        return f.read().decode("cp1252").split("\r\n")
+
+
+def write_iak(path, lines):
+    with open(path, "wb") as f:
         f.write("\r\n".join(lines).encode("cp1252"))
-    os.remove(os.path.join(folder, "Tutorial.IAK"))  # the chooser lists Desktop alone
+
+
+def iak_layout(lines):
+    """(number of items, line of the text count, line of the kitchen state)."""
+    items = int(lines[3])
+    texts = int(lines[4 + 17 * items])
+    return items, 4 + 17 * items, 5 + 17 * items + 6 * texts
+
+
+def seed_recipes(base):
+    """Two stored kitchen runs. "Desktop": the tutorial's items, the first two
+    in the pot (Ort 1), the pot shown, nothing selected. The tutorial, its
+    tasks done already (every item weighed, three ingredients in the
+    kitchen, a recipe line, 60 degrees), so that each page's "Weiter" opens
+    as soon as the page is up, and page 5 (set a temperature) is skipped."""
+    folder = os.path.join(base, "Recipes", "IAKochen")
+    tutorial = os.path.join(folder, "Tutorial.IAK")
+    lines = read_iak(tutorial)
+    items, _, state = iak_layout(lines)
+    desktop = list(lines)
+    desktop[1] = "Desktop"
+    for i in range(min(items, 2)):
+        desktop[4 + 17 * i + 8] = "1"    # Ort: in the kitchen
+        desktop[4 + 17 * i + 16] = "0"   # Auswahl: not selected
+    desktop[state:state + 3] = ["0", "1", "0"]  # Panel, Geraet (pot), Auswahlmodus
+    write_iak(os.path.join(folder, "Desktop.IAK"), desktop)
+
+    for i in range(items):
+        block = 4 + 17 * i
+        lines[block + 4] = "g" if lines[block + 6] == "-1" else "Prise"  # Einheit
+        if i < 3:
+            lines[block + 8] = "1"
+    texts = 4 + 17 * items
+    lines[texts:texts + 1] = ["1", "0", "Tomatoes", "Prise", "1", "Salt", "Die Tomaten salzen."]
+    _, _, state = iak_layout(lines)
+    lines[state + 3] = "60"  # Temperatur
+    write_iak(tutorial, lines)
     return os.path.join(folder, "Desktop.IAK")
 
 
 def selections(path):
-    with open(path, "rb") as f:
-        lines = f.read().decode("cp1252").split("\r\n")
-    items = int(lines[3])
-    texts = int(lines[4 + 17 * items])
-    state = 5 + 17 * items + 6 * texts
+    lines = read_iak(path)
+    items, _, state = iak_layout(lines)
     return [int(lines[4 + 17 * i + 16]) for i in range(items)], int(lines[state + 2])
+
+
+def write_values(path, values):
+    """A key-value file of the program (header, KEY=value, CR LF)."""
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, "wb") as f:
+        f.write("\r\n".join(["[TWS 2.X]"] + [f"{k}={v}" for k, v in values.items()] + [""]).encode("cp1252"))
+
+
+def versions(program, news, setup=""):
+    return {"TWSVERSION": program, "TWSNEWSVERSION": news, "TWSRECIPESVERSION": 1, "TWSGRAPHICSVERSION": 1,
+            "TWSDATENBANKVERSION": 1, "SETUPNAME": setup, "DOWNLOADSIZEKB": 1}
+
+
+def seed_server(base, root):
+    """The server tree (newer news than the base knows) and, in the base, a
+    set-up downloaded earlier for a newer version: the start-up asks whether
+    to start the update, whether to search for new versions and then tells of
+    the news."""
+    write_values(os.path.join(root, "TWS", "ENG", "DOWNLOAD", "VERSIONS.HRB"), versions(400, 2))
+    news = ["[TWSNEWS]", "1", "**NEWSSTART**", "7", " 4.53210000000000E+0004", "*TWSTCW*", "*ALL*", "ENG", "-1",
+            NEWS_SUBJECT, "1", "Read me.", ""]
+    with open(os.path.join(root, "TWS", "ENG", "DOWNLOAD", "NEWSS.HBR"), "wb") as f:
+        f.write("\r\n".join(news).encode("cp1252"))
+    data = os.path.join(base, "PRGDATA", "ENG")
+    write_values(os.path.join(data, "VERSION.HRB"), versions(400, 1, SETUP))
+    write_values(os.path.join(data, "VERSIONS.HRB"), versions(401, 1, SETUP))
+    with open(os.path.join(data, SETUP), "wb") as f:
+        f.write(b"MZ set-up")
+
+
+def name_server(d, base, work):
+    """Starts the loopback HTTP server on the tree and names it in INTERNET.HRB."""
+    root = os.path.join(work, "server")
+    os.makedirs(root)
+    seed_server(base, root)
+    d.spawn([sys.executable, HTTP_SERVER, root], "http.log", stdin=subprocess.PIPE)
+    port = poll(lambda: (lambda t: t.split("\n")[0].strip() if t.endswith("\n") else None)(
+        open(os.path.join(work, "http.log")).read()), "the HTTP server's port")
+    write_values(os.path.join(base, "PRGDATA", "ENG", "INTERNET.HRB"),
+                 {"SERVERURL": f"http://127.0.0.1:{port}", "TIMEOUTSEC": 10})
+
+
+# --- the steps ---------------------------------------------------------------------
+def closes(d, w, action):
+    """Runs the action; the window must close (be unmapped) then. The
+    program shows every message (and every tutorial page) in one window: the
+    next may reopen it at once, so its WM_STATE is watched for the change."""
+    spy = subprocess.Popen(["xprop", "-id", str(w["id"]), "-spy", "WM_STATE"], env=d.env, stdout=subprocess.PIPE,
+                           stderr=subprocess.DEVNULL, preexec_fn=die_with_parent)
+    try:
+        seen = b""
+        deadline = time.monotonic() + WAIT
+        while True:
+            if seen.count(b"\n") >= 1 and action is not None:
+                action()  # after the first report: the state before
+                action = None
+            elif seen.count(b"\n") >= 2:
+                return
+            remaining = deadline - time.monotonic()
+            if remaining <= 0 or not select.select([spy.stdout], [], [], remaining)[0]:
+                raise Failure(f'"{w["name"]}" did not close')
+            chunk = os.read(spy.stdout.fileno(), 4096)
+            if not chunk:
+                raise Failure(f'"{w["name"]}" vanished')
+            seen += chunk
+    finally:
+        os.killpg(spy.pid, signal.SIGKILL)
+        spy.wait()
+
+
+def answer(d, what, keys):
+    """A question or notice in front; answered with the keys (the first
+    button has the focus: Return for Yes or OK, Tab Return for No)."""
+    closes(d, in_front(d, message, what), lambda: d.key(*keys))
+
+
+def startup_questions(d, base):
+    answer(d, "the question to start the downloaded update", ["Tab", "Return"])  # No: Yes ends the program
+    answer(d, "the question to search for new versions", ["Return"])
+    answer(d, "the notice of news to read", ["Return"])
+    data = os.path.join(base, "PRGDATA", "ENG")
+    with open(os.path.join(data, "NEWS.HRB"), "rb") as f:
+        if NEWS_SUBJECT.encode() not in f.read():
+            raise Failure("the news were not fetched from the server")
+
+
+def kitchen_window(d):
+    return poll(lambda: next((w for w in d.windows() if titled("Interaktives Kochen")(w) and w["viewable"]), None),
+                "the kitchen")
+
+
+def chooser_questions(d, chooser):
+    # The delete question over the chooser that stays on top.
+    d.click(chooser["id"], *CHOOSER_FIRST_RECIPE, button=3)
+    time.sleep(0.3)  # the popup menu opens on the press
+    d.key("Down", "Return")
+    answer(d, "the question to delete a recipe", ["Tab", "Return"])  # No
+    # A new recipe under a name that is taken.
+    poll(lambda: d.active() == chooser["id"], "the chooser to take the keys again")
+    d.click(chooser["id"], *CHOOSER_NAME)
+    d.key("ctrl+a")
+    d.type("Desktop")
+    d.key("Tab", "Tab", "space")  # past the categories to "Neues Rezept kochen"
+    answer(d, "the note that a recipe of that name exists", ["Return"])
+    poll(lambda: d.active() == chooser["id"], "the chooser to take the keys again")
+
+
+def load_first_recipe(d, chooser):
+    d.click(chooser["id"], *CHOOSER_FIRST_RECIPE)
+    d.key("Tab", "space")  # from the list to "Rezept laden"
+    gone(d, chooser)
+    kitchen = kitchen_window(d)
+    check_on_screen(d)
+    return kitchen
+
+
+def right_click_selects(d, kitchen, recipe):
+    """A right click on the item in the pot's first slot selects it; the
+    popup menu that opens on the press is closed again, the run saved."""
+    into_kitchen(d, kitchen)
+    d.click(kitchen["id"], *POT_FIRST_SLOT, button=3)
+    time.sleep(0.3)
+    d.click(kitchen["id"], *KITCHEN_EMPTY)  # closes the menu (Escape in the kitchen shows the verb list)
+    poll(lambda: d.active() == kitchen["id"], "the kitchen to take the keys")
+    before = os.stat(recipe).st_mtime_ns
+    d.key("ctrl+s")
+    answer(d, "the note that the run was saved", ["Return"])
+    if os.stat(recipe).st_mtime_ns == before:
+        raise Failure("Ctrl+S did not save the kitchen run")
+    chosen, mode = selections(recipe)
+    if chosen[0] != 2 or mode != 2:
+        raise Failure(f"a right click did not select the kitchen item: selections {chosen}, mode {mode}")
+    print("a right click selects a kitchen item")
+
+
+def into_kitchen(d, kitchen):
+    """A click on an empty spot gives the kitchen the keys (clicked again
+    every second: a click while a window closes may go astray)."""
+    last = [0.0]
+
+    def active():
+        if d.active() == kitchen["id"]:
+            return True
+        if time.monotonic() - last[0] > 1:
+            d.click(kitchen["id"], *KITCHEN_EMPTY)
+            last[0] = time.monotonic()
+        return False
+    poll(active, "the kitchen to take the keys")
+
+
+def kitchen_menu(d, kitchen, *keys):
+    """An entry of the kitchen's popup menu, reached with the keys."""
+    into_kitchen(d, kitchen)
+    d.click(kitchen["id"], *KITCHEN_EMPTY, button=3)
+    time.sleep(0.3)
+    d.key(*keys, "Return")
+
+
+def ingredient_questions(d, kitchen):
+    # "Zutat oder Gewürz neu aufnehmen", the fourth entry with the pot shown.
+    kitchen_menu(d, kitchen, "Down", "Down", "Down", "Down")
+    selection = in_front(d, titled("Interaktives Kochen - Zutatenauswahl"), "the ingredient selection")
+    d.type("Tomatoes")  # in the kitchen already; the search field has the keys
+    d.key("Tab", "Tab", "space")  # "Als Zutat abwiegen"
+    answer(d, "the question to take an ingredient again", ["Tab", "Return"])  # No
+    poll(lambda: d.active() == selection["id"], "the ingredient selection to take the keys again")
+    d.key("Tab", "space")  # "Als Gewürz definieren"
+    answer(d, "the question to take a spice again", ["Tab", "Return"])  # No
+    poll(lambda: d.active() == selection["id"], "the ingredient selection to take the keys again")
+    d.key("alt+F4")  # closes it like "In die Küche gehen"
+    gone(d, selection)
+
+
+def verb_editor_questions(d, kitchen):
+    into_kitchen(d, kitchen)
+    d.key("F3")
+    editor = in_front(d, titled("Tafelwerkstatt - Verbeneditor"), "the verb editor")
+    d.click(editor["id"], *VERB_FIELD)
+    d.key("ctrl+a")
+    d.type("Desktop testen")
+    d.click(editor["id"], *VERB_OK)
+    answer(d, "the verb editor's question to take a new verb", ["Tab", "Return"])  # No
+    d.click(editor["id"], *VERB_DONE)
+    answer(d, "the verb editor's question to end", ["Return"])  # Yes
+    gone(d, editor)
+
+
+def verb_list(d, kitchen=None):
+    """The whole verb list; Escape in the kitchen shows it when it is not."""
+    shown = lambda: next((w for w in d.windows() if titled("Alle Verben:")(w) and w["viewable"]), None)
+    if kitchen and not shown():
+        into_kitchen(d, kitchen)
+        d.key("Escape")
+    return poll(shown, "the whole verb list")
+
+
+def uncovered(d, covering, window, strip, what):
+    """The frame of `covering` leaves the window's lowest `strip` pixels (its
+    buttons) free."""
+    x, y, w, h = d.window(window["id"])["frame"]
+    buttons = (x, y + h - strip, w, strip)
+    cx, cy, cw, ch = d.window(covering["id"])["frame"]
+    if cx < buttons[0] + buttons[2] and buttons[0] < cx + cw and cy < buttons[1] + buttons[3] and buttons[1] < cy + ch:
+        raise Failure(f'the whole verb list at {(cx, cy, cw, ch)} covers {what} at {buttons}')
+    print(f"not covered by the whole verb list: {what}")
+
+
+def export_dialog(d, kitchen):
+    verbs = verb_list(d, kitchen)
+    into_kitchen(d, kitchen)
+    d.key("ctrl+e")
+    # The list stays on top of it: what matters is that it leaves it free.
+    dialog = poll(lambda: next((w for w in d.windows() if titled("Rezept speichern:")(w) and w["viewable"]), None),
+                  "the export's file dialog")
+    check_on_screen(d)
+    d.shot("export")
+    uncovered(d, verbs, dialog, 90, "the export dialog's Save and Cancel")
+    d.key("Escape")
+    gone(d, dialog)
+
+
+def tutorial(d, kitchen):
+    """Loads the tutorial from the kitchen's menu and walks to page 6."""
+    # "Rezept laden": above "Interaktives Kochen beenden" ("Zutaten
+    # zurückholen" between them is disabled: nothing was put back).
+    kitchen_menu(d, kitchen, "Up", "Up")
+    chooser = in_front(d, titled("Interaktives Kochen:"), "the recipe chooser")
+    d.click(chooser["id"], *CHOOSER_FIRST_RECIPE)
+    d.key("End", "Tab", "space")  # the tutorial is listed last
+    answer(d, "the tutorial's welcome", ["Return"])
+    # The task of page 5 (a temperature) is done already: page 4 leads to 6.
+    for page in (1, 2, 3, 4, 6):
+        tut = in_front(d, titled("Tutorial:"), f"tutorial page {page}", active=False)
+        if page == 6:
+            break
+        # Each move of the mouse over the kitchen checks one step's task
+        # while a page is up, and opens the next page when none is: one
+        # move, "Weiter", one move.
+        x, y, w, h = tut["frame"]
+        d.x("xdotool", "mousemove", "--window", str(kitchen["id"]), *map(str, KITCHEN_MOVES[0]))
+        time.sleep(0.2)
+        closes(d, tut, lambda: d.click_at(x + w - TUTORIAL_WEITER[0], y + h - TUTORIAL_WEITER[1]))
+        d.x("xdotool", "mousemove", "--window", str(kitchen["id"]), *map(str, KITCHEN_MOVES[1]))
+    verbs = verb_list(d, kitchen)  # page 6 asks for it (Escape)
+    uncovered(d, verbs, tut, 50, 'the tutorial\'s "Weiter" on page 6')
+    x, y, w, h = tut["frame"]
+    d.click_at(x + TUTORIAL_ABBRECHEN[0], y + h - TUTORIAL_ABBRECHEN[1])
+    answer(d, "the question to end the tutorial", ["Return"])  # Yes
+    gone(d, tut)
+
+
+def new_recipe(d, main):
+    """A new recipe: the kitchen opens with the ingredient selection, tip 7
+    over both."""
+    poll(lambda: d.active() == main["id"], "the main window to take the keys again")
+    d.click(main["id"], 450, 400)
+    d.key("Home", "Return")
+    chooser = in_front(d, titled("Interaktives Kochen:"), "the recipe chooser")
+    d.click(chooser["id"], *CHOOSER_NAME)
+    d.key("ctrl+a")
+    d.type("Neu")
+    d.key("Tab", "Tab", "space")
+    tip = in_front(d, named("Tip 7"), "tip 7 over the ingredient selection")
+    d.key("Return")
+    gone(d, tip)
+    in_front(d, titled("Interaktives Kochen - Zutatenauswahl"), "the ingredient selection after tip 7")
 
 
 def run(program, installation, seed, work):
     base = os.path.join(work, "base")
     subprocess.run([seed, installation, base], check=True)
-    recipe = seed_recipe(base)
+    recipe = seed_recipes(base)
     d = Desktop(work)
     try:
         d.start()
+        name_server(d, base, work)
         d.spawn([program], "program.log", cwd=base)
 
-        # Start-up: the main window, its tool windows and the tip of the day.
+        startup_questions(d, base)
         main = poll(lambda: next((w for w in d.windows() if w["name"] == "Tablecraft Works" and not w["dialog"]), None),
                     "the main window")
         tip = in_front(d, named("Tip 1"), "the tip at start-up")
@@ -233,40 +571,20 @@ def run(program, installation, seed, work):
         tip = in_front(d, named("Tip 5"), "tip 5 over the recipe chooser")
         d.key("Return")
         gone(d, tip)
-        chooser = in_front(d, lambda w: w["name"].startswith("Interaktives Kochen:"), "the recipe chooser")
+        chooser = in_front(d, titled("Interaktives Kochen:"), "the recipe chooser")
+        chooser_questions(d, chooser)
 
-        # The chooser's delete question over the chooser that stays on top.
-        d.click(chooser["id"], 284 + 90, 46, button=3)
-        time.sleep(0.3)  # the popup menu opens on the press
-        d.key("Down", "Return")
-        question = in_front(d, message, "the question to delete a recipe")
-        d.key("Tab", "Return")  # No
-        gone(d, question)
-
-        # Load the stored run.
-        poll(lambda: d.active() == chooser["id"], "the chooser to take the keys again")
-        d.click(chooser["id"], 284 + 90, 46)
-        d.key("Tab", "space")  # from the list to "Rezept laden"
-        gone(d, chooser)
-        kitchen = poll(lambda: next((w for w in d.windows() if w["name"].startswith("Interaktives Kochen")
-                                     and not w["name"].startswith("Interaktives Kochen:") and w["viewable"]), None),
-                       "the kitchen")
+        kitchen = load_first_recipe(d, chooser)
+        right_click_selects(d, kitchen, recipe)
+        ingredient_questions(d, kitchen)
+        verb_editor_questions(d, kitchen)
+        export_dialog(d, kitchen)
+        tutorial(d, kitchen)
+        new_recipe(d, main)
         check_on_screen(d)
-
-        # A right click on the item in the pot's first slot selects it; the
-        # popup menu that opens on the press is closed again, the run saved.
-        d.click(kitchen["id"], 140 + 152 + 37, 380 + 4 + 35, button=3)
-        time.sleep(0.3)
-        d.key("Escape")
-        poll(lambda: d.active() == kitchen["id"], "the kitchen to take the keys")
-        before = os.stat(recipe).st_mtime_ns
-        d.key("ctrl+s")
-        poll(lambda: os.stat(recipe).st_mtime_ns != before, "the kitchen run to be saved")
-        chosen, mode = selections(recipe)
-        if chosen[0] != 2 or mode != 2:
-            raise Failure(f"a right click did not select the kitchen item: selections {chosen}, mode {mode}")
-        print("a right click selects a kitchen item")
-        check_on_screen(d)
+    except Failure:
+        d.shot("failure")
+        raise
     finally:
         d.stop()
         with open(os.path.join(work, "program.log"), errors="replace") as f:
