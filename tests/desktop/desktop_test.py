@@ -140,6 +140,16 @@ class Desktop:
     def windows(self):
         return [i for i in map(self.window, self.stacking()) if i]
 
+    def popup(self):
+        """The program's popup menu while one is open: a window of the
+        program's that the window manager does not manage (override-redirect),
+        so it is not in the stacking list."""
+        for w in re.findall(r'^\s*(0x[0-9a-f]+) .*\("tablecraft"', self.x("xwininfo", "-root", "-children"), re.M):
+            info = self.x("xwininfo", "-id", w)
+            if "IsViewable" in info and re.search(r"Override Redirect State:\s+yes", info):
+                return int(w, 16)
+        return None
+
     def active(self):
         out = self.x("xdotool", "getactivewindow").strip()
         return int(out) if out.isdigit() else None
@@ -373,7 +383,7 @@ def kitchen_window(d):
 def chooser_questions(d, chooser):
     # The delete question over the chooser that stays on top.
     d.click(chooser["id"], *CHOOSER_FIRST_RECIPE, button=3)
-    time.sleep(0.3)  # the popup menu opens on the press
+    poll(d.popup, "the chooser's popup menu to open")  # it opens on the press
     d.key("Down", "Return")
     answer(d, "the question to delete a recipe", ["Tab", "Return"])  # No
     # A new recipe under a name that is taken.
@@ -400,8 +410,9 @@ def right_click_selects(d, kitchen, recipe):
     popup menu that opens on the press is closed again, the run saved."""
     into_kitchen(d, kitchen)
     d.click(kitchen["id"], *POT_FIRST_SLOT, button=3)
-    time.sleep(0.3)
+    poll(d.popup, "the kitchen's popup menu to open")
     d.click(kitchen["id"], *KITCHEN_EMPTY)  # closes the menu (Escape in the kitchen shows the verb list)
+    poll(lambda: not d.popup(), "the kitchen's popup menu to close")
     poll(lambda: d.active() == kitchen["id"], "the kitchen to take the keys")
     before = os.stat(recipe).st_mtime_ns
     d.key("ctrl+s")
@@ -433,7 +444,7 @@ def kitchen_menu(d, kitchen, *keys):
     """An entry of the kitchen's popup menu, reached with the keys."""
     into_kitchen(d, kitchen)
     d.click(kitchen["id"], *KITCHEN_EMPTY, button=3)
-    time.sleep(0.3)
+    poll(d.popup, "the kitchen's popup menu to open")
     d.key(*keys, "Return")
 
 
