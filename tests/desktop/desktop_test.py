@@ -569,8 +569,9 @@ def run(program, installation, seed, work):
         d.spawn([program], "program.log", cwd=base)
 
         startup_questions(d, base)
-        main = poll(lambda: next((w for w in d.windows() if w["name"] == "Tablecraft Works" and not w["dialog"]), None),
-                    "the main window")
+        # not the wait window, which has the same title and stays on top
+        main = poll(lambda: next((w for w in d.windows() if w["name"] == "Tablecraft Works" and w["viewable"]
+                                  and not w["dialog"] and not w["above"]), None), "the main window")
         tip = in_front(d, named("Tip 1"), "the tip at start-up")
         d.key("Return")
         gone(d, tip)
