@@ -440,6 +440,17 @@ def into_kitchen(d, kitchen):
     poll(active, "the kitchen to take the keys")
 
 
+def has_keys(d, window, what):
+    """The window becomes the active one by itself (no click)."""
+    try:
+        poll(lambda: d.active() == window["id"], what + " to take the keys", seconds=5)
+    except Failure:
+        active = d.active()
+        name = (d.window(active) or {}).get("name") if active else None
+        raise Failure(f"{what} did not get the keys back (active: {name!r})")
+    print(f"has the keys: {what}")
+
+
 def kitchen_menu(d, kitchen, *keys):
     """An entry of the kitchen's popup menu, reached with the keys."""
     into_kitchen(d, kitchen)
@@ -472,9 +483,14 @@ def verb_editor_questions(d, kitchen):
     d.type("Desktop testen")
     d.click(editor["id"], *VERB_OK)
     answer(d, "the verb editor's question to take a new verb", ["Tab", "Return"])  # No
-    d.click(editor["id"], *VERB_DONE)
+    # The keys go back to the window that waited for the answer, not to the
+    # disabled kitchen behind it; without a click.
+    has_keys(d, editor, "the verb editor after its question")
+    d.key("alt+F4")  # like "Editor beenden"
     answer(d, "the verb editor's question to end", ["Return"])  # Yes
     gone(d, editor)
+    # The editor closed with the answer: the kitchen, enabled again, has them.
+    has_keys(d, kitchen, "the kitchen after the verb editor ended")
 
 
 def verb_list(d, kitchen=None):
