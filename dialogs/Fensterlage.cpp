@@ -71,6 +71,11 @@ int &gezeigt()
     return zaehler;
 }
 
+// How many Dialog_vorne live.
+int dialoge_vorne = 0;
+
+void vor_das_vorderste(QWidget *w);
+
 void nach_vorne(QWidget *w)
 {
     auto &liste = zuletzt();
@@ -97,6 +102,8 @@ protected:
                 nach_vorne(w);
             } else if (!event->spontaneous()) {
                 // Sent before the window is mapped: placed now, it opens there.
+                if (dialoge_vorne > 0 && w->windowType() == Qt::Dialog)
+                    vor_das_vorderste(w);
                 if (w->testAttribute(Qt::WA_Moved))
                     Halte_auf_Bildschirm(w);
                 else
@@ -224,6 +231,31 @@ bool Fenster_bleibt_oben(const QWidget *ausser)
 {
     const QWidgetList alle = QApplication::topLevelWidgets();
     return std::any_of(alle.cbegin(), alle.cend(), [ausser](QWidget *w) { return kandidat(w, ausser) && bleibt_oben(w); });
+}
+
+namespace {
+// A dialog about to be mapped: its window (not the widget, which is being
+// shown) is put on top, transient for the front-most window.
+void vor_das_vorderste(QWidget *w)
+{
+    QWindow *fenster = w->windowHandle();
+    if (!fenster)
+        return;
+    if (Fenster_bleibt_oben(w))
+        fenster->setFlags(fenster->flags() | Qt::WindowStaysOnTopHint);
+    if (QWidget *vorne = Vorderstes_Fenster(w))
+        fenster->setTransientParent(vorne->windowHandle());
+}
+} // namespace
+
+Dialog_vorne::Dialog_vorne()
+{
+    ++dialoge_vorne;
+}
+
+Dialog_vorne::~Dialog_vorne()
+{
+    --dialoge_vorne;
 }
 
 QWidget *Zeige_vorne(QWidget *fenster)

@@ -54,3 +54,16 @@ QWidget *Zeige_vorne(QWidget *fenster);
 // window manager took the focus from the question: left alone, it hands the
 // keys to any window, a disabled one too. A question open by then keeps them.
 void Gib_Tasten_zurueck(QWidget *frage, QWidget *wartend);
+
+// While one lives, a dialog that opens (a file dialog, which the function
+// that asks for the file creates itself) stands in front like a question:
+// transient for Vorderstes_Fenster and on top when a window of the program
+// is, so that a window that stays on top does not cover it.
+class Dialog_vorne
+{
+public:
+    Dialog_vorne();
+    ~Dialog_vorne();
+    Dialog_vorne(const Dialog_vorne &) = delete;
+    Dialog_vorne &operator=(const Dialog_vorne &) = delete;
+};

@@ -517,11 +517,8 @@ def export_dialog(d, kitchen):
     verbs = verb_list(d, kitchen)
     into_kitchen(d, kitchen)
     d.key("ctrl+e")
-    # The list stays on top of it: what matters is that it leaves it free.
-    dialog = poll(lambda: next((w for w in d.windows() if titled("Rezept speichern:")(w) and w["viewable"]), None),
-                  "the export's file dialog")
-    check_on_screen(d)
-    d.shot("export")
+    # In front of the list that stays on top, as a question is.
+    dialog = in_front(d, titled("Rezept speichern:"), "the export's file dialog")
     uncovered(d, verbs, dialog, 90, "the export dialog's Save and Cancel")
     d.key("Escape")
     gone(d, dialog)
