@@ -12,6 +12,9 @@ would see it, that
     question and its note that a name is taken, the ingredient selection's
     questions to take an ingredient or a spice again, the verb editor's
     questions, the tutorial's question to end it (its pages are on top too),
+    and the export's file dialog,
+  - after the verb editor's questions the keys go back to the editor, or to
+    the kitchen when the answer closed the editor, without a click,
   - every window of the program lies wholly on the 1600x1000 screen,
   - a right click on an item in the kitchen selects it (the saved file says),
   - the whole verb list leaves the buttons of the export's file dialog and
