@@ -82,10 +82,11 @@ int TFMeldung::Zeige(const QString &text, const QString &heading, int buttons)
     BJa->setVisible(yesNo);
     BNein->setVisible(yesNo);
     adjustSize();
-    Zeige_vorne(this);
+    QWidget *wartend = Zeige_vorne(this);
     (yesNo ? BJa : BOK)->setFocus();
     QPointer<TFMeldung> self(this);
     platform::waitWhileVisible(this);
+    Gib_Tasten_zurueck(this, wartend);
     if (!self)
         return yesNo ? Antwort_Nein : Antwort_OK;
     if (m_result == 0) { // the program quit while the question was open

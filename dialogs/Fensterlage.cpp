@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QPointer>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
@@ -63,6 +64,18 @@ void merke_rahmen(const QWidget *w)
                  std::max(b.bottom(), m.bottom()));
 }
 
+// Counts the windows shown: a window shown after an answer stays in front.
+int &gezeigt()
+{
+    static int zaehler = 0;
+    return zaehler;
+}
+
+// How many Dialog_vorne live.
+int dialoge_vorne = 0;
+
+void vor_das_vorderste(QWidget *w);
+
 void nach_vorne(QWidget *w)
 {
     auto &liste = zuletzt();
@@ -89,11 +102,14 @@ protected:
                 nach_vorne(w);
             } else if (!event->spontaneous()) {
                 // Sent before the window is mapped: placed now, it opens there.
+                if (dialoge_vorne > 0 && w->windowType() == Qt::Dialog)
+                    vor_das_vorderste(w);
                 if (w->testAttribute(Qt::WA_Moved))
                     Halte_auf_Bildschirm(w);
                 else
                     Zentriere_Fenster(w);
                 nach_vorne(w);
+                ++gezeigt();
             }
         }
         return QObject::eventFilter(objekt, event);
@@ -217,10 +233,35 @@ bool Fenster_bleibt_oben(const QWidget *ausser)
     return std::any_of(alle.cbegin(), alle.cend(), [ausser](QWidget *w) { return kandidat(w, ausser) && bleibt_oben(w); });
 }
 
-void Zeige_vorne(QWidget *fenster)
+namespace {
+// A dialog about to be mapped: its window (not the widget, which is being
+// shown) is put on top, transient for the front-most window.
+void vor_das_vorderste(QWidget *w)
 {
+    QWindow *fenster = w->windowHandle();
     if (!fenster)
         return;
+    if (Fenster_bleibt_oben(w))
+        fenster->setFlags(fenster->flags() | Qt::WindowStaysOnTopHint);
+    if (QWidget *vorne = Vorderstes_Fenster(w))
+        fenster->setTransientParent(vorne->windowHandle());
+}
+} // namespace
+
+Dialog_vorne::Dialog_vorne()
+{
+    ++dialoge_vorne;
+}
+
+Dialog_vorne::~Dialog_vorne()
+{
+    --dialoge_vorne;
+}
+
+QWidget *Zeige_vorne(QWidget *fenster)
+{
+    if (!fenster)
+        return nullptr;
     QWidget *vorne = Vorderstes_Fenster(fenster);
     if (!fenster->isVisible()) {
         const bool oben = Fenster_bleibt_oben(fenster);
@@ -233,4 +274,54 @@ void Zeige_vorne(QWidget *fenster)
     fenster->show();
     fenster->raise();
     fenster->activateWindow();
+    return vorne;
+}
+
+namespace {
+// Steps of 10 ms to wait for the window manager to move the focus.
+constexpr int Runden_bis_Fokus = 100;
+
+bool nimmt_tasten(const QWidget *w)
+{
+    return kandidat(w, nullptr) && w->isEnabled() && !w->isMinimized();
+}
+} // namespace
+
+void Gib_Tasten_zurueck(QWidget *frage, QWidget *wartend)
+{
+    // Only the latest answer hands the keys back.
+    static QPointer<QTimer> laufend;
+    delete laufend;
+    auto *takt = new QTimer(QCoreApplication::instance());
+    laufend = takt;
+    QPointer<QWidget> gewartet(wartend);
+    QPointer<QWindow> gefragt(frage ? frage->windowHandle() : nullptr);
+    int runden = 0;
+    const int schon_gezeigt = gezeigt();
+    QObject::connect(takt, &QTimer::timeout, takt, [takt, gewartet, gefragt, runden, schon_gezeigt]() mutable {
+        // While Qt still sees the hidden question focused, it takes the
+        // window the question stood in front of (and its parents) for
+        // active and would not ask the window manager for anything: wait
+        // until the window manager moved the focus, a short while at most.
+        if (gefragt && !gefragt->isVisible() && QGuiApplication::focusWindow() == gefragt
+            && ++runden < Runden_bis_Fokus)
+            return;
+        takt->deleteLater();
+        takt->stop();
+        QWidget *ziel = gewartet;
+        if (!nimmt_tasten(ziel)) {
+            const auto &liste = zuletzt();
+            const auto w = std::find_if(liste.cbegin(), liste.cend(),
+                                        [](const QPointer<QWidget> &eintrag) { return nimmt_tasten(eintrag); });
+            ziel = w != liste.cend() ? w->data() : nullptr;
+        }
+        // A window the answer opened, or a question opened meanwhile, keeps
+        // the keys.
+        const QWidget *offen = QApplication::activeModalWidget();
+        if (!ziel || gezeigt() != schon_gezeigt || (offen && offen != ziel))
+            return;
+        if (QWindow *handle = ziel->windowHandle())
+            handle->requestActivate();
+    });
+    takt->start(10);
 }

@@ -44,4 +44,26 @@ bool Fenster_bleibt_oben(const QWidget *ausser = nullptr);
 // Shows a question, notice or tip in front of every window of the program
 // and gives it the keys: transient for Vorderstes_Fenster, on top when a
 // window of the program is, centred when it was hidden, raised, activated.
-void Zeige_vorne(QWidget *fenster);
+// Returns the window it stands in front of (null when none).
+QWidget *Zeige_vorne(QWidget *fenster);
+// After the question `frage` was answered and hidden, gives the keys back to
+// the window that waited for it (the one Zeige_vorne returned) when it is
+// still shown, enabled and not minimised; else to the window of the program
+// shown or activated last that is. Done from the event loop, once the answer
+// was acted upon (it may close the waiting window and enable another) and the
+// window manager took the focus from the question: left alone, it hands the
+// keys to any window, a disabled one too. A question open by then keeps them.
+void Gib_Tasten_zurueck(QWidget *frage, QWidget *wartend);
+
+// While one lives, a dialog that opens (a file dialog, which the function
+// that asks for the file creates itself) stands in front like a question:
+// transient for Vorderstes_Fenster and on top when a window of the program
+// is, so that a window that stays on top does not cover it.
+class Dialog_vorne
+{
+public:
+    Dialog_vorne();
+    ~Dialog_vorne();
+    Dialog_vorne(const Dialog_vorne &) = delete;
+    Dialog_vorne &operator=(const Dialog_vorne &) = delete;
+};

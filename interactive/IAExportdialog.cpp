@@ -1,6 +1,7 @@
 #include "interactive/IAExportdialog.h"
 
 #include "core/Meldung.h"
+#include "dialogs/Fensterlage.h"
 #include "interactive/IAModell.h"
 #include "platform/CodePage.h"
 #include "platform/Paths.h"
@@ -16,6 +17,8 @@ QString IAExportfilter(const TTIAExportdialog &dialog)
 
 QString SDIA(QWidget *eltern, const TTIAExportdialog &dialog)
 {
+    // In front of the whole verb list, which stays on top.
+    const Dialog_vorne vorne;
     return platform::saveFileName(eltern, dialog.Titel, dialog.Ordner + dialog.Dateiname, IAExportfilter(dialog));
 }
 

@@ -1,9 +1,11 @@
 // Where the program's windows open: every window on the screen, the
 // dictionary windows fixed and centred, the comment picker on top, the whole
-// verb list beside the kitchen, the tutorial page at its top.
+// verb list beside the kitchen, the tutorial page at its top, the export's
+// file dialog in front.
 #include <QtWidgets>
 
 #include "interactive/F_IAMSG.h"
+#include "interactive/F_IAMain.h"
 #include "interactive/F_IAVDB.h"
 #include "interactive/KuechenLauf.h"
 #include "recipes/F_ZutKom.h"
@@ -109,6 +111,30 @@ private slots:
         FIAVDB->hide();
     }
 
+    // The export's file dialog stands in front of the whole verb list, which
+    // stays on top, as a question does, and takes the keys.
+    void exportdialogVorDerVerbliste()
+    {
+        oeffneKueche();
+        FIAVDB->show();
+        QWindow *vor = nullptr;
+        bool oben = false;
+        bool aktiv = false;
+        QTimer::singleShot(0, this, [&] {
+            QTRY_VERIFY(qobject_cast<QFileDialog *>(QApplication::activeModalWidget()));
+            auto *dialog = QApplication::activeModalWidget();
+            QTRY_COMPARE(QApplication::activeWindow(), dialog);
+            aktiv = true;
+            vor = dialog->windowHandle()->transientParent();
+            oben = dialog->windowHandle()->flags() & Qt::WindowStaysOnTopHint;
+            dialog->close();
+        });
+        FIAMain->ExportzumTafelwerkstatt1Click();
+        QVERIFY(aktiv);
+        QCOMPARE(vor, FIAVDB->windowHandle());
+        QVERIFY(oben);
+        FIAVDB->hide();
+    }
 };
 
 QTEST_MAIN(TestFenster)

@@ -12,6 +12,9 @@ would see it, that
     question and its note that a name is taken, the ingredient selection's
     questions to take an ingredient or a spice again, the verb editor's
     questions, the tutorial's question to end it (its pages are on top too),
+    and the export's file dialog,
+  - after the verb editor's questions the keys go back to the editor, or to
+    the kitchen when the answer closed the editor, without a click,
   - every window of the program lies wholly on the 1600x1000 screen,
   - a right click on an item in the kitchen selects it (the saved file says),
   - the whole verb list leaves the buttons of the export's file dialog and
@@ -440,6 +443,17 @@ def into_kitchen(d, kitchen):
     poll(active, "the kitchen to take the keys")
 
 
+def has_keys(d, window, what):
+    """The window becomes the active one by itself (no click)."""
+    try:
+        poll(lambda: d.active() == window["id"], what + " to take the keys", seconds=5)
+    except Failure:
+        active = d.active()
+        name = (d.window(active) or {}).get("name") if active else None
+        raise Failure(f"{what} did not get the keys back (active: {name!r})")
+    print(f"has the keys: {what}")
+
+
 def kitchen_menu(d, kitchen, *keys):
     """An entry of the kitchen's popup menu, reached with the keys."""
     into_kitchen(d, kitchen)
@@ -472,9 +486,14 @@ def verb_editor_questions(d, kitchen):
     d.type("Desktop testen")
     d.click(editor["id"], *VERB_OK)
     answer(d, "the verb editor's question to take a new verb", ["Tab", "Return"])  # No
-    d.click(editor["id"], *VERB_DONE)
+    # The keys go back to the window that waited for the answer, not to the
+    # disabled kitchen behind it; without a click.
+    has_keys(d, editor, "the verb editor after its question")
+    d.key("alt+F4")  # like "Editor beenden"
     answer(d, "the verb editor's question to end", ["Return"])  # Yes
     gone(d, editor)
+    # The editor closed with the answer: the kitchen, enabled again, has them.
+    has_keys(d, kitchen, "the kitchen after the verb editor ended")
 
 
 def verb_list(d, kitchen=None):
@@ -501,11 +520,8 @@ def export_dialog(d, kitchen):
     verbs = verb_list(d, kitchen)
     into_kitchen(d, kitchen)
     d.key("ctrl+e")
-    # The list stays on top of it: what matters is that it leaves it free.
-    dialog = poll(lambda: next((w for w in d.windows() if titled("Rezept speichern:")(w) and w["viewable"]), None),
-                  "the export's file dialog")
-    check_on_screen(d)
-    d.shot("export")
+    # In front of the list that stays on top, as a question is.
+    dialog = in_front(d, titled("Rezept speichern:"), "the export's file dialog")
     uncovered(d, verbs, dialog, 90, "the export dialog's Save and Cancel")
     d.key("Escape")
     gone(d, dialog)

@@ -176,6 +176,48 @@ private slots:
         QVERIFY(!gesehen[0].oben);
     }
 
+    // After the answer the keys go back to the window that waited for the
+    // question, not to the disabled window behind it; when the answer closed
+    // it, to the window enabled again in its place; a window the answer
+    // opened keeps them.
+    void tastenNachDerAntwort()
+    {
+        QWidget kueche;
+        kueche.resize(500, 400);
+        kueche.show();
+        QTRY_COMPARE(QApplication::activeWindow(), &kueche);
+        kueche.setEnabled(false);
+        QWidget editor(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint);
+        editor.resize(300, 200);
+        editor.show();
+        QTRY_COMPARE(QApplication::activeWindow(), &editor);
+        auto antworte = [&](QPushButton *TFMeldung::*knopf) {
+            QTimer::singleShot(0, this, [&, knopf] {
+                QTRY_COMPARE(QApplication::activeWindow(), FMeldung);
+                (FMeldung->*knopf)->click();
+            });
+        };
+
+        antworte(&TFMeldung::BNein);
+        QCOMPARE(Zeige_Meldung("\"Desktop\" neu aufnehmen?", "Verbeneditor:", 4), 7);
+        QTRY_COMPARE(QApplication::activeWindow(), &editor);
+
+        antworte(&TFMeldung::BJa);
+        QCOMPARE(Zeige_Meldung("Verbeneditor beenden und zur\u00fcck in die K\u00fcche?", "Hinweis:", 4), 6);
+        editor.hide();
+        kueche.setEnabled(true);
+        QTRY_COMPARE(QApplication::activeWindow(), &kueche);
+
+        QWidget seite(nullptr, Qt::Window | Qt::WindowStaysOnTopHint);
+        seite.resize(200, 100);
+        antworte(&TFMeldung::BOK);
+        Zeige_Meldung("Welcome.", "Note:", 0);
+        seite.show();
+        QTRY_COMPARE(QApplication::activeWindow(), &seite);
+        QTest::qWait(200);
+        QCOMPARE(QApplication::activeWindow(), &seite);
+    }
+
     // The wait window stays on top: a question at start-up would open under
     // it. It gives way while the question is open and comes back after.
     void meldungUeberWartefenster()
