@@ -1,5 +1,6 @@
 // Start-up load of the recipe book (recipe index, every recipe file, the
 // ingredient database) against a raw read of the same files.
+#include "bench/Benchstart.h"
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -102,8 +103,7 @@ template <typename F> double besteZeit(F f)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    Offscreen_wenn_ungesetzt();
     QApplication app(argc, argv);
     // --write-book FOLDER N: only writes a book of N recipes into an existing
     // base folder (for measuring the whole program on it).
@@ -113,11 +113,9 @@ int main(int argc, char **argv)
         rezeptbuch::schreibe(QByteArray(argv[3]).toInt());
         return 0;
     }
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+    if (!Lies_Benchmarkargumente(argc, argv))
         return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    Fuehre_Benchmarks_aus();
     for (int n : {1000, 10000, 50000}) {
         const Installation &inst = installation(n);
         const double laden = besteZeit([n] { startladen(n); });

@@ -1,6 +1,7 @@
 // Transfers against the loopback test servers: a 50 MB download with the
 // progress window against libcurl alone on the same server, and the upload
 // of a recipe with both side files.
+#include "bench/Benchstart.h"
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -133,8 +134,7 @@ BENCHMARK(BM_Upload_Rezept)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    Offscreen_wenn_ungesetzt();
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     Umgebung umgebung;
@@ -142,8 +142,7 @@ int main(int argc, char **argv)
         return 1;
     g = &umgebung;
     FDown = new TFDown;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    Fuehre_Benchmarks_aus();
     delete FDown;
     return 0;
 }

@@ -3,6 +3,7 @@
 // recipe lines, on the default installation's pictures. After the runs a
 // summary prints the median and the worst of 100 redraws, with and without
 // painting the window.
+#include "bench/Benchstart.h"
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -102,8 +103,7 @@ void zusammenfassung(bool malen)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    Offscreen_wenn_ungesetzt();
     QApplication app(argc, argv);
     platform::setBaseFolder(QStringLiteral(TW_INSTALLATION_DIR));
     Programmverzeichnis = platform::baseFolder();
@@ -116,11 +116,9 @@ int main(int argc, char **argv)
     FIAMain->show();
     FIAMain->P0->show();
     FIAMain->P2->show();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+    if (!Lies_Benchmarkargumente(argc, argv))
         return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    Fuehre_Benchmarks_aus();
     zusammenfassung(false);
     zusammenfassung(true);
     return 0;

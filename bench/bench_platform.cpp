@@ -1,5 +1,6 @@
 // Reading and writing a 10 MB data file, and a raw read of the same bytes
 // for scale.
+#include "bench/Benchstart.h"
 #include <benchmark/benchmark.h>
 
 #include <QByteArray>
@@ -96,10 +97,8 @@ BENCHMARK(BM_WriteLines)->Unit(benchmark::kMillisecond);
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+    if (!Lies_Benchmarkargumente(argc, argv))
         return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    Fuehre_Benchmarks_aus();
     return 0;
 }

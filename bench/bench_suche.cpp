@@ -1,6 +1,7 @@
 // The overview search as a user types: "garlic" letter by letter into the
 // search box of the real main window (offscreen) with 20,000 recipes loaded;
 // each key press includes the filter, the list update and the repaint.
+#include "bench/Benchstart.h"
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -89,11 +90,9 @@ BENCHMARK(BM_Wort_tippen)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    Offscreen_wenn_ungesetzt();
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+    if (!Lies_Benchmarkargumente(argc, argv))
         return 1;
     laden();
     // The search texts are built while the program is idle, in slices; the
@@ -109,8 +108,7 @@ int main(int argc, char **argv)
     const double suchtexte = heap() - heapVorher;
     const double vorbau = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
     const QVector<double> erste = tippe();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    Fuehre_Benchmarks_aus();
     QVector<double> zeiten;
     g_cpuZeiten.clear();
     QVector<QVector<double>> jeBuchstabe(kWort.size());

@@ -2,6 +2,7 @@
 // while a search text grows letter by letter: the matching alone, and the
 // window's check list (a view over the model and its search filter). After the runs a summary prints
 // the median and the worst keystroke of each.
+#include "bench/Benchstart.h"
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -87,14 +88,11 @@ void zusammenfassung(bool mitListe)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    Offscreen_wenn_ungesetzt();
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+    if (!Lies_Benchmarkargumente(argc, argv))
         return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    Fuehre_Benchmarks_aus();
     zusammenfassung(false);
     zusammenfassung(true);
     return 0;

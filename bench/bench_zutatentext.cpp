@@ -2,6 +2,7 @@
 // checked and transferred against the shipped ingredient database and units
 // list (the build's installation tree, or the folder given in
 // TW_INSTALLATION).
+#include "bench/Benchstart.h"
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
@@ -93,10 +94,8 @@ int main(int argc, char **argv)
     std::printf("%d ingredients, %d units, %d replacements, %d synonyms; %s\n", int(Zutatentotal.size()),
                 int(VariablenTotal[0].Einheiten.size()), int(VariablenTotal[0].RICWerte.size()),
                 int(VariablenTotal[0].RICDATA.size()), qPrintable(Pruefmeldung(p)));
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+    if (!Lies_Benchmarkargumente(argc, argv))
         return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    Fuehre_Benchmarks_aus();
     return 0;
 }
