@@ -65,16 +65,41 @@ void merke_rahmen(const QWidget *w)
 }
 
 // Counts the windows shown: a window shown after an answer stays in front.
-int &gezeigt()
-{
-    static int zaehler = 0;
-    return zaehler;
-}
+int gezeigt = 0;
 
 // How many Dialog_vorne live.
 int dialoge_vorne = 0;
 
-void vor_das_vorderste(QWidget *w);
+bool kandidat(const QWidget *w, const QWidget *ausser)
+{
+    return w && w != ausser && ist_fenster(w) && w->isVisible() && w->windowType() != Qt::SplashScreen;
+}
+
+bool bleibt_oben(const QWidget *w)
+{
+    return w->windowFlags() & Qt::WindowStaysOnTopHint;
+}
+
+// A dialog about to be mapped: its window (not the widget, which is being
+// shown) is put on top, transient for the front-most window.
+void vor_das_vorderste(QWidget *w)
+{
+    QWindow *fenster = w->windowHandle();
+    if (!fenster)
+        return;
+    if (Fenster_bleibt_oben(w))
+        fenster->setFlags(fenster->flags() | Qt::WindowStaysOnTopHint);
+    if (QWidget *vorne = Vorderstes_Fenster(w))
+        fenster->setTransientParent(vorne->windowHandle());
+}
+
+// Steps of 10 ms to wait for the window manager to move the focus.
+constexpr int Runden_bis_Fokus = 100;
+
+bool nimmt_tasten(const QWidget *w)
+{
+    return kandidat(w, nullptr) && w->isEnabled() && !w->isMinimized();
+}
 
 void nach_vorne(QWidget *w)
 {
@@ -109,7 +134,7 @@ protected:
                 else
                     Zentriere_Fenster(w);
                 nach_vorne(w);
-                ++gezeigt();
+                ++gezeigt;
             }
         }
         return QObject::eventFilter(objekt, event);
@@ -198,18 +223,6 @@ void Platziere_Fenster(QWidget *fenster, QPoint oben_links)
         fenster->move(in_bereich(fenster, oben_links));
 }
 
-namespace {
-bool kandidat(const QWidget *w, const QWidget *ausser)
-{
-    return w && w != ausser && ist_fenster(w) && w->isVisible() && w->windowType() != Qt::SplashScreen;
-}
-
-bool bleibt_oben(const QWidget *w)
-{
-    return w->windowFlags() & Qt::WindowStaysOnTopHint;
-}
-} // namespace
-
 QWidget *Vorderstes_Fenster(const QWidget *ausser)
 {
     // The latest first; visible windows never shown through the filter
@@ -232,21 +245,6 @@ bool Fenster_bleibt_oben(const QWidget *ausser)
     const QWidgetList alle = QApplication::topLevelWidgets();
     return std::any_of(alle.cbegin(), alle.cend(), [ausser](QWidget *w) { return kandidat(w, ausser) && bleibt_oben(w); });
 }
-
-namespace {
-// A dialog about to be mapped: its window (not the widget, which is being
-// shown) is put on top, transient for the front-most window.
-void vor_das_vorderste(QWidget *w)
-{
-    QWindow *fenster = w->windowHandle();
-    if (!fenster)
-        return;
-    if (Fenster_bleibt_oben(w))
-        fenster->setFlags(fenster->flags() | Qt::WindowStaysOnTopHint);
-    if (QWidget *vorne = Vorderstes_Fenster(w))
-        fenster->setTransientParent(vorne->windowHandle());
-}
-} // namespace
 
 Dialog_vorne::Dialog_vorne()
 {
@@ -277,16 +275,6 @@ QWidget *Zeige_vorne(QWidget *fenster)
     return vorne;
 }
 
-namespace {
-// Steps of 10 ms to wait for the window manager to move the focus.
-constexpr int Runden_bis_Fokus = 100;
-
-bool nimmt_tasten(const QWidget *w)
-{
-    return kandidat(w, nullptr) && w->isEnabled() && !w->isMinimized();
-}
-} // namespace
-
 void Gib_Tasten_zurueck(QWidget *frage, QWidget *wartend)
 {
     // Only the latest answer hands the keys back.
@@ -297,7 +285,7 @@ void Gib_Tasten_zurueck(QWidget *frage, QWidget *wartend)
     QPointer<QWidget> gewartet(wartend);
     QPointer<QWindow> gefragt(frage ? frage->windowHandle() : nullptr);
     int runden = 0;
-    const int schon_gezeigt = gezeigt();
+    const int schon_gezeigt = gezeigt;
     QObject::connect(takt, &QTimer::timeout, takt, [takt, gewartet, gefragt, runden, schon_gezeigt]() mutable {
         // While Qt still sees the hidden question focused, it takes the
         // window the question stood in front of (and its parents) for
@@ -318,7 +306,7 @@ void Gib_Tasten_zurueck(QWidget *frage, QWidget *wartend)
         // A window the answer opened, or a question opened meanwhile, keeps
         // the keys.
         const QWidget *offen = QApplication::activeModalWidget();
-        if (!ziel || gezeigt() != schon_gezeigt || (offen && offen != ziel))
+        if (!ziel || gezeigt != schon_gezeigt || (offen && offen != ziel))
             return;
         if (QWindow *handle = ziel->windowHandle())
             handle->requestActivate();
